@@ -1,0 +1,44 @@
+# Native build: the portable core, its tests, fuzz targets and benchmarks.
+
+if(SCRV_SANITIZE)
+  set(SCRV_SAN_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_compile_options(scrvcore PUBLIC ${SCRV_SAN_FLAGS})
+  target_link_options(scrvcore PUBLIC ${SCRV_SAN_FLAGS})
+endif()
+
+if(SCRV_FUZZ)
+  target_compile_options(scrvcore PUBLIC -fsanitize=fuzzer-no-link,address,undefined)
+  target_link_options(scrvcore PUBLIC -fsanitize=address,undefined)
+  file(GLOB SCRV_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*.cpp)
+  foreach(src IN LISTS SCRV_FUZZ_SOURCES)
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE scrvcore)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    # Smoke run for CI: a few seconds over the seed corpus and fresh inputs.
+    set(corpus ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    set(work ${CMAKE_BINARY_DIR}/fuzz-work/${name})
+    add_test(NAME ${name}_smoke
+      COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+              sh -c "mkdir -p '${work}' && exec '$<TARGET_FILE:${name}>' -max_total_time=4 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 '${work}' '${corpus}'")
+  endforeach()
+  return()
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+file(GLOB SCRV_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(native_tests ${SCRV_NATIVE_TESTS})
+target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
+target_link_libraries(native_tests PRIVATE scrvcore GTest::gtest GTest::gtest_main GTest::gmock)
+gtest_discover_tests(native_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND AND NOT SCRV_SANITIZE)
+  file(GLOB SCRV_NATIVE_BENCH CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)
+  foreach(src IN LISTS SCRV_NATIVE_BENCH)
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE scrvcore benchmark::benchmark)
+  endforeach()
+endif()

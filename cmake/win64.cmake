@@ -1,0 +1,80 @@
+# Windows x64 build: the Win32 layer, the DLLs, the host stand-in and the Wine tests.
+
+set(SCRV_BIN ${CMAKE_BINARY_DIR}/bin)
+set(SCRV_WIN_DEFS UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00 _WIN32_IE=0x0A00)
+# Everything is linked statically against the mingw runtime: nothing but system DLLs beside us.
+set(SCRV_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(SCRV_SYS_LIBS comctl32 uxtheme shlwapi shell32 ole32 oleaut32 uuid comdlg32 advapi32
+    gdi32 user32 kernel32 windowscodecs version wintrust)
+
+target_compile_definitions(scrvcore PUBLIC ${SCRV_WIN_DEFS})
+
+add_library(scrvwin STATIC ${SCRV_WIN_SOURCES})
+target_link_libraries(scrvwin PUBLIC scrvcore ${SCRV_SYS_LIBS})
+target_compile_options(scrvwin PRIVATE -Wall -Wextra -Wno-cast-function-type -Wno-missing-field-initializers)
+
+# The library.
+add_library(scrvdlgs SHARED ${SCRV_DLLMAIN} ${CMAKE_SOURCE_DIR}/src/exports.def
+            ${CMAKE_SOURCE_DIR}/src/scrvdlgs.rc)
+set_target_properties(scrvdlgs PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+target_link_libraries(scrvdlgs PRIVATE scrvwin)
+target_link_options(scrvdlgs PRIVATE ${SCRV_STATIC_LINK})
+
+# Resource-only modules: no code, no entry point.
+function(scrv_resource_dll name outdir)
+  add_library(${name} SHARED ${ARGN})
+  set_target_properties(${name} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${outdir} LINKER_LANGUAGE C)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/resources/ids)
+  target_link_options(${name} PRIVATE -nostdlib -Wl,--no-entry -s)
+endfunction()
+file(GLOB SCRV_LOC_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.rc)
+scrv_resource_dll(scrvloc ${SCRV_BIN}/mui/1033 ${SCRV_LOC_RC})
+scrv_resource_dll(scrvres ${SCRV_BIN} ${CMAKE_SOURCE_DIR}/resources/scrvres/scrvres.rc)
+configure_file(${CMAKE_SOURCE_DIR}/resources/scrvloc/info.ini ${SCRV_BIN}/mui/1033/info.ini COPYONLY)
+set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/resources/ids/resource_ids.h)
+
+# The host stand-in and its gallery.
+file(GLOB SCRV_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/*.cpp ${CMAKE_SOURCE_DIR}/host/*.rc)
+add_executable(scrvhost WIN32 ${SCRV_HOST_SOURCES})
+set_target_properties(scrvhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+target_link_libraries(scrvhost PRIVATE scrvdlgs scrvwin)
+target_link_options(scrvhost PRIVATE ${SCRV_STATIC_LINK} -municode)
+add_dependencies(scrvhost scrvloc scrvres)
+
+# GoogleTest, cross-built.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+include(GoogleTest)
+file(GLOB SCRV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(win_tests ${SCRV_WIN_TESTS})
+set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+target_link_libraries(win_tests PRIVATE scrvwin gtest gmock)
+target_link_options(win_tests PRIVATE ${SCRV_STATIC_LINK})
+add_dependencies(win_tests scrvdlgs scrvloc scrvres)
+
+# One Wine environment (Xvfb + persistent wineserver) for the whole run.
+set(SCRV_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+add_test(NAME wine_env_start COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-env start ${SCRV_WINE_DIR})
+add_test(NAME wine_env_stop COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-env stop ${SCRV_WINE_DIR})
+set_tests_properties(wine_env_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_env_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+gtest_add_tests(TARGET win_tests SOURCES ${SCRV_WIN_TESTS} TEST_LIST SCRV_WIN_TEST_LIST)
+# Wine tests share one prefix (and so one registry): run them one at a time.
+set_tests_properties(${SCRV_WIN_TEST_LIST} PROPERTIES
+  FIXTURES_REQUIRED wine RESOURCE_LOCK wineprefix TIMEOUT 90
+  ENVIRONMENT "SCRV_WINE_DIR=${SCRV_WINE_DIR}")
+
+# Timing harnesses, run by hand under Wine (never as tests).
+file(GLOB SCRV_WIN_BENCH CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+foreach(src IN LISTS SCRV_WIN_BENCH)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+  target_link_libraries(${name} PRIVATE scrvwin)
+  target_link_options(${name} PRIVATE ${SCRV_STATIC_LINK})
+endforeach()
