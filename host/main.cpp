@@ -1,0 +1,3 @@
+#include <windows.h>
+
+int wmain(int, wchar_t**) { return 0; }

@@ -1,0 +1,107 @@
+#include "frame/window_win.h"
+
+#include "frame/text_win.h"
+
+namespace ATL {
+std::wstring CWindow::GetDlgItemText(int id) const {
+  return scrv::GetWindowTextString(::GetDlgItem(m_hWnd, id));
+}
+}  // namespace ATL
+
+namespace scrv {
+namespace {
+
+// The window property that binds a dialog window to its object.
+constexpr wchar_t kObjectProp[] = L"ScrvDialogObject";
+
+// Messages whose handled result is the dialog procedure's return value itself rather than
+// DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT msg) {
+  return msg == WM_INITDIALOG || (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) ||
+         msg == WM_COMPAREITEM || msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM ||
+         msg == WM_QUERYDRAGICON;
+}
+
+}  // namespace
+
+void CDialogBase::RegisterForCreation() {
+  ModuleState& m = Module();
+  entry_.object = this;
+  entry_.threadId = GetCurrentThreadId();
+  EnterCriticalSection(&m.createListLock);
+  entry_.next = m.createListHead;
+  m.createListHead = &entry_;
+  LeaveCriticalSection(&m.createListLock);
+}
+
+CDialogBase* CDialogBase::TakeCreationEntry() {
+  ModuleState& m = Module();
+  DWORD thread = GetCurrentThreadId();
+  CDialogBase* found = nullptr;
+  EnterCriticalSection(&m.createListLock);
+  for (CreateWndEntry** link = &m.createListHead; *link; link = &(*link)->next) {
+    if ((*link)->threadId == thread) {
+      found = static_cast<CDialogBase*>((*link)->object);
+      *link = (*link)->next;
+      break;
+    }
+  }
+  LeaveCriticalSection(&m.createListLock);
+  if (found) found->entry_.next = nullptr;
+  return found;
+}
+
+INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
+  RegisterForCreation();
+  INT_PTR result =
+      RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
+  // A dialog that never got its first message (no template) must not stay on the list.
+  if (!m_hWnd && !destroyed_) {
+    ModuleState& m = Module();
+    EnterCriticalSection(&m.createListLock);
+    for (CreateWndEntry** link = &m.createListHead; *link; link = &(*link)->next) {
+      if (*link == &entry_) {
+        *link = entry_.next;
+        break;
+      }
+    }
+    LeaveCriticalSection(&m.createListLock);
+  }
+  return result;
+}
+
+INT_PTR CALLBACK CDialogBase::StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  CDialogBase* self = TakeCreationEntry();
+  if (!self) return 0;
+  self->m_hWnd = hwnd;
+  self->destroyed_ = false;
+  SetPropW(hwnd, kObjectProp, self);
+  SetWindowLongPtrW(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(self->GetDialogProc()));
+  return self->GetDialogProc()(hwnd, msg, wParam, lParam);
+}
+
+INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = static_cast<CDialogBase*>(GetPropW(hwnd, kObjectProp));
+  if (!self) return FALSE;
+  MSG m = {hwnd, msg, wParam, lParam, 0, {0, 0}};
+  const MSG* saved = self->current_;
+  self->current_ = &m;
+  ++self->depth_;
+  LRESULT result = 0;
+  bool handled = self->ProcessWindowMessage(hwnd, msg, wParam, lParam, result, 0);
+  --self->depth_;
+  self->current_ = saved;
+  if (msg == WM_NCDESTROY) self->destroyed_ = true;
+  if (self->destroyed_ && self->depth_ == 0) {
+    RemovePropW(hwnd, kObjectProp);
+    self->m_hWnd = nullptr;
+    self->OnFinalMessage(hwnd);
+    return handled ? TRUE : FALSE;
+  }
+  if (!handled) return FALSE;
+  if (ReturnsDirectly(msg)) return static_cast<INT_PTR>(result);
+  SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+}  // namespace scrv

@@ -1,0 +1,149 @@
+#include "settings/ini_settings_win.h"
+
+#include <windows.h>
+
+#include "frame/text_win.h"
+#include "settings/ini_encoding.h"
+
+namespace scrv {
+
+IniSettings::Target IniSettings::Resolve(SettingsHandle h) const {
+  Target t;
+  if (h == 0) return t;
+  if (h >= ini_section::kFirstPseudo) {
+    std::u16string_view section = ini_section::PseudoSectionName(h);
+    if (!section.empty()) {
+      t.section = ToW(section);
+      t.file = common_;
+    }
+    return t;
+  }
+  if (h > 0xFFFF) return t;  // atoms are 16-bit
+  wchar_t name[261] = {};
+  if (GetAtomNameW(static_cast<ATOM>(h), name, 261) > 0) {
+    t.section = name;
+    t.file = config_;
+  }
+  return t;
+}
+
+SettingsHandle IniSettings::OpenAppKey(std::u16string_view key, uint32_t /*flags*/) {
+  static const SettingsHandle kPseudo[] = {
+      ini_section::kCommon,       ini_section::kMacros,       ini_section::kPlugIns,
+      ini_section::kRecentFile,   ini_section::kRecentFolder, ini_section::kRecentFont,
+      ini_section::kRecentInsert, ini_section::kRecentWorkspace, ini_section::kActiveString};
+  for (SettingsHandle h : kPseudo)
+    if (ini_section::PseudoSectionName(h) == key) return h;
+  SetLastError(ERROR_FILE_NOT_FOUND);
+  return 0;
+}
+
+SettingsHandle IniSettings::OpenConfig(std::u16string_view name, uint32_t /*flags*/) {
+  if (name.empty() || name.size() > 255) return 0;
+  return AddAtomW(ToW(name).c_str());
+}
+
+void IniSettings::CloseSettings(SettingsHandle h) {
+  if (h && h < ini_section::kFirstPseudo && h <= 0xFFFF) DeleteAtom(static_cast<ATOM>(h));
+}
+
+uint32_t IniSettings::ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) {
+  Target t = Resolve(h);
+  if (!t.ok()) return def;
+  return GetPrivateProfileIntW(t.section.c_str(), ToW(name).c_str(), static_cast<INT>(def),
+                               t.file->c_str());
+}
+
+uint32_t IniSettings::WriteText(const Target& t, std::u16string_view name,
+                                const std::wstring& text) {
+  if (!t.ok()) return ERROR_INVALID_HANDLE;
+  if (!WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), text.c_str(),
+                                  t.file->c_str()))
+    return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+  return 0;
+}
+
+uint32_t IniSettings::WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) {
+  return WriteText(Resolve(h), name, ToW(EncodeIniDword(value)));
+}
+
+uint64_t IniSettings::ReadQword(SettingsHandle h, std::u16string_view name, uint64_t def) {
+  std::u16string text = ReadString(h, name, 64, u"");
+  return ParseIniQword(text, def);
+}
+
+uint32_t IniSettings::WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) {
+  return WriteText(Resolve(h), name, ToW(EncodeIniQword(value)));
+}
+
+std::u16string IniSettings::ReadString(SettingsHandle h, std::u16string_view name,
+                                       size_t capacity, std::u16string_view def) {
+  if (capacity == 0) return {};
+  Target t = Resolve(h);
+  std::u16string out(def);
+  if (t.ok() && capacity < 0x10000000) {
+    std::wstring buf(capacity, L'\0');
+    DWORD n = GetPrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), ToW(def).c_str(),
+                                       buf.data(), static_cast<DWORD>(capacity), t.file->c_str());
+    buf.resize(n < capacity ? n : capacity - 1);
+    out = ToU(buf);
+  }
+  if (out.size() > capacity - 1) out.resize(capacity - 1);
+  return out;
+}
+
+uint32_t IniSettings::WriteStringValue(SettingsHandle h, std::u16string_view name,
+                                       std::u16string_view value, bool quote) {
+  return WriteText(Resolve(h), name, ToW(quote ? QuoteIniString(value) : std::u16string(value)));
+}
+
+bool IniSettings::ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer,
+                             size_t size) {
+  Target t = Resolve(h);
+  if (!t.ok() || size > 0x7FFFFFFF) return false;
+  return GetPrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), buffer,
+                                  static_cast<UINT>(size), t.file->c_str()) != FALSE;
+}
+
+std::optional<std::vector<uint8_t>> IniSettings::ReadBinaryAlloc(SettingsHandle h,
+                                                                 std::u16string_view name) {
+  std::u16string sizeName = IniSizeValueName(name);
+  if (sizeName.size() > 79) return std::nullopt;
+  int size = static_cast<int>(ReadDword(h, sizeName, 0));
+  // The companion count is outside data: never trust it beyond what a profile value can hold.
+  if (size <= 0 || size > 0x100000) return std::nullopt;
+  std::vector<uint8_t> data(static_cast<size_t>(size));
+  if (!ReadBinary(h, name, data.data(), data.size())) return std::nullopt;
+  return data;
+}
+
+uint32_t IniSettings::WriteBinary(SettingsHandle h, std::u16string_view name, const void* data,
+                                  size_t size, bool suppressSizeValue) {
+  Target t = Resolve(h);
+  if (!t.ok()) return ERROR_INVALID_HANDLE;
+  if (size > 0x7FFFFFFF) return ERROR_INVALID_PARAMETER;
+  if (!suppressSizeValue) {
+    uint32_t rc = WriteText(t, IniSizeValueName(name), ToW(EncodeIniDword(static_cast<uint32_t>(size))));
+    if (rc) return rc;
+  }
+  if (!WritePrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), const_cast<void*>(data),
+                                  static_cast<UINT>(size), t.file->c_str()))
+    return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+  return 0;
+}
+
+uint32_t IniSettings::DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSizeValue) {
+  Target t = Resolve(h);
+  if (!t.ok()) return ERROR_FILE_NOT_FOUND;
+  std::wstring n = ToW(name);
+  wchar_t probe[2] = {};
+  if (GetPrivateProfileStringW(t.section.c_str(), n.c_str(), L"", probe, 2, t.file->c_str()) == 0)
+    return ERROR_FILE_NOT_FOUND;
+  WritePrivateProfileStringW(t.section.c_str(), n.c_str(), nullptr, t.file->c_str());
+  if (alsoSizeValue)
+    WritePrivateProfileStringW(t.section.c_str(), ToW(IniSizeValueName(name)).c_str(), nullptr,
+                               t.file->c_str());
+  return 0;
+}
+
+}  // namespace scrv

@@ -1,0 +1,51 @@
+#pragma once
+// The INI back end: sections of "scCommon.ini" (fixed pseudo-handles) and of "scConfig.ini"
+// (global atoms of configuration names), through the system's profile functions.
+
+#include <string>
+
+#include "settings/settings_store.h"
+
+namespace scrv {
+
+class IniSettings : public SettingsStore {
+ public:
+  IniSettings(const std::wstring* commonFile, const std::wstring* configFile)
+      : common_(commonFile), config_(configFile) {}
+
+  bool IniMode() const override { return true; }
+  // INI mode has no keys: the key names of the common file map to their pseudo-handles.
+  SettingsHandle OpenAppKey(std::u16string_view key, uint32_t flags) override;
+  SettingsHandle OpenConfig(std::u16string_view name, uint32_t flags) override;
+  void CloseSettings(SettingsHandle h) override;
+  uint32_t ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) override;
+  uint32_t WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) override;
+  uint64_t ReadQword(SettingsHandle h, std::u16string_view name, uint64_t def) override;
+  uint32_t WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) override;
+  std::u16string ReadString(SettingsHandle h, std::u16string_view name, size_t capacity,
+                            std::u16string_view def) override;
+  bool ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer, size_t size) override;
+  std::optional<std::vector<uint8_t>> ReadBinaryAlloc(SettingsHandle h,
+                                                      std::u16string_view name) override;
+  uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
+                       bool suppressSizeValue) override;
+  uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSizeValue) override;
+
+ protected:
+  uint32_t WriteStringValue(SettingsHandle h, std::u16string_view name, std::u16string_view value,
+                            bool quote) override;
+
+ private:
+  struct Target {
+    std::wstring section;
+    const std::wstring* file = nullptr;
+    bool ok() const { return file && !section.empty(); }
+  };
+  Target Resolve(SettingsHandle h) const;
+  uint32_t WriteText(const Target& t, std::u16string_view name, const std::wstring& text);
+
+  const std::wstring* common_;
+  const std::wstring* config_;
+};
+
+}  // namespace scrv

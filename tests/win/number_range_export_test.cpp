@@ -1,0 +1,84 @@
+// DoNumberRangeDlg through the real library: the string round trip of the modal frame.
+
+#include <gtest/gtest.h>
+
+#include "resource_ids.h"
+#include "test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+using DoNumberRangeFn = int (*)(HWND, wchar_t*, int);
+
+class NumberRangeExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearRegistrySettings();
+    fn = lib.Get<DoNumberRangeFn>("DoNumberRangeDlg");
+    ASSERT_NE(fn, nullptr);
+  }
+  AppFolder folder{false};
+  Library lib{folder.Path()};
+  FakeHost host;
+  DoNumberRangeFn fn = nullptr;
+};
+
+TEST_F(NumberRangeExport, OkReturnsTheEditedExpression) {
+  wchar_t buf[64] = L"[1 , 10]";
+  std::wstring shown;
+  auto r = RunDialog([&] { return fn(host.Hwnd(), buf, 64); },
+                     [&](HWND dlg) {
+                       shown = Text(dlg, IDC_NR_EXPRESSION);
+                       Click(dlg, IDC_NR_DIRECT);
+                       if (!Checked(dlg, IDC_NR_DIRECT)) Click(dlg, IDC_NR_DIRECT);
+                       SetText(dlg, IDC_NR_EXPRESSION, L"[2 , 20]");
+                       Click(dlg, IDOK);
+                     });
+  ASSERT_TRUE(r.scriptRan);
+  EXPECT_FALSE(r.timedOut);
+  EXPECT_EQ(r.result, IDOK);
+  EXPECT_EQ(shown, L"[1 , 10]");
+  EXPECT_STREQ(buf, L"[2 , 20]");
+}
+
+TEST_F(NumberRangeExport, HostStringIsCutTo159Characters) {
+  std::wstring longText(200, L'x');
+  std::vector<wchar_t> buf(longText.begin(), longText.end());
+  buf.push_back(0);
+  std::wstring shown;
+  auto r = RunDialog([&] { return fn(host.Hwnd(), buf.data(), static_cast<int>(buf.size())); },
+                     [&](HWND dlg) {
+                       shown = Text(dlg, IDC_NR_EXPRESSION);
+                       Click(dlg, IDCANCEL);
+                     });
+  ASSERT_TRUE(r.scriptRan);
+  EXPECT_EQ(shown.size(), 159u);
+  EXPECT_EQ(r.result, IDCANCEL);
+}
+
+TEST_F(NumberRangeExport, SmallHostCapacityCutsTheResult) {
+  wchar_t buf[8] = L"";
+  auto r = RunDialog([&] { return fn(host.Hwnd(), buf, 6); },
+                     [&](HWND dlg) {
+                       if (!Checked(dlg, IDC_NR_DIRECT)) Click(dlg, IDC_NR_DIRECT);
+                       SetText(dlg, IDC_NR_EXPRESSION, L"[100 , 200]");
+                       Click(dlg, IDOK);
+                     });
+  EXPECT_EQ(r.result, IDOK);
+  EXPECT_STREQ(buf, L"[100 ");
+}
+
+TEST_F(NumberRangeExport, CancelLeavesTheBufferUntouched) {
+  wchar_t buf[32] = L"[5 , 6]";
+  auto r = RunDialog([&] { return fn(host.Hwnd(), buf, 32); },
+                     [&](HWND dlg) {
+                       if (!Checked(dlg, IDC_NR_DIRECT)) Click(dlg, IDC_NR_DIRECT);
+                       SetText(dlg, IDC_NR_EXPRESSION, L"[7 , 8]");
+                       Click(dlg, IDCANCEL);
+                     });
+  EXPECT_EQ(r.result, IDCANCEL);
+  EXPECT_STREQ(buf, L"[5 , 6]");
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+#include "test_support.h"
+
+#include <shlwapi.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace testing_support {
+namespace {
+
+void CopyTree(const std::wstring& from, const std::wstring& to) {
+  CreateDirectoryW(to.c_str(), nullptr);
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((from + L"*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    std::wstring name = fd.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      CopyTree(from + name + L"\\", to + name + L"\\");
+    } else {
+      std::wstring lower = name;
+      CharLowerW(lower.data());
+      // The application folder: the library, its resource modules and info files.
+      if (lower.size() > 4 && (lower.ends_with(L".dll") || lower.ends_with(L".ini")))
+        CopyFileW((from + name).c_str(), (to + name).c_str(), FALSE);
+    }
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+}
+
+void DeleteTree(const std::wstring& dir) {
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((dir + L"*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = fd.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring p = dir + name;
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        DeleteTree(p + L"\\");
+      } else {
+        SetFileAttributesW(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(p.c_str());
+      }
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
+}  // namespace
+
+std::wstring BinFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  PathRemoveFileSpecW(path);
+  return std::wstring(path) + L"\\";
+}
+
+void ClearRegistrySettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Korvan"); }
+
+AppFolder::AppFolder(bool iniMode, bool withMui) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  static int counter = 0;
+  path_ = std::wstring(temp) + L"scrvtest-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+          std::to_wstring(++counter) + L"\\";
+  DeleteTree(path_);
+  CopyTree(BinFolder(), path_);
+  if (!withMui) DeleteTree(path_ + L"mui\\");
+  if (iniMode) std::ofstream(std::filesystem::path(path_ + L"scUseIni.ini")).put('\n');
+}
+
+AppFolder::~AppFolder() { DeleteTree(path_); }
+
+std::string AppFolder::ReadBytes(const std::wstring& relative) const {
+  std::ifstream in(std::filesystem::path(path_ + relative), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::wstring AppFolder::IniText(const std::wstring& file, const std::wstring& section,
+                                const std::wstring& key) const {
+  wchar_t buf[4096] = {};
+  GetPrivateProfileStringW(section.c_str(), key.c_str(), L"\x1", buf, 4096,
+                           (path_ + file).c_str());
+  return buf;
+}
+
+Library::Library(const std::wstring& folder) {
+  module_ = LoadLibraryW((folder + L"scrvdlgs.dll").c_str());
+}
+
+Library::~Library() {
+  if (module_) FreeLibrary(module_);
+}
+
+namespace {
+struct DriverState {
+  std::function<void(HWND)> script;
+  bool ran = false;
+  bool timedOut = false;
+  DWORD deadline = 0;
+  UINT_PTR timer = 0;
+};
+DriverState* g_driver = nullptr;
+
+void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD) {
+  DriverState* d = g_driver;
+  if (!d) return;
+  if (!d->ran) {
+    HWND dlg = FindThreadDialog();
+    if (dlg) {
+      d->ran = true;
+      d->script(dlg);  // may nest modal loops of its own
+      return;
+    }
+  }
+  if (GetTickCount() > d->deadline) {
+    // Watchdog: close whatever is still open so the test fails instead of hanging.
+    d->timedOut = true;
+    while (HWND dlg = FindThreadDialog()) EndDialog(dlg, IDCANCEL), PumpMessages(10);
+  }
+}
+}  // namespace
+
+ScriptResult RunDialog(const std::function<INT_PTR()>& open,
+                       const std::function<void(HWND)>& script, int timeoutMs) {
+  DriverState state;
+  state.script = script;
+  state.deadline = GetTickCount() + static_cast<DWORD>(timeoutMs);
+  DriverState* saved = g_driver;
+  g_driver = &state;
+  state.timer = SetTimer(nullptr, 0, 20, DriverTick);
+  ScriptResult r;
+  r.result = open();
+  KillTimer(nullptr, state.timer);
+  g_driver = saved;
+  r.scriptRan = state.ran;
+  r.timedOut = state.timedOut;
+  return r;
+}
+
+HWND FindThreadDialog(HWND except) {
+  struct Ctx {
+    HWND found;
+    HWND except;
+  } ctx{nullptr, except};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(p);
+        wchar_t cls[16] = {};
+        GetClassNameW(w, cls, 16);
+        if (w != c->except && IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0) {
+          c->found = w;  // EnumThreadWindows lists the newest first
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&ctx));
+  return ctx.found;
+}
+
+void PumpMessages(int milliseconds) {
+  DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  MSG msg;
+  do {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(1);
+  } while (GetTickCount() < end);
+}
+
+void Click(HWND dlg, int id) { SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
+
+void SetText(HWND dlg, int id, const std::wstring& text) {
+  SetDlgItemTextW(dlg, id, text.c_str());
+}
+
+std::wstring Text(HWND dlg, int id) {
+  HWND w = GetDlgItem(dlg, id);
+  int n = GetWindowTextLengthW(w);
+  std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+  GetWindowTextW(w, s.data(), n + 1);
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
+bool Checked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+UINT CheckState(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id); }
+bool Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
+
+FakeHost::FakeHost() {
+  static ATOM cls = [] {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ScrivletMainFrame3";
+    return RegisterClassW(&wc);
+  }();
+  (void)cls;
+  hwnd_ = CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet", WS_OVERLAPPEDWINDOW, 100, 100,
+                          800, 600, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+FakeHost::~FakeHost() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK FakeHost::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<FakeHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self && msg >= WM_USER && msg < 0xC000) {
+    self->messages.push_back({msg, wParam, lParam, {}});
+    if (self->answer) return self->answer(msg, wParam, lParam, self->messages.back());
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace testing_support

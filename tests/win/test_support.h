@@ -1,0 +1,102 @@
+#pragma once
+// Helpers for the Wine tests: a sandboxed application folder, the library loaded from it,
+// a driver that scripts a modal dialog from inside its own message loop, and a fake host
+// main window that records the private messages it receives.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// The folder of the test program, with a trailing backslash: the build's "bin" folder, which
+// holds the library, both resource modules and "mui".
+std::wstring BinFolder();
+
+// Deletes HKCU\Software\Korvan (the library's whole settings tree).
+void ClearRegistrySettings();
+
+// A private copy of the application folder below %TEMP%, deleted again at destruction.
+// With `iniMode` it holds "scUseIni.ini", so a library loaded from it keeps its settings in
+// INI files beside itself.
+class AppFolder {
+ public:
+  explicit AppFolder(bool iniMode, bool withMui = true);
+  ~AppFolder();
+  const std::wstring& Path() const { return path_; }  // with a trailing backslash
+  std::wstring File(const std::wstring& relative) const { return path_ + relative; }
+  // Reads a whole file as bytes (empty when missing).
+  std::string ReadBytes(const std::wstring& relative) const;
+  // The text of a profile value as GetPrivateProfileStringW returns it.
+  std::wstring IniText(const std::wstring& file, const std::wstring& section,
+                       const std::wstring& key) const;
+
+ private:
+  std::wstring path_;
+};
+
+// The library loaded from a folder; unloaded at destruction so that the next load runs its
+// start-up (back-end choice, resource modules) afresh.
+class Library {
+ public:
+  explicit Library(const std::wstring& folder);
+  ~Library();
+  HMODULE Handle() const { return module_; }
+  template <typename F>
+  F Get(const char* name) const {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+  }
+
+ private:
+  HMODULE module_ = nullptr;
+};
+
+// Runs `open` (which shows a modal dialog and returns its result); once a dialog window of
+// this thread is shown, `script` runs inside the modal loop with its handle. The script ends
+// the dialog (for example with Click(dlg, IDOK)). A dialog still open after `timeoutMs` is
+// cancelled and the returned `timedOut` is set.
+struct ScriptResult {
+  INT_PTR result = 0;
+  bool scriptRan = false;
+  bool timedOut = false;
+};
+ScriptResult RunDialog(const std::function<INT_PTR()>& open,
+                       const std::function<void(HWND)>& script, int timeoutMs = 10000);
+
+// The newest visible dialog box ("#32770") of this thread other than `except`, or null.
+HWND FindThreadDialog(HWND except = nullptr);
+// Pumps this thread's messages for a moment (lets posted work and timers run).
+void PumpMessages(int milliseconds);
+
+// Scripting steps.
+void Click(HWND dlg, int id);
+void SetText(HWND dlg, int id, const std::wstring& text);
+std::wstring Text(HWND dlg, int id);
+bool Checked(HWND dlg, int id);
+UINT CheckState(HWND dlg, int id);
+bool Enabled(HWND dlg, int id);
+
+// A top-level window of class "ScrivletMainFrame3" that records every message in the
+// private ranges (WM_USER.. and WM_APP..) it receives. `answer` may supply a result.
+class FakeHost {
+ public:
+  struct Message {
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    std::vector<BYTE> payload;  // filled by `capture`, when set
+  };
+  FakeHost();
+  ~FakeHost();
+  HWND Hwnd() const { return hwnd_; }
+  std::vector<Message> messages;
+  std::function<LRESULT(UINT, WPARAM, LPARAM, Message&)> answer;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace testing_support
