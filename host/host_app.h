@@ -1,0 +1,33 @@
+#pragma once
+// The host stand-in: a main window of class "ScrivletMainFrame3" with a menu entry per
+// export, a log pane of the private messages it receives and of each export's result, and
+// the screenshot gallery.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One dialog of the gallery and of the Dialogs menu.
+struct DemoEntry {
+  const wchar_t* title;       // menu text and gallery caption
+  const wchar_t* exportName;  // the export it calls
+  int templateId;
+  // Calls the export over `owner` and returns a line for the log.
+  std::function<std::wstring(HWND owner)> open;
+  // Optional: prepares the open dialog before its screenshot (gallery only).
+  std::function<void(HWND dlg)> prepare;
+};
+
+const std::vector<DemoEntry>& DemoEntries();
+
+HWND CreateHostWindow(HINSTANCE instance);
+void HostLog(const std::wstring& line);
+
+// Opens every entry, saves DIR\<n>-<name>.png and DIR\index.html. Returns the number of
+// screenshots written.
+int RunGallery(HWND owner, const std::wstring& dir);
+
+// Saves the window's current image to a PNG file.
+bool CaptureWindowPng(HWND hwnd, const std::wstring& path);

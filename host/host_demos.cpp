@@ -1,0 +1,28 @@
+// The dialogs the host stand-in can open, with the sample data each is shown with.
+
+#include <windows.h>
+
+#include <string>
+
+#include "host_app.h"
+#include "resource_ids.h"
+#include "scrvdlgs_api.h"
+
+namespace {
+
+std::wstring Result(int r) { return L"returned " + std::to_wstring(r); }
+
+}  // namespace
+
+const std::vector<DemoEntry>& DemoEntries() {
+  static const std::vector<DemoEntry> entries = {
+      {L"Number Range", L"DoNumberRangeDlg", IDD_NUMBER_RANGE,
+       [](HWND owner) {
+         wchar_t text[160] = L"[1 , 100]";
+         int r = DoNumberRangeDlg(owner, text, 160);
+         return Result(r) + L", text \"" + text + L"\"";
+       },
+       nullptr},
+  };
+  return entries;
+}

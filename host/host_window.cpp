@@ -1,0 +1,147 @@
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host_app.h"
+#include "host_messages.h"
+
+namespace {
+
+constexpr int kMenuFirstDemo = 1000;
+constexpr int kMenuGallery = 900;
+constexpr int kMenuExit = 901;
+HWND g_log = nullptr;
+
+// The fake documents the host has open, with their columns.
+struct FakeDocument {
+  const wchar_t* name;
+  std::vector<const wchar_t*> columns;
+};
+const FakeDocument kDocuments[] = {
+    {L"customers.csv", {L"Id", L"Name", L"City", L"Country", L"Since"}},
+    {L"orders.csv", {L"Order", L"Customer", L"Date", L"Amount"}},
+    {L"notes.txt", {}},
+};
+
+std::wstring Hex(unsigned long long v) {
+  wchar_t buf[32];
+  swprintf(buf, 32, L"0x%llX", v);
+  return buf;
+}
+
+// Fills `count` slots of 260 units with names; nonzero when done.
+LRESULT FillSlots(LPARAM buffer, size_t count, const std::vector<const wchar_t*>& names) {
+  auto* out = reinterpret_cast<wchar_t*>(buffer);
+  if (!out || count > names.size()) return 0;
+  for (size_t i = 0; i < count; ++i) lstrcpynW(out + i * 260, names[i], 260);
+  return 1;
+}
+
+LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  std::wstring line = L"message " + Hex(msg) + L" wParam " + Hex(wParam) + L" lParam " +
+                      Hex(static_cast<unsigned long long>(lParam));
+  LRESULT result = 0;
+  switch (msg) {
+    case kHostQuery:
+      if (wParam == 356) {
+        result = 96;
+      } else if (wParam == 290 && lParam) {
+        lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
+        result = 1;
+      }
+      break;
+    case kHostDocumentNames: {
+      std::vector<const wchar_t*> names;
+      for (const auto& d : kDocuments) names.push_back(d.name);
+      result = wParam == 0 ? static_cast<LRESULT>(names.size()) : FillSlots(lParam, wParam, names);
+      break;
+    }
+    case kHostColumnNames: {
+      size_t doc = HIWORD(wParam);
+      size_t count = LOWORD(wParam);
+      if (doc == 0xFFFF) doc = 0;  // the current document
+      if (doc < std::size(kDocuments)) {
+        const auto& cols = kDocuments[doc].columns;
+        result = count == 0 ? static_cast<LRESULT>(cols.size()) : FillSlots(lParam, count, cols);
+      }
+      break;
+    }
+    case kHostSettingsChanged:
+      line += L"  (settings changed, mask " +
+              Hex((static_cast<unsigned long long>(lParam) << 32) | (wParam & 0xFFFFFFFF)) + L")";
+      break;
+  }
+  HostLog(line + L" -> " + std::to_wstring(result));
+  return result;
+}
+
+LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE:
+      g_log = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                                  ES_AUTOVSCROLL,
+                              0, 0, 0, 0, hwnd, nullptr, nullptr, nullptr);
+      SendMessageW(g_log, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+      HostLog(L"Scrivlet host stand-in: choose a dialog from the Dialogs menu.");
+      return 0;
+    case WM_SIZE:
+      MoveWindow(g_log, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      return 0;
+    case WM_COMMAND: {
+      int id = LOWORD(wParam);
+      const auto& demos = DemoEntries();
+      if (id >= kMenuFirstDemo && id < kMenuFirstDemo + static_cast<int>(demos.size())) {
+        const DemoEntry& e = demos[static_cast<size_t>(id - kMenuFirstDemo)];
+        HostLog(std::wstring(e.exportName) + L": " + e.open(hwnd));
+      } else if (id == kMenuExit) {
+        DestroyWindow(hwnd);
+      }
+      return 0;
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  if (msg >= WM_USER && msg < 0xC000) return OnPrivateMessage(hwnd, msg, wParam, lParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+HMENU BuildMenu() {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kMenuExit, L"E&xit");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  HMENU dialogs = CreatePopupMenu();
+  const auto& demos = DemoEntries();
+  for (size_t i = 0; i < demos.size(); ++i)
+    AppendMenuW(dialogs, MF_STRING, kMenuFirstDemo + i,
+                (std::wstring(demos[i].title) + L"...").c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dialogs), L"&Dialogs");
+  return bar;
+}
+
+}  // namespace
+
+void HostLog(const std::wstring& line) {
+  if (!g_log) return;
+  int end = GetWindowTextLengthW(g_log);
+  SendMessageW(g_log, EM_SETSEL, end, end);
+  std::wstring text = line + L"\r\n";
+  SendMessageW(g_log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND CreateHostWindow(HINSTANCE instance) {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = MainProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = L"ScrivletMainFrame3";
+  if (!RegisterClassW(&wc)) return nullptr;
+  return CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet (host stand-in)",
+                         WS_OVERLAPPEDWINDOW, 40, 40, 900, 640, nullptr, BuildMenu(), instance,
+                         nullptr);
+}

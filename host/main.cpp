@@ -1,3 +1,0 @@
-#include <windows.h>
-
-int wmain(int, wchar_t**) { return 0; }
