@@ -1,5 +1,6 @@
 #include "tools/filter_file.h"
 
+#include <charconv>
 #include <limits>
 #include <string>
 
@@ -12,7 +13,9 @@ constexpr char16_t kTab = u'\t';
 constexpr size_t kFirstFieldMax = 255;
 
 void AppendDecimal(std::u16string& out, int64_t value) {
-  for (char c : std::to_string(value)) out += static_cast<char16_t>(c);
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  for (const char* p = digits; p != end; ++p) out += static_cast<char16_t>(*p);
 }
 
 // A leading decimal integer (blanks, an optional sign, digits), saturated to 32 bits; nothing
@@ -86,7 +89,11 @@ FilterCondition ParseLine(std::u16string_view line, uint64_t defaultFlags) {
 
 std::u16string FormatFilterLines(std::span<const FilterCondition> conditions,
                                  FilterFileFormat format) {
+  // One allocation for the usual case: the texts plus room for the short fields.
+  size_t estimate = 0;
+  for (const FilterCondition& c : conditions) estimate += c.text.size() + 48;
   std::u16string out;
+  out.reserve(estimate);
   for (const FilterCondition& c : conditions) {
     if (format == FilterFileFormat::kFull) {
       out += c.Enabled() ? u"on" : u"off";
@@ -113,8 +120,8 @@ std::vector<FilterCondition> ParseFilterLines(std::u16string_view text, uint64_t
   std::vector<FilterCondition> out;
   size_t pos = 0;
   while (pos < text.size()) {
-    size_t end = text.find_first_of(u"\r\n", pos);
-    if (end == std::u16string_view::npos) end = text.size();
+    size_t end = pos;
+    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
     if (end > pos) out.push_back(ParseLine(text.substr(pos, end - pos), defaultFlags));
     pos = end;
     if (pos < text.size() && text[pos] == u'\r') {
@@ -147,10 +154,9 @@ std::u16string DecodeFilterFile(std::span<const uint8_t> bytes, const AnsiDecode
     if (!ansi) return DecodeLatin1({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     return ansi({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   }
-  std::u16string out;
-  out.reserve((bytes.size() - start) / 2);
-  for (size_t i = start; i + 1 < bytes.size(); i += 2) {
-    out += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+  std::u16string out((bytes.size() - start) / 2, u'\0');
+  for (size_t i = 0; i < out.size(); ++i) {
+    out[i] = static_cast<char16_t>(bytes[start + 2 * i] | (bytes[start + 2 * i + 1] << 8));
   }
   return out;
 }
