@@ -31,8 +31,8 @@ file(GLOB SCRV_LOC_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.
 scrv_resource_dll(scrvloc ${SCRV_BIN}/mui/1033 ${SCRV_LOC_RC})
 scrv_resource_dll(scrvres ${SCRV_BIN} ${CMAKE_SOURCE_DIR}/resources/scrvres/scrvres.rc)
 configure_file(${CMAKE_SOURCE_DIR}/resources/scrvloc/info.ini ${SCRV_BIN}/mui/1033/info.ini COPYONLY)
-set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS
-             ${CMAKE_SOURCE_DIR}/resources/ids/resource_ids.h)
+file(GLOB SCRV_ID_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/ids/*.h)
+set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS ${SCRV_ID_HEADERS})
 
 # The host stand-in and its gallery.
 file(GLOB SCRV_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/*.cpp ${CMAKE_SOURCE_DIR}/host/*.rc)

@@ -1,0 +1,2 @@
+// Settings store.
+#pragma once

@@ -1,0 +1,17 @@
+// Text and CSV tool dialogs.
+#pragma once
+
+// Number range dialog.
+#define IDD_NUMBER_RANGE 709
+#define IDC_NR_LOWER_LABEL 662
+#define IDC_NR_UPPER_LABEL 663
+#define IDC_NR_EXPRESSION_LABEL 664
+#define IDC_NR_EXAMPLES 665
+#define IDC_NR_LOWER 1997
+#define IDC_NR_UPPER 1998
+#define IDC_NR_LOWER_INCLUSIVE 1712
+#define IDC_NR_UPPER_INCLUSIVE 1740
+#define IDC_NR_INTEGERS 1958
+#define IDC_NR_DIRECT 1896
+#define IDC_NR_EXPRESSION 2005
+#define IDC_NR_SKIP 1880
