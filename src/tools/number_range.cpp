@@ -1,7 +1,6 @@
 #include "tools/number_range.h"
 
 #include <charconv>
-#include <cstdio>
 #include <limits>
 
 namespace scrv {
@@ -184,18 +183,26 @@ int CompareDecimal(const Decimal& a, const Decimal& b) {
 }
 
 double DecimalToDouble(const Decimal& d) {
-  std::string ascii;
-  ascii.reserve(d.intDigits.size() + d.fracDigits.size() + 3);
-  if (d.negative) ascii += '-';
-  ascii += '0';
-  for (char16_t ch : d.intDigits) ascii += static_cast<char>(ch);
-  ascii += '.';
-  for (char16_t ch : d.fracDigits) ascii += static_cast<char>(ch);
+  // Digits are ASCII; from_chars reads them without regard to the process locale.
+  char small[80];
+  std::string large;
+  size_t length = d.intDigits.size() + d.fracDigits.size() + 3;
+  char* ascii = small;
+  if (length > sizeof small) {
+    large.resize(length);
+    ascii = large.data();
+  }
+  char* p = ascii;
+  if (d.negative) *p++ = '-';
+  *p++ = '0';
+  for (char16_t ch : d.intDigits) *p++ = static_cast<char>(ch);
+  *p++ = '.';
+  for (char16_t ch : d.fracDigits) *p++ = static_cast<char>(ch);
   double v = 0;
-  auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
+  auto [ptr, ec] = std::from_chars(ascii, p, v);
   if (ec == std::errc::result_out_of_range) {
     // Too large for a double (numbers below its range read as zero).
-    if (d.intDigits.empty()) return 0;
+    if (d.intDigits.empty()) return d.negative ? -0.0 : 0.0;
     return d.negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
   }
   return v;
@@ -301,21 +308,26 @@ int AlignedPrefix(U128 lo, U128 hi, unsigned bits) {
   return static_cast<int>(bits) - PopCount(x.hi) - PopCount(x.lo);
 }
 
-void AppendAscii(std::u16string& out, const char* s) {
-  while (*s) out += static_cast<char16_t>(*s++);
+void AppendDecimal(std::u16string& out, unsigned v) {
+  char16_t buf[12];
+  int n = 0;
+  do {
+    buf[n++] = static_cast<char16_t>(u'0' + v % 10);
+    v /= 10;
+  } while (v);
+  while (n) out += buf[--n];
 }
 
-std::u16string FormatIpv4(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%u.%u.%u.%u", v >> 24, (v >> 16) & 255, (v >> 8) & 255, v & 255);
-  std::u16string out;
-  AppendAscii(out, buf);
-  return out;
+void AppendIpv4(std::u16string& out, uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    AppendDecimal(out, (v >> shift) & 255);
+    if (shift) out += u'.';
+  }
 }
 
 // Lower-case hexadecimal groups; the longest run of two or more zero groups (the first of equal
 // runs) is written as "::".
-std::u16string FormatIpv6(const Ipv6Address& a) {
+void AppendIpv6(std::u16string& out, const Ipv6Address& a) {
   unsigned g[8];
   for (int j = 0; j < 8; ++j) g[j] = (a[2 * j] << 8) | a[2 * j + 1];
   int bestStart = -1, bestLen = 0;
@@ -329,36 +341,45 @@ std::u16string FormatIpv6(const Ipv6Address& a) {
     if (k - j > bestLen && k - j >= 2) bestStart = j, bestLen = k - j;
     j = k;
   }
-  std::u16string out;
-  char buf[8];
+  static constexpr char16_t kHex[] = u"0123456789abcdef";
   for (int j = 0; j < 8; ++j) {
     if (j == bestStart) {
       out += u"::";
       j += bestLen - 1;
       continue;
     }
-    if (!out.empty() && out.back() != u':') out += u':';
-    std::snprintf(buf, sizeof buf, "%x", g[j]);
-    AppendAscii(out, buf);
+    if (j > 0 && j != bestStart + bestLen) out += u':';
+    bool started = false;
+    for (int shift = 12; shift >= 0; shift -= 4) {
+      unsigned digit = (g[j] >> shift) & 15;
+      if (digit || started || shift == 0) out += kHex[digit], started = true;
+    }
   }
-  return out;
 }
 
-std::u16string FormatPrefix(unsigned prefix) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "/%u", prefix);
-  std::u16string out;
-  AppendAscii(out, buf);
-  return out;
+// Addresses as 128-bit values; IPv4 addresses occupy the low 32 bits.
+void AppendAddress(std::u16string& out, NumberRangeKind kind, U128 v) {
+  if (kind == NumberRangeKind::kIpv4) {
+    AppendIpv4(out, static_cast<uint32_t>(v.lo));
+  } else {
+    AppendIpv6(out, FromU128(v));
+  }
+}
+
+void StoreAddress(NumberRangeKind kind, U128 v, NumberRangeLimit* limit) {
+  if (kind == NumberRangeKind::kIpv4) {
+    limit->ipv4 = static_cast<uint32_t>(v.lo);
+  } else {
+    limit->ipv6 = FromU128(v);
+  }
 }
 
 struct Bound {
   bool open = true;
   NumberRangeKind kind = NumberRangeKind::kNumber;
-  std::u16string_view text;  // numbers: as written, without "+"
+  std::u16string_view text;  // as written, without "+"
   Decimal number;
-  uint32_t v4 = 0;
-  Ipv6Address v6{};
+  U128 address;
 };
 
 // A bound of an interval: an optional "+" and an address or a number, or nothing (open).
@@ -369,10 +390,14 @@ bool ReadBound(Cursor& c, char16_t dec, Bound* b) {
   // A "+" is the whole sign: "+-1" is not a number.
   if (plus && c.Is(u'-')) return false;
   size_t start = c.i;
-  if (ReadIpv4(c, &b->v4)) {
+  uint32_t v4;
+  Ipv6Address v6;
+  if (ReadIpv4(c, &v4)) {
     b->kind = NumberRangeKind::kIpv4;
-  } else if (ReadIpv6(c, &b->v6)) {
+    b->address = {0, v4};
+  } else if (ReadIpv6(c, &v6)) {
     b->kind = NumberRangeKind::kIpv6;
+    b->address = ToU128(v6);
   } else if (ReadDecimal(c, dec, &b->number)) {
     b->kind = NumberRangeKind::kNumber;
   } else {
@@ -384,50 +409,32 @@ bool ReadBound(Cursor& c, char16_t dec, Bound* b) {
   return true;
 }
 
-std::u16string BoundText(const Bound& b) {
-  if (b.open) return {};
-  switch (b.kind) {
-    case NumberRangeKind::kIpv4:
-      return FormatIpv4(b.v4);
-    case NumberRangeKind::kIpv6:
-      return FormatIpv6(b.v6);
-    case NumberRangeKind::kNumber:
-      break;
-  }
-  return std::u16string(b.text);
-}
-
-// Addresses as 128-bit values; IPv4 addresses occupy the low 32 bits.
-U128 AddressValue(const Bound& b) {
-  if (b.kind == NumberRangeKind::kIpv4) return {0, b.v4};
-  return ToU128(b.v6);
-}
-
-void StoreAddress(NumberRangeKind kind, U128 v, NumberRangeLimit* limit) {
-  if (kind == NumberRangeKind::kIpv4) {
-    limit->ipv4 = static_cast<uint32_t>(v.lo);
+// The bound as the fields show it: numbers as written, addresses in canonical form.
+void AssignBoundText(std::u16string& out, const Bound& b) {
+  out.clear();
+  if (b.open) return;
+  if (b.kind == NumberRangeKind::kNumber) {
+    out.assign(b.text);
   } else {
-    limit->ipv6 = FromU128(v);
+    AppendAddress(out, b.kind, b.address);
   }
-}
-
-std::u16string FormatAddress(NumberRangeKind kind, U128 v) {
-  return kind == NumberRangeKind::kIpv4 ? FormatIpv4(static_cast<uint32_t>(v.lo))
-                                        : FormatIpv6(FromU128(v));
 }
 
 int ParseBlock(Cursor& c, NumberRange* out) {
   size_t start = c.i;
   NumberRangeKind kind;
+  U128 address;
   uint32_t v4 = 0;
   Ipv6Address v6{};
   Cursor probe = c;
   if (ReadIpv4(probe, &v4) && probe.Is(u'/')) {
     kind = NumberRangeKind::kIpv4;
+    address = {0, v4};
   } else {
     probe = c;
     if (!ReadIpv6(probe, &v6) || !probe.Is(u'/')) return kNumberRangeInvalid;
     kind = NumberRangeKind::kIpv6;
+    address = ToU128(v6);
   }
   c.i = probe.i + 1;
   unsigned bits = kind == NumberRangeKind::kIpv4 ? 32 : 128;
@@ -444,17 +451,20 @@ int ParseBlock(Cursor& c, NumberRange* out) {
   if (!c.AtEnd()) return kNumberRangeInvalid;
   if (!out) return kNumberRangeBlock;
 
-  U128 address = kind == NumberRangeKind::kIpv4 ? U128{0, v4} : ToU128(v6);
   U128 mask = HostMask(prefix, bits);
   U128 lo{address.hi & ~mask.hi, address.lo & ~mask.lo};
   U128 hi{address.hi | mask.hi, address.lo | mask.lo};
-  *out = NumberRange{};
   out->kind = kind;
-  out->lowerText = FormatAddress(kind, lo);
-  out->upperText = FormatAddress(kind, hi);
-  out->expression = std::u16string(c.s.substr(start, end - start));
+  out->lowerInclusive = out->upperInclusive = true;
+  out->integers = false;
+  out->lower = out->upper = NumberRangeLimit{};
   StoreAddress(kind, lo, &out->lower);
   StoreAddress(kind, hi, &out->upper);
+  out->lowerText.clear();
+  AppendAddress(out->lowerText, kind, lo);
+  out->upperText.clear();
+  AppendAddress(out->upperText, kind, hi);
+  out->expression.assign(c.s.substr(start, end - start));
   return kNumberRangeBlock;
 }
 
@@ -477,33 +487,19 @@ int ParseInterval(Cursor& c, char16_t dec, NumberRange* out) {
   if (!c.AtEnd()) return kNumberRangeInvalid;
   if (!lower.open && !upper.open && lower.kind != upper.kind) return kNumberRangeInvalid;
   NumberRangeKind kind = !lower.open ? lower.kind : upper.kind;
+  bool isNumber = kind == NumberRangeKind::kNumber;
 
-  NumberRange r;
-  r.kind = kind;
-  r.lowerInclusive = lowerInclusive;
-  r.upperInclusive = upperInclusive;
-  r.lowerText = BoundText(lower);
-  r.upperText = BoundText(upper);
-  bool aligned = false;
-  if (kind == NumberRangeKind::kNumber) {
+  // Validate first; *out is written only for a valid range.
+  unsigned bits = kind == NumberRangeKind::kIpv4 ? 32 : 128;
+  U128 lo, hi;
+  if (isNumber) {
     if (!lower.open && !upper.open && CompareDecimal(upper.number, lower.number) < 0) {
       return kNumberRangeInvalid;
     }
-    const Bound& first = !lower.open ? lower : upper;
-    r.integers = first.open || !first.number.hasDecimalPart;
-    r.lower.number =
-        lower.open ? std::numeric_limits<double>::lowest() : DecimalToDouble(lower.number);
-    r.upper.number =
-        upper.open ? std::numeric_limits<double>::max() : DecimalToDouble(upper.number);
-    r.lower.integer = lower.open ? std::numeric_limits<int64_t>::min()
-                                 : IntegerLimit(lower.number, true, lowerInclusive);
-    r.upper.integer = upper.open ? std::numeric_limits<int64_t>::max()
-                                 : IntegerLimit(upper.number, false, upperInclusive);
   } else {
-    unsigned bits = kind == NumberRangeKind::kIpv4 ? 32 : 128;
     U128 top = HostMask(0, bits);
-    U128 lo = lower.open ? U128{} : AddressValue(lower);
-    U128 hi = upper.open ? top : AddressValue(upper);
+    lo = lower.open ? U128{} : lower.address;
+    hi = upper.open ? top : upper.address;
     // An exclusive end moves one address inwards; there is nothing beyond the extremes.
     if (!lower.open && !lowerInclusive) {
       if (lo.hi == top.hi && lo.lo == top.lo) return kNumberRangeInvalid;
@@ -514,22 +510,46 @@ int ParseInterval(Cursor& c, char16_t dec, NumberRange* out) {
       if (hi.lo-- == 0) --hi.hi;
     }
     if (Less(hi, lo)) return kNumberRangeInvalid;
-    StoreAddress(kind, lo, &r.lower);
-    StoreAddress(kind, hi, &r.upper);
-    int prefix = AlignedPrefix(lo, hi, bits);
-    if (prefix >= 0) {
-      aligned = true;
-      r.expression = FormatAddress(kind, lo) + FormatPrefix(static_cast<unsigned>(prefix));
-    }
   }
-  if (!aligned) {
-    r.expression = lowerInclusive ? u"[" : u"(";
-    r.expression += r.lowerText;
-    r.expression += u" , ";
-    r.expression += r.upperText;
-    r.expression += upperInclusive ? u']' : u')';
+  if (!out) return kNumberRangeInterval;
+
+  out->kind = kind;
+  out->lowerInclusive = lowerInclusive;
+  out->upperInclusive = upperInclusive;
+  out->lower = out->upper = NumberRangeLimit{};
+  AssignBoundText(out->lowerText, lower);
+  AssignBoundText(out->upperText, upper);
+  int prefix = -1;
+  if (isNumber) {
+    const Bound& first = !lower.open ? lower : upper;
+    out->integers = first.open || !first.number.hasDecimalPart;
+    out->lower.number =
+        lower.open ? std::numeric_limits<double>::lowest() : DecimalToDouble(lower.number);
+    out->upper.number =
+        upper.open ? std::numeric_limits<double>::max() : DecimalToDouble(upper.number);
+    out->lower.integer = lower.open ? std::numeric_limits<int64_t>::min()
+                                    : IntegerLimit(lower.number, true, lowerInclusive);
+    out->upper.integer = upper.open ? std::numeric_limits<int64_t>::max()
+                                    : IntegerLimit(upper.number, false, upperInclusive);
+  } else {
+    out->integers = false;
+    StoreAddress(kind, lo, &out->lower);
+    StoreAddress(kind, hi, &out->upper);
+    prefix = AlignedPrefix(lo, hi, bits);
   }
-  if (out) *out = std::move(r);
+  std::u16string& e = out->expression;
+  e.clear();
+  if (prefix >= 0) {
+    AppendAddress(e, kind, lo);
+    e += u'/';
+    AppendDecimal(e, static_cast<unsigned>(prefix));
+  } else {
+    e += lowerInclusive ? u'[' : u'(';
+    e += out->lowerText;
+    e += u" , ";
+    e += out->upperText;
+    e += upperInclusive ? u']' : u')';
+  }
   return kNumberRangeInterval;
 }
 
