@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "frame/template_scaler.h"
 #include "frame/window_win.h"
 
 namespace scrv {
@@ -108,8 +109,10 @@ INT_PTR RunModalDialog(HMODULE module, UINT templateId, HWND owner, DLGPROC proc
   DWORD size = SizeofResource(module, res);
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data || size == 0) return 0;
-  std::vector<BYTE> copy(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size);
-  return DialogBoxIndirectParamW(module, reinterpret_cast<LPCDLGTEMPLATEW>(copy.data()), owner,
+  std::optional<std::vector<uint8_t>> copy =
+      ScaleDialogTemplate(static_cast<const uint8_t*>(data), size, static_cast<int32_t>(scale));
+  if (!copy) return 0;
+  return DialogBoxIndirectParamW(module, reinterpret_cast<LPCDLGTEMPLATEW>(copy->data()), owner,
                                  proc, param);
 }
 

@@ -5,18 +5,15 @@
 #include <cwchar>
 
 #include "frame/module_state_win.h"
+#include "frame/language_folder.h"
 #include "frame/text_win.h"
+#include "frame/win_file_system_queries_win.h"
 #include "settings/settings_store.h"
 
 namespace scrv {
 namespace {
 
 constexpr DWORD kImageResourceFlags = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE;
-
-bool IsFile(const std::wstring& path) {
-  DWORD a = GetFileAttributesW(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 HMODULE LoadResourceOnly(const std::wstring& path) {
   HMODULE h = LoadLibraryExW(path.c_str(), nullptr, kImageResourceFlags);
@@ -35,15 +32,17 @@ void ShowLoadFailure(const std::wstring& path, DWORD error) {
 
 HMODULE LoadLocalisationModule() {
   ModuleState& m = Module();
-  std::wstring candidate = AppPath(L"mui\\1033\\scrvloc.dll");
-  if (!IsFile(candidate)) {
+  WinFileSystemQueries files;
+  LanguageFolderContext ctx{&files, ToU(m.appFolder), GetUserDefaultUILanguage()};
+  std::optional<LocalisationCandidate> found = FindLocalisationModule(ctx, Settings());
+  if (!found) {
     MessageBoxW(nullptr, L"No localized file found - scrvloc.dll", L"Scrivlet", MB_ICONERROR);
     return nullptr;
   }
-  m.languageFolder = AppPath(L"mui\\1033\\");
-  HMODULE h = LoadResourceOnly(candidate);
-  m.languageId = GetPrivateProfileIntW(L"Language", L"ID", 0,
-                                       (m.languageFolder + L"info.ini").c_str());
+  m.languageFolder = ToW(found->folder);
+  if (!m.languageFolder.empty() && m.languageFolder.back() != L'\\') m.languageFolder += L'\\';
+  HMODULE h = LoadResourceOnly(ToW(found->modulePath));
+  m.languageId = GetPrivateProfileIntW(L"Language", L"ID", 0, ToW(found->infoPath).c_str());
   return h;
 }
 

@@ -1,8 +1,19 @@
 #include "tools/number_range_dlg.h"
 
 #include "frame/text_win.h"
+#include "settings/settings_store.h"
 
 namespace scrv {
+namespace {
+
+char16_t LocaleDecimalChar() {
+  wchar_t buf[8] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buf, 8) > 0 && buf[0])
+    return static_cast<char16_t>(buf[0]);
+  return u'.';
+}
+
+}  // namespace
 
 bool CNumberRangeDlg::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT& result,
                                            DWORD) {
@@ -10,12 +21,30 @@ bool CNumberRangeDlg::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM
     case WM_INITDIALOG:
       result = OnInitDialog();
       return true;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam), code = HIWORD(wParam);
+      switch (id) {
+        case IDC_NR_LOWER:
+        case IDC_NR_UPPER:
+          if (code == EN_CHANGE) OnFieldsChanged();
+          return true;
+        case IDC_NR_LOWER_INCLUSIVE:
+        case IDC_NR_UPPER_INCLUSIVE:
+        case IDC_NR_INTEGERS:
+          if (code == BN_CLICKED) OnFieldsChanged();
+          return true;
+        case IDC_NR_EXPRESSION:
+          if (code == EN_CHANGE) OnExpressionChanged();
+          return true;
+        case IDC_NR_DIRECT:
+          ReadControls();
+          Refresh();
+          return true;
         case IDOK: OnOK(); return true;
         case IDCANCEL: OnCancel(); return true;
       }
       break;
+    }
   }
   return false;
 }
@@ -23,19 +52,80 @@ bool CNumberRangeDlg::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM
 LRESULT CNumberRangeDlg::OnInitDialog() {
   for (int id : {IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_EXPRESSION})
     SendDlgItemMessage(id, EM_LIMITTEXT, kCapacity - 1);
-  CheckDlgButton(IDC_NR_LOWER_INCLUSIVE, BST_CHECKED);
-  CheckDlgButton(IDC_NR_UPPER_INCLUSIVE, BST_CHECKED);
-  CheckDlgButton(IDC_NR_DIRECT, BST_CHECKED);
-  SetDlgItemText(IDC_NR_EXPRESSION, text);
+  state_ = InitialNumberRangeState(ToU(text), LocaleDecimalChar());
+  ShowState();
+  Refresh();
   return TRUE;
 }
 
+void CNumberRangeDlg::ReadControls() {
+  state_.lower = ToU(GetDlgItemText(IDC_NR_LOWER));
+  state_.upper = ToU(GetDlgItemText(IDC_NR_UPPER));
+  state_.expression = ToU(GetDlgItemText(IDC_NR_EXPRESSION));
+  state_.lowerInclusive = IsDlgButtonChecked(IDC_NR_LOWER_INCLUSIVE);
+  state_.upperInclusive = IsDlgButtonChecked(IDC_NR_UPPER_INCLUSIVE);
+  state_.integersOnly = IsDlgButtonChecked(IDC_NR_INTEGERS);
+  state_.directMode = IsDlgButtonChecked(IDC_NR_DIRECT);
+}
+
+// Writes the state into the controls without reacting to the change notifications it causes.
+void CNumberRangeDlg::ShowState() {
+  filling_ = true;
+  auto setIfChanged = [this](int id, const std::u16string& value) {
+    if (GetDlgItemText(id) != ToW(value)) SetDlgItemText(id, ToW(value));
+  };
+  setIfChanged(IDC_NR_LOWER, state_.lower);
+  setIfChanged(IDC_NR_UPPER, state_.upper);
+  setIfChanged(IDC_NR_EXPRESSION, state_.expression);
+  CheckDlgButton(IDC_NR_LOWER_INCLUSIVE, state_.lowerInclusive ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(IDC_NR_UPPER_INCLUSIVE, state_.upperInclusive ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(IDC_NR_INTEGERS, state_.integersOnly ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(IDC_NR_DIRECT, state_.directMode ? BST_CHECKED : BST_UNCHECKED);
+  filling_ = false;
+}
+
+void CNumberRangeDlg::Refresh() {
+  NumberRangeEnabling e = NumberRangeEnablingOf(state_);
+  EnableDlgItem(IDC_NR_EXPRESSION, e.expression);
+  for (int id : {IDC_NR_INTEGERS, IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_LOWER_INCLUSIVE,
+                 IDC_NR_UPPER_INCLUSIVE})
+    EnableDlgItem(id, e.fields);
+  EnableDlgItem(IDOK, e.ok);
+}
+
+void CNumberRangeDlg::OnFieldsChanged() {
+  if (filling_) return;
+  ReadControls();
+  NumberRangeFieldsChanged(state_);
+  ShowState();
+  Refresh();
+}
+
+void CNumberRangeDlg::OnExpressionChanged() {
+  if (filling_) return;
+  ReadControls();
+  NumberRangeExpressionChanged(state_);
+  ShowState();
+  Refresh();
+}
+
+void CNumberRangeDlg::RememberSkip() {
+  if (IsDlgButtonChecked(IDC_NR_SKIP)) Settings().WriteCommonDword(u"SkipNumRange", 1);
+}
+
 void CNumberRangeDlg::OnOK() {
-  CopyBounded(text, kCapacity, GetDlgItemText(IDC_NR_EXPRESSION));
+  ReadControls();
+  std::optional<std::u16string> result = NumberRangeResultText(state_);
+  if (!result) return;
+  RememberSkip();
+  CopyBounded(text, kCapacity, ToW(*result));
   EndDialog(IDOK);
 }
 
-void CNumberRangeDlg::OnCancel() { EndDialog(IDCANCEL); }
+void CNumberRangeDlg::OnCancel() {
+  RememberSkip();
+  EndDialog(IDCANCEL);
+}
 
 }  // namespace scrv
 

@@ -1,8 +1,10 @@
 #pragma once
-// The number range dialog: builds and checks a number-range expression.
+// The number range dialog: builds and checks a number-range expression, either from a lower
+// and an upper bound with their inclusive boxes, or typed directly.
 
 #include "frame/dialog_impl_win.h"
 #include "resource_ids.h"
+#include "tools/number_range_model.h"
 
 namespace scrv {
 
@@ -18,8 +20,17 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
 
  private:
   LRESULT OnInitDialog();
+  void OnFieldsChanged();
+  void OnExpressionChanged();
   void OnOK();
   void OnCancel();
+  void ReadControls();
+  void ShowState();
+  void Refresh();
+  void RememberSkip();
+
+  NumberRangeDialogState state_;
+  bool filling_ = false;  // set while the dialog writes its own fields
 };
 
 }  // namespace scrv

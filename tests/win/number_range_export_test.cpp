@@ -43,17 +43,21 @@ TEST_F(NumberRangeExport, OkReturnsTheEditedExpression) {
 }
 
 TEST_F(NumberRangeExport, HostStringIsCutTo159Characters) {
-  std::wstring longText(200, L'x');
-  std::vector<wchar_t> buf(longText.begin(), longText.end());
+  // Valid only when cut after 159 characters: blanks may follow the closing bracket, the
+  // "x" characters beyond the cut may not.
+  std::wstring text = L"[1 , 10]" + std::wstring(151, L' ') + std::wstring(41, L'x');
+  std::vector<wchar_t> buf(text.begin(), text.end());
   buf.push_back(0);
-  std::wstring shown;
+  std::wstring lower, upper;
   auto r = RunDialog([&] { return fn(host.Hwnd(), buf.data(), static_cast<int>(buf.size())); },
                      [&](HWND dlg) {
-                       shown = Text(dlg, IDC_NR_EXPRESSION);
+                       lower = Text(dlg, IDC_NR_LOWER);
+                       upper = Text(dlg, IDC_NR_UPPER);
                        Click(dlg, IDCANCEL);
                      });
   ASSERT_TRUE(r.scriptRan);
-  EXPECT_EQ(shown.size(), 159u);
+  EXPECT_EQ(lower, L"1");
+  EXPECT_EQ(upper, L"10");
   EXPECT_EQ(r.result, IDCANCEL);
 }
 
