@@ -175,7 +175,7 @@ std::optional<uint32_t> ErrorStringId(uint32_t code) {
 std::optional<std::u16string> GetErrorText(ErrorTextSource& source, uint32_t code,
                                            const std::u16string* argument) {
   if (std::optional<uint32_t> id = ErrorStringId(code)) {
-    std::u16string text = source.LoadString(*id);
+    std::u16string text = source.LoadText(*id);
     if (text.size() > kErrorStringMax) text.resize(kErrorStringMax);
     return text;
   }

@@ -156,7 +156,7 @@ class ErrorTextSource {
  public:
   virtual ~ErrorTextSource() = default;
   // Empty when the string is missing.
-  virtual std::u16string LoadString(uint32_t stringId) = 0;
+  virtual std::u16string LoadText(uint32_t stringId) = 0;
   virtual std::optional<std::u16string> SystemMessage(uint32_t code) = 0;
 };
 

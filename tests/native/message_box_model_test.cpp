@@ -146,7 +146,7 @@ class FakeTexts : public ErrorTextSource {
  public:
   std::map<uint32_t, std::u16string> strings;
   std::map<uint32_t, std::u16string> system;
-  std::u16string LoadString(uint32_t id) override {
+  std::u16string LoadText(uint32_t id) override {
     auto it = strings.find(id);
     return it == strings.end() ? u"" : it->second;
   }
