@@ -7,3 +7,4 @@
 #include "settings_ids.h"
 #include "controls_ids.h"
 #include "tools_ids.h"
+#include "jump_ids.h"

@@ -1,0 +1,59 @@
+#include "frame/resizer_model.h"
+
+namespace scrv {
+
+void ResizerModel::Attach(Size initialOuter, Size grip) {
+  placement_.initialOuter = initialOuter;
+  grip_ = grip;
+}
+
+bool ResizerModel::AddAnchor(ResizerWindow* window, uint32_t controlId, uint32_t flags) {
+  return anchors_.Add(window, controlId, flags);
+}
+
+void ResizerModel::Reanchor(ResizerWindow& window) {
+  placement_.scale = window.ScalePercent();
+  anchors_.Reanchor(window);
+}
+
+void ResizerModel::RestorePlacement(ResizerWindow& window, SettingsStore& settings,
+                                    const char16_t* key, uint32_t resizeMode) {
+  scrv::RestorePlacement(placement_, window, settings, key, resizeMode);
+}
+
+uint32_t ResizerModel::CurrentScale(ResizerWindow& window) {
+  return window.PerMonitorV2() ? window.ScalePercent() : placement_.scale;
+}
+
+void ResizerModel::OnSize(ResizerWindow& window) {
+  uint32_t scale = CurrentScale(window);
+  Size client = window.ClientSize();
+  placement_.resized = true;
+  if (std::optional<Rect> grip = window.ControlRect(kFallbackGripId))
+    window.MoveControl(kFallbackGripId, FallbackGripPosition(client, grip->Extent()));
+  anchors_.Layout(window, scale, placement_.scale);
+}
+
+TrackLimits ResizerModel::OnGetMinMaxInfo(ResizerWindow& window, uint32_t resizeMode) {
+  return ComputeTrackLimits(placement_.initialOuter, CurrentScale(window), placement_.scale,
+                            resizeMode);
+}
+
+int ResizerModel::OnNcHitTest(ResizerWindow& window, Point client, int defaultHit,
+                              uint32_t resizeMode) {
+  Size grip = RescaleSize(grip_, CurrentScale(window), placement_.scale);
+  int code = InSizeGrip(client, window.ClientSize(), grip) ? hit::kBottomRight : defaultHit;
+  return AdjustHitTest(code, resizeMode);
+}
+
+Rect ResizerModel::GripPaintRect(ResizerWindow& window, uint32_t windowDpi) {
+  return scrv::GripPaintRect(window.ClientSize(), grip_, windowDpi, CurrentScale(window),
+                             placement_.scale);
+}
+
+void ResizerModel::OnDestroy(ResizerWindow& window, SettingsStore& settings) {
+  SavePlacement(placement_, window, settings);
+  anchors_.Clear();
+}
+
+}  // namespace scrv
