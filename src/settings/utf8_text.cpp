@@ -39,14 +39,15 @@ void PutUtf8(char32_t cp, uint8_t* out) {
   }
 }
 
-void AppendUtf16(char32_t cp, std::u16string& out) {
+char16_t* PutUtf16(char32_t cp, char16_t* p) {
   if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
+    *p++ = static_cast<char16_t>(cp);
   } else {
     cp -= 0x10000;
-    out += static_cast<char16_t>(0xD800 | (cp >> 10));
-    out += static_cast<char16_t>(0xDC00 | (cp & 0x3FF));
+    *p++ = static_cast<char16_t>(0xD800 | (cp >> 10));
+    *p++ = static_cast<char16_t>(0xDC00 | (cp & 0x3FF));
   }
+  return p;
 }
 
 }  // namespace
@@ -55,6 +56,12 @@ size_t EncodeUtf8(std::u16string_view text, uint8_t* out, size_t maxBytes) {
   size_t written = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t cp = text[i];
+    if (cp < 0x80) {  // most text in settings is ASCII
+      if (written == maxBytes) break;
+      if (out) out[written] = static_cast<uint8_t>(cp);
+      ++written;
+      continue;
+    }
     if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
@@ -77,11 +84,17 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 void AppendUtf8AsUtf16(const uint8_t* data, size_t size, std::u16string& out) {
+  // Every byte gives at most one code unit (four bytes give two), so the text is decoded in
+  // place into room for size units and cut to what was produced.
+  const size_t base = out.size();
+  out.resize(base + size);
+  char16_t* const start = out.data() + base;
+  char16_t* p = start;
   size_t i = 0;
   while (i < size) {
     uint8_t b = data[i];
     if (b < 0x80) {
-      out += static_cast<char16_t>(b);
+      *p++ = b;
       ++i;
       continue;
     }
@@ -104,7 +117,7 @@ void AppendUtf8AsUtf16(const uint8_t* data, size_t size, std::u16string& out) {
       if (b == 0xF0) lo = 0x90;
       if (b == 0xF4) hi = 0x8F;
     } else {
-      out += static_cast<char16_t>(kReplacement);
+      *p++ = static_cast<char16_t>(kReplacement);
       ++i;
       continue;
     }
@@ -120,9 +133,10 @@ void AppendUtf8AsUtf16(const uint8_t* data, size_t size, std::u16string& out) {
       hi = 0xBF;
     }
     // An ill-formed sequence becomes one replacement for the bytes that started it well.
-    AppendUtf16(complete ? cp : kReplacement, out);
+    p = PutUtf16(complete ? cp : kReplacement, p);
     i = j;
   }
+  out.resize(base + static_cast<size_t>(p - start));
 }
 
 std::u16string Utf8ToUtf16(std::string_view text) {
