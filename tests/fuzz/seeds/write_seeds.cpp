@@ -1,0 +1,125 @@
+// Writes the seed corpora of the fuzz targets with the library's own writers. Run it once after
+// a format changes, from the repository folder, and commit the files:
+//   g++ -std=c++20 -Isrc tests/fuzz/seeds/write_seeds.cpp
+//       src/settings/{settings_record,record_table,utf8_text,ini_encoding}.cpp -o /tmp/write_seeds
+//   /tmp/write_seeds tests/fuzz/corpus
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "settings/ini_encoding.h"
+#include "settings/settings_record.h"
+#include "settings/tools_list.h"
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+void Write(const fs::path& dir, const std::string& name, const Bytes& bytes) {
+  fs::create_directories(dir);
+  std::ofstream(dir / name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+scrv::RecordLists FullLists() {
+  scrv::RecordLists l;
+  l.qwords = {0x0102030405060708ull};
+  l.dwords = {1, 0xFFFFFFFF};
+  l.words = {0xBEEF};
+  l.bytes = {0, 0x7F};
+  l.texts = {u"Comma", u"", u"\u00e9t\u00e9 \U0001F600"};
+  l.blobs = {{1, 2, 3}, {}};
+  scrv::LogFont f;
+  f.height = -12;
+  std::memcpy(f.faceName, u"Mono", 8);
+  l.fonts = {f};
+  l.secondDwords = {42};
+  l.bits = {true, false, true, true, false, false, false, false, true};
+  l.textMap = {{0, u"zero"}, {0xFFFF, u"last"}};
+  l.valueMap = {{1, 1}, {900, 7}};
+  return l;
+}
+
+// A "Tools" value as the host writes it.
+struct ToolsValue {
+  Bytes b;
+  void U8(uint8_t v) { b.push_back(v); }
+  void U32(uint32_t v) {
+    for (int i = 0; i < 4; ++i) U8(static_cast<uint8_t>(v >> (8 * i)));
+  }
+  void Text(std::u16string_view s) {
+    U32(static_cast<uint32_t>(s.size()));
+    for (char16_t c : s) {
+      U8(static_cast<uint8_t>(c));
+      U8(static_cast<uint8_t>(c >> 8));
+    }
+  }
+  void Tool(uint32_t format, std::u16string_view title, std::u16string_view text5) {
+    Text(title);
+    Text(u"notepad.exe");
+    Text(u"$(Path)");
+    Text(u"");
+    Text(text5);
+    if (format == scrv::kToolsFormat2) Text(u"icon");
+    U32(1);
+    if (format != scrv::kToolsFormat0) U32(2);
+    if (format == scrv::kToolsFormat2) {
+      U32(3);
+      U32(4);
+    }
+    for (int i = 0; i < (format == scrv::kToolsFormat2 ? 8 : 4); ++i) U8(i & 1);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: write_seeds CORPUS_DIR\n";
+    return 2;
+  }
+  const fs::path root = argv[1];
+
+  const fs::path records = root / "record_file_fuzz";
+  for (uint32_t number :
+       {scrv::record::kActiveS, scrv::record::kMenu0, scrv::record::kCmn, scrv::record::kCsv2}) {
+    const scrv::RecordInfo& info = *scrv::RecordInfoAt(number);
+    Write(records, "empty_" + std::to_string(number),
+          *scrv::BuildRecordFile({}, info.magic, info.text));
+    Write(records, "full_" + std::to_string(number),
+          *scrv::BuildRecordFile(FullLists(), info.magic, info.text));
+  }
+
+  const fs::path tools = root / "tools_list_fuzz";
+  for (uint32_t format : {scrv::kToolsFormat0, scrv::kToolsFormat1, scrv::kToolsFormat2}) {
+    ToolsValue v;
+    v.U32(format);
+    v.U32(3);
+    v.Tool(format, u"Notepad", u"x");
+    v.Tool(format, u"Separator", u"");
+    v.Tool(format, u"Browser", u"y");
+    Write(tools, "format_" + std::to_string(format & 0xF), v.b);
+  }
+
+  const fs::path ini = root / "ini_binary_fuzz";
+  const Bytes placement = {0x10, 0, 0, 0, 0x20, 0, 0, 0, 0x80, 2, 0, 0, 0xE0, 1, 0, 0};
+  const Bytes samples[] = {{}, {0x01, 0x02}, {0xFF, 0x02, 0xAB}, placement};
+  int n = 0;
+  for (const Bytes& sample : samples) {
+    std::u16string text = scrv::EncodeIniBinary(sample.data(), sample.size());
+    Bytes bytes = {2};  // the size follows from the text
+    for (char16_t c : text) bytes.push_back(static_cast<uint8_t>(c));
+    Write(ini, "implied_" + std::to_string(n), bytes);
+    Bytes sized = {0, static_cast<uint8_t>(sample.size())};
+    for (char16_t c : text) sized.push_back(static_cast<uint8_t>(c));
+    Write(ini, "sized_" + std::to_string(n), sized);
+    ++n;
+  }
+  return 0;
+}
