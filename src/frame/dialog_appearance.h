@@ -12,8 +12,8 @@
 namespace scrv {
 
 // Icons of the image module.
-constexpr uint32_t kAppIconCurrent = IDI_APP_CURRENT;
-constexpr uint32_t kAppIconClassic = IDI_APP_CLASSIC;
+constexpr uint32_t kAppIconCurrent = IDI_APP_COLOR;
+constexpr uint32_t kAppIconClassic = IDI_APP_MONO;
 
 // "IconDesign" in "Common": nonzero (the default of an unpackaged installation) gives icon
 // 128, 0 (the packaged default) icon 129.
