@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "frame/text_win.h"
 #include "settings/ini_encoding.h"
+#include "settings/unicode_ini_win.h"
 
 namespace scrv {
 
@@ -27,10 +30,16 @@ IniSettings::Target IniSettings::Resolve(SettingsHandle h) const {
   return t;
 }
 
-SettingsHandle IniSettings::OpenAppKey(std::u16string_view key, uint32_t /*flags*/) {
+SettingsHandle IniSettings::OpenAppKey(std::u16string_view key, uint32_t flags) {
+  // The common file stands for the user's product key only: nothing machine-wide, nothing
+  // outside "Scrivlet v3".
+  if (flags & (kMachineWide | kNoProductKey)) {
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return 0;
+  }
   static const SettingsHandle kPseudo[] = {
-      ini_section::kCommon,       ini_section::kMacros,       ini_section::kPlugIns,
-      ini_section::kRecentFile,   ini_section::kRecentFolder, ini_section::kRecentFont,
+      ini_section::kCommon,       ini_section::kMacros,          ini_section::kPlugIns,
+      ini_section::kRecentFile,   ini_section::kRecentFolder,    ini_section::kRecentFont,
       ini_section::kRecentInsert, ini_section::kRecentWorkspace, ini_section::kActiveString};
   for (SettingsHandle h : kPseudo)
     if (ini_section::PseudoSectionName(h) == key) return h;
@@ -47,16 +56,26 @@ void IniSettings::CloseSettings(SettingsHandle h) {
   if (h && h < ini_section::kFirstPseudo && h <= 0xFFFF) DeleteAtom(static_cast<ATOM>(h));
 }
 
+uint32_t ReadIniDword(const std::wstring& section, std::u16string_view name, uint32_t def,
+                      const std::wstring& file) {
+  // Read as text rather than with GetPrivateProfileIntW, which answers 0 for a present but
+  // non-numeric text: garbage must give the caller's default like every other failed read.
+  wchar_t text[64] = {};
+  DWORD n =
+      GetPrivateProfileStringW(section.c_str(), ToW(name).c_str(), L"", text, 64, file.c_str());
+  return ParseIniDword(ToU(std::wstring_view(text, n)), def);
+}
+
 uint32_t IniSettings::ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) {
   Target t = Resolve(h);
   if (!t.ok()) return def;
-  return GetPrivateProfileIntW(t.section.c_str(), ToW(name).c_str(), static_cast<INT>(def),
-                               t.file->c_str());
+  return ReadIniDword(t.section, name, def, *t.file);
 }
 
 uint32_t IniSettings::WriteText(const Target& t, std::u16string_view name,
                                 const std::wstring& text) {
   if (!t.ok()) return ERROR_INVALID_HANDLE;
+  EnsureUnicodeIni(*t.file);
   if (!WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), text.c_str(),
                                   t.file->c_str()))
     return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
@@ -76,8 +95,8 @@ uint32_t IniSettings::WriteQword(SettingsHandle h, std::u16string_view name, uin
   return WriteText(Resolve(h), name, ToW(EncodeIniQword(value)));
 }
 
-std::u16string IniSettings::ReadString(SettingsHandle h, std::u16string_view name,
-                                       size_t capacity, std::u16string_view def) {
+std::u16string IniSettings::ReadString(SettingsHandle h, std::u16string_view name, size_t capacity,
+                                       std::u16string_view def) {
   if (capacity == 0) return {};
   Target t = Resolve(h);
   std::u16string out(def);
@@ -101,8 +120,14 @@ bool IniSettings::ReadBinary(SettingsHandle h, std::u16string_view name, void* b
                              size_t size) {
   Target t = Resolve(h);
   if (!t.ok() || size > 0x7FFFFFFF) return false;
-  return GetPrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), buffer,
-                                  static_cast<UINT>(size), t.file->c_str()) != FALSE;
+  // The profile function decodes into its buffer before it checks the checksum: decode into a
+  // scratch copy so that a refused value leaves the caller's buffer (its default) untouched.
+  std::vector<uint8_t> scratch(size ? size : 1);
+  if (!GetPrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), scratch.data(),
+                                static_cast<UINT>(size), t.file->c_str()))
+    return false;
+  if (size) memcpy(buffer, scratch.data(), size);
+  return true;
 }
 
 std::optional<std::vector<uint8_t>> IniSettings::ReadBinaryAlloc(SettingsHandle h,
@@ -122,10 +147,19 @@ uint32_t IniSettings::WriteBinary(SettingsHandle h, std::u16string_view name, co
   Target t = Resolve(h);
   if (!t.ok()) return ERROR_INVALID_HANDLE;
   if (size > 0x7FFFFFFF) return ERROR_INVALID_PARAMETER;
+  if (!data) {
+    // As in the registry, no data removes the value, and with it the byte count it had.
+    WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), nullptr, t.file->c_str());
+    WritePrivateProfileStringW(t.section.c_str(), ToW(IniSizeValueName(name)).c_str(), nullptr,
+                               t.file->c_str());
+    return 0;
+  }
   if (!suppressSizeValue) {
-    uint32_t rc = WriteText(t, IniSizeValueName(name), ToW(EncodeIniDword(static_cast<uint32_t>(size))));
+    uint32_t rc =
+        WriteText(t, IniSizeValueName(name), ToW(EncodeIniDword(static_cast<uint32_t>(size))));
     if (rc) return rc;
   }
+  EnsureUnicodeIni(*t.file);
   if (!WritePrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), const_cast<void*>(data),
                                   static_cast<UINT>(size), t.file->c_str()))
     return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
