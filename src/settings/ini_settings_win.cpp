@@ -9,6 +9,13 @@
 #include "settings/unicode_ini_win.h"
 
 namespace scrv {
+namespace {
+
+// The largest binary value a profile text is read for; the companion count of a value is
+// outside data and is never trusted beyond it.
+constexpr size_t kMaxBinarySize = 0x100000;
+
+}  // namespace
 
 IniSettings::Target IniSettings::Resolve(SettingsHandle h) const {
   Target t;
@@ -119,14 +126,18 @@ uint32_t IniSettings::WriteStringValue(SettingsHandle h, std::u16string_view nam
 bool IniSettings::ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer,
                              size_t size) {
   Target t = Resolve(h);
-  if (!t.ok() || size > 0x7FFFFFFF) return false;
-  // The profile function decodes into its buffer before it checks the checksum: decode into a
-  // scratch copy so that a refused value leaves the caller's buffer (its default) untouched.
-  std::vector<uint8_t> scratch(size ? size : 1);
-  if (!GetPrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), scratch.data(),
-                                static_cast<UINT>(size), t.file->c_str()))
-    return false;
-  if (size) memcpy(buffer, scratch.data(), size);
+  if (!t.ok() || size > kMaxBinarySize) return false;
+  // Decoded here rather than by GetPrivateProfileStructW, which (depending on the system)
+  // accepts trailing digits after the checksum and fills the caller's buffer before it checks
+  // the checksum. The text must be exactly the encoding of `size` bytes; one character more
+  // than that is read so that a longer text is seen and refused.
+  std::wstring text(size * 2 + 4, L'\0');
+  DWORD n = GetPrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), L"", text.data(),
+                                     static_cast<DWORD>(text.size()), t.file->c_str());
+  text.resize(n);
+  std::optional<std::vector<uint8_t>> bytes = DecodeIniBinary(ToU(text), size);
+  if (!bytes) return false;
+  if (size) memcpy(buffer, bytes->data(), size);
   return true;
 }
 
@@ -135,8 +146,7 @@ std::optional<std::vector<uint8_t>> IniSettings::ReadBinaryAlloc(SettingsHandle 
   std::u16string sizeName = IniSizeValueName(name);
   if (sizeName.size() > 79) return std::nullopt;
   int size = static_cast<int>(ReadDword(h, sizeName, 0));
-  // The companion count is outside data: never trust it beyond what a profile value can hold.
-  if (size <= 0 || size > 0x100000) return std::nullopt;
+  if (size <= 0 || static_cast<size_t>(size) > kMaxBinarySize) return std::nullopt;
   std::vector<uint8_t> data(static_cast<size_t>(size));
   if (!ReadBinary(h, name, data.data(), data.size())) return std::nullopt;
   return data;
@@ -146,7 +156,7 @@ uint32_t IniSettings::WriteBinary(SettingsHandle h, std::u16string_view name, co
                                   size_t size, bool suppressSizeValue) {
   Target t = Resolve(h);
   if (!t.ok()) return ERROR_INVALID_HANDLE;
-  if (size > 0x7FFFFFFF) return ERROR_INVALID_PARAMETER;
+  if (size > kMaxBinarySize) return ERROR_INVALID_PARAMETER;
   if (!data) {
     // As in the registry, no data removes the value, and with it the byte count it had.
     WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), nullptr, t.file->c_str());

@@ -11,6 +11,10 @@
 
 namespace settings_test {
 
+inline std::u16string U(const std::wstring& s) {
+  return std::u16string(s.begin(), s.end());
+}
+
 inline const std::wstring kProductKey = L"Software\\Korvan\\Scrivlet v3\\";
 
 // Sets a value below HKEY_CURRENT_USER\Software\Korvan\Scrivlet v3\<key>, creating the key.
