@@ -82,6 +82,9 @@ uint32_t IniSettings::ReadDword(SettingsHandle h, std::u16string_view name, uint
 uint32_t IniSettings::WriteText(const Target& t, std::u16string_view name,
                                 const std::wstring& text) {
   if (!t.ok()) return ERROR_INVALID_HANDLE;
+  // A line break would end the value early and turn the rest into a line of its own (a
+  // forged key or section) that every later reader of the file believes.
+  if (text.find_first_of(L"\r\n") != std::wstring::npos) return ERROR_INVALID_DATA;
   EnsureUnicodeIni(*t.file);
   if (!WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), text.c_str(),
                                   t.file->c_str()))

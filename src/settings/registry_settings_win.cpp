@@ -57,6 +57,11 @@ SettingsHandle RegistrySettings::OpenAppKey(std::u16string_view key, uint32_t fl
 }
 
 SettingsHandle RegistrySettings::OpenConfig(std::u16string_view name, uint32_t flags) {
+  // An empty name would open "Config" itself and mix its values with the configurations'.
+  if (name.empty()) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
   SettingsHandle config = OpenAppKey(u"Config", flags);
   if (!config) return 0;
   HKEY out = nullptr;

@@ -112,6 +112,17 @@ TEST_F(IniSettings, QuotingWrapsOnlyValuesWithOuterBlanks) {
   EXPECT_EQ(store().ReadString(common, u"Unquoted", 16, u""), u"lead") << "blanks lost unquoted";
 }
 
+TEST_F(IniSettings, TextsWithLineBreaksAreRefusedRatherThanForgingKeys) {
+  store().WriteString(common, u"Name", u"kept");
+  EXPECT_EQ(store().WriteString(common, u"Name", u"x\r\nInjected=1"),
+            static_cast<uint32_t>(ERROR_INVALID_DATA));
+  EXPECT_EQ(store().WriteStringList(common, u"List", {u"a\nb"}),
+            static_cast<uint32_t>(ERROR_INVALID_DATA));
+  EXPECT_EQ(CommonText(L"Name"), L"kept");
+  EXPECT_EQ(CommonText(L"Injected"), Missing());
+  EXPECT_EQ(CommonText(L"List"), Missing());
+}
+
 TEST_F(IniSettings, NewFilesAreCreatedAsUtf16) {
   store().WriteDword(common, u"X", 1);
   const std::string bytes = folder.ReadBytes(L"scCommon.ini");
@@ -174,7 +185,6 @@ TEST_F(IniSettings, ConfigurationsAreAtomsNamingSectionsOfTheConfigFile) {
   wchar_t name[16];
   EXPECT_EQ(GetAtomNameW(static_cast<ATOM>(text), name, 16), 0u) << "closing frees the atom";
   EXPECT_EQ(store().ReadDword(text, u"TabSize", 8), 8u);
-  EXPECT_EQ(store().OpenConfig(u"", 0), 0u);
 }
 
 TEST_F(IniSettings, BinaryTextWithABadChecksumOrDigitsIsRefused) {

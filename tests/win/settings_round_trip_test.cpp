@@ -152,6 +152,7 @@ TEST_P(SettingsRoundTrip, ConfigurationsAreSeparateFromCommonAndEachOther) {
   ASSERT_NE(again, 0u);
   EXPECT_EQ(store().ReadDword(again, u"TabSize", 0), 4u);
   store().CloseSettings(again);
+  EXPECT_EQ(store().OpenConfig(u"", 0), 0u) << "no configuration without a name";
 }
 
 TEST_P(SettingsRoundTrip, UnresolvableHandlesGiveDefaultsAndStoreNothing) {
