@@ -2,10 +2,20 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "frame/text_win.h"
 #include "settings/ini_encoding.h"
+#include "settings/unicode_ini_win.h"
 
 namespace scrv {
+namespace {
+
+// The largest binary value a profile text is read for; the companion count of a value is
+// outside data and is never trusted beyond it.
+constexpr size_t kMaxBinarySize = 0x100000;
+
+}  // namespace
 
 IniSettings::Target IniSettings::Resolve(SettingsHandle h) const {
   Target t;
@@ -27,10 +37,16 @@ IniSettings::Target IniSettings::Resolve(SettingsHandle h) const {
   return t;
 }
 
-SettingsHandle IniSettings::OpenAppKey(std::u16string_view key, uint32_t /*flags*/) {
+SettingsHandle IniSettings::OpenAppKey(std::u16string_view key, uint32_t flags) {
+  // The common file stands for the user's product key only: nothing machine-wide, nothing
+  // outside "Scrivlet v3".
+  if (flags & (kMachineWide | kNoProductKey)) {
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return 0;
+  }
   static const SettingsHandle kPseudo[] = {
-      ini_section::kCommon,       ini_section::kMacros,       ini_section::kPlugIns,
-      ini_section::kRecentFile,   ini_section::kRecentFolder, ini_section::kRecentFont,
+      ini_section::kCommon,       ini_section::kMacros,          ini_section::kPlugIns,
+      ini_section::kRecentFile,   ini_section::kRecentFolder,    ini_section::kRecentFont,
       ini_section::kRecentInsert, ini_section::kRecentWorkspace, ini_section::kActiveString};
   for (SettingsHandle h : kPseudo)
     if (ini_section::PseudoSectionName(h) == key) return h;
@@ -47,16 +63,29 @@ void IniSettings::CloseSettings(SettingsHandle h) {
   if (h && h < ini_section::kFirstPseudo && h <= 0xFFFF) DeleteAtom(static_cast<ATOM>(h));
 }
 
+uint32_t ReadIniDword(const std::wstring& section, std::u16string_view name, uint32_t def,
+                      const std::wstring& file) {
+  // Read as text rather than with GetPrivateProfileIntW, which answers 0 for a present but
+  // non-numeric text: garbage must give the caller's default like every other failed read.
+  wchar_t text[64] = {};
+  DWORD n =
+      GetPrivateProfileStringW(section.c_str(), ToW(name).c_str(), L"", text, 64, file.c_str());
+  return ParseIniDword(ToU(std::wstring_view(text, n)), def);
+}
+
 uint32_t IniSettings::ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) {
   Target t = Resolve(h);
   if (!t.ok()) return def;
-  return GetPrivateProfileIntW(t.section.c_str(), ToW(name).c_str(), static_cast<INT>(def),
-                               t.file->c_str());
+  return ReadIniDword(t.section, name, def, *t.file);
 }
 
 uint32_t IniSettings::WriteText(const Target& t, std::u16string_view name,
                                 const std::wstring& text) {
   if (!t.ok()) return ERROR_INVALID_HANDLE;
+  // A line break would end the value early and turn the rest into a line of its own (a
+  // forged key or section) that every later reader of the file believes.
+  if (text.find_first_of(L"\r\n") != std::wstring::npos) return ERROR_INVALID_DATA;
+  EnsureUnicodeIni(*t.file);
   if (!WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), text.c_str(),
                                   t.file->c_str()))
     return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
@@ -76,8 +105,8 @@ uint32_t IniSettings::WriteQword(SettingsHandle h, std::u16string_view name, uin
   return WriteText(Resolve(h), name, ToW(EncodeIniQword(value)));
 }
 
-std::u16string IniSettings::ReadString(SettingsHandle h, std::u16string_view name,
-                                       size_t capacity, std::u16string_view def) {
+std::u16string IniSettings::ReadString(SettingsHandle h, std::u16string_view name, size_t capacity,
+                                       std::u16string_view def) {
   if (capacity == 0) return {};
   Target t = Resolve(h);
   std::u16string out(def);
@@ -100,9 +129,19 @@ uint32_t IniSettings::WriteStringValue(SettingsHandle h, std::u16string_view nam
 bool IniSettings::ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer,
                              size_t size) {
   Target t = Resolve(h);
-  if (!t.ok() || size > 0x7FFFFFFF) return false;
-  return GetPrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), buffer,
-                                  static_cast<UINT>(size), t.file->c_str()) != FALSE;
+  if (!t.ok() || size > kMaxBinarySize) return false;
+  // Decoded here rather than by GetPrivateProfileStructW, which (depending on the system)
+  // accepts trailing digits after the checksum and fills the caller's buffer before it checks
+  // the checksum. The text must be exactly the encoding of `size` bytes; one character more
+  // than that is read so that a longer text is seen and refused.
+  std::wstring text(size * 2 + 4, L'\0');
+  DWORD n = GetPrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), L"", text.data(),
+                                     static_cast<DWORD>(text.size()), t.file->c_str());
+  text.resize(n);
+  std::optional<std::vector<uint8_t>> bytes = DecodeIniBinary(ToU(text), size);
+  if (!bytes) return false;
+  if (size) memcpy(buffer, bytes->data(), size);
+  return true;
 }
 
 std::optional<std::vector<uint8_t>> IniSettings::ReadBinaryAlloc(SettingsHandle h,
@@ -110,8 +149,7 @@ std::optional<std::vector<uint8_t>> IniSettings::ReadBinaryAlloc(SettingsHandle 
   std::u16string sizeName = IniSizeValueName(name);
   if (sizeName.size() > 79) return std::nullopt;
   int size = static_cast<int>(ReadDword(h, sizeName, 0));
-  // The companion count is outside data: never trust it beyond what a profile value can hold.
-  if (size <= 0 || size > 0x100000) return std::nullopt;
+  if (size <= 0 || static_cast<size_t>(size) > kMaxBinarySize) return std::nullopt;
   std::vector<uint8_t> data(static_cast<size_t>(size));
   if (!ReadBinary(h, name, data.data(), data.size())) return std::nullopt;
   return data;
@@ -121,11 +159,20 @@ uint32_t IniSettings::WriteBinary(SettingsHandle h, std::u16string_view name, co
                                   size_t size, bool suppressSizeValue) {
   Target t = Resolve(h);
   if (!t.ok()) return ERROR_INVALID_HANDLE;
-  if (size > 0x7FFFFFFF) return ERROR_INVALID_PARAMETER;
+  if (size > kMaxBinarySize) return ERROR_INVALID_PARAMETER;
+  if (!data) {
+    // As in the registry, no data removes the value, and with it the byte count it had.
+    WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), nullptr, t.file->c_str());
+    WritePrivateProfileStringW(t.section.c_str(), ToW(IniSizeValueName(name)).c_str(), nullptr,
+                               t.file->c_str());
+    return 0;
+  }
   if (!suppressSizeValue) {
-    uint32_t rc = WriteText(t, IniSizeValueName(name), ToW(EncodeIniDword(static_cast<uint32_t>(size))));
+    uint32_t rc =
+        WriteText(t, IniSizeValueName(name), ToW(EncodeIniDword(static_cast<uint32_t>(size))));
     if (rc) return rc;
   }
+  EnsureUnicodeIni(*t.file);
   if (!WritePrivateProfileStructW(t.section.c_str(), ToW(name).c_str(), const_cast<void*>(data),
                                   static_cast<UINT>(size), t.file->c_str()))
     return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;

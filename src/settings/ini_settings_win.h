@@ -1,12 +1,19 @@
 #pragma once
 // The INI back end: sections of "scCommon.ini" (fixed pseudo-handles) and of "scConfig.ini"
-// (global atoms of configuration names), through the system's profile functions.
+// (global atoms of configuration names), through the system's profile functions. A file that
+// does not exist yet is created as UTF-16 before the first write, so that no text is lost to
+// the ANSI code page; an existing file keeps the encoding it has.
 
 #include <string>
 
 #include "settings/settings_store.h"
 
 namespace scrv {
+
+// A DWORD of a section of an INI file: the signed or unsigned decimal text, or `def` when the
+// value is missing, empty or not a number.
+uint32_t ReadIniDword(const std::wstring& section, std::u16string_view name, uint32_t def,
+                      const std::wstring& file);
 
 class IniSettings : public SettingsStore {
  public:

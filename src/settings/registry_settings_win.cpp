@@ -7,15 +7,16 @@
 namespace scrv {
 namespace {
 
-HKEY Key(SettingsHandle h) { return reinterpret_cast<HKEY>(h); }
+HKEY Key(SettingsHandle h) {
+  return reinterpret_cast<HKEY>(h);
+}
 
 // Reads a value of one of the given types; false on any failure or a size other than `size`.
-bool QueryExact(SettingsHandle h, std::u16string_view name, DWORD wantType, void* out,
-                DWORD size) {
+bool QueryExact(SettingsHandle h, std::u16string_view name, DWORD wantType, void* out, DWORD size) {
   if (!h) return false;
   DWORD type = 0, got = size;
-  LONG rc = RegQueryValueExW(Key(h), ToW(name).c_str(), nullptr, &type,
-                             static_cast<BYTE*>(out), &got);
+  LONG rc =
+      RegQueryValueExW(Key(h), ToW(name).c_str(), nullptr, &type, static_cast<BYTE*>(out), &got);
   return rc == ERROR_SUCCESS && type == wantType && got == size;
 }
 
@@ -56,6 +57,11 @@ SettingsHandle RegistrySettings::OpenAppKey(std::u16string_view key, uint32_t fl
 }
 
 SettingsHandle RegistrySettings::OpenConfig(std::u16string_view name, uint32_t flags) {
+  // An empty name would open "Config" itself and mix its values with the configurations'.
+  if (name.empty()) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
   SettingsHandle config = OpenAppKey(u"Config", flags);
   if (!config) return 0;
   HKEY out = nullptr;
@@ -105,6 +111,8 @@ std::u16string RegistrySettings::ReadString(SettingsHandle h, std::u16string_vie
   bool ok = false;
   if (h && capacity < 0x10000000) {
     std::wstring buf(capacity, L'\0');
+    // A value longer than the buffer is a failed read (ERROR_MORE_DATA) and gives the default;
+    // one that fills it exactly without a terminator is cut to capacity - 1 below.
     DWORD type = 0, bytes = static_cast<DWORD>(capacity * sizeof(wchar_t));
     LONG rc = RegQueryValueExW(Key(h), ToW(name).c_str(), nullptr, &type,
                                reinterpret_cast<BYTE*>(buf.data()), &bytes);
@@ -131,8 +139,9 @@ bool RegistrySettings::ReadBinary(SettingsHandle h, std::u16string_view name, vo
   if (size > 0x7FFFFFFF) return false;
   // Query the size first: a value of any other size must not touch the caller's buffer.
   DWORD type = 0, got = 0;
-  if (!h || RegQueryValueExW(Key(h), ToW(name).c_str(), nullptr, &type, nullptr, &got) !=
-                ERROR_SUCCESS || type != REG_BINARY || got != size)
+  if (!h ||
+      RegQueryValueExW(Key(h), ToW(name).c_str(), nullptr, &type, nullptr, &got) != ERROR_SUCCESS ||
+      type != REG_BINARY || got != size)
     return false;
   return QueryExact(h, name, REG_BINARY, buffer, static_cast<DWORD>(size));
 }
@@ -143,7 +152,7 @@ std::optional<std::vector<uint8_t>> RegistrySettings::ReadBinaryAlloc(SettingsHa
   std::wstring n = ToW(name);
   DWORD type = 0, size = 0;
   if (RegQueryValueExW(Key(h), n.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      type != REG_BINARY)
+      type != REG_BINARY || size == 0)
     return std::nullopt;
   std::vector<uint8_t> data(size);
   DWORD got = size;
