@@ -1,5 +1,7 @@
 #include "frame/help_topics.h"
 
+#include "settings/app_path.h"
+
 #include "frame_ids.h"
 
 namespace scrv {
@@ -138,13 +140,6 @@ std::u16string OnlineHelpAddress(std::u16string_view base, uint32_t topic) {
   std::u16string address(base);
   if (std::optional<std::u16string_view> page = FindHelpPage(topic)) address += *page;
   return address;
-}
-
-std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
-  std::u16string out(folder);
-  if (!out.empty() && out.back() != u'\\' && out.back() != u'/') out += u'\\';
-  out += name;
-  return out;
 }
 
 int32_t AskHelpSource(HelpContext& help) {

@@ -68,8 +68,6 @@ struct HelpContext {
   std::u16string applicationFolder;
 };
 
-// "<folder>\<name>", with no doubled separator.
-std::u16string JoinPath(std::u16string_view folder, std::u16string_view name);
 
 // 1 online, 2 local, 0 cancelled. Asks unless "PromptHelp" is 0; on OK stores the choice in
 // "HelpInternet" and, when the box was ticked, "PromptHelp" 0. Cancel changes nothing.
