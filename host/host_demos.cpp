@@ -23,6 +23,13 @@ const std::vector<DemoEntry>& DemoEntries() {
          return Result(r) + L", text \"" + text + L"\"";
        },
        nullptr},
+      {L"Number Range (expression typed directly)", L"DoNumberRangeDlg", IDD_NUMBER_RANGE,
+       [](HWND owner) {
+         wchar_t text[160] = L"192.168.0.0/24";
+         int r = DoNumberRangeDlg(owner, text, 160);
+         return Result(r) + L", text \"" + text + L"\"";
+       },
+       nullptr},
   };
   return entries;
 }
