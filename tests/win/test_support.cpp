@@ -217,9 +217,35 @@ LRESULT CALLBACK FakeHost::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   if (self && msg >= WM_USER && msg < 0xC000) {
     self->messages.push_back({msg, wParam, lParam, {}});
     if (self->answer) return self->answer(msg, wParam, lParam, self->messages.back());
-    return 0;
+    return self->DefaultAnswer(msg, wParam, lParam);
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto fill = [&](const std::vector<std::wstring>& names, size_t count) -> LRESULT {
+    if (count == 0) return static_cast<LRESULT>(names.size());
+    auto* out = reinterpret_cast<wchar_t*>(lParam);
+    if (!out || count > names.size()) return 0;
+    for (size_t i = 0; i < count; ++i) lstrcpynW(out + i * 260, names[i].c_str(), 260);
+    return 1;
+  };
+  switch (msg) {
+    case 0x83A:
+      if (wParam == 356) return dpi;
+      if (wParam == 290 && lParam) {
+        lstrcpynW(reinterpret_cast<wchar_t*>(lParam), version.c_str(), 64);
+        return 1;
+      }
+      return 0;
+    case 0x8073:
+      return fill(documents, wParam);
+    case 0x8074: {
+      size_t doc = HIWORD(wParam) == 0xFFFF ? 0 : HIWORD(wParam);
+      return doc < columns.size() ? fill(columns[doc], LOWORD(wParam)) : 0;
+    }
+  }
+  return 0;
 }
 
 }  // namespace testing_support
