@@ -28,6 +28,9 @@ class CEditDD : public CSubclassedWindow {
   // subclassed. A failed registration leaves the control without drop support.
   bool SubclassWindow(HWND edit);
   bool DropTargetRegistered() const { return registered_; }
+  // The control's drop target (null before subclassing and after destruction): a window that
+  // forwards drags to the edit, or a test, drives it directly.
+  CDropTargetText* DropTarget() const { return target_; }
 
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
                             DWORD mapId) override;
