@@ -8,6 +8,7 @@
 
 #include "control_dialog.h"
 #include "controls/check_list_win.h"
+#include "controls/list_drag_win.h"
 #include "frame/module_state_win.h"
 #include "resource_ids.h"
 #include "test_support.h"
@@ -395,6 +396,82 @@ TEST_F(CheckListTest, DpiChangeRescalesColumnsAndKeepsTheExtraImages) {
     EXPECT_EQ(static_cast<int>(SendMessageW(lv, LVM_GETCOLUMNWIDTH, 0, 0)), before * 2);
     auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
     EXPECT_EQ(ImageList_GetImageCount(images), 4);
+  });
+}
+
+// Mouse input as the system queues it, and steps run by a thread timer, which the drag's own
+// message loop keeps dispatching.
+void MouseTo(POINT pt) {
+  SetCursorPos(pt.x, pt.y);
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+void MouseButton(bool down) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+std::vector<std::function<void()>> g_steps;
+void CALLBACK StepTick(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_steps.empty()) {
+    KillTimer(nullptr, id);
+    return;
+  }
+  auto step = g_steps.front();
+  g_steps.erase(g_steps.begin());
+  step();
+}
+
+POINT RowPoint(HWND lv, int row, bool lower) {
+  RECT r = {};
+  r.left = LVIR_BOUNDS;
+  SendMessageW(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  POINT pt = {r.left + 20, lower ? r.bottom - 2 : r.top + 2};
+  ClientToScreen(lv, &pt);
+  return pt;
+}
+
+TEST_F(CheckListTest, DraggingARowMovesItThroughTheSwapCallback) {
+  Run({L"a", L"b", L"c", L"d", L"e", L"f"}, {false, true}, [&](HWND hwnd, HWND lv) {
+    SetForegroundWindow(hwnd);
+    SetFocus(lv);
+    Select({1});
+    POINT from = RowPoint(lv, 1, false), to = RowPoint(lv, 4, true);
+    MouseTo(from);
+    PumpMessages(30);
+    g_steps = {[=] {
+                 MouseTo({from.x, from.y + 6});
+               },
+               [=] {
+                 MouseTo({from.x, from.y + 12});
+               },
+               [=] {
+                 MouseTo({to.x, (from.y + to.y) / 2});
+               },
+               [=] { MouseTo(to); },
+               [=] { MouseTo(to); },
+               [] { MouseButton(false); }};
+    UINT_PTR timer = SetTimer(nullptr, 0, 40, StepTick);
+    MouseButton(true);
+    PumpMessages(900);
+    KillTimer(nullptr, timer);
+    g_steps.clear();
+    EXPECT_EQ(Order(), L"acdebf");
+    EXPECT_EQ(Checks(), L"....x.");
+    EXPECT_EQ(log.swaps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}, {3, 4}}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{4}));
+    // The list's drop target lives only as long as the drag: the list is free to take another.
+    auto* probe = new scrv::CDropTargetList(lv, nullptr, nullptr);
+    EXPECT_EQ(RegisterDragDrop(lv, probe), S_OK);
+    RevokeDragDrop(lv);
+    probe->Release();
   });
 }
 
