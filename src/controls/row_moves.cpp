@@ -1,6 +1,8 @@
 #include "controls/row_moves.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace scrv {
 namespace {
@@ -12,6 +14,22 @@ namespace {
 RowMove Shift(std::vector<int> rows, int steps) {
   RowMove move;
   if (rows.empty() || steps == 0) {
+    move.selection = std::move(rows);
+    return move;
+  }
+  if (steps == 1 || steps == -1) {
+    // One row: every selected row trades places with its neighbour, nothing to work out.
+    move.swaps.reserve(rows.size());
+    if (steps < 0) {
+      for (int& r : rows) move.swaps.push_back({r - 1, r}), --r;
+    } else {
+      for (auto r = rows.rbegin(); r != rows.rend(); ++r) move.swaps.push_back({*r, *r + 1}), ++*r;
+    }
+    move.visibleRow = steps < 0 ? rows.front() : rows.back();
+    move.selection = std::move(rows);
+    return move;
+  }
+  if (static_cast<int64_t>(rows.back()) - rows.front() + std::abs(steps) >= kMaxSweptRows) {
     move.selection = std::move(rows);
     return move;
   }

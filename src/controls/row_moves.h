@@ -24,6 +24,10 @@ struct RowMove {
 
 enum class MoveDirection { kUp, kDown, kTop, kBottom };
 
+// A move to the top, the bottom or a drop position that would sweep this many rows or more is
+// refused (no swaps): working it out takes memory in proportion to the rows swept.
+constexpr int kMaxSweptRows = 1 << 22;
+
 // The selected rows cleaned up: in range of `rowCount`, ascending, without repeats.
 std::vector<int> NormalizeSelection(int rowCount, std::vector<int> selected);
 
@@ -33,7 +37,8 @@ bool CanMoveDown(int rowCount, const std::vector<int>& selected);
 
 // Up and down move every selected row by one; top shifts the block until its first row is
 // row 0, bottom until its last row is the last row. The block keeps its shape (gaps between
-// selected rows stay). A move that is not possible gives no swaps and the selection as is.
+// selected rows stay). A move that is not possible, or sweeps kMaxSweptRows rows or more,
+// gives no swaps and the selection as is.
 RowMove MoveSelectedRows(int rowCount, std::vector<int> selected, MoveDirection direction);
 
 // Moves the block for a drop after row `target` (-1: before the first row). A target at or

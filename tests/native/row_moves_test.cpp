@@ -111,6 +111,18 @@ TEST(RowMoves, LongMovesNeedFewerExchangesThanRowsSwept) {
   EXPECT_EQ(order[5000], 0);
 }
 
+TEST(RowMoves, HugeListsMoveByOneRowButRefuseLongSweeps) {
+  auto m = MoveSelectedRows(100000000, {5, 6, 99999998}, MoveDirection::kDown);
+  EXPECT_EQ(m.swaps, (std::vector<RowSwap>{{99999998, 99999999}, {6, 7}, {5, 6}}));
+  m = MoveSelectedRows(100000000, {0}, MoveDirection::kBottom);
+  EXPECT_TRUE(m.swaps.empty());
+  EXPECT_EQ(m.selection, (std::vector<int>{0}));
+  m = MoveSelectedRowsTo(100000000, {99999999}, -1);
+  EXPECT_TRUE(m.swaps.empty());
+  EXPECT_EQ(MoveSelectedRowsTo(kMaxSweptRows, {0}, kMaxSweptRows - 2).selection.back(),
+            kMaxSweptRows - 2);
+}
+
 TEST(InsertMark, UpperHalfOfAnItemMarksBeforeIt) {
   EXPECT_EQ(ComputeInsertMark(5, 2, 2, false), (InsertMark{2, false}));
 }
