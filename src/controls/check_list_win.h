@@ -80,7 +80,9 @@ class CCheckList : public CSubclassedWindow {
 
   // Configuration, set by the owning dialog.
   UINT16 contextMenuId = IDM_CHECK_LIST;  // menu of the localisation module; 0 for none
-  UINT16 controlId = IDC_CHECK_LIST;      // the list view's identifier (its notifications)
+  UINT16 controlId = IDC_CHECK_LIST;      // the list's identifier, to recognise its
+                                          // notifications; taken from the window when
+                                          // subclassed
   UINT16 checkAllId = 0;                  // the parent's three-state check-all box; 0: none
   int columnCount = 1;                    // columns to rescale when the DPI changes
   CheckListOptions options;               // editing, moving, paste/cut, check boxes, ...
