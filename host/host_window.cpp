@@ -79,12 +79,12 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE:
-      g_log = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                  ES_AUTOVSCROLL,
-                              0, 0, 0, 0, hwnd, nullptr, nullptr, nullptr);
-      SendMessageW(g_log, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+      g_log = CreateWindowExW(
+          WS_EX_CLIENTEDGE, L"EDIT", L"",
+          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
+          0, hwnd, nullptr, nullptr, nullptr);
+      SendMessageW(g_log, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                   FALSE);
       HostLog(L"Scrivlet host stand-in: choose a dialog from the Dialogs menu.");
       return 0;
     case WM_SIZE:
@@ -141,7 +141,6 @@ HWND CreateHostWindow(HINSTANCE instance) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = L"ScrivletMainFrame3";
   if (!RegisterClassW(&wc)) return nullptr;
-  return CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet (host stand-in)",
-                         WS_OVERLAPPEDWINDOW, 40, 40, 900, 640, nullptr, BuildMenu(), instance,
-                         nullptr);
+  return CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet (host stand-in)", WS_OVERLAPPEDWINDOW,
+                         40, 40, 900, 640, nullptr, BuildMenu(), instance, nullptr);
 }

@@ -53,8 +53,7 @@ CDialogBase* CDialogBase::TakeCreationEntry() {
 
 INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
   RegisterForCreation();
-  INT_PTR result =
-      RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
+  INT_PTR result = RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
   // A dialog that never got its first message (no template) must not stay on the list.
   if (!m_hWnd && !destroyed_) {
     ModuleState& m = Module();
