@@ -1,8 +1,8 @@
-#include "frame/host_messages.h"
 #include "frame/dpi_win.h"
 
 #include <cwchar>
 
+#include "frame/host_messages.h"
 #include "frame/window_win.h"
 
 namespace scrv {
