@@ -40,12 +40,8 @@ bool CNumberRangeDlg::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM
           ReadControls();
           Refresh();
           return true;
-        case IDOK:
-          OnOK();
-          return true;
-        case IDCANCEL:
-          OnCancel();
-          return true;
+        case IDOK: OnOK(); return true;
+        case IDCANCEL: OnCancel(); return true;
       }
       break;
     }
