@@ -5,7 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "host_lists.h"
+#include "host_key_list.h"
+#include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 

@@ -19,6 +19,8 @@ void AddListColumn(HWND list, int index, UINT headerStringId, int width);
 // The width left for a column that fills the list: the client width less the vertical scroll
 // bar, so that no horizontal scroll bar appears when the rows overflow.
 int FillColumnWidth(HWND list, int otherColumns);
+// Widens or narrows the last column to the rest of the list's width (after a resize).
+void FitLastColumn(const CCheckList& list);
 // Pixels at 96 DPI converted to the DPI the check list works at.
 int ScaleForList(const CCheckList& list, int pixels96);
 

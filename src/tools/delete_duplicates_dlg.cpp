@@ -47,8 +47,14 @@ CDeleteDuplicateAdvancedDlg::CDeleteDuplicateAdvancedDlg(std::vector<std::u16str
     : model_(std::move(columnNames), keys, groupFlag, mode) {}
 
 bool CDeleteDuplicateAdvancedDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam,
-                                                       LPARAM lParam, LRESULT& result, DWORD) {
+                                                       LPARAM lParam, LRESULT& result,
+                                                       DWORD mapId) {
   if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
   if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
     OnRowText(*info);
     result = 0;
@@ -97,6 +103,7 @@ LRESULT CDeleteDuplicateAdvancedDlg::OnInitDialog() {
   list_.options.pasteEnabled = false;
   list_.options.cutEnabled = false;
   list_.ownCopy = true;
+  list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
 

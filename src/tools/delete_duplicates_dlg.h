@@ -13,6 +13,24 @@ namespace scrv {
 class CDeleteDuplicateAdvancedDlg : public CMyDialogImpl<CDeleteDuplicateAdvancedDlg> {
  public:
   enum { IDD = IDD_DELETE_DUPLICATES };
+  static constexpr DialogAnchor kAnchors[] = {
+      {IDOK, anchor::kMoveRight},
+      {IDC_DD_DELETE_SECOND, anchor::kMoveRight},
+      {IDCANCEL, anchor::kMoveRight},
+      {IDC_CHECK_ALL, anchor::kMoveBottom},
+      {IDC_DD_OPTIONS_LABEL, anchor::kMoveBottom},
+      {IDC_DD_IGNORE_EMPTY_LINES, anchor::kMoveBottom},
+      {IDC_DD_IGNORE_EMPTY_CELLS, anchor::kMoveBottom},
+      {IDC_DD_ADJACENT_ONLY, anchor::kMoveBottom},
+      {IDC_DD_ENTIRE_GROUP, anchor::kMoveBottom},
+      {IDC_DD_SELECTION_ONLY, anchor::kMoveBottom},
+      {IDC_DD_INCLUDE_ALL, anchor::kMoveBottom},
+      {IDC_DD_IGNORE_CASE, anchor::kMoveBottom},
+      {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
+  };
+  static constexpr const char16_t* kPlacementKey = u"DeleteDADlgPos";
+  static constexpr uint32_t kResizeMode = kResizeWidth | kResizeHeight;
+  static constexpr uint32_t kHelpTopic = HELP_TOPIC_DELETE_DUPLICATES;
 
   CDeleteDuplicateAdvancedDlg(std::vector<std::u16string> columnNames, KeyList keys, bool groupFlag,
                               uint32_t mode);

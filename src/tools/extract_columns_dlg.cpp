@@ -18,8 +18,13 @@ constexpr size_t kBlockFieldOffset = 24;
 }  // namespace
 
 bool CExtractColumnsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              LRESULT& result, DWORD) {
+                                              LRESULT& result, DWORD mapId) {
   if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
   if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
     OnRowText(*info);
     result = 0;
@@ -60,6 +65,7 @@ LRESULT CExtractColumnsDlg::OnInitDialog() {
   list_.topBottomButtons = true;
   list_.swapCallback = SwapRows;
   list_.swapContext = this;
+  list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   AddListColumn(list_, 0, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, 0));
 

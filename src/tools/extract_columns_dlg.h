@@ -15,6 +15,19 @@ namespace scrv {
 class CExtractColumnsDlg : public CMyDialogImpl<CExtractColumnsDlg> {
  public:
   enum { IDD = IDD_EXTRACT_COLUMNS };
+  static constexpr DialogAnchor kAnchors[] = {
+      {IDOK, anchor::kMoveRight | anchor::kMoveBottom},
+      {IDCANCEL, anchor::kMoveRight | anchor::kMoveBottom},
+      {IDC_CL_MOVE_UP, anchor::kMoveRight},
+      {IDC_CL_MOVE_DOWN, anchor::kMoveRight},
+      {IDC_CL_MOVE_TOP, anchor::kMoveRight},
+      {IDC_CL_MOVE_BOTTOM, anchor::kMoveRight},
+      {IDC_CHECK_ALL, anchor::kMoveBottom},
+      {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
+  };
+  static constexpr const char16_t* kPlacementKey = u"ExtractDlgPos";
+  static constexpr uint32_t kResizeMode = kResizeWidth | kResizeHeight;
+  static constexpr uint32_t kHelpTopic = HELP_TOPIC_EXTRACT_COLUMNS;
 
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
                             DWORD mapId) override;

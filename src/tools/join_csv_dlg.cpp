@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "controls/ole_object_win.h"
+#include "frame/message_box_win.h"
 #include "frame/text_win.h"
 #include "settings/file_store_win.h"
 #include "tools/column_list_win.h"
@@ -66,25 +67,6 @@ std::wstring SaveFilter(UINT stringId) {
   return filter;
 }
 
-// Message 389: the join needs open documents.
-void ShowNoDocuments(HWND owner) {
-  std::wstring text = LoadResString(IDS_JOIN_NO_DOCUMENTS);
-  MessageBoxW(owner, text.c_str(), L"Scrivlet", MB_OK | MB_ICONERROR);
-}
-
-// The macro file could not be written: the system's reason, with the file's path.
-void ReportWriteFailure(HWND owner, const wchar_t* path, DWORD error) {
-  wchar_t* reason = nullptr;
-  FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<LPWSTR>(&reason), 0, nullptr);
-  std::wstring text = reason ? reason : L"";
-  if (reason) LocalFree(reason);
-  text += L"\n";
-  text += path;
-  MessageBoxW(owner, text.c_str(), L"Scrivlet", MB_OK | MB_ICONWARNING);
-}
-
 }  // namespace
 
 CJoinCSVDlg::CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCsvRecord& record)
@@ -92,8 +74,13 @@ CJoinCSVDlg::CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCs
       record_(record) {}
 
 bool CJoinCSVDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       LRESULT& result, DWORD) {
+                                       LRESULT& result, DWORD mapId) {
   if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
   if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
     OnRowText(*info);
     result = 0;
@@ -162,6 +149,7 @@ LRESULT CJoinCSVDlg::OnInitDialog() {
   list_.topBottomButtons = true;
   list_.swapCallback = SwapRows;
   list_.swapContext = this;
+  list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
   AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
@@ -325,7 +313,7 @@ void CJoinCSVDlg::OnSaveMacro() {
   std::vector<uint8_t> bytes = model_.MacroFile(language);
   Win32FileStore files;
   if (!files.WriteWholeFile(ToU(path), bytes.data(), bytes.size()))
-    ReportWriteFailure(m_hWnd, path, GetLastError());
+    ShowError(m_hWnd, GetLastError(), path);
 }
 
 void CJoinCSVDlg::SwapRows(int first, int second, void* self) {
@@ -349,7 +337,8 @@ extern "C" int DoJoinCSV(HWND owner, void* record) {
                                                       reinterpret_cast<LPARAM>(buffer)));
         });
     if (documents.empty()) {
-      scrv::ShowNoDocuments(owner);
+      scrv::ShowMessage(owner, scrv::UiText::Res(IDS_JOIN_NO_DOCUMENTS), {},
+                        scrv::mb::kOk | scrv::mb::kIconError);
       return 0;
     }
     scrv::JoinCsvRecord in;

@@ -14,6 +14,33 @@ namespace scrv {
 class CJoinCSVDlg : public CMyDialogImpl<CJoinCSVDlg> {
  public:
   enum { IDD = IDD_JOIN_CSV };
+  static constexpr DialogAnchor kAnchors[] = {
+      {IDC_JOIN_FIRST_LABEL, anchor::kStretchHalfX},
+      {IDC_JOIN_FIRST_DOCUMENT, anchor::kStretchHalfX},
+      {IDC_JOIN_FIRST_KEY_LABEL, anchor::kStretchHalfX},
+      {IDC_JOIN_FIRST_KEY, anchor::kStretchHalfX},
+      {IDC_JOIN_SECOND_LABEL, anchor::kSpanHalfToRight},
+      {IDC_JOIN_SECOND_DOCUMENT, anchor::kSpanHalfToRight},
+      {IDC_JOIN_SECOND_KEY_LABEL, anchor::kSpanHalfToRight},
+      {IDC_JOIN_SECOND_KEY, anchor::kSpanHalfToRight},
+      {IDC_JOIN_SECOND_OPTIONS_LABEL, anchor::kMoveHalfX},
+      {IDC_JOIN_UNIQUE_KEY2, anchor::kMoveHalfX},
+      {IDC_JOIN_INCLUDE_ALL2, anchor::kMoveHalfX},
+      {IDC_JOIN_IGNORE_HEADINGS2, anchor::kMoveHalfX},
+      {IDC_JOIN_SIMPLE_MERGE, anchor::kMoveHalfX},
+      {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
+      {IDC_CL_MOVE_UP, anchor::kMoveRight},
+      {IDC_CL_MOVE_DOWN, anchor::kMoveRight},
+      {IDC_CL_MOVE_TOP, anchor::kMoveRight},
+      {IDC_CL_MOVE_BOTTOM, anchor::kMoveRight},
+      {IDC_CHECK_ALL, anchor::kMoveBottom},
+      {IDC_JOIN_SAVE_MACRO, anchor::kMoveRight | anchor::kMoveBottom},
+      {IDOK, anchor::kMoveRight | anchor::kMoveBottom},
+      {IDCANCEL, anchor::kMoveRight | anchor::kMoveBottom},
+  };
+  static constexpr const char16_t* kPlacementKey = u"JoinDlgPos";
+  static constexpr uint32_t kResizeMode = kResizeWidth | kResizeHeight;
+  static constexpr uint32_t kHelpTopic = HELP_TOPIC_JOIN_CSV;
 
   CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCsvRecord& record);
 

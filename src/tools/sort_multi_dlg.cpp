@@ -17,8 +17,13 @@ CSortMultiDlg::CSortMultiDlg(std::vector<std::u16string> columnNames, KeyList ke
     : names_(columnNames), model_(std::move(columnNames), keys, groupFlag, selectionFlag) {}
 
 bool CSortMultiDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         LRESULT& result, DWORD) {
+                                         LRESULT& result, DWORD mapId) {
   if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
   if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
     OnRowText(*info);
     result = 0;
@@ -68,6 +73,7 @@ LRESULT CSortMultiDlg::OnInitDialog() {
   list_.topBottomButtons = true;
   list_.swapCallback = SwapRows;
   list_.swapContext = this;
+  list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
 

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "../../host/host_lists.h"
+#include "../../host/host_key_list.h"
+#include "../../host/host_string_list.h"
 #include "resource_ids.h"
 #include "test_support.h"
 
