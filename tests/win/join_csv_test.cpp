@@ -248,6 +248,32 @@ TEST_P(JoinCsvExport, StoredOptionsComeBack) {
   TakePairs(record.pairs);
 }
 
+TEST_P(JoinCsvExport, GrowingSharesTheWidthBetweenTheSidesAndThePlacementIsStored) {
+  JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
+  RECT first0{}, first1{}, second0{}, second1{}, option0{}, option1{}, macro0{}, macro1{};
+  Run(record, [&](HWND dlg) {
+    first0 = ControlRect(dlg, IDC_JOIN_FIRST_DOCUMENT);
+    second0 = ControlRect(dlg, IDC_JOIN_SECOND_KEY);
+    option0 = ControlRect(dlg, IDC_JOIN_SIMPLE_MERGE);
+    macro0 = ControlRect(dlg, IDC_JOIN_SAVE_MACRO);
+    Grow(dlg, 100, 60);
+    first1 = ControlRect(dlg, IDC_JOIN_FIRST_DOCUMENT);
+    second1 = ControlRect(dlg, IDC_JOIN_SECOND_KEY);
+    option1 = ControlRect(dlg, IDC_JOIN_SIMPLE_MERGE);
+    macro1 = ControlRect(dlg, IDC_JOIN_SAVE_MACRO);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(first1.left, first0.left);
+  EXPECT_EQ(first1.right - first0.right, 50);
+  EXPECT_EQ(second1.left - second0.left, 50);
+  EXPECT_EQ(second1.right - second0.right, 100);
+  EXPECT_EQ(option1.left - option0.left, 50);
+  EXPECT_EQ(option1.top, option0.top);
+  EXPECT_EQ(macro1.left - macro0.left, 100);
+  EXPECT_EQ(macro1.top - macro0.top, 60);
+  EXPECT_TRUE(PlacementStored(folder, ini, L"JoinDlgPos"));
+}
+
 // Answers the save dialog that `owner` is about to open, from inside that dialog's own modal
 // loop: picks the file type (1-based), types the path and accepts.
 struct SaveAnswer {

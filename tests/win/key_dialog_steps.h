@@ -131,3 +131,33 @@ inline long long CommonDword(const testing_support::AppFolder& folder, bool ini,
 }
 
 }  // namespace key_dialog_steps
+
+namespace key_dialog_steps {
+
+// A control's rectangle in its dialog's client coordinates.
+inline RECT ControlRect(HWND dlg, int id) {
+  RECT r = {};
+  GetWindowRect(GetDlgItem(dlg, id), &r);
+  MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Grows the dialog's outer size by dx, dy (the layout runs on the resulting WM_SIZE).
+inline void Grow(HWND dlg, int dx, int dy) {
+  RECT w = {};
+  GetWindowRect(dlg, &w);
+  SetWindowPos(dlg, nullptr, 0, 0, w.right - w.left + dx, w.bottom - w.top + dy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Whether the dialog left a placement record under `key` in the "Common" settings.
+inline bool PlacementStored(const testing_support::AppFolder& folder, bool ini,
+                            const std::wstring& key) {
+  if (ini) return folder.IniText(L"scCommon.ini", L"Common", key) != L"\x1";
+  DWORD size = 0;
+  return RegGetValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", key.c_str(),
+                      RRF_RT_REG_BINARY, nullptr, nullptr, &size) == ERROR_SUCCESS &&
+         size == 16;
+}
+
+}  // namespace key_dialog_steps

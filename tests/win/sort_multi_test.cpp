@@ -209,6 +209,33 @@ TEST_P(SortMultiExport, AKeyListThatCannotBeReadIsRefusedWithoutADialog) {
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
+TEST_P(SortMultiExport, GrowingKeepsTheButtonsAtTheEdgesAndThePlacementIsStored) {
+  HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
+  RECT list0{}, list1{}, ok0{}, ok1{}, radio0{}, radio1{}, all0{}, all1{};
+  Run(keys, [&](HWND dlg) {
+    list0 = ControlRect(dlg, IDC_CHECK_LIST);
+    ok0 = ControlRect(dlg, IDOK);
+    radio0 = ControlRect(dlg, IDC_SM_RANDOM);
+    all0 = ControlRect(dlg, IDC_CHECK_ALL);
+    Grow(dlg, 120, 80);
+    list1 = ControlRect(dlg, IDC_CHECK_LIST);
+    ok1 = ControlRect(dlg, IDOK);
+    radio1 = ControlRect(dlg, IDC_SM_RANDOM);
+    all1 = ControlRect(dlg, IDC_CHECK_ALL);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(list1.left, list0.left);
+  EXPECT_EQ(list1.right - list0.right, 120);
+  EXPECT_EQ(list1.bottom - list0.bottom, 80);
+  EXPECT_EQ(ok1.left - ok0.left, 120);
+  EXPECT_EQ(ok1.top - ok0.top, 80);
+  EXPECT_EQ(radio1.left - radio0.left, 120);
+  EXPECT_EQ(radio1.top, radio0.top);
+  EXPECT_EQ(all1.left, all0.left);
+  EXPECT_EQ(all1.top - all0.top, 80);
+  EXPECT_TRUE(PlacementStored(folder, ini, L"SortMultiDlgPos"));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, SortMultiExport, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Ini" : "Registry"; });
 
