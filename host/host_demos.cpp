@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host_app.h"
+#include "host_key_demos.h"
 #include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -43,6 +44,12 @@ const std::vector<DemoEntry>& DemoEntries() {
          int r = DoNumberRangeDlg(owner, text, 160);
          return Result(r) + L", text \"" + text + L"\"";
        },
+       nullptr},
+      {L"Sort by Multiple Columns", L"DoSortMulti", IDD_SORT_MULTI, OpenSortMultiDemo, nullptr},
+      {L"Delete Duplicate Lines", L"DoDeleteDuplicateAdvanced", IDD_DELETE_DUPLICATES,
+       OpenDeleteDuplicatesDemo, PrepareDeleteDuplicatesDemo},
+      {L"Join CSV Documents", L"DoJoinCSV", IDD_JOIN_CSV, OpenJoinCsvDemo, nullptr},
+      {L"Extract Columns", L"DoExtractColumns", IDD_EXTRACT_COLUMNS, OpenExtractColumnsDemo,
        nullptr},
   };
   return entries;

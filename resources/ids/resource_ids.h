@@ -8,3 +8,4 @@
 #include "controls_ids.h"
 #include "tools_ids.h"
 #include "jump_ids.h"
+#include "keys_ids.h"
