@@ -18,6 +18,17 @@
 //      rows are exchanged by the control). Owner-data lists (LVS_OWNERDATA) keep nothing in
 //      the list view: there the callback is the only exchange and the texts for copy come
 //      from kClGetRowText.
+// Requirements and limits:
+//   - The check-all box is a three-state check box (BS_3STATE or BS_AUTO3STATE); the control
+//     sets its caption (IDS_CHECK_ALL / IDS_CHECK_SELECTED) and state.
+//   - Ordinary lists keep their texts in the list view (no LPSTR_TEXTCALLBACK): a move copies
+//     the texts, parameter, image and check state of the rows it exchanges.
+//   - Check states live in the list view's state images (1 unchecked, 2 checked, 3 and 4 the
+//     extra images); an owner-data list keeps none, so its dialog stores checks itself.
+//   - Drag reordering needs OLE on the thread (the host initialises it), `options.moving`,
+//     a swap callback and a context.
+//   - `darkTheme` is the dialog base's theme decision; set it before subclassing (or call
+//     ApplyColors after changing it).
 
 #include <windows.h>
 
@@ -80,7 +91,9 @@ class CCheckList : public CSubclassedWindow {
 
   // Configuration, set by the owning dialog.
   UINT16 contextMenuId = IDM_CHECK_LIST;  // menu of the localisation module; 0 for none
-  UINT16 controlId = IDC_CHECK_LIST;      // the list view's identifier (its notifications)
+  UINT16 controlId = IDC_CHECK_LIST;      // the list's identifier, to recognise its
+                                          // notifications; taken from the window when
+                                          // subclassed
   UINT16 checkAllId = 0;                  // the parent's three-state check-all box; 0: none
   int columnCount = 1;                    // columns to rescale when the DPI changes
   CheckListOptions options;               // editing, moving, paste/cut, check boxes, ...

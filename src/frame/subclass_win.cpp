@@ -5,6 +5,9 @@ namespace {
 
 // The window property that binds a subclassed control to its object.
 constexpr wchar_t kSubclassProp[] = L"ScrvSubclassObject";
+// Left on a window whose object went away while a later subclasser still calls our procedure:
+// the procedure it replaced, for that procedure to keep forwarding to.
+constexpr wchar_t kForwardProp[] = L"ScrvSubclassForward";
 
 }  // namespace
 
@@ -17,7 +20,10 @@ CSubclassedWindow* CSubclassedWindow::FromHandle(HWND hwnd) {
 }
 
 bool CSubclassedWindow::SubclassWindow(HWND hwnd) {
-  if (m_hWnd || !hwnd || !::IsWindow(hwnd) || FromHandle(hwnd)) return false;
+  // A window that still routes through an orphaned procedure of ours is not taken again: the
+  // chain would lead back into itself.
+  if (m_hWnd || !hwnd || !::IsWindow(hwnd) || FromHandle(hwnd) || GetPropW(hwnd, kForwardProp))
+    return false;
   if (!SetPropW(hwnd, kSubclassProp, this)) return false;
   SetLastError(0);
   LONG_PTR old = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
@@ -40,7 +46,7 @@ HWND CSubclassedWindow::UnsubclassWindow() {
     if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(WindowProc))
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
     else
-      SetPropW(hwnd, L"ScrvSubclassForward", reinterpret_cast<HANDLE>(previous_));
+      SetPropW(hwnd, kForwardProp, reinterpret_cast<HANDLE>(previous_));
     RemovePropW(hwnd, kSubclassProp);
   }
   m_hWnd = nullptr;
@@ -62,8 +68,8 @@ LRESULT CALLBACK CSubclassedWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wPara
   CSubclassedWindow* self = FromHandle(hwnd);
   if (!self) {
     // Unbound while a later subclasser still calls us: pass through to what we replaced.
-    auto forward = reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"ScrvSubclassForward"));
-    if (msg == WM_NCDESTROY) RemovePropW(hwnd, L"ScrvSubclassForward");
+    auto forward = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kForwardProp));
+    if (msg == WM_NCDESTROY) RemovePropW(hwnd, kForwardProp);
     return forward ? CallWindowProcW(forward, hwnd, msg, wParam, lParam)
                    : ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }

@@ -19,10 +19,11 @@ class CSubclassedWindow : public ATL::CWindow {
 
   // Binds the object to `hwnd` and installs the shared window procedure in front of the
   // control's own. False when the object is already bound, the window is not valid, or
-  // another object already subclasses it.
+  // another object subclasses it (or did, and was subclassed over before it let go).
   bool SubclassWindow(HWND hwnd);
-  // Puts the replaced procedure back (only while ours is still the installed one) and
-  // returns the window, now unbound. Null when the object was not bound.
+  // Puts the replaced procedure back and returns the window, now unbound; null when the object
+  // was not bound. When another procedure was installed over ours meanwhile, ours stays in the
+  // chain and only forwards from then on.
   HWND UnsubclassWindow();
 
   // The message map: true when handled, with `result` the message's result.
