@@ -8,3 +8,4 @@
 #include "controls_ids.h"
 #include "tools_ids.h"
 #include "jump_ids.h"
+#include "filter_ids.h"
