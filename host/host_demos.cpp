@@ -5,6 +5,8 @@
 #include <string>
 
 #include "host_app.h"
+#include "host_condition_block.h"
+#include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 
@@ -21,6 +23,24 @@ const std::vector<DemoEntry>& DemoEntries() {
          wchar_t text[160] = L"[1 , 100]";
          int r = DoNumberRangeDlg(owner, text, 160);
          return Result(r) + L", text \"" + text + L"\"";
+       },
+       nullptr},
+      {L"Advanced Filter", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
+       [](HWND owner) {
+         // Conditions of each kind on the current document (Id, Name, City, Country, Since).
+         HGLOBAL block = MakeConditionBlock({
+             {0x43, 2, 0, -1, L"Berlin"},                   // case, whole words, in City
+             {0x101, 1, 0, -1, L"^(Anna|Jo)"},              // regular expression in Name
+             {0x100000000001, 4, 0, -1, L"[2015 , 2020]"},  // number range in Since
+             {0x1, -2, 9, 500, L""},                        // lines 10 to 500
+             {0x40000004, -1, 0, -1, L"test\\t"},           // escape sequences, negative, off
+             {0x40000040401, -1, 0, -1, L"draft"},          // or, bookmarked lines only
+         });
+         HostStringList columns(CurrentDocumentColumns());
+         int r = DoAdvancedFilterDlg(owner, columns.Descriptor(), &block, 1);
+         size_t applied = ReadConditionBlock(block).size();
+         if (block) GlobalFree(block);
+         return Result(r) + L", last list " + std::to_wstring(applied) + L" conditions";
        },
        nullptr},
   };

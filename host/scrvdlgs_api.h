@@ -4,4 +4,5 @@
 
 extern "C" {
 int DoNumberRangeDlg(HWND owner, wchar_t* text, int capacity);
+int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block, int secondButton);
 }
