@@ -317,6 +317,9 @@ bool CAdvancedFilterDlg::OnListNotify(NMHDR* header, LRESULT& result) {
       OnEndLabelEdit(info);
       result = FALSE;  // the row keeps its callback text
       return true;
+    case LVN_DELETEALLITEMS:
+      result = TRUE;  // the rows hold no data of their own: no notice per deleted row
+      return true;
   }
   return false;
 }
