@@ -12,12 +12,25 @@
 
 namespace {
 
-std::wstring Result(int r) { return L"returned " + std::to_wstring(r); }
+std::wstring Result(int r) {
+  return L"returned " + std::to_wstring(r);
+}
 
 }  // namespace
 
 const std::vector<DemoEntry>& DemoEntries() {
   static const std::vector<DemoEntry> entries = {
+      {L"Jump", L"DoJump", IDD_JUMP,
+       [](HWND owner) {
+         // Line 120, column 8 (zero-based), counted by the second kind of line.
+         HostStringList units({L"Logical lines", L"Display lines", L"Paragraphs", L"Pages"});
+         uint32_t line = 119, column = 7;
+         int32_t unit = 1;
+         int r = DoJump(owner, &line, &column, &unit, units.Descriptor(), 0);
+         return Result(r) + L", line " + std::to_wstring(line) + L", column " +
+                std::to_wstring(column) + L", unit " + std::to_wstring(unit);
+       },
+       nullptr},
       {L"Number Range", L"DoNumberRangeDlg", IDD_NUMBER_RANGE,
        [](HWND owner) {
          wchar_t text[160] = L"[1 , 100]";

@@ -18,3 +18,18 @@
 #define IDS_OPEN_FAILED 1105        /* the browser or a link could not be opened */
 #define IDC_HELP_SOURCE_ONLINE 1001 /* radio buttons of the help source question */
 #define IDC_HELP_SOURCE_LOCAL 1002
+
+// Texts of the library's own error codes.
+#define IDS_ERR_BAD_FILE_FORMAT 388    /* 0xA0000008 */
+#define IDS_ERR_SIGNATURE 438          /* 0xA0000021 */
+#define IDS_ERR_CANCELLED 439          /* 0x20000004 */
+#define IDS_ERR_NOTHING_FOUND 440      /* 0x20000005 */
+#define IDS_ERR_FILE_TOO_LARGE 766     /* 0xA0000016 */
+#define IDS_ERR_LINE_TOO_LONG 767      /* 0xA0000017 */
+#define IDS_ERR_TOO_MANY_ITEMS 768     /* 0xA0000018 */
+#define IDS_ERR_INVALID_PLUGIN 800     /* 0xA0000020 */
+#define IDS_ERR_PLUGIN_VERSION 804     /* 0xA0000022 */
+#define IDS_ERR_INVALID_MENU 805       /* 0xA0000023 */
+#define IDS_ERR_INVALID_MACRO 806      /* 0xA0000024 */
+#define IDS_ERR_INVALID_FILTER 807     /* 0xA0000025 */
+#define IDS_ERR_READ_ONLY_SETTINGS 808 /* 0xA0000026 */

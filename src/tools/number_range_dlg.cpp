@@ -15,8 +15,9 @@ char16_t LocaleDecimalChar() {
 
 }  // namespace
 
-bool CNumberRangeDlg::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT& result,
-                                           DWORD) {
+bool CNumberRangeDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                           LRESULT& result, DWORD mapId) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
   switch (msg) {
     case WM_INITDIALOG:
       result = OnInitDialog();
@@ -40,8 +41,12 @@ bool CNumberRangeDlg::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM
           ReadControls();
           Refresh();
           return true;
-        case IDOK: OnOK(); return true;
-        case IDCANCEL: OnCancel(); return true;
+        case IDOK:
+          OnOK();
+          return true;
+        case IDCANCEL:
+          OnCancel();
+          return true;
       }
       break;
     }

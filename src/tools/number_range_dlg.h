@@ -11,6 +11,21 @@ namespace scrv {
 class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
  public:
   enum { IDD = IDD_NUMBER_RANGE };
+  static constexpr DialogAnchor kAnchors[] = {
+      {IDC_NR_LOWER, anchor::kStretchHalfX},
+      {IDC_NR_LOWER_LABEL, anchor::kStretchHalfX},
+      {IDC_NR_UPPER, anchor::kSpanHalfToRight},
+      {IDC_NR_UPPER_LABEL, anchor::kSpanHalfToRight},
+      {IDC_NR_UPPER_INCLUSIVE, anchor::kMoveHalfX},
+      {IDC_NR_EXPRESSION, anchor::kStretchRight},
+      {IDC_NR_EXPRESSION_LABEL, anchor::kStretchRight},
+      {IDC_NR_EXAMPLES, anchor::kStretchRight},
+      {IDOK, anchor::kMoveRight},
+      {IDCANCEL, anchor::kMoveRight},
+  };
+  static constexpr const char16_t* kPlacementKey = u"NumberRangeDlgPos";
+  static constexpr uint32_t kResizeMode = kResizeWidth;
+  static constexpr uint32_t kHelpTopic = HELP_TOPIC_NUMBER_RANGE;
   static constexpr size_t kCapacity = 160;  // the expression, at most 159 characters
 
   wchar_t text[kCapacity] = {};

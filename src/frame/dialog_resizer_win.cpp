@@ -1,0 +1,256 @@
+#include "frame/dialog_resizer_win.h"
+
+#include <uxtheme.h>
+#include <vssym32.h>
+#include <windowsx.h>
+
+#include "frame/dialog_appearance_win.h"
+#include "frame/dpi_win.h"
+#include "frame/module_state_win.h"
+#include "frame/window_win.h"
+
+namespace scrv {
+namespace {
+
+constexpr UINT kControlMoveFlags =
+    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
+constexpr UINT kWindowMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+constexpr UINT kGripInvalidate = RDW_INVALIDATE | RDW_ERASE | RDW_INTERNALPAINT | RDW_FRAME;
+constexpr int kObmSize = 32766;  // the system's size-grip bitmap
+constexpr DWORD kFallbackGripStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_BITMAP;
+
+Rect FromRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+RECT ToRect(const Rect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+Rect WorkAreaOf(HMONITOR monitor) {
+  MONITORINFO mi = {sizeof mi};
+  if (!monitor || !GetMonitorInfoW(monitor, &mi)) {
+    RECT r = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return FromRect(r);
+  }
+  return FromRect(mi.rcWork);
+}
+
+Size BitmapSize(HBITMAP bmp) {
+  BITMAP bm = {};
+  if (!bmp || !GetObjectW(bmp, sizeof bm, &bm)) return {};
+  return {bm.bmWidth, bm.bmHeight};
+}
+
+}  // namespace
+
+DialogResizer::~DialogResizer() {
+  if (gripBitmap_) DeleteObject(gripBitmap_);
+}
+
+void DialogResizer::Attach(HWND window) {
+  window_ = window;
+  SetBigIcon(window);
+  RECT rc = {};
+  GetWindowRect(window, &rc);
+  if (gripBitmap_) DeleteObject(gripBitmap_);
+  gripBitmap_ = static_cast<HBITMAP>(
+      LoadImageW(nullptr, MAKEINTRESOURCEW(kObmSize), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  UINT dpi = WindowDpi(window);
+  if (gripBitmap_ && dpi != 96) {
+    Size s = BitmapSize(gripBitmap_);
+    if (HANDLE scaled =
+            CopyImage(gripBitmap_, IMAGE_BITMAP, MulDiv(s.width, dpi, 96),
+                      MulDiv(s.height, dpi, 96), LR_COPYDELETEORG | LR_CREATEDIBSECTION))
+      gripBitmap_ = static_cast<HBITMAP>(scaled);
+  }
+  model_.Attach(FromRect(rc).Extent(), BitmapSize(gripBitmap_));
+  model_.Placement().scale = WindowScalePercent(window);
+}
+
+bool DialogResizer::AddAnchor(UINT controlId, UINT flags) {
+  return model_.AddAnchor(window_ ? this : nullptr, controlId, flags);
+}
+
+void DialogResizer::Reanchor(HWND window) {
+  window_ = window;
+  model_.Reanchor(*this);
+}
+
+void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode) {
+  if (!window_) return;
+  model_.RestorePlacement(*this, Settings(), keyName, resizeMode);
+}
+
+void DialogResizer::OnSize() {
+  if (!window_ || !IsWindow(window_)) return;
+  model_.OnSize(*this);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE);
+}
+
+void DialogResizer::OnGetMinMaxInfo(MINMAXINFO* info, UINT resizeMode) {
+  if (!window_ || !info) return;
+  TrackLimits limits = model_.OnGetMinMaxInfo(*this, resizeMode);
+  info->ptMinTrackSize.x = limits.minimum.width;
+  info->ptMinTrackSize.y = limits.minimum.height;
+  if (limits.maximumHeight) info->ptMaxTrackSize.y = *limits.maximumHeight;
+}
+
+LRESULT DialogResizer::OnNcHitTest(LPARAM lParam, UINT resizeMode) {
+  if (!window_) return HTNOWHERE;
+  LRESULT frame = DefWindowProcW(window_, WM_NCHITTEST, 0, lParam);
+  POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ScreenToClient(window_, &pt);
+  return model_.OnNcHitTest(*this, {pt.x, pt.y}, static_cast<int>(frame), resizeMode);
+}
+
+void DialogResizer::OnPaint() {
+  if (!window_) return;
+  if (HTHEME theme = OpenThemeData(window_, L"Status")) {
+    if (HWND fallback = GetDlgItem(window_, kFallbackGripId)) DestroyWindow(fallback);
+    RECT client = {};
+    GetClientRect(window_, &client);
+    if (client.right != gripRect_.right || client.bottom != gripRect_.bottom)
+      RedrawWindow(window_, &gripRect_, nullptr, kGripInvalidate);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window_, &ps);
+    gripRect_ = ToRect(model_.GripPaintRect(*this, WindowDpi(window_)));
+    DrawThemeBackground(theme, dc, SP_GRIPPER, 0, &gripRect_, nullptr);
+    EndPaint(window_, &ps);
+    CloseThemeData(theme);
+    return;
+  }
+  if (!GetDlgItem(window_, kFallbackGripId) && gripBitmap_) CreateFallbackGrip();
+}
+
+void DialogResizer::CreateFallbackGrip() {
+  Size grip = BitmapSize(gripBitmap_);
+  Point at = FallbackGripPosition(ClientSize(), grip);
+  HWND control = CreateWindowExW(
+      0, L"STATIC", nullptr, kFallbackGripStyle, at.x, at.y, grip.width, grip.height, window_,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFallbackGripId)), nullptr, nullptr);
+  if (!control) return;
+  SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(gripBitmap_));
+  // The control takes the bitmap's size; keep its corner in the client area's corner.
+  if (std::optional<Rect> placed = ControlRect(kFallbackGripId))
+    MoveControl(kFallbackGripId, FallbackGripPosition(ClientSize(), placed->Extent()));
+}
+
+void DialogResizer::OnDestroy() {
+  if (!window_) return;
+  model_.OnDestroy(*this, Settings());
+  if (gripBitmap_) DeleteObject(gripBitmap_);
+  gripBitmap_ = nullptr;
+  window_ = nullptr;
+}
+
+Size DialogResizer::ClientSize() {
+  RECT rc = {};
+  GetClientRect(window_, &rc);
+  return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+std::optional<Rect> DialogResizer::ControlRect(uint32_t controlId) {
+  HWND control = GetDlgItem(window_, static_cast<int>(controlId));
+  if (!control) return std::nullopt;
+  RECT rc = {};
+  GetWindowRect(control, &rc);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rc), 2);
+  return FromRect(rc);
+}
+
+void DialogResizer::MoveControl(uint32_t controlId, Point topLeft) {
+  if (HWND control = GetDlgItem(window_, static_cast<int>(controlId)))
+    SetWindowPos(control, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | kControlMoveFlags);
+}
+
+void DialogResizer::SizeControl(uint32_t controlId, Size size) {
+  if (HWND control = GetDlgItem(window_, static_cast<int>(controlId)))
+    SetWindowPos(control, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | kControlMoveFlags);
+}
+
+Rect DialogResizer::WindowRect() {
+  RECT rc = {};
+  GetWindowRect(window_, &rc);
+  return FromRect(rc);
+}
+
+void DialogResizer::MoveWindowTo(Point screenTopLeft) {
+  POINT pt = {screenTopLeft.x, screenTopLeft.y};
+  // A child dialog is positioned in its parent's client coordinates.
+  if (GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window_), &pt);
+  SetWindowPos(window_, nullptr, pt.x, pt.y, 0, 0, kWindowMoveFlags);
+}
+
+void DialogResizer::ResizeWindow(Size outer) {
+  SetWindowPos(window_, nullptr, 0, 0, outer.width, outer.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The parent, or for a pop-up dialog its owner (which is what GetParent reports for it).
+HWND DialogResizer::Reference() const {
+  return window_ ? GetParent(window_) : nullptr;
+}
+
+bool DialogResizer::HasReferenceWindow() {
+  return Reference() != nullptr;
+}
+
+Point DialogResizer::ReferenceClientToScreen(Point client) {
+  POINT pt = {client.x, client.y};
+  ClientToScreen(Reference(), &pt);
+  return {pt.x, pt.y};
+}
+
+Point DialogResizer::ScreenToReferenceClient(Point screen) {
+  POINT pt = {screen.x, screen.y};
+  ScreenToClient(Reference(), &pt);
+  return {pt.x, pt.y};
+}
+
+std::optional<Rect> DialogResizer::VisibleParentRect() {
+  HWND parent = Reference();
+  if (!parent) return std::nullopt;
+  LONG style = GetWindowLongW(parent, GWL_STYLE);
+  if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE)) return std::nullopt;
+  RECT rc = {};
+  GetWindowRect(parent, &rc);
+  return FromRect(rc);
+}
+
+Rect DialogResizer::CentringWorkArea() {
+  HWND parent = Reference();
+  return WorkAreaOf(MonitorFromWindow(parent ? parent : window_, MONITOR_DEFAULTTONEAREST));
+}
+
+Rect DialogResizer::WorkAreaNearest(const Rect& screenRect) {
+  RECT rc = ToRect(screenRect);
+  return WorkAreaOf(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST));
+}
+
+uint32_t DialogResizer::ScalePercent() {
+  return WindowScalePercent(window_);
+}
+
+uint32_t DialogResizer::SystemDpi() {
+  return scrv::SystemDpi();
+}
+
+bool DialogResizer::PerMonitorV2() {
+  return ThreadIsPerMonitorAwareV2();
+}
+
+void CenterOverOwner(HWND window) {
+  DialogResizer r;
+  r.Bind(window);
+  CenterOverOwner(static_cast<PlacementWindow&>(r));
+}
+
+void ClampToWorkArea(HWND window) {
+  DialogResizer r;
+  r.Bind(window);
+  ClampToWorkArea(static_cast<PlacementWindow&>(r));
+}
+
+}  // namespace scrv

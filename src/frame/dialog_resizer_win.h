@@ -1,0 +1,75 @@
+#pragma once
+// The dialog resizing engine on the real window: control rectangles, SetWindowPos, monitors'
+// work areas and DPI for the ResizerModel that decides every number, plus the size grip (the
+// themed one painted in the corner, or without visual styles a bitmap in static control 100).
+
+#include <windows.h>
+
+#include "frame/resizer_model.h"
+
+namespace scrv {
+
+class DialogResizer : public ResizerWindow {
+ public:
+  DialogResizer() = default;
+  DialogResizer(const DialogResizer&) = delete;
+  DialogResizer& operator=(const DialogResizer&) = delete;
+  ~DialogResizer() override;
+
+  // WM_INITDIALOG: the caption icon, the window's size as the minimum and the grip bitmap.
+  void Attach(HWND window);
+  // Before Attach the entry waits for Reanchor; a control that does not exist is not added.
+  bool AddAnchor(UINT controlId, UINT flags);
+  void Reanchor(HWND window);
+  // Right after the anchors: centre over the owner, then the size and position stored under
+  // `keyName` in "Common" (null: nothing is remembered).
+  void RestorePlacement(const char16_t* keyName, UINT resizeMode);
+
+  void OnSize();
+  void OnGetMinMaxInfo(MINMAXINFO* info, UINT resizeMode);
+  LRESULT OnNcHitTest(LPARAM lParam, UINT resizeMode);
+  // Paints the themed grip, or puts the fallback grip control in place. The message is still
+  // left to default processing.
+  void OnPaint();
+  // Saves the placement, deletes the grip bitmap and empties the anchor list.
+  void OnDestroy();
+
+  HWND Window() const { return window_; }
+  ResizerModel& Model() { return model_; }
+
+  // ResizerWindow.
+  Size ClientSize() override;
+  std::optional<Rect> ControlRect(uint32_t controlId) override;
+  void MoveControl(uint32_t controlId, Point topLeft) override;
+  void SizeControl(uint32_t controlId, Size size) override;
+  Rect WindowRect() override;
+  void MoveWindowTo(Point screenTopLeft) override;
+  void ResizeWindow(Size outer) override;
+  bool HasReferenceWindow() override;
+  Point ReferenceClientToScreen(Point client) override;
+  Point ScreenToReferenceClient(Point screen) override;
+  std::optional<Rect> VisibleParentRect() override;
+  Rect CentringWorkArea() override;
+  Rect WorkAreaNearest(const Rect& screenRect) override;
+  uint32_t ScalePercent() override;
+  uint32_t SystemDpi() override;
+  bool PerMonitorV2() override;
+
+  // Bound to a window for the placement operations alone, without the grip or anchors.
+  void Bind(HWND window) { window_ = window; }
+
+ private:
+  HWND Reference() const;
+  void CreateFallbackGrip();
+
+  HWND window_ = nullptr;
+  HBITMAP gripBitmap_ = nullptr;
+  RECT gripRect_ = {};  // where the themed grip was painted last
+  ResizerModel model_;
+};
+
+// The base's own placement operations, for any window.
+void CenterOverOwner(HWND window);
+void ClampToWorkArea(HWND window);
+
+}  // namespace scrv

@@ -1,0 +1,17 @@
+#pragma once
+// DPI queries of the dialogs: the thread's awareness, a window's DPI and the system DPI. The
+// per-monitor functions exist only on Windows 10 and later and are looked up at run time.
+
+#include <windows.h>
+
+namespace scrv {
+
+// The thread runs per-monitor aware (version 1): templates are scaled to the owner's monitor.
+bool ThreadIsPerMonitorAware();
+// The thread runs per-monitor aware, version 2: the resizing engine follows the window's scale.
+bool ThreadIsPerMonitorAwareV2();
+// The DPI of the monitor a window is on (before Windows 10 asked of the host's main window).
+UINT WindowDpi(HWND hwnd);
+UINT SystemDpi();
+
+}  // namespace scrv

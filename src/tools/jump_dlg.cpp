@@ -1,0 +1,83 @@
+#include "tools/jump_dlg.h"
+
+#include "frame/text_win.h"
+
+namespace scrv {
+
+bool CJumpDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                    LRESULT& result, DWORD mapId) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
+  switch (msg) {
+    case WM_INITDIALOG:
+      result = OnInitDialog();
+      return true;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_JUMP_CHOICE:
+          if (HIWORD(wParam) == CBN_SELCHANGE) OnChoiceChanged();
+          return true;
+        case IDOK:
+          OnOK();
+          return true;
+        case IDCANCEL:
+          EndDialog(IDCANCEL);
+          return true;
+      }
+      break;
+  }
+  return false;
+}
+
+LRESULT CJumpDlg::OnInitDialog() {
+  SetDlgItemInt(m_hWnd, IDC_JUMP_TARGET, static_cast<UINT>(model_.TargetShown()), TRUE);
+  SetDlgItemInt(m_hWnd, IDC_JUMP_SECONDARY, static_cast<UINT>(model_.SecondaryShown()), TRUE);
+  CheckDlgButton(IDC_JUMP_CHECK, model_.CheckedOnOpen() ? BST_CHECKED : BST_UNCHECKED);
+  if (model_.ChoiceListEnabled()) {
+    SendDlgItemMessage(IDC_JUMP_CHOICE, CB_RESETCONTENT);
+    for (const std::u16string& choice : model_.Choices())
+      SendDlgItemMessage(IDC_JUMP_CHOICE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(choice)));
+    SendDlgItemMessage(IDC_JUMP_CHOICE, CB_SETCURSEL,
+                       static_cast<WPARAM>(static_cast<INT_PTR>(model_.InitialSelection())));
+  } else {
+    EnableDlgItem(IDC_JUMP_CHOICE, false);
+  }
+  return TRUE;
+}
+
+void CJumpDlg::OnChoiceChanged() {
+  SetDlgItemInt(m_hWnd, IDC_JUMP_SECONDARY, JumpModel::kSecondaryAfterChoiceChange, TRUE);
+}
+
+std::optional<uint32_t> CJumpDlg::ReadField(int id) const {
+  BOOL valid = FALSE;
+  UINT value = GetDlgItemInt(m_hWnd, id, &valid, FALSE);
+  if (!valid) return std::nullopt;
+  return value;
+}
+
+void CJumpDlg::OnOK() {
+  auto selection = static_cast<int32_t>(SendDlgItemMessage(IDC_JUMP_CHOICE, CB_GETCURSEL));
+  model_.Accept(ReadField(IDC_JUMP_TARGET), ReadField(IDC_JUMP_SECONDARY),
+                IsDlgButtonChecked(IDC_JUMP_CHECK), selection < 0 ? -1 : selection);
+  EndDialog(IDOK);
+}
+
+}  // namespace scrv
+
+extern "C" int DoJump(HWND owner, uint32_t* target, uint32_t* secondary, int32_t* choiceIndex,
+                      const void* choiceList, int asIs) {
+  if (!target || !secondary || !choiceIndex) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return scrv::kJumpCancelled;
+  }
+  scrv::JumpValues host{*target, *secondary, *choiceIndex};
+  scrv::CJumpDlg dlg(scrv::JumpModel(host, asIs != 0, scrv::ReadJumpChoices(choiceList)));
+  INT_PTR result = dlg.DoModal(owner);
+  int checked = scrv::FinishJump(result, dlg.Model(), host);
+  if (checked != scrv::kJumpCancelled) {
+    *target = host.target;
+    *secondary = host.secondary;
+    *choiceIndex = host.choiceIndex;
+  }
+  return checked;
+}

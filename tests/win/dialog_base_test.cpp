@@ -1,0 +1,303 @@
+// The dialog base as a user meets it in the jump and number range dialogs of the real library:
+// controls that follow a wider window, the frame offering only horizontal sizing, the tracking
+// limits, the size grip, the caption icon and the dark theme's colours.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <uxtheme.h>
+
+#include <cstdint>
+
+#include "dialog_test_support.h"
+#include "frame/wide_string_list.h"
+#include "resource_ids.h"
+#include "settings_test_support.h"
+#include "test_support.h"
+
+using namespace testing_support;
+using namespace dialog_test;
+
+namespace {
+
+using DoJumpFn = int (*)(HWND, uint32_t*, uint32_t*, int32_t*, const void*, int);
+using DoNumberRangeFn = int (*)(HWND, wchar_t*, int);
+
+class DialogBase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearRegistrySettings();
+    jump = lib.Get<DoJumpFn>("DoJump");
+    numberRange = lib.Get<DoNumberRangeFn>("DoNumberRangeDlg");
+    ASSERT_TRUE(jump && numberRange);
+  }
+  void TearDown() override { ClearRegistrySettings(); }
+
+  void OpenJump(const std::function<void(HWND)>& script) {
+    uint32_t a = 0, b = 0;
+    int32_t c = 0;
+    scrv::WideStringListBuilder list({u"Logical lines", u"Display lines"});
+    auto r = RunDialog(
+        [&] { return static_cast<INT_PTR>(jump(host.Hwnd(), &a, &b, &c, list.Descriptor(), 0)); },
+        script);
+    ASSERT_TRUE(r.scriptRan);
+    ASSERT_FALSE(r.timedOut);
+  }
+
+  AppFolder folder{false};
+  Library lib{folder.Path()};
+  FakeHost host;
+  DoJumpFn jump = nullptr;
+  DoNumberRangeFn numberRange = nullptr;
+};
+
+void Widen(HWND dlg, int by) {
+  RECT rc = WindowRectOf(dlg);
+  SetWindowPos(dlg, nullptr, 0, 0, rc.right - rc.left + by, rc.bottom - rc.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+}
+
+TEST_F(DialogBase, JumpControlsFollowTheirAnchorsWhenTheDialogWidens) {
+  RECT target0, label0, secondary0, choice0, check0, ok0, cancel0;
+  RECT target1, label1, secondary1, choice1, check1, ok1, cancel1;
+  OpenJump([&](HWND dlg) {
+    target0 = ControlRect(dlg, IDC_JUMP_TARGET);
+    label0 = ControlRect(dlg, IDC_JUMP_SECONDARY_LABEL);
+    secondary0 = ControlRect(dlg, IDC_JUMP_SECONDARY);
+    choice0 = ControlRect(dlg, IDC_JUMP_CHOICE);
+    check0 = ControlRect(dlg, IDC_JUMP_CHECK);
+    ok0 = ControlRect(dlg, IDOK);
+    cancel0 = ControlRect(dlg, IDCANCEL);
+    Widen(dlg, 100);
+    target1 = ControlRect(dlg, IDC_JUMP_TARGET);
+    label1 = ControlRect(dlg, IDC_JUMP_SECONDARY_LABEL);
+    secondary1 = ControlRect(dlg, IDC_JUMP_SECONDARY);
+    choice1 = ControlRect(dlg, IDC_JUMP_CHOICE);
+    check1 = ControlRect(dlg, IDC_JUMP_CHECK);
+    ok1 = ControlRect(dlg, IDOK);
+    cancel1 = ControlRect(dlg, IDCANCEL);
+    Click(dlg, IDCANCEL);
+  });
+  // The target field ends at the centre, the secondary field spans from it to the right edge.
+  EXPECT_EQ(target1.left, target0.left);
+  EXPECT_EQ(target1.right, target0.right + 50);
+  EXPECT_EQ(label1.left, label0.left + 50);
+  EXPECT_EQ(label1.right - label1.left, label0.right - label0.left);
+  EXPECT_EQ(secondary1.left, secondary0.left + 50);
+  EXPECT_EQ(secondary1.right, secondary0.right + 100);
+  EXPECT_EQ(choice1.left, choice0.left);
+  EXPECT_EQ(choice1.right, choice0.right + 100);
+  EXPECT_EQ(check1.left, check0.left);
+  EXPECT_EQ(check1.right, check0.right);
+  EXPECT_EQ(ok1.left, ok0.left + 100);
+  EXPECT_EQ(cancel1.left, cancel0.left + 100);
+  EXPECT_EQ(cancel1.right - cancel1.left, cancel0.right - cancel0.left);
+  EXPECT_EQ(ok1.top, ok0.top);
+}
+
+TEST_F(DialogBase, NumberRangeControlsFollowTheirAnchorsWhenTheDialogWidens) {
+  RECT lower0, upper0, upperIncl0, expr0, ok0, lower1, upper1, upperIncl1, expr1, ok1;
+  wchar_t text[160] = L"[1 , 10]";
+  auto r = RunDialog([&] { return static_cast<INT_PTR>(numberRange(host.Hwnd(), text, 160)); },
+                     [&](HWND dlg) {
+                       lower0 = ControlRect(dlg, IDC_NR_LOWER);
+                       upper0 = ControlRect(dlg, IDC_NR_UPPER);
+                       upperIncl0 = ControlRect(dlg, IDC_NR_UPPER_INCLUSIVE);
+                       expr0 = ControlRect(dlg, IDC_NR_EXPRESSION);
+                       ok0 = ControlRect(dlg, IDOK);
+                       Widen(dlg, 60);
+                       lower1 = ControlRect(dlg, IDC_NR_LOWER);
+                       upper1 = ControlRect(dlg, IDC_NR_UPPER);
+                       upperIncl1 = ControlRect(dlg, IDC_NR_UPPER_INCLUSIVE);
+                       expr1 = ControlRect(dlg, IDC_NR_EXPRESSION);
+                       ok1 = ControlRect(dlg, IDOK);
+                       Click(dlg, IDCANCEL);
+                     });
+  ASSERT_TRUE(r.scriptRan);
+  EXPECT_EQ(lower1.right, lower0.right + 30);
+  EXPECT_EQ(upper1.left, upper0.left + 30);
+  EXPECT_EQ(upper1.right, upper0.right + 60);
+  EXPECT_EQ(upperIncl1.left, upperIncl0.left + 30);
+  EXPECT_EQ(expr1.right, expr0.right + 60);
+  EXPECT_EQ(ok1.left, ok0.left + 60);
+  settings_test::RawValue stored = settings_test::GetRawValue(L"Common", L"NumberRangeDlgPos");
+  EXPECT_EQ(stored.bytes.size(), 16u);
+}
+
+TEST_F(DialogBase, AWidthOnlyDialogOffersOnlyHorizontalSizing) {
+  LRESULT corner = 0, grip = 0, top = 0, bottom = 0, left = 0;
+  OpenJump([&](HWND dlg) {
+    RECT wr = WindowRectOf(dlg);
+    RECT client = {};
+    GetClientRect(dlg, &client);
+    POINT gripPt = {client.right - 2, client.bottom - 2};
+    ClientToScreen(dlg, &gripPt);
+    auto hit = [&](int x, int y) { return SendMessageW(dlg, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+    corner = hit(wr.right - 1, wr.bottom - 1);
+    grip = hit(gripPt.x, gripPt.y);
+    top = hit((wr.left + wr.right) / 2, wr.top + 1);
+    bottom = hit((wr.left + wr.right) / 2, wr.bottom - 1);
+    left = hit(wr.left + 1, (wr.top + wr.bottom) / 2);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(corner, HTRIGHT);
+  EXPECT_EQ(grip, HTRIGHT);  // the grip square in the client area sizes too
+  EXPECT_EQ(top, HTBORDER);
+  EXPECT_EQ(bottom, HTBORDER);
+  EXPECT_EQ(left, HTLEFT);
+}
+
+TEST_F(DialogBase, TheTrackingSizeNeverGoesBelowTheTemplateAndTheHeightIsFixed) {
+  MINMAXINFO info = {};
+  RECT initial = {};
+  OpenJump([&](HWND dlg) {
+    initial = WindowRectOf(dlg);
+    info.ptMaxTrackSize = {5000, 5000};
+    SendMessageW(dlg, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(info.ptMinTrackSize.x, initial.right - initial.left);
+  EXPECT_EQ(info.ptMinTrackSize.y, initial.bottom - initial.top);
+  EXPECT_EQ(info.ptMaxTrackSize.y, initial.bottom - initial.top);
+  EXPECT_EQ(info.ptMaxTrackSize.x, 5000);
+}
+
+// Whether anything but the dialog's background is painted in the client area's bottom-right
+// square of `size` pixels.
+bool PaintedInCorner(HWND dlg, int size) {
+  RECT client = {};
+  GetClientRect(dlg, &client);
+  HDC dc = GetDC(dlg);
+  COLORREF face = GetPixel(dc, client.right - size - 4, client.bottom - size - 4);
+  bool painted = false;
+  for (int y = client.bottom - size; y < client.bottom; ++y)
+    for (int x = client.right - size; x < client.right; ++x)
+      if (GetPixel(dc, x, y) != face) painted = true;
+  ReleaseDC(dlg, dc);
+  return painted;
+}
+
+void Repaint(HWND dlg) {
+  RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  PumpMessages(30);
+}
+
+TEST_F(DialogBase, TheSizeGripIsThemedOrAControlInTheBottomRightCorner) {
+  bool themedPainted = false, themedControl = true, fallbackGone = false;
+  RECT client0 = {}, grip0 = {}, client1 = {}, grip1 = {};
+  OpenJump([&](HWND dlg) {
+    Repaint(dlg);
+    themedControl = GetDlgItem(dlg, IDC_SIZE_GRIP) != nullptr;
+    themedPainted = PaintedInCorner(dlg, 12);
+    // Without visual styles for this window the grip is the system bitmap in control 100.
+    SetWindowTheme(dlg, L" ", L" ");
+    Repaint(dlg);
+    GetClientRect(dlg, &client0);
+    grip0 = ControlRect(dlg, IDC_SIZE_GRIP);
+    Widen(dlg, 40);
+    GetClientRect(dlg, &client1);
+    grip1 = ControlRect(dlg, IDC_SIZE_GRIP);
+    // Styles back: the themed grip replaces the control.
+    SetWindowTheme(dlg, nullptr, nullptr);
+    Repaint(dlg);
+    fallbackGone = GetDlgItem(dlg, IDC_SIZE_GRIP) == nullptr;
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_FALSE(themedControl);
+  EXPECT_TRUE(themedPainted);
+  EXPECT_GT(grip0.right - grip0.left, 0);
+  EXPECT_EQ(grip0.right, client0.right);
+  EXPECT_EQ(grip0.bottom, client0.bottom);
+  EXPECT_EQ(client1.right, client0.right + 40);
+  EXPECT_EQ(grip1.right, client1.right);
+  EXPECT_EQ(grip1.bottom, client1.bottom);
+  EXPECT_TRUE(fallbackGone);
+}
+
+TEST_F(DialogBase, TheCaptionShowsTheApplicationIcon) {
+  HICON icon = nullptr;
+  OpenJump([&](HWND dlg) {
+    icon = reinterpret_cast<HICON>(SendMessageW(dlg, WM_GETICON, ICON_BIG, 0));
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_NE(icon, nullptr);
+}
+
+struct Painted {
+  COLORREF brush = 0;
+  COLORREF text = 0;
+  COLORREF background = 0;
+  bool sameBrushTwice = false;
+};
+
+Painted PaintEdit(HWND dlg, UINT msg, int id) {
+  Painted p;
+  HDC dc = GetDC(GetDlgItem(dlg, id));
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+      dlg, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id))));
+  auto again = reinterpret_cast<HBRUSH>(SendMessageW(
+      dlg, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id))));
+  LOGBRUSH lb = {};
+  GetObjectW(brush, sizeof lb, &lb);
+  p.brush = lb.lbColor;
+  p.text = GetTextColor(dc);
+  p.background = GetBkColor(dc);
+  p.sameBrushTwice = brush && brush == again;
+  ReleaseDC(GetDlgItem(dlg, id), dc);
+  return p;
+}
+
+TEST_F(DialogBase, TheDarkThemePaintsEditFieldsAndListsDark) {
+  DWORD dark = 2;
+  settings_test::SetRawValue(L"Common", L"AppTheme", REG_DWORD, &dark, sizeof dark);
+  Painted edit, list;
+  OpenJump([&](HWND dlg) {
+    edit = PaintEdit(dlg, WM_CTLCOLOREDIT, IDC_JUMP_TARGET);
+    list = PaintEdit(dlg, WM_CTLCOLORLISTBOX, IDC_JUMP_CHOICE);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(edit.brush, 0x262D30u);
+  EXPECT_EQ(edit.background, 0x262D30u);
+  EXPECT_EQ(edit.text, 0xE0FFFCu);
+  EXPECT_TRUE(edit.sameBrushTwice);
+  EXPECT_EQ(list.brush, 0x262D30u);
+  EXPECT_EQ(list.text, 0xE0FFFCu);
+}
+
+TEST_F(DialogBase, TheLightThemeUsesTheSystemColours) {
+  DWORD light = 1;
+  settings_test::SetRawValue(L"Common", L"AppTheme", REG_DWORD, &light, sizeof light);
+  Painted edit;
+  OpenJump([&](HWND dlg) {
+    edit = PaintEdit(dlg, WM_CTLCOLOREDIT, IDC_JUMP_SECONDARY);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(edit.brush, GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(edit.background, GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(edit.text, GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST_F(DialogBase, F1AsksWhereToReadHelpInTheLibrarysOwnTaskDialog) {
+  bool asked = false;
+  std::wstring caption;
+  HWND owner = nullptr, jumpDlg = nullptr;
+  OpenJump([&](HWND dlg) {
+    jumpDlg = dlg;
+    auto inner = RunDialog([&] { return SendMessageW(dlg, WM_HELP, 0, 0); },
+                           [&](HWND question) {
+                             asked = question != dlg && GetDlgItem(question, 1002) != nullptr;
+                             caption = WindowText(question);
+                             owner = GetWindow(question, GW_OWNER);
+                             Click(question, IDCANCEL);
+                           });
+    EXPECT_FALSE(inner.timedOut);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(caption, L"Scrivlet");
+  EXPECT_EQ(owner, jumpDlg);
+  // Cancelled: nothing remembered.
+  EXPECT_NE(settings_test::GetRawValue(L"Common", L"HelpInternet").status, ERROR_SUCCESS);
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+// DoJump through the real library: what the user sees when the dialog opens and what the host
+// gets back for each way of leaving it.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "frame/wide_string_list.h"
+#include "resource_ids.h"
+#include "test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+using DoJumpFn = int (*)(HWND, uint32_t*, uint32_t*, int32_t*, const void*, int);
+
+const std::vector<std::u16string> kUnits = {u"Logical lines", u"Display lines",
+                                            u"Paragraphs of the document"};
+
+class JumpExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearRegistrySettings();
+    fn = lib.Get<DoJumpFn>("DoJump");
+    ASSERT_NE(fn, nullptr);
+  }
+  void TearDown() override { ClearRegistrySettings(); }
+
+  // Runs the dialog over the host's values; `script` ends it.
+  ScriptResult Run(int asIs, const std::function<void(HWND)>& script,
+                   const std::vector<std::u16string>& choices = kUnits) {
+    scrv::WideStringListBuilder list(choices);
+    ScriptResult r = RunDialog(
+        [&] {
+          return static_cast<INT_PTR>(
+              fn(host.Hwnd(), &target, &secondary, &choice, list.Descriptor(), asIs));
+        },
+        script);
+    EXPECT_TRUE(r.scriptRan);
+    EXPECT_FALSE(r.timedOut);
+    return r;
+  }
+
+  AppFolder folder{false};
+  Library lib{folder.Path()};
+  FakeHost host;
+  DoJumpFn fn = nullptr;
+  uint32_t target = 0;
+  uint32_t secondary = 0;
+  int32_t choice = 0;
+};
+
+TEST_F(JumpExport, ZeroBasedNumbersAreShownOneBasedAndComeBackUnchanged) {
+  std::wstring shownTarget, shownSecondary;
+  auto r = Run(0, [&](HWND dlg) {
+    shownTarget = Text(dlg, IDC_JUMP_TARGET);
+    shownSecondary = Text(dlg, IDC_JUMP_SECONDARY);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(shownTarget, L"1");
+  EXPECT_EQ(shownSecondary, L"1");
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(target, 0u);
+  EXPECT_EQ(secondary, 0u);
+}
+
+TEST_F(JumpExport, TypedZeroIsRaisedToOneAndReturnedZeroBased) {
+  target = 41;
+  secondary = 9;
+  auto r = Run(0, [&](HWND dlg) {
+    SetText(dlg, IDC_JUMP_TARGET, L"0");
+    SetText(dlg, IDC_JUMP_SECONDARY, L"0");
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(target, 0u);
+  EXPECT_EQ(secondary, 0u);
+}
+
+TEST_F(JumpExport, AsIsNumbersAreShownAsTheyAreAndZeroIsAccepted) {
+  target = 41;
+  secondary = 9;
+  std::wstring shown;
+  auto r = Run(1, [&](HWND dlg) {
+    shown = Text(dlg, IDC_JUMP_TARGET) + L"," + Text(dlg, IDC_JUMP_SECONDARY);
+    SetText(dlg, IDC_JUMP_TARGET, L"0");
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(shown, L"41,9");
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(target, 0u);
+  EXPECT_EQ(secondary, 9u);
+}
+
+TEST_F(JumpExport, NumbersAboveTheRangeAreClamped) {
+  Run(0, [&](HWND dlg) {
+    SetText(dlg, IDC_JUMP_TARGET, L"4000000000");
+    SetText(dlg, IDC_JUMP_SECONDARY, L"2147483647");
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(target, 2147483645u);
+  EXPECT_EQ(secondary, 2147483645u);
+
+  Run(1, [&](HWND dlg) {
+    SetText(dlg, IDC_JUMP_TARGET, L"4000000000");
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(target, 2147483646u);
+}
+
+TEST_F(JumpExport, AFieldThatIsNotANumberKeepsItsOpeningValue) {
+  target = 99;
+  secondary = 4;
+  auto r = Run(0, [&](HWND dlg) {
+    SetText(dlg, IDC_JUMP_TARGET, L"");
+    SetText(dlg, IDC_JUMP_SECONDARY, L"twelve");
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(target, 99u);
+  EXPECT_EQ(secondary, 4u);
+}
+
+TEST_F(JumpExport, AnEmptyListIsDisabledAndGivesNoChoice) {
+  choice = 2;
+  bool enabled = true;
+  LRESULT count = -1;
+  auto r = Run(0,
+               [&](HWND dlg) {
+                 enabled = Enabled(dlg, IDC_JUMP_CHOICE);
+                 count = SendDlgItemMessageW(dlg, IDC_JUMP_CHOICE, CB_GETCOUNT, 0, 0);
+                 Click(dlg, IDOK);
+               },
+               {});
+  EXPECT_FALSE(enabled);
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(choice, -1);
+}
+
+TEST_F(JumpExport, TheListShowsTheHostsEntriesAndChoosingOneResetsTheSecondaryNumber) {
+  choice = 1;
+  secondary = 40;
+  std::wstring selected, typedBefore, afterChange;
+  LRESULT count = 0;
+  auto r = Run(0, [&](HWND dlg) {
+    count = SendDlgItemMessageW(dlg, IDC_JUMP_CHOICE, CB_GETCOUNT, 0, 0);
+    selected = Text(dlg, IDC_JUMP_CHOICE);
+    SetText(dlg, IDC_JUMP_SECONDARY, L"77");
+    typedBefore = Text(dlg, IDC_JUMP_SECONDARY);
+    HWND combo = GetDlgItem(dlg, IDC_JUMP_CHOICE);
+    SendMessageW(combo, CB_SETCURSEL, 2, 0);
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JUMP_CHOICE, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    afterChange = Text(dlg, IDC_JUMP_SECONDARY);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(selected, L"Display lines");
+  EXPECT_EQ(typedBefore, L"77");
+  EXPECT_EQ(afterChange, L"1");
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(choice, 2);
+  EXPECT_EQ(secondary, 0u);
+}
+
+TEST_F(JumpExport, TheResultIsTheCheckBoxAndCancelLeavesEverythingUntouched) {
+  bool checkedOnOpen = false;
+  auto checked = Run(0, [&](HWND dlg) {
+    checkedOnOpen = Checked(dlg, IDC_JUMP_CHECK);
+    Click(dlg, IDOK);
+  });
+  EXPECT_TRUE(checkedOnOpen);
+  EXPECT_EQ(checked.result, 1);
+
+  auto unchecked = Run(0, [&](HWND dlg) {
+    Click(dlg, IDC_JUMP_CHECK);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(unchecked.result, 0);
+
+  target = 7;
+  secondary = 8;
+  choice = 0;
+  auto cancelled = Run(0, [&](HWND dlg) {
+    SetText(dlg, IDC_JUMP_TARGET, L"500");
+    SetText(dlg, IDC_JUMP_SECONDARY, L"600");
+    HWND combo = GetDlgItem(dlg, IDC_JUMP_CHOICE);
+    SendMessageW(combo, CB_SETCURSEL, 2, 0);
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JUMP_CHOICE, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(cancelled.result, -1);
+  EXPECT_EQ(target, 7u);
+  EXPECT_EQ(secondary, 8u);
+  EXPECT_EQ(choice, 0);
+}
+
+TEST_F(JumpExport, AnIndexOutsideTheListSelectsNothingAndReturnsNoChoice) {
+  choice = 3;
+  LRESULT selection = 0;
+  auto r = Run(0, [&](HWND dlg) {
+    selection = SendDlgItemMessageW(dlg, IDC_JUMP_CHOICE, CB_GETCURSEL, 0, 0);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(selection, CB_ERR);
+  EXPECT_EQ(r.result, 1);
+  EXPECT_EQ(choice, -1);
+}
+
+TEST_F(JumpExport, MissingInOutValuesAreRefusedWithoutADialog) {
+  scrv::WideStringListBuilder list(kUnits);
+  EXPECT_EQ(fn(host.Hwnd(), nullptr, &secondary, &choice, list.Descriptor(), 0), -1);
+  EXPECT_EQ(fn(host.Hwnd(), &target, &secondary, nullptr, list.Descriptor(), 0), -1);
+  EXPECT_EQ(FindThreadDialog(), nullptr);
+}
+
+}  // namespace
