@@ -1,6 +1,7 @@
 // The dialogs the host stand-in can open, with the sample data each is shown with.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -55,7 +56,16 @@ const std::vector<DemoEntry>& DemoEntries() {
          if (block) GlobalFree(block);
          return Result(r) + L", last list " + std::to_wstring(applied) + L" conditions";
        },
-       nullptr},
+       [](HWND dlg) {
+         // The line range condition, so that its range fields show.
+         HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
+         LVITEMW item = {};
+         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(&item));
+         item.state = LVIS_SELECTED | LVIS_FOCUSED;
+         SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
+       }},
   };
   return entries;
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #define IDD_ADVANCED_FILTER 368
-#define IDH_ADVANCED_FILTER 7255
+#define HELP_TOPIC_ADVANCED_FILTER 7255
 
 // The condition list (IDC_CHECK_LIST) with its check-all box (IDC_CHECK_ALL) and the list
 // commands its buttons share with the check list's menu: Delete 121, Select all 206, Load 660,

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "frame/dpi_win.h"
 #include "frame/text_win.h"
 #include "frame/wide_string_list.h"
 #include "settings/file_store_win.h"
@@ -52,22 +53,6 @@ constexpr std::array<MatchKindControl, 4> kMatchKinds = {{
 constexpr int kNarrowColumnWidth = 100;
 // The longest file name the file dialogs return.
 constexpr DWORD kPathCapacity = MAX_PATH;
-
-UINT WindowDpi(HWND hwnd) {
-  using Fn = UINT(WINAPI*)(HWND);
-  static const Fn getDpiForWindow = [] {
-    HMODULE user = GetModuleHandleW(L"user32.dll");
-    return user ? reinterpret_cast<Fn>(
-                      reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
-                : nullptr;
-  }();
-  if (getDpiForWindow)
-    if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-  if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
 
 UINT ButtonState(FilterBoxState s) {
   switch (s) {
@@ -145,7 +130,8 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(std::vector<FilterCondition> conditions,
       startSecondFilter_(secondFilterEnabled) {}
 
 bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              LRESULT& result, DWORD) {
+                                              LRESULT& result, DWORD mapId) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
   if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
   switch (msg) {
     case WM_INITDIALOG:
@@ -235,6 +221,7 @@ void CAdvancedFilterDlg::SetUpList() {
   list_.swapCallback = SwapRows;
   list_.swapContext = this;
   list_.dpi = dpi;
+  list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(lv);
 }
 
@@ -656,12 +643,12 @@ void CAdvancedFilterDlg::OnLoad() {
       LoadFilterFile(files, ToU(path), model_->DefaultFlags(), DecodeAnsi);
   if (!loaded) return;
   if (model_->Count() > 0) {
-    const int answer =
-        Message(IDS_AF_LOAD_REPLACE, {}, mb::kYesNoCancel | mb::kIconWarning | mb::kDefButton2);
-    if (answer == button_id::kYes) {
+    const int answer = ShowMessage(m_hWnd, UiText::Res(IDS_AF_LOAD_REPLACE), UiText{},
+                                   MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON2);
+    if (answer == IDYES) {
       model_->Clear();
       ::SendMessageW(list_.m_hWnd, LVM_DELETEALLITEMS, 0, 0);
-    } else if (answer != button_id::kNo) {
+    } else if (answer != IDNO) {
       return;
     }
   }
@@ -708,7 +695,8 @@ void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
   });
   if (invalid) {
     list_.SelectRows({static_cast<int>(*invalid)}, static_cast<int>(*invalid));
-    Message(IDS_AF_BAD_NUMBER_RANGE, model_->Conditions()[*invalid].text, mb::kIconInformation);
+    ShowMessage(m_hWnd, UiText::Res(IDS_AF_BAD_NUMBER_RANGE),
+                UiText::Of(model_->Conditions()[*invalid].text), MB_ICONINFORMATION);
     return;
   }
   ReplaceHostBlock();
@@ -740,13 +728,6 @@ void CAdvancedFilterDlg::ReplaceHostBlock() {
   WriteFilterBlock(conditions, bytes);
   GlobalUnlock(block);
   *hostBlock_ = block;
-}
-
-int CAdvancedFilterDlg::Message(UINT textId, const std::u16string& content, uint32_t type) {
-  // TEMPORARY until the task-dialog message boxes land.
-  std::wstring text = LoadResString(textId);
-  if (!content.empty()) text += L"\n\n" + ToW(content);
-  return ::MessageBoxW(m_hWnd, text.c_str(), L"Scrivlet", type);
 }
 
 void CAdvancedFilterDlg::OnCancel() {

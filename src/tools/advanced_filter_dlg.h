@@ -12,7 +12,7 @@
 
 #include "controls/check_list_win.h"
 #include "frame/dialog_impl_win.h"
-#include "frame/message_box_model.h"
+#include "frame/message_box_win.h"
 #include "resource_ids.h"
 #include "tools/advanced_filter.h"
 
@@ -26,6 +26,50 @@ constexpr UINT SCM_APPLY_FILTER = 0x8084;
 class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
  public:
   enum { IDD = IDD_ADVANCED_FILTER };
+  // The list fills the left half and grows downwards; what edits the selection stays right of
+  // the centre, the Filter and Close buttons at the right edge.
+  static constexpr DialogAnchor kAnchors[] = {
+      {IDC_CHECK_LIST, anchor::kStretchHalfX | anchor::kStretchBottom},
+      {IDC_CHECK_ALL, anchor::kMoveBottom},
+      {IDC_AF_LOAD, anchor::kMoveBottom},
+      {IDC_AF_SAVE, anchor::kMoveBottom},
+      {IDC_AF_COLUMN, anchor::kSpanHalfToRight},
+      {IDC_AF_COLUMN_LABEL, anchor::kSpanHalfToRight},
+      {IDC_AF_RANGE_START, anchor::kSpanHalfToRight},
+      {IDC_AF_RANGE_END, anchor::kSpanHalfToRight},
+      {IDC_AF_CASE, anchor::kMoveHalfX},
+      {IDC_AF_ONLY_WORD, anchor::kMoveHalfX},
+      {IDC_AF_NEGATIVE, anchor::kMoveHalfX},
+      {IDC_AF_LOGICAL_OR, anchor::kMoveHalfX},
+      {IDC_AF_WHOLE_STRING, anchor::kMoveHalfX},
+      {IDC_AF_MATCH_NL, anchor::kMoveHalfX},
+      {IDC_AF_CR_ONLY, anchor::kMoveHalfX},
+      {IDC_AF_LF_ONLY, anchor::kMoveHalfX},
+      {IDC_AF_CRLF, anchor::kMoveHalfX},
+      {IDC_AF_NL_OTHERS, anchor::kMoveHalfX},
+      {IDC_AF_BOOKMARKED, anchor::kMoveHalfX},
+      {IDC_AF_UNBOOKMARKED, anchor::kMoveHalfX},
+      {IDC_AF_MATCH_TEXT, anchor::kMoveHalfX},
+      {IDC_AF_MATCH_REGEXP, anchor::kMoveHalfX},
+      {IDC_AF_MATCH_ESCSEQ, anchor::kMoveHalfX},
+      {IDC_AF_MATCH_NUMRANGE, anchor::kMoveHalfX},
+      {IDC_AF_ADD, anchor::kMoveHalfX},
+      {IDC_AF_DELETE, anchor::kMoveHalfX},
+      {IDC_AF_START_LABEL, anchor::kMoveHalfX},
+      {IDC_AF_SELECT_ALL, anchor::kMoveHalfX},
+      {IDC_AF_END_LABEL, anchor::kMoveHalfX},
+      {IDC_AF_MATCH_GROUP, anchor::kMoveHalfX},
+      {IDC_AF_OPTIONS_GROUP, anchor::kMoveHalfX},
+      {IDC_AF_CLOSE_AFTER, anchor::kMoveHalfX},
+      {IDC_AF_OPEN_START, anchor::kMoveRight},
+      {IDC_AF_OPEN_END, anchor::kMoveRight},
+      {IDOK, anchor::kMoveRight},
+      {IDC_AF_FILTER_AGAIN, anchor::kMoveRight},
+      {IDCANCEL, anchor::kMoveRight},
+  };
+  static constexpr const char16_t* kPlacementKey = u"AdvancedFilterDlgPos";
+  static constexpr uint32_t kResizeMode = kResizeWidth | kResizeHeight;
+  static constexpr uint32_t kHelpTopic = HELP_TOPIC_ADVANCED_FILTER;
 
   // `hostBlock` is the host's handle: replaced by the new block on every Filter (the old
   // block is freed). `secondFilterEnabled` is the starting state of the second Filter button.
@@ -80,8 +124,6 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   void ReplaceHostBlock();
   void OnCancel();
   char16_t DecimalChar();
-  // A message box over the dialog: string `textId` as the main text, `content` below it.
-  int Message(UINT textId, const std::u16string& content, uint32_t type);
 
   CCheckList list_;
   std::vector<FilterCondition> initial_;
