@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -127,37 +129,64 @@ std::wstring WindowTexts(HWND w) {
   return all;
 }
 
-// Runs `script` on the next dialog of this thread other than `except` once it shows (a
-// message box or a nested dialog), from a timer, while the caller's step waits in its loop.
-class NestedDialog {
+// Runs scripts on the dialogs that open next on this thread over `main` (message boxes,
+// nested dialogs, file dialogs), one script per dialog in the order they show, from a timer,
+// while the caller's step waits in their modal loops.
+class NestedDialogs {
  public:
-  NestedDialog(HWND except, std::function<void(HWND)> script) {
-    state_ = {except, std::move(script), false};
+  NestedDialogs(HWND main, std::vector<std::function<void(HWND)>> scripts) {
+    state_.handled.push_back(main);
+    state_.scripts = std::move(scripts);
+    saved_ = current_;
     current_ = &state_;
     timer_ = SetTimer(nullptr, 0, 20, Tick);
   }
-  ~NestedDialog() {
+  NestedDialogs(HWND main, std::function<void(HWND)> script)
+      : NestedDialogs(main, std::vector<std::function<void(HWND)>>{std::move(script)}) {}
+  ~NestedDialogs() {
     KillTimer(nullptr, timer_);
-    current_ = nullptr;
+    current_ = saved_;
   }
-  bool Ran() const { return state_.ran; }
+  bool Ran() const { return state_.ran == state_.scripts.size(); }
 
  private:
   struct State {
-    HWND except;
-    std::function<void(HWND)> script;
-    bool ran;
+    std::vector<HWND> handled;
+    std::vector<std::function<void(HWND)>> scripts;
+    size_t ran = 0;
   };
+  static HWND NewDialog(const std::vector<HWND>& handled) {
+    struct Ctx {
+      const std::vector<HWND>* handled;
+      HWND found;
+    } ctx{&handled, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+          auto* c = reinterpret_cast<Ctx*>(p);
+          wchar_t cls[16] = {};
+          GetClassNameW(w, cls, 16);
+          if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0 &&
+              std::find(c->handled->begin(), c->handled->end(), w) == c->handled->end()) {
+            c->found = w;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+  }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     State* s = current_;
-    if (!s || s->ran) return;
-    if (HWND box = FindThreadDialog(s->except)) {
-      s->ran = true;
-      s->script(box);
+    if (!s || s->ran >= s->scripts.size()) return;
+    if (HWND box = NewDialog(s->handled)) {
+      s->handled.push_back(box);
+      s->scripts[s->ran++](box);
     }
   }
   static inline State* current_ = nullptr;
   State state_;
+  State* saved_ = nullptr;
   UINT_PTR timer_ = 0;
 };
 
@@ -442,7 +471,7 @@ TEST_F(AdvancedFilter, AnInvalidNumberRangeShowsMessage761AndSendsNothing) {
         Cond(u"[7 , x]", ff::kEnabled | ff::kNumberRange)},
        [&](HWND dlg) {
          {
-           NestedDialog box(dlg, [&](HWND b) {
+           NestedDialogs box(dlg, [&](HWND b) {
              boxTexts = WindowTexts(b);
              AnswerBox(b, IDOK);
            });
@@ -579,6 +608,27 @@ TEST_F(AdvancedFilter, AddAppendsAConditionWithTheSelectedFlagsAndEditsItsText) 
   EXPECT_EQ(sent[2], Cond(u"added text", ff::kEnabled | ff::kWholeString, -1, 0, -1));
 }
 
+TEST_F(AdvancedFilter, EditingInPlaceStartsFromTheWholeLongText) {
+  const std::u16string longText(600, u'z');
+  int shownLength = 0;
+  Open({Cond(longText, ff::kEnabled)}, [&](HWND dlg) {
+    SetFocus(GetDlgItem(dlg, IDC_CHECK_LIST));
+    HWND edit =
+        reinterpret_cast<HWND>(SendDlgItemMessageW(dlg, IDC_CHECK_LIST, LVM_EDITLABELW, 0, 0));
+    ASSERT_NE(edit, nullptr);
+    shownLength = GetWindowTextLengthW(edit);
+    SetWindowTextW(edit, (std::wstring(600, L'z') + L"!").c_str());
+    SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(edit, WM_CHAR, VK_RETURN, 0);
+    PumpMessages(30);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(shownLength, 600);
+  auto sent = LastFilter();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].text, longText + u"!");
+}
+
 TEST_F(AdvancedFilter, DeleteSelectsTheRowAtTheOldPositionAndMovesTheFocusToFilter) {
   int focused = 0;
   Open({Cond(u"a", 1), Cond(u"b", 1), Cond(u"c", 1), Cond(u"d", 1)}, [&](HWND dlg) {
@@ -646,7 +696,7 @@ TEST_F(AdvancedFilter, TheNumberRangeRadioAsksTheNumberRangeDialogFirst) {
   Open({Cond(u"[1 , 2]", ff::kEnabled | ff::kRegExp), Cond(u"x", ff::kEnabled)}, [&](HWND dlg) {
     Select(dlg, {0, 1});
     {
-      NestedDialog range(dlg, [&](HWND nr) {
+      NestedDialogs range(dlg, [&](HWND nr) {
         offered = Text(nr, IDC_NR_EXPRESSION);
         if (!Checked(nr, IDC_NR_DIRECT)) Click(nr, IDC_NR_DIRECT);
         SetText(nr, IDC_NR_EXPRESSION, L"[3 , 4]");
@@ -670,7 +720,7 @@ TEST_F(AdvancedFilter, TheNumberRangeRadioAsksTheNumberRangeDialogFirst) {
 
 TEST_F(AdvancedFilter, CancellingTheNumberRangeDialogLeavesTheConditions) {
   Open({Cond(u"abc", ff::kEnabled | ff::kRegExp)}, [&](HWND dlg) {
-    NestedDialog range(dlg, [](HWND nr) { PostMessageW(nr, WM_COMMAND, IDCANCEL, 0); });
+    NestedDialogs range(dlg, [](HWND nr) { PostMessageW(nr, WM_COMMAND, IDCANCEL, 0); });
     Click(dlg, IDC_AF_MATCH_NUMRANGE);
     EXPECT_TRUE(range.Ran());
     EXPECT_TRUE(Checked(dlg, IDC_AF_MATCH_REGEXP));
@@ -729,10 +779,21 @@ TEST_P(AdvancedFilterSettings, CancelStoresTheDefaultFlagsTheEditsLeft) {
   EXPECT_EQ(Stored(L"FilterDefFlags"), Expect(L"qword", ff::kBookmarkedOnly | ff::kEscSeq));
 }
 
+TEST_P(AdvancedFilterSettings, ThePlacementIsKeptUnderItsOwnName) {
+  Open({}, [](HWND dlg) { SetWindowPos(dlg, nullptr, 0, 0, 900, 560, SWP_NOMOVE | SWP_NOZORDER); });
+  if (GetParam()) {
+    EXPECT_NE(Stored(L"AdvancedFilterDlgPos"), L"(none)");
+  } else {
+    settings_test::RawValue v = settings_test::GetRawValue(L"Common", L"AdvancedFilterDlgPos");
+    EXPECT_EQ(v.type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(v.bytes.size(), 16u);
+  }
+}
+
 TEST_P(AdvancedFilterSettings, SkipNumRangeChoosesTheKindWithoutTheDialog) {
   Store(L"SkipNumRange", 1, false);
   Open({Cond(u"[1 , 2]", ff::kEnabled)}, [&](HWND dlg) {
-    NestedDialog unexpected(dlg, [](HWND nr) { PostMessageW(nr, WM_COMMAND, IDCANCEL, 0); });
+    NestedDialogs unexpected(dlg, [](HWND nr) { PostMessageW(nr, WM_COMMAND, IDCANCEL, 0); });
     Click(dlg, IDC_AF_MATCH_NUMRANGE);
     PumpMessages(60);
     EXPECT_FALSE(unexpected.Ran());
@@ -778,6 +839,108 @@ TEST_F(AdvancedFilter, NoColumnListAndNoHandleStillRunTheDialog) {
   auto f = Filters();
   ASSERT_EQ(f.size(), 1u);
   EXPECT_EQ(f[0]->payload.size(), scrv::kFilterRecordSize);
+}
+
+// --- Files ------------------------------------------------------------------------------------
+
+// Fills in and confirms a file dialog: the file type (1-based) when given, and the file name.
+void ChooseFile(HWND box, const std::wstring& path, int type = 0) {
+  if (type) {
+    SendDlgItemMessageW(box, cmb1, CB_SETCURSEL, static_cast<WPARAM>(type - 1), 0);
+    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+      SendMessageW(box, WM_COMMAND, MAKEWPARAM(cmb1, code),
+                   reinterpret_cast<LPARAM>(GetDlgItem(box, cmb1)));
+  }
+  SetDlgItemTextW(box, cmb13, path.c_str());
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+// Runs a list command that opens a file dialog, answering it with `path` and `type`.
+bool WithFile(HWND dlg, int command, const std::wstring& path, int type = 0) {
+  NestedDialogs files(dlg, [&](HWND box) { ChooseFile(box, path, type); });
+  Click(dlg, command);
+  return files.Ran();
+}
+
+TEST_F(AdvancedFilter, ASavedListLoadsBackWithoutTheNumberRangeKind) {
+  const std::wstring file = folder.File(L"conditions.tsv");
+  const std::vector<FilterCondition> list = {
+      Cond(u"a", ff::kEnabled | ff::kCase | ff::kMatchNL | ff::kCrOnly, 1),
+      Cond(u"[1 , 5]", ff::kNumberRange, 2), Cond(u"", ff::kEnabled, -2, 4, 20)};
+  Open(list, [&](HWND dlg) {
+    EXPECT_TRUE(WithFile(dlg, IDC_AF_SAVE, file, 1));
+    Select(dlg, {0, 1, 2});
+    Click(dlg, IDC_AF_DELETE);
+    EXPECT_EQ(RowCount(dlg), 0);
+    EXPECT_TRUE(WithFile(dlg, IDC_AF_LOAD, file));  // an empty list: no question
+    EXPECT_EQ(RowCount(dlg), 3);
+    EXPECT_EQ(SelectedRows(dlg), (std::vector<int>{0, 1, 2}));
+    Click(dlg, IDOK);
+  });
+  std::vector<FilterCondition> expected = list;
+  expected[1].flags = 0;
+  EXPECT_EQ(LastFilter(), expected);
+  const std::string bytes = folder.ReadBytes(L"conditions.tsv");
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE"));
+}
+
+TEST_F(AdvancedFilter, LoadingIntoAFullListAsksWhetherToReplaceIt) {
+  const std::wstring file = folder.File(L"two.tsv");
+  std::wstring question;
+  Open({Cond(u"x", 1), Cond(u"y", 1)}, [&](HWND dlg) {
+    EXPECT_TRUE(WithFile(dlg, IDC_AF_SAVE, file, 4));  // plain lines
+    Select(dlg, {1});
+    {
+      // No: the file's conditions go before the selected row.
+      NestedDialogs steps(dlg, {[&](HWND box) { ChooseFile(box, file); },
+                                [&](HWND q) {
+                                  question = WindowTexts(q);
+                                  Click(q, IDNO);
+                                }});
+      Click(dlg, IDC_AF_LOAD);
+      EXPECT_TRUE(steps.Ran());
+    }
+    EXPECT_EQ(RowCount(dlg), 4);
+    Click(dlg, IDOK);
+    {
+      // Yes: the list holds the file's conditions alone.
+      NestedDialogs steps(
+          dlg, {[&](HWND box) { ChooseFile(box, file); }, [&](HWND q) { Click(q, IDYES); }});
+      Click(dlg, IDC_AF_LOAD);
+      EXPECT_TRUE(steps.Ran());
+    }
+    EXPECT_EQ(RowCount(dlg), 2);
+    {
+      // Cancel: nothing changes.
+      NestedDialogs steps(
+          dlg, {[&](HWND box) { ChooseFile(box, file); }, [&](HWND q) { Click(q, IDCANCEL); }});
+      Click(dlg, IDC_AF_LOAD);
+      EXPECT_TRUE(steps.Ran());
+    }
+    EXPECT_EQ(RowCount(dlg), 2);
+  });
+  EXPECT_NE(question.find(L"Remove the conditions in the list"), std::wstring::npos) << question;
+  auto sent = LastFilter();
+  ASSERT_EQ(sent.size(), 4u);
+  EXPECT_EQ(sent[0].text, u"x");
+  EXPECT_EQ(sent[1].text, u"x");
+  EXPECT_EQ(sent[2].text, u"y");
+  EXPECT_EQ(sent[3].text, u"y");
+}
+
+TEST_F(AdvancedFilter, SavingAsVBScriptWritesOneStatementPerEnabledCondition) {
+  const std::wstring file = folder.File(L"filter.vbs");
+  Open({Cond(u"a\"b", ff::kEnabled | ff::kCase, 0), Cond(u"off", 0), Cond(u"c", ff::kEnabled)},
+       [&](HWND dlg) { EXPECT_TRUE(WithFile(dlg, IDC_AF_SAVE, file, 3)); });
+  const std::string bytes = folder.ReadBytes(L"filter.vbs");
+  ASSERT_GE(bytes.size(), 2u);
+  std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  EXPECT_EQ(
+      text,
+      L"document.Filter \"a\" & Chr(34) & \"b\",1,scFindReplaceCase Or scFindContinue,0,0,0\r\n"
+      L"document.Filter \"c\",0,0,0,0,0\r\n");
 }
 
 }  // namespace
