@@ -80,7 +80,11 @@ void DialogResizer::Reanchor(HWND window) {
 
 void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode) {
   if (!window_) return;
+  deferMoves_ = true;
+  pendingMove_.reset();
   model_.RestorePlacement(*this, Settings(), keyName, resizeMode);
+  deferMoves_ = false;
+  if (pendingMove_) MoveWindowTo(*pendingMove_);
 }
 
 void DialogResizer::OnSize() {
@@ -173,10 +177,19 @@ void DialogResizer::SizeControl(uint32_t controlId, Size size) {
 Rect DialogResizer::WindowRect() {
   RECT rc = {};
   GetWindowRect(window_, &rc);
+  if (deferMoves_ && pendingMove_)
+    OffsetRect(&rc, pendingMove_->x - rc.left, pendingMove_->y - rc.top);
   return FromRect(rc);
 }
 
 void DialogResizer::MoveWindowTo(Point screenTopLeft) {
+  if (deferMoves_) {
+    pendingMove_ = screenTopLeft;
+    return;
+  }
+  RECT rc = {};
+  GetWindowRect(window_, &rc);
+  if (rc.left == screenTopLeft.x && rc.top == screenTopLeft.y) return;
   POINT pt = {screenTopLeft.x, screenTopLeft.y};
   // A child dialog is positioned in its parent's client coordinates.
   if (GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window_), &pt);
@@ -184,6 +197,9 @@ void DialogResizer::MoveWindowTo(Point screenTopLeft) {
 }
 
 void DialogResizer::ResizeWindow(Size outer) {
+  RECT rc = {};
+  GetWindowRect(window_, &rc);
+  if (rc.right - rc.left == outer.width && rc.bottom - rc.top == outer.height) return;
   SetWindowPos(window_, nullptr, 0, 0, outer.width, outer.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -63,6 +63,11 @@ class DialogResizer : public ResizerWindow {
   void CreateFallbackGrip();
 
   HWND window_ = nullptr;
+  // While the placement is restored a move only records where the window is to go: the window
+  // is then moved once, not once per step (every move of a top-level window costs a round trip
+  // to the display).
+  bool deferMoves_ = false;
+  std::optional<Point> pendingMove_;
   HBITMAP gripBitmap_ = nullptr;
   RECT gripRect_ = {};  // where the themed grip was painted last
   ResizerModel model_;
