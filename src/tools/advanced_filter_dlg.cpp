@@ -446,7 +446,7 @@ void CAdvancedFilterDlg::RefreshControls() {
   if (GetDlgItemText(IDC_AF_RANGE_END) != ToW(c.endText))
     SetDlgItemText(IDC_AF_RANGE_END, ToW(c.endText));
   fillingControls_ = false;
-  EnableRangeFields();
+  EnableRangeFields(c.openStartEnabled);
   HWND second = GetDlgItem(IDC_AF_FILTER_AGAIN);
   if (!c.secondFilterEnabled && ::GetFocus() == second)
     ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
@@ -455,9 +455,8 @@ void CAdvancedFilterDlg::RefreshControls() {
 
 // The range controls need a selection whose column list shows the range entry; each field
 // also needs its open box unchecked, as the box shows now.
-void CAdvancedFilterDlg::EnableRangeFields() {
-  const FilterControls c = model_->ControlsFor(Selection());
-  const bool range = c.openStartEnabled;
+void CAdvancedFilterDlg::EnableRangeFields(bool rangeColumn) {
+  const bool range = rangeColumn;
   EnableDlgItem(IDC_AF_OPEN_START, range);
   EnableDlgItem(IDC_AF_OPEN_END, range);
   EnableDlgItem(IDC_AF_RANGE_START, range && !IsDlgButtonChecked(IDC_AF_OPEN_START));
@@ -547,7 +546,7 @@ void CAdvancedFilterDlg::OnOpenStart() {
     SetDlgItemText(IDC_AF_RANGE_START, L"");
     fillingControls_ = false;
   }
-  EnableRangeFields();
+  EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
   RedrawRows(selection);
 }
 
@@ -560,7 +559,7 @@ void CAdvancedFilterDlg::OnOpenEnd() {
     SetDlgItemText(IDC_AF_RANGE_END, L"");
     fillingControls_ = false;
   }
-  EnableRangeFields();
+  EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
   RedrawRows(selection);
 }
 

@@ -100,7 +100,7 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
 
   // The controls outside the list.
   void RefreshControls();
-  void EnableRangeFields();
+  void EnableRangeFields(bool rangeColumn);
   void OnFlagBox(int id);
   void OnMatchKind(int id);
   void OnColumnChosen();
