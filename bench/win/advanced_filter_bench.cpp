@@ -49,8 +49,10 @@ double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
   return static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
+// The median of kRounds runs, after one run that warms the caches up.
 template <typename F>
 double Median(F run) {
+  run();
   std::vector<double> times;
   for (int i = 0; i < kRounds; ++i) {
     LARGE_INTEGER a, b;
