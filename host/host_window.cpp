@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host_app.h"
+#include "host_condition_block.h"
 #include "host_messages.h"
 
 namespace {
@@ -65,6 +66,13 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
         const auto& cols = kDocuments[doc].columns;
         result = count == 0 ? static_cast<LRESULT>(cols.size()) : FillSlots(lParam, count, cols);
       }
+      break;
+    }
+    case kHostApplyFilter: {
+      auto conditions = ReadConditionBlock(reinterpret_cast<HGLOBAL>(lParam));
+      line += L"  (apply filter" + std::wstring(wParam ? L" from the second button" : L"") + L", " +
+              std::to_wstring(conditions.size()) + L" conditions)";
+      for (const HostCondition& c : conditions) line += L"\r\n    " + DescribeCondition(c);
       break;
     }
     case kHostSettingsChanged:
@@ -131,6 +139,10 @@ void HostLog(const std::wstring& line) {
   SendMessageW(g_log, EM_SETSEL, end, end);
   std::wstring text = line + L"\r\n";
   SendMessageW(g_log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::vector<std::wstring> CurrentDocumentColumns() {
+  return {kDocuments[0].columns.begin(), kDocuments[0].columns.end()};
 }
 
 HWND CreateHostWindow(HINSTANCE instance) {

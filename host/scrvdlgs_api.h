@@ -18,4 +18,5 @@ int DoDeleteDuplicateAdvanced(HWND owner, const void* columnNames, void* keys, i
 int DoJoinCSV(HWND owner, void* record);
 // A record whose 8 bytes at offset 24 receive the column entry block on 1.
 int DoExtractColumns(HWND owner, void* record);
+int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block, int secondButton);
 }

@@ -9,3 +9,4 @@
 #include "tools_ids.h"
 #include "jump_ids.h"
 #include "keys_ids.h"
+#include "filter_ids.h"

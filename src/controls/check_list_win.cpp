@@ -384,7 +384,8 @@ void CCheckList::Toggle(bool asFirst) {
 }
 
 void CCheckList::SwapListRows(int first, int second) {
-  int columns = HeaderColumnCount(m_hWnd);
+  // Callback texts follow the data through the swap callback; copying them would freeze them.
+  int columns = textCallback ? 0 : HeaderColumnCount(m_hWnd);
   ListRow a = ReadRow(m_hWnd, first, columns);
   ListRow b = ReadRow(m_hWnd, second, columns);
   WriteRow(m_hWnd, first, b);

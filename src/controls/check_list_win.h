@@ -22,7 +22,9 @@
 //   - The check-all box is a three-state check box (BS_3STATE or BS_AUTO3STATE); the control
 //     sets its caption (IDS_CHECK_ALL / IDS_CHECK_SELECTED) and state.
 //   - Ordinary lists keep their texts in the list view (no LPSTR_TEXTCALLBACK): a move copies
-//     the texts, parameter, image and check state of the rows it exchanges.
+//     the texts, parameter, image and check state of the rows it exchanges. A list whose
+//     texts all come from LVN_GETDISPINFO (LPSTR_TEXTCALLBACK) sets `textCallback`: a move
+//     then leaves the texts alone, and the swap callback exchanges the data they come from.
 //   - Check states live in the list view's state images (1 unchecked, 2 checked, 3 and 4 the
 //     extra images); an owner-data list keeps none, so its dialog stores checks itself.
 //   - Drag reordering needs OLE on the thread (the host initialises it), `options.moving`,
@@ -102,6 +104,7 @@ class CCheckList : public CSubclassedWindow {
   bool upDownButtons = false;             // the parent has IDC_CL_MOVE_UP / _DOWN
   bool topBottomButtons = false;          // the parent has IDC_CL_MOVE_TOP / _BOTTOM
   bool darkTheme = false;                 // the dialog base's dark theme is in effect
+  bool textCallback = false;              // every row's texts are LPSTR_TEXTCALLBACK
   CheckListSwapFn swapCallback = nullptr;
   void* swapContext = nullptr;
   UINT dpi = 0;  // the DPI the column widths are for (0: the window's when subclassed); the

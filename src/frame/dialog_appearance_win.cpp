@@ -11,6 +11,16 @@ namespace {
 constexpr wchar_t kPersonalizeKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 
+// A shared icon stays valid while its module is loaded, so the caption icon is loaded once.
+struct CachedIcon {
+  HMODULE module = nullptr;
+  UINT id = 0;
+  HICON icon = nullptr;
+};
+CachedIcon g_bigIcon;
+
+}  // namespace
+
 std::optional<uint32_t> SystemAppsUseLightTheme() {
   DWORD value = 0, size = sizeof value;
   if (RegGetValueW(HKEY_CURRENT_USER, kPersonalizeKey, L"AppsUseLightTheme", RRF_RT_REG_DWORD,
@@ -19,34 +29,44 @@ std::optional<uint32_t> SystemAppsUseLightTheme() {
   return value;
 }
 
-HICON LoadAppIcon(int cx, int cy, UINT flags) {
-  HMODULE images = Module().imageModule;
-  if (!images) return nullptr;
-  return static_cast<HICON>(
-      LoadImageW(images, MAKEINTRESOURCEW(DialogIconId()), IMAGE_ICON, cx, cy, flags));
+UINT DialogIconId(SettingsStore& settings) {
+  return scrv::DialogIconId(settings, Module().packaged);
 }
 
-}  // namespace
-
-UINT DialogIconId() {
-  return scrv::DialogIconId(Settings(), Module().packaged);
+bool IsDarkTheme(SettingsStore& settings) {
+  return scrv::IsDarkTheme(settings, SystemAppsUseLightTheme);
 }
 
 bool IsDarkTheme() {
-  return scrv::IsDarkTheme(Settings(), SystemAppsUseLightTheme);
+  return IsDarkTheme(Settings());
 }
 
-void SetBigIcon(HWND dialog) {
-  // Shared: the system keeps one copy per module and size and frees it with the module.
-  if (HICON icon = LoadAppIcon(0, 0, LR_DEFAULTSIZE | LR_SHARED))
-    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+void SetBigIcon(HWND dialog, SettingsStore& settings) {
+  HMODULE images = Module().imageModule;
+  if (!images) return;
+  UINT id = DialogIconId(settings);
+  if (g_bigIcon.module != images || g_bigIcon.id != id || !g_bigIcon.icon) {
+    // Shared: the system keeps it and frees it with the module.
+    g_bigIcon = {images, id,
+                 static_cast<HICON>(LoadImageW(images, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0,
+                                               LR_DEFAULTSIZE | LR_SHARED))};
+  }
+  if (g_bigIcon.icon)
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_bigIcon.icon));
+}
+
+void ForgetAppIcons() {
+  g_bigIcon = {};
 }
 
 HICON SetDialogIcon(HWND dialog) {
+  HMODULE images = Module().imageModule;
+  if (!images) return nullptr;
   UINT scale = WindowScalePercent(dialog);
   int cx = MulDiv(GetSystemMetrics(SM_CXICON), static_cast<int>(scale), 100);
   int cy = MulDiv(GetSystemMetrics(SM_CYICON), static_cast<int>(scale), 100);
-  HICON icon = LoadAppIcon(cx, cy, 0);
+  auto icon = static_cast<HICON>(
+      LoadImageW(images, MAKEINTRESOURCEW(DialogIconId(Settings())), IMAGE_ICON, cx, cy, 0));
   if (icon)
     SendDlgItemMessageW(dialog, IDC_DIALOG_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   return icon;

@@ -9,12 +9,17 @@
 namespace scrv {
 
 // Icon 128 or 129 of the image module, by "IconDesign" in "Common".
-UINT DialogIconId();
+UINT DialogIconId(SettingsStore& settings);
 // "AppTheme" in "Common", and for 0 the system's "AppsUseLightTheme".
+bool IsDarkTheme(SettingsStore& settings);
 bool IsDarkTheme();
+// The system's "AppsUseLightTheme"; nullopt when the key or value is missing.
+std::optional<uint32_t> SystemAppsUseLightTheme();
 
 // The caption's big icon (WM_SETICON, ICON_BIG). Missing icons leave the dialog without one.
-void SetBigIcon(HWND dialog);
+void SetBigIcon(HWND dialog, SettingsStore& settings);
+// The caption icon is loaded once per image module; forgotten when the module is freed.
+void ForgetAppIcons();
 // Puts the icon into static control 1920 at the system icon size times the window's scale.
 // Returns the icon, which the caller destroys once the dialog is gone; null when missing.
 HICON SetDialogIcon(HWND dialog);

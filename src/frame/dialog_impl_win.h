@@ -27,6 +27,7 @@
 #include "frame/dialog_resizer_win.h"
 #include "frame/help_win.h"
 #include "frame/window_win.h"
+#include "settings/common_read_pass.h"
 
 namespace scrv {
 
@@ -115,19 +116,19 @@ class CMyDialogImpl : public CDialogBase {
     return nullptr;
   }
 
+  // Everything the base reads from "Common" is read here, through one handle.
   void InitResizer() {
-    resizer_.Attach(m_hWnd);
+    CommonReadPass common(Settings());
+    resizer_.Attach(m_hWnd, common);
     if constexpr (requires { T::kAnchors; })
       for (const auto& a : T::kAnchors) resizer_.AddAnchor(a.controlId, a.flags);
-    resizer_.RestorePlacement(PlacementKey(), ResizeMode());
+    resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common);
+    colors_ = EditColors(IsDarkTheme(common));
   }
 
-  // The colours are decided once per dialog; the brush lives as long as the dialog object.
+  // The brush is made on first use and lives as long as the dialog object.
   HBRUSH OnCtlColor(HDC dc) {
-    if (!brush_) {
-      colors_ = EditColors(IsDarkTheme());
-      brush_ = CreateSolidBrush(colors_.background);
-    }
+    if (!brush_) brush_ = CreateSolidBrush(colors_.background);
     SetTextColor(dc, colors_.text);
     SetBkColor(dc, colors_.background);
     return brush_;

@@ -50,8 +50,12 @@ DialogResizer::~DialogResizer() {
 }
 
 void DialogResizer::Attach(HWND window) {
+  Attach(window, Settings());
+}
+
+void DialogResizer::Attach(HWND window, SettingsStore& settings) {
   window_ = window;
-  SetBigIcon(window);
+  SetBigIcon(window, settings);
   RECT rc = {};
   GetWindowRect(window, &rc);
   if (gripBitmap_) DeleteObject(gripBitmap_);
@@ -79,10 +83,15 @@ void DialogResizer::Reanchor(HWND window) {
 }
 
 void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode) {
+  RestorePlacement(keyName, resizeMode, Settings());
+}
+
+void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode,
+                                     SettingsStore& settings) {
   if (!window_) return;
   deferMoves_ = true;
   pendingMove_.reset();
-  model_.RestorePlacement(*this, Settings(), keyName, resizeMode);
+  model_.RestorePlacement(*this, settings, keyName, resizeMode);
   deferMoves_ = false;
   if (pendingMove_) MoveWindowTo(*pendingMove_);
 }

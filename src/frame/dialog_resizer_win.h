@@ -17,12 +17,15 @@ class DialogResizer : public ResizerWindow {
   ~DialogResizer() override;
 
   // WM_INITDIALOG: the caption icon, the window's size as the minimum and the grip bitmap.
+  // `settings` gives "IconDesign" (by default the library's store).
+  void Attach(HWND window, SettingsStore& settings);
   void Attach(HWND window);
   // Before Attach the entry waits for Reanchor; a control that does not exist is not added.
   bool AddAnchor(UINT controlId, UINT flags);
   void Reanchor(HWND window);
   // Right after the anchors: centre over the owner, then the size and position stored under
   // `keyName` in "Common" (null: nothing is remembered).
+  void RestorePlacement(const char16_t* keyName, UINT resizeMode, SettingsStore& settings);
   void RestorePlacement(const char16_t* keyName, UINT resizeMode);
 
   void OnSize();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "frame/common_controls_win.h"
+#include "frame/dialog_appearance_win.h"
 #include "frame/resource_modules_win.h"
 #include "frame/text_win.h"
 #include "settings/ini_settings_win.h"
@@ -107,6 +108,7 @@ void ModuleAttach(HINSTANCE instance) {
 void ModuleDetach() {
   ModuleState& m = g_module;
   ReleaseCommonControls();
+  ForgetAppIcons();
   if (m.resourceModule) FreeLibrary(m.resourceModule);
   if (m.imageModule) FreeLibrary(m.imageModule);
   m.resourceModule = nullptr;

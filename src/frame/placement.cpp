@@ -109,6 +109,7 @@ void RestorePlacement(PlacementState& state, PlacementWindow& window, SettingsSt
   CenterOverOwner(window);
   state.scale = window.ScalePercent();
   state.savedSize = {};
+  state.stored.reset();
   if (!key) {
     state.key.clear();
     return;
@@ -127,6 +128,7 @@ void RestorePlacement(PlacementState& state, PlacementWindow& window, SettingsSt
     return;
   }
 
+  state.stored = record;
   state.savedSize = {record->width, record->height};
   window.MoveWindowTo(window.ReferenceClientToScreen({record->x, record->y}));
   ClampToWorkArea(window);
@@ -139,12 +141,17 @@ void RestorePlacement(PlacementState& state, PlacementWindow& window, SettingsSt
 
 void SavePlacement(PlacementState& state, PlacementWindow& window, SettingsStore& settings) {
   if (state.key.empty() || !window.HasReferenceWindow()) return;
-  SettingsHandle h = settings.OpenCommon(true);
   Rect rc = window.WindowRect();
   Point at = window.ScreenToReferenceClient({rc.left, rc.top});
   Size size = SavedPlacementSize(state.resized, rc.Extent(), state.savedSize, window.ScalePercent(),
                                  window.SystemDpi());
-  auto bytes = EncodePlacement({at.x, at.y, size.width, size.height});
+  PlacementRecord record{at.x, at.y, size.width, size.height};
+  if (state.stored == record) {
+    state.key.clear();
+    return;
+  }
+  SettingsHandle h = settings.OpenCommon(true);
+  auto bytes = EncodePlacement(record);
   settings.WriteBinary(h, state.key, bytes.data(), bytes.size(), /*suppressSizeValue=*/true);
   settings.CloseSettings(h);
   state.key.clear();

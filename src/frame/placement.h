@@ -95,6 +95,7 @@ struct PlacementState {
   std::u16string key;    // at most 39 characters; empty: no placement kept
   uint32_t scale = 100;  // the window's scale when anchored / restored
   bool resized = false;  // set by every layout pass, cleared after the restore
+  std::optional<PlacementRecord> stored;  // the record read when the dialog opened
 };
 
 constexpr size_t kPlacementKeyMax = 39;
@@ -105,7 +106,8 @@ void RestorePlacement(PlacementState& state, PlacementWindow& window, SettingsSt
                       const char16_t* key, uint32_t resizeMode);
 
 // Writes the 16-byte record under the key (once; the key is cleared afterwards). Nothing is
-// written without a key or without a reference window.
+// written without a key or without a reference window, nor when the record is the one that was
+// read (a dialog opened and closed where it was).
 void SavePlacement(PlacementState& state, PlacementWindow& window, SettingsStore& settings);
 
 }  // namespace scrv

@@ -11,8 +11,15 @@ std::wstring CWindow::GetDlgItemText(int id) const {
 namespace scrv {
 namespace {
 
-// The window property that binds a dialog window to its object.
-constexpr wchar_t kObjectProp[] = L"ScrvDialogObject";
+// The object is kept in the dialog's DWLP_USER slot: the slot belongs to the dialog procedure,
+// which is ours, and reading it costs nothing, while a window property is a round trip to the
+// window manager on every message.
+CDialogBase* ObjectOf(HWND hwnd) {
+  return reinterpret_cast<CDialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+}
+void Bind(HWND hwnd, CDialogBase* object) {
+  SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(object));
+}
 
 // Messages whose handled result is the dialog procedure's return value itself rather than
 // DWLP_MSGRESULT.
@@ -74,13 +81,13 @@ INT_PTR CALLBACK CDialogBase::StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam
   if (!self) return 0;
   self->m_hWnd = hwnd;
   self->destroyed_ = false;
-  SetPropW(hwnd, kObjectProp, self);
+  Bind(hwnd, self);
   SetWindowLongPtrW(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(self->GetDialogProc()));
   return self->GetDialogProc()(hwnd, msg, wParam, lParam);
 }
 
 INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<CDialogBase*>(GetPropW(hwnd, kObjectProp));
+  CDialogBase* self = ObjectOf(hwnd);
   if (!self) return FALSE;
   MSG m = {hwnd, msg, wParam, lParam, 0, {0, 0}};
   const MSG* saved = self->current_;
@@ -92,7 +99,7 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   self->current_ = saved;
   if (msg == WM_NCDESTROY) self->destroyed_ = true;
   if (self->destroyed_ && self->depth_ == 0) {
-    RemovePropW(hwnd, kObjectProp);
+    Bind(hwnd, nullptr);
     self->m_hWnd = nullptr;
     self->OnFinalMessage(hwnd);
     return handled ? TRUE : FALSE;

@@ -206,6 +206,37 @@ TEST_F(PlacementFlow, KeyIsCutAtThirtyNineCharacters) {
   EXPECT_EQ(st.key, std::u16string(39, u'K'));
 }
 
+TEST_F(PlacementFlow, ADialogClosedWhereItOpenedWritesNothing) {
+  struct CountingSettings : MemorySettings {
+    uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data,
+                         size_t size, bool suppress) override {
+      ++writes;
+      return MemorySettings::WriteBinary(h, name, data, size, suppress);
+    }
+    int writes = 0;
+  } counting;
+  counting.PutRaw(u"Common", u"JumpDlgPos", ValueType::kBinary, Bytes({200, 150, 400, 280}));
+  PlacementState st;
+  st.initialOuter = {300, 200};
+  RestorePlacement(st, w, counting, u"JumpDlgPos", 3);
+  SavePlacement(st, w, counting);
+  EXPECT_EQ(counting.writes, 0);
+  EXPECT_TRUE(st.key.empty());
+
+  // Moved by one pixel: written.
+  RestorePlacement(st, w, counting, u"JumpDlgPos", 3);
+  w.MoveWindowTo({w.window.left + 1, w.window.top});
+  SavePlacement(st, w, counting);
+  EXPECT_EQ(counting.writes, 1);
+  EXPECT_EQ(Stored(counting, u"JumpDlgPos"), (PlacementRecord{201, 150, 400, 280}));
+
+  // Nothing stored before: the first close writes.
+  counting.Keys().clear();
+  RestorePlacement(st, w, counting, u"JumpDlgPos", 3);
+  SavePlacement(st, w, counting);
+  EXPECT_EQ(counting.writes, 2);
+}
+
 TEST(PlacementIni, WrittenWithoutSizeCompanionAndReadBack) {
   MemorySettings ini(true);
   FakeDialogWindow w;
