@@ -28,7 +28,10 @@ function(scrv_resource_dll name outdir)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/resources/ids)
   target_link_options(${name} PRIVATE -nostdlib -Wl,-e,ResourceModuleEntry -s)
 endfunction()
-file(GLOB SCRV_LOC_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.rc)
+# scrvloc.rc includes every subsystem's script; the linker cannot merge string tables that
+# several resource objects share, so the module is one compilation.
+set(SCRV_LOC_RC ${CMAKE_SOURCE_DIR}/resources/scrvloc/scrvloc.rc)
+file(GLOB SCRV_LOC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.rc)
 scrv_resource_dll(scrvloc ${SCRV_BIN}/mui/1033 ${SCRV_LOC_RC})
 scrv_resource_dll(scrvres ${SCRV_BIN} ${CMAKE_SOURCE_DIR}/resources/scrvres/scrvres.rc)
 # The image module's pictures: a changed icon or bitmap rebuilds it.
@@ -37,7 +40,7 @@ file(GLOB SCRV_RES_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvre
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/scrvres/scrvres.rc APPEND PROPERTY OBJECT_DEPENDS
              ${SCRV_RES_IMAGES} ${SCRV_ID_HEADERS})
 configure_file(${CMAKE_SOURCE_DIR}/resources/scrvloc/info.ini ${SCRV_BIN}/mui/1033/info.ini COPYONLY)
-set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS ${SCRV_ID_HEADERS})
+set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS ${SCRV_ID_HEADERS} ${SCRV_LOC_PARTS})
 
 # The host stand-in and its gallery.
 file(GLOB SCRV_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/*.cpp ${CMAKE_SOURCE_DIR}/host/*.rc)
