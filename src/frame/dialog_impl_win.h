@@ -73,6 +73,9 @@ class CMyDialogImpl : public CDialogBase {
       case WM_PAINT:
         resizer_.OnPaint();
         return false;
+      case WM_THEMECHANGED:
+        resizer_.OnThemeChanged();
+        return false;
       case WM_DESTROY:
         resizer_.OnDestroy();
         return false;
