@@ -20,6 +20,7 @@ set_target_properties(scrvdlgs PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${S
 target_link_libraries(scrvdlgs PRIVATE scrvwin)
 target_link_options(scrvdlgs PRIVATE ${SCRV_STATIC_LINK})
 
+file(GLOB SCRV_ID_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/ids/*.h)
 # Resource-only modules: no code, no entry point.
 function(scrv_resource_dll name outdir)
   add_library(${name} SHARED ${ARGN} ${CMAKE_SOURCE_DIR}/resources/resource_module_entry.c)
@@ -30,8 +31,12 @@ endfunction()
 file(GLOB SCRV_LOC_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.rc)
 scrv_resource_dll(scrvloc ${SCRV_BIN}/mui/1033 ${SCRV_LOC_RC})
 scrv_resource_dll(scrvres ${SCRV_BIN} ${CMAKE_SOURCE_DIR}/resources/scrvres/scrvres.rc)
+# The image module's pictures: a changed icon or bitmap rebuilds it.
+file(GLOB SCRV_RES_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvres/*.ico
+     ${CMAKE_SOURCE_DIR}/resources/scrvres/*.bmp)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/scrvres/scrvres.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${SCRV_RES_IMAGES} ${SCRV_ID_HEADERS})
 configure_file(${CMAKE_SOURCE_DIR}/resources/scrvloc/info.ini ${SCRV_BIN}/mui/1033/info.ini COPYONLY)
-file(GLOB SCRV_ID_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/ids/*.h)
 set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS ${SCRV_ID_HEADERS})
 
 # The host stand-in and its gallery.
@@ -39,7 +44,7 @@ file(GLOB SCRV_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/*.cpp ${C
 add_executable(scrvhost WIN32 ${SCRV_HOST_SOURCES})
 set_target_properties(scrvhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
 target_link_libraries(scrvhost PRIVATE scrvdlgs ${SCRV_SYS_LIBS})
-target_include_directories(scrvhost PRIVATE ${CMAKE_SOURCE_DIR}/resources/ids)
+target_include_directories(scrvhost PRIVATE ${CMAKE_SOURCE_DIR}/resources/ids ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(scrvhost PRIVATE ${SCRV_WIN_DEFS})
 target_link_options(scrvhost PRIVATE ${SCRV_STATIC_LINK} -municode)
 add_dependencies(scrvhost scrvloc scrvres)

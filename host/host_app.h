@@ -23,6 +23,8 @@ struct DemoEntry {
 const std::vector<DemoEntry>& DemoEntries();
 
 HWND CreateHostWindow(HINSTANCE instance);
+// The column names of the host's current document.
+std::vector<std::wstring> CurrentDocumentColumns();
 void HostLog(const std::wstring& line);
 
 // Opens every entry, saves DIR\<n>-<name>.png and DIR\index.html. Returns the number of

@@ -1,10 +1,13 @@
 // The dialogs the host stand-in can open, with the sample data each is shown with.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
 #include "host_app.h"
+#include "host_key_demos.h"
+#include "host_condition_block.h"
 #include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -37,6 +40,46 @@ const std::vector<DemoEntry>& DemoEntries() {
          return Result(r) + L", text \"" + text + L"\"";
        },
        nullptr},
+      {L"Number Range (expression typed directly)", L"DoNumberRangeDlg", IDD_NUMBER_RANGE,
+       [](HWND owner) {
+         wchar_t text[160] = L"192.168.0.0/24";
+         int r = DoNumberRangeDlg(owner, text, 160);
+         return Result(r) + L", text \"" + text + L"\"";
+       },
+       nullptr},
+      {L"Sort by Multiple Columns", L"DoSortMulti", IDD_SORT_MULTI, OpenSortMultiDemo, nullptr},
+      {L"Delete Duplicate Lines", L"DoDeleteDuplicateAdvanced", IDD_DELETE_DUPLICATES,
+       OpenDeleteDuplicatesDemo, PrepareDeleteDuplicatesDemo},
+      {L"Join CSV Documents", L"DoJoinCSV", IDD_JOIN_CSV, OpenJoinCsvDemo, nullptr},
+      {L"Extract Columns", L"DoExtractColumns", IDD_EXTRACT_COLUMNS, OpenExtractColumnsDemo,
+       nullptr},
+      {L"Advanced Filter", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
+       [](HWND owner) {
+         // Conditions of each kind on the current document (Id, Name, City, Country, Since).
+         HGLOBAL block = MakeConditionBlock({
+             {0x43, 2, 0, -1, L"Berlin"},                   // case, whole words, in City
+             {0x101, 1, 0, -1, L"^(Anna|Jo)"},              // regular expression in Name
+             {0x100000000001, 4, 0, -1, L"[2015 , 2020]"},  // number range in Since
+             {0x1, -2, 9, 500, L""},                        // lines 10 to 500
+             {0x40000004, -1, 0, -1, L"test\\t"},           // escape sequences, negative, off
+             {0x40000040401, -1, 0, -1, L"draft"},          // or, bookmarked lines only
+         });
+         HostStringList columns(CurrentDocumentColumns());
+         int r = DoAdvancedFilterDlg(owner, columns.Descriptor(), &block, 1);
+         size_t applied = ReadConditionBlock(block).size();
+         if (block) GlobalFree(block);
+         return Result(r) + L", last list " + std::to_wstring(applied) + L" conditions";
+       },
+       [](HWND dlg) {
+         // The line range condition, so that its range fields show.
+         HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
+         LVITEMW item = {};
+         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(&item));
+         item.state = LVIS_SELECTED | LVIS_FOCUSED;
+         SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
+       }},
   };
   return entries;
 }

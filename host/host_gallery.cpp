@@ -75,8 +75,7 @@ std::map<std::wstring, std::wstring> SnapshotSettings() {
     wchar_t name[256];
     DWORD nameLen = 256, type = 0, size = 4096;
     BYTE data[4096];
-    if (RegEnumValueW(root, i, name, &nameLen, nullptr, &type, data, &size) != ERROR_SUCCESS)
-      break;
+    if (RegEnumValueW(root, i, name, &nameLen, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
     std::wstring v;
     for (DWORD b = 0; b < size && b < 32; ++b) {
       wchar_t hex[4];
@@ -132,7 +131,8 @@ bool CaptureWindowPng(HWND hwnd, const std::wstring& path) {
       SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
       SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
       SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-      SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+      SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+      SUCCEEDED(frame->Initialize(nullptr)) &&
       SUCCEEDED(frame->SetSize(static_cast<UINT>(w), static_cast<UINT>(h)))) {
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
     if (SUCCEEDED(frame->SetPixelFormat(&format)) &&
@@ -174,8 +174,8 @@ int RunGallery(HWND owner, const std::wstring& dir) {
     if (!shot.file.empty() && shot.captured) ++written;
     rows += "<figure><img src=\"" + Utf8(shot.file) + "\" alt=\"" + Utf8(e.title) +
             "\"><figcaption><b>" + Utf8(e.title) + "</b><br><code>" + Utf8(e.exportName) +
-            "</code>, template " + std::to_string(e.templateId) + "<br>returned " +
-            Utf8(logLine) + "<br>settings written: " +
+            "</code>, template " + std::to_string(e.templateId) + "<br>returned " + Utf8(logLine) +
+            "<br>settings written: " +
             (written_settings.empty() ? std::string("none") : Utf8(written_settings)) +
             "</figcaption></figure>\n";
   }

@@ -7,7 +7,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   InitCommonControls();
-  CoInitialize(nullptr);
+  OleInitialize(nullptr);  // COM, and the drag and drop of the library's lists
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   HWND main = CreateHostWindow(instance);
@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ShowWindow(main, SW_SHOWNOACTIVATE);
     int shots = RunGallery(main, argv[2]);
     DestroyWindow(main);
-    CoUninitialize();
+    OleUninitialize();
     return shots > 0 ? 0 : 1;
   }
   ShowWindow(main, show);
@@ -25,6 +25,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  CoUninitialize();
+  OleUninitialize();
   return 0;
 }

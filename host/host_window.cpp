@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host_app.h"
+#include "host_condition_block.h"
 #include "host_messages.h"
 
 namespace {
@@ -67,6 +68,13 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
+    case kHostApplyFilter: {
+      auto conditions = ReadConditionBlock(reinterpret_cast<HGLOBAL>(lParam));
+      line += L"  (apply filter" + std::wstring(wParam ? L" from the second button" : L"") + L", " +
+              std::to_wstring(conditions.size()) + L" conditions)";
+      for (const HostCondition& c : conditions) line += L"\r\n    " + DescribeCondition(c);
+      break;
+    }
     case kHostSettingsChanged:
       line += L"  (settings changed, mask " +
               Hex((static_cast<unsigned long long>(lParam) << 32) | (wParam & 0xFFFFFFFF)) + L")";
@@ -79,12 +87,12 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE:
-      g_log = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                  ES_AUTOVSCROLL,
-                              0, 0, 0, 0, hwnd, nullptr, nullptr, nullptr);
-      SendMessageW(g_log, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+      g_log = CreateWindowExW(
+          WS_EX_CLIENTEDGE, L"EDIT", L"",
+          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
+          0, hwnd, nullptr, nullptr, nullptr);
+      SendMessageW(g_log, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                   FALSE);
       HostLog(L"Scrivlet host stand-in: choose a dialog from the Dialogs menu.");
       return 0;
     case WM_SIZE:
@@ -133,6 +141,10 @@ void HostLog(const std::wstring& line) {
   SendMessageW(g_log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+std::vector<std::wstring> CurrentDocumentColumns() {
+  return {kDocuments[0].columns.begin(), kDocuments[0].columns.end()};
+}
+
 HWND CreateHostWindow(HINSTANCE instance) {
   WNDCLASSW wc = {};
   wc.lpfnWndProc = MainProc;
@@ -141,7 +153,6 @@ HWND CreateHostWindow(HINSTANCE instance) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = L"ScrivletMainFrame3";
   if (!RegisterClassW(&wc)) return nullptr;
-  return CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet (host stand-in)",
-                         WS_OVERLAPPEDWINDOW, 40, 40, 900, 640, nullptr, BuildMenu(), instance,
-                         nullptr);
+  return CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet (host stand-in)", WS_OVERLAPPEDWINDOW,
+                         40, 40, 900, 640, nullptr, BuildMenu(), instance, nullptr);
 }

@@ -1,2 +1,30 @@
 // Shared controls: check list, drag-and-drop edit, search box, hyperlink.
 #pragma once
+
+// Check list: the list view and the parent's controls it drives.
+#define IDC_CHECK_LIST 119
+#define IDC_CHECK_ALL 1734
+#define IDC_CL_MOVE_UP 1365
+#define IDC_CL_MOVE_DOWN 1366
+#define IDC_CL_MOVE_TOP 1782
+#define IDC_CL_MOVE_BOTTOM 1783
+
+// Check list context menu and its commands (menu items, keys and parent buttons share them).
+#define IDM_CHECK_LIST 514
+#define ID_CL_DELETE 121
+#define ID_CL_ADD 204
+#define ID_CL_SELECT_ALL 206
+#define ID_CL_LOAD 660
+#define ID_CL_SAVE 661
+#define ID_CL_CUT 4126
+#define ID_CL_COPY 4127
+#define ID_CL_PASTE 4129
+#define ID_CL_RENAME 4427
+
+// Check-all box captions: fewer than two rows selected (applies to all rows), or several.
+#define IDS_CHECK_ALL 583
+#define IDS_CHECK_SELECTED 584
+
+// Extra state images of check lists (image module), after the two check box images.
+#define IDB_STATE_PARTIAL 287
+#define IDB_STATE_CHECKED_DIMMED 288

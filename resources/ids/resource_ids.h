@@ -8,3 +8,5 @@
 #include "controls_ids.h"
 #include "tools_ids.h"
 #include "jump_ids.h"
+#include "keys_ids.h"
+#include "filter_ids.h"

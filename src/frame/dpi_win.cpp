@@ -2,13 +2,12 @@
 
 #include <cwchar>
 
+#include "frame/host_messages.h"
 #include "frame/window_win.h"
 
 namespace scrv {
 namespace {
 
-constexpr UINT kMsgQueryDpi = WM_USER + 1082;  // 0x83A with wParam 356: the window's DPI
-constexpr WPARAM kQueryDpi = 356;
 const DPI_AWARENESS_CONTEXT kPerMonitorAware = reinterpret_cast<DPI_AWARENESS_CONTEXT>(-3);
 const DPI_AWARENESS_CONTEXT kPerMonitorAwareV2 = reinterpret_cast<DPI_AWARENESS_CONTEXT>(-4);
 
@@ -68,8 +67,8 @@ UINT DpiFromHost(HWND hwnd) {
   for (HWND w = hwnd; w;) {
     wchar_t cls[64] = {};
     GetClassNameW(w, cls, 64);
-    if (wcscmp(cls, L"ScrivletMainFrame3") == 0) {
-      UINT dpi = static_cast<UINT>(SendMessageW(w, kMsgQueryDpi, kQueryDpi, 0));
+    if (wcscmp(cls, reinterpret_cast<const wchar_t*>(kHostMainWindowClass)) == 0) {
+      UINT dpi = static_cast<UINT>(SendMessageW(w, SCM_QUERY, kQueryDpi, 0));
       return dpi ? dpi : ScreenDpi();
     }
     HWND parent = GetParent(w);

@@ -68,7 +68,6 @@ struct HelpContext {
   std::u16string applicationFolder;
 };
 
-
 // 1 online, 2 local, 0 cancelled. Asks unless "PromptHelp" is 0; on OK stores the choice in
 // "HelpInternet" and, when the box was ticked, "PromptHelp" 0. Cancel changes nothing.
 int32_t AskHelpSource(HelpContext& help);

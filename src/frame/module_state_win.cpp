@@ -51,7 +51,8 @@ void DetectPackage(ModuleState& m) {
   HMODULE kernel = LoadLibraryExW(L"Kernel32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (!kernel) return;
   using Fn = LONG(WINAPI*)(UINT32*, PWSTR);
-  auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(kernel, "GetCurrentPackageFamilyName")));
+  auto fn = reinterpret_cast<Fn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "GetCurrentPackageFamilyName")));
   if (fn) {
     wchar_t name[260] = {};
     UINT32 len = 260;
@@ -65,7 +66,9 @@ void DetectPackage(ModuleState& m) {
 
 }  // namespace
 
-ModuleState& Module() { return g_module; }
+ModuleState& Module() {
+  return g_module;
+}
 
 SettingsStore& Settings() {
   if (g_module.iniMode) return g_ini;
@@ -85,8 +88,8 @@ void SettingsStartup(const std::wstring& folder) {
   DetectPackage(m);
   // INI mode: an unpackaged installation with a file (not a folder) "scUseIni.ini" beside us.
   DWORD attrs = GetFileAttributesW(AppPath(L"scUseIni.ini").c_str());
-  m.iniMode = !m.packaged && attrs != INVALID_FILE_ATTRIBUTES &&
-              !(attrs & FILE_ATTRIBUTE_DIRECTORY);
+  m.iniMode =
+      !m.packaged && attrs != INVALID_FILE_ATTRIBUTES && !(attrs & FILE_ATTRIBUTE_DIRECTORY);
   m.commonIni = AppPath(L"scCommon.ini");
   m.configIni = AppPath(L"scConfig.ini");
   m.pluginsIni.clear();

@@ -46,6 +46,8 @@ HMODULE LoadLocalisationModule() {
   return h;
 }
 
-HMODULE LoadImageModule() { return LoadResourceOnly(AppPath(L"scrvres.dll")); }
+HMODULE LoadImageModule() {
+  return LoadResourceOnly(AppPath(L"scrvres.dll"));
+}
 
 }  // namespace scrv

@@ -1,5 +1,7 @@
 #include "frame/template_scaler.h"
 
+#include "frame/geometry.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -44,20 +46,6 @@ bool SkipNameOrOrdinal(const uint8_t* data, size_t size, size_t* offset) {
 
 }  // namespace
 
-int32_t MulDivRounded(int32_t number, int32_t numerator, int32_t denominator) {
-  if (denominator == 0) return -1;
-  int64_t n = number, d = denominator;
-  if (d < 0) n = -n, d = -d;
-  int64_t product = n * numerator;
-  int64_t half = d / 2;
-  int64_t result = product >= 0 ? (product + half) / d : (product - half) / d;
-  if (result > std::numeric_limits<int32_t>::max() ||
-      result < -std::numeric_limits<int32_t>::max()) {
-    return -1;
-  }
-  return static_cast<int32_t>(result);
-}
-
 std::optional<std::optional<size_t>> FindTemplatePointSize(const uint8_t* data, size_t size) {
   if (!data || size < 4) return std::nullopt;
   bool extended = Word(data + 2) == 0xFFFF;
@@ -83,7 +71,7 @@ std::optional<std::vector<uint8_t>> ScaleDialogTemplate(const uint8_t* data, siz
   size_t at = **where;
   uint16_t points = Word(data + at);
   if (points == 0) return copy;
-  int32_t scaled = MulDivRounded(points, scalePercent, 100);
+  int32_t scaled = MulDiv(points, scalePercent, 100);
   // Both factors are positive, so -1 can only mean a result beyond 32 bits.
   if (scaled < 0 || scaled > 0xFFFF) scaled = 0xFFFF;
   if (scaled == 0) scaled = 1;

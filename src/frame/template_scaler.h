@@ -9,10 +9,6 @@
 
 namespace scrv {
 
-// number * numerator / denominator through a 64-bit intermediate, rounded to the nearest
-// integer with halves away from zero (the platform's MulDiv). -1 when the denominator is 0 or
-// the result does not fit in 32 bits.
-int32_t MulDivRounded(int32_t number, int32_t numerator, int32_t denominator);
 
 // Where the point size word of a template lies: its byte offset, or nothing when the template
 // declares no font (neither DS_SETFONT nor DS_FIXEDSYS). Refused (the outer optional empty)
@@ -20,7 +16,7 @@ int32_t MulDivRounded(int32_t number, int32_t numerator, int32_t denominator);
 // size word runs past `size`.
 std::optional<std::optional<size_t>> FindTemplatePointSize(const uint8_t* data, size_t size);
 
-// A copy of the template with its point size replaced by MulDivRounded(pointSize, scalePercent,
+// A copy of the template with its point size replaced by MulDiv(pointSize, scalePercent,
 // 100), limited to 1..0xFFFF. Templates without a font or with point size 0 are copied
 // unchanged. Nothing for a truncated template or a scale of 0 or less.
 std::optional<std::vector<uint8_t>> ScaleDialogTemplate(const uint8_t* data, size_t size,

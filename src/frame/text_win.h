@@ -9,10 +9,18 @@
 
 namespace scrv {
 
-inline const wchar_t* W(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-inline std::wstring ToW(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
-inline std::u16string ToU(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
-inline std::u16string ToU(const wchar_t* s) { return s ? ToU(std::wstring_view(s)) : std::u16string(); }
+inline const wchar_t* W(const std::u16string& s) {
+  return reinterpret_cast<const wchar_t*>(s.c_str());
+}
+inline std::wstring ToW(std::u16string_view s) {
+  return std::wstring(s.begin(), s.end());
+}
+inline std::u16string ToU(std::wstring_view s) {
+  return std::u16string(s.begin(), s.end());
+}
+inline std::u16string ToU(const wchar_t* s) {
+  return s ? ToU(std::wstring_view(s)) : std::u16string();
+}
 
 // Bounded copy that truncates and always terminates (capacity counts the terminator).
 inline void CopyBounded(wchar_t* dst, size_t capacity, std::wstring_view src) {

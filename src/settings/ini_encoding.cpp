@@ -10,7 +10,9 @@ int HexDigit(char16_t c) {
   return -1;
 }
 
-std::u16string Ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
+std::u16string Ascii(const std::string& s) {
+  return std::u16string(s.begin(), s.end());
+}
 
 }  // namespace
 
@@ -39,7 +41,9 @@ uint32_t ParseIniDword(std::u16string_view text, uint32_t def) {
   return negative ? 0u - v : v;
 }
 
-std::u16string EncodeIniQword(uint64_t value) { return Ascii(std::to_string(value)); }
+std::u16string EncodeIniQword(uint64_t value) {
+  return Ascii(std::to_string(value));
+}
 
 uint64_t ParseIniQword(std::u16string_view text, uint64_t def) {
   size_t i = 0;

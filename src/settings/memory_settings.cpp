@@ -40,7 +40,9 @@ SettingsHandle MemorySettings::OpenConfig(std::u16string_view name, uint32_t fla
   return OpenAppKey(key, flags);
 }
 
-void MemorySettings::CloseSettings(SettingsHandle h) { open_.erase(h); }
+void MemorySettings::CloseSettings(SettingsHandle h) {
+  open_.erase(h);
+}
 
 MemorySettings::Values* MemorySettings::Resolve(SettingsHandle h) {
   if (ini_ && h >= ini_section::kFirstPseudo) {
@@ -102,8 +104,10 @@ uint32_t MemorySettings::ReadDword(SettingsHandle h, std::u16string_view name, u
 
 uint32_t MemorySettings::WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) {
   if (!Resolve(h)) return 6;
-  if (ini_) Put(h, name, {ValueType::kString, {}, EncodeIniDword(value)});
-  else Put(h, name, {ValueType::kDword, Bytes(&value, 4), {}});
+  if (ini_)
+    Put(h, name, {ValueType::kString, {}, EncodeIniDword(value)});
+  else
+    Put(h, name, {ValueType::kDword, Bytes(&value, 4), {}});
   return 0;
 }
 
@@ -129,8 +133,10 @@ uint64_t MemorySettings::ReadQword(SettingsHandle h, std::u16string_view name, u
 
 uint32_t MemorySettings::WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) {
   if (!Resolve(h)) return 6;
-  if (ini_) Put(h, name, {ValueType::kString, {}, EncodeIniQword(value)});
-  else Put(h, name, {ValueType::kQword, Bytes(&value, 8), {}});
+  if (ini_)
+    Put(h, name, {ValueType::kString, {}, EncodeIniQword(value)});
+  else
+    Put(h, name, {ValueType::kQword, Bytes(&value, 8), {}});
   return 0;
 }
 

@@ -6,16 +6,26 @@ namespace scrv {
 
 std::u16string_view ini_section::PseudoSectionName(SettingsHandle h) {
   switch (h) {
-    case kCommon: return u"Common";
-    case kMacros: return u"Macros";
-    case kPlugIns: return u"PlugIns";
-    case kRecentFile: return u"Recent File List";
-    case kRecentFolder: return u"Recent Folder List";
-    case kRecentFont: return u"Recent Font List";
-    case kRecentInsert: return u"Recent Insert List";
-    case kRecentWorkspace: return u"Recent Workspace List";
-    case kActiveString: return u"ActiveString";
-    default: return {};
+    case kCommon:
+      return u"Common";
+    case kMacros:
+      return u"Macros";
+    case kPlugIns:
+      return u"PlugIns";
+    case kRecentFile:
+      return u"Recent File List";
+    case kRecentFolder:
+      return u"Recent Folder List";
+    case kRecentFont:
+      return u"Recent Font List";
+    case kRecentInsert:
+      return u"Recent Insert List";
+    case kRecentWorkspace:
+      return u"Recent Workspace List";
+    case kActiveString:
+      return u"ActiveString";
+    default:
+      return {};
   }
 }
 

@@ -33,13 +33,13 @@ std::u16string_view PseudoSectionName(SettingsHandle h);
 
 // Flags of OpenAppKey.
 enum OpenFlags : uint32_t {
-  kOpenExisting = 1,   // open only; without it the key is created
-  kMachineWide = 2,    // below HKEY_LOCAL_MACHINE instead of HKEY_CURRENT_USER
-  kNoProductKey = 4,   // "Software\Korvan\" + key, without "Scrivlet v3\"
-  kReadOnly = 8,       // KEY_READ only
+  kOpenExisting = 1,  // open only; without it the key is created
+  kMachineWide = 2,   // below HKEY_LOCAL_MACHINE instead of HKEY_CURRENT_USER
+  kNoProductKey = 4,  // "Software\Korvan\" + key, without "Scrivlet v3\"
+  kReadOnly = 8,      // KEY_READ only
 };
 constexpr uint32_t kCommonWriteFlags = 0;
-constexpr uint32_t kCommonReadFlags = kOpenExisting | kReadOnly;                  // 9
+constexpr uint32_t kCommonReadFlags = kOpenExisting | kReadOnly;                        // 9
 constexpr uint32_t kMachineCommonReadFlags = kOpenExisting | kMachineWide | kReadOnly;  // 11
 
 constexpr uint32_t kErrorFileNotFound = 2;

@@ -13,7 +13,9 @@ const FlagTable g_flags(GetACP());
 
 }  // namespace
 
-const FlagTable& Flags() { return g_flags; }
+const FlagTable& Flags() {
+  return g_flags;
+}
 
 std::optional<SettingsRecord> OpenAppRecord(uint32_t number) {
   return OpenRecord(number, [](std::u16string_view folder, std::u16string_view name) {

@@ -1,4 +1,5 @@
 #include "tools/advanced_filter.h"
+#include "filter_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,6 @@ using Box = FilterFlagBox;
 using State = FilterBoxState;
 using Rows = std::vector<size_t>;
 
-FilterCondition Make(uint64_t flags, int32_t column, int32_t start, int32_t end,
-                     std::u16string text) {
-  FilterCondition c;
-  c.flags = flags;
-  c.column = column;
-  c.rangeStart = start;
-  c.rangeEnd = end;
-  c.text = std::move(text);
-  return c;
-}
 
 AdvancedFilterModel Model(std::vector<FilterCondition> list, uint64_t defaults = 0) {
   return AdvancedFilterModel(std::move(list), {u"Name", u"City"}, u"(any)", u"(lines)", defaults,

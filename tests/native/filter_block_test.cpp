@@ -1,4 +1,5 @@
 #include "tools/filter_block.h"
+#include "filter_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +8,6 @@
 namespace scrv {
 namespace {
 
-FilterCondition Make(uint64_t flags, int32_t column, int32_t start, int32_t end,
-                     std::u16string text) {
-  FilterCondition c;
-  c.flags = flags;
-  c.column = column;
-  c.rangeStart = start;
-  c.rangeEnd = end;
-  c.text = std::move(text);
-  return c;
-}
 
 TEST(FilterBlock, RecordLayoutIsPackedLittleEndian) {
   FilterCondition c = Make(0x0000'1234'0000'0103ull, -2, 4, 0x01020304, u"A\u00e9");

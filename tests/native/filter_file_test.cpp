@@ -1,4 +1,5 @@
 #include "tools/filter_file.h"
+#include "filter_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +30,6 @@ class MemoryFiles : public FileStore {
   bool failWrites = false;
 };
 
-FilterCondition Make(uint64_t flags, int32_t column, int32_t start, int32_t end,
-                     std::u16string text) {
-  FilterCondition c;
-  c.flags = flags;
-  c.column = column;
-  c.rangeStart = start;
-  c.rangeEnd = end;
-  c.text = std::move(text);
-  return c;
-}
 
 std::vector<uint8_t> Utf16Le(std::u16string_view text, bool bom) {
   std::vector<uint8_t> out;

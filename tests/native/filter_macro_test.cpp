@@ -1,4 +1,5 @@
 #include "tools/filter_macro.h"
+#include "filter_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +8,6 @@ namespace {
 
 using namespace filter_flag;
 
-FilterCondition Make(uint64_t flags, int32_t column, int32_t start, int32_t end,
-                     std::u16string text) {
-  FilterCondition c;
-  c.flags = flags;
-  c.column = column;
-  c.rangeStart = start;
-  c.rangeEnd = end;
-  c.text = std::move(text);
-  return c;
-}
 
 TEST(FilterMacro, FlagNamesFollowTheirFixedOrder) {
   EXPECT_EQ(

@@ -5,8 +5,12 @@
 namespace scrv {
 namespace {
 
-std::u16string Js(std::u16string_view t) { return MacroStringLiteral(t, MacroLanguage::kJavaScript); }
-std::u16string Vbs(std::u16string_view t) { return MacroStringLiteral(t, MacroLanguage::kVBScript); }
+std::u16string Js(std::u16string_view t) {
+  return MacroStringLiteral(t, MacroLanguage::kJavaScript);
+}
+std::u16string Vbs(std::u16string_view t) {
+  return MacroStringLiteral(t, MacroLanguage::kVBScript);
+}
 
 TEST(MacroLiteral, JavaScriptEscapesAsHexAndDoublesBackslash) {
   EXPECT_EQ(Js(u"a\"b"), u"\"a\\x22b\"");

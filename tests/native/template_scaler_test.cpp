@@ -1,4 +1,5 @@
 #include "frame/template_scaler.h"
+#include "frame/geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -72,27 +73,27 @@ std::optional<std::vector<uint8_t>> Scale(const std::vector<uint8_t>& t, int32_t
   return ScaleDialogTemplate(t.data(), t.size(), percent);
 }
 
-TEST(MulDivRounded, RoundsHalvesAwayFromZero) {
-  EXPECT_EQ(MulDivRounded(9, 150, 100), 14);
-  EXPECT_EQ(MulDivRounded(-9, 150, 100), -14);
-  EXPECT_EQ(MulDivRounded(9, -150, 100), -14);
-  EXPECT_EQ(MulDivRounded(9, 150, -100), -14);
-  EXPECT_EQ(MulDivRounded(-9, 150, -100), 14);
-  EXPECT_EQ(MulDivRounded(7, 1, 2), 4);
-  EXPECT_EQ(MulDivRounded(5, 1, 3), 2);
-  EXPECT_EQ(MulDivRounded(4, 1, 3), 1);
-  EXPECT_EQ(MulDivRounded(9, 125, 100), 11);  // 11.25
-  EXPECT_EQ(MulDivRounded(0, 150, 100), 0);
+TEST(MulDiv, RoundsHalvesAwayFromZero) {
+  EXPECT_EQ(MulDiv(9, 150, 100), 14);
+  EXPECT_EQ(MulDiv(-9, 150, 100), -14);
+  EXPECT_EQ(MulDiv(9, -150, 100), -14);
+  EXPECT_EQ(MulDiv(9, 150, -100), -14);
+  EXPECT_EQ(MulDiv(-9, 150, -100), 14);
+  EXPECT_EQ(MulDiv(7, 1, 2), 4);
+  EXPECT_EQ(MulDiv(5, 1, 3), 2);
+  EXPECT_EQ(MulDiv(4, 1, 3), 1);
+  EXPECT_EQ(MulDiv(9, 125, 100), 11);  // 11.25
+  EXPECT_EQ(MulDiv(0, 150, 100), 0);
 }
 
-TEST(MulDivRounded, UsesA64BitIntermediateAndRefusesWhatDoesNotFit) {
-  EXPECT_EQ(MulDivRounded(2000000000, 3, 4), 1500000000);
-  EXPECT_EQ(MulDivRounded(96, 100, 0), -1);
-  EXPECT_EQ(MulDivRounded(std::numeric_limits<int32_t>::max(), 2, 1), -1);
-  EXPECT_EQ(MulDivRounded(std::numeric_limits<int32_t>::max(), 1, 1),
+TEST(MulDiv, UsesA64BitIntermediateAndRefusesWhatDoesNotFit) {
+  EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000);
+  EXPECT_EQ(MulDiv(96, 100, 0), -1);
+  EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::max(), 2, 1), -1);
+  EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::max(), 1, 1),
             std::numeric_limits<int32_t>::max());
-  EXPECT_EQ(MulDivRounded(std::numeric_limits<int32_t>::min(), 1, 1), -1);
-  EXPECT_EQ(MulDivRounded(std::numeric_limits<int32_t>::min(), 1, 2), -1073741824);
+  EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::min(), 1, 1), -1);
+  EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::min(), 1, 2), -1073741824);
 }
 
 TEST(TemplateScaler, NinePointAt150PercentBecomes14InBothKinds) {

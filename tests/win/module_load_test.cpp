@@ -96,8 +96,8 @@ TEST(ModuleLoad, MissingImageModuleNamesItsPath) {
 TEST(ModuleLoad, LangFolderLeadingOutOfMuiIsRefused) {
   ClearRegistrySettings();
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", 0,
-                            nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", 0, nullptr,
+                            0, KEY_WRITE, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   DWORD zero = 0;
   RegSetValueExW(key, L"SystemLang", 0, REG_DWORD, reinterpret_cast<BYTE*>(&zero), 4);
@@ -112,8 +112,9 @@ TEST(ModuleLoad, LangFolderLeadingOutOfMuiIsRefused) {
   EXPECT_TRUE(watcher.texts.empty()) << "the first language folder is taken instead";
   FakeHost host;
   wchar_t buf[16] = L"[1 , 2]";
-  auto r = RunDialog([&] { return lib.Get<DoNumberRangeFn>("DoNumberRangeDlg")(host.Hwnd(), buf, 16); },
-                     [](HWND dlg) { Click(dlg, IDCANCEL); });
+  auto r =
+      RunDialog([&] { return lib.Get<DoNumberRangeFn>("DoNumberRangeDlg")(host.Hwnd(), buf, 16); },
+                [](HWND dlg) { Click(dlg, IDCANCEL); });
   EXPECT_EQ(r.result, IDCANCEL);
   ClearRegistrySettings();
 }

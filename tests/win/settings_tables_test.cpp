@@ -46,7 +46,9 @@ TEST_P(SettingsTables, ARecordSurvivesASaveAndALoadFromItsFile) {
   ASSERT_TRUE(scrv::SaveAppRecord(*record));
   std::wstring path(record->Path().begin(), record->Path().end());
   EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
-  if (GetParam()) EXPECT_EQ(path.rfind(folder.Path() + L"AppData\\", 0), 0u) << "INI mode keeps it beside the program";
+  if (GetParam())
+    EXPECT_EQ(path.rfind(folder.Path() + L"AppData\\", 0), 0u)
+        << "INI mode keeps it beside the program";
 
   auto loaded = scrv::OpenAppRecord(scrv::record::kCsv);
   ASSERT_TRUE(loaded);

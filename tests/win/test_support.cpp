@@ -58,7 +58,9 @@ std::wstring BinFolder() {
   return std::wstring(path) + L"\\";
 }
 
-void ClearRegistrySettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Korvan"); }
+void ClearRegistrySettings() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Korvan");
+}
 
 AppFolder::AppFolder(bool iniMode, bool withMui) {
   wchar_t temp[MAX_PATH];
@@ -72,7 +74,9 @@ AppFolder::AppFolder(bool iniMode, bool withMui) {
   if (iniMode) std::ofstream(std::filesystem::path(path_ + L"scUseIni.ini")).put('\n');
 }
 
-AppFolder::~AppFolder() { DeleteTree(path_); }
+AppFolder::~AppFolder() {
+  DeleteTree(path_);
+}
 
 std::string AppFolder::ReadBytes(const std::wstring& relative) const {
   std::ifstream in(std::filesystem::path(path_ + relative), std::ios::binary);
@@ -82,8 +86,7 @@ std::string AppFolder::ReadBytes(const std::wstring& relative) const {
 std::wstring AppFolder::IniText(const std::wstring& file, const std::wstring& section,
                                 const std::wstring& key) const {
   wchar_t buf[4096] = {};
-  GetPrivateProfileStringW(section.c_str(), key.c_str(), L"\x1", buf, 4096,
-                           (path_ + file).c_str());
+  GetPrivateProfileStringW(section.c_str(), key.c_str(), L"\x1", buf, 4096, (path_ + file).c_str());
   return buf;
 }
 
@@ -174,7 +177,9 @@ void PumpMessages(int milliseconds) {
   } while (GetTickCount() < end);
 }
 
-void Click(HWND dlg, int id) { SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
+void Click(HWND dlg, int id) {
+  SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
+}
 
 void SetText(HWND dlg, int id, const std::wstring& text) {
   SetDlgItemTextW(dlg, id, text.c_str());
@@ -189,9 +194,15 @@ std::wstring Text(HWND dlg, int id) {
   return s;
 }
 
-bool Checked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
-UINT CheckState(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id); }
-bool Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
+bool Checked(HWND dlg, int id) {
+  return IsDlgButtonChecked(dlg, id) == BST_CHECKED;
+}
+UINT CheckState(HWND dlg, int id) {
+  return IsDlgButtonChecked(dlg, id);
+}
+bool Enabled(HWND dlg, int id) {
+  return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE;
+}
 
 FakeHost::FakeHost() {
   static ATOM cls = [] {
@@ -202,8 +213,8 @@ FakeHost::FakeHost() {
     return RegisterClassW(&wc);
   }();
   (void)cls;
-  hwnd_ = CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet", WS_OVERLAPPEDWINDOW, 100, 100,
-                          800, 600, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet", WS_OVERLAPPEDWINDOW, 100, 100, 800,
+                          600, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
 }
@@ -217,9 +228,35 @@ LRESULT CALLBACK FakeHost::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   if (self && msg >= WM_USER && msg < 0xC000) {
     self->messages.push_back({msg, wParam, lParam, {}});
     if (self->answer) return self->answer(msg, wParam, lParam, self->messages.back());
-    return 0;
+    return self->DefaultAnswer(msg, wParam, lParam);
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto fill = [&](const std::vector<std::wstring>& names, size_t count) -> LRESULT {
+    if (count == 0) return static_cast<LRESULT>(names.size());
+    auto* out = reinterpret_cast<wchar_t*>(lParam);
+    if (!out || count > names.size()) return 0;
+    for (size_t i = 0; i < count; ++i) lstrcpynW(out + i * 260, names[i].c_str(), 260);
+    return 1;
+  };
+  switch (msg) {
+    case 0x83A:
+      if (wParam == 356) return dpi;
+      if (wParam == 290 && lParam) {
+        lstrcpynW(reinterpret_cast<wchar_t*>(lParam), version.c_str(), 64);
+        return 1;
+      }
+      return 0;
+    case 0x8073:
+      return fill(documents, wParam);
+    case 0x8074: {
+      size_t doc = HIWORD(wParam) == 0xFFFF ? 0 : HIWORD(wParam);
+      return doc < columns.size() ? fill(columns[doc], LOWORD(wParam)) : 0;
+    }
+  }
+  return 0;
 }
 
 }  // namespace testing_support

@@ -92,10 +92,17 @@ class FakeHost {
   ~FakeHost();
   HWND Hwnd() const { return hwnd_; }
   std::vector<Message> messages;
+  // When set, answers every private message itself; otherwise the defaults below play the
+  // host: its DPI and version, its open documents and their columns.
   std::function<LRESULT(UINT, WPARAM, LPARAM, Message&)> answer;
+  UINT dpi = 96;
+  std::wstring version = L"3.0.0.1";
+  std::vector<std::wstring> documents;
+  std::vector<std::vector<std::wstring>> columns;  // per document; 0xFFFF asks for the first
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
 };
 

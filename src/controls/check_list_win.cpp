@@ -1,0 +1,751 @@
+#include "controls/check_list_win.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "controls/clipboard_rows.h"
+#include "controls/dpi_scale.h"
+#include "controls/list_drag_win.h"
+#include "controls/state_image.h"
+#include "controls/ole_object_win.h"
+#include "frame/module_state_win.h"
+#include "frame/text_win.h"
+
+namespace scrv {
+namespace {
+
+// List colours of the dark application theme (COLORREF, red in the low byte).
+constexpr COLORREF kDarkListText = 0xE0FFFC;
+constexpr COLORREF kDarkListBackground = 0x262D30;
+// The background colour of the extra state image bitmaps, left transparent.
+constexpr COLORREF kStateImageMaskColor = RGB(255, 0, 255);
+constexpr int kCheckBoxImages = 2;  // the list view's own unchecked and checked images
+constexpr UINT kMsgDpiChangedAfterParent = 0x02E3;
+
+UINT WindowDpi(HWND hwnd) {
+  using Fn = UINT(WINAPI*)(HWND);
+  static const Fn getDpiForWindow = [] {
+    HMODULE user = GetModuleHandleW(L"user32.dll");
+    return user ? reinterpret_cast<Fn>(
+                      reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
+                : nullptr;
+  }();
+  if (getDpiForWindow)
+    if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
+  HDC dc = GetDC(nullptr);
+  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
+  if (dc) ReleaseDC(nullptr, dc);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+int HeaderColumnCount(HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  int n = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  return std::max(n, 1);
+}
+
+std::wstring ItemText(HWND list, int row, int column) {
+  std::wstring buf(256, L'\0');
+  for (;;) {
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = buf.data();
+    item.cchTextMax = static_cast<int>(buf.size());
+    int n = static_cast<int>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                          reinterpret_cast<LPARAM>(&item)));
+    if (n < static_cast<int>(buf.size()) - 1 || buf.size() >= (1u << 20)) {
+      buf.resize(static_cast<size_t>(std::clamp(n, 0, static_cast<int>(buf.size()) - 1)));
+      return buf;
+    }
+    buf.assign(buf.size() * 2, L'\0');
+  }
+}
+
+// Everything of a row that the list view itself keeps.
+struct ListRow {
+  LVITEMW item = {};
+  std::vector<std::wstring> texts;
+};
+
+ListRow ReadRow(HWND list, int row, int columns) {
+  ListRow r;
+  r.item.mask = LVIF_PARAM | LVIF_IMAGE | LVIF_INDENT | LVIF_STATE;
+  r.item.iItem = row;
+  r.item.stateMask = LVIS_STATEIMAGEMASK | LVIS_OVERLAYMASK;
+  SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&r.item));
+  for (int c = 0; c < columns; ++c) r.texts.push_back(ItemText(list, row, c));
+  return r;
+}
+
+void WriteRow(HWND list, int row, ListRow& r) {
+  r.item.iItem = row;
+  r.item.iSubItem = 0;
+  SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&r.item));
+  for (size_t c = 0; c < r.texts.size(); ++c) {
+    LVITEMW t = {};
+    t.iSubItem = static_cast<int>(c);
+    t.pszText = r.texts[c].data();
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&t));
+  }
+}
+
+// Adds bitmap `id` of the image module to `list`, fitted to the list's cells, with the mask
+// colour transparent both through a mask and through the alpha channel, whichever the list
+// draws with.
+bool AddStateImage(HIMAGELIST list, HMODULE module, int id) {
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(list, &cx, &cy);
+  auto source = static_cast<HBITMAP>(
+      LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!source) return false;
+  BITMAP info = {};
+  GetObjectW(source, sizeof info, &info);
+  int w = info.bmWidth, h = info.bmHeight;
+  std::vector<uint32_t> pixels;
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;  // top-down
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  HDC screen = GetDC(nullptr);
+  if (w > 0 && h > 0 && w <= 1024 && h <= 1024) {
+    pixels.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
+    if (GetDIBits(screen, source, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS) != h)
+      pixels.clear();
+  }
+  DeleteObject(source);
+  StateImageCell cell = FitStateImage(pixels, w, h, cx, cy, kStateImageMaskColor);
+  bool ok = false;
+  if (cell.width > 0) {
+    bi.bmiHeader.biWidth = cell.width;
+    bi.bmiHeader.biHeight = -cell.height;
+    void* bits = nullptr;
+    HBITMAP image = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    size_t stride = static_cast<size_t>((cell.width + 15) / 16) * 2;  // rows of whole words
+    std::vector<uint8_t> maskBits(stride * static_cast<size_t>(cell.height), 0);
+    if (image && bits) {
+      auto* out = static_cast<uint32_t*>(bits);
+      for (int y = 0; y < cell.height; ++y) {
+        for (int x = 0; x < cell.width; ++x) {
+          size_t i =
+              static_cast<size_t>(y) * static_cast<size_t>(cell.width) + static_cast<size_t>(x);
+          out[i] = cell.clear[i] ? 0 : (cell.pixels[i] | 0xFF000000u);
+          if (cell.clear[i])
+            maskBits[static_cast<size_t>(y) * stride + static_cast<size_t>(x / 8)] |=
+                0x80 >> (x % 8);
+        }
+      }
+      HBITMAP mask = CreateBitmap(cell.width, cell.height, 1, 1, maskBits.data());
+      ok = mask && ImageList_Add(list, image, mask) >= 0;
+      if (mask) DeleteObject(mask);
+    }
+    if (image) DeleteObject(image);
+  }
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+bool IsSeparator(HMENU menu, int pos) {
+  MENUITEMINFOW mii = {sizeof mii};
+  mii.fMask = MIIM_FTYPE;
+  return GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &mii) && (mii.fType & MFT_SEPARATOR);
+}
+
+// No separator at the start, the end, or next to another one (after items were removed).
+void TidySeparators(HMENU menu) {
+  bool previousSeparator = true;
+  for (int i = 0; i < GetMenuItemCount(menu);) {
+    bool separator = IsSeparator(menu, i);
+    if (separator && previousSeparator) {
+      DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+      continue;
+    }
+    previousSeparator = separator;
+    ++i;
+  }
+  int last = GetMenuItemCount(menu) - 1;
+  if (last >= 0 && IsSeparator(menu, last))
+    DeleteMenu(menu, static_cast<UINT>(last), MF_BYPOSITION);
+}
+
+}  // namespace
+
+CCheckList::~CCheckList() {
+  if (m_hWnd && ::IsWindow(m_hWnd)) {
+    KillTimer(m_hWnd, kCheckListSelectionTimer);
+    KillTimer(m_hWnd, kCheckListScrollTimer);
+  }
+}
+
+bool CCheckList::SubclassWindow(HWND list) {
+  if (!CSubclassedWindow::SubclassWindow(list)) return false;
+  controlId = static_cast<UINT16>(GetDlgCtrlID(list));
+  if (dpi == 0) dpi = WindowDpi(list);
+  ApplyConfiguration();
+  return true;
+}
+
+void CCheckList::ApplyConfiguration() {
+  if (!m_hWnd) return;
+  constexpr DWORD mask = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_CHECKBOXES;
+  DWORD styles = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+  if (options.checkBoxes) styles |= LVS_EX_CHECKBOXES;
+  SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, styles);
+  ApplyColors();
+  if (options.checkBoxes) RebuildStateImages();
+  UpdateControls();
+}
+
+void CCheckList::ApplyColors() {
+  if (!m_hWnd) return;
+  COLORREF back = darkTheme ? kDarkListBackground : GetSysColor(COLOR_WINDOW);
+  COLORREF text = darkTheme ? kDarkListText : GetSysColor(COLOR_WINDOWTEXT);
+  SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
+  SendMessage(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
+  SendMessage(LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+  InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CCheckList::RebuildStateImages() {
+  auto list = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE));
+  HMODULE images = Module().imageModule;
+  if (!list || !images) return;
+  for (int n = ImageList_GetImageCount(list); n > kCheckBoxImages; --n)
+    ImageList_Remove(list, n - 1);
+  for (int id : {IDB_STATE_PARTIAL, IDB_STATE_CHECKED_DIMMED}) AddStateImage(list, images, id);
+}
+
+bool CCheckList::OwnerData() const {
+  return (GetWindowLongW(m_hWnd, GWL_STYLE) & LVS_OWNERDATA) != 0;
+}
+
+LRESULT CCheckList::Notify(WPARAM code, LPARAM lParam) const {
+  HWND parent = Parent();
+  return parent ? ::SendMessageW(parent, SCM_CHECKLIST, code, lParam) : 0;
+}
+
+int CCheckList::RowCount() const {
+  return m_hWnd ? static_cast<int>(SendMessage(LVM_GETITEMCOUNT)) : 0;
+}
+
+std::vector<int> CCheckList::SelectedRows() const {
+  std::vector<int> rows;
+  if (!m_hWnd) return rows;
+  int count = RowCount();
+  for (int i = -1;;) {
+    int next =
+        static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED));
+    if (next < 0 || next <= i || next >= count) break;
+    rows.push_back(next);
+    i = next;
+  }
+  return rows;
+}
+
+void CCheckList::SelectRows(const std::vector<int>& rows, int focusRow) {
+  LVITEMW clear = {};
+  clear.stateMask = LVIS_SELECTED;
+  SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+  for (int r : rows) {
+    LVITEMW sel = {};
+    sel.stateMask = LVIS_SELECTED;
+    sel.state = LVIS_SELECTED;
+    SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(r), reinterpret_cast<LPARAM>(&sel));
+  }
+  if (focusRow >= 0 && focusRow < RowCount()) {
+    LVITEMW focus = {};
+    focus.stateMask = LVIS_FOCUSED;
+    focus.state = LVIS_FOCUSED;
+    SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(focusRow), reinterpret_cast<LPARAM>(&focus));
+    SendMessage(LVM_SETSELECTIONMARK, 0, focusRow);
+    SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(focusRow), FALSE);
+  }
+}
+
+int CCheckList::RowStateImage(int row) const {
+  auto state = static_cast<UINT>(
+      SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+  return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
+}
+
+void CCheckList::SetRowStateImage(int row, int image) {
+  LVITEMW item = {};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(image) & 0xF);
+  SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool CCheckList::IsRowChecked(int row) const {
+  return RowStateImage(row) == 2;
+}
+
+void CCheckList::SetRowChecked(int row, bool checked) {
+  SetRowStateImage(row, checked ? 2 : 1);
+}
+
+CheckListSelection CCheckList::CurrentSelection() const {
+  CheckListSelection s;
+  if (!m_hWnd) return s;
+  s.rowCount = RowCount();
+  s.selectedCount = static_cast<int>(SendMessage(LVM_GETSELECTEDCOUNT));
+  if (s.rowCount > 0) {
+    s.firstRowSelected = SendMessage(LVM_GETITEMSTATE, 0, LVIS_SELECTED) & LVIS_SELECTED;
+    s.lastRowSelected =
+        SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(s.rowCount - 1), LVIS_SELECTED) &
+        LVIS_SELECTED;
+  }
+  s.labelEditing = (GetWindowLongW(m_hWnd, GWL_STYLE) & LVS_EDITLABELS) != 0;
+  return s;
+}
+
+bool CCheckList::IsCommandAvailable(UINT command) const {
+  return CheckListCommandAvailable(command, options, CurrentSelection());
+}
+
+void CCheckList::RunCommand(UINT command) {
+  if (!m_hWnd || !IsCommandAvailable(command)) return;
+  switch (command) {
+    case ID_CL_CUT:
+      Notify(kClCut);
+      break;
+    case ID_CL_COPY:
+      if (ownCopy)
+        CopySelection();
+      else
+        Notify(kClCopy);
+      break;
+    case ID_CL_PASTE:
+      if (ownPaste)
+        PasteRows();
+      else
+        Notify(kClPaste);
+      break;
+    case ID_CL_SELECT_ALL: {
+      LVITEMW all = {};
+      all.stateMask = LVIS_SELECTED;
+      all.state = LVIS_SELECTED;
+      SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&all));
+      break;
+    }
+    case IDC_CL_MOVE_UP:
+      MoveSelection(MoveDirection::kUp);
+      break;
+    case IDC_CL_MOVE_DOWN:
+      MoveSelection(MoveDirection::kDown);
+      break;
+    case IDC_CL_MOVE_TOP:
+      MoveSelection(MoveDirection::kTop);
+      break;
+    case IDC_CL_MOVE_BOTTOM:
+      MoveSelection(MoveDirection::kBottom);
+      break;
+    case ID_CL_DELETE:
+      Notify(kClDelete);
+      break;
+    case ID_CL_RENAME: {
+      int row = static_cast<int>(
+          SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED | LVNI_SELECTED));
+      if (row < 0)
+        row =
+            static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+      if (row >= 0) {
+        ::SetFocus(m_hWnd);
+        SendMessage(LVM_EDITLABELW, static_cast<WPARAM>(row));
+      }
+      break;
+    }
+    case ID_CL_ADD:
+      Notify(kClAdd);
+      break;
+    case ID_CL_LOAD:
+      Notify(kClLoad);
+      break;
+    case ID_CL_SAVE:
+      Notify(kClSave);
+      break;
+    case kClToggleEach:
+      Toggle(false);
+      break;
+    case kClToggleAsFirst:
+      Toggle(true);
+      break;
+  }
+  if (m_hWnd) UpdateControls();
+}
+
+void CCheckList::Toggle(bool asFirst) {
+  std::vector<int> rows = SelectedRows();
+  std::vector<bool> states;
+  states.reserve(rows.size());
+  for (int r : rows) states.push_back(IsRowChecked(r));
+  std::vector<bool> next = asFirst ? ToggleAsFirst(states) : ToggleEach(states);
+  for (size_t i = 0; i < rows.size(); ++i) SetRowChecked(rows[i], next[i]);
+}
+
+void CCheckList::SwapListRows(int first, int second) {
+  // Callback texts follow the data through the swap callback; copying them would freeze them.
+  int columns = textCallback ? 0 : HeaderColumnCount(m_hWnd);
+  ListRow a = ReadRow(m_hWnd, first, columns);
+  ListRow b = ReadRow(m_hWnd, second, columns);
+  WriteRow(m_hWnd, first, b);
+  WriteRow(m_hWnd, second, a);
+}
+
+void CCheckList::ApplyMove(const RowMove& move) {
+  if (move.swaps.empty()) return;
+  bool ownerData = OwnerData();
+  SendMessage(WM_SETREDRAW, FALSE);
+  for (const RowSwap& s : move.swaps) {
+    if (swapCallback) swapCallback(s.first, s.second, swapContext);
+    if (!ownerData) SwapListRows(s.first, s.second);
+  }
+  SendMessage(WM_SETREDRAW, TRUE);
+  SelectRows(move.selection, move.visibleRow);
+  InvalidateRect(m_hWnd, nullptr, TRUE);
+  UpdateControls();
+}
+
+void CCheckList::MoveSelection(MoveDirection direction) {
+  ApplyMove(MoveSelectedRows(RowCount(), SelectedRows(), direction));
+}
+
+void CCheckList::MoveSelectionTo(int target) {
+  ApplyMove(MoveSelectedRowsTo(RowCount(), SelectedRows(), target));
+}
+
+void CCheckList::DropMove(void* context, int target) {
+  static_cast<CCheckList*>(context)->MoveSelectionTo(target);
+}
+
+std::wstring CCheckList::RowText(int row) const {
+  if (OwnerData()) {
+    CheckListRowText request;
+    request.row = row;
+    return Notify(kClGetRowText, reinterpret_cast<LPARAM>(&request)) > 0 ? request.text
+                                                                         : std::wstring();
+  }
+  int columns = HeaderColumnCount(m_hWnd);
+  std::wstring text = ItemText(m_hWnd, row, 0);
+  for (int c = 1; c < columns; ++c) text += L'\t' + ItemText(m_hWnd, row, c);
+  return text;
+}
+
+bool CCheckList::CopySelection() {
+  std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return false;
+  std::vector<std::u16string> texts;
+  texts.reserve(rows.size());
+  for (int r : rows) texts.push_back(ToU(RowText(r)));
+  std::u16string text = JoinClipboardRows(texts);
+  if (!OpenClipboard(m_hWnd)) return false;
+  EmptyClipboard();
+  HGLOBAL block = NewMovableBlock(text.c_str(), (text.size() + 1) * sizeof(char16_t));
+  bool ok = block && SetClipboardData(CF_UNICODETEXT, block);
+  if (block && !ok) GlobalFree(block);
+  CloseClipboard();
+  return ok;
+}
+
+int CCheckList::PasteRows() {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(m_hWnd)) return 0;
+  std::u16string text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    size_t units = GlobalSize(data) / sizeof(char16_t);
+    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
+      text.assign(p, std::char_traits<char16_t>::length(p) < units
+                         ? std::char_traits<char16_t>::length(p)
+                         : units);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  std::vector<int> selected = SelectedRows();
+  int at = selected.empty() ? RowCount() : selected.back() + 1;
+  std::vector<int> inserted;
+  for (const std::u16string& line : SplitClipboardRows(text)) {
+    CheckListPastedRow row;
+    row.row = at;
+    row.text = ToW(line);
+    if (Notify(kClInsertPastedRow, reinterpret_cast<LPARAM>(&row)) > 0) inserted.push_back(at++);
+  }
+  if (!inserted.empty()) SelectRows(inserted, inserted.back());
+  UpdateControls();
+  return static_cast<int>(inserted.size());
+}
+
+void CCheckList::UpdateControls() {
+  HWND parent = m_hWnd ? Parent() : nullptr;
+  if (!parent) return;
+  int count = RowCount();
+  std::vector<int> rows = SelectedRows();
+  if (checkAllId) {
+    if (HWND box = ::GetDlgItem(parent, checkAllId)) {
+      CheckAllView view = ComputeCheckAll(count, rows, [this](int r) { return IsRowChecked(r); });
+      std::wstring caption = LoadResString(view.captionId);
+      if (!caption.empty() && caption != GetWindowTextString(box))
+        SetWindowTextW(box, caption.c_str());
+      ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(view.state), 0);
+    }
+  }
+  auto enable = [&](int id, bool on) {
+    HWND button = ::GetDlgItem(parent, id);
+    if (!button) return;
+    // A button that disables itself must not keep the focus: the keyboard would be lost.
+    if (!on && GetFocus() == button)
+      ::SendMessageW(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
+    EnableWindow(button, on);
+  };
+  bool up = CanMoveUp(count, rows), down = CanMoveDown(count, rows);
+  if (upDownButtons) {
+    enable(IDC_CL_MOVE_UP, up);
+    enable(IDC_CL_MOVE_DOWN, down);
+  }
+  if (topBottomButtons) {
+    enable(IDC_CL_MOVE_TOP, up);
+    enable(IDC_CL_MOVE_BOTTOM, down);
+  }
+}
+
+void CCheckList::OnCheckAllClicked() {
+  std::vector<int> rows = SelectedRows();
+  int count = RowCount();
+  CheckAllView shown = ComputeCheckAll(count, rows, [this](int r) { return IsRowChecked(r); });
+  CheckAllClick click = ClickCheckAll(shown.state, rows.size());
+  if (click.allRows) {
+    for (int r = 0; r < count; ++r) SetRowChecked(r, click.check);
+  } else {
+    for (int r : rows) SetRowChecked(r, click.check);
+  }
+  UpdateControls();
+}
+
+HMENU CCheckList::BuildContextMenu() const {
+  HMODULE module = Module().resourceModule;
+  if (!contextMenuId || !module) return nullptr;
+  HMENU bar = LoadMenuW(module, MAKEINTRESOURCEW(contextMenuId));
+  if (!bar) return nullptr;
+  HMENU popup = GetSubMenu(bar, 0);
+  if (popup) RemoveMenu(bar, 0, MF_BYPOSITION);  // the popup now outlives the bar
+  DestroyMenu(bar);
+  if (!popup) return nullptr;
+  CheckListSelection sel = CurrentSelection();
+  for (int i = GetMenuItemCount(popup) - 1; i >= 0; --i) {
+    if (IsSeparator(popup, i)) continue;
+    UINT id = GetMenuItemID(popup, i);
+    if (id == static_cast<UINT>(-1)) continue;  // a submenu
+    if (id == ID_CL_SELECT_ALL && options.selectAllDisabled) {
+      DeleteMenu(popup, static_cast<UINT>(i), MF_BYPOSITION);
+      continue;
+    }
+    wchar_t buf[128] = {};
+    GetMenuStringW(popup, static_cast<UINT>(i), buf, 128, MF_BYPOSITION);
+    std::wstring label = buf;
+    label = label.substr(0, label.find(L'\t'));
+    std::u16string_view keys = CheckListAcceleratorText(id);
+    if (!keys.empty()) label += L'\t' + ToW(keys);
+    MENUITEMINFOW mii = {sizeof mii};
+    mii.fMask = MIIM_STRING;
+    mii.dwTypeData = label.data();
+    SetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &mii);
+    bool available = CheckListCommandAvailable(id, options, sel);
+    EnableMenuItem(popup, static_cast<UINT>(i),
+                   MF_BYPOSITION | (available ? MF_ENABLED : MF_GRAYED));
+  }
+  TidySeparators(popup);
+  return popup;
+}
+
+void CCheckList::ShowContextMenu(LPARAM lParam) {
+  POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (lParam == -1) {
+    // From the keyboard: below the focused row.
+    pt = {0, 0};
+    int row = static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    RECT r = {};
+    r.left = LVIR_LABEL;
+    if (row >= 0 &&
+        SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)))
+      pt = {r.left, r.bottom};
+    ClientToScreen(m_hWnd, &pt);
+  }
+  HMENU menu = BuildContextMenu();
+  if (!menu) return;
+  UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr));
+  DestroyMenu(menu);
+  if (command) RunCommand(command);
+}
+
+bool CCheckList::OnKeyDown(WPARAM key) {
+  bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  bool alt = GetKeyState(VK_MENU) < 0;
+  uint32_t command = CheckListCommandForKey(static_cast<uint16_t>(key), ctrl, shift, alt);
+  if (!command) return false;
+  // Without check boxes Space keeps its list view meaning (selecting the focused row).
+  if ((command == kClToggleEach || command == kClToggleAsFirst) && !options.checkBoxes)
+    return false;
+  RunCommand(command);
+  return true;
+}
+
+void CCheckList::BeginDrag() {
+  if (!options.moving || !swapCallback || !swapContext || dragging_) return;
+  if (SelectedRows().empty()) return;
+  auto* target = new CDropTargetList(m_hWnd, DropMove, this);
+  HRESULT registered = RegisterDragDrop(m_hWnd, target);
+  auto* data = new CListDataObject(m_hWnd);
+  auto* source = new CListDropSource();
+  HWND list = m_hWnd;
+  dragging_ = true;
+  SetTimer(list, kCheckListScrollTimer, 100, nullptr);
+  DWORD effect = DROPEFFECT_NONE;
+  DoDragDrop(data, source, DROPEFFECT_MOVE, &effect);
+  dragging_ = false;
+  if (::IsWindow(list)) {
+    KillTimer(list, kCheckListScrollTimer);
+    if (SUCCEEDED(registered)) RevokeDragDrop(list);
+    LVINSERTMARK none = {sizeof none, 0, -1, 0};
+    ::SendMessageW(list, LVM_SETINSERTMARK, 0, reinterpret_cast<LPARAM>(&none));
+  }
+  data->Release();
+  source->Release();
+  target->Release();
+}
+
+void CCheckList::AutoScroll() {
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(m_hWnd, &pt);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  if (pt.x < client.left || pt.x >= client.right) return;
+  int top = client.top;
+  HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+  if (header && IsWindowVisible(header)) {
+    RECT hr;
+    GetWindowRect(header, &hr);
+    top += hr.bottom - hr.top;
+  }
+  RECT item = {};
+  item.left = LVIR_BOUNDS;
+  int first = static_cast<int>(SendMessage(LVM_GETTOPINDEX));
+  int height =
+      SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(first), reinterpret_cast<LPARAM>(&item))
+          ? item.bottom - item.top
+          : 16;
+  if (height <= 0) height = 16;
+  if (pt.y < top + height)
+    SendMessage(LVM_SCROLL, 0, -height);
+  else if (pt.y >= client.bottom - height)
+    SendMessage(LVM_SCROLL, 0, height);
+}
+
+void CCheckList::OnDpiChanged() {
+  UINT now = WindowDpi(m_hWnd);
+  if (now && dpi && now != dpi) {
+    for (int c = 0; c < columnCount; ++c) {
+      int width = static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c)));
+      SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c),
+                  MAKELPARAM(RescaleForDpi(width, now, dpi), 0));
+    }
+  }
+  if (now) dpi = now;
+  if (options.checkBoxes) RebuildStateImages();
+}
+
+bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (!m_hWnd) return false;
+  switch (msg) {
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (!header || header->hwndFrom != m_hWnd || header->idFrom != controlId) return false;
+      if (header->code == LVN_BEGINDRAG && options.moving) {
+        BeginDrag();
+        result = 0;
+        return true;
+      }
+      if (header->code == LVN_ITEMCHANGED) {
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if ((change->uChanged & LVIF_STATE) && !selectionTimer_) {
+          selectionTimer_ = SetTimer(m_hWnd, kCheckListSelectionTimer, 10, nullptr) != 0;
+        }
+      }
+      return false;
+    }
+    case WM_COMMAND: {
+      UINT id = LOWORD(wParam);
+      if (!lParam || HIWORD(wParam) != BN_CLICKED) return false;
+      if (checkAllId && id == checkAllId) {
+        OnCheckAllClicked();
+        result = 0;
+        return true;
+      }
+      switch (id) {
+        case IDC_CL_MOVE_UP:
+        case IDC_CL_MOVE_DOWN:
+        case IDC_CL_MOVE_TOP:
+        case IDC_CL_MOVE_BOTTOM:
+        case ID_CL_SELECT_ALL:
+          RunCommand(id);
+          result = 0;
+          return true;
+      }
+      return false;
+    }
+  }
+  return false;
+}
+
+bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                                      DWORD) {
+  switch (msg) {
+    case WM_TIMER:
+      if (wParam == kCheckListSelectionTimer) {
+        KillTimer(m_hWnd, kCheckListSelectionTimer);
+        selectionTimer_ = false;
+        UpdateControls();
+        Notify(kClSelectionChanged);
+        result = 0;
+        return true;
+      }
+      if (wParam == kCheckListScrollTimer) {
+        if (dragging_) AutoScroll();
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_KEYDOWN:
+      if (OnKeyDown(wParam)) {
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CHAR:
+      // The characters of the keys handled above (Ctrl+letters, Space) would otherwise start
+      // the list view's incremental search.
+      if (wParam < 0x20 || (wParam == L' ' && options.checkBoxes)) {
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CONTEXTMENU:
+      if (!contextMenuId) return false;
+      ShowContextMenu(lParam);
+      result = 0;
+      return true;
+    case kMsgDpiChangedAfterParent:
+      result = DefWindowProc(msg, wParam, lParam);
+      OnDpiChanged();
+      return true;
+    case WM_DESTROY:
+      KillTimer(m_hWnd, kCheckListSelectionTimer);
+      KillTimer(m_hWnd, kCheckListScrollTimer);
+      selectionTimer_ = false;
+      return false;
+  }
+  return false;
+}
+
+}  // namespace scrv

@@ -1,0 +1,767 @@
+#include "tools/advanced_filter_dlg.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <array>
+
+#include "frame/dpi_win.h"
+#include "frame/text_win.h"
+#include "frame/wide_string_list.h"
+#include "settings/file_store_win.h"
+#include "settings/settings_tables_win.h"
+#include "tools/filter_block.h"
+#include "tools/filter_file.h"
+#include "tools/number_range.h"
+#include "tools/number_range_dlg.h"
+
+namespace scrv {
+namespace {
+
+struct FlagBoxControl {
+  int id;
+  FilterFlagBox box;
+};
+constexpr std::array<FlagBoxControl, kFilterFlagBoxCount> kFlagBoxes = {{
+    {IDC_AF_CASE, FilterFlagBox::kCase},
+    {IDC_AF_ONLY_WORD, FilterFlagBox::kOnlyWord},
+    {IDC_AF_NEGATIVE, FilterFlagBox::kNegative},
+    {IDC_AF_LOGICAL_OR, FilterFlagBox::kLogicalOr},
+    {IDC_AF_WHOLE_STRING, FilterFlagBox::kWholeString},
+    {IDC_AF_MATCH_NL, FilterFlagBox::kMatchNL},
+    {IDC_AF_CR_ONLY, FilterFlagBox::kCrOnly},
+    {IDC_AF_LF_ONLY, FilterFlagBox::kLfOnly},
+    {IDC_AF_CRLF, FilterFlagBox::kCrLf},
+    {IDC_AF_NL_OTHERS, FilterFlagBox::kNLOthers},
+    {IDC_AF_BOOKMARKED, FilterFlagBox::kBookmarkedOnly},
+    {IDC_AF_UNBOOKMARKED, FilterFlagBox::kUnbookmarkedOnly},
+}};
+
+struct MatchKindControl {
+  int id;
+  FilterMatchKind kind;
+};
+constexpr std::array<MatchKindControl, 4> kMatchKinds = {{
+    {IDC_AF_MATCH_TEXT, FilterMatchKind::kNone},
+    {IDC_AF_MATCH_REGEXP, FilterMatchKind::kRegExp},
+    {IDC_AF_MATCH_ESCSEQ, FilterMatchKind::kEscSeq},
+    {IDC_AF_MATCH_NUMRANGE, FilterMatchKind::kNumberRange},
+}};
+
+// The first two list columns are this wide at 96 DPI.
+constexpr int kNarrowColumnWidth = 100;
+// The longest file name the file dialogs return.
+constexpr DWORD kPathCapacity = MAX_PATH;
+
+UINT ButtonState(FilterBoxState s) {
+  switch (s) {
+    case FilterBoxState::kChecked:
+      return BST_CHECKED;
+    case FilterBoxState::kIndeterminate:
+      return BST_INDETERMINATE;
+    case FilterBoxState::kUnchecked:
+      break;
+  }
+  return BST_UNCHECKED;
+}
+
+// A file-type list of the localisation module ("name|pattern|...|") in the form the file
+// dialogs take: the parts separated and the whole ended by zeros.
+std::wstring FileTypes(UINT stringId) {
+  std::wstring types = LoadResString(stringId);
+  std::replace(types.begin(), types.end(), L'|', L'\0');
+  types.append(2, L'\0');
+  return types;
+}
+
+std::u16string DecodeAnsi(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  if (bytes.size() > static_cast<size_t>(INT_MAX)) return {};
+  const int n = static_cast<int>(bytes.size());
+  int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, nullptr, 0);
+  if (units <= 0) return {};
+  std::wstring out(static_cast<size_t>(units), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, out.data(), units);
+  return ToU(out);
+}
+
+bool PutClipboardText(HWND owner, const std::u16string& text) {
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(char16_t);
+  bool ok = false;
+  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    if (void* p = GlobalLock(block)) {
+      memcpy(p, text.c_str(), bytes);
+      GlobalUnlock(block);
+      ok = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    }
+    if (!ok) GlobalFree(block);
+  }
+  CloseClipboard();
+  return ok;
+}
+
+// The clipboard's Unicode text up to its first zero (or the end of its block); nothing when
+// the clipboard holds none or cannot be opened.
+std::optional<std::u16string> GetClipboardText(HWND owner) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::u16string> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    const size_t units = GlobalSize(data) / sizeof(char16_t);
+    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
+      text = std::u16string(p, std::find(p, p + units, u'\0'));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+CAdvancedFilterDlg::CAdvancedFilterDlg(std::vector<FilterCondition> conditions,
+                                       std::vector<std::u16string> columnNames, HGLOBAL* hostBlock,
+                                       bool secondFilterEnabled)
+    : initial_(std::move(conditions)),
+      columnNames_(std::move(columnNames)),
+      hostBlock_(hostBlock),
+      startSecondFilter_(secondFilterEnabled) {}
+
+bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                              LRESULT& result, DWORD mapId) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
+  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  switch (msg) {
+    case WM_INITDIALOG:
+      result = OnInitDialog();
+      return true;
+    case WM_COMMAND:
+      result = 0;
+      return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY:
+      return OnListNotify(reinterpret_cast<NMHDR*>(lParam), result);
+    case SCM_CHECKLIST:
+      result = OnCheckListCommand(wParam);
+      return true;
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Initialisation
+
+LRESULT CAdvancedFilterDlg::OnInitDialog() {
+  model_.emplace(std::move(initial_), std::move(columnNames_),
+                 ToU(LoadResString(IDS_AF_ANY_COLUMN)), ToU(LoadResString(IDS_AF_RANGE_COLUMN)),
+                 ReadFilterDefaultFlags(Settings()), startSecondFilter_);
+  initial_.clear();
+  columnNames_.clear();
+
+  HWND combo = GetDlgItem(IDC_AF_COLUMN);
+  for (const std::u16string& entry : model_->ColumnEntries())
+    ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(entry)));
+
+  SetUpList();
+  fillingList_ = true;
+  HWND lv = list_.m_hWnd;
+  ::SendMessageW(lv, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(lv, LVM_SETITEMCOUNT, model_->Count(), 0);
+  for (size_t row = 0; row < model_->Count(); ++row) InsertListRow(row, row == 0);
+  ::SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
+  fillingList_ = false;
+  list_.UpdateControls();
+
+  RefreshControls();
+  CheckDlgButton(IDC_AF_CLOSE_AFTER, ReadCommonFlag(Settings(), Flags(), flag::kFilterClose)
+                                         ? BST_CHECKED
+                                         : BST_UNCHECKED);
+  switch (model_->InitialFocus()) {
+    case FilterFocus::kRangeStart:
+      ::SetFocus(GetDlgItem(IDC_AF_RANGE_START));
+      return FALSE;
+    case FilterFocus::kRangeEnd:
+      ::SetFocus(GetDlgItem(IDC_AF_RANGE_END));
+      return FALSE;
+    case FilterFocus::kDefault:
+      break;
+  }
+  return TRUE;
+}
+
+void CAdvancedFilterDlg::SetUpList() {
+  HWND lv = GetDlgItem(IDC_CHECK_LIST);
+  const UINT dpi = WindowDpi(lv);
+  const int narrow = MulDiv(kNarrowColumnWidth, static_cast<int>(dpi), 96);
+  RECT client = {};
+  ::GetClientRect(lv, &client);
+  const int rest = client.right - client.left - 2 * narrow - GetSystemMetrics(SM_CXVSCROLL) -
+                   2 * GetSystemMetrics(SM_CXEDGE);
+  const UINT headers[3] = {IDS_AF_HEADER_TEXT, IDS_AF_HEADER_COLUMN, IDS_AF_HEADER_FLAGS};
+  const int widths[3] = {narrow, narrow, std::max(rest, narrow / 2)};
+  for (int c = 0; c < 3; ++c) {
+    std::wstring text = LoadResString(headers[c]);
+    LVCOLUMNW col = {};
+    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    col.pszText = text.data();
+    col.cx = widths[c];
+    col.iSubItem = c;
+    ::SendMessageW(lv, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&col));
+  }
+
+  list_.checkAllId = IDC_CHECK_ALL;
+  list_.columnCount = 3;
+  list_.options.editing = true;
+  list_.options.moving = true;
+  list_.options.checkBoxes = true;
+  list_.options.loadEnabled = true;
+  list_.options.saveEnabled = true;
+  list_.textCallback = true;
+  list_.swapCallback = SwapRows;
+  list_.swapContext = this;
+  list_.dpi = dpi;
+  list_.darkTheme = IsDarkTheme();
+  list_.SubclassWindow(lv);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Messages
+
+bool CAdvancedFilterDlg::OnCommand(int id, int code) {
+  for (const FlagBoxControl& f : kFlagBoxes) {
+    if (f.id == id) {
+      if (code == BN_CLICKED) OnFlagBox(id);
+      return true;
+    }
+  }
+  for (const MatchKindControl& m : kMatchKinds) {
+    if (m.id == id) {
+      if (code == BN_CLICKED) OnMatchKind(id);
+      return true;
+    }
+  }
+  switch (id) {
+    case IDC_AF_COLUMN:
+      if (code == CBN_SELCHANGE) OnColumnChosen();
+      if (code == CBN_DROPDOWN) WidenColumnDropDown();
+      return true;
+    case IDC_AF_RANGE_START:
+      if (code == EN_CHANGE) OnRangeStartChanged();
+      return true;
+    case IDC_AF_RANGE_END:
+      if (code == EN_CHANGE) OnRangeEndChanged();
+      return true;
+    case IDC_AF_OPEN_START:
+      if (code == BN_CLICKED) OnOpenStart();
+      return true;
+    case IDC_AF_OPEN_END:
+      if (code == BN_CLICKED) OnOpenEnd();
+      return true;
+    case IDC_AF_CLOSE_AFTER:
+      if (code == BN_CLICKED)
+        WriteCommonFlag(Settings(), Flags(), flag::kFilterClose,
+                        IsDlgButtonChecked(IDC_AF_CLOSE_AFTER) ? 1 : 0);
+      return true;
+    case IDC_AF_ADD:
+      OnAdd();
+      return true;
+    case IDC_AF_DELETE:
+      OnDelete();
+      return true;
+    case IDC_AF_LOAD:
+      OnLoad();
+      return true;
+    case IDC_AF_SAVE:
+      OnSave();
+      return true;
+    case IDOK:
+      OnFilter(false);
+      return true;
+    case IDC_AF_FILTER_AGAIN:
+      OnFilter(true);
+      return true;
+    case IDCANCEL:
+      OnCancel();
+      return true;
+  }
+  return false;
+}
+
+bool CAdvancedFilterDlg::OnListNotify(NMHDR* header, LRESULT& result) {
+  if (!header || header->hwndFrom != list_.m_hWnd || !model_) return false;
+  auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
+  switch (header->code) {
+    case LVN_GETDISPINFOW:
+      OnGetDispInfo(info);
+      result = 0;
+      return true;
+    case LVN_BEGINLABELEDITW:
+      OnBeginLabelEdit(info);
+      result = FALSE;  // allow the edit
+      return true;
+    case LVN_ENDLABELEDITW:
+      OnEndLabelEdit(info);
+      result = FALSE;  // the row keeps its callback text
+      return true;
+    case LVN_DELETEALLITEMS:
+      result = TRUE;  // the rows hold no data of their own: no notice per deleted row
+      return true;
+  }
+  return false;
+}
+
+LRESULT CAdvancedFilterDlg::OnCheckListCommand(WPARAM code) {
+  if (!model_) return 0;
+  switch (code) {
+    case kClCut:
+      OnCut();
+      return 0;
+    case kClCopy:
+      OnCopy();
+      return 0;
+    case kClPaste:
+      OnPaste();
+      return 0;
+    case kClDelete:
+      OnDelete();
+      return 0;
+    case kClAdd:
+      OnAdd();
+      return 0;
+    case kClSave:
+      OnSave();
+      return 1;
+    case kClLoad:
+      OnLoad();
+      return 1;
+    case kClSelectionChanged:
+      if (!fillingList_) RefreshControls();
+      return 0;
+  }
+  return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The list view
+
+std::vector<size_t> CAdvancedFilterDlg::Selection() const {
+  std::vector<size_t> rows;
+  for (int r : list_.SelectedRows()) rows.push_back(static_cast<size_t>(r));
+  return rows;
+}
+
+void CAdvancedFilterDlg::InsertListRow(size_t row, bool selected) {
+  const bool enabled = model_->Conditions()[row].Enabled();
+  LVITEMW item = {};
+  item.mask = LVIF_TEXT | LVIF_STATE;
+  item.iItem = static_cast<int>(row);
+  item.pszText = LPSTR_TEXTCALLBACKW;
+  item.stateMask = LVIS_STATEIMAGEMASK | LVIS_SELECTED | LVIS_FOCUSED;
+  item.state =
+      INDEXTOSTATEIMAGEMASK(enabled ? 2 : 1) | (selected ? LVIS_SELECTED | LVIS_FOCUSED : 0);
+  const int at = static_cast<int>(
+      ::SendMessageW(list_.m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  // A list view with check boxes may give a new row its unchecked image whatever was asked.
+  if (at >= 0 && list_.IsRowChecked(at) != enabled) list_.SetRowChecked(at, enabled);
+}
+
+void CAdvancedFilterDlg::InsertRows(FilterInsertedRows rows) {
+  HWND lv = list_.m_hWnd;
+  fillingList_ = true;
+  ::SendMessageW(lv, WM_SETREDRAW, FALSE, 0);
+  LVITEMW none = {};
+  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ::SendMessageW(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+  for (size_t i = 0; i < rows.count; ++i) InsertListRow(rows.first + i, true);
+  ::SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
+  if (rows.count) ::SendMessageW(lv, LVM_ENSUREVISIBLE, rows.first, FALSE);
+  ::InvalidateRect(lv, nullptr, TRUE);
+  fillingList_ = false;
+  list_.UpdateControls();
+  RefreshControls();
+}
+
+void CAdvancedFilterDlg::RedrawRows(const std::vector<size_t>& rows) {
+  if (rows.empty()) return;
+  ::SendMessageW(list_.m_hWnd, LVM_REDRAWITEMS, rows.front(), rows.back());
+}
+
+void CAdvancedFilterDlg::TakeCheckStates() {
+  const size_t count = std::min(model_->Count(), static_cast<size_t>(list_.RowCount()));
+  for (size_t r = 0; r < count; ++r) model_->SetEnabled(r, list_.IsRowChecked(static_cast<int>(r)));
+}
+
+void CAdvancedFilterDlg::OnGetDispInfo(NMLVDISPINFOW* info) {
+  LVITEMW& item = info->item;
+  if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+  const std::u16string text = model_->CellText(static_cast<size_t>(item.iItem), item.iSubItem);
+  CopyBounded(item.pszText, static_cast<size_t>(item.cchTextMax), ToW(text));
+}
+
+void CAdvancedFilterDlg::OnBeginLabelEdit(NMLVDISPINFOW* info) {
+  HWND edit = reinterpret_cast<HWND>(::SendMessageW(list_.m_hWnd, LVM_GETEDITCONTROL, 0, 0));
+  if (!edit) return;
+  ::SendMessageW(edit, EM_LIMITTEXT, kFilterTextMax, 0);
+  // The list view fills the edit through a short buffer; a long text is put in whole.
+  const size_t row = static_cast<size_t>(info->item.iItem);
+  if (row < model_->Count()) ::SetWindowTextW(edit, W(model_->Conditions()[row].text));
+}
+
+void CAdvancedFilterDlg::OnEndLabelEdit(NMLVDISPINFOW* info) {
+  if (!info->item.pszText) return;  // the edit was cancelled
+  const size_t row = static_cast<size_t>(info->item.iItem);
+  model_->SetText(row, ToU(info->item.pszText));
+  RedrawRows({row});
+}
+
+void CAdvancedFilterDlg::SwapRows(int first, int second, void* context) {
+  auto* self = static_cast<CAdvancedFilterDlg*>(context);
+  if (self->model_ && first >= 0 && second >= 0)
+    self->model_->Swap(static_cast<size_t>(first), static_cast<size_t>(second));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The controls outside the list
+
+void CAdvancedFilterDlg::RefreshControls() {
+  const std::vector<size_t> selection = Selection();
+  const FilterControls c = model_->ControlsFor(selection);
+  fillingControls_ = true;
+  for (const FlagBoxControl& f : kFlagBoxes) {
+    CheckDlgButton(f.id, ButtonState(c.Box(f.box)));
+    EnableDlgItem(f.id, c.anySelected && c.BoxEnabled(f.box));
+  }
+  for (const MatchKindControl& m : kMatchKinds) {
+    CheckDlgButton(m.id, c.matchKind && *c.matchKind == m.kind ? BST_CHECKED : BST_UNCHECKED);
+    EnableDlgItem(m.id, c.anySelected);
+  }
+  SendDlgItemMessage(IDC_AF_COLUMN, CB_SETCURSEL, static_cast<WPARAM>(c.columnEntry));
+  EnableDlgItem(IDC_AF_COLUMN, c.anySelected);
+  EnableDlgItem(IDC_AF_DELETE, c.anySelected);
+  CheckDlgButton(IDC_AF_OPEN_START, c.openStart ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(IDC_AF_OPEN_END, c.openEnd ? BST_CHECKED : BST_UNCHECKED);
+  if (GetDlgItemText(IDC_AF_RANGE_START) != ToW(c.startText))
+    SetDlgItemText(IDC_AF_RANGE_START, ToW(c.startText));
+  if (GetDlgItemText(IDC_AF_RANGE_END) != ToW(c.endText))
+    SetDlgItemText(IDC_AF_RANGE_END, ToW(c.endText));
+  fillingControls_ = false;
+  EnableRangeFields(c.openStartEnabled);
+  HWND second = GetDlgItem(IDC_AF_FILTER_AGAIN);
+  if (!c.secondFilterEnabled && ::GetFocus() == second)
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
+  ::EnableWindow(second, c.secondFilterEnabled);
+}
+
+// The range controls need a selection whose column list shows the range entry; each field
+// also needs its open box unchecked, as the box shows now.
+void CAdvancedFilterDlg::EnableRangeFields(bool rangeColumn) {
+  const bool range = rangeColumn;
+  EnableDlgItem(IDC_AF_OPEN_START, range);
+  EnableDlgItem(IDC_AF_OPEN_END, range);
+  EnableDlgItem(IDC_AF_RANGE_START, range && !IsDlgButtonChecked(IDC_AF_OPEN_START));
+  EnableDlgItem(IDC_AF_RANGE_END, range && !IsDlgButtonChecked(IDC_AF_OPEN_END));
+}
+
+void CAdvancedFilterDlg::OnFlagBox(int id) {
+  if (fillingControls_) return;
+  const std::vector<size_t> selection = Selection();
+  for (const FlagBoxControl& f : kFlagBoxes) {
+    if (f.id == id) model_->ClickFlagBox(selection, f.box);
+  }
+  RefreshControls();
+  RedrawRows(selection);
+}
+
+void CAdvancedFilterDlg::OnMatchKind(int id) {
+  if (fillingControls_) return;
+  const std::vector<size_t> selection = Selection();
+  FilterMatchKind kind = FilterMatchKind::kNone;
+  for (const MatchKindControl& m : kMatchKinds) {
+    if (m.id == id) kind = m.kind;
+  }
+  if (kind == FilterMatchKind::kNumberRange &&
+      model_->NeedsNumberRangeDialog(ReadCommonFlag(Settings(), Flags(), flag::kSkipNumRange))) {
+    CNumberRangeDlg dlg;
+    CopyBounded(dlg.text, CNumberRangeDlg::kCapacity,
+                ToW(model_->NumberRangeDialogText(selection)));
+    if (dlg.DoModal(m_hWnd) == IDOK) model_->ApplyNumberRange(selection, ToU(dlg.text));
+  } else {
+    model_->ChooseMatchKind(selection, kind);
+  }
+  RefreshControls();
+  RedrawRows(selection);
+}
+
+void CAdvancedFilterDlg::OnColumnChosen() {
+  if (fillingControls_) return;
+  const std::vector<size_t> selection = Selection();
+  const int entry = static_cast<int>(SendDlgItemMessage(IDC_AF_COLUMN, CB_GETCURSEL));
+  model_->ChooseColumnEntry(selection, entry);
+  RefreshControls();
+  RedrawRows(selection);
+}
+
+void CAdvancedFilterDlg::WidenColumnDropDown() {
+  HWND combo = GetDlgItem(IDC_AF_COLUMN);
+  HDC dc = ::GetDC(combo);
+  if (!dc) return;
+  HGDIOBJ oldFont =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(combo, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const std::u16string& entry : model_->ColumnEntries()) {
+    SIZE size = {};
+    if (::GetTextExtentPoint32W(dc, W(entry), static_cast<int>(entry.size()), &size))
+      widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  ::SelectObject(dc, oldFont);
+  ::ReleaseDC(combo, dc);
+  RECT r = {};
+  ::GetWindowRect(combo, &r);
+  const int wanted = widest + GetSystemMetrics(SM_CXVSCROLL) + 4 * GetSystemMetrics(SM_CXEDGE);
+  ::SendMessageW(combo, CB_SETDROPPEDWIDTH,
+                 static_cast<WPARAM>(std::max<LONG>(wanted, r.right - r.left)), 0);
+}
+
+void CAdvancedFilterDlg::OnRangeStartChanged() {
+  if (fillingControls_ || IsDlgButtonChecked(IDC_AF_OPEN_START)) return;
+  const std::vector<size_t> selection = Selection();
+  model_->EditRangeStart(selection, ToU(GetDlgItemText(IDC_AF_RANGE_START)));
+  RedrawRows(selection);
+}
+
+void CAdvancedFilterDlg::OnRangeEndChanged() {
+  if (fillingControls_ || IsDlgButtonChecked(IDC_AF_OPEN_END)) return;
+  const std::vector<size_t> selection = Selection();
+  model_->EditRangeEnd(selection, ToU(GetDlgItemText(IDC_AF_RANGE_END)));
+  RedrawRows(selection);
+}
+
+void CAdvancedFilterDlg::OnOpenStart() {
+  const std::vector<size_t> selection = Selection();
+  const bool open = IsDlgButtonChecked(IDC_AF_OPEN_START);
+  model_->SetOpenStart(selection, open, ToU(GetDlgItemText(IDC_AF_RANGE_START)));
+  if (open) {
+    fillingControls_ = true;
+    SetDlgItemText(IDC_AF_RANGE_START, L"");
+    fillingControls_ = false;
+  }
+  EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
+  RedrawRows(selection);
+}
+
+void CAdvancedFilterDlg::OnOpenEnd() {
+  const std::vector<size_t> selection = Selection();
+  const bool open = IsDlgButtonChecked(IDC_AF_OPEN_END);
+  model_->SetOpenEnd(selection, open, ToU(GetDlgItemText(IDC_AF_RANGE_END)));
+  if (open) {
+    fillingControls_ = true;
+    SetDlgItemText(IDC_AF_RANGE_END, L"");
+    fillingControls_ = false;
+  }
+  EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
+  RedrawRows(selection);
+}
+
+// ---------------------------------------------------------------------------------------------
+// List commands
+
+void CAdvancedFilterDlg::OnAdd() {
+  const size_t row = model_->Add(Selection());
+  fillingList_ = true;
+  LVITEMW none = {};
+  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ::SendMessageW(list_.m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&none));
+  InsertListRow(row, true);
+  fillingList_ = false;
+  ::SendMessageW(list_.m_hWnd, LVM_ENSUREVISIBLE, row, FALSE);
+  list_.UpdateControls();
+  RefreshControls();
+  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list_.m_hWnd), TRUE);
+  ::SendMessageW(list_.m_hWnd, LVM_EDITLABELW, row, 0);
+}
+
+void CAdvancedFilterDlg::OnDelete() {
+  const std::vector<size_t> selection = Selection();
+  if (selection.empty()) return;
+  HWND lv = list_.m_hWnd;
+  const bool all = selection.size() == model_->Count();
+  const std::optional<size_t> next = model_->DeleteSelected(selection);
+  fillingList_ = true;
+  ::SendMessageW(lv, WM_SETREDRAW, FALSE, 0);
+  if (all) {
+    ::SendMessageW(lv, LVM_DELETEALLITEMS, 0, 0);
+  } else {
+    for (auto it = selection.rbegin(); it != selection.rend(); ++it)
+      ::SendMessageW(lv, LVM_DELETEITEM, *it, 0);
+  }
+  ::SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(lv, nullptr, TRUE);
+  fillingList_ = false;
+  if (next) list_.SelectRows({static_cast<int>(*next)}, static_cast<int>(*next));
+  list_.UpdateControls();
+  RefreshControls();
+  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
+}
+
+bool CAdvancedFilterDlg::OnCopy() {
+  const std::vector<size_t> selection = Selection();
+  if (selection.empty()) return false;
+  TakeCheckStates();
+  return PutClipboardText(m_hWnd, model_->Copy(selection));
+}
+
+void CAdvancedFilterDlg::OnCut() {
+  if (OnCopy()) OnDelete();
+}
+
+void CAdvancedFilterDlg::OnPaste() {
+  std::optional<std::u16string> text = GetClipboardText(m_hWnd);
+  if (!text) return;
+  InsertRows(model_->Paste(Selection(), *text));
+}
+
+void CAdvancedFilterDlg::OnLoad() {
+  TakeCheckStates();
+  wchar_t path[kPathCapacity] = {};
+  const std::wstring types = FileTypes(IDS_AF_OPEN_FILTER);
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = m_hWnd;
+  ofn.lpstrFilter = types.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = kPathCapacity;
+  ofn.lpstrDefExt = L"tsv";
+  ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameW(&ofn)) return;
+
+  Win32FileStore files;
+  std::optional<std::vector<FilterCondition>> loaded =
+      LoadFilterFile(files, ToU(path), model_->DefaultFlags(), DecodeAnsi);
+  if (!loaded) return;
+  if (model_->Count() > 0) {
+    const int answer = ShowMessage(m_hWnd, UiText::Res(IDS_AF_LOAD_REPLACE), UiText{},
+                                   MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON2);
+    if (answer == IDYES) {
+      model_->Clear();
+      ::SendMessageW(list_.m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+    } else if (answer != IDNO) {
+      return;
+    }
+  }
+  InsertRows(model_->Insert(Selection(), std::move(*loaded)));
+}
+
+void CAdvancedFilterDlg::OnSave() {
+  TakeCheckStates();
+  wchar_t path[kPathCapacity] = {};
+  const std::wstring types = FileTypes(IDS_AF_SAVE_FILTER);
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = m_hWnd;
+  ofn.lpstrFilter = types.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = kPathCapacity;
+  ofn.lpstrDefExt = L"tsv";
+  ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetSaveFileNameW(&ofn)) return;
+  Win32FileStore files;
+  SaveFilterFile(files, ToU(path), model_->Conditions(),
+                 FilterSaveTypeFromIndex(static_cast<int>(ofn.nFilterIndex)));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Filter and closing
+
+char16_t CAdvancedFilterDlg::DecimalChar() {
+  if (!decimalChar_) {
+    wchar_t buf[8] = {};
+    decimalChar_ = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buf, 8) > 0 && buf[0]
+                       ? static_cast<char16_t>(buf[0])
+                       : u'.';
+  }
+  return *decimalChar_;
+}
+
+void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
+  TakeCheckStates();
+  const char16_t decimal = DecimalChar();
+  std::optional<size_t> invalid = model_->FindInvalidRange([decimal](std::u16string_view text) {
+    return ParseNumberRange(text, decimal, nullptr) != kNumberRangeInvalid;
+  });
+  if (invalid) {
+    list_.SelectRows({static_cast<int>(*invalid)}, static_cast<int>(*invalid));
+    ShowMessage(m_hWnd, UiText::Res(IDS_AF_BAD_NUMBER_RANGE),
+                UiText::Of(model_->Conditions()[*invalid].text), MB_ICONINFORMATION);
+    return;
+  }
+  ReplaceHostBlock();
+  HWND parent = GetParent();
+  if (parent)
+    ::SendMessageW(parent, SCM_APPLY_FILTER, fromSecondButton ? 1 : 0,
+                   reinterpret_cast<LPARAM>(*hostBlock_));
+  model_->NoteFilterApplied(fromSecondButton);
+  if (!fromSecondButton && IsDlgButtonChecked(IDC_AF_CLOSE_AFTER)) {
+    WriteFilterDefaultFlags(Settings(), model_->DefaultFlags());
+    EndDialog(IDCANCEL);
+    return;
+  }
+  RefreshControls();
+}
+
+void CAdvancedFilterDlg::ReplaceHostBlock() {
+  if (*hostBlock_) GlobalFree(*hostBlock_);
+  *hostBlock_ = nullptr;
+  const std::vector<FilterCondition>& conditions = model_->Conditions();
+  if (conditions.empty()) return;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, FilterBlockSize(conditions.size()));
+  if (!block) return;
+  auto* bytes = static_cast<uint8_t*>(GlobalLock(block));
+  if (!bytes) {
+    GlobalFree(block);
+    return;
+  }
+  WriteFilterBlock(conditions, bytes);
+  GlobalUnlock(block);
+  *hostBlock_ = block;
+}
+
+void CAdvancedFilterDlg::OnCancel() {
+  if (model_) WriteFilterDefaultFlags(Settings(), model_->DefaultFlags());
+  EndDialog(IDCANCEL);
+}
+
+}  // namespace scrv
+
+extern "C" int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block,
+                                   int secondButton) {
+  try {
+    std::vector<scrv::FilterCondition> conditions;
+    if (block && *block) {
+      const size_t size = GlobalSize(*block);
+      if (const auto* data = static_cast<const uint8_t*>(GlobalLock(*block))) {
+        conditions = scrv::ReadFilterBlock(data, size);
+        GlobalUnlock(*block);
+      }
+    }
+    std::vector<std::u16string> names =
+        scrv::ReadWideStringList(columnNames).value_or(std::vector<std::u16string>());
+    // Without a host handle the applied blocks are the library's own, freed at the end.
+    HGLOBAL ownBlock = nullptr;
+    HGLOBAL* handle = block ? block : &ownBlock;
+    INT_PTR result;
+    {
+      scrv::CAdvancedFilterDlg dlg(std::move(conditions), std::move(names), handle,
+                                   secondButton != 0);
+      result = dlg.DoModal(owner);
+    }
+    if (ownBlock) GlobalFree(ownBlock);
+    return result > 0 ? static_cast<int>(result) : -1;
+  } catch (...) {
+    SetLastError(ERROR_OUTOFMEMORY);
+    return -1;
+  }
+}

@@ -1,0 +1,75 @@
+#include "tools/column_list_win.h"
+
+#include "frame/text_win.h"
+
+namespace scrv {
+
+int ScaleForList(const CCheckList& list, int pixels96) {
+  return MulDiv(pixels96, list.dpi ? static_cast<int>(list.dpi) : 96, 96);
+}
+
+void AddListColumn(HWND list, int index, UINT headerStringId, int width) {
+  std::wstring title = LoadResString(headerStringId);
+  LVCOLUMNW column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.pszText = title.data();
+  column.cx = width;
+  column.iSubItem = index;
+  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&column));
+}
+
+int FillColumnWidth(HWND list, int otherColumns) {
+  RECT client = {};
+  GetClientRect(list, &client);
+  int width = client.right - client.left - otherColumns;
+  if (!(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL)) width -= GetSystemMetrics(SM_CXVSCROLL);
+  return width > 20 ? width : 20;
+}
+
+void FitLastColumn(const CCheckList& list) {
+  if (!list.m_hWnd) return;
+  HWND header = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER));
+  int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  if (columns <= 0) return;
+  int others = 0;
+  for (int c = 0; c + 1 < columns; ++c)
+    others += static_cast<int>(list.SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c)));
+  list.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(columns - 1),
+                   MAKELPARAM(FillColumnWidth(list.m_hWnd, others), 0));
+}
+
+void AppendCallbackRow(CCheckList& list, LPARAM param, bool checked) {
+  LVITEMW item = {};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = list.RowCount();
+  item.pszText = LPSTR_TEXTCALLBACKW;
+  item.lParam = param;
+  int row = static_cast<int>(list.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  if (row < 0) return;
+  // Further columns ask for their texts too.
+  HWND header = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER));
+  int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  for (int c = 1; c < columns; ++c) {
+    LVITEMW sub = {};
+    sub.iSubItem = c;
+    sub.pszText = LPSTR_TEXTCALLBACKW;
+    list.SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
+  }
+  list.SetRowChecked(row, checked);
+}
+
+void FillDisplayText(NMLVDISPINFOW& info, std::u16string_view text) {
+  if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return;
+  CopyBounded(info.item.pszText, static_cast<size_t>(info.item.cchTextMax), ToW(text));
+}
+
+NMLVDISPINFOW* DisplayRequest(UINT msg, LPARAM lParam, int listId) {
+  if (msg != WM_NOTIFY || !lParam) return nullptr;
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->idFrom != static_cast<UINT_PTR>(listId) || header->code != LVN_GETDISPINFOW)
+    return nullptr;
+  return reinterpret_cast<NMLVDISPINFOW*>(lParam);
+}
+
+}  // namespace scrv

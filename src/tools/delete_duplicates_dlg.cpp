@@ -1,0 +1,183 @@
+#include "tools/delete_duplicates_dlg.h"
+
+#include "frame/text_win.h"
+#include "frame/wide_string_list.h"
+#include "tools/column_list_win.h"
+
+namespace scrv {
+namespace {
+
+static_assert(kDeleteDuplicateColumnList == IDC_CHECK_LIST);
+static_assert(kDeleteDuplicateCheckAllBox == IDC_CHECK_ALL);
+static_assert(kDeleteDuplicateSecondButton == IDC_DD_DELETE_SECOND);
+static_assert(kDeleteDuplicateEntireGroupBox == IDC_DD_ENTIRE_GROUP);
+static_assert(kDeleteDuplicateSelectionOnlyBox == IDC_DD_SELECTION_ONLY);
+static_assert(kDeleteDuplicateIgnoreEmptyLinesBox == IDC_DD_IGNORE_EMPTY_LINES);
+static_assert(kDeleteDuplicateIgnoreEmptyCellsBox == IDC_DD_IGNORE_EMPTY_CELLS);
+static_assert(kDeleteDuplicateAdjacentOnlyBox == IDC_DD_ADJACENT_ONLY);
+static_assert(kDeleteDuplicateIncludeAllBox == IDC_DD_INCLUDE_ALL);
+static_assert(kDeleteDuplicateIgnoreCaseBox == IDC_DD_IGNORE_CASE);
+static_assert(static_cast<int>(DuplicateComparison::kLines) == IDC_DD_COMPARE_LINES);
+static_assert(static_cast<int>(DuplicateComparison::kLinesInSelection) ==
+              IDC_DD_COMPARE_LINES_SELECTION);
+static_assert(static_cast<int>(DuplicateComparison::kColumns) == IDC_DD_COMPARE_COLUMNS);
+
+// The two-state option boxes and where the model keeps them.
+struct OptionBox {
+  int control;
+  bool DeleteDuplicateOptions::*field;
+};
+constexpr OptionBox kOptionBoxes[] = {
+    {IDC_DD_ENTIRE_GROUP, &DeleteDuplicateOptions::entireGroup},
+    {IDC_DD_IGNORE_EMPTY_LINES, &DeleteDuplicateOptions::ignoreEmptyLines},
+    {IDC_DD_IGNORE_EMPTY_CELLS, &DeleteDuplicateOptions::ignoreEmptyCells},
+    {IDC_DD_ADJACENT_ONLY, &DeleteDuplicateOptions::adjacentOnly},
+    {IDC_DD_INCLUDE_ALL, &DeleteDuplicateOptions::includeAll},
+    {IDC_DD_IGNORE_CASE, &DeleteDuplicateOptions::ignoreCase},
+};
+
+constexpr int kComparisonRadios[] = {IDC_DD_COMPARE_LINES, IDC_DD_COMPARE_LINES_SELECTION,
+                                     IDC_DD_COMPARE_COLUMNS};
+
+}  // namespace
+
+CDeleteDuplicateAdvancedDlg::CDeleteDuplicateAdvancedDlg(std::vector<std::u16string> columnNames,
+                                                         KeyList keys, bool groupFlag,
+                                                         uint32_t mode)
+    : model_(std::move(columnNames), keys, groupFlag, mode) {}
+
+bool CDeleteDuplicateAdvancedDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam,
+                                                       LPARAM lParam, LRESULT& result,
+                                                       DWORD mapId) {
+  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
+  if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
+    OnRowText(*info);
+    result = 0;
+    return true;
+  }
+  switch (msg) {
+    case WM_INITDIALOG:
+      result = OnInitDialog();
+      return true;
+    case SCM_CHECKLIST:
+      if (wParam == kClSelectionChanged) Refresh();
+      result = 0;
+      return true;
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam), code = HIWORD(wParam);
+      switch (id) {
+        case IDC_DD_COMPARE_LINES:
+        case IDC_DD_COMPARE_LINES_SELECTION:
+        case IDC_DD_COMPARE_COLUMNS:
+        case IDC_DD_ADJACENT_ONLY:
+          if (code == BN_CLICKED) Refresh();
+          return true;
+        case IDOK:
+        case IDC_DD_DELETE_SECOND:
+          OnAccept(id);
+          return true;
+        case IDCANCEL:
+          EndDialog(IDCANCEL);
+          return true;
+      }
+      break;
+    }
+  }
+  return false;
+}
+
+LRESULT CDeleteDuplicateAdvancedDlg::OnInitDialog() {
+  model_.Load(Settings());
+  ShowOptions();
+
+  list_.checkAllId = IDC_CHECK_ALL;
+  list_.columnCount = 1;
+  list_.options.checkBoxes = true;
+  list_.options.moving = false;
+  list_.options.editing = false;
+  list_.options.pasteEnabled = false;
+  list_.options.cutEnabled = false;
+  list_.ownCopy = true;
+  list_.darkTheme = IsDarkTheme();
+  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
+
+  // Rows never move here, so a row's index names its key.
+  for (size_t row = 0; row < model_.RowCount(); ++row)
+    AppendCallbackRow(list_, static_cast<LPARAM>(row), model_.rowChecked[row]);
+  if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+  Refresh();
+  return TRUE;
+}
+
+void CDeleteDuplicateAdvancedDlg::OnRowText(NMLVDISPINFOW& info) const {
+  FillDisplayText(info, info.item.lParam >= 0
+                            ? model_.RowText(static_cast<size_t>(info.item.lParam))
+                            : std::u16string_view());
+}
+
+void CDeleteDuplicateAdvancedDlg::ShowOptions() {
+  for (const OptionBox& box : kOptionBoxes)
+    CheckDlgButton(box.control, model_.options.*box.field ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(IDC_DD_SELECTION_ONLY, static_cast<UINT>(model_.options.selectionOnly));
+  for (int radio : kComparisonRadios)
+    CheckDlgButton(radio,
+                   radio == static_cast<int>(model_.comparison) ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CDeleteDuplicateAdvancedDlg::ReadControls() {
+  for (const OptionBox& box : kOptionBoxes)
+    model_.options.*box.field = IsDlgButtonChecked(box.control);
+  model_.options.selectionOnly = static_cast<CheckState>(GetDlgButtonState(IDC_DD_SELECTION_ONLY));
+  for (int radio : kComparisonRadios)
+    if (IsDlgButtonChecked(radio)) model_.comparison = static_cast<DuplicateComparison>(radio);
+  model_.rowChecked.assign(model_.RowCount(), false);
+  for (size_t row = 0; row < model_.RowCount(); ++row)
+    model_.rowChecked[row] = list_.IsRowChecked(static_cast<int>(row));
+}
+
+void CDeleteDuplicateAdvancedDlg::Refresh() {
+  ReadControls();
+  DeleteDuplicatesView view = model_.Refresh();
+  EnableDlgItem(IDC_CHECK_LIST, view.columnListEnabled);
+  EnableDlgItem(IDC_DD_IGNORE_EMPTY_CELLS, view.columnListEnabled);
+  EnableDlgItem(IDC_CHECK_ALL, view.columnListEnabled);
+  EnableDlgItem(IDC_DD_ENTIRE_GROUP, view.entireGroupEnabled);
+  EnableDlgItem(IDC_DD_SELECTION_ONLY, view.selectionOnlyEnabled);
+  EnableDlgItem(IDC_DD_COMPARE_LINES_SELECTION, view.inSelectionRadioEnabled);
+  EnableDlgItem(IDC_DD_COMPARE_COLUMNS, view.columnsRadioEnabled);
+  list_.UpdateControls();
+}
+
+void CDeleteDuplicateAdvancedDlg::OnAccept(int button) {
+  ReadControls();
+  model_.Accept(Settings(), button == IDC_DD_DELETE_SECOND);
+  EndDialog(button);
+}
+
+}  // namespace scrv
+
+extern "C" int DoDeleteDuplicateAdvanced(HWND owner, const void* columnNames, void* keys,
+                                         int groupFlag, int mode) {
+  try {
+    std::optional<std::vector<std::u16string>> names =
+        columnNames ? scrv::ReadWideStringList(columnNames) : std::vector<std::u16string>();
+    std::optional<scrv::KeyList> list = keys ? scrv::KeyList::Attach(keys) : scrv::KeyList();
+    if (!names || !list) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return -1;
+    }
+    scrv::CDeleteDuplicateAdvancedDlg dlg(std::move(*names), *list, groupFlag != 0,
+                                          static_cast<uint32_t>(mode));
+    INT_PTR result = dlg.DoModal(owner);
+    return result > 0 ? static_cast<int>(result) : -1;
+  } catch (...) {
+    SetLastError(ERROR_OUTOFMEMORY);
+    return -1;
+  }
+}

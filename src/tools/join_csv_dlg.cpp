@@ -1,0 +1,364 @@
+#include "tools/join_csv_dlg.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "controls/ole_object_win.h"
+#include "frame/message_box_win.h"
+#include "frame/text_win.h"
+#include "settings/file_store_win.h"
+#include "tools/column_list_win.h"
+#include "tools/host_names.h"
+
+namespace scrv {
+namespace {
+
+static_assert(kJoinFirstDocumentList == IDC_JOIN_FIRST_DOCUMENT);
+static_assert(kJoinFirstKeyColumnList == IDC_JOIN_FIRST_KEY);
+static_assert(kJoinSecondDocumentList == IDC_JOIN_SECOND_DOCUMENT);
+static_assert(kJoinSecondKeyColumnList == IDC_JOIN_SECOND_KEY);
+static_assert(kJoinPairList == IDC_CHECK_LIST);
+static_assert(kJoinSaveMacroButton == IDC_JOIN_SAVE_MACRO);
+static_assert(kJoinOptionBoxes[0].control == IDC_JOIN_UNIQUE_KEY1);
+static_assert(kJoinOptionBoxes[1].control == IDC_JOIN_UNIQUE_KEY2);
+static_assert(kJoinOptionBoxes[2].control == IDC_JOIN_INCLUDE_ALL1);
+static_assert(kJoinOptionBoxes[3].control == IDC_JOIN_INCLUDE_ALL2);
+static_assert(kJoinOptionBoxes[4].control == IDC_JOIN_MATCH_CASE);
+static_assert(kJoinOptionBoxes[5].control == IDC_JOIN_SIMPLE_MERGE);
+static_assert(kJoinOptionBoxes[6].control == IDC_JOIN_IGNORE_HEADINGS1);
+static_assert(kJoinOptionBoxes[7].control == IDC_JOIN_IGNORE_HEADINGS2);
+
+// The width of the document column of the pair list, at 96 DPI.
+constexpr int kDocumentColumnWidth = 200;
+
+// What a simple merge leaves without meaning.
+constexpr int kKeyControls[] = {
+    IDC_JOIN_FIRST_KEY,        IDC_JOIN_SECOND_KEY,       IDC_JOIN_UNIQUE_KEY1,
+    IDC_JOIN_UNIQUE_KEY2,      IDC_JOIN_INCLUDE_ALL1,     IDC_JOIN_INCLUDE_ALL2,
+    IDC_JOIN_IGNORE_HEADINGS1, IDC_JOIN_IGNORE_HEADINGS2, IDC_JOIN_MATCH_CASE};
+
+int DocumentList(JoinSide side) {
+  return side == JoinSide::kFirst ? IDC_JOIN_FIRST_DOCUMENT : IDC_JOIN_SECOND_DOCUMENT;
+}
+int KeyColumnList(JoinSide side) {
+  return side == JoinSide::kFirst ? IDC_JOIN_FIRST_KEY : IDC_JOIN_SECOND_KEY;
+}
+
+// A row's parameter: the side in bit 32, the column index below.
+LPARAM RowParam(const ColumnEntry& entry) {
+  return static_cast<LPARAM>((static_cast<uint64_t>(entry.flags & kColumnSecondDocument) << 32) |
+                             entry.column);
+}
+
+void AddComboString(HWND combo, std::u16string_view text) {
+  std::wstring w = ToW(text);
+  SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+// The save dialog's filter: the resource string's "|" separators become the terminators the
+// common dialog wants, and the whole ends in two of them.
+std::wstring SaveFilter(UINT stringId) {
+  std::wstring filter = LoadResString(stringId);
+  std::replace(filter.begin(), filter.end(), L'|', L'\0');
+  filter.push_back(L'\0');
+  filter.push_back(L'\0');
+  return filter;
+}
+
+}  // namespace
+
+CJoinCSVDlg::CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCsvRecord& record)
+    : model_(std::move(documentNames), [this](int32_t document) { return AskColumns(document); }),
+      record_(record) {}
+
+bool CJoinCSVDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       LRESULT& result, DWORD mapId) {
+  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
+  if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
+    OnRowText(*info);
+    result = 0;
+    return true;
+  }
+  switch (msg) {
+    case WM_INITDIALOG:
+      result = OnInitDialog();
+      return true;
+    case SCM_CHECKLIST:
+      if (wParam == kClSelectionChanged) {
+        ReadOptions();
+        ShowEnabling();
+      }
+      result = 0;
+      return true;
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam), code = HIWORD(wParam);
+      switch (id) {
+        case IDC_JOIN_FIRST_DOCUMENT:
+        case IDC_JOIN_SECOND_DOCUMENT:
+          if (code == CBN_SELCHANGE)
+            OnDocumentChanged(id == IDC_JOIN_FIRST_DOCUMENT ? JoinSide::kFirst : JoinSide::kSecond);
+          else if (code == CBN_DROPDOWN)
+            OnDropDown(id);
+          return true;
+        case IDC_JOIN_FIRST_KEY:
+        case IDC_JOIN_SECOND_KEY:
+          if (code == CBN_SELCHANGE)
+            OnKeyColumnChanged(id == IDC_JOIN_FIRST_KEY ? JoinSide::kFirst : JoinSide::kSecond);
+          else if (code == CBN_DROPDOWN)
+            OnDropDown(id);
+          return true;
+        case IDC_JOIN_SIMPLE_MERGE:
+          if (code == BN_CLICKED) {
+            ReadOptions();
+            ShowEnabling();
+          }
+          return true;
+        case IDC_JOIN_SAVE_MACRO:
+          if (code == BN_CLICKED) OnSaveMacro();
+          return true;
+        case IDOK:
+          OnOK();
+          return true;
+        case IDCANCEL:
+          EndDialog(IDCANCEL);
+          return true;
+      }
+      break;
+    }
+  }
+  return false;
+}
+
+LRESULT CJoinCSVDlg::OnInitDialog() {
+  list_.checkAllId = IDC_CHECK_ALL;
+  list_.columnCount = 2;
+  list_.options.checkBoxes = true;
+  list_.options.moving = true;
+  list_.options.editing = false;
+  list_.options.pasteEnabled = false;
+  list_.options.cutEnabled = false;
+  list_.ownCopy = true;
+  list_.upDownButtons = true;
+  list_.topBottomButtons = true;
+  list_.swapCallback = SwapRows;
+  list_.swapContext = this;
+  list_.darkTheme = IsDarkTheme();
+  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
+  AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
+  AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));
+
+  model_.Load(Settings(), record_);
+  for (const JoinOptionBox& box : kJoinOptionBoxes)
+    CheckDlgButton(box.control, (model_.flags & box.bit) ? BST_CHECKED : BST_UNCHECKED);
+
+  for (JoinSide side : {JoinSide::kFirst, JoinSide::kSecond}) {
+    HWND combo = GetDlgItem(DocumentList(side));
+    for (const std::u16string& name : model_.DocumentNames()) AddComboString(combo, name);
+    if (model_.Document(side) >= 0) {
+      ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model_.Document(side)), 0);
+      FillKeyColumns(side);
+    }
+  }
+  FillPairList();
+  ShowEnabling();
+  return TRUE;
+}
+
+std::vector<std::u16string> CJoinCSVDlg::AskColumns(int32_t document) {
+  HWND parent = GetParent();
+  if (!parent || document < 0) return {};
+  return RequestHostNames([parent, document](size_t count, char16_t* buffer) {
+    return static_cast<intptr_t>(::SendMessageW(
+        parent, kHostMsgColumnNames,
+        static_cast<WPARAM>(ColumnNamesWParam(static_cast<uint32_t>(document), count)),
+        reinterpret_cast<LPARAM>(buffer)));
+  });
+}
+
+void CJoinCSVDlg::FillKeyColumns(JoinSide side) {
+  HWND combo = GetDlgItem(KeyColumnList(side));
+  ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::u16string& name : model_.ColumnNames(side)) AddComboString(combo, name);
+  if (model_.KeyColumn(side) >= 0)
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model_.KeyColumn(side)), 0);
+}
+
+void CJoinCSVDlg::FillPairList() {
+  list_.SendMessage(WM_SETREDRAW, FALSE);
+  list_.SendMessage(LVM_DELETEALLITEMS);
+  for (const ColumnEntry& entry : model_.Pairs())
+    AppendCallbackRow(list_, RowParam(entry), (entry.flags & kColumnTaken) != 0);
+  list_.SendMessage(WM_SETREDRAW, TRUE);
+  if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+  list_.UpdateControls();
+}
+
+// The texts follow the row's parameter, not its position: the check list reads a row's texts
+// while it moves it, after the pair entries have already changed places.
+void CJoinCSVDlg::OnRowText(NMLVDISPINFOW& info) const {
+  const JoinSide side =
+      (static_cast<uint64_t>(info.item.lParam) >> 32) & 1 ? JoinSide::kSecond : JoinSide::kFirst;
+  const auto column = static_cast<uint32_t>(info.item.lParam & 0xFFFFFFFF);
+  std::u16string_view text;
+  if (info.item.iSubItem == 0) {
+    int32_t document = model_.Document(side);
+    if (document >= 0 && static_cast<size_t>(document) < model_.DocumentNames().size())
+      text = model_.DocumentNames()[static_cast<size_t>(document)];
+  } else {
+    const std::vector<std::u16string>& columns = model_.ColumnNames(side);
+    if (column < columns.size()) text = columns[column];
+  }
+  FillDisplayText(info, text);
+}
+
+void CJoinCSVDlg::ReadOptions() {
+  uint32_t flags = 0;
+  for (const JoinOptionBox& box : kJoinOptionBoxes)
+    if (IsDlgButtonChecked(box.control)) flags |= box.bit;
+  model_.flags = flags;
+}
+
+void CJoinCSVDlg::ShowEnabling() {
+  const bool enabled = model_.KeyControlsEnabled();
+  for (int id : kKeyControls) EnableDlgItem(id, enabled);
+}
+
+void CJoinCSVDlg::OnDocumentChanged(JoinSide side) {
+  auto selected = static_cast<int>(SendDlgItemMessage(DocumentList(side), CB_GETCURSEL));
+  if (selected < 0) return;
+  model_.SelectDocument(side, selected);
+  FillKeyColumns(side);
+  FillPairList();
+}
+
+void CJoinCSVDlg::OnKeyColumnChanged(JoinSide side) {
+  model_.SelectKeyColumn(
+      side, static_cast<int32_t>(SendDlgItemMessage(KeyColumnList(side), CB_GETCURSEL)));
+}
+
+// An opened list is as wide as its longest entry (never narrower than the box).
+void CJoinCSVDlg::OnDropDown(int comboId) {
+  HWND combo = GetDlgItem(comboId);
+  HDC dc = GetDC(combo);
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(combo, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    int length =
+        static_cast<int>(::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
+    if (length <= 0) continue;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(text.data()));
+    SIZE size = {};
+    if (GetTextExtentPoint32W(dc, text.c_str(), length, &size))
+      widest = std::max<int>(widest, size.cx);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(combo, dc);
+  RECT box = {};
+  ::GetWindowRect(combo, &box);
+  int width = widest + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
+  if (count > static_cast<int>(::SendMessageW(combo, CB_GETMINVISIBLE, 0, 0)))
+    width += GetSystemMetrics(SM_CXVSCROLL);
+  ::SendMessageW(combo, CB_SETDROPPEDWIDTH,
+                 static_cast<WPARAM>(std::max<LONG>(width, box.right - box.left)), 0);
+}
+
+void CJoinCSVDlg::ReadRowChecks() {
+  for (size_t row = 0; row < model_.RowCount(); ++row)
+    model_.SetRowChecked(row, list_.IsRowChecked(static_cast<int>(row)));
+}
+
+void CJoinCSVDlg::OnOK() {
+  if (SendDlgItemMessage(IDC_JOIN_FIRST_DOCUMENT, CB_GETCURSEL) < 0 ||
+      SendDlgItemMessage(IDC_JOIN_SECOND_DOCUMENT, CB_GETCURSEL) < 0)
+    return;
+  ReadRowChecks();
+  ReadOptions();
+  JoinCsvRecord collected = model_.Collect(Settings());
+  collected.unused = record_.unused;
+  record_ = collected;
+  EndDialog(IDOK);
+}
+
+void CJoinCSVDlg::OnSaveMacro() {
+  wchar_t path[MAX_PATH] = {};
+  std::wstring filter = SaveFilter(IDS_JOIN_MACRO_FILTER);
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = m_hWnd;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrDefExt = L"tsv";
+  ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetSaveFileNameW(&ofn)) return;
+
+  ReadRowChecks();
+  ReadOptions();
+  model_.Collect(Settings());
+  const MacroLanguage language =
+      ofn.nFilterIndex == 1 ? MacroLanguage::kJavaScript : MacroLanguage::kVBScript;
+  std::vector<uint8_t> bytes = model_.MacroFile(language);
+  Win32FileStore files;
+  if (!files.WriteWholeFile(ToU(path), bytes.data(), bytes.size()))
+    ShowError(m_hWnd, GetLastError(), path);
+}
+
+void CJoinCSVDlg::SwapRows(int first, int second, void* self) {
+  if (first < 0 || second < 0) return;
+  static_cast<CJoinCSVDlg*>(self)->model_.SwapRows(static_cast<size_t>(first),
+                                                   static_cast<size_t>(second));
+}
+
+}  // namespace scrv
+
+extern "C" int DoJoinCSV(HWND owner, void* record) {
+  if (!record) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  try {
+    std::vector<std::u16string> documents =
+        scrv::RequestHostNames([owner](size_t count, char16_t* buffer) {
+          return static_cast<intptr_t>(::SendMessageW(owner, scrv::kHostMsgDocumentNames,
+                                                      static_cast<WPARAM>(count),
+                                                      reinterpret_cast<LPARAM>(buffer)));
+        });
+    if (documents.empty()) {
+      scrv::ShowMessage(owner, scrv::UiText::Res(IDS_JOIN_NO_DOCUMENTS), {},
+                        scrv::mb::kOk | scrv::mb::kIconError);
+      return 0;
+    }
+    scrv::JoinCsvRecord in;
+    std::memcpy(&in, record, sizeof in);
+    scrv::CJoinCSVDlg dlg(std::move(documents), in);
+    if (dlg.DoModal(owner) != IDOK) return 0;
+
+    std::vector<uint8_t> pairs = dlg.PairBlock();
+    // An empty list still gets a block (of one byte), so the host always has one to free.
+    HGLOBAL block = scrv::NewMovableBlock(pairs.data(), pairs.size());
+    if (!block) {
+      SetLastError(ERROR_OUTOFMEMORY);
+      return 0;
+    }
+    scrv::JoinCsvRecord out = dlg.Record();
+    out.pairBlock = reinterpret_cast<uintptr_t>(block);
+    std::memcpy(record, &out, sizeof out);
+    return 1;
+  } catch (...) {
+    SetLastError(ERROR_OUTOFMEMORY);
+    return 0;
+  }
+}

@@ -1,0 +1,478 @@
+// CCheckList in a real dialog: moving rows by buttons and keys, the coalesced selection
+// notification, the check-all box, check toggles, copy, the context menu, colours and DPI.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "control_dialog.h"
+#include "controls/check_list_win.h"
+#include "controls/list_drag_win.h"
+#include "frame/module_state_win.h"
+#include "resource_ids.h"
+#include "test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr WORD kEditId = 3001;
+
+struct SwapLog {
+  std::vector<std::pair<int, int>> swaps;
+  static void Record(int a, int b, void* context) {
+    static_cast<SwapLog*>(context)->swaps.emplace_back(a, b);
+  }
+};
+
+class CheckListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OleInitialize(nullptr);
+    scrv::ModuleAttach(GetModuleHandleW(nullptr));
+    dlg.hook = [this](HWND h, UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+      return list.OnParentMessage(h, m, w, l, r);
+    };
+    list.checkAllId = IDC_CHECK_ALL;
+    list.options.moving = true;
+    list.options.checkBoxes = true;
+    list.upDownButtons = list.topBottomButtons = true;
+    list.swapCallback = SwapLog::Record;
+    list.swapContext = &log;
+  }
+  void TearDown() override {
+    scrv::ModuleDetach();
+    OleUninitialize();
+  }
+
+  // Opens the dialog with rows `texts` (and their checks), runs `script`, closes it.
+  void Run(const std::vector<std::wstring>& texts, const std::vector<bool>& checks,
+           const std::function<void(HWND, HWND)>& script, DWORD extraStyle = 0) {
+    DialogTemplate tpl(L"Check list", 290, 170);
+    tpl.Add(WC_LISTVIEWW, IDC_CHECK_LIST,
+            LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP | extraStyle, 7, 7, 200, 120);
+    tpl.Add(L"BUTTON", IDC_CL_MOVE_UP, BS_PUSHBUTTON | WS_TABSTOP, 214, 7, 60, 14, L"Up");
+    tpl.Add(L"BUTTON", IDC_CL_MOVE_DOWN, BS_PUSHBUTTON | WS_TABSTOP, 214, 24, 60, 14, L"Down");
+    tpl.Add(L"BUTTON", IDC_CL_MOVE_TOP, BS_PUSHBUTTON | WS_TABSTOP, 214, 41, 60, 14, L"Top");
+    tpl.Add(L"BUTTON", IDC_CL_MOVE_BOTTOM, BS_PUSHBUTTON | WS_TABSTOP, 214, 58, 60, 14, L"Bottom");
+    tpl.Add(L"BUTTON", IDC_CHECK_ALL, BS_AUTO3STATE | WS_TABSTOP, 7, 132, 120, 10, L"Check");
+    tpl.Add(L"EDIT", kEditId, ES_AUTOHSCROLL | WS_BORDER, 214, 80, 60, 14);
+    tpl.Add(L"BUTTON", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 160, 150, 50, 14, L"OK");
+    tpl.Add(L"BUTTON", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 214, 150, 50, 14, L"Cancel");
+    dlg.init = [&](HWND hwnd) {
+      HWND lv = GetDlgItem(hwnd, IDC_CHECK_LIST);
+      LVCOLUMNW col = {};
+      col.mask = LVCF_WIDTH;
+      col.cx = 150;
+      SendMessageW(lv, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&col));
+      ASSERT_TRUE(list.SubclassWindow(lv));
+      if (extraStyle & LVS_OWNERDATA) {
+        SendMessageW(lv, LVM_SETITEMCOUNT, texts.size(), 0);
+      } else {
+        for (size_t i = 0; i < texts.size(); ++i) {
+          LVITEMW item = {};
+          item.mask = LVIF_TEXT | LVIF_PARAM;
+          item.iItem = static_cast<int>(i);
+          item.pszText = const_cast<wchar_t*>(texts[i].c_str());
+          item.lParam = static_cast<LPARAM>(i);
+          SendMessageW(lv, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+          if (i < checks.size()) list.SetRowChecked(static_cast<int>(i), checks[i]);
+        }
+      }
+      list.UpdateControls();
+    };
+    auto r = RunDialog([&] { return dlg.Run(tpl); },
+                       [&](HWND hwnd) {
+                         PumpMessages(50);
+                         dlg.received.clear();
+                         script(hwnd, GetDlgItem(hwnd, IDC_CHECK_LIST));
+                         EndDialog(hwnd, IDCANCEL);
+                       });
+    EXPECT_TRUE(r.scriptRan);
+    EXPECT_FALSE(r.timedOut);
+  }
+
+  std::wstring Order() const {
+    std::wstring s;
+    for (int r = 0; r < list.RowCount(); ++r) s += list.RowText(r);
+    return s;
+  }
+  std::wstring Checks() const {
+    std::wstring s;
+    for (int r = 0; r < list.RowCount(); ++r) s += list.IsRowChecked(r) ? L'x' : L'.';
+    return s;
+  }
+  void Select(std::vector<int> rows) {
+    list.SelectRows(rows, rows.empty() ? -1 : rows.front());
+    PumpMessages(40);
+  }
+  static void Key(HWND lv, int vk, std::initializer_list<int> held = {}) {
+    HeldKeys keys(held);
+    SendMessageW(lv, WM_KEYDOWN, static_cast<WPARAM>(vk), 1);
+  }
+
+  ControlDialog dlg;
+  scrv::CCheckList list;
+  SwapLog log;
+};
+
+TEST_F(CheckListTest, MoveButtonsKeepTheBlockSelectedAndSwapThroughTheCallback) {
+  Run({L"a", L"b", L"c", L"d", L"e", L"f"}, {false, false, true, false, true, false},
+      [&](HWND hwnd, HWND) {
+        Select({2, 4});
+        Click(hwnd, IDC_CL_MOVE_UP);
+        EXPECT_EQ(Order(), L"acbedf");
+        EXPECT_EQ(Checks(), L".x.x..");  // checks travel with their rows
+        EXPECT_EQ(log.swaps, (std::vector<std::pair<int, int>>{{1, 2}, {3, 4}}));
+        EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 3}));
+
+        log.swaps.clear();
+        Click(hwnd, IDC_CL_MOVE_TOP);
+        EXPECT_EQ(Order(), L"caebdf");
+        EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 2}));
+        EXPECT_FALSE(Enabled(hwnd, IDC_CL_MOVE_UP));
+        EXPECT_FALSE(Enabled(hwnd, IDC_CL_MOVE_TOP));
+        EXPECT_TRUE(Enabled(hwnd, IDC_CL_MOVE_DOWN));
+
+        Click(hwnd, IDC_CL_MOVE_BOTTOM);
+        EXPECT_EQ(Order(), L"abdcfe");
+        EXPECT_EQ(list.SelectedRows(), (std::vector<int>{3, 5}));
+        EXPECT_FALSE(Enabled(hwnd, IDC_CL_MOVE_DOWN));
+        EXPECT_FALSE(Enabled(hwnd, IDC_CL_MOVE_BOTTOM));
+        EXPECT_TRUE(Enabled(hwnd, IDC_CL_MOVE_UP));
+
+        Click(hwnd, IDC_CL_MOVE_DOWN);  // disabled: nothing moves
+        EXPECT_EQ(Order(), L"abdcfe");
+      });
+}
+
+TEST_F(CheckListTest, MoveKeysMoveTheSelection) {
+  Run({L"a", L"b", L"c", L"d"}, {}, [&](HWND, HWND lv) {
+    Select({1});
+    Key(lv, 'D', {VK_CONTROL});
+    EXPECT_EQ(Order(), L"acbd");
+    EXPECT_EQ(log.swaps, (std::vector<std::pair<int, int>>{{1, 2}}));
+    Key(lv, 'B', {VK_CONTROL});
+    EXPECT_EQ(Order(), L"acdb");
+    Key(lv, 'U', {VK_CONTROL});
+    EXPECT_EQ(Order(), L"acbd");
+    Key(lv, 'T', {VK_CONTROL});
+    EXPECT_EQ(Order(), L"bacd");
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0}));
+    Key(lv, 'D');  // without Ctrl it is no command
+    EXPECT_EQ(Order(), L"bacd");
+  });
+}
+
+TEST_F(CheckListTest, WithoutMovingTheMoveCommandsDoNothing) {
+  list.options.moving = false;
+  Run({L"a", L"b", L"c"}, {}, [&](HWND, HWND lv) {
+    Select({2});
+    Key(lv, 'U', {VK_CONTROL});
+    EXPECT_EQ(Order(), L"abc");
+    EXPECT_TRUE(log.swaps.empty());
+  });
+}
+
+TEST_F(CheckListTest, ABurstOfCheckChangesGivesOneSelectionNotification) {
+  Run({L"a", L"b", L"c", L"d", L"e"}, {}, [&](HWND, HWND) {
+    for (int r = 0; r < 5; ++r) list.SetRowChecked(r, true);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 0u);  // not yet
+    PumpMessages(100);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 1u);
+    list.SetRowChecked(2, false);
+    PumpMessages(100);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 2u);
+  });
+}
+
+TEST_F(CheckListTest, CheckAllBoxFollowsTheSelection) {
+  Run({L"a", L"b", L"c"}, {true, false, true}, [&](HWND hwnd, HWND) {
+    Select({});
+    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_CHECKED});  // the first row
+    EXPECT_EQ(Text(hwnd, IDC_CHECK_ALL), L"&Check all");
+    Select({1});
+    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_UNCHECKED});
+    Select({0, 1});
+    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_INDETERMINATE});
+    EXPECT_EQ(Text(hwnd, IDC_CHECK_ALL), L"&Check selected");
+    Select({0, 2});
+    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_CHECKED});
+  });
+}
+
+TEST_F(CheckListTest, CheckAllAppliesToTheSelectionOrToEveryRow) {
+  Run({L"a", L"b", L"c", L"d"}, {true, false, false, false}, [&](HWND hwnd, HWND) {
+    Select({0, 1});
+    Click(hwnd, IDC_CHECK_ALL);  // indeterminate becomes checked, for the two selected rows
+    EXPECT_EQ(Checks(), L"xx..");
+    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_CHECKED});
+    Select({3});
+    Click(hwnd, IDC_CHECK_ALL);  // one row selected: all rows
+    EXPECT_EQ(Checks(), L"xxxx");
+    Click(hwnd, IDC_CHECK_ALL);
+    EXPECT_EQ(Checks(), L"....");
+    Select({});
+    Click(hwnd, IDC_CHECK_ALL);
+    EXPECT_EQ(Checks(), L"xxxx");
+  });
+}
+
+TEST_F(CheckListTest, SpaceTogglesEachRowAndF9FollowsTheFirst) {
+  Run({L"a", L"b", L"c"}, {true, false, true}, [&](HWND, HWND lv) {
+    Select({0, 1, 2});
+    Key(lv, VK_SPACE);
+    EXPECT_EQ(Checks(), L".x.");
+    Key(lv, VK_F9);
+    EXPECT_EQ(Checks(), L"xxx");
+    Select({1});
+    Key(lv, VK_F9);
+    EXPECT_EQ(Checks(), L"x.x");
+  });
+}
+
+TEST_F(CheckListTest, OwnCopyPutsCrLfLinesOnTheClipboard) {
+  list.ownCopy = true;
+  Run({L"alpha", L"beta", L"gamma"}, {}, [&](HWND, HWND lv) {
+    Select({0, 2});
+    Key(lv, 'C', {VK_CONTROL});
+    ASSERT_TRUE(OpenClipboard(lv));
+    std::wstring text;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+      text = static_cast<const wchar_t*>(GlobalLock(h));
+      GlobalUnlock(h);
+    }
+    CloseClipboard();
+    EXPECT_EQ(text, L"alpha\r\ngamma\r\n");
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCopy), 0u);
+  });
+}
+
+TEST_F(CheckListTest, OwnerDataRowsAreAskedFromTheParentForCopy) {
+  list.ownCopy = true;
+  list.options.checkBoxes = false;
+  std::vector<std::wstring> rows = {L"one", L"two", L"three"};
+  dlg.answer = [&](UINT msg, WPARAM code, LPARAM lParam) -> LRESULT {
+    if (msg != scrv::SCM_CHECKLIST || code != scrv::kClGetRowText) return 0;
+    auto* request = reinterpret_cast<scrv::CheckListRowText*>(lParam);
+    request->text = L"row " + rows.at(static_cast<size_t>(request->row));
+    return 1;
+  };
+  Run(
+      rows, {},
+      [&](HWND, HWND lv) {
+        Select({1, 2});
+        EXPECT_TRUE(list.CopySelection());
+        ASSERT_TRUE(OpenClipboard(lv));
+        std::wstring text;
+        if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+          text = static_cast<const wchar_t*>(GlobalLock(h));
+          GlobalUnlock(h);
+        }
+        CloseClipboard();
+        EXPECT_EQ(text, L"row two\r\nrow three\r\n");
+        EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClGetRowText), 2u);
+      },
+      LVS_OWNERDATA);
+}
+
+TEST_F(CheckListTest, DataCommandsGoToTheParent) {
+  list.options.editing = true;
+  Run({L"a", L"b"}, {}, [&](HWND, HWND lv) {
+    Select({1});
+    Key(lv, 'C', {VK_CONTROL});
+    Key(lv, 'X', {VK_CONTROL});
+    Key(lv, 'V', {VK_CONTROL});
+    Key(lv, VK_DELETE);
+    Key(lv, VK_INSERT);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCopy), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCut), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClPaste), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClDelete), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClAdd), 1u);
+    Select({});
+    Key(lv, VK_DELETE);  // nothing selected: no delete
+    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClDelete), 1u);
+  });
+}
+
+TEST_F(CheckListTest, OwnPasteInsertsEachLineAfterTheSelection) {
+  list.options.editing = true;
+  list.ownPaste = true;
+  std::vector<std::pair<int, std::wstring>> pasted;
+  dlg.answer = [&](UINT msg, WPARAM code, LPARAM lParam) -> LRESULT {
+    if (msg != scrv::SCM_CHECKLIST || code != scrv::kClInsertPastedRow) return 0;
+    auto* row = reinterpret_cast<scrv::CheckListPastedRow*>(lParam);
+    pasted.emplace_back(row->row, row->text);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row->row;
+    item.pszText = row->text.data();
+    SendMessageW(list.m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return 1;
+  };
+  Run({L"a", L"b", L"c"}, {}, [&](HWND, HWND lv) {
+    ASSERT_TRUE(OpenClipboard(lv));
+    EmptyClipboard();
+    std::wstring text = L"x\r\ny\r\n";
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(h), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(h);
+    SetClipboardData(CF_UNICODETEXT, h);
+    CloseClipboard();
+    Select({0});
+    Key(lv, 'V', {VK_CONTROL});
+    EXPECT_EQ(pasted, (std::vector<std::pair<int, std::wstring>>{{1, L"x"}, {2, L"y"}}));
+    EXPECT_EQ(Order(), L"axybc");
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2}));
+  });
+}
+
+TEST_F(CheckListTest, ContextMenuShowsKeysAndDisablesWhatIsUnavailable) {
+  list.options.selectAllDisabled = true;
+  Run({L"a", L"b", L"c"}, {}, [&](HWND, HWND) {
+    Select({0});
+    HMENU menu = list.BuildContextMenu();
+    ASSERT_NE(menu, nullptr);
+    auto label = [&](UINT id) {
+      wchar_t buf[64] = {};
+      GetMenuStringW(menu, id, buf, 64, MF_BYCOMMAND);
+      return std::wstring(buf);
+    };
+    auto enabled = [&](UINT id) { return !(GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED); };
+    EXPECT_EQ(label(ID_CL_CUT), L"Cu&t\tCtrl+X");
+    EXPECT_EQ(label(IDC_CL_MOVE_BOTTOM), L"Move to &Bottom\tCtrl+B");
+    EXPECT_EQ(label(ID_CL_DELETE), L"&Delete\tDelete");
+    EXPECT_EQ(label(ID_CL_LOAD), L"&Load...");
+    EXPECT_FALSE(enabled(ID_CL_CUT));  // no editing
+    EXPECT_TRUE(enabled(ID_CL_COPY));
+    EXPECT_FALSE(enabled(IDC_CL_MOVE_UP));  // the first row is selected
+    EXPECT_TRUE(enabled(IDC_CL_MOVE_DOWN));
+    EXPECT_FALSE(enabled(ID_CL_LOAD));
+    EXPECT_EQ(GetMenuState(menu, ID_CL_SELECT_ALL, MF_BYCOMMAND), UINT(-1));  // removed
+    // Removing Select All left no two separators in a row.
+    for (int i = 1; i < GetMenuItemCount(menu); ++i)
+      EXPECT_FALSE((GetMenuState(menu, i - 1, MF_BYPOSITION) & MF_SEPARATOR) &&
+                   (GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR));
+    DestroyMenu(menu);
+  });
+}
+
+TEST_F(CheckListTest, ListGetsFullRowSelectDoubleBufferingAndTheExtraStateImages) {
+  Run({L"a"}, {}, [&](HWND, HWND lv) {
+    DWORD ex = static_cast<DWORD>(SendMessageW(lv, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    EXPECT_TRUE(ex & LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(ex & LVS_EX_DOUBLEBUFFER);
+    EXPECT_TRUE(ex & LVS_EX_CHECKBOXES);
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), 4);
+    list.SetRowStateImage(0, 3);
+    EXPECT_EQ(list.RowStateImage(0), 3);
+    EXPECT_FALSE(list.IsRowChecked(0));
+  });
+}
+
+TEST_F(CheckListTest, DarkThemeColoursTheList) {
+  list.darkTheme = true;
+  Run({L"a"}, {}, [&](HWND, HWND lv) {
+    EXPECT_EQ(SendMessageW(lv, LVM_GETBKCOLOR, 0, 0), 0x262D30);
+    EXPECT_EQ(SendMessageW(lv, LVM_GETTEXTCOLOR, 0, 0), 0xE0FFFC);
+    list.darkTheme = false;
+    list.ApplyColors();
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(lv, LVM_GETBKCOLOR, 0, 0)),
+              GetSysColor(COLOR_WINDOW));
+  });
+}
+
+TEST_F(CheckListTest, DpiChangeRescalesColumnsAndKeepsTheExtraImages) {
+  Run({L"a"}, {}, [&](HWND, HWND lv) {
+    int before = static_cast<int>(SendMessageW(lv, LVM_GETCOLUMNWIDTH, 0, 0));
+    UINT now = list.dpi;
+    list.dpi = now / 2;              // the columns were laid out for half the DPI the window has
+    SendMessageW(lv, 0x02E3, 0, 0);  // WM_DPICHANGED_AFTERPARENT
+    EXPECT_EQ(list.dpi, now);
+    EXPECT_EQ(static_cast<int>(SendMessageW(lv, LVM_GETCOLUMNWIDTH, 0, 0)), before * 2);
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    EXPECT_EQ(ImageList_GetImageCount(images), 4);
+  });
+}
+
+// Mouse input as the system queues it, and steps run by a thread timer, which the drag's own
+// message loop keeps dispatching.
+void MouseTo(POINT pt) {
+  SetCursorPos(pt.x, pt.y);
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+void MouseButton(bool down) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+std::vector<std::function<void()>> g_steps;
+void CALLBACK StepTick(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_steps.empty()) {
+    KillTimer(nullptr, id);
+    return;
+  }
+  auto step = g_steps.front();
+  g_steps.erase(g_steps.begin());
+  step();
+}
+
+POINT RowPoint(HWND lv, int row, bool lower) {
+  RECT r = {};
+  r.left = LVIR_BOUNDS;
+  SendMessageW(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  POINT pt = {r.left + 20, lower ? r.bottom - 2 : r.top + 2};
+  ClientToScreen(lv, &pt);
+  return pt;
+}
+
+TEST_F(CheckListTest, DraggingARowMovesItThroughTheSwapCallback) {
+  Run({L"a", L"b", L"c", L"d", L"e", L"f"}, {false, true}, [&](HWND hwnd, HWND lv) {
+    SetForegroundWindow(hwnd);
+    SetFocus(lv);
+    Select({1});
+    POINT from = RowPoint(lv, 1, false), to = RowPoint(lv, 4, true);
+    MouseTo(from);
+    PumpMessages(30);
+    g_steps = {[=] {
+                 MouseTo({from.x, from.y + 6});
+               },
+               [=] {
+                 MouseTo({from.x, from.y + 12});
+               },
+               [=] {
+                 MouseTo({to.x, (from.y + to.y) / 2});
+               },
+               [=] { MouseTo(to); },
+               [=] { MouseTo(to); },
+               [] { MouseButton(false); }};
+    UINT_PTR timer = SetTimer(nullptr, 0, 40, StepTick);
+    MouseButton(true);
+    PumpMessages(900);
+    KillTimer(nullptr, timer);
+    g_steps.clear();
+    EXPECT_EQ(Order(), L"acdebf");
+    EXPECT_EQ(Checks(), L"....x.");
+    EXPECT_EQ(log.swaps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}, {3, 4}}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{4}));
+    // The list's drop target lives only as long as the drag: the list is free to take another.
+    auto* probe = new scrv::CDropTargetList(lv, nullptr, nullptr);
+    EXPECT_EQ(RegisterDragDrop(lv, probe), S_OK);
+    RevokeDragDrop(lv);
+    probe->Release();
+  });
+}
+
+}  // namespace

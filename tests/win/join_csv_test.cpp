@@ -1,0 +1,348 @@
+// DoJoinCSV through the real library: the documents and columns asked from the host, the join
+// record and the column pair block handed back on OK, message 389 without documents, the
+// options in either back end, simple merge, and the macro statement saved to a file.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "key_dialog_steps.h"
+
+using namespace testing_support;
+using namespace key_dialog_steps;
+
+namespace {
+
+using DoJoinCsvFn = int (*)(HWND, void*);
+
+struct JoinRecord {
+  uint32_t flags;
+  int32_t firstDocument, firstKeyColumn, secondDocument, secondKeyColumn;
+  uint32_t unused;
+  uint64_t pairs;
+};
+static_assert(sizeof(JoinRecord) == 32);
+
+struct Pair {
+  uint32_t column;
+  uint32_t flags;
+  bool operator==(const Pair&) const = default;
+};
+
+// The host's open documents and their columns.
+struct Document {
+  std::wstring name;
+  std::vector<std::wstring> columns;
+};
+const std::vector<Document> kDocuments = {
+    {L"customers.csv", {L"Id", L"Name", L"City"}},
+    {L"orders.csv", {L"Order", L"Customer"}},
+    {L"a,b.csv", {L"X"}},
+};
+
+// The entries of a pair block; the host frees it.
+std::vector<Pair> TakePairs(uint64_t handle) {
+  std::vector<Pair> pairs;
+  auto block = reinterpret_cast<HGLOBAL>(static_cast<uintptr_t>(handle));
+  if (!block) return pairs;
+  size_t size = GlobalSize(block);
+  if (const auto* p = static_cast<const uint8_t*>(GlobalLock(block))) {
+    for (size_t at = 0; at + 8 <= size; at += 8) {
+      Pair e;
+      std::memcpy(&e, p + at, 8);
+      pairs.push_back(e);
+    }
+    GlobalUnlock(block);
+  }
+  GlobalFree(block);
+  return pairs;
+}
+
+class JoinCsvExport : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    ClearRegistrySettings();
+    fn = lib.Get<DoJoinCsvFn>("DoJoinCSV");
+    ASSERT_NE(fn, nullptr);
+    host.answer = [this](UINT msg, WPARAM wParam, LPARAM lParam, FakeHost::Message&) -> LRESULT {
+      if (msg == 0x8073) {
+        std::vector<std::wstring> names;
+        for (const Document& d : documents) names.push_back(d.name);
+        return wParam == 0 ? static_cast<LRESULT>(names.size())
+                           : FillNameSlots(lParam, wParam, names);
+      }
+      if (msg == 0x8074) {
+        size_t doc = HIWORD(wParam), count = LOWORD(wParam);
+        if (doc >= documents.size()) return 0;
+        const auto& columns = documents[doc].columns;
+        return count == 0 ? static_cast<LRESULT>(columns.size())
+                          : FillNameSlots(lParam, count, columns);
+      }
+      return 0;
+    };
+  }
+  void TearDown() override { ClearRegistrySettings(); }
+
+  int Run(JoinRecord& record, const std::function<void(HWND)>& script, int timeoutMs = 10000) {
+    auto r = RunDialog([&] { return fn(host.Hwnd(), &record); },
+                       [&](HWND dlg) {
+                         Settle();
+                         script(dlg);
+                       },
+                       timeoutMs);
+    scriptRan = r.scriptRan;
+    EXPECT_FALSE(r.timedOut);
+    return static_cast<int>(r.result);
+  }
+  static int Selection(HWND dlg, int combo) {
+    return static_cast<int>(SendDlgItemMessageW(dlg, combo, CB_GETCURSEL, 0, 0));
+  }
+  static void Choose(HWND dlg, int combo, int index) {
+    SendDlgItemMessageW(dlg, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, combo)));
+    Settle();
+  }
+
+  bool ini = GetParam();
+  AppFolder folder{ini};
+  Library lib{folder.Path()};
+  FakeHost host;
+  std::vector<Document> documents = kDocuments;
+  DoJoinCsvFn fn = nullptr;
+  bool scriptRan = false;
+};
+
+TEST_P(JoinCsvExport, WithoutOpenDocumentsMessage389IsShownAndNothingElse) {
+  documents.clear();
+  JoinRecord record = {7, 0, 0, 1, 0, 0, 0x1234};
+  std::wstring texts;
+  int r = Run(record, [&](HWND box) {
+    texts = AllTexts(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(r, 0);
+  EXPECT_TRUE(scriptRan);
+  std::wstring expected = LocalisedString(IDS_JOIN_NO_DOCUMENTS);
+  ASSERT_FALSE(expected.empty());
+  EXPECT_NE(texts.find(expected), std::wstring::npos) << texts;
+  ASSERT_EQ(host.messages.size(), 1u);  // only the count was asked
+  EXPECT_EQ(host.messages[0].msg, 0x8073u);
+  EXPECT_EQ(record.flags, 7u);
+  EXPECT_EQ(record.pairs, 0x1234u);
+}
+
+TEST_P(JoinCsvExport, OkHandsBackTheRecordAndThePairsInListOrder) {
+  JoinRecord record = {0, 0, -1, 1, -1, 0xABCD, 0};
+  std::wstring documentsShown, columnsShown;
+  int r = Run(record, [&](HWND dlg) {
+    documentsShown = Rows(dlg, 0);
+    columnsShown = Rows(dlg, 1);
+    Choose(dlg, IDC_JOIN_SECOND_KEY, 1);
+    SetRowChecked(dlg, 1, false);
+    SelectRows(dlg, {0});
+    Click(dlg, IDC_CL_MOVE_BOTTOM);
+    Settle();
+    Click(dlg, IDC_JOIN_MATCH_CASE);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(documentsShown, L"customers.csv|customers.csv|customers.csv|orders.csv|orders.csv");
+  EXPECT_EQ(columnsShown, L"Id|Name|City|Order|Customer");
+  EXPECT_EQ(record.flags, 0xD0u);
+  EXPECT_EQ(record.firstDocument, 0);
+  EXPECT_EQ(record.firstKeyColumn, 0);
+  EXPECT_EQ(record.secondDocument, 1);
+  EXPECT_EQ(record.secondKeyColumn, 1);
+  EXPECT_EQ(record.unused, 0xABCDu);
+  std::vector<Pair> expected = {{1, 0x0}, {2, 0x2}, {0, 0x3}, {1, 0x3}, {0, 0x2}};
+  EXPECT_EQ(TakePairs(record.pairs), expected);
+  EXPECT_EQ(CommonDword(folder, ini, L"JoinCsvFlags"), 0xD0);
+}
+
+TEST_P(JoinCsvExport, ColumnsAreAskedFromTheParentByDocumentInTheHighWord) {
+  JoinRecord record = {0, 2, -1, 0, -1, 0, 0};
+  Run(record, [&](HWND dlg) { Click(dlg, IDCANCEL); });
+  std::vector<WPARAM> asked;
+  for (const auto& m : host.messages)
+    if (m.msg == 0x8074) asked.push_back(m.wParam);
+  EXPECT_EQ(asked, (std::vector<WPARAM>{0x20000, 0x20001, 0x0, 0x3}));
+}
+
+TEST_P(JoinCsvExport, TheSameDocumentOnBothSidesListsItsColumnsOnce) {
+  JoinRecord record = {0, 1, -1, 1, -1, 0, 0};
+  std::wstring rows;
+  int r = Run(record, [&](HWND dlg) {
+    rows = Rows(dlg, 1);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(rows, L"Order|Customer");
+  std::vector<Pair> expected = {{0, 0x2}, {1, 0x2}};
+  EXPECT_EQ(TakePairs(record.pairs), expected);
+}
+
+TEST_P(JoinCsvExport, ChoosingADocumentRefillsItsKeysAndRebuildsThePairs) {
+  JoinRecord record = {0, -1, -1, -1, -1, 0, 0};
+  int rowsBefore = -1, keysAfter = -1, keySelected = -2;
+  std::wstring rowsAfter;
+  bool okWithoutDocuments = false;
+  int r = Run(record, [&](HWND dlg) {
+    rowsBefore = RowCount(dlg);
+    Click(dlg, IDOK);  // without documents OK does nothing
+    okWithoutDocuments = FindThreadDialog() == dlg;
+    Choose(dlg, IDC_JOIN_FIRST_DOCUMENT, 2);
+    Choose(dlg, IDC_JOIN_SECOND_DOCUMENT, 0);
+    keysAfter = static_cast<int>(SendDlgItemMessageW(dlg, IDC_JOIN_SECOND_KEY, CB_GETCOUNT, 0, 0));
+    keySelected = Selection(dlg, IDC_JOIN_SECOND_KEY);
+    rowsAfter = Rows(dlg, 1);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(r, 0);
+  EXPECT_EQ(rowsBefore, 0);
+  EXPECT_TRUE(okWithoutDocuments);
+  EXPECT_EQ(keysAfter, 3);
+  EXPECT_EQ(keySelected, 0);
+  EXPECT_EQ(rowsAfter, L"X|Id|Name|City");
+  EXPECT_EQ(record.pairs, 0u);  // Cancel: the record is untouched
+  EXPECT_EQ(record.firstDocument, -1);
+}
+
+TEST_P(JoinCsvExport, DefaultsCheckTheHeadingBoxesAndSimpleMergeDisablesTheKeyControls) {
+  JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
+  std::vector<int> checked;
+  bool keyBefore = false, keyAfter = true, matchAfter = true, mergeAfter = false;
+  Run(record, [&](HWND dlg) {
+    for (int id : {IDC_JOIN_UNIQUE_KEY1, IDC_JOIN_UNIQUE_KEY2, IDC_JOIN_INCLUDE_ALL1,
+                   IDC_JOIN_INCLUDE_ALL2, IDC_JOIN_MATCH_CASE, IDC_JOIN_SIMPLE_MERGE,
+                   IDC_JOIN_IGNORE_HEADINGS1, IDC_JOIN_IGNORE_HEADINGS2})
+      if (Checked(dlg, id)) checked.push_back(id);
+    keyBefore = Enabled(dlg, IDC_JOIN_FIRST_KEY);
+    Click(dlg, IDC_JOIN_SIMPLE_MERGE);
+    keyAfter = Enabled(dlg, IDC_JOIN_SECOND_KEY);
+    matchAfter = Enabled(dlg, IDC_JOIN_MATCH_CASE);
+    mergeAfter = Enabled(dlg, IDC_JOIN_SIMPLE_MERGE);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(checked, (std::vector<int>{IDC_JOIN_IGNORE_HEADINGS1, IDC_JOIN_IGNORE_HEADINGS2}));
+  EXPECT_TRUE(keyBefore);
+  EXPECT_FALSE(keyAfter);
+  EXPECT_FALSE(matchAfter);
+  EXPECT_TRUE(mergeAfter);
+  EXPECT_EQ(CommonDword(folder, ini, L"JoinCsvFlags"), -1);  // Cancel stores nothing
+}
+
+TEST_P(JoinCsvExport, StoredOptionsComeBack) {
+  if (ini) {
+    WritePrivateProfileStringW(L"Common", L"JoinCsvFlags", L"17",
+                               folder.File(L"scCommon.ini").c_str());
+  } else {
+    DWORD flags = 0x11;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", L"JoinCsvFlags",
+                    REG_DWORD, &flags, sizeof flags);
+  }
+  JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
+  int r = Run(record, [&](HWND dlg) { Click(dlg, IDOK); });
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(record.flags, 0x11u);
+  TakePairs(record.pairs);
+}
+
+TEST_P(JoinCsvExport, GrowingSharesTheWidthBetweenTheSidesAndThePlacementIsStored) {
+  JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
+  RECT first0{}, first1{}, second0{}, second1{}, option0{}, option1{}, macro0{}, macro1{};
+  Run(record, [&](HWND dlg) {
+    first0 = ControlRect(dlg, IDC_JOIN_FIRST_DOCUMENT);
+    second0 = ControlRect(dlg, IDC_JOIN_SECOND_KEY);
+    option0 = ControlRect(dlg, IDC_JOIN_SIMPLE_MERGE);
+    macro0 = ControlRect(dlg, IDC_JOIN_SAVE_MACRO);
+    Grow(dlg, 100, 60);
+    first1 = ControlRect(dlg, IDC_JOIN_FIRST_DOCUMENT);
+    second1 = ControlRect(dlg, IDC_JOIN_SECOND_KEY);
+    option1 = ControlRect(dlg, IDC_JOIN_SIMPLE_MERGE);
+    macro1 = ControlRect(dlg, IDC_JOIN_SAVE_MACRO);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(first1.left, first0.left);
+  EXPECT_EQ(first1.right - first0.right, 50);
+  EXPECT_EQ(second1.left - second0.left, 50);
+  EXPECT_EQ(second1.right - second0.right, 100);
+  EXPECT_EQ(option1.left - option0.left, 50);
+  EXPECT_EQ(option1.top, option0.top);
+  EXPECT_EQ(macro1.left - macro0.left, 100);
+  EXPECT_EQ(macro1.top - macro0.top, 60);
+  EXPECT_TRUE(PlacementStored(folder, ini, L"JoinDlgPos"));
+}
+
+// Answers the save dialog that `owner` is about to open, from inside that dialog's own modal
+// loop: picks the file type (1-based), types the path and accepts.
+struct SaveAnswer {
+  HWND owner = nullptr;
+  std::wstring path;
+  int fileType = 1;
+  bool answered = false;
+};
+SaveAnswer* g_saveAnswer = nullptr;
+
+void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  SaveAnswer* a = g_saveAnswer;
+  HWND save = a ? FindThreadDialog(a->owner) : nullptr;
+  if (!a || !save || a->answered) return;
+  KillTimer(nullptr, timer);
+  a->answered = true;
+  HWND types = GetDlgItem(save, 0x470);  // the file type list
+  SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(a->fileType - 1), 0);
+  SendMessageW(save, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+  HWND name = GetDlgItem(save, 0x47C);  // the file name box
+  if (!name) name = GetDlgItem(save, 0x480);
+  SetWindowTextW(name, a->path.c_str());
+  PostMessageW(save, WM_COMMAND, IDOK, 0);
+}
+
+// Presses "Save as macro" and answers its save dialog; returns once the file is written.
+bool SaveMacro(HWND dlg, const std::wstring& path, int fileType) {
+  SaveAnswer answer{dlg, path, fileType};
+  g_saveAnswer = &answer;
+  UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSaveDialog);
+  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JOIN_SAVE_MACRO, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_JOIN_SAVE_MACRO)));
+  KillTimer(nullptr, timer);
+  g_saveAnswer = nullptr;
+  return answer.answered;
+}
+
+TEST_P(JoinCsvExport, SaveAsMacroWritesOneStatementInTheChosenLanguage) {
+  JoinRecord record = {0, 0, -1, 2, -1, 0, 0};
+  std::wstring js = folder.File(L"join.jssc"), vbs = folder.File(L"join.vbsc");
+  bool savedJs = false, savedVbs = false;
+  Run(record, [&](HWND dlg) {
+    SetRowChecked(dlg, 1, false);
+    SetRowChecked(dlg, 2, false);
+    savedJs = SaveMacro(dlg, js, 1);
+    Click(dlg, IDC_JOIN_SIMPLE_MERGE);
+    savedVbs = SaveMacro(dlg, vbs, 2);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_TRUE(savedJs);
+  EXPECT_TRUE(savedVbs);
+  auto Utf16File = [&](const std::wstring& path) {
+    std::string bytes = folder.ReadBytes(path.substr(folder.Path().size()));
+    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return std::wstring(L"?");
+    std::wstring text((bytes.size() - 2) / 2, L'\0');
+    std::memcpy(text.data(), bytes.data() + 2, text.size() * 2);
+    return text;
+  };
+  EXPECT_EQ(Utf16File(js),
+            L"editor.Join(scJoinIgnoreHeadings1 | scJoinIgnoreHeadings2,\"customers.csv\","
+            L"\":1\",\"a,b.csv\",\":1\",\"customers.csv>:1,\\x22a,b.csv\\x22>:1\");\r\n");
+  EXPECT_EQ(Utf16File(vbs),
+            L"editor.Join scJoinSimpleMerge,\"customers.csv\",\"\",\"a,b.csv\",\"\","
+            L"\"customers.csv>:1,\" & Chr(34) & \"a,b.csv\" & Chr(34) & \">:1\"\r\n");
+  // Saving stores the options although the dialog was cancelled.
+  EXPECT_EQ(CommonDword(folder, ini, L"JoinCsvFlags"), 0xE0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, JoinCsvExport, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+
+}  // namespace
