@@ -22,6 +22,7 @@
 // help button, and colours edit fields and lists for the dark theme.
 
 #include <cstdint>
+#include <optional>
 
 #include "frame/dialog_appearance_win.h"
 #include "frame/dialog_resizer_win.h"
@@ -71,6 +72,9 @@ class CMyDialogImpl : public CDialogBase {
         return true;
       case WM_PAINT:
         resizer_.OnPaint();
+        return false;
+      case WM_THEMECHANGED:
+        resizer_.OnThemeChanged();
         return false;
       case WM_DESTROY:
         resizer_.OnDestroy();
@@ -128,15 +132,16 @@ class CMyDialogImpl : public CDialogBase {
 
   // The brush is made on first use and lives as long as the dialog object.
   HBRUSH OnCtlColor(HDC dc) {
-    if (!brush_) brush_ = CreateSolidBrush(colors_.background);
-    SetTextColor(dc, colors_.text);
-    SetBkColor(dc, colors_.background);
+    if (!colors_) colors_ = EditColors(IsDarkTheme());  // a control painted before the init
+    if (!brush_) brush_ = CreateSolidBrush(colors_->background);
+    SetTextColor(dc, colors_->text);
+    SetBkColor(dc, colors_->background);
     return brush_;
   }
 
   DialogResizer resizer_;
   HBRUSH brush_ = nullptr;
-  ControlColors colors_ = {};
+  std::optional<ControlColors> colors_;
   HICON dialogIcon_ = nullptr;
 };
 

@@ -43,10 +43,33 @@ Size BitmapSize(HBITMAP bmp) {
   return {bm.bmWidth, bm.bmHeight};
 }
 
+HBITMAP LoadSystemGrip() {
+  return static_cast<HBITMAP>(
+      LoadImageW(nullptr, MAKEINTRESOURCEW(kObmSize), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+// The size of the system's grip bitmap at 96 DPI. The bitmap itself is only needed without
+// visual styles, so it is loaded when the fallback grip is made.
+Size SystemGripSize() {
+  static const Size size = [] {
+    HBITMAP bmp = LoadSystemGrip();
+    Size s = BitmapSize(bmp);
+    if (bmp) DeleteObject(bmp);
+    return s;
+  }();
+  return size;
+}
+
+Size ScaledGripSize(Size s, UINT dpi) {
+  if (dpi == 96) return s;
+  return {MulDiv(s.width, static_cast<int>(dpi), 96), MulDiv(s.height, static_cast<int>(dpi), 96)};
+}
+
 }  // namespace
 
 DialogResizer::~DialogResizer() {
   if (gripBitmap_) DeleteObject(gripBitmap_);
+  if (theme_) CloseThemeData(theme_);
 }
 
 void DialogResizer::Attach(HWND window) {
@@ -58,18 +81,8 @@ void DialogResizer::Attach(HWND window, SettingsStore& settings) {
   SetBigIcon(window, settings);
   RECT rc = {};
   GetWindowRect(window, &rc);
-  if (gripBitmap_) DeleteObject(gripBitmap_);
-  gripBitmap_ = static_cast<HBITMAP>(
-      LoadImageW(nullptr, MAKEINTRESOURCEW(kObmSize), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  UINT dpi = WindowDpi(window);
-  if (gripBitmap_ && dpi != 96) {
-    Size s = BitmapSize(gripBitmap_);
-    if (HANDLE scaled =
-            CopyImage(gripBitmap_, IMAGE_BITMAP, MulDiv(s.width, dpi, 96),
-                      MulDiv(s.height, dpi, 96), LR_COPYDELETEORG | LR_CREATEDIBSECTION))
-      gripBitmap_ = static_cast<HBITMAP>(scaled);
-  }
-  model_.Attach(FromRect(rc).Extent(), BitmapSize(gripBitmap_));
+  gripDpi_ = WindowDpi(window);
+  model_.Attach(FromRect(rc).Extent(), ScaledGripSize(SystemGripSize(), gripDpi_));
   model_.Placement().scale = WindowScalePercent(window);
 }
 
@@ -120,7 +133,11 @@ LRESULT DialogResizer::OnNcHitTest(LPARAM lParam, UINT resizeMode) {
 
 void DialogResizer::OnPaint() {
   if (!window_) return;
-  if (HTHEME theme = OpenThemeData(window_, L"Status")) {
+  if (!themeChecked_) {
+    themeChecked_ = true;
+    theme_ = OpenThemeData(window_, L"Status");
+  }
+  if (HTHEME theme = theme_) {
     if (HWND fallback = GetDlgItem(window_, kFallbackGripId)) DestroyWindow(fallback);
     RECT client = {};
     GetClientRect(window_, &client);
@@ -131,13 +148,29 @@ void DialogResizer::OnPaint() {
     gripRect_ = ToRect(model_.GripPaintRect(*this, WindowDpi(window_)));
     DrawThemeBackground(theme, dc, SP_GRIPPER, 0, &gripRect_, nullptr);
     EndPaint(window_, &ps);
-    CloseThemeData(theme);
     return;
   }
-  if (!GetDlgItem(window_, kFallbackGripId) && gripBitmap_) CreateFallbackGrip();
+  if (!GetDlgItem(window_, kFallbackGripId)) CreateFallbackGrip();
+}
+
+void DialogResizer::OnThemeChanged() {
+  if (theme_) CloseThemeData(theme_);
+  theme_ = nullptr;
+  themeChecked_ = false;
 }
 
 void DialogResizer::CreateFallbackGrip() {
+  if (!gripBitmap_) {
+    gripBitmap_ = LoadSystemGrip();
+    Size s = BitmapSize(gripBitmap_);
+    Size scaled = ScaledGripSize(s, gripDpi_);
+    if (gripBitmap_ && scaled != s) {
+      if (HANDLE copy = CopyImage(gripBitmap_, IMAGE_BITMAP, scaled.width, scaled.height,
+                                  LR_COPYDELETEORG | LR_CREATEDIBSECTION))
+        gripBitmap_ = static_cast<HBITMAP>(copy);
+    }
+  }
+  if (!gripBitmap_) return;
   Size grip = BitmapSize(gripBitmap_);
   Point at = FallbackGripPosition(ClientSize(), grip);
   HWND control = CreateWindowExW(
@@ -155,6 +188,7 @@ void DialogResizer::OnDestroy() {
   model_.OnDestroy(*this, Settings());
   if (gripBitmap_) DeleteObject(gripBitmap_);
   gripBitmap_ = nullptr;
+  OnThemeChanged();
   window_ = nullptr;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The dialog resizing engine on the real window: control rectangles, SetWindowPos, monitors'
 // work areas and DPI for the ResizerModel that decides every number, plus the size grip (the
-// themed one painted in the corner, or without visual styles a bitmap in static control 100).
+// themed one painted in the corner, or without visual styles the system's grip bitmap, rescaled
+// to the window's DPI, in static control 100).
 
 #include <windows.h>
+#include <uxtheme.h>
 
 #include "frame/resizer_model.h"
 
@@ -34,6 +36,8 @@ class DialogResizer : public ResizerWindow {
   // Paints the themed grip, or puts the fallback grip control in place. The message is still
   // left to default processing.
   void OnPaint();
+  // WM_THEMECHANGED: visual styles are looked for again at the next paint.
+  void OnThemeChanged();
   // Saves the placement, deletes the grip bitmap and empties the anchor list.
   void OnDestroy();
 
@@ -71,7 +75,10 @@ class DialogResizer : public ResizerWindow {
   // to the display).
   bool deferMoves_ = false;
   std::optional<Point> pendingMove_;
-  HBITMAP gripBitmap_ = nullptr;
+  UINT gripDpi_ = 96;             // the window's DPI the grip is sized for
+  HBITMAP gripBitmap_ = nullptr;  // the fallback grip's bitmap, made when first needed
+  HTHEME theme_ = nullptr;        // the "Status" visual style, while styles are on
+  bool themeChecked_ = false;
   RECT gripRect_ = {};  // where the themed grip was painted last
   ResizerModel model_;
 };
