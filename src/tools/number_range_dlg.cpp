@@ -55,6 +55,9 @@ bool CNumberRangeDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, L
 }
 
 LRESULT CNumberRangeDlg::OnInitDialog() {
+  lowerEdit_.SubclassWindow(GetDlgItem(IDC_NR_LOWER));
+  upperEdit_.SubclassWindow(GetDlgItem(IDC_NR_UPPER));
+  expressionEdit_.SubclassWindow(GetDlgItem(IDC_NR_EXPRESSION));
   for (int id : {IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_EXPRESSION})
     SendDlgItemMessage(id, EM_LIMITTEXT, kCapacity - 1);
   state_ = InitialNumberRangeState(ToU(text), LocaleDecimalChar());

@@ -2,6 +2,7 @@
 // The number range dialog: builds and checks a number-range expression, either from a lower
 // and an upper bound with their inclusive boxes, or typed directly.
 
+#include "controls/edit_dd_win.h"
 #include "frame/dialog_impl_win.h"
 #include "resource_ids.h"
 #include "tools/number_range_model.h"
@@ -44,6 +45,8 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
   void Refresh();
   void RememberSkip();
 
+  // The bounds and the expression take dropped text and drag their selection out.
+  CEditDD lowerEdit_, upperEdit_, expressionEdit_;
   NumberRangeDialogState state_;
   bool filling_ = false;  // set while the dialog writes its own fields
 };

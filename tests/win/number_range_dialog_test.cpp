@@ -1,6 +1,7 @@
 // The number range dialog's two ways of entry, driven through the export.
 
 #include <gtest/gtest.h>
+#include <ole2.h>
 
 #include "resource_ids.h"
 #include "test_support.h"
@@ -161,6 +162,28 @@ TEST_P(NumberRangeDialog, WithoutTheBoxNothingIsStored) {
   wchar_t buf[160] = L"[1 , 2]";
   RunDialog([&] { return fn(host.Hwnd(), buf, 160); }, [](HWND dlg) { Click(dlg, IDOK); });
   EXPECT_EQ(StoredSkip(), -1);
+}
+
+TEST_P(NumberRangeDialog, BoundsAndExpressionAcceptDroppedText) {
+  ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  wchar_t buf[160] = L"";
+  bool lower = false, upper = false, expression = false, integers = true;
+  RunDialog([&] { return fn(host.Hwnd(), buf, 160); },
+            [&](HWND dlg) {
+              auto registered = [&](int id) {
+                return GetPropW(GetDlgItem(dlg, id), L"OleDropTargetInterface") != nullptr;
+              };
+              lower = registered(IDC_NR_LOWER);
+              upper = registered(IDC_NR_UPPER);
+              expression = registered(IDC_NR_EXPRESSION);
+              integers = registered(IDC_NR_INTEGERS);
+              Click(dlg, IDCANCEL);
+            });
+  OleUninitialize();
+  EXPECT_TRUE(lower);
+  EXPECT_TRUE(upper);
+  EXPECT_TRUE(expression);
+  EXPECT_FALSE(integers) << "only the three edits are drop targets";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, NumberRangeDialog, ::testing::Values(false, true),
