@@ -72,4 +72,22 @@ NMLVDISPINFOW* DisplayRequest(UINT msg, LPARAM lParam, int listId) {
   return reinterpret_cast<NMLVDISPINFOW*>(lParam);
 }
 
+void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, bool darkTheme,
+                            CheckListSwapFn swap, void* swapContext) {
+  list.checkAllId = IDC_CHECK_ALL;
+  list.columnCount = columnCount;
+  list.options.checkBoxes = true;
+  list.options.moving = swap != nullptr;
+  list.options.editing = false;
+  list.options.pasteEnabled = false;
+  list.options.cutEnabled = false;
+  list.ownCopy = true;
+  list.upDownButtons = swap != nullptr;
+  list.topBottomButtons = swap != nullptr;
+  list.swapCallback = swap;
+  list.swapContext = swapContext;
+  list.darkTheme = darkTheme;
+  list.SubclassWindow(control);
+}
+
 }  // namespace scrv

@@ -14,6 +14,12 @@
 
 namespace scrv {
 
+// Sets the check list up as a list of columns the user checks (check-all box, own copy, no
+// editing, cutting or pasting) and subclasses `control`. With a swap callback the rows can
+// also be reordered by the move buttons, keys and drag; without one they stay in place.
+void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, bool darkTheme,
+                            CheckListSwapFn swap = nullptr, void* swapContext = nullptr);
+
 // Appends a header column titled by a string of the localisation module.
 void AddListColumn(HWND list, int index, UINT headerStringId, int width);
 // The width left for a column that fills the list: the client width less the vertical scroll

@@ -95,16 +95,7 @@ LRESULT CDeleteDuplicateAdvancedDlg::OnInitDialog() {
   model_.Load(Settings());
   ShowOptions();
 
-  list_.checkAllId = IDC_CHECK_ALL;
-  list_.columnCount = 1;
-  list_.options.checkBoxes = true;
-  list_.options.moving = false;
-  list_.options.editing = false;
-  list_.options.pasteEnabled = false;
-  list_.options.cutEnabled = false;
-  list_.ownCopy = true;
-  list_.darkTheme = IsDarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 1, IsDarkTheme());
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
 
   // Rows never move here, so a row's index names its key.

@@ -53,20 +53,7 @@ bool CExtractColumnsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam
 }
 
 LRESULT CExtractColumnsDlg::OnInitDialog() {
-  list_.checkAllId = IDC_CHECK_ALL;
-  list_.columnCount = 1;
-  list_.options.checkBoxes = true;
-  list_.options.moving = true;
-  list_.options.editing = false;
-  list_.options.pasteEnabled = false;
-  list_.options.cutEnabled = false;
-  list_.ownCopy = true;
-  list_.upDownButtons = true;
-  list_.topBottomButtons = true;
-  list_.swapCallback = SwapRows;
-  list_.swapContext = this;
-  list_.darkTheme = IsDarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 1, IsDarkTheme(), SwapRows, this);
   AddListColumn(list_, 0, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, 0));
 
   HWND parent = GetParent();

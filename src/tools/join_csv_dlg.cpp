@@ -137,20 +137,7 @@ bool CJoinCSVDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 LRESULT CJoinCSVDlg::OnInitDialog() {
-  list_.checkAllId = IDC_CHECK_ALL;
-  list_.columnCount = 2;
-  list_.options.checkBoxes = true;
-  list_.options.moving = true;
-  list_.options.editing = false;
-  list_.options.pasteEnabled = false;
-  list_.options.cutEnabled = false;
-  list_.ownCopy = true;
-  list_.upDownButtons = true;
-  list_.topBottomButtons = true;
-  list_.swapCallback = SwapRows;
-  list_.swapContext = this;
-  list_.darkTheme = IsDarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 2, IsDarkTheme(), SwapRows, this);
   int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
   AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
   AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));

@@ -61,20 +61,7 @@ LRESULT CSortMultiDlg::OnInitDialog() {
   CheckDlgButton(IDC_SM_ENTIRE_GROUP, model_.entireGroup ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(IDC_SM_SELECTION_ONLY, model_.selectionOnly ? BST_CHECKED : BST_UNCHECKED);
 
-  list_.checkAllId = IDC_CHECK_ALL;
-  list_.columnCount = 1;
-  list_.options.moving = true;
-  list_.options.checkBoxes = true;
-  list_.options.editing = false;
-  list_.options.pasteEnabled = false;
-  list_.options.cutEnabled = false;
-  list_.ownCopy = true;
-  list_.upDownButtons = true;
-  list_.topBottomButtons = true;
-  list_.swapCallback = SwapRows;
-  list_.swapContext = this;
-  list_.darkTheme = IsDarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 1, IsDarkTheme(), SwapRows, this);
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
 
   for (size_t row = 0; row < model_.RowCount(); ++row) {
