@@ -11,13 +11,19 @@ namespace {
 constexpr wchar_t kPersonalizeKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 
-// A shared icon stays valid while its module is loaded, so the caption icon is loaded once.
-struct CachedIcon {
+// A shared icon stays valid while its module is loaded, so the caption icons are loaded once.
+struct CachedIcons {
   HMODULE module = nullptr;
   UINT id = 0;
-  HICON icon = nullptr;
+  HICON big = nullptr;
+  HICON small = nullptr;
 };
-CachedIcon g_bigIcon;
+CachedIcons g_icons;
+
+HICON LoadShared(HMODULE module, UINT id, int cx, int cy) {
+  return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy,
+                                       (cx ? 0u : LR_DEFAULTSIZE) | LR_SHARED));
+}
 
 }  // namespace
 
@@ -45,18 +51,21 @@ void SetBigIcon(HWND dialog, SettingsStore& settings) {
   HMODULE images = Module().imageModule;
   if (!images) return;
   UINT id = DialogIconId(settings);
-  if (g_bigIcon.module != images || g_bigIcon.id != id || !g_bigIcon.icon) {
-    // Shared: the system keeps it and frees it with the module.
-    g_bigIcon = {images, id,
-                 static_cast<HICON>(LoadImageW(images, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0,
-                                               LR_DEFAULTSIZE | LR_SHARED))};
+  if (g_icons.module != images || g_icons.id != id || !g_icons.big) {
+    g_icons = {
+        images, id, LoadShared(images, id, 0, 0),
+        LoadShared(images, id, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))};
   }
-  if (g_bigIcon.icon)
-    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_bigIcon.icon));
+  // The caption shows the icon's own small image rather than the big one shrunk; set first,
+  // it also spares the window making that shrunk copy when the big icon arrives.
+  if (g_icons.small)
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_icons.small));
+  if (g_icons.big)
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_icons.big));
 }
 
 void ForgetAppIcons() {
-  g_bigIcon = {};
+  g_icons = {};
 }
 
 HICON SetDialogIcon(HWND dialog) {

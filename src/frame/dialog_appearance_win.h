@@ -16,9 +16,10 @@ bool IsDarkTheme();
 // The system's "AppsUseLightTheme"; nullopt when the key or value is missing.
 std::optional<uint32_t> SystemAppsUseLightTheme();
 
-// The caption's big icon (WM_SETICON, ICON_BIG). Missing icons leave the dialog without one.
+// The caption's icons (WM_SETICON, ICON_BIG, and the same icon's small image as ICON_SMALL).
+// Missing icons leave the dialog without one.
 void SetBigIcon(HWND dialog, SettingsStore& settings);
-// The caption icon is loaded once per image module; forgotten when the module is freed.
+// The caption icons are loaded once per image module; forgotten when the module is freed.
 void ForgetAppIcons();
 // Puts the icon into static control 1920 at the system icon size times the window's scale.
 // Returns the icon, which the caller destroys once the dialog is gone; null when missing.

@@ -215,12 +215,21 @@ TEST_F(DialogBase, TheSizeGripIsThemedOrAControlInTheBottomRightCorner) {
 }
 
 TEST_F(DialogBase, TheCaptionShowsTheApplicationIcon) {
-  HICON icon = nullptr;
+  HICON big = nullptr, small = nullptr;
   OpenJump([&](HWND dlg) {
-    icon = reinterpret_cast<HICON>(SendMessageW(dlg, WM_GETICON, ICON_BIG, 0));
+    big = reinterpret_cast<HICON>(SendMessageW(dlg, WM_GETICON, ICON_BIG, 0));
+    small = reinterpret_cast<HICON>(SendMessageW(dlg, WM_GETICON, ICON_SMALL, 0));
     Click(dlg, IDCANCEL);
   });
-  EXPECT_NE(icon, nullptr);
+  ASSERT_NE(big, nullptr);
+  ASSERT_NE(small, nullptr);
+  ICONINFO info = {};
+  ASSERT_TRUE(GetIconInfo(big, &info));
+  BITMAP bm = {};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+  EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXICON));
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
 }
 
 struct Painted {
