@@ -253,10 +253,10 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code) {
       if (code == EN_CHANGE) OnRangeEndChanged();
       return true;
     case IDC_AF_OPEN_START:
-      if (code == BN_CLICKED) OnOpenStart();
+      if (code == BN_CLICKED) OnOpenBound(true);
       return true;
     case IDC_AF_OPEN_END:
-      if (code == BN_CLICKED) OnOpenEnd();
+      if (code == BN_CLICKED) OnOpenBound(false);
       return true;
     case IDC_AF_CLOSE_AFTER:
       if (code == BN_CLICKED)
@@ -537,26 +537,21 @@ void CAdvancedFilterDlg::OnRangeEndChanged() {
   RedrawRows(selection);
 }
 
-void CAdvancedFilterDlg::OnOpenStart() {
+// An open end's box: checked, the end is open and its field emptied; unchecked, the field's
+// number counts again.
+void CAdvancedFilterDlg::OnOpenBound(bool start) {
   const std::vector<size_t> selection = Selection();
-  const bool open = IsDlgButtonChecked(IDC_AF_OPEN_START);
-  model_->SetOpenStart(selection, open, ToU(GetDlgItemText(IDC_AF_RANGE_START)));
+  const int box = start ? IDC_AF_OPEN_START : IDC_AF_OPEN_END;
+  const int field = start ? IDC_AF_RANGE_START : IDC_AF_RANGE_END;
+  const bool open = IsDlgButtonChecked(box);
+  const std::u16string text = ToU(GetDlgItemText(field));
+  if (start)
+    model_->SetOpenStart(selection, open, text);
+  else
+    model_->SetOpenEnd(selection, open, text);
   if (open) {
     fillingControls_ = true;
-    SetDlgItemText(IDC_AF_RANGE_START, L"");
-    fillingControls_ = false;
-  }
-  EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
-  RedrawRows(selection);
-}
-
-void CAdvancedFilterDlg::OnOpenEnd() {
-  const std::vector<size_t> selection = Selection();
-  const bool open = IsDlgButtonChecked(IDC_AF_OPEN_END);
-  model_->SetOpenEnd(selection, open, ToU(GetDlgItemText(IDC_AF_RANGE_END)));
-  if (open) {
-    fillingControls_ = true;
-    SetDlgItemText(IDC_AF_RANGE_END, L"");
+    SetDlgItemText(field, L"");
     fillingControls_ = false;
   }
   EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);

@@ -107,8 +107,7 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   void WidenColumnDropDown();
   void OnRangeStartChanged();
   void OnRangeEndChanged();
-  void OnOpenStart();
-  void OnOpenEnd();
+  void OnOpenBound(bool start);
 
   // List commands.
   void OnAdd();
