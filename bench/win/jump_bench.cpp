@@ -17,10 +17,11 @@
 
 #include "frame/wide_string_list.h"
 #include "jump_ids.h"
+#include "scrvdlgs_api.h"
 
 namespace {
 
-using DoJumpFn = int (*)(HWND, uint32_t*, uint32_t*, int32_t*, const void*, int);
+using DoJumpFn = decltype(&DoJump);
 
 HWND g_closing = nullptr;
 
