@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "controls/clipboard_rows.h"
 #include "controls/dpi_scale.h"
 #include "controls/list_drag_win.h"
-#include "controls/state_image.h"
 #include "controls/ole_object_win.h"
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "controls/state_image.h"
 
 namespace scrv {
 namespace {

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <array>
 
+#include "base/text_win.h"
 #include "frame/dpi_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/text_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
 #include "tools/filter_block.h"

@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/text_win.h"
 #include "controls/ole_object_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
-#include "frame/text_win.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/file_store_win.h"
 #include "tools/host_names.h"
 

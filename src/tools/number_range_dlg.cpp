@@ -1,8 +1,9 @@
 #include "tools/number_range_dlg.h"
 
+#include "base/text_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/text_win.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
