@@ -7,6 +7,7 @@
 #include <array>
 
 #include "base/text_win.h"
+#include "controls/clipboard_win.h"
 #include "frame/dpi_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
@@ -87,39 +88,6 @@ std::u16string DecodeAnsi(std::string_view bytes) {
   std::wstring out(static_cast<size_t>(units), L'\0');
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, out.data(), units);
   return ToU(out);
-}
-
-bool PutClipboardText(HWND owner, const std::u16string& text) {
-  if (!OpenClipboard(owner)) return false;
-  EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(char16_t);
-  bool ok = false;
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* p = GlobalLock(block)) {
-      memcpy(p, text.c_str(), bytes);
-      GlobalUnlock(block);
-      ok = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    }
-    if (!ok) GlobalFree(block);
-  }
-  CloseClipboard();
-  return ok;
-}
-
-// The clipboard's Unicode text up to its first zero (or the end of its block); nothing when
-// the clipboard holds none or cannot be opened.
-std::optional<std::u16string> GetClipboardText(HWND owner) {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::u16string> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    const size_t units = GlobalSize(data) / sizeof(char16_t);
-    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
-      text = std::u16string(p, std::find(p, p + units, u'\0'));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
 }
 
 }  // namespace
@@ -590,7 +558,7 @@ bool CAdvancedFilterDlg::OnCopy() {
   const std::vector<size_t> selection = Selection();
   if (selection.empty()) return false;
   TakeCheckStates();
-  return PutClipboardText(m_hWnd, model_->Copy(selection));
+  return WriteClipboardText(m_hWnd, model_->Copy(selection));
 }
 
 void CAdvancedFilterDlg::OnCut() {
@@ -598,7 +566,7 @@ void CAdvancedFilterDlg::OnCut() {
 }
 
 void CAdvancedFilterDlg::OnPaste() {
-  std::optional<std::u16string> text = GetClipboardText(m_hWnd);
+  std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
   if (!text) return;
   InsertRows(model_->Paste(Selection(), *text));
 }
