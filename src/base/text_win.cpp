@@ -4,6 +4,16 @@
 
 namespace scrv {
 
+std::u16string FromAnsi(std::string_view bytes) {
+  if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return {};
+  const int n = static_cast<int>(bytes.size());
+  int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, nullptr, 0);
+  if (units <= 0) return {};
+  std::wstring out(static_cast<size_t>(units), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, out.data(), units);
+  return ToU(out);
+}
+
 std::wstring GetWindowTextString(HWND hwnd) {
   int n = GetWindowTextLengthW(hwnd);
   if (n <= 0) return L"";

@@ -7,7 +7,6 @@
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
-namespace {
 
 char16_t LocaleDecimalChar() {
   wchar_t buf[8] = {};
@@ -15,8 +14,6 @@ char16_t LocaleDecimalChar() {
     return static_cast<char16_t>(buf[0]);
   return u'.';
 }
-
-}  // namespace
 
 bool CNumberRangeDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
