@@ -2,8 +2,9 @@
 
 #include <cwchar>
 
-#include "scrvdlgs_api.h"
+#include "base/windows_version_win.h"
 #include "frame/window_win.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 namespace {
@@ -25,23 +26,11 @@ void Bind(HMODULE user, const char* name, F& fn) {
   fn = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user, name)));
 }
 
-bool VersionAtLeast(DWORD major, DWORD minor) {
-  OSVERSIONINFOEXW vi = {sizeof vi};
-  vi.dwMajorVersion = major;
-  vi.dwMinorVersion = minor;
-  DWORDLONG mask = 0;
-  mask = VerSetConditionMask(mask, VER_MAJORVERSION, VER_GREATER_EQUAL);
-  mask = VerSetConditionMask(mask, VER_MINORVERSION, VER_GREATER_EQUAL);
-  mask = VerSetConditionMask(mask, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
-  return VerifyVersionInfoW(&vi, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR,
-                            mask) != FALSE;
-}
-
 const DpiApi& Api() {
   static const DpiApi api = [] {
     DpiApi a;
-    a.windows10 = VersionAtLeast(10, 0);
-    a.windows81 = VersionAtLeast(6, 3);
+    a.windows10 = WindowsVersionAtLeast(10, 0);
+    a.windows81 = WindowsVersionAtLeast(6, 3);
     if (a.windows10) {
       if (HMODULE user = LoadLibraryExW(L"User32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         Bind(user, "GetDpiForWindow", a.getDpiForWindow);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace ATL {
 std::wstring CWindow::GetDlgItemText(int id) const {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 
 namespace ATL {
 
