@@ -84,14 +84,7 @@ constexpr EnableRule kEnables[] = {
 };
 
 constexpr PageAnchor kAnchors[] = {
-    {IDC_CSV_FORMATS, anchor::kStretchRight | anchor::kStretchHalfY},
-    {IDC_CSV_ADD, anchor::kMoveRight},
-    {IDC_CSV_DELETE, anchor::kMoveRight},
-    {IDC_CL_MOVE_UP, anchor::kMoveRight},
-    {IDC_CL_MOVE_DOWN, anchor::kMoveRight},
-    {IDC_CSV_OPTIONS_LABEL, anchor::kMoveHalfY},
-    {IDC_CUST_OPTIONS, anchor::kSpanHalfToBottom},
-    {IDC_CUST_OPTIONS, anchor::kStretchRight},
+    {IDC_CUST_OPTIONS, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_CSV_SEP_WIDTH_LABEL, anchor::kMoveBottom},
     {IDC_CSV_SEP_WIDTH, anchor::kMoveBottom},
 };
