@@ -3,12 +3,6 @@
 
 // The sheet.
 #define IDS_CUSTOMIZE_CAPTION 4222
-#define IDS_SEARCH_CUE 1042 /* cue banner of the page search box, before " (Ctrl+F)" */
-
-// Page-list navigation controls and timer (on the sheet window).
-#define IDC_NAV_SEPARATOR 32493
-#define IDC_NAV_SEARCH 32494
-#define IDC_NAV_TITLES 32495
 
 // Page templates, in page order.
 #define IDD_CUST_FILE 20644

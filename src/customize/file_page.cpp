@@ -103,11 +103,11 @@ class FileRules : public PageRules {
  public:
   void AfterLoad(PageModel& m, SettingsStore&, SettingsHandle,
                  CustomizeEnvironment&) const override {
-    // The largest unit both bounds are whole multiples of.
+    // The largest unit both bounds are whole multiples of; bytes while there is no range.
     const uint64_t from = m.Working(kBytesFrom).number, to = m.Working(kBytesTo).number;
     uint64_t unit = 1;
     for (uint64_t u : kUnits)
-      if (from % u == 0 && to % u == 0) unit = u;
+      if ((from || to) && from % u == 0 && to % u == 0) unit = u;
     m.Working(kRangeUnit).number = unit;
     m.MarkLoaded(kRangeUnit);
   }

@@ -61,7 +61,7 @@ constexpr EnableRule kEnables[] = {
 
 constexpr PageAnchor kAnchors[] = {
     {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
-    {IDC_HISTORY_CLEAR, anchor::kMoveRight | anchor::kMoveBottom},
+    {IDC_HISTORY_CLEAR, anchor::kMoveRight},
 };
 
 }  // namespace
