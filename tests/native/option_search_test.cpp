@@ -3,6 +3,8 @@
 
 #include "controls/option_search.h"
 
+#include "controls/page_list.h"
+
 #include <gtest/gtest.h>
 
 #include "customize/additional_text.h"
@@ -129,6 +131,27 @@ TEST(PageMatch, TriesTitleThenExtraTextThenControls) {
   EXPECT_EQ(r.where, PageMatch::kControl);
   EXPECT_EQ(r.controlId, 7u);
   EXPECT_EQ(MatchPage(drag, u"Mouse", u"", nullptr).where, PageMatch::kNone);
+}
+
+TEST(PageList, AQueryListsMatchingPagesAndKeepsTheSelectedOneSelected) {
+  DialogTemplateText tab{u"Tab", {{20, u"Tab &width:"}}};
+  const std::vector<PageSearchEntry> pages = {{u"File", u"Show the encoding", nullptr},
+                                              {u"Tab", u"", &tab},
+                                              {u"Status", u"Encoding", nullptr}};
+  const std::vector<PageListRow> all = ListPages(pages, OptionQuery(u"", kFolder));
+  ASSERT_EQ(all.size(), 3u);
+  const std::vector<PageListRow> rows = ListPages(pages, OptionQuery(u"encoding", kFolder));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1].page, 2u);
+  EXPECT_EQ(rows[1].match.where, PageMatch::kExtraText);
+  const std::vector<PageListRow> width = ListPages(pages, OptionQuery(u"width", kFolder));
+  ASSERT_EQ(width.size(), 1u);
+  EXPECT_EQ(width[0].match.controlId, 20u);
+  // The page selected before stays selected; without one, the current page; else none.
+  EXPECT_EQ(RowToSelect(rows, 2, 0), std::optional<size_t>(1));
+  EXPECT_EQ(RowToSelect(rows, std::nullopt, 0), std::optional<size_t>(0));
+  EXPECT_EQ(RowToSelect(rows, std::nullopt, 1), std::nullopt);
+  EXPECT_EQ(RowToSelect(width, 0, 1), std::nullopt);
 }
 
 // The localisation module's strings, with one label turned into "*".

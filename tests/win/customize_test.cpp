@@ -214,6 +214,33 @@ TEST_P(Customize, ALanguageChangeReachesTheTrayAndAsksForARestart) {
   EXPECT_EQ(StoredText(L"SystemLang"), L"0");
 }
 
+TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
+  SIZE first = {}, second = {};
+  int pageGrowth = 0;
+  Run(0, [&](HWND sheet) {
+    RECT rc = dialog_test::WindowRectOf(sheet);
+    RECT page = {};
+    GetWindowRect(Page(sheet), &page);
+    SetWindowPos(sheet, nullptr, 0, 0, rc.right - rc.left + 120, rc.bottom - rc.top + 90,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT grown = {};
+    GetWindowRect(Page(sheet), &grown);
+    pageGrowth = (grown.right - grown.left) - (page.right - page.left);
+    rc = dialog_test::WindowRectOf(sheet);
+    first = {rc.right - rc.left, rc.bottom - rc.top};
+    Click(sheet, IDCANCEL);
+  });
+  EXPECT_EQ(pageGrowth, 120);
+  EXPECT_TRUE(Stored().count(L"CustomizePSPos"));
+  Run(3, [&](HWND sheet) {
+    RECT rc = dialog_test::WindowRectOf(sheet);
+    second = {rc.right - rc.left, rc.bottom - rc.top};
+    Click(sheet, IDCANCEL);
+  });
+  EXPECT_EQ(second.cx, first.cx);
+  EXPECT_EQ(second.cy, first.cy);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, Customize, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Ini" : "Registry"; });
 
