@@ -34,8 +34,9 @@ INT_PTR CALLBACK TrivialPageProc(HWND, UINT msg, WPARAM, LPARAM) {
   return msg == WM_INITDIALOG;
 }
 
-// The platform's property sheet over the same templates, with pages that do nothing.
-INT_PTR BareCustomize(HWND owner) {
+// The platform's property sheet over the same templates, opened on the same page, with pages
+// that do nothing.
+INT_PTR BareCustomize(HWND owner, int startPage) {
   static HMODULE loc = [] {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -61,6 +62,7 @@ INT_PTR BareCustomize(HWND owner) {
   h.hInstance = loc;
   h.pszCaption = L"Customize";
   h.nPages = static_cast<UINT>(std::size(kPages));
+  h.nStartPage = static_cast<UINT>(startPage);
   h.phpage = pages;
   return PropertySheetW(&h);
 }
@@ -71,7 +73,7 @@ DemoEntry OnPage(const wchar_t* title, int page, std::function<void(HWND)> prepa
           kPages[page],
           [page](HWND owner) { return OpenOn(owner, page); },
           std::move(prepare),
-          BareCustomize};
+          [page](HWND owner) { return BareCustomize(owner, page); }};
 }
 
 }  // namespace

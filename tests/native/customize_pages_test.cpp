@@ -109,6 +109,23 @@ TEST_P(PageTable, EachRowWritesItsKeyAndBitsAndReadsBack) {
   }
 }
 
+TEST_P(PageTable, AFlagSetBackToItsDefaultIsDeleted) {
+  for (size_t i = 0; i < Page().rows.size(); ++i) {
+    const SettingRow& row = Page().rows[i];
+    if (row.stored != Stored::kFlag) continue;
+    const std::u16string key = KeyOf(row, env.flags);
+    const uint8_t def = env.flags.Row(uint32_t(row.def))->def;
+    store = MemorySettings(store.IniMode());
+    store.WriteDword(OpenCommon(store), key, def ? 0 : 1);
+    model = PageModel(Page());
+    Load();
+    model.visited = true;
+    model.Working(i).number = def;
+    Save();
+    EXPECT_FALSE(CommonValues(store).count(key)) << std::string(key.begin(), key.end());
+  }
+}
+
 TEST_P(PageTable, ResetGivesEveryRowItsDefault) {
   Load();
   for (size_t i = 0; i < model.RowCount(); ++i) ChangeRow(model, i);
