@@ -32,6 +32,8 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
       return std::make_unique<CCustomizeFilePage>(model, env);
     case page::kSort:
       return std::make_unique<CCustomizeSortPage>(model, env);
+    case page::kActiveString:
+      return std::make_unique<CCustomizeActiveStringPage>(model, env);
     case page::kLanguage:
       return std::make_unique<CCustomizeLangPage>(model, env);
     default:

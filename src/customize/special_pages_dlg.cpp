@@ -75,6 +75,47 @@ bool CCustomizeSortPage::OnCommand(int id, int code, HWND control) {
   return true;
 }
 
+BOOL CCustomizeActiveStringPage::OnInitDialog() {
+  CCustomizePage::OnInitDialog();
+  // The page's search texts are the kinds, then the occasions (then the actions).
+  const PageDescriptor& page = Model().Page();
+  struct List {
+    int id;
+    size_t first, count;
+    const char16_t* key;
+  } lists[] = {{IDC_AS_KINDS, 0, 22, u"CustASType"}, {IDC_AS_OCCASIONS, 22, 5, u"CustASWhen"}};
+  for (const List& l : lists) {
+    HWND list = GetDlgItem(l.id);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    RECT rc = {};
+    GetClientRect(list, &rc);
+    AddListColumn(list, 0, 0, rc.right - GetSystemMetrics(SM_CXVSCROLL));
+    for (size_t i = 0; i < l.count; ++i) {
+      std::wstring label = LoadResString(page.extraTexts[l.first + i]);
+      LVITEMW item = {};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(i);
+      item.pszText = label.data();
+      ListView_InsertItem(list, &item);
+    }
+    const auto chosen = static_cast<int>(Model().Working(RowOfKey(Model(), l.key)).number);
+    ListView_SetItemState(list, chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list, chosen, FALSE);
+  }
+  return TRUE;
+}
+
+bool CCustomizeActiveStringPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
+  if ((id != IDC_AS_KINDS && id != IDC_AS_OCCASIONS) || header.code != LVN_ITEMCHANGED)
+    return CCustomizePage::OnNotify(id, header, result);
+  const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+  if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
+    Model().Working(RowOfKey(Model(), id == IDC_AS_KINDS ? u"CustASType" : u"CustASWhen")).number =
+        static_cast<uint64_t>(change.iItem);
+  result = 0;
+  return true;
+}
+
 BOOL CCustomizeLangPage::OnInitDialog() {
   CCustomizePage::OnInitDialog();
   languages_ = Env().Languages();

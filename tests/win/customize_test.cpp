@@ -357,6 +357,41 @@ TEST_F(CustomizeNavigation, ACaptionFoundTakesTheUserToItsControl) {
   EXPECT_EQ(frame, GetSysColor(COLOR_HIGHLIGHT));
 }
 
+TEST_F(CustomizeNavigation, TheFocusStartsOnTheListOrOnTheControlTheHostNames) {
+  HWND onOpen = nullptr, list = nullptr, named = nullptr, filter = nullptr;
+  Run(0, [&](HWND sheet) {
+    PumpMessages(30);
+    onOpen = GetFocus();
+    list = Titles(sheet);
+    Click(sheet, IDCANCEL);
+  });
+  uint32_t restart = 0;
+  RunDialog(
+      [&] { return static_cast<INT_PTR>(fn(host.Hwnd(), 0, &restart, -1, IDC_FILE_FILTER, 0)); },
+      [&](HWND sheet) {
+        PumpMessages(30);
+        named = GetFocus();
+        filter = GetDlgItem(Page(sheet), IDC_FILE_FILTER);
+        Click(sheet, IDCANCEL);
+      });
+  EXPECT_EQ(onOpen, list);
+  EXPECT_EQ(named, filter);
+}
+
+TEST_F(CustomizeNavigation, WithoutThePageListTheSheetShowsItsTabs) {
+  DWORD off = 0;
+  settings_test::SetRawValue(L"Common", L"NewPropertySheet", REG_DWORD, &off, sizeof off);
+  bool searchBox = true, tabsVisible = false;
+  Run(2, [&](HWND sheet) {
+    searchBox = GetDlgItem(sheet, IDC_NAV_SEARCH) != nullptr;
+    tabsVisible =
+        IsWindowVisible(reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)));
+    Click(sheet, IDCANCEL);
+  });
+  EXPECT_FALSE(searchBox);
+  EXPECT_TRUE(tabsVisible);
+}
+
 TEST(FindAdditionalTextExport, ServesTheLabelsOfSixPages) {
   AppFolder folder{false};
   Library lib{folder.Path()};
