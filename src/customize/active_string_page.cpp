@@ -53,13 +53,9 @@ constexpr PageAnchor kAnchors[] = {
 }  // namespace
 
 const PageDescriptor kActiveStringPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_ACTIVE_STRING;
-  d.helpTopic = HELP_TOPIC_CUST_ACTIVE_STRING;
-  d.rows = kRows;
-  d.anchors = kAnchors;
+  PageDescriptor d =
+      Describe(IDD_CUST_ACTIVE_STRING, HELP_TOPIC_CUST_ACTIVE_STRING, kRows, {}, {}, kAnchors);
   d.extraTexts = kExtraTexts;
-  d.visitedBits = 0;
   return d;
 }();
 

@@ -116,15 +116,7 @@ const AdvancedRules kRules;
 
 }  // namespace
 
-const PageDescriptor kAdvancedPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_ADVANCED;
-  d.helpTopic = HELP_TOPIC_CUST_ADVANCED;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.rules = &kRules;
-  return d;
-}();
+const PageDescriptor kAdvancedPage =
+    Describe(IDD_CUST_ADVANCED, HELP_TOPIC_CUST_ADVANCED, kRows, kBindings, kEnables, {}, &kRules);
 
 }  // namespace scrv

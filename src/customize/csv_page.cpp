@@ -92,13 +92,8 @@ constexpr PageAnchor kAnchors[] = {
 }  // namespace
 
 const PageDescriptor kCsvPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_CSV;
-  d.helpTopic = HELP_TOPIC_CUST_CSV;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
+  PageDescriptor d =
+      Describe(IDD_CUST_CSV, HELP_TOPIC_CUST_CSV, kRows, kBindings, kEnables, kAnchors);
   d.optionList = IDC_CUST_OPTIONS;
   d.visitedResult = 32;
   return d;

@@ -105,13 +105,8 @@ constexpr PageAnchor kAnchors[] = {
 }  // namespace
 
 const PageDescriptor kEditPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_EDIT;
-  d.helpTopic = HELP_TOPIC_CUST_EDIT;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
+  PageDescriptor d =
+      Describe(IDD_CUST_EDIT, HELP_TOPIC_CUST_EDIT, kRows, kBindings, kEnables, kAnchors);
   d.optionList = IDC_CUST_OPTIONS;
   return d;
 }();

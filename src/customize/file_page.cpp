@@ -129,16 +129,10 @@ const FileRules kRules;
 }  // namespace
 
 const PageDescriptor kFilePage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_FILE;
-  d.helpTopic = HELP_TOPIC_CUST_FILE;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
+  PageDescriptor d =
+      Describe(IDD_CUST_FILE, HELP_TOPIC_CUST_FILE, kRows, kBindings, kEnables, kAnchors, &kRules);
   d.optionList = IDC_CUST_OPTIONS;
   d.resetButton = IDC_CUST_RESET;
-  d.rules = &kRules;
   return d;
 }();
 

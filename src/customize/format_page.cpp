@@ -64,14 +64,7 @@ constexpr EnableRule kEnables[] = {
 
 }  // namespace
 
-const PageDescriptor kFormatPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_FORMAT;
-  d.helpTopic = HELP_TOPIC_CUST_FORMAT;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  return d;
-}();
+const PageDescriptor kFormatPage =
+    Describe(IDD_CUST_FORMAT, HELP_TOPIC_CUST_FORMAT, kRows, kBindings, kEnables);
 
 }  // namespace scrv

@@ -66,15 +66,7 @@ constexpr PageAnchor kAnchors[] = {
 
 }  // namespace
 
-const PageDescriptor kHistoryPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_HISTORY;
-  d.helpTopic = HELP_TOPIC_CUST_HISTORY;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
-  return d;
-}();
+const PageDescriptor kHistoryPage =
+    Describe(IDD_CUST_HISTORY, HELP_TOPIC_CUST_HISTORY, kRows, kBindings, kEnables, kAnchors);
 
 }  // namespace scrv

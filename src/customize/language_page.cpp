@@ -55,16 +55,7 @@ const LanguageRules kRules;
 
 }  // namespace
 
-const PageDescriptor kLanguagePage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_LANGUAGE;
-  d.helpTopic = HELP_TOPIC_CUST_LANGUAGE;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
-  d.rules = &kRules;
-  return d;
-}();
+const PageDescriptor kLanguagePage = Describe(IDD_CUST_LANGUAGE, HELP_TOPIC_CUST_LANGUAGE, kRows,
+                                              kBindings, kEnables, kAnchors, &kRules);
 
 }  // namespace scrv

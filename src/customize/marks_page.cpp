@@ -37,14 +37,7 @@ constexpr EnableRule kEnables[] = {
 
 }  // namespace
 
-const PageDescriptor kMarksPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_MARKS;
-  d.helpTopic = HELP_TOPIC_CUST_MARKS;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  return d;
-}();
+const PageDescriptor kMarksPage =
+    Describe(IDD_CUST_MARKS, HELP_TOPIC_CUST_MARKS, kRows, kBindings, kEnables);
 
 }  // namespace scrv

@@ -47,13 +47,6 @@ constexpr Binding kBindings[] = {
 
 }  // namespace
 
-const PageDescriptor kMousePage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_MOUSE;
-  d.helpTopic = HELP_TOPIC_CUST_MOUSE;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  return d;
-}();
+const PageDescriptor kMousePage = Describe(IDD_CUST_MOUSE, HELP_TOPIC_CUST_MOUSE, kRows, kBindings);
 
 }  // namespace scrv

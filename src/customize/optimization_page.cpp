@@ -20,13 +20,7 @@ constexpr Binding kBindings[] = {
 
 }  // namespace
 
-const PageDescriptor kOptimizationPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_OPTIMIZATION;
-  d.helpTopic = HELP_TOPIC_CUST_OPTIMIZATION;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  return d;
-}();
+const PageDescriptor kOptimizationPage =
+    Describe(IDD_CUST_OPTIMIZATION, HELP_TOPIC_CUST_OPTIMIZATION, kRows, kBindings);
 
 }  // namespace scrv

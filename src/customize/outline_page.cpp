@@ -57,14 +57,7 @@ const OutlineRules kRules;
 
 }  // namespace
 
-const PageDescriptor kOutlinePage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_OUTLINE;
-  d.helpTopic = HELP_TOPIC_CUST_OUTLINE;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.rules = &kRules;
-  return d;
-}();
+const PageDescriptor kOutlinePage =
+    Describe(IDD_CUST_OUTLINE, HELP_TOPIC_CUST_OUTLINE, kRows, kBindings, {}, {}, &kRules);
 
 }  // namespace scrv

@@ -63,15 +63,7 @@ constexpr PageAnchor kAnchors[] = {
 
 }  // namespace
 
-const PageDescriptor kRenderingPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_RENDERING;
-  d.helpTopic = HELP_TOPIC_CUST_RENDERING;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
-  return d;
-}();
+const PageDescriptor kRenderingPage =
+    Describe(IDD_CUST_RENDERING, HELP_TOPIC_CUST_RENDERING, kRows, kBindings, kEnables, kAnchors);
 
 }  // namespace scrv

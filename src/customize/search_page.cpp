@@ -49,13 +49,7 @@ constexpr Binding kBindings[] = {
 
 }  // namespace
 
-const PageDescriptor kSearchPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_SEARCH;
-  d.helpTopic = HELP_TOPIC_CUST_SEARCH;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  return d;
-}();
+const PageDescriptor kSearchPage =
+    Describe(IDD_CUST_SEARCH, HELP_TOPIC_CUST_SEARCH, kRows, kBindings);
 
 }  // namespace scrv

@@ -255,4 +255,23 @@ struct PageDescriptor {
   const PageRules* rules = nullptr;
 };
 
+// A page's descriptor from its template, help topic and tables; the few other fields are set
+// on the result.
+constexpr PageDescriptor Describe(uint16_t templateId, uint16_t helpTopic,
+                                  std::span<const SettingRow> rows,
+                                  std::span<const Binding> bindings = {},
+                                  std::span<const EnableRule> enables = {},
+                                  std::span<const PageAnchor> anchors = {},
+                                  const PageRules* rules = nullptr) {
+  PageDescriptor d;
+  d.templateId = templateId;
+  d.helpTopic = helpTopic;
+  d.rows = rows;
+  d.bindings = bindings;
+  d.enables = enables;
+  d.anchors = anchors;
+  d.rules = rules;
+  return d;
+}
+
 }  // namespace scrv

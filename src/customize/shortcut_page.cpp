@@ -36,14 +36,7 @@ const ShortcutRules kRules;
 
 }  // namespace
 
-const PageDescriptor kShortcutPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_SHORTCUT;
-  d.helpTopic = HELP_TOPIC_CUST_SHORTCUT;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.rules = &kRules;
-  return d;
-}();
+const PageDescriptor kShortcutPage =
+    Describe(IDD_CUST_SHORTCUT, HELP_TOPIC_CUST_SHORTCUT, kRows, kBindings, {}, {}, &kRules);
 
 }  // namespace scrv

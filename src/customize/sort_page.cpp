@@ -60,14 +60,9 @@ const SortRules kRules;
 }  // namespace
 
 const PageDescriptor kSortPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_SORT;
-  d.helpTopic = HELP_TOPIC_CUST_SORT;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.anchors = kAnchors;
+  PageDescriptor d =
+      Describe(IDD_CUST_SORT, HELP_TOPIC_CUST_SORT, kRows, kBindings, {}, kAnchors, &kRules);
   d.optionList = IDC_CUST_OPTIONS;
-  d.rules = &kRules;
   return d;
 }();
 

@@ -49,12 +49,8 @@ constexpr PageAnchor kAnchors[] = {
 }  // namespace
 
 const PageDescriptor kStatusPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_STATUS;
-  d.helpTopic = HELP_TOPIC_CUST_STATUS;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.anchors = kAnchors;
+  PageDescriptor d =
+      Describe(IDD_CUST_STATUS, HELP_TOPIC_CUST_STATUS, kRows, kBindings, {}, kAnchors);
   d.optionList = IDC_CHECK_LIST;
   d.resetButton = IDC_CUST_RESET;
   return d;

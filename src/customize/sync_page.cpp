@@ -41,15 +41,7 @@ constexpr PageAnchor kAnchors[] = {
 
 }  // namespace
 
-const PageDescriptor kSyncPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_SYNC;
-  d.helpTopic = HELP_TOPIC_CUST_SYNC;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
-  return d;
-}();
+const PageDescriptor kSyncPage =
+    Describe(IDD_CUST_SYNC, HELP_TOPIC_CUST_SYNC, kRows, kBindings, kEnables, kAnchors);
 
 }  // namespace scrv

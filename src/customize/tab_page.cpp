@@ -74,14 +74,7 @@ constexpr EnableRule kEnables[] = {
 
 }  // namespace
 
-const PageDescriptor kTabPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_TAB;
-  d.helpTopic = HELP_TOPIC_CUST_TAB;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  return d;
-}();
+const PageDescriptor kTabPage =
+    Describe(IDD_CUST_TAB, HELP_TOPIC_CUST_TAB, kRows, kBindings, kEnables);
 
 }  // namespace scrv

@@ -62,15 +62,7 @@ constexpr PageAnchor kAnchors[] = {
 
 }  // namespace
 
-const PageDescriptor kValidationPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_VALIDATION;
-  d.helpTopic = HELP_TOPIC_CUST_VALIDATION;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
-  return d;
-}();
+const PageDescriptor kValidationPage =
+    Describe(IDD_CUST_VALIDATION, HELP_TOPIC_CUST_VALIDATION, kRows, kBindings, kEnables, kAnchors);
 
 }  // namespace scrv

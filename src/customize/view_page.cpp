@@ -65,12 +65,7 @@ constexpr EnableRule kEnables[] = {
 }  // namespace
 
 const PageDescriptor kViewPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_VIEW;
-  d.helpTopic = HELP_TOPIC_CUST_VIEW;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
+  PageDescriptor d = Describe(IDD_CUST_VIEW, HELP_TOPIC_CUST_VIEW, kRows, kBindings, kEnables);
   d.visitedBits = 0x10000;
   return d;
 }();

@@ -75,15 +75,9 @@ const WindowRules kRules;
 }  // namespace
 
 const PageDescriptor kWindowPage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_WINDOW;
-  d.helpTopic = HELP_TOPIC_CUST_WINDOW;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  d.anchors = kAnchors;
+  PageDescriptor d = Describe(IDD_CUST_WINDOW, HELP_TOPIC_CUST_WINDOW, kRows, kBindings, kEnables,
+                              kAnchors, &kRules);
   d.resetButton = IDC_CUST_RESET;
-  d.rules = &kRules;
   return d;
 }();
 

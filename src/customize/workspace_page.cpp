@@ -51,14 +51,7 @@ constexpr EnableRule kEnables[] = {
 
 }  // namespace
 
-const PageDescriptor kWorkspacePage = [] {
-  PageDescriptor d;
-  d.templateId = IDD_CUST_WORKSPACE;
-  d.helpTopic = HELP_TOPIC_CUST_WORKSPACE;
-  d.rows = kRows;
-  d.bindings = kBindings;
-  d.enables = kEnables;
-  return d;
-}();
+const PageDescriptor kWorkspacePage =
+    Describe(IDD_CUST_WORKSPACE, HELP_TOPIC_CUST_WORKSPACE, kRows, kBindings, kEnables);
 
 }  // namespace scrv

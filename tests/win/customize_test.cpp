@@ -92,23 +92,40 @@ struct FakeTray {
   std::vector<uint64_t> masks;
 };
 
-class Customize : public ::testing::TestWithParam<bool> {
+// The library loaded from an application folder of its own (INI settings or the registry),
+// with a host window, running DoCustomize with a script.
+class CustomizeBase {
  protected:
-  void SetUp() override {
+  explicit CustomizeBase(bool ini) : folder(ini), lib(folder.Path()) {
     ClearRegistrySettings();
     fn = lib.Get<DoCustomizeFn>("DoCustomize");
-    ASSERT_NE(fn, nullptr);
   }
-  void TearDown() override { ClearRegistrySettings(); }
-  bool Ini() const { return GetParam(); }
+  ~CustomizeBase() { ClearRegistrySettings(); }
 
-  uint32_t Run(int start, const std::function<void(HWND)>& script) {
+  uint32_t Open(int start, const std::function<void(HWND)>& script, uint32_t focusControl = 0) {
+    if (!fn) {
+      ADD_FAILURE() << "no DoCustomize";
+      return 0;
+    }
     ScriptResult r = RunDialog(
-        [&] { return static_cast<INT_PTR>(fn(host.Hwnd(), start, &restart, -1, 0, 0)); }, script);
+        [&] { return static_cast<INT_PTR>(fn(host.Hwnd(), start, &restart, -1, focusControl, 0)); },
+        script);
     EXPECT_TRUE(r.scriptRan);
     EXPECT_FALSE(r.timedOut);
     return static_cast<uint32_t>(r.result);
   }
+
+  AppFolder folder;
+  Library lib;
+  FakeHost host;
+  DoCustomizeFn fn = nullptr;
+  uint32_t restart = 0;
+};
+
+class Customize : public ::testing::TestWithParam<bool>, public CustomizeBase {
+ protected:
+  Customize() : CustomizeBase(GetParam()) {}
+  bool Ini() const { return GetParam(); }
 
   // The names stored in "Common".
   std::set<std::wstring> Stored() {
@@ -154,16 +171,10 @@ class Customize : public ::testing::TestWithParam<bool> {
         masks.push_back((static_cast<uint64_t>(m.lParam) << 32) | (m.wParam & 0xFFFFFFFF));
     return masks;
   }
-
-  AppFolder folder{GetParam()};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCustomizeFn fn = nullptr;
-  uint32_t restart = 0;
 };
 
 TEST_P(Customize, OkAtOnceOnTheFilePageWritesOnlyTheFilterAndTellsNobody) {
-  EXPECT_EQ(Run(0, [](HWND sheet) { Click(sheet, IDOK); }), 1u);
+  EXPECT_EQ(Open(0, [](HWND sheet) { Click(sheet, IDOK); }), 1u);
   const std::set<std::wstring> expected = {L"FileFilter", L"DefCustomizePage", L"CustomizePSPos"};
   std::set<std::wstring> stored = Stored();
   stored.erase(L"CustomizePSPos-Size");  // the INI form of a binary value (none for placements)
@@ -176,12 +187,12 @@ TEST_P(Customize, OkAtOnceOnTheFilePageWritesOnlyTheFilterAndTellsNobody) {
 TEST_P(Customize, OpensOnTheLastPageAndRemembersWhereItClosed) {
   Store(L"DefCustomizePage", 7);
   int opened = -1;
-  EXPECT_EQ(Run(-1,
-                [&](HWND sheet) {
-                  opened = PageIndex(sheet);
-                  SendMessageW(sheet, PSM_SETCURSEL, 9, 0);
-                  Click(sheet, IDCANCEL);
-                }),
+  EXPECT_EQ(Open(-1,
+                 [&](HWND sheet) {
+                   opened = PageIndex(sheet);
+                   SendMessageW(sheet, PSM_SETCURSEL, 9, 0);
+                   Click(sheet, IDCANCEL);
+                 }),
             0u);
   EXPECT_EQ(opened, 7);
   EXPECT_EQ(StoredText(L"DefCustomizePage"), L"9");
@@ -190,11 +201,11 @@ TEST_P(Customize, OpensOnTheLastPageAndRemembersWhereItClosed) {
 }
 
 TEST_P(Customize, AStatusItemTickedBroadcastsExactlyItsBit) {
-  EXPECT_EQ(Run(11,
-                [](HWND sheet) {
-                  key_dialog_steps::SetRowChecked(Page(sheet), 2, true);
-                  Click(sheet, IDOK);
-                }),
+  EXPECT_EQ(Open(11,
+                 [](HWND sheet) {
+                   key_dialog_steps::SetRowChecked(Page(sheet), 2, true);
+                   Click(sheet, IDOK);
+                 }),
             1u);
   EXPECT_EQ(StoredText(L"StatusShowBits"), L"2687");
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x4});
@@ -202,11 +213,11 @@ TEST_P(Customize, AStatusItemTickedBroadcastsExactlyItsBit) {
 
 TEST_P(Customize, ALanguageChangeReachesTheTrayAndAsksForARestart) {
   FakeTray tray;
-  EXPECT_EQ(Run(22,
-                [](HWND sheet) {
-                  Click(Page(sheet), IDC_LANG_SYSTEM);
-                  Click(sheet, IDOK);
-                }),
+  EXPECT_EQ(Open(22,
+                 [](HWND sheet) {
+                   Click(Page(sheet), IDC_LANG_SYSTEM);
+                   Click(sheet, IDOK);
+                 }),
             1u);
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x482});
   EXPECT_EQ(tray.masks, std::vector<uint64_t>{0x482});
@@ -217,7 +228,7 @@ TEST_P(Customize, ALanguageChangeReachesTheTrayAndAsksForARestart) {
 TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
   SIZE first = {}, second = {};
   int pageGrowth = 0;
-  Run(0, [&](HWND sheet) {
+  Open(0, [&](HWND sheet) {
     RECT rc = dialog_test::WindowRectOf(sheet);
     RECT page = {};
     GetWindowRect(Page(sheet), &page);
@@ -232,7 +243,7 @@ TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
   });
   EXPECT_EQ(pageGrowth, 120);
   EXPECT_TRUE(Stored().count(L"CustomizePSPos"));
-  Run(3, [&](HWND sheet) {
+  Open(3, [&](HWND sheet) {
     RECT rc = dialog_test::WindowRectOf(sheet);
     second = {rc.right - rc.left, rc.bottom - rc.top};
     Click(sheet, IDCANCEL);
@@ -244,36 +255,19 @@ TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, Customize, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Ini" : "Registry"; });
 
-class CustomizeNavigation : public ::testing::Test {
+class CustomizeNavigation : public ::testing::Test, public CustomizeBase {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoCustomizeFn>("DoCustomize");
-    ASSERT_NE(fn, nullptr);
-  }
-  void TearDown() override { ClearRegistrySettings(); }
-  void Run(int start, const std::function<void(HWND)>& script) {
-    uint32_t restart = 0;
-    ScriptResult r = RunDialog(
-        [&] { return static_cast<INT_PTR>(fn(host.Hwnd(), start, &restart, -1, 0, 0)); }, script);
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-  }
+  CustomizeNavigation() : CustomizeBase(false) {}
   static void Type(HWND sheet, const wchar_t* words) {
     SetDlgItemTextW(sheet, IDC_NAV_SEARCH, words);
   }
-
-  AppFolder folder{false};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCustomizeFn fn = nullptr;
 };
 
 TEST_F(CustomizeNavigation, TypedWordsNarrowThePageListAndEscEmptiesTheBoxFirst) {
   std::wstring all, narrowed, afterEsc;
   int selectedWhileHidden = 0;
   bool openAfterEsc = false;
-  Run(0, [&](HWND sheet) {
+  Open(0, [&](HWND sheet) {
     all = Listed(sheet);
     Type(sheet, L"TAB width");
     narrowed = Listed(sheet);
@@ -297,7 +291,7 @@ TEST_F(CustomizeNavigation, KeysMoveBetweenTheSearchBoxTheListAndThePage) {
   HWND afterDown = nullptr, afterUp = nullptr, afterCtrlF = nullptr, afterRight = nullptr;
   HWND box = nullptr, list = nullptr;
   int rowAfterPageChange = -1;
-  Run(0, [&](HWND sheet) {
+  Open(0, [&](HWND sheet) {
     box = GetDlgItem(sheet, IDC_NAV_SEARCH);
     list = Titles(sheet);
     SetFocus(box);
@@ -334,7 +328,7 @@ TEST_F(CustomizeNavigation, KeysMoveBetweenTheSearchBoxTheListAndThePage) {
 TEST_F(CustomizeNavigation, ACaptionFoundTakesTheUserToItsControl) {
   HWND focused = nullptr, control = nullptr;
   COLORREF frame = 0;
-  Run(0, [&](HWND sheet) {
+  Open(0, [&](HWND sheet) {
     Type(sheet, L"triple click");
     HWND list = Titles(sheet);
     SendMessageW(list, LB_SETCURSEL, 0, 0);
@@ -359,7 +353,7 @@ TEST_F(CustomizeNavigation, ACaptionFoundTakesTheUserToItsControl) {
 
 TEST_F(CustomizeNavigation, TheFocusStartsOnTheListOrOnTheControlTheHostNames) {
   HWND onOpen = nullptr, list = nullptr, named = nullptr, filter = nullptr;
-  Run(0, [&](HWND sheet) {
+  Open(0, [&](HWND sheet) {
     PumpMessages(30);
     onOpen = GetFocus();
     list = Titles(sheet);
@@ -382,7 +376,7 @@ TEST_F(CustomizeNavigation, WithoutThePageListTheSheetShowsItsTabs) {
   DWORD off = 0;
   settings_test::SetRawValue(L"Common", L"NewPropertySheet", REG_DWORD, &off, sizeof off);
   bool searchBox = true, tabsVisible = false;
-  Run(2, [&](HWND sheet) {
+  Open(2, [&](HWND sheet) {
     searchBox = GetDlgItem(sheet, IDC_NAV_SEARCH) != nullptr;
     tabsVisible =
         IsWindowVisible(reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)));
