@@ -5,7 +5,6 @@
 // enable rules. Pages with controls of their own (the Sort page's locales, the Language page's
 // list, the File page's association button) derive from it.
 
-#include <memory>
 #include <vector>
 
 #include "controls/check_list_win.h"
@@ -49,8 +48,5 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
 };
-
-// The pages of the sheet, in page order, each bound to its model.
-std::vector<std::unique_ptr<CCustomizePage>> MakeCustomizePages(class CustomizeSession& session);
 
 }  // namespace scrv

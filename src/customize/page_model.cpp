@@ -336,8 +336,4 @@ std::vector<ControlState> PageModel::States() const {
   return states;
 }
 
-uint16_t PageModel::AdditionalTextId(size_t i) const {
-  return scrv::AdditionalTextId(*page_, i);
-}
-
 }  // namespace scrv

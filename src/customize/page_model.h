@@ -80,9 +80,6 @@ class PageModel {
   // followed by every other control a rule enables or disables.
   std::vector<ControlState> States() const;
 
-  // The label string of option i (or of the page's i-th extra text), or 0 past the end.
-  uint16_t AdditionalTextId(size_t i) const;
-
  private:
   bool BindingOn(const Binding& b) const;
   uint64_t UnitOf(const Binding& b) const;

@@ -48,7 +48,6 @@ class CPropertyPageBase : public CDialogBase {
   HPROPSHEETPAGE CreatePage(const void* indirect);
 
   UINT TemplateId() const { return templateId_; }
-  UINT HelpTopic() const { return help_; }
   // Set when the page's dialog has been created.
   bool Visited() const { return visited_; }
   // The sheet's theme decision, given before the page is created.

@@ -208,8 +208,8 @@ TEST_F(PlacementFlow, KeyIsCutAtThirtyNineCharacters) {
 
 TEST_F(PlacementFlow, ADialogClosedWhereItOpenedWritesNothing) {
   struct CountingSettings : MemorySettings {
-    uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
-                         bool suppress) override {
+    uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data,
+                         size_t size, bool suppress) override {
       ++writes;
       return MemorySettings::WriteBinary(h, name, data, size, suppress);
     }
