@@ -26,9 +26,8 @@ constexpr UINT kBoth = 3;                                       // resizable in 
 constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 constexpr UINT kSizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
-// The sheet being created on this thread, for the callback's first message (the platform has
-// not created the window yet, so the creation list cannot bind it).
-thread_local CPropertySheetBase* t_creating = nullptr;
+// Whether the sheet being created on this thread is resizable, for the callback's first
+// message: the platform has not created the window yet, so the creation list cannot bind it.
 thread_local bool t_resizable = false;
 
 RECT ChildRect(HWND parent, HWND child) {
@@ -99,17 +98,13 @@ INT_PTR CPropertySheetBase::DoModal() {
   header_.pfnCallback = SheetCallback;
   if (handles_.empty()) return -1;
 
-  CPropertySheetBase* outer = t_creating;
   const bool outerResizable = t_resizable;
-  t_creating = this;
   t_resizable = options_.resizable;
   PushCreationEntry(entry_, this);
-  INT_PTR result = PropertySheetW(&header_);
+  const INT_PTR result = PropertySheetW(&header_);
   DropCreationEntry(entry_);  // still listed only when the sheet never came up
-  t_creating = outer;
   t_resizable = outerResizable;
-  // The sheet owned the pages once it was created; without a sheet they are destroyed here.
-  if (!shown_ && !m_hWnd && !handles_.empty() && result < 0) return -1;
+  // The pages belong to the platform from here on, whether the sheet came up or not.
   handles_.clear();
   header_.phpage = nullptr;
   header_.nPages = 0;
