@@ -288,7 +288,7 @@ void CPropertySheetBase::AttachResizer() {
     resizer_.AddAnchor(IDC_NAV_TITLES, anchor::kStretchBottom);
     resizer_.AddAnchor(IDC_NAV_SEPARATOR, anchor::kMoveBottom | anchor::kStretchRight);
   }
-  CenterOverOwner(m_hWnd);
+  // Centres the sheet over its owner first, then applies what is stored.
   resizer_.RestorePlacement(options_.placementKey, kBoth, common);
   attached_ = true;
   LayoutPageArea();
