@@ -17,6 +17,7 @@ struct DpiApi {
   UINT(WINAPI* getDpiForSystem)() = nullptr;
   DPI_AWARENESS_CONTEXT(WINAPI* getThreadContext)() = nullptr;
   BOOL(WINAPI* contextsEqual)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT) = nullptr;
+  DPI_AWARENESS_CONTEXT(WINAPI* setThreadContext)(DPI_AWARENESS_CONTEXT) = nullptr;
   bool windows10 = false;
   bool windows81 = false;
 };
@@ -37,6 +38,7 @@ const DpiApi& Api() {
         Bind(user, "GetDpiForSystem", a.getDpiForSystem);
         Bind(user, "GetThreadDpiAwarenessContext", a.getThreadContext);
         Bind(user, "AreDpiAwarenessContextsEqual", a.contextsEqual);
+        Bind(user, "SetThreadDpiAwarenessContext", a.setThreadContext);
       }
     }
     return a;
@@ -103,6 +105,20 @@ UINT WindowScalePercent(HWND hwnd) {
   UINT systemDpi = a.getDpiForSystem ? a.getDpiForSystem() : ScreenDpi();
   if (!windowDpi || !systemDpi) return 100;
   return static_cast<UINT>(MulDiv(static_cast<int>(windowDpi), 100, static_cast<int>(systemDpi)));
+}
+
+bool Windows81OrLater() {
+  return Api().windows81;
+}
+
+SystemAwareScope::SystemAwareScope() {
+  const DpiApi& a = Api();
+  if (a.setThreadContext && ThreadContextIs(kPerMonitorAware))
+    previous_ = a.setThreadContext(reinterpret_cast<DPI_AWARENESS_CONTEXT>(-2));
+}
+
+SystemAwareScope::~SystemAwareScope() {
+  if (previous_) Api().setThreadContext(previous_);
 }
 
 }  // namespace scrv
