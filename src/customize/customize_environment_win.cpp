@@ -5,8 +5,8 @@
 
 #include "frame/dialog_appearance.h"
 #include "frame/dpi_win.h"
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "scrvdlgs_api.h"
 #include "settings/settings_tables_win.h"
 

@@ -7,7 +7,7 @@
 
 #include "customize/customize_session.h"
 #include "frame/dpi_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "resource_ids.h"
 #include "tools/column_list_win.h"
 

@@ -8,9 +8,10 @@
 #include "customize/special_pages_dlg.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/common_read_pass.h"
 
 namespace scrv {

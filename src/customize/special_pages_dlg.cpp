@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "resource_ids.h"
 #include "tools/column_list_win.h"
 

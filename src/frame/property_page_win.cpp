@@ -2,7 +2,7 @@
 
 #include "controls_ids.h"
 #include "frame/help_win.h"
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 
 namespace scrv {
 namespace {

@@ -7,8 +7,9 @@
 #include "frame/anchor_layout.h"
 #include "frame/dpi_win.h"
 #include "frame/key_names_win.h"
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/common_read_pass.h"
 #include "settings/settings_store.h"
 
