@@ -22,6 +22,12 @@ bool MemoryFileStore::WriteWholeFile(std::u16string_view path, const uint8_t* da
   return true;
 }
 
+bool MemoryFileStore::RemoveWholeFile(std::u16string_view path) {
+  if (failWrites) return false;
+  Remove(path);
+  return true;
+}
+
 const MemoryFileStore::File* MemoryFileStore::Find(std::u16string_view path) const {
   auto it = files_.find(path);
   return it == files_.end() ? nullptr : &it->second;

@@ -34,4 +34,9 @@ bool SaveAppRecord(SettingsRecord& record) {
   return SaveRecord(record, files);
 }
 
+bool RemoveAppRecord(SettingsRecord& record) {
+  Win32FileStore files;
+  return RemoveRecord(record, files);
+}
+
 }  // namespace scrv
