@@ -13,6 +13,7 @@ constexpr int kMenuFirstDemo = 1000;
 constexpr int kMenuGallery = 900;
 constexpr int kMenuExit = 901;
 HWND g_log = nullptr;
+bool g_logging = true;
 
 // The fake documents the host has open, with their columns.
 struct FakeDocument {
@@ -133,8 +134,12 @@ HMENU BuildMenu() {
 
 }  // namespace
 
+void SetHostLogging(bool on) {
+  g_logging = on;
+}
+
 void HostLog(const std::wstring& line) {
-  if (!g_log) return;
+  if (!g_log || !g_logging) return;
   int end = GetWindowTextLengthW(g_log);
   SendMessageW(g_log, EM_SETSEL, end, end);
   std::wstring text = line + L"\r\n";
