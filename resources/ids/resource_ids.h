@@ -10,3 +10,5 @@
 #include "jump_ids.h"
 #include "keys_ids.h"
 #include "filter_ids.h"
+#include "text_tools_ids.h"
+#include "integration_ids.h"
