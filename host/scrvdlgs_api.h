@@ -19,4 +19,8 @@ int DoJoinCSV(HWND owner, void* record);
 // A record whose 8 bytes at offset 24 receive the column entry block on 1.
 int DoExtractColumns(HWND owner, void* record);
 int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block, int secondButton);
+// The about box; asks the owner for the host's version (0x83A, 290). `value` passes through.
+int DoAbout(HWND owner, uint32_t value);
+// 1 when OK changed a look option of the start dialog, else 0; -1 when it could not start.
+int DoCustomizeStart(HWND owner);
 }
