@@ -6,7 +6,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -158,6 +161,30 @@ inline bool PlacementStored(const testing_support::AppFolder& folder, bool ini,
   return RegGetValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", key.c_str(),
                       RRF_RT_REG_BINARY, nullptr, nullptr, &size) == ERROR_SUCCESS &&
          size == 16;
+}
+
+}  // namespace key_dialog_steps
+
+namespace key_dialog_steps {
+
+// A file below the application-data folder the library uses: the user's roaming folder plus
+// "Veltranix\Scrivlet" in registry mode, the folder "AppData" beside the library in INI mode.
+inline std::wstring AppDataFile(const testing_support::AppFolder& folder, bool ini,
+                                const std::wstring& relative) {
+  if (ini) return folder.File(L"AppData\\" + relative);
+  wchar_t roaming[MAX_PATH] = {};
+  SHGetSpecialFolderPathW(nullptr, roaming, CSIDL_APPDATA, TRUE);
+  return std::wstring(roaming) + L"\\Veltranix\\Scrivlet\\" + relative;
+}
+
+inline std::string FileBytes(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void PutFile(const std::wstring& path, const std::string& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
 
 }  // namespace key_dialog_steps
