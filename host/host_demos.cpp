@@ -80,6 +80,8 @@ const std::vector<DemoEntry>& DemoEntries() {
          item.state = LVIS_SELECTED | LVIS_FOCUSED;
          SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
        }},
+      {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
+       [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
       {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,
        [](HWND owner) { return Result(DoCustomizeStart(owner)); }, nullptr},
       {L"About", L"DoAbout", IDD_ABOUT, [](HWND owner) { return Result(DoAbout(owner, 0)); },
