@@ -26,7 +26,7 @@ HFONT CUrlText::UnderlinedFont() {
   return font_;
 }
 
-bool CUrlText::ForwardCtlColor(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+bool CUrlText::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg != WM_CTLCOLORSTATIC || !m_hWnd || reinterpret_cast<HWND>(lParam) != m_hWnd) return false;
   result = ::SendMessageW(m_hWnd, SCM_URLTEXT_COLORS, wParam, 0);
   return true;
@@ -64,8 +64,7 @@ void CUrlText::Open() {
   ShowError(GetParent(), error ? error : ERROR_NO_ASSOCIATION, nullptr);
 }
 
-bool CUrlText::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                                    DWORD) {
+bool CUrlText::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case SCM_URLTEXT_COLORS: {
       auto dc = reinterpret_cast<HDC>(wParam);

@@ -6,8 +6,8 @@
 // How a dialog uses it:
 //   1. A member `CUrlText link;`, and in WM_INITDIALOG `link.SubclassWindow(GetDlgItem(id))`
 //      (the static needs SS_NOTIFY for clicks and WS_TABSTOP for the keyboard).
-//   2. The dialog forwards its WM_CTLCOLORSTATIC for the control as SCM_URLTEXT_COLORS and
-//      answers what the control answers (ForwardCtlColor does both).
+//   2. `AddParentHook(link)`: the dialog's WM_CTLCOLORSTATIC for the control then goes to it
+//      as SCM_URLTEXT_COLORS, and the dialog answers what the control answers.
 
 #include <windows.h>
 
@@ -22,16 +22,16 @@ constexpr UINT SCM_URLTEXT_COLORS = 0x8042;
 // The link's text colour (blue).
 constexpr COLORREF kUrlTextColor = RGB(0, 0, 255);
 
-class CUrlText : public CSubclassedWindow {
+class CUrlText : public CSubclassedWindow, public ParentMessageHook {
  public:
   ~CUrlText() override;
 
-  // For the dialog's WM_CTLCOLORSTATIC: true when the message is for this link, with `result`
-  // the link's answer.
-  bool ForwardCtlColor(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
+  // The dialog's WM_CTLCOLORSTATIC for this link, forwarded to it.
+  bool OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam,
+                       LRESULT& result) override;
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
 
  private:
   HFONT UnderlinedFont();

@@ -1,6 +1,6 @@
 #include "integration/about_dlg.h"
 
-#include "frame/host_messages.h"
+#include "frame/export_guard_win.h"
 #include "frame/text_win.h"
 #include "integration/about_box.h"
 
@@ -23,29 +23,12 @@ std::u16string HostVersion(HWND host) {
 
 }  // namespace
 
-bool CAboutDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                     LRESULT& result, DWORD mapId) {
-  if (link_.ForwardCtlColor(msg, wParam, lParam, result)) return true;
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        EndDialog(LOWORD(wParam));
-        return true;
-      }
-      break;
-  }
-  return false;
-}
-
 BOOL CAboutDlg::OnInitDialog() {
   SetDialogIcon();
   FillControl(IDC_ABOUT_VERSION, HostVersion(host_));
   SetDlgItemText(IDC_ABOUT_LINK, LoadResString(IDS_ABOUT_LINK));
   link_.SubclassWindow(GetDlgItem(IDC_ABOUT_LINK));
+  AddParentHook(link_);
   for (size_t i = 0; i < kComponentVersions.size(); ++i)
     FillControl(kComponentControls[i], kComponentVersions[i]);
   // The box opens on its button; the link is a Tab away.
@@ -60,11 +43,8 @@ void CAboutDlg::FillControl(int id, std::u16string_view value) {
 }  // namespace scrv
 
 extern "C" int DoAbout(HWND owner, uint32_t) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     scrv::CAboutDlg dlg(owner);
     return static_cast<int>(dlg.DoModal(owner));
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }

@@ -5,7 +5,8 @@
 
 #include "controls/url_text_win.h"
 #include "frame/dialog_impl_win.h"
-#include "resource_ids.h"
+#include "integration_ids.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 
@@ -17,11 +18,9 @@ class CAboutDlg : public CMyDialogImpl<CAboutDlg> {
   // `host` is asked for its version.
   explicit CAboutDlg(HWND host) : host_(host) {}
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
 
  private:
-  BOOL OnInitDialog();
   // The control's template text with its "%s" filled in.
   void FillControl(int id, std::u16string_view value);
 
@@ -30,7 +29,3 @@ class CAboutDlg : public CMyDialogImpl<CAboutDlg> {
 };
 
 }  // namespace scrv
-
-// Returns the dialog's result: 1 OK, 2 Cancel, -1 when it could not be started. `value` is the
-// host's and passes through unused.
-extern "C" int DoAbout(HWND owner, uint32_t value);

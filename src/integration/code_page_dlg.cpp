@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "frame/host_messages.h"
+#include "frame/export_guard_win.h"
 #include "frame/text_win.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
@@ -29,7 +29,7 @@ uint64_t NowAsFileTime() {
 
 bool IsHostMainWindow(HWND hwnd) {
   wchar_t name[64] = {};
-  return GetClassNameW(hwnd, name, 64) && ToU(name) == kHostMainWindowClass;
+  return GetClassNameW(hwnd, name, 64) && std::wstring_view(name) == kHostMainWindowClass;
 }
 
 // COM for the thread while the dialog runs; the last thing released on every path.
@@ -48,40 +48,24 @@ class ComScope {
 }  // namespace
 
 bool CCodePageDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        LRESULT& result, DWORD mapId) {
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
-    if (msg == WM_SIZE) FitColumns();
-    return true;
-  }
-  if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
-    OnRowText(*info);
-    result = 0;
-    return true;
-  }
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case SCM_CHECKLIST:
-      result = 0;
-      return true;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_CP_RESET:
-          selection_->Reset();
-          ShowTicks();
-          return true;
-        case IDOK:
-          OnOK();
-          return true;
-        case IDCANCEL:
-          EndDialog(IDCANCEL);
-          return true;
-      }
-      break;
-  }
-  return false;
+                                        LRESULT& result) {
+  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
+  if (msg == WM_SIZE) FitColumns();
+  return true;
+}
+
+bool CCodePageDlg::OnCommand(int id, int code, HWND control) {
+  if (id != IDC_CP_RESET) return CMyDialogImpl::OnCommand(id, code, control);
+  selection_->Reset();
+  ShowTicks();
+  return true;
+}
+
+bool CCodePageDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
+  if (id != IDC_CHECK_LIST || header.code != LVN_GETDISPINFOW) return false;
+  OnRowText(reinterpret_cast<NMLVDISPINFOW&>(header));
+  result = 0;
+  return true;
 }
 
 BOOL CCodePageDlg::OnInitDialog() {
@@ -97,6 +81,7 @@ BOOL CCodePageDlg::OnInitDialog() {
   list_.darkTheme = IsDarkTheme();
   HWND list = GetDlgItem(IDC_CHECK_LIST);
   list_.SubclassWindow(list);
+  AddParentHook(list_);
   int width = FillColumnWidth(list, 0);
   int nameWidth = MulDiv(width, kNameColumnPercent, 100);
   AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);
@@ -158,20 +143,17 @@ void CCodePageDlg::OnOK() {
 }  // namespace scrv
 
 extern "C" int DoCodePage(HWND owner) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     scrv::ComScope com;
     if (!com.Ok()) return 0;
     scrv::CCodePageDlg dlg(owner);
     return static_cast<int>(dlg.DoModal(owner));
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }
 
 extern "C" void ResetCodePage(void* list) {
   if (!list) return;
-  try {
+  scrv::GuardExport(0, [&] {
     scrv::HostVectorHeader header;
     std::memcpy(&header, list, sizeof header);
     constexpr size_t count = scrv::kDefaultCodePageCount;
@@ -180,14 +162,13 @@ extern "C" void ResetCodePage(void* list) {
     if (scrv::PlanWordStorage(header, count) == scrv::WordStorage::kNewBlock) {
       // The host's old block stays the host's: it may come from another allocator.
       first = static_cast<uint16_t*>(HeapAlloc(GetProcessHeap(), 0, bytes));
-      if (!first) return;
+      if (!first) return 0;
       header.first = first;
       header.end = first + count;
     }
     std::memcpy(first, scrv::kDefaultCodePages.data(), bytes);
     header.last = first + count;
     std::memcpy(list, &header, sizeof header);
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-  }
+    return 0;
+  });
 }

@@ -12,7 +12,8 @@
 #include "frame/dialog_impl_win.h"
 #include "integration/code_pages.h"
 #include "integration/multi_language_win.h"
-#include "resource_ids.h"
+#include "integration_ids.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 
@@ -32,14 +33,16 @@ class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
 
   explicit CCodePageDlg(HWND owner) : owner_(owner) {}
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void OnOK() override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
 
  private:
-  BOOL OnInitDialog();
   void OnRowText(NMLVDISPINFOW& info);
   void ShowTicks();
-  void OnOK();
   void FitColumns();
 
   HWND owner_;
@@ -50,10 +53,3 @@ class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
 };
 
 }  // namespace scrv
-
-// Returns the dialog's result: 1 OK, 2 Cancel, -1 when it could not be started, 0 when COM
-// cannot be initialised on the thread.
-extern "C" int DoCodePage(HWND owner);
-// Replaces the contents of the host's list of 16-bit code pages (three pointers: first, one
-// past the last, end of storage) by the default list. See the ABI header for the storage rule.
-extern "C" void ResetCodePage(void* list);

@@ -1,5 +1,6 @@
 #include "integration/start_options_dlg.h"
 
+#include "frame/export_guard_win.h"
 #include "frame/module_state_win.h"
 #include "settings/settings_tables_win.h"
 
@@ -16,29 +17,11 @@ constexpr int kRowControls[kStartOptionCount] = {
 
 }  // namespace
 
-bool CCustomizeStartDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_SD_RESET:
-          model_.Reset(Flags());
-          ShowValues();
-          return true;
-        case IDOK:
-          OnOK();
-          return true;
-        case IDCANCEL:
-          EndDialog(IDCANCEL);
-          return true;
-      }
-      break;
-  }
-  return false;
+bool CCustomizeStartDlg::OnCommand(int id, int code, HWND control) {
+  if (id != IDC_SD_RESET) return CMyDialogImpl::OnCommand(id, code, control);
+  model_.Reset(Flags());
+  ShowValues();
+  return true;
 }
 
 BOOL CCustomizeStartDlg::OnInitDialog() {
@@ -64,13 +47,10 @@ void CCustomizeStartDlg::OnOK() {
 }  // namespace scrv
 
 extern "C" int DoCustomizeStart(HWND owner) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     scrv::CCustomizeStartDlg dlg;
     INT_PTR result = dlg.DoModal(owner);
     if (result == -1) return -1;
     return result == IDOK ? dlg.LookChanged() : 0;
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }

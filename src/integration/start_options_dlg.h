@@ -5,7 +5,8 @@
 
 #include "frame/dialog_impl_win.h"
 #include "integration/start_options.h"
-#include "resource_ids.h"
+#include "integration_ids.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 
@@ -17,20 +18,15 @@ class CCustomizeStartDlg : public CMyDialogImpl<CCustomizeStartDlg> {
   // 1 when OK changed a look option, else 0 (also before OK).
   int LookChanged() const { return lookChanged_; }
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
  private:
-  BOOL OnInitDialog();
   void ShowValues();
-  void OnOK();
 
   StartOptionsModel model_;
   int lookChanged_ = 0;
 };
 
 }  // namespace scrv
-
-// 1 when OK changed one of the look options, 0 otherwise (Cancel included), -1 when the dialog
-// could not be started.
-extern "C" int DoCustomizeStart(HWND owner);
