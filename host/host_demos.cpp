@@ -9,6 +9,7 @@
 #include "host_key_demos.h"
 #include "host_condition_block.h"
 #include "host_string_list.h"
+#include "host_tool_demos.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 
@@ -80,6 +81,8 @@ const std::vector<DemoEntry>& DemoEntries() {
          item.state = LVIS_SELECTED | LVIS_FOCUSED;
          SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
        }},
+      {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
+       OpenExtractFrequentDemo, nullptr},
       {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
        [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
       {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,

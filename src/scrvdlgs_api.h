@@ -45,6 +45,11 @@ int DoJoinCSV(HWND owner, void* record);
 // the host frees; no other byte is touched. 0: cancelled or no dialog.
 int DoExtractColumns(HWND owner, void* record);
 
+// Options of extracting the most frequent strings, kept in the settings, and the list of words
+// to ignore, kept in "Spell\ExtIgnr.bin" of the application data. A nonzero `selectionFlag`
+// offers the selection-only option. Returns 1 on OK, else 0.
+int DoExtractFrequent(HWND owner, uint8_t selectionFlag);
+
 // The about box; asks the owner for the host's version (SCM_QUERY, kQueryVersion). `value`
 // passes through unused. Returns 1 (OK), 2 (Cancel) or -1.
 int DoAbout(HWND owner, uint32_t value);
