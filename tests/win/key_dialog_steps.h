@@ -20,21 +20,22 @@
 
 namespace key_dialog_steps {
 
-inline HWND List(HWND dlg) {
-  return GetDlgItem(dlg, IDC_CHECK_LIST);
+// The dialog's check list: 119 unless another list is named.
+inline HWND List(HWND dlg, int id = IDC_CHECK_LIST) {
+  return GetDlgItem(dlg, id);
 }
 
-inline int RowCount(HWND dlg) {
-  return static_cast<int>(SendMessageW(List(dlg), LVM_GETITEMCOUNT, 0, 0));
+inline int RowCount(HWND dlg, int id = IDC_CHECK_LIST) {
+  return static_cast<int>(SendMessageW(List(dlg, id), LVM_GETITEMCOUNT, 0, 0));
 }
 
-inline std::wstring RowText(HWND dlg, int row, int column = 0) {
+inline std::wstring RowText(HWND dlg, int row, int column = 0, int id = IDC_CHECK_LIST) {
   wchar_t buf[300] = {};
   LVITEMW item = {};
   item.iSubItem = column;
   item.pszText = buf;
   item.cchTextMax = 300;
-  SendMessageW(List(dlg), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+  SendMessageW(List(dlg, id), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                reinterpret_cast<LPARAM>(&item));
   return buf;
 }
@@ -46,9 +47,9 @@ inline std::wstring Rows(HWND dlg, int column = 0) {
   return s;
 }
 
-inline bool RowChecked(HWND dlg, int row) {
+inline bool RowChecked(HWND dlg, int row, int id = IDC_CHECK_LIST) {
   auto state =
-      SendMessageW(List(dlg), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
+      SendMessageW(List(dlg, id), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
   return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
 }
 
@@ -57,11 +58,11 @@ inline void Settle() {
   testing_support::PumpMessages(60);
 }
 
-inline void SetRowChecked(HWND dlg, int row, bool checked) {
+inline void SetRowChecked(HWND dlg, int row, bool checked, int id = IDC_CHECK_LIST) {
   LVITEMW item = {};
   item.stateMask = LVIS_STATEIMAGEMASK;
   item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-  SendMessageW(List(dlg), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+  SendMessageW(List(dlg, id), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                reinterpret_cast<LPARAM>(&item));
   Settle();
 }
