@@ -83,6 +83,7 @@ const std::vector<DemoEntry>& DemoEntries() {
        }},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
+      {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
       {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
        [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
       {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,

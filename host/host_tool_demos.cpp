@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <cstdint>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 
@@ -32,4 +33,19 @@ void EnsureSampleIgnoreList() {
 std::wstring OpenExtractFrequentDemo(HWND owner) {
   EnsureSampleIgnoreList();
   return L"returned " + std::to_wstring(DoExtractFrequent(owner, 1));
+}
+
+std::wstring OpenConvertDemo(HWND owner) {
+  // The editor's character state begins with the selection mask of the convertible characters.
+  struct {
+    uint8_t mask[32];
+  } state = {};
+  struct {
+    void* state;
+    uint32_t flags;
+  } record = {&state, 0};
+  int r = DoConvert(owner, &record);
+  wchar_t flags[16];
+  swprintf(flags, 16, L"0x%X", record.flags);
+  return L"returned " + std::to_wstring(r) + L", flags " + flags;
 }

@@ -7,3 +7,4 @@
 #include <string>
 
 std::wstring OpenExtractFrequentDemo(HWND owner);
+std::wstring OpenConvertDemo(HWND owner);

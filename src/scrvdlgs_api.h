@@ -50,6 +50,13 @@ int DoExtractColumns(HWND owner, void* record);
 // offers the selection-only option. Returns 1 on OK, else 0.
 int DoExtractFrequent(HWND owner, uint8_t selectionFlag);
 
+// The options of character conversion. `record`: at offset 0 a pointer to the host's character
+// state, which begins with the 200-bit selection mask (bit i of byte i / 8 for character i of
+// the table; may be null), at offset 8 the 32-bit flags (in: 0x100 forces the selection radio;
+// out: the flag word). Closing by OK or Cancel alike writes the mask and the flag word. Returns
+// 0 on OK, -1 otherwise (also when the dialog could not be started, the record untouched then).
+int DoConvert(HWND owner, void* record);
+
 // The about box; asks the owner for the host's version (SCM_QUERY, kQueryVersion). `value`
 // passes through unused. Returns 1 (OK), 2 (Cancel) or -1.
 int DoAbout(HWND owner, uint32_t value);
