@@ -73,19 +73,17 @@ BOOL CCodePageDlg::OnInitDialog() {
   selection_.emplace(CandidateCodePages(service_->Enumerate()), StoredCodePages());
   descriptions_.assign(selection_->size(), std::nullopt);
 
-  list_.checkAllId = 0;  // 1734 is the note here
-  list_.columnCount = 2;
-  list_.options.checkBoxes = true;
-  list_.ownCopy = true;
-  list_.textCallback = true;
-  list_.darkTheme = IsDarkTheme();
+  // No check-all box: 1734 is the note here.
+  OwnedListSetup setup;
+  setup.columnCount = 2;
+  setup.options.checkBoxes = true;
+  setup.textCallback = true;
   HWND list = GetDlgItem(IDC_CHECK_LIST);
-  list_.SubclassWindow(list);
+  AttachOwnedList(list_, list, setup, IsDarkTheme());
   AddParentHook(list_);
-  int width = FillColumnWidth(list, 0);
-  int nameWidth = MulDiv(width, kNameColumnPercent, 100);
-  AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);
-  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, width - nameWidth);
+  AddListColumn(list, 0, IDS_CP_NAME_HEADER, 0);
+  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, 0);
+  FitColumns();
 
   list_.SendMessage(WM_SETREDRAW, FALSE);
   list_.SendMessage(LVM_SETITEMCOUNT, selection_->size());

@@ -39,14 +39,11 @@ static_assert(offsetof(ConvertRecord, flags) == kFlagsOffset);
 }  // namespace
 
 void CConvertDlg::AttachList(CCheckList& list, int id, UINT headerId) {
-  list.checkAllId = 0;
-  list.columnCount = 1;
-  list.options.checkBoxes = true;
-  list.ownCopy = true;
-  list.textCallback = true;
-  list.darkTheme = IsDarkTheme();
+  OwnedListSetup setup;
+  setup.options.checkBoxes = true;
+  setup.textCallback = true;
   HWND control = GetDlgItem(id);
-  list.SubclassWindow(control);
+  AttachOwnedList(list, control, setup, IsDarkTheme());
   AddParentHook(list);
   AddListColumn(control, 0, headerId, FillColumnWidth(control, 0));
 }

@@ -41,14 +41,11 @@ std::vector<std::u16string> FormatNames() {
 }  // namespace
 
 BOOL CExtractFrequentDlg::OnInitDialog() {
-  list_.checkAllId = 0;
-  list_.columnCount = 1;
-  list_.options.editing = true;
-  list_.ownCopy = true;
-  list_.ownPaste = true;
-  list_.darkTheme = IsDarkTheme();
+  OwnedListSetup setup;
+  setup.options.editing = true;
+  setup.ownPaste = true;
   HWND list = GetDlgItem(IDC_CHECK_LIST);
-  list_.SubclassWindow(list);
+  AttachOwnedList(list_, list, setup, IsDarkTheme());
   AddParentHook(list_);
   AddListColumn(list, 0, IDS_IGNORE_LIST_HEADER, FillColumnWidth(list, 0));
 
