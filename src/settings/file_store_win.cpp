@@ -122,10 +122,6 @@ bool Win32FileStore::WriteWholeFile(std::u16string_view path, const uint8_t* dat
 
 bool Win32FileStore::RemoveWholeFile(std::u16string_view path) {
   std::wstring target = ToW(path);
-  if (IsReadOnly(target)) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return false;
-  }
   if (DeleteFileW(target.c_str())) return true;
   DWORD error = GetLastError();
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;

@@ -15,7 +15,6 @@ class Win32FileStore : public FileStore {
   // (replacing it, written through). On failure the temporary is removed, the target is as it
   // was, and the thread's last error tells why.
   bool WriteWholeFile(std::u16string_view path, const uint8_t* data, size_t size) override;
-  // A read-only file is refused, as a write over it would be.
   bool RemoveWholeFile(std::u16string_view path) override;
 };
 

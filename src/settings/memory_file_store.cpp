@@ -23,8 +23,9 @@ bool MemoryFileStore::WriteWholeFile(std::u16string_view path, const uint8_t* da
 }
 
 bool MemoryFileStore::RemoveWholeFile(std::u16string_view path) {
-  if (failWrites) return false;
-  Remove(path);
+  if (failWrites) return !files_.count(path);
+  auto it = files_.find(path);
+  if (it != files_.end()) files_.erase(it);
   return true;
 }
 

@@ -34,9 +34,4 @@ bool SaveAppRecord(SettingsRecord& record) {
   return SaveRecord(record, files);
 }
 
-bool RemoveAppRecord(SettingsRecord& record) {
-  Win32FileStore files;
-  return RemoveRecord(record, files);
-}
-
 }  // namespace scrv

@@ -18,6 +18,5 @@ const FlagTable& Flags();
 std::optional<SettingsRecord> OpenAppRecord(uint32_t number);
 ReadResult LoadAppRecord(SettingsRecord& record);
 bool SaveAppRecord(SettingsRecord& record);
-bool RemoveAppRecord(SettingsRecord& record);
 
 }  // namespace scrv
