@@ -11,3 +11,5 @@
 #include "keys_ids.h"
 #include "filter_ids.h"
 #include "customize_ids.h"
+#include "text_tools_ids.h"
+#include "integration_ids.h"
