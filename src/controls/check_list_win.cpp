@@ -195,6 +195,8 @@ void CCheckList::ApplyConfiguration() {
   SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, styles);
   ApplyColors();
   if (options.checkBoxes) RebuildStateImages();
+  // An owner-data list asks for the check states of the rows it draws.
+  if (OwnerData()) SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
   UpdateControls();
 }
 
@@ -215,6 +217,57 @@ void CCheckList::RebuildStateImages() {
   for (int n = ImageList_GetImageCount(list); n > kCheckBoxImages; --n)
     ImageList_Remove(list, n - 1);
   for (int id : {IDB_STATE_PARTIAL, IDB_STATE_CHECKED_DIMMED}) AddStateImage(list, images, id);
+}
+
+// A burst of selection and check changes ends in one kClSelectionChanged a moment later.
+void CCheckList::NoteStateChange() {
+  if (!selectionTimer_)
+    selectionTimer_ = SetTimer(m_hWnd, kCheckListSelectionTimer, 10, nullptr) != 0;
+}
+
+// An owner-data list keeps no check states: the rows it draws get theirs from the dialog, and
+// a state the list view changes (a click on a check box, LVM_SETITEMSTATE) goes to the dialog.
+void CCheckList::OnOwnerDataNotify(NMHDR* header) {
+  if (header->code == LVN_GETDISPINFOW) {
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK)) {
+      item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                   INDEXTOSTATEIMAGEMASK(static_cast<UINT>(RowStateImage(item.iItem)) & 0xF);
+    }
+    return;
+  }
+  // A list view that reports check changes of its own (the click was toggled already).
+  if (header->code != LVN_ITEMCHANGED || clicking_) return;
+  const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+  if ((change->uChanged & LVIF_STATE) &&
+      ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK))
+    SetOwnerDataStates(change->iItem, change->uNewState);
+}
+
+// A state image set on an owner-data list (by LVM_SETITEMSTATE or a change it reports): the
+// row's, or every row's for -1.
+void CCheckList::SetOwnerDataStates(int row, UINT state) {
+  const int image = static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
+  if (image == 0) return;
+  if (row >= 0) {
+    if (RowStateImage(row) != image) SetRowStateImage(row, image);
+    return;
+  }
+  for (int r = 0, count = RowCount(); r < count; ++r)
+    if (RowStateImage(r) != image) SetRowStateImage(r, image);
+}
+
+// A click on an owner-data row's check box: the list view keeps no check state to toggle, so
+// the control toggles the dialog's, then lets the list view focus and select as usual.
+bool CCheckList::OnOwnerDataClick(LPARAM lParam) {
+  LVHITTESTINFO hit = {};
+  hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 ||
+      !(hit.flags & LVHT_ONITEMSTATEICON))
+    return false;
+  const int image = RowStateImage(hit.iItem);
+  if (image == 1 || image == 2) SetRowStateImage(hit.iItem, 3 - image);
+  return true;
 }
 
 bool CCheckList::OwnerData() const {
@@ -265,12 +318,24 @@ void CCheckList::SelectRows(const std::vector<int>& rows, int focusRow) {
 }
 
 int CCheckList::RowStateImage(int row) const {
+  if (OwnerData()) {
+    if (row < 0 || row >= RowCount()) return 0;
+    return static_cast<int>(Notify(kClGetStateImage, static_cast<LPARAM>(row)));
+  }
   auto state = static_cast<UINT>(
       SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
   return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
 }
 
 void CCheckList::SetRowStateImage(int row, int image) {
+  if (OwnerData()) {
+    if (row < 0 || row >= RowCount()) return;
+    CheckListRowState state{row, image & 0xF};
+    if (Notify(kClSetStateImage, reinterpret_cast<LPARAM>(&state)) <= 0) return;
+    SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+    NoteStateChange();
+    return;
+  }
   LVITEMW item = {};
   item.stateMask = LVIS_STATEIMAGEMASK;
   item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(image) & 0xF);
@@ -643,8 +708,9 @@ bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, L
   if (!m_hWnd) return false;
   switch (msg) {
     case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (!header || header->hwndFrom != m_hWnd || header->idFrom != controlId) return false;
+      if (OwnerData()) OnOwnerDataNotify(header);
       if (header->code == LVN_BEGINDRAG && options.moving) {
         BeginDrag();
         result = 0;
@@ -652,9 +718,7 @@ bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, L
       }
       if (header->code == LVN_ITEMCHANGED) {
         const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-        if ((change->uChanged & LVIF_STATE) && !selectionTimer_) {
-          selectionTimer_ = SetTimer(m_hWnd, kCheckListSelectionTimer, 10, nullptr) != 0;
-        }
+        if (change->uChanged & LVIF_STATE) NoteStateChange();
       }
       return false;
     }
@@ -700,6 +764,28 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
         return true;
       }
       return false;
+    case LVM_SETITEMSTATE:
+      if (lParam && OwnerData()) {
+        const auto* item = reinterpret_cast<const LVITEMW*>(lParam);
+        if (item->stateMask & LVIS_STATEIMAGEMASK)
+          SetOwnerDataStates(static_cast<int>(wParam), item->state);
+      }
+      return false;
+    case LVM_SETITEMW:
+      if (lParam && OwnerData()) {
+        const auto* item = reinterpret_cast<const LVITEMW*>(lParam);
+        if ((item->mask & LVIF_STATE) && item->iSubItem == 0 &&
+            (item->stateMask & LVIS_STATEIMAGEMASK) && item->iItem >= 0)
+          SetOwnerDataStates(item->iItem, item->state);
+      }
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (!options.checkBoxes || !OwnerData() || !OnOwnerDataClick(lParam)) return false;
+      clicking_ = true;
+      result = DefWindowProc(msg, wParam, lParam);
+      clicking_ = false;
+      return true;
     case WM_KEYDOWN:
       if (OnKeyDown(wParam)) {
         result = 0;

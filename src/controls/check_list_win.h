@@ -16,8 +16,8 @@
 //   3. Answer SCM_CHECKLIST (wParam one of the codes below) for the commands it allows.
 //   4. When rows move, the swap callback exchanges the dialog's own entries (the list view's
 //      rows are exchanged by the control). Owner-data lists (LVS_OWNERDATA) keep nothing in
-//      the list view: there the callback is the only exchange and the texts for copy come
-//      from kClGetRowText.
+//      the list view: there the callback is the only exchange, the texts for copy come from
+//      kClGetRowText and the check states from kClGetStateImage / kClSetStateImage.
 // Requirements and limits:
 //   - The check-all box is a three-state check box (BS_3STATE or BS_AUTO3STATE); the control
 //     sets its caption (IDS_CHECK_ALL / IDS_CHECK_SELECTED) and state.
@@ -26,7 +26,9 @@
 //     texts all come from LVN_GETDISPINFO (LPSTR_TEXTCALLBACK) sets `textCallback`: a move
 //     then leaves the texts alone, and the swap callback exchanges the data they come from.
 //   - Check states live in the list view's state images (1 unchecked, 2 checked, 3 and 4 the
-//     extra images); an owner-data list keeps none, so its dialog stores checks itself.
+//     extra images); an owner-data list keeps none: its dialog keeps them in its model and
+//     answers kClGetStateImage / kClSetStateImage, and the control shows them through the
+//     list view's callback mask.
 //   - Drag reordering needs OLE on the thread (the host initialises it), `options.moving`,
 //     a swap callback and a context.
 //   - `darkTheme` is the dialog base's theme decision; set it before subclassing (or call
@@ -68,10 +70,21 @@ constexpr WPARAM kClGetRowText = 0x10000;
 constexpr WPARAM kClInsertPastedRow = 0x10001;
 // lParam 0: the selection or a check state changed (once per burst of changes).
 constexpr WPARAM kClSelectionChanged = 0x10002;
+// Owner-data lists only. lParam a row: answer its state image index (0 none, 1 unchecked,
+// 2 checked, 3 and 4 the extra images).
+constexpr WPARAM kClGetStateImage = 0x10003;
+// Owner-data lists only. lParam a CheckListRowState*: keep the row's new state image and
+// answer > 0.
+constexpr WPARAM kClSetStateImage = 0x10004;
 
 struct CheckListRowText {
   int row = 0;
   std::wstring text;
+};
+
+struct CheckListRowState {
+  int row = 0;
+  int image = 0;
 };
 
 struct CheckListPastedRow {
@@ -176,10 +189,15 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   void AutoScroll();
   void OnDpiChanged();
   void RebuildStateImages();
+  void NoteStateChange();
+  void OnOwnerDataNotify(NMHDR* header);
+  void SetOwnerDataStates(int row, UINT state);
+  bool OnOwnerDataClick(LPARAM lParam);
   static void DropMove(void* context, int target);
 
   bool selectionTimer_ = false;
   bool dragging_ = false;
+  bool clicking_ = false;  // an owner-data list's check box click is being handled
 };
 
 }  // namespace scrv

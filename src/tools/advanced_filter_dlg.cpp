@@ -83,7 +83,7 @@ bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam
                                               LRESULT& result) {
   if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return true;
   if (msg != SCM_CHECKLIST) return false;
-  result = OnCheckListCommand(wParam);
+  result = OnCheckListCommand(wParam, lParam);
   return true;
 }
 
@@ -103,11 +103,8 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
 
   SetUpList();
   fillingList_ = true;
-  HWND lv = list_.m_hWnd;
-  ::SendMessageW(lv, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageW(lv, LVM_SETITEMCOUNT, model_->Count(), 0);
-  for (size_t row = 0; row < model_->Count(); ++row) InsertListRow(row, row == 0);
-  ::SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
+  ShowRowCount();
+  if (model_->Count()) list_.SelectRows({0}, 0);
   fillingList_ = false;
   list_.UpdateControls();
 
@@ -237,14 +234,11 @@ bool CAdvancedFilterDlg::OnNotify(int, NMHDR& header, LRESULT& result) {
       OnEndLabelEdit(info);
       result = FALSE;  // the row keeps its callback text
       return true;
-    case LVN_DELETEALLITEMS:
-      result = TRUE;  // the rows hold no data of their own: no notice per deleted row
-      return true;
   }
   return false;
 }
 
-LRESULT CAdvancedFilterDlg::OnCheckListCommand(WPARAM code) {
+LRESULT CAdvancedFilterDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
   if (!model_) return 0;
   switch (code) {
     case kClCut:
@@ -271,6 +265,17 @@ LRESULT CAdvancedFilterDlg::OnCheckListCommand(WPARAM code) {
     case kClSelectionChanged:
       if (!fillingList_) RefreshControls();
       return 0;
+    case kClGetStateImage:
+      return static_cast<size_t>(lParam) < model_->Count() &&
+                     model_->Conditions()[static_cast<size_t>(lParam)].Enabled()
+                 ? 2
+                 : 1;
+    case kClSetStateImage: {
+      const auto* state = reinterpret_cast<const CheckListRowState*>(lParam);
+      if (!state || state->row < 0 || static_cast<size_t>(state->row) >= model_->Count()) return 0;
+      model_->SetEnabled(static_cast<size_t>(state->row), state->image == 2);
+      return 1;
+    }
   }
   return 0;
 }
@@ -284,30 +289,20 @@ std::vector<size_t> CAdvancedFilterDlg::Selection() const {
   return rows;
 }
 
-void CAdvancedFilterDlg::InsertListRow(size_t row, bool selected) {
-  const bool enabled = model_->Conditions()[row].Enabled();
-  LVITEMW item = {};
-  item.mask = LVIF_TEXT | LVIF_STATE;
-  item.iItem = static_cast<int>(row);
-  item.pszText = LPSTR_TEXTCALLBACKW;
-  item.stateMask = LVIS_STATEIMAGEMASK | LVIS_SELECTED | LVIS_FOCUSED;
-  item.state =
-      INDEXTOSTATEIMAGEMASK(enabled ? 2 : 1) | (selected ? LVIS_SELECTED | LVIS_FOCUSED : 0);
-  const int at = static_cast<int>(
-      ::SendMessageW(list_.m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  // A list view with check boxes may give a new row its unchecked image whatever was asked.
-  if (at >= 0 && list_.IsRowChecked(at) != enabled) list_.SetRowChecked(at, enabled);
+// The list view shows the model's rows (owner data): only their number and the selection
+// live in the control; texts and check states are asked for as rows are drawn.
+void CAdvancedFilterDlg::ShowRowCount() {
+  ::SendMessageW(list_.m_hWnd, LVM_SETITEMCOUNT, model_->Count(), LVSICF_NOSCROLL);
 }
 
 void CAdvancedFilterDlg::InsertRows(FilterInsertedRows rows) {
   HWND lv = list_.m_hWnd;
   fillingList_ = true;
-  ::SendMessageW(lv, WM_SETREDRAW, FALSE, 0);
-  LVITEMW none = {};
-  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendMessageW(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-  for (size_t i = 0; i < rows.count; ++i) InsertListRow(rows.first + i, true);
-  ::SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
+  ShowRowCount();
+  std::vector<int> inserted;
+  inserted.reserve(rows.count);
+  for (size_t i = 0; i < rows.count; ++i) inserted.push_back(static_cast<int>(rows.first + i));
+  list_.SelectRows(inserted, inserted.empty() ? -1 : inserted.back());
   if (rows.count) ::SendMessageW(lv, LVM_ENSUREVISIBLE, rows.first, FALSE);
   ::InvalidateRect(lv, nullptr, TRUE);
   fillingList_ = false;
@@ -318,11 +313,6 @@ void CAdvancedFilterDlg::InsertRows(FilterInsertedRows rows) {
 void CAdvancedFilterDlg::RedrawRows(const std::vector<size_t>& rows) {
   if (rows.empty()) return;
   ::SendMessageW(list_.m_hWnd, LVM_REDRAWITEMS, rows.front(), rows.back());
-}
-
-void CAdvancedFilterDlg::TakeCheckStates() {
-  const size_t count = std::min(model_->Count(), static_cast<size_t>(list_.RowCount()));
-  for (size_t r = 0; r < count; ++r) model_->SetEnabled(r, list_.IsRowChecked(static_cast<int>(r)));
 }
 
 void CAdvancedFilterDlg::OnGetDispInfo(NMLVDISPINFOW* info) {
@@ -476,11 +466,8 @@ void CAdvancedFilterDlg::OnOpenBound(bool start) {
 void CAdvancedFilterDlg::OnAdd() {
   const size_t row = model_->Add(Selection());
   fillingList_ = true;
-  LVITEMW none = {};
-  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendMessageW(list_.m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&none));
-  InsertListRow(row, true);
+  ShowRowCount();
+  list_.SelectRows({static_cast<int>(row)}, static_cast<int>(row));
   fillingList_ = false;
   ::SendMessageW(list_.m_hWnd, LVM_ENSUREVISIBLE, row, FALSE);
   list_.UpdateControls();
@@ -492,19 +479,11 @@ void CAdvancedFilterDlg::OnAdd() {
 void CAdvancedFilterDlg::OnDelete() {
   const std::vector<size_t> selection = Selection();
   if (selection.empty()) return;
-  HWND lv = list_.m_hWnd;
-  const bool all = selection.size() == model_->Count();
   const std::optional<size_t> next = model_->DeleteSelected(selection);
   fillingList_ = true;
-  ::SendMessageW(lv, WM_SETREDRAW, FALSE, 0);
-  if (all) {
-    ::SendMessageW(lv, LVM_DELETEALLITEMS, 0, 0);
-  } else {
-    for (auto it = selection.rbegin(); it != selection.rend(); ++it)
-      ::SendMessageW(lv, LVM_DELETEITEM, *it, 0);
-  }
-  ::SendMessageW(lv, WM_SETREDRAW, TRUE, 0);
-  ::InvalidateRect(lv, nullptr, TRUE);
+  ShowRowCount();
+  list_.SelectRows({}, -1);
+  ::InvalidateRect(list_.m_hWnd, nullptr, TRUE);
   fillingList_ = false;
   if (next) list_.SelectRows({static_cast<int>(*next)}, static_cast<int>(*next));
   list_.UpdateControls();
@@ -515,7 +494,6 @@ void CAdvancedFilterDlg::OnDelete() {
 bool CAdvancedFilterDlg::OnCopy() {
   const std::vector<size_t> selection = Selection();
   if (selection.empty()) return false;
-  TakeCheckStates();
   return WriteClipboardText(m_hWnd, model_->Copy(selection));
 }
 
@@ -530,7 +508,6 @@ void CAdvancedFilterDlg::OnPaste() {
 }
 
 void CAdvancedFilterDlg::OnLoad() {
-  TakeCheckStates();
   std::optional<ChosenFile> file = AskFileToOpen(m_hWnd, IDS_AF_OPEN_FILTER, L"tsv");
   if (!file) return;
 
@@ -543,7 +520,7 @@ void CAdvancedFilterDlg::OnLoad() {
                                    MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON2);
     if (answer == IDYES) {
       model_->Clear();
-      ::SendMessageW(list_.m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+      ShowRowCount();
     } else if (answer != IDNO) {
       return;
     }
@@ -552,7 +529,6 @@ void CAdvancedFilterDlg::OnLoad() {
 }
 
 void CAdvancedFilterDlg::OnSave() {
-  TakeCheckStates();
   std::optional<ChosenFile> file = AskFileToSave(m_hWnd, IDS_AF_SAVE_FILTER, L"tsv");
   if (!file) return;
   Win32FileStore files;
@@ -564,7 +540,6 @@ void CAdvancedFilterDlg::OnSave() {
 // Filter and closing
 
 void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
-  TakeCheckStates();
   const char16_t decimal = LocaleDecimalChar();
   std::optional<size_t> invalid = model_->FindInvalidRange([decimal](std::u16string_view text) {
     return ParseNumberRange(text, decimal, nullptr) != kNumberRangeInvalid;

@@ -84,14 +84,13 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
 
  private:
   void SetUpList();
-  LRESULT OnCheckListCommand(WPARAM code);
+  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
 
   // The list view.
   std::vector<size_t> Selection() const;
-  void InsertListRow(size_t row, bool selected);
+  void ShowRowCount();
   void InsertRows(FilterInsertedRows rows);
   void RedrawRows(const std::vector<size_t>& rows);
-  void TakeCheckStates();
   void OnGetDispInfo(NMLVDISPINFOW* info);
   void OnBeginLabelEdit(NMLVDISPINFOW* info);
   void OnEndLabelEdit(NMLVDISPINFOW* info);

@@ -517,6 +517,45 @@ TEST_F(AdvancedFilter, TheHostReceivesExactlyTheEditedListByteForByte) {
   EXPECT_EQ(reinterpret_cast<LPARAM>(block), f[0]->lParam);
 }
 
+// The rows are the model's (owner data): a long list is shown whole, and a click on a check
+// box, the check-all box and a state set from outside all reach what the host is sent.
+TEST_F(AdvancedFilter, ALongListKeepsItsChecksInTheConditions) {
+  std::vector<FilterCondition> many;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string n = std::to_string(i);
+    many.push_back(Cond(u"c" + std::u16string(n.begin(), n.end()), ff::kEnabled));
+  }
+  Open(many, [&](HWND dlg) {
+    HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3000);
+    EXPECT_EQ(Cell(dlg, 2999, 0), L"c2999");
+    RECT row = {LVIR_BOUNDS};
+    SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    LVHITTESTINFO hit = {};
+    for (hit.pt = {row.left, (row.top + row.bottom) / 2}; hit.pt.x < row.left + 40; ++hit.pt.x) {
+      SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+      if (hit.flags & LVHT_ONITEMSTATEICON) break;
+    }
+    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 1, LVIS_STATEIMAGEMASK),
+              static_cast<LRESULT>(INDEXTOSTATEIMAGEMASK(1)));
+    SetRowState(dlg, 5, LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(1));
+    Click(dlg, IDOK);
+    Select(dlg, {});
+    Click(dlg, IDC_CHECK_ALL);  // none selected, the first row checked: uncheck every row
+    Click(dlg, IDOK);
+  });
+  auto f = Filters();
+  ASSERT_EQ(f.size(), 2u);
+  const auto first = scrv::ReadFilterBlock(f[0]->payload.data(), f[0]->payload.size());
+  ASSERT_EQ(first.size(), 3000u);
+  for (size_t i : {0, 1, 5, 2999}) EXPECT_EQ(first[i].Enabled(), i != 1 && i != 5) << i;
+  const auto second = LastFilter();
+  EXPECT_TRUE(std::none_of(second.begin(), second.end(), [](auto& c) { return c.Enabled(); }));
+}
+
 TEST_F(AdvancedFilter, EveryFilterReplacesTheHostsBlockAndTheLastOneStays) {
   LPARAM first = 0;
   Open({Cond(u"a", ff::kEnabled), Cond(u"b", ff::kEnabled)}, [&](HWND dlg) {
