@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/option_search.h"
+#include "frame/option_search.h"
 #include "customize/setting_row.h"
 
 namespace scrv {

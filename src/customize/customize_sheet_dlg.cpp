@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "controls/text_folder_win.h"
+#include "frame/text_folder_win.h"
 #include "customize/additional_text.h"
 #include "customize/customize_environment_win.h"
 #include "customize/special_pages_dlg.h"

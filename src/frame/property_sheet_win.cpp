@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/text_folder_win.h"
+#include "frame/text_folder_win.h"
 #include "controls_ids.h"
 #include "frame/anchor_layout.h"
 #include "frame/dpi_win.h"

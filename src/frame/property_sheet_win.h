@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/page_list.h"
-#include "controls/search_box_win.h"
+#include "frame/page_list.h"
+#include "frame/search_box_win.h"
 #include "frame/dialog_resizer_win.h"
 #include "frame/property_page_win.h"
 #include "frame/subclass_win.h"

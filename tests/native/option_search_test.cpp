@@ -1,9 +1,9 @@
 // The page search: the match rule, the dialog template reader, and both run over the real
 // templates and strings of the localisation module; the host's search of option labels.
 
-#include "controls/option_search.h"
+#include "frame/option_search.h"
 
-#include "controls/page_list.h"
+#include "frame/page_list.h"
 
 #include <gtest/gtest.h>
 

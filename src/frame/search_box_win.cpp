@@ -1,4 +1,4 @@
-#include "controls/search_box_win.h"
+#include "frame/search_box_win.h"
 
 namespace scrv {
 namespace {

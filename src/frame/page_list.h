@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/option_search.h"
+#include "frame/option_search.h"
 
 namespace scrv {
 

@@ -1,4 +1,4 @@
-#include "controls/page_list.h"
+#include "frame/page_list.h"
 
 namespace scrv {
 

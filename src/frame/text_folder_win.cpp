@@ -1,4 +1,4 @@
-#include "controls/text_folder_win.h"
+#include "frame/text_folder_win.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Case folding for the option search by the platform's own rules.
 
-#include "controls/option_search.h"
+#include "frame/option_search.h"
 
 namespace scrv {
 

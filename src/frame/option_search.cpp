@@ -1,4 +1,4 @@
-#include "controls/option_search.h"
+#include "frame/option_search.h"
 
 namespace scrv {
 namespace {
