@@ -314,6 +314,33 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
+// List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
+// looking as if it took input. `dark` rides along as the subclass's data.
+void ShowListEnabled(HWND list, bool dark) {
+  const bool enabled = IsWindowEnabled(list);
+  COLORREF back = dark ? kDarkBackgroundColor : GetSysColor(COLOR_WINDOW);
+  COLORREF text = dark ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT);
+  if (!enabled) {
+    back = dark ? kDarkFaceColor : GetSysColor(COLOR_BTNFACE);
+    text = dark ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+  }
+  SendMessageW(list, LVM_SETBKCOLOR, 0, back);
+  SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, back);
+  SendMessageW(list, LVM_SETTEXTCOLOR, 0, text);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+LRESULT CALLBACK ListEnableProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                DWORD_PTR dark) {
+  if (msg == WM_ENABLE) {
+    const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+    ShowListEnabled(hwnd, dark != 0);
+    return r;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ListEnableProc, id);
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
 void PrepareDark(HWND control) {
   wchar_t cls[32] = {};
   GetClassNameW(control, cls, 32);
@@ -330,9 +357,7 @@ void PrepareDark(HWND control) {
     SetWindowTheme(control, L"", L"");
     SetWindowSubclass(control, ComboProc, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_LISTVIEWW) == 0) {
-    SendMessageW(control, LVM_SETBKCOLOR, 0, kDarkBackgroundColor);
-    SendMessageW(control, LVM_SETTEXTBKCOLOR, 0, kDarkBackgroundColor);
-    SendMessageW(control, LVM_SETTEXTCOLOR, 0, kDarkTextColor);
+    ShowListEnabled(control, true);
     if (auto header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0)))
       SetWindowSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
@@ -374,6 +399,10 @@ void PrepareControls(HWND parent, bool dark) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassIs(child, L"Edit") && (GetWindowLongW(child, GWL_STYLE) & ES_NUMBER))
       SetWindowSubclass(child, NumericEditProc, kLookSubclass, 0);
+    if (ClassIs(child, WC_LISTVIEWW)) {
+      SetWindowSubclass(child, ListEnableProc, kLookSubclass, dark);
+      if (!IsWindowEnabled(child)) ShowListEnabled(child, dark);
+    }
     if (dark) PrepareDark(child);
   }
 }

@@ -3,6 +3,7 @@
 // gets it without asking:
 //   - a numeric edit (ES_NUMBER) refuses pasted text that holds anything but digits, as it
 //     refuses typed ones;
+//   - a disabled list view shows the face and grey text, not the colours of a list taking input;
 //   - in the dark theme every control paints dark: push buttons and the drop-down button of
 //     combo boxes are drawn here, list-view headers and tab controls are painted here, check
 //     boxes, radio buttons and group boxes drop their light visual style and take the face
