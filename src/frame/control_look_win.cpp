@@ -126,44 +126,6 @@ void PaintPushButton(HWND button, HDC dc) {
   }
 }
 
-LRESULT CALLBACK PushButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                DWORD_PTR) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      PaintPushButton(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintPushButton(hwnd, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_SETTEXT:
-    case WM_UPDATEUISTATE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case BM_SETSTATE:
-    case BM_SETSTYLE: {
-      // The button may have drawn itself light straight away: draw it again.
-      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return r;
-    }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, PushButtonProc, id);
-      break;
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
 // Drop-down combo boxes: the platform paints the field in the parent's colours; the frame and
 // the drop-down button are drawn over here.
 void OverpaintCombo(HWND combo) {
@@ -288,7 +250,7 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
-      // Painted off screen first: a header or tab row redrawn while dragging must not flicker.
+      // Painted off screen first: a header, tab row or button redrawn must not flicker.
       RECT rc;
       GetClientRect(hwnd, &rc);
       HDC mem = CreateCompatibleDC(dc);
@@ -307,6 +269,22 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case BM_SETSTATE:
+    case BM_SETSTYLE: {
+      // A button draws its new state straight away, in its light style: draw it again.
+      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return r;
+    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, PaintedProc<Paint>, id);
       break;
@@ -349,7 +327,7 @@ void PrepareDark(HWND control) {
     const LONG type = style & BS_TYPEMASK;
     if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) return;
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
-      SetWindowSubclass(control, PushButtonProc, kLookSubclass, 0);
+      SetWindowSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
     else
       SetWindowTheme(control, L"", L"");  // check boxes, radio buttons, group boxes
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {

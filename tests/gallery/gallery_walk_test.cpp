@@ -178,9 +178,12 @@ bool IsLabel(HWND w) {
          type != SS_ETCHEDFRAME && !TextOf(w).empty();
 }
 
+// As a screen reader reads it: without the mnemonic's "&" and the blanks around.
 std::wstring WithoutAmpersand(std::wstring s) {
   for (size_t at = s.find(L'&'); at != std::wstring::npos; at = s.find(L'&', at + 1))
     s.erase(at, 1);
+  s.erase(0, s.find_first_not_of(L' '));
+  s.erase(s.find_last_not_of(L' ') + 1);
   return s;
 }
 
