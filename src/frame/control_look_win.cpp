@@ -385,6 +385,19 @@ void PrepareControls(HWND parent, bool dark) {
   }
 }
 
+void DarkenCaption(HWND window) {
+  using SetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  static const auto setAttribute = [] {
+    HMODULE dwm = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return dwm ? reinterpret_cast<SetAttributeFn>(
+                     reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
+               : nullptr;
+  }();
+  constexpr DWORD kImmersiveDarkMode = 20;  // DWMWA_USE_IMMERSIVE_DARK_MODE
+  const BOOL on = TRUE;
+  if (setAttribute) setAttribute(window, kImmersiveDarkMode, &on, sizeof on);
+}
+
 void PaintDarkGrip(HDC dc, const RECT& rect) {
   const int size = std::min(rect.right - rect.left, rect.bottom - rect.top);
   const int dot = std::max(2, size / 8), step = std::max(3, size / 4);

@@ -22,6 +22,10 @@ void PrepareControls(HWND parent, bool dark);
 // True when handled, with `result` set.
 bool DarkListCustomDraw(NMHDR& header, LRESULT& result);
 
+// Asks the window manager for a dark caption and frame where it offers them (a top-level window
+// in the dark theme); nothing where it does not.
+void DarkenCaption(HWND window);
+
 // Draws the size grip in the dark theme's colours into `rect`.
 void PaintDarkGrip(HDC dc, const RECT& rect);
 

@@ -126,6 +126,7 @@ class CMyDialogImpl : public CDialogBase {
       case WM_INITDIALOG:
         InitResizer();
         PrepareControls(m_hWnd, dark_);
+        if (dark_) DarkenCaption(m_hWnd);
         return false;
       case WM_SIZE:
         if (!resizer_.Window()) return false;

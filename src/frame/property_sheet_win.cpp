@@ -151,6 +151,7 @@ void CPropertySheetBase::OnInitialized() {
   if (options_.navigation) BuildNavigation();
   PrepareControls(m_hWnd, options_.dark);
   resizer_.SetDark(options_.dark);
+  if (options_.dark) DarkenCaption(m_hWnd);
 }
 
 HFONT CPropertySheetBase::NavigationFont() {
