@@ -90,6 +90,18 @@ target_link_options(win_tests PRIVATE ${SCRV_STATIC_LINK})
 add_dependencies(win_tests scrvdlgs scrvloc scrvres)
 scrv_split_debug(win_tests)
 
+# The walks over every dialog of the gallery (dark theme, accessible names) call the built
+# library through the host's demo table, as the gallery does.
+file(GLOB SCRV_GALLERY_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gallery/*.cpp)
+add_executable(gallery_tests ${SCRV_GALLERY_TESTS} ${CMAKE_SOURCE_DIR}/tests/win/test_support.cpp
+  ${CMAKE_SOURCE_DIR}/host/scrvhost.rc)
+set_target_properties(gallery_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+target_include_directories(gallery_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+target_link_libraries(gallery_tests PRIVATE scrvhostlib oleacc gtest_main)
+target_link_options(gallery_tests PRIVATE ${SCRV_STATIC_LINK})
+add_dependencies(gallery_tests scrvdlgs scrvloc scrvres)
+scrv_split_debug(gallery_tests)
+
 # One Wine environment (Xvfb + persistent wineserver) for the whole run.
 set(SCRV_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 add_test(NAME wine_env_start COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-env start ${SCRV_WINE_DIR})
@@ -101,6 +113,11 @@ gtest_add_tests(TARGET win_tests SOURCES ${SCRV_WIN_TESTS} TEST_LIST SCRV_WIN_TE
 # Wine tests share one prefix (and so one registry): run them one at a time.
 set_tests_properties(${SCRV_WIN_TEST_LIST} PROPERTIES
   FIXTURES_REQUIRED wine RESOURCE_LOCK wineprefix TIMEOUT 90
+  ENVIRONMENT "SCRV_WINE_DIR=${SCRV_WINE_DIR}")
+
+gtest_add_tests(TARGET gallery_tests SOURCES ${SCRV_GALLERY_TESTS} TEST_LIST SCRV_GALLERY_TEST_LIST)
+set_tests_properties(${SCRV_GALLERY_TEST_LIST} PROPERTIES
+  FIXTURES_REQUIRED wine RESOURCE_LOCK wineprefix TIMEOUT 300
   ENVIRONMENT "SCRV_WINE_DIR=${SCRV_WINE_DIR}")
 
 # Timing harnesses, run by hand under Wine (never as tests).

@@ -33,9 +33,13 @@ void HostLog(const std::wstring& line);
 // The open-cost benchmark measures the dialogs without the log pane's cost.
 void SetHostLogging(bool on);
 
-// Opens every entry (or those whose title contains `filter`), saves DIR\<n>-<name>.png and
-// DIR\index.html. Returns the number of screenshots written.
-int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter = L"");
+// Opens every entry (or those whose title contains `filter`) in the light and in the dark theme,
+// saves DIR\<n>-<name>.png, DIR\<n>-<name>-dark.png and DIR\index.html, titled by the
+// screen's DPI. Returns the number of screenshots written; *missing counts those that could
+// not be taken.
+int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter = L"",
+               int* missing = nullptr);
 
-// Saves the window's current image to a PNG file.
+// Saves the window's current image, or a rectangle of the screen, to a PNG file.
 bool CaptureWindowPng(HWND hwnd, const std::wstring& path);
+bool CaptureScreenPng(const RECT& screenRect, const std::wstring& path);

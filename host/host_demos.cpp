@@ -20,6 +20,17 @@ std::wstring Result(int r) {
   return L"returned " + std::to_wstring(r);
 }
 
+// The advanced filter over the current document with `conditions`.
+std::function<std::wstring(HWND)> OpenFilterDemo(std::vector<HostCondition> conditions) {
+  return [conditions](HWND owner) {
+    HGLOBAL block = conditions.empty() ? nullptr : MakeConditionBlock(conditions);
+    HostStringList columns(CurrentDocumentColumns());
+    int r = DoAdvancedFilterDlg(owner, columns.Descriptor(), &block, 1);
+    if (block) GlobalFree(block);
+    return Result(r);
+  };
+}
+
 }  // namespace
 
 const std::vector<DemoEntry>& DemoEntries() {
@@ -49,6 +60,16 @@ const std::vector<DemoEntry>& DemoEntries() {
          return Result(r) + L", text \"" + text + L"\"";
        },
        nullptr},
+      {L"Number Range (an invalid bound: the reason in place of the examples)", L"DoNumberRangeDlg",
+       IDD_NUMBER_RANGE,
+       [](HWND owner) {
+         wchar_t text[160] = L"";
+         return Result(DoNumberRangeDlg(owner, text, 160));
+       },
+       [](HWND dlg) {
+         SetDlgItemTextW(dlg, IDC_NR_LOWER, L"10.0.0.1");
+         SetDlgItemTextW(dlg, IDC_NR_UPPER, L"250");
+       }},
       {L"Sort by Multiple Columns", L"DoSortMulti", IDD_SORT_MULTI, OpenSortMultiDemo, nullptr},
       {L"Delete Duplicate Lines", L"DoDeleteDuplicateAdvanced", IDD_DELETE_DUPLICATES,
        OpenDeleteDuplicatesDemo, PrepareDeleteDuplicatesDemo},
@@ -82,6 +103,11 @@ const std::vector<DemoEntry>& DemoEntries() {
          item.state = LVIS_SELECTED | LVIS_FOCUSED;
          SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
        }},
+      {L"Advanced Filter (an invalid number range, refused on Filter)", L"DoAdvancedFilterDlg",
+       IDD_ADVANCED_FILTER, OpenFilterDemo({{0x100000000001, 4, 0, -1, L"[2020 , 2015]"}}),
+       [](HWND dlg) { PostMessageW(dlg, WM_COMMAND, IDOK, 0); }},
+      {L"Advanced Filter (no conditions yet)", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
+       OpenFilterDemo({}), nullptr},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
       {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},

@@ -17,51 +17,68 @@ namespace {
 struct Shot {
   const DemoEntry* entry = nullptr;
   std::wstring file;
+  HWND dialog = nullptr;  // the entry's dialog, once it showed
+  int ticks = 0;          // timer ticks since the dialog was prepared
   bool captured = false;
 };
 Shot* g_shot = nullptr;
 std::wstring g_dir;
 
-HWND FindOpenDialog() {
-  HWND found = nullptr;
+// The topmost visible dialog box of this thread other than `except`: the dialog itself, or a
+// message box it opened.
+HWND FindOpenDialog(HWND except = nullptr) {
+  struct Ctx {
+    HWND except, found;
+  } ctx{except, nullptr};
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND w, LPARAM p) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(p);
         wchar_t cls[16] = {};
         GetClassNameW(w, cls, 16);
-        if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0) {
-          *reinterpret_cast<HWND*>(p) = w;
+        if (w != c->except && IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0) {
+          c->found = w;
           return FALSE;
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+      reinterpret_cast<LPARAM>(&ctx));
+  return ctx.found;
 }
 
-void Pump(int ms) {
-  DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  MSG msg;
-  while (GetTickCount() < end) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
+// Captures `dialog` with whatever box it opened over itself.
+bool CaptureWithBox(HWND dialog, HWND box, const std::wstring& path) {
+  RECT r, b;
+  GetWindowRect(dialog, &r);
+  if (box && GetWindowRect(box, &b)) UnionRect(&r, &r, &b);
+  return CaptureScreenPng(r, path);
 }
 
-void CALLBACK ShotTick(HWND, UINT, UINT_PTR timer, DWORD) {
+// Runs in every modal loop of the thread, the dialog's and any message box's: prepares the
+// dialog once it shows, lets a few ticks pass for painting (and for a box the preparation
+// opened), captures, then closes the topmost box until the dialog itself is closed.
+void CALLBACK ShotTick(HWND, UINT, UINT_PTR, DWORD) {
   Shot* s = g_shot;
-  HWND dlg = FindOpenDialog();
-  if (!s || !dlg || s->captured) return;
-  KillTimer(nullptr, timer);
-  s->captured = true;
-  if (s->entry->prepare) s->entry->prepare(dlg);
-  RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump(150);
-  if (!CaptureWindowPng(dlg, g_dir + s->file)) s->file.clear();
-  PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+  if (!s) return;
+  if (!s->dialog) {
+    s->dialog = FindOpenDialog();
+    if (!s->dialog) return;
+    if (s->entry->prepare) s->entry->prepare(s->dialog);
+    return;
+  }
+  if (!s->captured) {
+    if (++s->ticks < 4) return;
+    HWND box = FindOpenDialog(s->dialog);
+    RedrawWindow(s->dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (box) RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    s->captured = true;
+    if (!CaptureWithBox(s->dialog, box, g_dir + s->file)) s->file.clear();
+  }
+  // A box over the dialog closes by its Cancel or, when it has only OK, by OK.
+  HWND top = FindOpenDialog(s->dialog);
+  PostMessageW(top ? top : s->dialog, WM_COMMAND, IDCANCEL, 0);
+  if (top) PostMessageW(top, WM_COMMAND, IDOK, 0);
 }
 
 // Every value below the product key, as "key\name" -> a printable form of the data.
@@ -102,6 +119,10 @@ std::string Utf8(const std::wstring& w) {
 bool CaptureWindowPng(HWND hwnd, const std::wstring& path) {
   RECT r;
   GetWindowRect(hwnd, &r);
+  return CaptureScreenPng(r, path);
+}
+
+bool CaptureScreenPng(const RECT& r, const std::wstring& path) {
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);
@@ -149,42 +170,120 @@ bool CaptureWindowPng(HWND hwnd, const std::wstring& path) {
   return ok;
 }
 
-int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter) {
+namespace {
+
+constexpr wchar_t kCommonKey[] = L"Software\\Korvan\\Scrivlet v3\\Common";
+
+// The application theme for the dialogs opened next: "AppTheme" 2 (dark), or the user's own
+// value back again.
+class ThemeSwitch {
+ public:
+  ThemeSwitch() {
+    DWORD size = sizeof saved_;
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme", RRF_RT_REG_DWORD, nullptr,
+                        &saved_, &size) == ERROR_SUCCESS;
+  }
+  ~ThemeSwitch() { Dark(false); }
+  void Dark(bool on) {
+    if (on) {
+      DWORD dark = 2;
+      RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme", REG_DWORD, &dark, sizeof dark);
+    } else if (had_) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme", REG_DWORD, &saved_,
+                      sizeof saved_);
+    } else {
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme");
+    }
+  }
+
+ private:
+  DWORD saved_ = 0;
+  bool had_ = false;
+};
+
+UINT ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+struct Opened {
+  std::wstring file;  // empty when no screenshot was taken
+  std::wstring log;
+  std::wstring settings;
+};
+
+Opened OpenForShot(HWND owner, const DemoEntry& e, const std::wstring& file) {
+  Shot shot;
+  shot.entry = &e;
+  shot.file = file;
+  auto before = SnapshotSettings();
+  g_shot = &shot;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ShotTick);
+  Opened o;
+  o.log = e.open(owner);
+  KillTimer(nullptr, timer);
+  g_shot = nullptr;
+  HostLog(std::wstring(L"gallery: ") + e.exportName + L": " + o.log);
+  auto after = SnapshotSettings();
+  for (const auto& [k, v] : after)
+    if (!before.count(k) || before[k] != v) o.settings += k + L" ";
+  if (shot.captured) o.file = shot.file;
+  return o;
+}
+
+}  // namespace
+
+int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter, int* missing) {
   g_dir = dir;
   if (!g_dir.empty() && g_dir.back() != L'\\') g_dir += L'\\';
   CreateDirectoryW(g_dir.c_str(), nullptr);
   std::string rows;
-  int written = 0, n = 0;
+  int written = 0, lost = 0, n = 0;
+  ThemeSwitch theme;
   for (const DemoEntry& e : DemoEntries()) {
     if (!filter.empty() && std::wstring(e.title).find(filter) == std::wstring::npos) continue;
-    Shot shot;
-    shot.entry = &e;
-    wchar_t file[64];
-    swprintf(file, 64, L"%02d-%ls.png", ++n, e.exportName);
-    shot.file = file;
-    auto before = SnapshotSettings();
-    g_shot = &shot;
-    SetTimer(nullptr, 0, 50, ShotTick);
-    std::wstring logLine = e.open(owner);
-    g_shot = nullptr;
-    HostLog(std::wstring(L"gallery: ") + e.exportName + L": " + logLine);
-    auto after = SnapshotSettings();
-    std::wstring written_settings;
-    for (const auto& [k, v] : after)
-      if (!before.count(k) || before[k] != v) written_settings += k + L" ";
-    if (!shot.file.empty() && shot.captured) ++written;
-    rows += "<figure><img src=\"" + Utf8(shot.file) + "\" alt=\"" + Utf8(e.title) +
-            "\"><figcaption><b>" + Utf8(e.title) + "</b><br><code>" + Utf8(e.exportName) +
-            "</code>, template " + std::to_string(e.templateId) + "<br>returned " + Utf8(logLine) +
-            "<br>settings written: " +
-            (written_settings.empty() ? std::string("none") : Utf8(written_settings)) +
-            "</figcaption></figure>\n";
+    wchar_t base[64];
+    swprintf(base, 64, L"%02d-%ls", ++n, e.exportName);
+    std::string figure = "<figure><figcaption><b>" + Utf8(e.title) + "</b><br><code>" +
+                         Utf8(e.exportName) + "</code>, template " + std::to_string(e.templateId);
+    std::string images;
+    for (const bool dark : {false, true}) {
+      theme.Dark(dark);
+      const Opened o = OpenForShot(owner, e, std::wstring(base) + (dark ? L"-dark.png" : L".png"));
+      if (o.file.empty()) {
+        ++lost;
+        images +=
+            "<p class=missing>no screenshot (" + std::string(dark ? "dark" : "light") + ")</p>";
+        continue;
+      }
+      ++written;
+      images += "<img src=\"" + Utf8(o.file) + "\" alt=\"" + Utf8(e.title) +
+                (dark ? " (dark)" : "") + "\">";
+      if (!dark)
+        figure += "<br>returned " + Utf8(o.log) + "<br>settings written: " +
+                  (o.settings.empty() ? std::string("none") : Utf8(o.settings));
+    }
+    theme.Dark(false);
+    rows += figure + "</figcaption>" + images + "</figure>\n";
   }
+  // The two pages, one per DPI, link to each other (the demo writes them side by side).
+  const UINT dpi = ScreenDpi();
+  const std::string scale = std::to_string(dpi * 100 / 96) + " %";
+  const std::string other = dpi == 96 ? "../gallery-150/index.html" : "../gallery/index.html";
+  const std::string otherName = dpi == 96 ? "150 %" : "100 %";
   std::ofstream html(std::filesystem::path(g_dir + L"index.html"), std::ios::binary);
-  html << "<!doctype html><meta charset=\"utf-8\"><title>Scrivlet dialogs gallery</title>\n"
+  html << "<!doctype html><meta charset=\"utf-8\"><title>Scrivlet dialogs at " << scale << " ("
+       << dpi
+       << " DPI)</title>\n"
           "<style>body{font-family:sans-serif;background:#f4f4f4}figure{display:inline-block;"
           "vertical-align:top;margin:12px;padding:8px;background:#fff;border:1px solid #ccc}"
-          "figcaption{font-size:13px;margin-top:6px}</style>\n<h1>Scrivlet dialogs</h1>\n"
+          "figure img{display:block;margin-top:6px}figcaption{font-size:13px}"
+          ".missing{color:#b00}</style>\n<h1>Scrivlet dialogs at "
+       << scale << " (" << dpi << " DPI), light and dark</h1>\n<p><a href=\"" << other
+       << "\">The same dialogs at " << otherName << "</a></p>\n"
        << rows;
+  if (missing) *missing = lost;
   return written;
 }

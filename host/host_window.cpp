@@ -40,14 +40,27 @@ LRESULT FillSlots(LPARAM buffer, size_t count, const std::vector<const wchar_t*>
   return 1;
 }
 
-LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+// The DPI of the monitor the window is on, as a user at that scale sees it: the window's own
+// DPI where the platform tells it, else the screen's.
+UINT WindowDpi(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto forWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (UINT dpi = forWindow ? forWindow(hwnd) : 0) return dpi;
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+LRESULT OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   std::wstring line = L"message " + Hex(msg) + L" wParam " + Hex(wParam) + L" lParam " +
                       Hex(static_cast<unsigned long long>(lParam));
   LRESULT result = 0;
   switch (msg) {
     case scrv::SCM_QUERY:
       if (wParam == scrv::kQueryDpi) {
-        result = 96;
+        result = WindowDpi(hwnd);
       } else if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
         result = 1;

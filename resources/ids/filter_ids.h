@@ -48,12 +48,13 @@
 #define IDC_AF_CLOSE_AFTER 1357
 
 // Strings.
-#define IDS_AF_RANGE_COLUMN 132   /* the column list's last entry: the line range */
+#define IDS_AF_RANGE_COLUMN 132 /* the column list's last entry: the line range */
 #define IDS_AF_HEADER_TEXT 211
-#define IDS_AF_LOAD_REPLACE 223   /* question before loading into a list that is not empty */
+#define IDS_AF_LOAD_REPLACE 223 /* question before loading into a list that is not empty */
 #define IDS_AF_HEADER_FLAGS 293
-#define IDS_AF_HEADER_COLUMN 370  /* "Column": defined once, in keys.rc */
-#define IDS_AF_ANY_COLUMN 386     /* the column list's first entry */
+#define IDS_AF_HEADER_COLUMN 370 /* "Column": defined once, in keys.rc */
+#define IDS_AF_ANY_COLUMN 386    /* the column list's first entry */
 #define IDS_AF_BAD_NUMBER_RANGE 761
-#define IDS_AF_OPEN_FILTER 1255   /* file types of the Load dialog, separated by "|" */
-#define IDS_AF_SAVE_FILTER 1257   /* file types of the Save dialog, in save-type order */
+#define IDS_AF_OPEN_FILTER 1255 /* file types of the Load dialog, separated by "|" */
+#define IDS_AF_SAVE_FILTER 1257 /* file types of the Save dialog, in save-type order */
+#define IDC_AF_LIST_LABEL 667

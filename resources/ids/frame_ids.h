@@ -10,8 +10,8 @@
 #define IDC_DIALOG_ICON 1920
 
 // Message boxes and help.
-#define IDS_DONT_ASK_AGAIN 408      /* verification check box of questions */
-#define IDS_HELP_FILE_MISSING 444   /* main text when the local help file is missing */
+#define IDS_DONT_ASK_AGAIN 408    /* verification check box of questions */
+#define IDS_HELP_FILE_MISSING 444 /* main text when the local help file is missing */
 #define IDS_HELP_SOURCE_QUESTION 445
 #define IDS_HELP_SOURCE_ONLINE 446
 #define IDS_HELP_SOURCE_LOCAL 447
@@ -33,3 +33,7 @@
 #define IDS_ERR_INVALID_MACRO 806      /* 0xA0000024 */
 #define IDS_ERR_INVALID_FILTER 807     /* 0xA0000025 */
 #define IDS_ERR_READ_ONLY_SETTINGS 808 /* 0xA0000026 */
+
+// Refusals the base explains: a numeric edit that dropped pasted characters.
+#define IDS_DIGITS_ONLY_TITLE 3300
+#define IDS_DIGITS_ONLY_PASTED 3301

@@ -6,6 +6,7 @@
 #define HELP_TOPIC_CODE_PAGE 7036
 #define IDC_CP_RESET 1000
 #define IDC_CP_NOTE 1734
+#define IDC_CP_LIST_LABEL 662
 #define IDS_CP_NAME_HEADER 192
 #define IDS_CP_SCRIPT_HEADER 146
 // Names of the GDI character sets, strings 256 + their position in the table of known sets.

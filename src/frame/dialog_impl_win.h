@@ -22,7 +22,8 @@
 //   - WM_NOTIFY calls OnNotify (nothing handled by default).
 // Before the decoded handlers a message goes to the base's own handling (layout on WM_SIZE,
 // tracking limits, hit test, size grip, placement saved at WM_DESTROY, help on F1 and on the
-// caption's help button, dark-theme colours of edit fields and lists) and then to the hooks of
+// caption's help button, dark-theme colours of edit fields and lists and, in the dark theme,
+// of the face and every other control: see control_look_win.h) and then to the hooks of
 // the dialog's controls (AddParentHook). A message none of them knows is left to the dialog's
 // ProcessWindowMessage: override it for the rare ones and call the base first.
 
@@ -30,6 +31,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "frame/control_look_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/dialog_resizer_win.h"
 #include "frame/help_win.h"
@@ -88,7 +90,8 @@ class CMyDialogImpl : public CDialogBase {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (!header) return false;
         result = 0;
-        return OnNotify(static_cast<int>(header->idFrom), *header, result);
+        if (OnNotify(static_cast<int>(header->idFrom), *header, result)) return true;
+        return dark_ && DarkListCustomDraw(*header, result);
       }
     }
     return false;
@@ -122,6 +125,8 @@ class CMyDialogImpl : public CDialogBase {
     switch (msg) {
       case WM_INITDIALOG:
         InitResizer();
+        PrepareControls(m_hWnd, dark_);
+        if (dark_) DarkenCaption(m_hWnd);
         return false;
       case WM_SIZE:
         if (!resizer_.Window()) return false;
@@ -161,6 +166,7 @@ class CMyDialogImpl : public CDialogBase {
         result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
         return true;
     }
+    if (dark_ && face_.OnCtlColor(msg, wParam, lParam, result)) return true;
     return false;
   }
 
@@ -175,7 +181,9 @@ class CMyDialogImpl : public CDialogBase {
       }
     }
     resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common);
-    colors_ = EditColors(IsDarkTheme(common));
+    dark_ = IsDarkTheme(common);
+    colors_ = EditColors(dark_);
+    resizer_.SetDark(dark_);
   }
 
   // The brush is made on first use and lives as long as the dialog object.
@@ -190,6 +198,8 @@ class CMyDialogImpl : public CDialogBase {
   DialogResizer resizer_;
   HBRUSH brush_ = nullptr;
   std::optional<ControlColors> colors_;
+  bool dark_ = false;
+  DarkFace face_;  // the face and the controls that ask for it, in the dark theme
   HICON dialogIcon_ = nullptr;
 };
 

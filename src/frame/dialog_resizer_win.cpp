@@ -4,6 +4,7 @@
 #include <vssym32.h>
 #include <windowsx.h>
 
+#include "frame/control_look_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/dpi_win.h"
 #include "frame/window_win.h"
@@ -137,7 +138,7 @@ void DialogResizer::OnPaint() {
     themeChecked_ = true;
     theme_ = OpenThemeData(window_, L"Status");
   }
-  if (HTHEME theme = theme_) {
+  if (theme_ || dark_) {
     if (HWND fallback = GetDlgItem(window_, kFallbackGripId)) DestroyWindow(fallback);
     RECT client = {};
     GetClientRect(window_, &client);
@@ -146,7 +147,10 @@ void DialogResizer::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
     gripRect_ = ToRect(model_.GripPaintRect(*this, WindowDpi(window_)));
-    DrawThemeBackground(theme, dc, SP_GRIPPER, 0, &gripRect_, nullptr);
+    if (dark_)
+      PaintDarkGrip(dc, gripRect_);
+    else
+      DrawThemeBackground(theme_, dc, SP_GRIPPER, 0, &gripRect_, nullptr);
     EndPaint(window_, &ps);
     return;
   }

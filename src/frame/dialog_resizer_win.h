@@ -36,6 +36,8 @@ class DialogResizer : public ResizerWindow {
   // Paints the themed grip, or puts the fallback grip control in place. The message is still
   // left to default processing.
   void OnPaint();
+  // In the dark theme the grip is drawn in the dark colours instead of the light styles'.
+  void SetDark(bool dark) { dark_ = dark; }
   // WM_THEMECHANGED: visual styles are looked for again at the next paint.
   void OnThemeChanged();
   // Saves the placement, deletes the grip bitmap and empties the anchor list.
@@ -79,6 +81,7 @@ class DialogResizer : public ResizerWindow {
   HBITMAP gripBitmap_ = nullptr;  // the fallback grip's bitmap, made when first needed
   HTHEME theme_ = nullptr;        // the "Status" visual style, while styles are on
   bool themeChecked_ = false;
+  bool dark_ = false;
   RECT gripRect_ = {};  // where the themed grip was painted last
   ResizerModel model_;
 };

@@ -1,6 +1,9 @@
 #include "frame/property_page_win.h"
 
 #include "controls_ids.h"
+#include <uxtheme.h>
+
+#include "frame/control_look_win.h"
 #include "frame/help_win.h"
 #include "base/module_state_win.h"
 
@@ -69,6 +72,9 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
     case WM_INITDIALOG: {
       visited_ = true;
       result = OnInitDialog();
+      PrepareControls(m_hWnd, dark_);
+      // The light styles' tab texture would be painted under every static text and box.
+      if (dark_) EnableThemeDialogTexture(m_hWnd, ETDT_DISABLE);
       // The page's own initialisation is done: its anchors are taken from the controls as the
       // template placed them.
       if (!anchors_.empty()) {
@@ -87,10 +93,13 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
       if (resizer_) resizer_->OnDestroy();
       return false;
     case WM_ERASEBKGND: {
-      if (!SheetTabsHidden()) return false;
+      if (!dark_ && !SheetTabsHidden()) return false;
       RECT rc;
       GetClientRect(m_hWnd, &rc);
-      FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_3DFACE));
+      if (dark_)
+        face_.Fill(reinterpret_cast<HDC>(wParam), rc);
+      else
+        FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_3DFACE));
       result = 1;
       return true;
     }
@@ -98,6 +107,11 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
     case WM_CTLCOLORLISTBOX:
       result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
       return true;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+      return dark_ && face_.OnCtlColor(msg, wParam, lParam, result);
     case WM_HELP:
       OnHelp();
       result = TRUE;
@@ -129,7 +143,8 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
       if ((header->hwndFrom == Sheet() || header->hwndFrom == m_hWnd) &&
           OnSheetNotify(*header, result))
         return true;
-      return OnNotify(static_cast<int>(header->idFrom), *header, result);
+      if (OnNotify(static_cast<int>(header->idFrom), *header, result)) return true;
+      return dark_ && DarkListCustomDraw(*header, result);
     }
   }
   return false;

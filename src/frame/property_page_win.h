@@ -11,9 +11,10 @@
 //
 // A page overrides OnInitDialog, OnCommand and OnNotify as a plain dialog does. Resizable pages
 // keep their anchored controls laid out as the sheet resizes them. Edit fields and lists take
-// the dark theme's colours, and while the sheet shows its page list instead of tabs the page
-// paints its own background and takes Ctrl+F to the search box. A control the search found on
-// the page is framed in the highlight colour for a moment (SCM_MARK_CONTROL).
+// the dark theme's colours (in the dark theme the whole page is dark: control_look_win.h), and
+// while the sheet shows its page list instead of tabs the page paints its own background and takes
+// Ctrl+F to the search box. A control the search found on the page is framed in the highlight
+// colour for a moment (SCM_MARK_CONTROL).
 
 #include <windows.h>
 
@@ -22,6 +23,7 @@
 #include <optional>
 #include <span>
 
+#include "frame/control_look_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/dialog_resizer_win.h"
 #include "frame/window_win.h"
@@ -91,6 +93,7 @@ class CPropertyPageBase : public CDialogBase {
   std::span<const PageAnchorRule> anchors_;
   std::optional<DialogResizer> resizer_;
   HBRUSH brush_ = nullptr;
+  DarkFace face_;    // the dark theme's face
   UINT marked_ = 0;  // the control marked for a moment
 };
 

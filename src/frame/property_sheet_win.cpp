@@ -5,6 +5,7 @@
 #include "frame/text_folder_win.h"
 #include "controls_ids.h"
 #include "frame/anchor_layout.h"
+#include "frame/control_look_win.h"
 #include "frame/dpi_win.h"
 #include "frame/key_names_win.h"
 #include "base/module_state_win.h"
@@ -148,6 +149,9 @@ int CPropertySheetBase::CurrentIndex() const {
 
 void CPropertySheetBase::OnInitialized() {
   if (options_.navigation) BuildNavigation();
+  PrepareControls(m_hWnd, options_.dark);
+  resizer_.SetDark(options_.dark);
+  if (options_.dark) DarkenCaption(m_hWnd);
 }
 
 HFONT CPropertySheetBase::NavigationFont() {
@@ -416,6 +420,7 @@ void CPropertySheetBase::EnterPage() {
 
 bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
                                               LRESULT& result) {
+  if (options_.dark && face_.OnCtlColor(msg, wParam, lParam, result)) return true;
   switch (msg) {
     case WM_SHOWWINDOW:
       if (wParam && !shown_) {

@@ -104,6 +104,8 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   bool attached_ = false;
   SIZE pageInset_ = {};  // how much smaller the page is than the tab control's client area
 
+  DarkFace face_;  // the dark theme's face
+
   // Navigation.
   CSearchBox search_;
   CTitleList titles_;

@@ -24,6 +24,9 @@
 namespace scrv {
 namespace {
 
+// The library's error code of a damaged condition file.
+constexpr DWORD kErrorInvalidFilter = 0xA0000025;
+
 struct FlagBoxControl {
   int id;
   FilterFlagBox box;
@@ -97,6 +100,8 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
   initial_.clear();
   columnNames_.clear();
 
+  for (int id : {IDC_AF_RANGE_START, IDC_AF_RANGE_END})
+    SendDlgItemMessage(id, EM_LIMITTEXT, kFilterLineDigits);
   HWND combo = GetDlgItem(IDC_AF_COLUMN);
   for (const std::u16string& entry : model_->ColumnEntries())
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(entry)));
@@ -512,8 +517,10 @@ void CAdvancedFilterDlg::OnLoad() {
   if (!file) return;
 
   Win32FileStore files;
+  bool notText = false;
   std::optional<std::vector<FilterCondition>> loaded =
-      LoadFilterFile(files, ToU(file->path), model_->DefaultFlags(), FromAnsi);
+      LoadFilterFile(files, ToU(file->path), model_->DefaultFlags(), FromAnsi, &notText);
+  if (notText) ShowError(m_hWnd, kErrorInvalidFilter, file->path.c_str());
   if (!loaded) return;
   if (model_->Count() > 0) {
     const int answer = ShowMessage(m_hWnd, UiText::Res(IDS_AF_LOAD_REPLACE), UiText{},
@@ -546,8 +553,13 @@ void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
   });
   if (invalid) {
     list_.SelectRows({static_cast<int>(*invalid)}, static_cast<int>(*invalid));
-    ShowMessage(m_hWnd, UiText::Res(IDS_AF_BAD_NUMBER_RANGE),
-                UiText::Of(model_->Conditions()[*invalid].text), MB_ICONINFORMATION);
+    // The range, and on a line of its own what is wrong with it.
+    const std::u16string& range = model_->Conditions()[*invalid].text;
+    const std::u16string why =
+        NumberRangeReasonText(NumberRangeExpressionReason(range, decimal),
+                              [](uint32_t id) { return ToU(LoadResString(id)); });
+    ShowMessage(m_hWnd, UiText::Res(IDS_AF_BAD_NUMBER_RANGE), UiText::Of(range + u"\n" + why),
+                MB_ICONINFORMATION);
     return;
   }
   ReplaceHostBlock();

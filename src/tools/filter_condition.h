@@ -42,6 +42,8 @@ constexpr int32_t kFilterColumnRange = -2;  // the line-number range condition (
 
 // A range end that is left open.
 constexpr int32_t kFilterRangeOpen = -1;
+// Digits a line-number field takes: enough for the largest line number, 2147483647.
+constexpr uint32_t kFilterLineDigits = 10;
 
 // Longest condition text, in UTF-16 units, everywhere a text is kept or handed on.
 constexpr size_t kFilterTextMax = 10000;

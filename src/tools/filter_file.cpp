@@ -1,5 +1,7 @@
 #include "tools/filter_file.h"
 
+#include "settings/text_check.h"
+
 #include <charconv>
 #include <limits>
 #include <string>
@@ -209,13 +211,17 @@ bool SaveFilterFile(FileStore& files, std::u16string_view path,
 std::optional<std::vector<FilterCondition>> LoadFilterFile(FileStore& files,
                                                            std::u16string_view path,
                                                            uint64_t defaultFlags,
-                                                           const AnsiDecoder& ansi) {
+                                                           const AnsiDecoder& ansi, bool* notText) {
   std::vector<uint8_t> bytes;
   if (files.ReadWholeFile(path, nullptr, bytes) != ReadResult::kRead || bytes.empty()) {
     return std::nullopt;
   }
-  std::vector<FilterCondition> conditions =
-      ParseFilterLines(DecodeFilterFile(bytes, ansi), defaultFlags);
+  const std::u16string text = DecodeFilterFile(bytes, ansi);
+  if (LooksLikeBinary(text)) {
+    if (notText) *notText = true;
+    return std::nullopt;
+  }
+  std::vector<FilterCondition> conditions = ParseFilterLines(text, defaultFlags);
   if (conditions.empty()) return std::nullopt;
   return conditions;
 }

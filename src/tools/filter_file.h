@@ -65,11 +65,12 @@ std::u16string FormatFilterSave(std::span<const FilterCondition> conditions, Fil
 bool SaveFilterFile(FileStore& files, std::u16string_view path,
                     std::span<const FilterCondition> conditions, FilterSaveType type);
 
-// The conditions of a file; nothing when it cannot be read, is empty or holds no condition,
-// so that the caller's list is left alone.
+// The conditions of a file; nothing when it cannot be read, is empty, holds no condition or is
+// not text (then *notText is set, when given), so that the caller's list is left alone.
 std::optional<std::vector<FilterCondition>> LoadFilterFile(FileStore& files,
                                                            std::u16string_view path,
                                                            uint64_t defaultFlags,
-                                                           const AnsiDecoder& ansi);
+                                                           const AnsiDecoder& ansi,
+                                                           bool* notText = nullptr);
 
 }  // namespace scrv

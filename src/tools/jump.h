@@ -66,6 +66,8 @@ class JumpModel {
 
   // The smallest number accepted: 1, or 0 when the numbers are taken as they are.
   uint32_t MinimumEntry() const { return asIs_ ? 0 : 1; }
+  // Digits a number field takes: enough for the largest number accepted, 2147483646.
+  static constexpr uint32_t kFieldDigits = 10;
   // A field read back: `field` is its text as an unsigned number, nullopt when the text is not
   // one (empty, letters, out of the unsigned range); that keeps the opening value, anything
   // else is clamped to MinimumEntry() .. 2147483646.

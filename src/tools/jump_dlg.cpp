@@ -15,6 +15,8 @@ bool CJumpDlg::OnCommand(int id, int code, HWND control) {
 }
 
 BOOL CJumpDlg::OnInitDialog() {
+  for (int id : {IDC_JUMP_TARGET, IDC_JUMP_SECONDARY})
+    SendDlgItemMessage(id, EM_LIMITTEXT, JumpModel::kFieldDigits);
   SetDlgItemInt(m_hWnd, IDC_JUMP_TARGET, static_cast<UINT>(model_.TargetShown()), TRUE);
   SetDlgItemInt(m_hWnd, IDC_JUMP_SECONDARY, static_cast<UINT>(model_.SecondaryShown()), TRUE);
   CheckDlgButton(IDC_JUMP_CHECK, model_.CheckedOnOpen() ? BST_CHECKED : BST_UNCHECKED);

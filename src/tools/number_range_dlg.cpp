@@ -82,6 +82,13 @@ void CNumberRangeDlg::Refresh() {
                  IDC_NR_UPPER_INCLUSIVE})
     EnableDlgItem(id, e.fields);
   EnableDlgItem(IDOK, e.ok);
+  // While OK is disabled the examples line says why.
+  if (examples_.empty()) examples_ = GetDlgItemText(IDC_NR_EXAMPLES);
+  const std::wstring line =
+      e.ok ? examples_ : ToW(NumberRangeReasonText(NumberRangeReasonOf(state_), [](uint32_t id) {
+        return ToU(LoadResString(id));
+      }));
+  if (GetDlgItemText(IDC_NR_EXAMPLES) != line) SetDlgItemText(IDC_NR_EXAMPLES, line);
 }
 
 void CNumberRangeDlg::OnFieldsChanged() {

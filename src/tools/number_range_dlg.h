@@ -51,7 +51,8 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
   // The bounds and the expression take dropped text and drag their selection out.
   CEditDD lowerEdit_, upperEdit_, expressionEdit_;
   NumberRangeDialogState state_;
-  bool filling_ = false;  // set while the dialog writes its own fields
+  bool filling_ = false;   // set while the dialog writes its own fields
+  std::wstring examples_;  // the examples line, shown again once the input is valid
 };
 
 }  // namespace scrv

@@ -4,6 +4,8 @@
 // their check boxes (the expression follows them), or the expression typed directly (the fields
 // follow it).
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,5 +50,37 @@ void NumberRangeExpressionChanged(NumberRangeDialogState& state);
 std::optional<std::u16string> NumberRangeResultText(const NumberRangeDialogState& state);
 
 NumberRangeEnabling NumberRangeEnablingOf(const NumberRangeDialogState& state);
+
+// Why the input is refused, for the one line the dialog shows in place of its examples while
+// OK is disabled (and for the filter's refusal of a condition).
+enum class NumberRangeProblem : uint8_t {
+  kNone,
+  kLowerNotValid,    // detail: the bound
+  kUpperNotValid,    // detail: the bound
+  kLowerNotInteger,  // integers only; detail: the bound
+  kUpperNotInteger,
+  kKindsDiffer,  // lowerKind and upperKind say which
+  kUpperBelowLower,
+  kNothingBetween,  // exclusive ends leave no value
+  kBadPrefix,       // an address block's prefix length; detail: the expression
+  kBadExpression,   // neither an interval nor an address block
+  kTooLong,
+};
+
+struct NumberRangeReason {
+  NumberRangeProblem problem = NumberRangeProblem::kNone;
+  std::u16string detail;
+  NumberRangeBoundKind lowerKind = NumberRangeBoundKind::kEmpty;
+  NumberRangeBoundKind upperKind = NumberRangeBoundKind::kEmpty;
+};
+
+// What is wrong with the dialog's input (kNone when OK would accept it).
+NumberRangeReason NumberRangeReasonOf(const NumberRangeDialogState& state);
+// What is wrong with an expression typed directly or kept by a filter condition.
+NumberRangeReason NumberRangeExpressionReason(std::u16string_view text, char16_t decimalChar);
+// The reason as one sentence, from the localisation module's texts (`text` loads a string by
+// its number): the reason's template with %1 and %2 filled in. Empty for kNone.
+std::u16string NumberRangeReasonText(const NumberRangeReason& reason,
+                                     const std::function<std::u16string(uint32_t)>& text);
 
 }  // namespace scrv

@@ -227,5 +227,28 @@ TEST(FilterFile, EncodedTextIsUtf16LeWithMark) {
   EXPECT_EQ(EncodeFilterFileText(u"a\u0102"), (std::vector<uint8_t>{0xFF, 0xFE, 'a', 0, 2, 1}));
 }
 
+TEST(FilterFile, FilesThatAreNotTextAreRefusedAsDamaged) {
+  struct Case {
+    std::vector<uint8_t> bytes;
+    bool refused;
+  };
+  const Case cases[] = {
+      // An image's first bytes, read as ANSI: zero bytes.
+      {{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 0x0D, 'I', 'H', 'D', 'R'}, true},
+      // UTF-16 with a byte order mark, then units of control characters.
+      {{0xFF, 0xFE, 1, 0, 2, 0, 'a', 0, 3, 0, 4, 0, 0x0A, 0}, true},
+      // Text with a single control character and a zero at the very end still loads.
+      {{'o', 'n', '\t', 'x', 0x01, '\r', '\n', 'a', 'b', 'c', 'd', 'e', 'f', 0}, false},
+  };
+  for (const Case& c : cases) {
+    MemoryFiles files;
+    files.files[u"f.tsv"] = c.bytes;
+    bool notText = false;
+    auto loaded = LoadFilterFile(files, u"f.tsv", kWholeString, DecodeLatin1, &notText);
+    EXPECT_EQ(notText, c.refused);
+    EXPECT_EQ(loaded.has_value(), !c.refused);
+  }
+}
+
 }  // namespace
 }  // namespace scrv

@@ -1,0 +1,443 @@
+#include "frame/control_look_win.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+#include <string>
+
+#include "base/text_win.h"
+#include "frame/dialog_appearance_win.h"
+#include "frame_ids.h"
+
+namespace scrv {
+namespace {
+
+// One identifier per kind of subclass (SetWindowSubclass keys them by procedure and number).
+constexpr UINT_PTR kLookSubclass = 0x5C4C;
+// The longest clipboard text a numeric edit looks at.
+constexpr size_t kPasteLimit = 4096;
+
+bool ClassIs(HWND hwnd, const wchar_t* name) {
+  wchar_t cls[32] = {};
+  GetClassNameW(hwnd, cls, 32);
+  return lstrcmpiW(cls, name) == 0;
+}
+
+// A rectangle framed in `frame` and filled with `fill`.
+void FrameFill(HDC dc, RECT rc, COLORREF frame, COLORREF fill) {
+  SetDCBrushColor(dc, frame);
+  FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  InflateRect(&rc, -1, -1);
+  SetDCBrushColor(dc, fill);
+  FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void FillColor(HDC dc, const RECT& rc, COLORREF color) {
+  SetDCBrushColor(dc, color);
+  FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// Text in the control's font, transparent, in `color`; `format` takes DrawTextW's flags.
+void DrawLabel(HWND control, HDC dc, const std::wstring& text, RECT rc, COLORREF color,
+               UINT format) {
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, color);
+  const LRESULT ui = SendMessageW(control, WM_QUERYUISTATE, 0, 0);
+  if (ui & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, format);
+  SelectObject(dc, old);
+}
+
+// A small triangle pointing down, centred in `rc`.
+void DrawDropArrow(HDC dc, const RECT& rc, COLORREF color) {
+  const int w = std::max<int>(3, (rc.right - rc.left) / 4);
+  const int cx = (rc.left + rc.right) / 2, cy = (rc.top + rc.bottom) / 2 - w / 4;
+  SetDCBrushColor(dc, color);
+  for (int row = 0; row <= w / 2 + 1; ++row) {
+    RECT line = {cx - w / 2 + row, cy + row, cx + w / 2 - row + 1, cy + row + 1};
+    if (line.right > line.left) FillRect(dc, &line, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
+}
+
+// Numeric edits: pasted text keeps its digits only, and the edit says why the rest is gone.
+void PasteDigits(HWND edit) {
+  std::wstring text;
+  if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(edit)) {
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+        const size_t units = GlobalSize(data) / sizeof(wchar_t);
+        text.assign(p, std::find(p, p + std::min(units, kPasteLimit), L'\0'));
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  std::wstring digits;
+  for (wchar_t c : text)
+    if (c >= L'0' && c <= L'9') digits += c;
+  if (!digits.empty())
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(digits.c_str()));
+  if (digits.size() == text.size()) return;
+  MessageBeep(MB_OK);
+  const std::wstring title = LoadResString(IDS_DIGITS_ONLY_TITLE);
+  const std::wstring why = LoadResString(IDS_DIGITS_ONLY_PASTED);
+  EDITBALLOONTIP tip = {sizeof tip, title.c_str(), why.c_str(), TTI_INFO};
+  SendMessageW(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip));
+}
+
+LRESULT CALLBACK NumericEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                 DWORD_PTR) {
+  if (msg == WM_PASTE) {
+    if (!(GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY)) PasteDigits(hwnd);
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, NumericEditProc, id);
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// Push buttons: the whole button is drawn here.
+void PaintPushButton(HWND button, HDC dc) {
+  RECT rc;
+  GetClientRect(button, &rc);
+  const LONG style = GetWindowLongW(button, GWL_STYLE);
+  const LRESULT state = SendMessageW(button, BM_GETSTATE, 0, 0);
+  const bool enabled = IsWindowEnabled(button);
+  const bool pushed = (state & BST_PUSHED) != 0;
+  const bool isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+  FillColor(dc, rc, kDarkFaceColor);
+  RECT body = rc;
+  InflateRect(&body, -1, -1);
+  FrameFill(dc, body, isDefault && enabled ? kDarkAccentColor : kDarkBorderColor,
+            pushed ? kDarkPressedColor : kDarkButtonColor);
+  RECT text = body;
+  if (pushed) OffsetRect(&text, 1, 1);
+  UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  if (style & BS_MULTILINE) format = DT_CENTER | DT_WORDBREAK;
+  DrawLabel(button, dc, GetWindowTextString(button), text,
+            enabled ? kDarkTextColor : kDarkDisabledTextColor, format);
+  if (GetFocus() == button && !(SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    RECT focus = body;
+    InflateRect(&focus, -3, -3);
+    SetTextColor(dc, kDarkTextColor);
+    SetBkColor(dc, kDarkButtonColor);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+// Drop-down combo boxes: the platform paints the field in the parent's colours; the frame and
+// the drop-down button are drawn over here.
+void OverpaintCombo(HWND combo) {
+  COMBOBOXINFO info = {sizeof info};
+  if (!GetComboBoxInfo(combo, &info)) return;
+  HDC dc = GetDC(combo);
+  RECT rc;
+  GetClientRect(combo, &rc);
+  const bool enabled = IsWindowEnabled(combo);
+  SetDCBrushColor(dc, kDarkBorderColor);
+  FrameRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  RECT inner = rc;
+  InflateRect(&inner, -1, -1);
+  SetDCBrushColor(dc, enabled ? kDarkBackgroundColor : kDarkFaceColor);
+  FrameRect(dc, &inner, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  RECT button = info.rcButton;
+  if (button.right > button.left) {
+    button.top = inner.top;
+    button.bottom = inner.bottom;
+    button.right = inner.right;
+    FillColor(dc, button,
+              info.stateButton & STATE_SYSTEM_PRESSED ? kDarkPressedColor : kDarkButtonColor);
+    DrawDropArrow(dc, button, enabled ? kDarkTextColor : kDarkDisabledTextColor);
+  }
+  ReleaseDC(combo, dc);
+}
+
+LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                           DWORD_PTR) {
+  switch (msg) {
+    case WM_PAINT:
+    case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+    case CB_SETCURSEL:
+    case CB_SHOWDROPDOWN: {
+      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      OverpaintCombo(hwnd);
+      return r;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, ComboProc, id);
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// List-view headers: items and the empty rest painted here.
+void PaintHeader(HWND header, HDC dc) {
+  RECT client;
+  GetClientRect(header, &client);
+  FillColor(dc, client, kDarkHeaderColor);
+  const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    RECT rc = {};
+    if (!SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i),
+                      reinterpret_cast<LPARAM>(&rc)))
+      continue;
+    wchar_t text[260] = {};
+    HDITEMW item = {};
+    item.mask = HDI_TEXT | HDI_FORMAT;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    RECT divider = {rc.right - 1, rc.top + 2, rc.right, rc.bottom - 2};
+    FillColor(dc, divider, kDarkBorderColor);
+    RECT label = {rc.left + 6, rc.top, rc.right - 6, rc.bottom};
+    UINT align = (item.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT    ? DT_RIGHT
+                 : (item.fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? DT_CENTER
+                                                              : DT_LEFT;
+    DrawLabel(header, dc, text, label,
+              IsWindowEnabled(header) ? kDarkTextColor : kDarkDisabledTextColor,
+              align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  }
+  RECT bottom = {client.left, client.bottom - 1, client.right, client.bottom};
+  FillColor(dc, bottom, kDarkBorderColor);
+}
+
+// Tab controls: the row of tabs and the frame of the page area painted here.
+void PaintTabs(HWND tab, HDC dc) {
+  RECT client;
+  GetClientRect(tab, &client);
+  FillColor(dc, client, kDarkFaceColor);
+  RECT body = client;
+  SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+  InflateRect(&body, 3, 3);
+  SetDCBrushColor(dc, kDarkBorderColor);
+  FrameRect(dc, &body, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+  const int current = static_cast<int>(SendMessageW(tab, TCM_GETCURSEL, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    RECT rc = {};
+    if (!SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc)))
+      continue;
+    if (i == current) InflateRect(&rc, 2, 2);
+    FrameFill(dc, rc, i == current ? kDarkAccentColor : kDarkBorderColor,
+              i == current ? kDarkButtonColor : kDarkHeaderColor);
+    wchar_t text[260] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    DrawLabel(tab, dc, text, rc, kDarkTextColor, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (i == current && GetFocus() == tab &&
+        !(SendMessageW(tab, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+      InflateRect(&rc, -3, -3);
+      SetTextColor(dc, kDarkTextColor);
+      SetBkColor(dc, kDarkButtonColor);
+      DrawFocusRect(dc, &rc);
+    }
+  }
+}
+
+template <void (*Paint)(HWND, HDC)>
+LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                             DWORD_PTR) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      // Painted off screen first: a header, tab row or button redrawn must not flicker.
+      RECT rc;
+      GetClientRect(hwnd, &rc);
+      HDC mem = CreateCompatibleDC(dc);
+      HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, rc.right), std::max(1L, rc.bottom));
+      HGDIOBJ old = SelectObject(mem, bmp);
+      Paint(hwnd, mem);
+      BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
+      SelectObject(mem, old);
+      DeleteObject(bmp);
+      DeleteDC(mem);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(hwnd, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case BM_SETSTATE:
+    case BM_SETSTYLE: {
+      // A button draws its new state straight away, in its light style: draw it again.
+      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return r;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, PaintedProc<Paint>, id);
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
+// looking as if it took input. `dark` rides along as the subclass's data.
+void ShowListEnabled(HWND list, bool dark) {
+  const bool enabled = IsWindowEnabled(list);
+  COLORREF back = dark ? kDarkBackgroundColor : GetSysColor(COLOR_WINDOW);
+  COLORREF text = dark ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT);
+  if (!enabled) {
+    back = dark ? kDarkFaceColor : GetSysColor(COLOR_BTNFACE);
+    text = dark ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+  }
+  SendMessageW(list, LVM_SETBKCOLOR, 0, back);
+  SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, back);
+  SendMessageW(list, LVM_SETTEXTCOLOR, 0, text);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+LRESULT CALLBACK ListEnableProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                DWORD_PTR dark) {
+  if (msg == WM_ENABLE) {
+    const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+    ShowListEnabled(hwnd, dark != 0);
+    return r;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ListEnableProc, id);
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void PrepareDark(HWND control) {
+  wchar_t cls[32] = {};
+  GetClassNameW(control, cls, 32);
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
+  if (lstrcmpiW(cls, L"Button") == 0) {
+    const LONG type = style & BS_TYPEMASK;
+    if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) return;
+    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
+      SetWindowSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
+    else
+      SetWindowTheme(control, L"", L"");  // check boxes, radio buttons, group boxes
+  } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
+    if ((style & 3) == CBS_SIMPLE) return;
+    SetWindowTheme(control, L"", L"");
+    SetWindowSubclass(control, ComboProc, kLookSubclass, 0);
+  } else if (lstrcmpiW(cls, WC_LISTVIEWW) == 0) {
+    ShowListEnabled(control, true);
+    if (auto header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0)))
+      SetWindowSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
+  } else if (lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
+    SendMessageW(control, TVM_SETBKCOLOR, 0, kDarkBackgroundColor);
+    SendMessageW(control, TVM_SETTEXTCOLOR, 0, kDarkTextColor);
+    SendMessageW(control, TVM_SETLINECOLOR, 0, kDarkBorderColor);
+  } else if (lstrcmpiW(cls, WC_TABCONTROLW) == 0) {
+    SetWindowSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
+  } else if (lstrcmpiW(cls, TRACKBAR_CLASSW) == 0) {
+    SetWindowTheme(control, L"", L"");
+  }
+}
+
+}  // namespace
+
+bool DarkListCustomDraw(NMHDR& header, LRESULT& result) {
+  if (header.code != NM_CUSTOMDRAW || !ClassIs(header.hwndFrom, WC_LISTVIEWW)) return false;
+  auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT: {
+      const auto row = static_cast<WPARAM>(draw.nmcd.dwItemSpec);
+      if (GetFocus() != header.hwndFrom &&
+          SendMessageW(header.hwndFrom, LVM_GETITEMSTATE, row, LVIS_SELECTED)) {
+        draw.nmcd.uItemState &= ~CDIS_SELECTED;
+        draw.clrText = kDarkTextColor;
+        draw.clrTextBk = kDarkPressedColor;
+      }
+      result = CDRF_DODEFAULT;
+      return true;
+    }
+  }
+  return false;
+}
+
+void PrepareControls(HWND parent, bool dark) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassIs(child, L"Edit") && (GetWindowLongW(child, GWL_STYLE) & ES_NUMBER))
+      SetWindowSubclass(child, NumericEditProc, kLookSubclass, 0);
+    if (ClassIs(child, WC_LISTVIEWW)) {
+      SetWindowSubclass(child, ListEnableProc, kLookSubclass, dark);
+      if (!IsWindowEnabled(child)) ShowListEnabled(child, dark);
+    }
+    if (dark) PrepareDark(child);
+  }
+}
+
+void DarkenCaption(HWND window) {
+  using SetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  static const auto setAttribute = [] {
+    HMODULE dwm = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return dwm ? reinterpret_cast<SetAttributeFn>(
+                     reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
+               : nullptr;
+  }();
+  constexpr DWORD kImmersiveDarkMode = 20;  // DWMWA_USE_IMMERSIVE_DARK_MODE
+  const BOOL on = TRUE;
+  if (setAttribute) setAttribute(window, kImmersiveDarkMode, &on, sizeof on);
+}
+
+void PaintDarkGrip(HDC dc, const RECT& rect) {
+  const int size = std::min(rect.right - rect.left, rect.bottom - rect.top);
+  const int dot = std::max(2, size / 8), step = std::max(3, size / 4);
+  SetDCBrushColor(dc, kDarkBorderColor);
+  // Three rows of dots in the corner, one, two and three long.
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col <= row; ++col) {
+      const int right = rect.right - 1 - (row - col) * step, bottom = rect.bottom - 1 - col * step;
+      RECT d = {right - dot, bottom - dot, right, bottom};
+      FillRect(dc, &d, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+}
+
+DarkFace::~DarkFace() {
+  if (face_) DeleteObject(face_);
+  if (edit_) DeleteObject(edit_);
+}
+
+bool DarkFace::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg < WM_CTLCOLORMSGBOX || msg > WM_CTLCOLORSTATIC) return false;
+  auto dc = reinterpret_cast<HDC>(wParam);
+  if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX ||
+      (msg == WM_CTLCOLORSTATIC && ClassIs(reinterpret_cast<HWND>(lParam), L"Edit"))) {
+    if (!edit_) edit_ = CreateSolidBrush(kDarkBackgroundColor);
+    SetTextColor(dc, IsWindowEnabled(reinterpret_cast<HWND>(lParam)) ? kDarkTextColor
+                                                                     : kDarkDisabledTextColor);
+    SetBkColor(dc, kDarkBackgroundColor);
+    result = reinterpret_cast<LRESULT>(edit_);
+    return true;
+  }
+  if (!face_) face_ = CreateSolidBrush(kDarkFaceColor);
+  SetTextColor(dc, kDarkTextColor);
+  SetBkColor(dc, kDarkFaceColor);
+  result = reinterpret_cast<LRESULT>(face_);
+  return true;
+}
+
+void DarkFace::Fill(HDC dc, const RECT& rect) {
+  if (!face_) face_ = CreateSolidBrush(kDarkFaceColor);
+  FillRect(dc, &rect, face_);
+}
+
+}  // namespace scrv

@@ -1,0 +1,53 @@
+#pragma once
+// What the dialog base does once to every control of a dialog, page or sheet, so that a dialog
+// gets it without asking:
+//   - a numeric edit (ES_NUMBER) refuses pasted text that holds anything but digits, as it
+//     refuses typed ones;
+//   - a disabled list view shows the face and grey text, not the colours of a list taking input;
+//   - in the dark theme every control paints dark: push buttons and the drop-down button of
+//     combo boxes are drawn here, list-view headers and tab controls are painted here, check
+//     boxes, radio buttons and group boxes drop their light visual style and take the face
+//     colours the parent hands out (DarkFace), lists and trees take the dark list colours.
+
+#include <windows.h>
+
+namespace scrv {
+
+// Prepares every child of `parent` (and the children of a list view: its header). Call once the
+// controls exist; calling it again for the same controls does no harm.
+void PrepareControls(HWND parent, bool dark);
+
+// NM_CUSTOMDRAW of a list view in the dark theme, for a parent whose own handlers left it: a
+// selected row of a list without the focus is shown dark instead of in the light face colour.
+// True when handled, with `result` set.
+bool DarkListCustomDraw(NMHDR& header, LRESULT& result);
+
+// Asks the window manager for a dark caption and frame where it offers them (a top-level window
+// in the dark theme); nothing where it does not.
+void DarkenCaption(HWND window);
+
+// Draws the size grip in the dark theme's colours into `rect`.
+void PaintDarkGrip(HDC dc, const RECT& rect);
+
+// The colours a dark parent hands out for its face and for the controls that ask it (every
+// WM_CTLCOLOR* message): edits and lists take the dark edit colours, also a read-only or
+// disabled edit, which asks with WM_CTLCOLORSTATIC; everything else the face colours. The brushes
+// are made on first use and live as long as the object.
+class DarkFace {
+ public:
+  DarkFace() = default;
+  DarkFace(const DarkFace&) = delete;
+  DarkFace& operator=(const DarkFace&) = delete;
+  ~DarkFace();
+
+  // True when `msg` is one of those messages; `result` is then the brush.
+  bool OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Fills `rect` of `dc` with the face colour.
+  void Fill(HDC dc, const RECT& rect);
+
+ private:
+  HBRUSH face_ = nullptr;
+  HBRUSH edit_ = nullptr;
+};
+
+}  // namespace scrv
