@@ -168,15 +168,18 @@ HWND FindThreadDialog(HWND except) {
 }
 
 void PumpMessages(int milliseconds) {
-  DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-  MSG msg;
-  do {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  for (;;) {
+    MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    Sleep(1);
-  } while (GetTickCount() < end);
+    const DWORD left = end - GetTickCount();
+    if (static_cast<LONG>(left) <= 0) break;
+    // Sleeps until the next message (or timer) arrives instead of polling.
+    MsgWaitForMultipleObjectsEx(0, nullptr, left, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
 }
 
 void Click(HWND dlg, int id) {
