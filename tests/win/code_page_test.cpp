@@ -48,16 +48,15 @@ Pages SystemCandidates() {
   return out;
 }
 
-class CodePageExport : public ::testing::TestWithParam<bool> {
+class CodePageExport : public ExportTest<DoCodePageFn> {
  protected:
+  CodePageExport() : ExportTest("DoCodePage") {}
   void SetUp() override {
-    ClearRegistrySettings();
     DeleteFileW(RecordPath().c_str());
-    fn = lib.Get<DoCodePageFn>("DoCodePage");
-    ASSERT_NE(fn, nullptr);
+    ExportTest::SetUp();
   }
   void TearDown() override {
-    ClearRegistrySettings();
+    ExportTest::TearDown();
     DeleteFileW(RecordPath().c_str());
   }
 
@@ -84,14 +83,7 @@ class CodePageExport : public ::testing::TestWithParam<bool> {
     return Pages(lists.words.begin() + 1, lists.words.end());
   }
   int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd()); },
-                       [&](HWND dlg) {
-                         Settle();
-                         script(dlg);
-                       });
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
+    return Drive([&] { return fn(host.Hwnd()); }, script);
   }
   size_t Broadcasts() const {
     return std::count_if(host.messages.begin(), host.messages.end(), [](const auto& m) {
@@ -104,11 +96,6 @@ class CodePageExport : public ::testing::TestWithParam<bool> {
     return n;
   }
 
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCodePageFn fn = nullptr;
   Pages candidates = SystemCandidates();
 };
 
@@ -182,8 +169,7 @@ TEST_P(CodePageExport, AnUnreadableRecordShowsTheDefaults) {
   EXPECT_EQ(ticked, defaults);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, CodePageExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(CodePageExport);
 
 struct HostWordList {
   uint16_t* first;

@@ -39,28 +39,16 @@ LRESULT CALLBACK ListenerProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   return DefWindowProcW(h, m, w, l);
 }
 
-class ConvertExport : public ::testing::TestWithParam<bool> {
+class ConvertExport : public ExportTest<DoConvertFn> {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoConvertFn>("DoConvert");
-    ASSERT_NE(fn, nullptr);
+  ConvertExport() : ExportTest("DoConvert") {
     std::memset(mask, 0xA5, sizeof mask);
     record = {mask, 0};
   }
-  void TearDown() override { ClearRegistrySettings(); }
 
   int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd(), &record); },
-                       [&](HWND dlg) {
-                         Settle();
-                         script(dlg);
-                       });
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
+    return Drive([&] { return fn(host.Hwnd(), &record); }, script);
   }
-  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
   std::wstring StringSetting(const wchar_t* name) {
     if (ini) return folder.IniText(L"scCommon.ini", L"Common", name);
     wchar_t buf[512] = {};
@@ -70,11 +58,6 @@ class ConvertExport : public ::testing::TestWithParam<bool> {
     return buf;
   }
 
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoConvertFn fn = nullptr;
   uint8_t mask[32];
   Record record{};
 };
@@ -199,8 +182,7 @@ TEST_P(ConvertExport, DisplayOptionsAreWrittenAtOnceWithTheJapaneseBackslashWinn
   EXPECT_EQ(g_heard, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, ConvertExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(ConvertExport);
 
 TEST(ConvertExportRecord, ANullRecordIsRefusedWithoutADialog) {
   AppFolder folder{false};

@@ -107,3 +107,9 @@ class FakeHost {
 };
 
 }  // namespace testing_support
+
+// Instantiates a suite parameterised on the settings back end: the registry (false) and INI
+// files (true), so named in the tests' names.
+#define SCRV_IN_BOTH_BACK_ENDS(Suite)                              \
+  INSTANTIATE_TEST_SUITE_P(BothBackEnds, Suite, ::testing::Bool(), \
+                           [](const auto& info) { return info.param ? "Ini" : "Registry"; })
