@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -129,67 +128,6 @@ std::wstring WindowTexts(HWND w) {
   return all;
 }
 
-// Runs scripts on the dialogs that open next on this thread over `main` (message boxes,
-// nested dialogs, file dialogs), one script per dialog in the order they show, from a timer,
-// while the caller's step waits in their modal loops.
-class NestedDialogs {
- public:
-  NestedDialogs(HWND main, std::vector<std::function<void(HWND)>> scripts) {
-    state_.handled.push_back(main);
-    state_.scripts = std::move(scripts);
-    saved_ = current_;
-    current_ = &state_;
-    timer_ = SetTimer(nullptr, 0, 20, Tick);
-  }
-  NestedDialogs(HWND main, std::function<void(HWND)> script)
-      : NestedDialogs(main, std::vector<std::function<void(HWND)>>{std::move(script)}) {}
-  ~NestedDialogs() {
-    KillTimer(nullptr, timer_);
-    current_ = saved_;
-  }
-  bool Ran() const { return state_.ran == state_.scripts.size(); }
-
- private:
-  struct State {
-    std::vector<HWND> handled;
-    std::vector<std::function<void(HWND)>> scripts;
-    size_t ran = 0;
-  };
-  static HWND NewDialog(const std::vector<HWND>& handled) {
-    struct Ctx {
-      const std::vector<HWND>* handled;
-      HWND found;
-    } ctx{&handled, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* c = reinterpret_cast<Ctx*>(p);
-          wchar_t cls[16] = {};
-          GetClassNameW(w, cls, 16);
-          if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0 &&
-              std::find(c->handled->begin(), c->handled->end(), w) == c->handled->end()) {
-            c->found = w;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    State* s = current_;
-    if (!s || s->ran >= s->scripts.size()) return;
-    if (HWND box = NewDialog(s->handled)) {
-      s->handled.push_back(box);
-      s->scripts[s->ran++](box);
-    }
-  }
-  static inline State* current_ = nullptr;
-  State state_;
-  State* saved_ = nullptr;
-  UINT_PTR timer_ = 0;
-};
-
 // Closes a message box: its OK button, or the button of the answer asked for.
 void AnswerBox(HWND box, int button) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
@@ -300,36 +238,6 @@ class AdvancedFilterSettings : public AdvancedFilterBase,
 SCRV_IN_BOTH_BACK_ENDS(AdvancedFilterSettings);
 
 // --- The list and the controls it drives ------------------------------------------------------
-
-TEST_F(AdvancedFilter, ShowsEachConditionAndTheColumnList) {
-  std::vector<std::wstring> cells;
-  std::vector<bool> checks;
-  std::vector<std::wstring> entries;
-  auto r = Open({Cond(u"Berlin", ff::kEnabled | ff::kCase | ff::kOnlyWord, 2),
-                 Cond(u"[1 , 9]", ff::kNumberRange | ff::kRegExp, -1),
-                 Cond(u"", ff::kEnabled | ff::kMatchNL | ff::kCrLf, -2, -1, -1),
-                 Cond(u"x", ff::kEnabled, -2, 4, -1)},
-                [&](HWND dlg) {
-                  for (int row = 0; row < RowCount(dlg); ++row) {
-                    for (int col = 0; col < 3; ++col) cells.push_back(Cell(dlg, row, col));
-                    checks.push_back(RowChecked(dlg, row));
-                  }
-                  HWND combo = GetDlgItem(dlg, IDC_AF_COLUMN);
-                  for (int i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
-                    wchar_t buf[128] = {};
-                    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
-                    entries.emplace_back(buf);
-                  }
-                });
-  EXPECT_EQ(r.result, 2);
-  EXPECT_EQ(cells, (std::vector<std::wstring>{L"Berlin", L"City", L"CW",           //
-                                              L"[1 , 9]", L"(Any column)", L"#R",  //
-                                              L"", L"Line numbers (1...*)", L"0",  //
-                                              L"x", L"Line numbers (5...*)", L""}));
-  EXPECT_EQ(checks, (std::vector<bool>{true, false, true, true}));
-  EXPECT_EQ(entries,
-            (std::vector<std::wstring>{L"(Any column)", L"Id", L"Name", L"City", L"Line numbers"}));
-}
 
 // --- Filter -----------------------------------------------------------------------------------
 
@@ -636,19 +544,6 @@ TEST_F(AdvancedFilter, NoColumnListAndNoHandleStillRunTheDialog) {
 }
 
 // --- Files ------------------------------------------------------------------------------------
-
-// Fills in and confirms a file dialog: the file type (1-based) when given, and the file name.
-void ChooseFile(HWND box, const std::wstring& path, int type = 0) {
-  if (type) {
-    SendDlgItemMessageW(box, cmb1, CB_SETCURSEL, static_cast<WPARAM>(type - 1), 0);
-    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
-      SendMessageW(box, WM_COMMAND, MAKEWPARAM(cmb1, code),
-                   reinterpret_cast<LPARAM>(GetDlgItem(box, cmb1)));
-  }
-  SetDlgItemTextW(box, cmb13, path.c_str());
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-}
 
 // Runs a list command that opens a file dialog, answering it with `path` and `type`.
 bool WithFile(HWND dlg, int command, const std::wstring& path, int type = 0) {

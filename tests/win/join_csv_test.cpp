@@ -147,41 +147,11 @@ TEST_P(JoinCsvExport, GrowingSharesTheWidthBetweenTheSidesAndThePlacementIsStore
   EXPECT_TRUE(PlacementStored(folder, ini, L"JoinDlgPos"));
 }
 
-// Answers the save dialog that `owner` is about to open, from inside that dialog's own modal
-// loop: picks the file type (1-based), types the path and accepts.
-struct SaveAnswer {
-  HWND owner = nullptr;
-  std::wstring path;
-  int fileType = 1;
-  bool answered = false;
-};
-SaveAnswer* g_saveAnswer = nullptr;
-
-void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  SaveAnswer* a = g_saveAnswer;
-  HWND save = a ? FindThreadDialog(a->owner) : nullptr;
-  if (!a || !save || a->answered) return;
-  KillTimer(nullptr, timer);
-  a->answered = true;
-  HWND types = GetDlgItem(save, 0x470);  // the file type list
-  SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(a->fileType - 1), 0);
-  SendMessageW(save, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-  HWND name = GetDlgItem(save, 0x47C);  // the file name box
-  if (!name) name = GetDlgItem(save, 0x480);
-  SetWindowTextW(name, a->path.c_str());
-  PostMessageW(save, WM_COMMAND, IDOK, 0);
-}
-
-// Presses "Save as macro" and answers its save dialog; returns once the file is written.
+// Presses "Save as macro" and answers its save dialog with `path` and the file type.
 bool SaveMacro(HWND dlg, const std::wstring& path, int fileType) {
-  SaveAnswer answer{dlg, path, fileType};
-  g_saveAnswer = &answer;
-  UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSaveDialog);
-  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JOIN_SAVE_MACRO, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_JOIN_SAVE_MACRO)));
-  KillTimer(nullptr, timer);
-  g_saveAnswer = nullptr;
-  return answer.answered;
+  NestedDialogs save(dlg, [&](HWND box) { ChooseFile(box, path, fileType); });
+  Click(dlg, IDC_JOIN_SAVE_MACRO);
+  return save.Ran();
 }
 
 TEST_P(JoinCsvExport, SaveAsMacroWritesOneStatementInTheChosenLanguage) {
