@@ -119,24 +119,6 @@ TEST_P(CodePageExport, OkKeepsTheTickedPagesInTheSystemsOrderAndTellsTheHost) {
   EXPECT_EQ(Broadcasts(), 1u);
 }
 
-TEST_P(CodePageExport, EveryPageTickedIsStoredAndShownTickedNextTime) {
-  Run([&](HWND dlg) {
-    LVITEMW all = {};
-    all.stateMask = LVIS_STATEIMAGEMASK;
-    all.state = INDEXTOSTATEIMAGEMASK(2);
-    SendMessageW(List(dlg), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&all));
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(Stored(), candidates);
-  int ticked = -1;
-  Run([&](HWND dlg) {
-    ticked = Ticked(dlg);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(ticked, static_cast<int>(candidates.size()));
-}
-
 TEST_P(CodePageExport, ResetTicksTheDefaultsAndCancelWritesNothing) {
   Store({1252});
   int before = -1, after = -1;
@@ -154,19 +136,6 @@ TEST_P(CodePageExport, ResetTicksTheDefaultsAndCancelWritesNothing) {
   EXPECT_EQ(after, defaults);
   EXPECT_EQ(Stored(), Pages{1252});
   EXPECT_EQ(Broadcasts(), 0u);
-}
-
-TEST_P(CodePageExport, AnUnreadableRecordShowsTheDefaults) {
-  PutFile(RecordPath(), std::string("\x00\x3C\xFF\x00garbage", 11));
-  int ticked = -1;
-  Run([&](HWND dlg) {
-    ticked = Ticked(dlg);
-    Click(dlg, IDCANCEL);
-  });
-  int defaults = 0;
-  for (uint16_t cp : scrv::kDefaultCodePages)
-    defaults += std::count(candidates.begin(), candidates.end(), cp) > 0;
-  EXPECT_EQ(ticked, defaults);
 }
 
 SCRV_IN_BOTH_BACK_ENDS(CodePageExport);

@@ -239,27 +239,4 @@ TEST_F(DialogBase, TheLightThemeUsesTheSystemColours) {
   EXPECT_EQ(edit.text, GetSysColor(COLOR_WINDOWTEXT));
 }
 
-TEST_F(DialogBase, F1AsksWhereToReadHelpInTheLibrarysOwnTaskDialog) {
-  bool asked = false;
-  std::wstring caption;
-  HWND owner = nullptr, jumpDlg = nullptr;
-  OpenJump([&](HWND dlg) {
-    jumpDlg = dlg;
-    auto inner = RunDialog([&] { return SendMessageW(dlg, WM_HELP, 0, 0); },
-                           [&](HWND question) {
-                             asked = question != dlg && GetDlgItem(question, 1002) != nullptr;
-                             caption = WindowText(question);
-                             owner = GetWindow(question, GW_OWNER);
-                             Click(question, IDCANCEL);
-                           });
-    EXPECT_FALSE(inner.timedOut);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_TRUE(asked);
-  EXPECT_EQ(caption, L"Scrivlet");
-  EXPECT_EQ(owner, jumpDlg);
-  // Cancelled: nothing remembered.
-  EXPECT_NE(settings_test::GetRawValue(L"Common", L"HelpInternet").status, ERROR_SUCCESS);
-}
-
 }  // namespace

@@ -127,22 +127,6 @@ TEST_P(ExtractFrequentExport, WordsAreAddedRenamedUnlessTakenAndDeleted) {
   EXPECT_EQ(FileBytes(IgnoreFile()), Utf16(L"Apple\nfig\n", true));
 }
 
-TEST_P(ExtractFrequentExport, WithoutTheSelectionFlagTheSelectionBoxIsOffAndWrittenFalse) {
-  bool enabled = true, checked = true;
-  int r = Run(
-      [&](HWND dlg) {
-        enabled = Enabled(dlg, IDC_EF_SELECTION_ONLY);
-        checked = Checked(dlg, IDC_EF_SELECTION_ONLY);
-        Click(dlg, IDOK);
-      },
-      0);
-  EXPECT_EQ(r, 1);
-  EXPECT_FALSE(enabled);
-  EXPECT_FALSE(checked);
-  EXPECT_EQ(Setting(L"ExtractFreqSelOnly"), -1);
-  EXPECT_EQ(FileBytes(IgnoreFile()), "\xFF\xFE") << "an empty list is still written";
-}
-
 SCRV_IN_BOTH_BACK_ENDS(ExtractFrequentExport);
 
 }  // namespace

@@ -121,19 +121,6 @@ TEST_F(Help, TickingTheBoxAndChoosingLocalHelpRemembersBoth) {
   EXPECT_EQ(launcher.helpCalls[1].data, 7273u);
 }
 
-TEST_F(Help, CancellingTheQuestionChangesAndOpensNothing) {
-  auto r = AskForHelp(7040, [&](HWND td) {
-    ChooseRadio(td, IDC_HELP_SOURCE_LOCAL);
-    TickVerification(td);
-    Click(td, IDCANCEL);
-  });
-  EXPECT_TRUE(r.scriptRan);
-  EXPECT_FALSE(Dword(L"PromptHelp"));
-  EXPECT_FALSE(Dword(L"HelpInternet"));
-  EXPECT_TRUE(launcher.helpCalls.empty());
-  EXPECT_TRUE(launcher.addresses.empty());
-}
-
 // Clicks a link of the task dialog's content as the link control reports it.
 void ClickLink(HWND td, const std::wstring& url) {
   std::vector<HWND> links = ChildrenOfClass(td, L"SysLink");
