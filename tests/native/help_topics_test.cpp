@@ -72,6 +72,7 @@ TEST(HelpTable, EveryRowOnceWithItsPage) {
     EXPECT_TRUE(seen.insert(t.topic).second) << t.topic;
     EXPECT_TRUE(t.page.ends_with(u".html")) << t.topic;
   }
+  EXPECT_EQ(FindHelpPage(7000), u"dlg_properties_associate_index.html");
   EXPECT_EQ(FindHelpPage(7040), u"dlg_jump_index.html");
   EXPECT_EQ(FindHelpPage(6100), u"dlg_import_export_index.html");
   EXPECT_EQ(FindHelpPage(6000), u"howto_search_search_regexp_syntax.html");

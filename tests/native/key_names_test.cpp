@@ -46,14 +46,10 @@ Accelerator Accel(uint8_t flags, uint16_t key) {
   return Accelerator{flags, key, 0};
 }
 
-TEST(FormatAccelerator, ModifiersThenTheKey) {
+TEST(FormatAccelerator, ModifiersAlwaysInTheOrderAltCtrlShiftThenTheKey) {
   FakeLayout l = English();
   EXPECT_EQ(FormatAccelerator(l, Accel(kAccelVirtKey | kAccelControl | kAccelShift, 70)),
             u"Ctrl+Shift+F");
-}
-
-TEST(FormatAccelerator, ModifiersAlwaysInTheOrderAltCtrlShift) {
-  FakeLayout l = English();
   EXPECT_EQ(
       FormatAccelerator(l, Accel(kAccelShift | kAccelAlt | kAccelVirtKey | kAccelControl, 65)),
       u"Alt+Ctrl+Shift+A");
@@ -166,18 +162,12 @@ TEST(FallbackKeyName, ComputedRanges) {
   EXPECT_EQ(FallbackKeyName(136), u"(?)");
 }
 
-TEST(FallbackKeyName, TableNames) {
-  const std::pair<uint32_t, std::u16string_view> table[] = {
-      {8, u"Backspace"}, {9, u"Tab"},       {13, u"Enter"},        {16, u"Shift"},
-      {17, u"Ctrl"},     {18, u"Alt"},      {27, u"Esc"},          {32, u"Space"},
-      {33, u"PageUp"},   {34, u"PageDown"}, {35, u"End"},          {36, u"Home"},
-      {37, u"Left"},     {38, u"Up"},       {39, u"Right"},        {40, u"Down"},
-      {45, u"Insert"},   {46, u"Delete"},   {91, u"Left Windows"}, {92, u"Right Windows"},
-      {186, u";"},       {187, u"="},       {188, u","},           {189, u"-"},
-      {190, u"."},       {191, u"/"},       {192, u"`"},           {219, u"["},
-      {220, u"\\"},      {221, u"]"},       {222, u"'"},
+TEST(FallbackKeyName, NamedKeysAndUnnamedOnes) {
+  const std::pair<uint32_t, std::u16string_view> sample[] = {
+      {8, u"Backspace"},      {27, u"Esc"}, {33, u"PageUp"}, {46, u"Delete"},
+      {92, u"Right Windows"}, {186, u";"},  {222, u"'"},
   };
-  for (const auto& [vk, name] : table) EXPECT_EQ(FallbackKeyName(vk), name) << vk;
+  for (const auto& [vk, name] : sample) EXPECT_EQ(FallbackKeyName(vk), name) << vk;
   for (uint32_t vk : {0u, 3u, 12u, 41u, 93u, 144u, 223u, 255u})
     EXPECT_EQ(FallbackKeyName(vk), u"(?)") << vk;
 }

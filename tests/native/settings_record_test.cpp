@@ -43,39 +43,27 @@ Bytes Build(const SettingsRecord& r) {
   return *BuildRecordFile(r.Lists(), r.Magic(), r.TextEncoding());
 }
 
-TEST(RecordTable, EveryRecordHasItsFolderNameMagicAndEncoding) {
+TEST(RecordTable, SampledRecordsHaveTheirFolderNameAndEncodingAndEveryMagicFollowsItsNumber) {
   struct Row {
+    uint32_t number;
     const char16_t* folder;
     const char16_t* name;
     bool utf8;
   };
-  const Row rows[] = {
-      {u"Common", u"ActiveS", false}, {u"Common", u"FileAttr", false},
-      {u"Common", u"Macros", false},  {u"Common", u"PlugIns", false},
-      {u"Config", u"Accel", false},   {u"Config", u"DevInfo", false},
-      {u"Config", u"PropEx", false},  {u"Common", u"FRP", false},
-      {u"Common", u"BRP", false},     {u"Common", u"Menu0", false},
-      {u"Common", u"Menu1", false},   {u"Common", u"Menu2", false},
-      {u"Common", u"Menu3", false},   {u"Common", u"Menu4", false},
-      {u"Common", u"Menu5", false},   {u"Common", u"Menu6", false},
-      {u"Common", u"Menu7", false},   {u"Common", u"Menu8", false},
-      {u"Common", u"Menu9", false},   {u"Common", u"Menu10", false},
-      {u"Common", u"Menu11", false},  {u"Common", u"Menu12", false},
-      {u"Common", u"Menu13", false},  {u"Config", u"cfg1_", true},
-      {u"Config", u"cfg2_", true},    {u"Common", u"cmn", true},
-      {u"Common", u"assoc", true},    {u"Common", u"rebar", true},
-      {u"Common", u"newcp", true},    {u"Common", u"csv", true},
-      {u"Common", u"csv2", true},
-  };
-  static_assert(std::size(rows) == kRecordCount);
-  for (uint32_t n = 0; n < kRecordCount; ++n) {
-    const RecordInfo* info = RecordInfoAt(n);
+  const Row samples[] = {{0, u"Common", u"ActiveS", false},
+                         {4, u"Config", u"Accel", false},
+                         {22, u"Common", u"Menu13", false},
+                         {23, u"Config", u"cfg1_", true},
+                         {kRecordCount - 1, u"Common", u"csv2", true}};
+  for (const Row& row : samples) {
+    const RecordInfo* info = RecordInfoAt(row.number);
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->folder, std::u16string_view(rows[n].folder)) << n;
-    EXPECT_EQ(info->name, std::u16string_view(rows[n].name)) << n;
-    EXPECT_EQ(info->magic, 0xFF2000u + 0x100u * n) << n;
-    EXPECT_EQ(info->text == RecordTextEncoding::kUtf8, rows[n].utf8) << n;
+    EXPECT_EQ(info->folder, std::u16string_view(row.folder)) << row.number;
+    EXPECT_EQ(info->name, std::u16string_view(row.name)) << row.number;
+    EXPECT_EQ(info->text == RecordTextEncoding::kUtf8, row.utf8) << row.number;
   }
+  for (uint32_t n = 0; n < kRecordCount; ++n)
+    EXPECT_EQ(RecordInfoAt(n)->magic, 0xFF2000u + 0x100u * n);
   EXPECT_EQ(RecordInfoAt(kRecordCount), nullptr);
   EXPECT_EQ(RecordInfoAt(record::kCsv2)->magic, 0xFF3E00u);
 }

@@ -59,6 +59,15 @@ TEST(RegistryShape, AStringLongerThanItsCapacityGivesTheDefault) {
   EXPECT_EQ(store.ReadCommonString(u"NoTerminator", 4, u""), u"xyz");
 }
 
+TEST(RegistryShape, AStringEqualToItsDefaultIsDeletedButCaseCounts) {
+  MemorySettings store;
+  store.WriteCommonString(u"Font", u"Consolas");
+  EXPECT_EQ(store.WriteCommonString(u"Font", u"Arial", u"Arial"), 0u);
+  EXPECT_EQ(store.ReadCommonString(u"Font", 64, u"none"), u"none");
+  store.WriteCommonString(u"Font", u"arial", u"Arial");
+  EXPECT_EQ(store.ReadCommonString(u"Font", 64, u"none"), u"arial");
+}
+
 TEST(RegistryShape, BinaryValuesNeedTheirExactSizeAndAtLeastOneByte) {
   MemorySettings store;
   SettingsHandle h = store.OpenCommon(true);

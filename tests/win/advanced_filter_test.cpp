@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -129,67 +128,6 @@ std::wstring WindowTexts(HWND w) {
   return all;
 }
 
-// Runs scripts on the dialogs that open next on this thread over `main` (message boxes,
-// nested dialogs, file dialogs), one script per dialog in the order they show, from a timer,
-// while the caller's step waits in their modal loops.
-class NestedDialogs {
- public:
-  NestedDialogs(HWND main, std::vector<std::function<void(HWND)>> scripts) {
-    state_.handled.push_back(main);
-    state_.scripts = std::move(scripts);
-    saved_ = current_;
-    current_ = &state_;
-    timer_ = SetTimer(nullptr, 0, 20, Tick);
-  }
-  NestedDialogs(HWND main, std::function<void(HWND)> script)
-      : NestedDialogs(main, std::vector<std::function<void(HWND)>>{std::move(script)}) {}
-  ~NestedDialogs() {
-    KillTimer(nullptr, timer_);
-    current_ = saved_;
-  }
-  bool Ran() const { return state_.ran == state_.scripts.size(); }
-
- private:
-  struct State {
-    std::vector<HWND> handled;
-    std::vector<std::function<void(HWND)>> scripts;
-    size_t ran = 0;
-  };
-  static HWND NewDialog(const std::vector<HWND>& handled) {
-    struct Ctx {
-      const std::vector<HWND>* handled;
-      HWND found;
-    } ctx{&handled, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* c = reinterpret_cast<Ctx*>(p);
-          wchar_t cls[16] = {};
-          GetClassNameW(w, cls, 16);
-          if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0 &&
-              std::find(c->handled->begin(), c->handled->end(), w) == c->handled->end()) {
-            c->found = w;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    State* s = current_;
-    if (!s || s->ran >= s->scripts.size()) return;
-    if (HWND box = NewDialog(s->handled)) {
-      s->handled.push_back(box);
-      s->scripts[s->ran++](box);
-    }
-  }
-  static inline State* current_ = nullptr;
-  State state_;
-  State* saved_ = nullptr;
-  UINT_PTR timer_ = 0;
-};
-
 // Closes a message box: its OK button, or the button of the answer asked for.
 void AnswerBox(HWND box, int button) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
@@ -297,154 +235,9 @@ class AdvancedFilterSettings : public AdvancedFilterBase,
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, AdvancedFilterSettings, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(AdvancedFilterSettings);
 
 // --- The list and the controls it drives ------------------------------------------------------
-
-TEST_F(AdvancedFilter, ShowsEachConditionAndTheColumnList) {
-  std::vector<std::wstring> cells;
-  std::vector<bool> checks;
-  std::vector<std::wstring> entries;
-  auto r = Open({Cond(u"Berlin", ff::kEnabled | ff::kCase | ff::kOnlyWord, 2),
-                 Cond(u"[1 , 9]", ff::kNumberRange | ff::kRegExp, -1),
-                 Cond(u"", ff::kEnabled | ff::kMatchNL | ff::kCrLf, -2, -1, -1),
-                 Cond(u"x", ff::kEnabled, -2, 4, -1)},
-                [&](HWND dlg) {
-                  for (int row = 0; row < RowCount(dlg); ++row) {
-                    for (int col = 0; col < 3; ++col) cells.push_back(Cell(dlg, row, col));
-                    checks.push_back(RowChecked(dlg, row));
-                  }
-                  HWND combo = GetDlgItem(dlg, IDC_AF_COLUMN);
-                  for (int i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
-                    wchar_t buf[128] = {};
-                    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
-                    entries.emplace_back(buf);
-                  }
-                });
-  EXPECT_EQ(r.result, 2);
-  EXPECT_EQ(cells, (std::vector<std::wstring>{L"Berlin", L"City", L"CW",           //
-                                              L"[1 , 9]", L"(Any column)", L"#R",  //
-                                              L"", L"Line numbers (1...*)", L"0",  //
-                                              L"x", L"Line numbers (5...*)", L""}));
-  EXPECT_EQ(checks, (std::vector<bool>{true, false, true, true}));
-  EXPECT_EQ(entries,
-            (std::vector<std::wstring>{L"(Any column)", L"Id", L"Name", L"City", L"Line numbers"}));
-}
-
-TEST_F(AdvancedFilter, AFlagBoxShowsIndeterminateForMixedConditionsAndAClickSetsItInAll) {
-  UINT mixed = 0, afterClick = 0;
-  std::wstring letters0, letters1;
-  Open({Cond(u"a", ff::kEnabled | ff::kCase), Cond(u"b", ff::kEnabled), Cond(u"c", ff::kEnabled)},
-       [&](HWND dlg) {
-         Select(dlg, {0, 1});
-         mixed = CheckState(dlg, IDC_AF_CASE);
-         Click(dlg, IDC_AF_CASE);
-         afterClick = CheckState(dlg, IDC_AF_CASE);
-         letters0 = Cell(dlg, 0, 2);
-         letters1 = Cell(dlg, 1, 2);
-         Click(dlg, IDOK);
-       });
-  EXPECT_EQ(mixed, static_cast<UINT>(BST_INDETERMINATE));
-  EXPECT_EQ(afterClick, static_cast<UINT>(BST_CHECKED));
-  EXPECT_EQ(letters0, L"C");
-  EXPECT_EQ(letters1, L"C");
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 3u);
-  EXPECT_TRUE(sent[0].flags & ff::kCase);
-  EXPECT_TRUE(sent[1].flags & ff::kCase);
-  EXPECT_FALSE(sent[2].flags & ff::kCase);
-}
-
-TEST_F(AdvancedFilter, BookmarkedAndUnbookmarkedExcludeEachOther) {
-  bool unbookmarkedEnabled = true;
-  Open({Cond(u"a", ff::kEnabled | ff::kUnbookmarkedOnly)}, [&](HWND dlg) {
-    Click(dlg, IDC_AF_BOOKMARKED);
-    unbookmarkedEnabled = Enabled(dlg, IDC_AF_UNBOOKMARKED);
-    EXPECT_FALSE(Checked(dlg, IDC_AF_UNBOOKMARKED));
-    Click(dlg, IDOK);
-  });
-  EXPECT_FALSE(unbookmarkedEnabled);
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].flags & (ff::kBookmarkedOnly | ff::kUnbookmarkedOnly), ff::kBookmarkedOnly);
-}
-
-TEST_F(AdvancedFilter, ClearingTheRangeStartSetsItToZeroWhileClearingTheEndLeavesIt) {
-  std::wstring start, end, focusedId, shown;
-  Open({Cond(u"", ff::kEnabled, -2, 4, 9)}, [&](HWND dlg) {
-    start = Text(dlg, IDC_AF_RANGE_START);
-    end = Text(dlg, IDC_AF_RANGE_END);
-    focusedId = std::to_wstring(GetDlgCtrlID(GetFocus()));
-    SetText(dlg, IDC_AF_RANGE_START, L"");
-    SetText(dlg, IDC_AF_RANGE_END, L"");
-    shown = Cell(dlg, 0, 1);
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(start, L"5");
-  EXPECT_EQ(end, L"9");
-  EXPECT_EQ(focusedId, std::to_wstring(IDC_AF_RANGE_START));
-  EXPECT_EQ(shown, L"Line numbers (1...9)");
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].rangeStart, 0);
-  EXPECT_EQ(sent[0].rangeEnd, 9);
-}
-
-TEST_F(AdvancedFilter, OpenBoxesOpenTheRangeAndTheFieldsFollowThem) {
-  bool startFieldEnabled = true, endFieldEnabled = true;
-  Open({Cond(u"", ff::kEnabled, -2, 4, 9)}, [&](HWND dlg) {
-    Click(dlg, IDC_AF_OPEN_START);
-    startFieldEnabled = Enabled(dlg, IDC_AF_RANGE_START);
-    EXPECT_EQ(Text(dlg, IDC_AF_RANGE_START), L"");
-    EXPECT_EQ(Cell(dlg, 0, 1), L"Line numbers (*...9)");
-    Click(dlg, IDC_AF_OPEN_END);
-    endFieldEnabled = Enabled(dlg, IDC_AF_RANGE_END);
-    EXPECT_EQ(Cell(dlg, 0, 1), L"Line numbers (1...*)");
-    Click(dlg, IDC_AF_OPEN_START);  // unchecked with an empty field: the start stays open
-    EXPECT_TRUE(Enabled(dlg, IDC_AF_RANGE_START));
-    SetText(dlg, IDC_AF_RANGE_START, L"12");
-    Click(dlg, IDOK);
-  });
-  EXPECT_FALSE(startFieldEnabled);
-  EXPECT_FALSE(endFieldEnabled);
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].rangeStart, 11);
-  EXPECT_EQ(sent[0].rangeEnd, -1);
-}
-
-TEST_F(AdvancedFilter, RangeControlsNeedTheRangeColumn) {
-  std::vector<bool> before, after;
-  Open({Cond(u"a", ff::kEnabled, 1)}, [&](HWND dlg) {
-    for (int id : {IDC_AF_RANGE_START, IDC_AF_RANGE_END, IDC_AF_OPEN_START, IDC_AF_OPEN_END})
-      before.push_back(Enabled(dlg, id));
-    ChooseColumnEntry(dlg, 4);  // the last entry: the line range
-    for (int id : {IDC_AF_RANGE_START, IDC_AF_RANGE_END, IDC_AF_OPEN_START, IDC_AF_OPEN_END})
-      after.push_back(Enabled(dlg, id));
-    EXPECT_EQ(Cell(dlg, 0, 1), L"Line numbers (1...*)");
-    ChooseColumnEntry(dlg, 0);
-    EXPECT_EQ(Cell(dlg, 0, 1), L"(Any column)");
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(before, (std::vector<bool>{false, false, false, false}));
-  // A new range starts at the first line, so its open end does not show as open.
-  EXPECT_EQ(after, (std::vector<bool>{true, true, true, true}));
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].column, -1);
-}
-
-TEST_F(AdvancedFilter, NoSelectionDisablesTheEditingControls) {
-  std::vector<bool> enabled;
-  Open({Cond(u"a", ff::kEnabled)}, [&](HWND dlg) {
-    Select(dlg, {});
-    for (int id :
-         {IDC_AF_DELETE, IDC_AF_COLUMN, IDC_AF_CASE, IDC_AF_MATCH_REGEXP, IDC_AF_OPEN_START, IDOK})
-      enabled.push_back(Enabled(dlg, id));
-  });
-  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, false, true}));
-}
 
 // --- Filter -----------------------------------------------------------------------------------
 
@@ -601,52 +394,6 @@ TEST_F(AdvancedFilter, TheSecondButtonStartsDisabledWhenTheHostSaysSo) {
 
 // --- List commands ----------------------------------------------------------------------------
 
-TEST_F(AdvancedFilter, MovedRowsKeepTheirTextsChecksAndConditions) {
-  std::vector<std::wstring> shown;
-  std::vector<bool> checks;
-  Open({Cond(u"a", ff::kEnabled, 0), Cond(u"b", ff::kEnabled | ff::kCase, 1), Cond(u"c", 0, 2)},
-       [&](HWND dlg) {
-         Select(dlg, {2});
-         ListKey(dlg, 'U', {VK_CONTROL});
-         ListKey(dlg, 'U', {VK_CONTROL});
-         for (int r = 0; r < RowCount(dlg); ++r) {
-           shown.push_back(Cell(dlg, r, 0) + L"/" + Cell(dlg, r, 1) + L"/" + Cell(dlg, r, 2));
-           checks.push_back(RowChecked(dlg, r));
-         }
-         Click(dlg, IDOK);
-       });
-  EXPECT_EQ(shown, (std::vector<std::wstring>{L"c/City/", L"a/Id/", L"b/Name/C"}));
-  EXPECT_EQ(checks, (std::vector<bool>{false, true, true}));
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 3u);
-  EXPECT_EQ(sent[0], Cond(u"c", 0, 2));
-  EXPECT_EQ(sent[2], Cond(u"b", ff::kEnabled | ff::kCase, 1));
-}
-
-TEST_F(AdvancedFilter, AddAppendsAConditionWithTheSelectedFlagsAndEditsItsText) {
-  bool editing = false;
-  Open({Cond(u"a", ff::kEnabled | ff::kWholeString, 1), Cond(u"b", ff::kEnabled)}, [&](HWND dlg) {
-    Select(dlg, {0});
-    Click(dlg, IDC_AF_ADD);
-    HWND edit =
-        reinterpret_cast<HWND>(SendDlgItemMessageW(dlg, IDC_CHECK_LIST, LVM_GETEDITCONTROL, 0, 0));
-    editing = edit != nullptr;
-    if (edit) {
-      SetWindowTextW(edit, L"added text");
-      SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
-      SendMessageW(edit, WM_CHAR, VK_RETURN, 0);
-      PumpMessages(30);
-    }
-    EXPECT_EQ(SelectedRows(dlg), (std::vector<int>{2}));
-    EXPECT_EQ(Cell(dlg, 2, 0), L"added text");
-    Click(dlg, IDOK);
-  });
-  EXPECT_TRUE(editing);
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 3u);
-  EXPECT_EQ(sent[2], Cond(u"added text", ff::kEnabled | ff::kWholeString, -1, 0, -1));
-}
-
 TEST_F(AdvancedFilter, EditingInPlaceStartsFromTheWholeLongText) {
   const std::u16string longText(600, u'z');
   int shownLength = 0;
@@ -711,22 +458,6 @@ TEST_F(AdvancedFilter, CopyAndPasteCarryConditionsThroughTheClipboard) {
   EXPECT_EQ(sent[4].text, u"c");
 }
 
-TEST_F(AdvancedFilter, CutRemovesWhatItCopied) {
-  Open({Cond(u"a", 1), Cond(u"b", 1)}, [&](HWND dlg) {
-    Select(dlg, {0});
-    ListKey(dlg, 'X', {VK_CONTROL});
-    EXPECT_EQ(RowCount(dlg), 1);
-    Select(dlg, {});
-    ListKey(dlg, 'V', {VK_CONTROL});
-    EXPECT_EQ(RowCount(dlg), 2);
-    Click(dlg, IDOK);
-  });
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 2u);
-  EXPECT_EQ(sent[0].text, u"b");
-  EXPECT_EQ(sent[1].text, u"a");
-}
-
 // --- The number range dialog ------------------------------------------------------------------
 
 TEST_F(AdvancedFilter, TheNumberRangeRadioAsksTheNumberRangeDialogFirst) {
@@ -755,20 +486,6 @@ TEST_F(AdvancedFilter, TheNumberRangeRadioAsksTheNumberRangeDialogFirst) {
     EXPECT_EQ(c.text, u"[3 , 4]");
     EXPECT_EQ(c.flags & ff::kMatchKindMask, ff::kNumberRange);
   }
-}
-
-TEST_F(AdvancedFilter, CancellingTheNumberRangeDialogLeavesTheConditions) {
-  Open({Cond(u"abc", ff::kEnabled | ff::kRegExp)}, [&](HWND dlg) {
-    NestedDialogs range(dlg, [](HWND nr) { PostMessageW(nr, WM_COMMAND, IDCANCEL, 0); });
-    Click(dlg, IDC_AF_MATCH_NUMRANGE);
-    EXPECT_TRUE(range.Ran());
-    EXPECT_TRUE(Checked(dlg, IDC_AF_MATCH_REGEXP));
-    EXPECT_FALSE(Checked(dlg, IDC_AF_MATCH_NUMRANGE));
-    Click(dlg, IDOK);
-  });
-  auto sent = LastFilter();
-  ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0], Cond(u"abc", ff::kEnabled | ff::kRegExp));
 }
 
 // --- Settings, in both back ends --------------------------------------------------------------
@@ -845,21 +562,6 @@ TEST_P(AdvancedFilterSettings, SkipNumRangeChoosesTheKindWithoutTheDialog) {
 
 // --- What the host hands in -------------------------------------------------------------------
 
-TEST_F(AdvancedFilter, ABlockWithARemainderGivesItsWholeRecords) {
-  std::vector<uint8_t> bytes = scrv::EncodeFilterBlock(
-      std::vector<FilterCondition>{Cond(u"a", 1), Cond(u"b", 1), Cond(u"c", 1)});
-  bytes.resize(bytes.size() + 100, 0xEE);
-  block = BlockOf(bytes);
-  int rows = 0;
-  scrv::WideStringListBuilder names(std::vector<std::u16string>{});
-  RunDialog([&] { return fn(host.Hwnd(), names.Descriptor(), &block, 1); },
-            [&](HWND dlg) {
-              rows = RowCount(dlg);
-              Click(dlg, IDCANCEL);
-            });
-  EXPECT_EQ(rows, 3);
-}
-
 TEST_F(AdvancedFilter, NoColumnListAndNoHandleStillRunTheDialog) {
   int entries = 0;
   auto r = RunDialog(
@@ -881,19 +583,6 @@ TEST_F(AdvancedFilter, NoColumnListAndNoHandleStillRunTheDialog) {
 }
 
 // --- Files ------------------------------------------------------------------------------------
-
-// Fills in and confirms a file dialog: the file type (1-based) when given, and the file name.
-void ChooseFile(HWND box, const std::wstring& path, int type = 0) {
-  if (type) {
-    SendDlgItemMessageW(box, cmb1, CB_SETCURSEL, static_cast<WPARAM>(type - 1), 0);
-    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
-      SendMessageW(box, WM_COMMAND, MAKEWPARAM(cmb1, code),
-                   reinterpret_cast<LPARAM>(GetDlgItem(box, cmb1)));
-  }
-  SetDlgItemTextW(box, cmb13, path.c_str());
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-}
 
 // Runs a list command that opens a file dialog, answering it with `path` and `type`.
 bool WithFile(HWND dlg, int command, const std::wstring& path, int type = 0) {
@@ -967,19 +656,6 @@ TEST_F(AdvancedFilter, LoadingIntoAFullListAsksWhetherToReplaceIt) {
   EXPECT_EQ(sent[1].text, u"x");
   EXPECT_EQ(sent[2].text, u"y");
   EXPECT_EQ(sent[3].text, u"y");
-}
-
-TEST_F(AdvancedFilter, SavingAsVBScriptWritesOneStatementPerEnabledCondition) {
-  const std::wstring file = folder.File(L"filter.vbs");
-  Open({Cond(u"a\"b", ff::kEnabled | ff::kCase, 0), Cond(u"off", 0), Cond(u"c", ff::kEnabled)},
-       [&](HWND dlg) { EXPECT_TRUE(WithFile(dlg, IDC_AF_SAVE, file, 3)); });
-  const std::string bytes = folder.ReadBytes(L"filter.vbs");
-  ASSERT_GE(bytes.size(), 2u);
-  std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-  EXPECT_EQ(
-      text,
-      L"document.Filter \"a\" & Chr(34) & \"b\",1,scFindReplaceCase Or scFindContinue,0,0,0\r\n"
-      L"document.Filter \"c\",0,0,0,0,0\r\n");
 }
 
 }  // namespace

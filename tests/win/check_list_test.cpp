@@ -165,16 +165,6 @@ TEST_F(CheckListTest, MoveKeysMoveTheSelection) {
   });
 }
 
-TEST_F(CheckListTest, WithoutMovingTheMoveCommandsDoNothing) {
-  list.options.moving = false;
-  Run({L"a", L"b", L"c"}, {}, [&](HWND, HWND lv) {
-    Select({2});
-    Key(lv, 'U', {VK_CONTROL});
-    EXPECT_EQ(Order(), L"abc");
-    EXPECT_TRUE(log.swaps.empty());
-  });
-}
-
 TEST_F(CheckListTest, ABurstOfCheckChangesGivesOneSelectionNotification) {
   Run({L"a", L"b", L"c", L"d", L"e"}, {}, [&](HWND, HWND) {
     for (int r = 0; r < 5; ++r) list.SetRowChecked(r, true);
@@ -184,21 +174,6 @@ TEST_F(CheckListTest, ABurstOfCheckChangesGivesOneSelectionNotification) {
     list.SetRowChecked(2, false);
     PumpMessages(100);
     EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 2u);
-  });
-}
-
-TEST_F(CheckListTest, CheckAllBoxFollowsTheSelection) {
-  Run({L"a", L"b", L"c"}, {true, false, true}, [&](HWND hwnd, HWND) {
-    Select({});
-    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_CHECKED});  // the first row
-    EXPECT_EQ(Text(hwnd, IDC_CHECK_ALL), L"&Check all");
-    Select({1});
-    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_UNCHECKED});
-    Select({0, 1});
-    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_INDETERMINATE});
-    EXPECT_EQ(Text(hwnd, IDC_CHECK_ALL), L"&Check selected");
-    Select({0, 2});
-    EXPECT_EQ(CheckState(hwnd, IDC_CHECK_ALL), UINT{BST_CHECKED});
   });
 }
 
@@ -399,36 +374,6 @@ TEST_F(CheckListTest, DpiChangeRescalesColumnsAndKeepsTheExtraImages) {
   });
 }
 
-// Mouse input as the system queues it, and steps run by a thread timer, which the drag's own
-// message loop keeps dispatching.
-void MouseTo(POINT pt) {
-  SetCursorPos(pt.x, pt.y);
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-
-void MouseButton(bool down) {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-}
-
-std::vector<std::function<void()>> g_steps;
-void CALLBACK StepTick(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_steps.empty()) {
-    KillTimer(nullptr, id);
-    return;
-  }
-  auto step = g_steps.front();
-  g_steps.erase(g_steps.begin());
-  step();
-}
-
 POINT RowPoint(HWND lv, int row, bool lower) {
   RECT r = {};
   r.left = LVIR_BOUNDS;
@@ -444,25 +389,8 @@ TEST_F(CheckListTest, DraggingARowMovesItThroughTheSwapCallback) {
     SetFocus(lv);
     Select({1});
     POINT from = RowPoint(lv, 1, false), to = RowPoint(lv, 4, true);
-    MouseTo(from);
-    PumpMessages(30);
-    g_steps = {[=] {
-                 MouseTo({from.x, from.y + 6});
-               },
-               [=] {
-                 MouseTo({from.x, from.y + 12});
-               },
-               [=] {
-                 MouseTo({to.x, (from.y + to.y) / 2});
-               },
-               [=] { MouseTo(to); },
-               [=] { MouseTo(to); },
-               [] { MouseButton(false); }};
-    UINT_PTR timer = SetTimer(nullptr, 0, 40, StepTick);
-    MouseButton(true);
-    PumpMessages(900);
-    KillTimer(nullptr, timer);
-    g_steps.clear();
+    DragWithMouse(
+        from, {{from.x, from.y + 6}, {from.x, from.y + 12}, {to.x, (from.y + to.y) / 2}, to, to});
     EXPECT_EQ(Order(), L"acdebf");
     EXPECT_EQ(Checks(), L"....x.");
     EXPECT_EQ(log.swaps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}, {3, 4}}));

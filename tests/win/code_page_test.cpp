@@ -48,16 +48,15 @@ Pages SystemCandidates() {
   return out;
 }
 
-class CodePageExport : public ::testing::TestWithParam<bool> {
+class CodePageExport : public ExportTest<DoCodePageFn> {
  protected:
+  CodePageExport() : ExportTest("DoCodePage") {}
   void SetUp() override {
-    ClearRegistrySettings();
     DeleteFileW(RecordPath().c_str());
-    fn = lib.Get<DoCodePageFn>("DoCodePage");
-    ASSERT_NE(fn, nullptr);
+    ExportTest::SetUp();
   }
   void TearDown() override {
-    ClearRegistrySettings();
+    ExportTest::TearDown();
     DeleteFileW(RecordPath().c_str());
   }
 
@@ -84,14 +83,7 @@ class CodePageExport : public ::testing::TestWithParam<bool> {
     return Pages(lists.words.begin() + 1, lists.words.end());
   }
   int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd()); },
-                       [&](HWND dlg) {
-                         Settle();
-                         script(dlg);
-                       });
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
+    return Drive([&] { return fn(host.Hwnd()); }, script);
   }
   size_t Broadcasts() const {
     return std::count_if(host.messages.begin(), host.messages.end(), [](const auto& m) {
@@ -104,11 +96,6 @@ class CodePageExport : public ::testing::TestWithParam<bool> {
     return n;
   }
 
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCodePageFn fn = nullptr;
   Pages candidates = SystemCandidates();
 };
 
@@ -132,24 +119,6 @@ TEST_P(CodePageExport, OkKeepsTheTickedPagesInTheSystemsOrderAndTellsTheHost) {
   EXPECT_EQ(Broadcasts(), 1u);
 }
 
-TEST_P(CodePageExport, EveryPageTickedIsStoredAndShownTickedNextTime) {
-  Run([&](HWND dlg) {
-    LVITEMW all = {};
-    all.stateMask = LVIS_STATEIMAGEMASK;
-    all.state = INDEXTOSTATEIMAGEMASK(2);
-    SendMessageW(List(dlg), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&all));
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(Stored(), candidates);
-  int ticked = -1;
-  Run([&](HWND dlg) {
-    ticked = Ticked(dlg);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(ticked, static_cast<int>(candidates.size()));
-}
-
 TEST_P(CodePageExport, ResetTicksTheDefaultsAndCancelWritesNothing) {
   Store({1252});
   int before = -1, after = -1;
@@ -169,21 +138,7 @@ TEST_P(CodePageExport, ResetTicksTheDefaultsAndCancelWritesNothing) {
   EXPECT_EQ(Broadcasts(), 0u);
 }
 
-TEST_P(CodePageExport, AnUnreadableRecordShowsTheDefaults) {
-  PutFile(RecordPath(), std::string("\x00\x3C\xFF\x00garbage", 11));
-  int ticked = -1;
-  Run([&](HWND dlg) {
-    ticked = Ticked(dlg);
-    Click(dlg, IDCANCEL);
-  });
-  int defaults = 0;
-  for (uint16_t cp : scrv::kDefaultCodePages)
-    defaults += std::count(candidates.begin(), candidates.end(), cp) > 0;
-  EXPECT_EQ(ticked, defaults);
-}
-
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, CodePageExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(CodePageExport);
 
 struct HostWordList {
   uint16_t* first;

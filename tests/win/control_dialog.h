@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/window_win.h"
+#include "test_support.h"
 
 namespace testing_support {
 
@@ -122,5 +123,44 @@ class HeldKeys {
  private:
   BYTE saved_[256] = {};
 };
+
+// Drags with the left button as a user does, through input the system queues: presses it at
+// `from`, moves through `path` one point per 40 ms tick (the drag's own message loop keeps
+// dispatching the thread timer) and releases it at the last point; returns once the release
+// has been handled.
+inline void DragWithMouse(POINT from, const std::vector<POINT>& path) {
+  static const std::vector<POINT>* steps = nullptr;
+  static size_t next = 0;
+  auto send = [](DWORD flags, POINT pt) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+  };
+  static void (*sendFn)(DWORD, POINT) = send;
+  SetCursorPos(from.x, from.y);
+  send(MOUSEEVENTF_MOVE, from);
+  PumpMessages(30);
+  steps = &path;
+  next = 0;
+  UINT_PTR timer = SetTimer(nullptr, 0, 40, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (!steps || next > steps->size()) return;
+    if (next == steps->size()) {
+      sendFn(MOUSEEVENTF_LEFTUP, steps->back());
+    } else {
+      SetCursorPos((*steps)[next].x, (*steps)[next].y);
+      sendFn(MOUSEEVENTF_MOVE, (*steps)[next]);
+    }
+    ++next;
+  });
+  send(MOUSEEVENTF_LEFTDOWN, from);
+  const DWORD deadline = GetTickCount() + 5000;
+  while (next <= path.size() && GetTickCount() < deadline) PumpMessages(20);
+  PumpMessages(50);  // the release queued last
+  KillTimer(nullptr, timer);
+  steps = nullptr;
+}
 
 }  // namespace testing_support

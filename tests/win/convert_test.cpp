@@ -39,47 +39,21 @@ LRESULT CALLBACK ListenerProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   return DefWindowProcW(h, m, w, l);
 }
 
-class ConvertExport : public ::testing::TestWithParam<bool> {
+class ConvertExport : public ExportTest<DoConvertFn> {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoConvertFn>("DoConvert");
-    ASSERT_NE(fn, nullptr);
+  ConvertExport() : ExportTest("DoConvert") {
     std::memset(mask, 0xA5, sizeof mask);
     record = {mask, 0};
   }
-  void TearDown() override { ClearRegistrySettings(); }
 
   int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd(), &record); },
-                       [&](HWND dlg) {
-                         Settle();
-                         script(dlg);
-                       });
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
-  }
-  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
-  std::wstring StringSetting(const wchar_t* name) {
-    if (ini) return folder.IniText(L"scCommon.ini", L"Common", name);
-    wchar_t buf[512] = {};
-    DWORD size = sizeof buf;
-    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", name, RRF_RT_REG_SZ,
-                 nullptr, buf, &size);
-    return buf;
+    return Drive([&] { return fn(host.Hwnd(), &record); }, script);
   }
 
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoConvertFn fn = nullptr;
   uint8_t mask[32];
   Record record{};
 };
 
-constexpr int kChars = IDC_CV_CHARACTERS;
 constexpr uint32_t kAllCategories = 0x400 | 0x800 | 0x1000 | 0x2000 | 0x4000;
 constexpr uint32_t kQuotations = 0x40 | 0x80;  // on by default
 
@@ -121,57 +95,6 @@ TEST_P(ConvertExport, CancelHandsTheChoiceBackTooAndTheHostCanForceTheSelection)
   EXPECT_EQ(Setting(L"CnvtSpace"), 0);
 }
 
-TEST_P(ConvertExport, ARowCheckedAloneMakesAnIndividualChoice) {
-  size_t first = 0;
-  while (scrv::kConvertChars[first].category != scrv::CharCategory::kKatakana) ++first;
-  UINT kataAfterRow = 99;
-  int r = Run([&](HWND dlg) {
-    for (int id :
-         {IDC_CV_KATAKANA, IDC_CV_ALPHANUMERIC, IDC_CV_MARKS, IDC_CV_SPACES, IDC_CV_KANA_MARKS})
-      Click(dlg, id);  // every box clear
-    ASSERT_EQ(RowCount(dlg, kChars), static_cast<int>(scrv::kConvertCharCount));
-    SetRowChecked(dlg, static_cast<int>(first), true, kChars);
-    kataAfterRow = CheckState(dlg, IDC_CV_KATAKANA);
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(r, 0);
-  EXPECT_EQ(kataAfterRow, UINT{BST_INDETERMINATE});
-  EXPECT_EQ(record.flags & (0x8000 | kAllCategories), 0x8000u);
-  EXPECT_EQ(StringSetting(L"CnvtCustomChars"), std::wstring(1, scrv::kConvertChars[first].code));
-
-  // The choice comes back as it was left.
-  UINT kataNext = 99;
-  bool rowNext = false;
-  Run([&](HWND dlg) {
-    kataNext = CheckState(dlg, IDC_CV_KATAKANA);
-    rowNext = RowChecked(dlg, static_cast<int>(first), kChars);
-    Click(dlg, IDC_CV_KATAKANA);  // indeterminate becomes checked: categories again
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(kataNext, UINT{BST_INDETERMINATE});
-  EXPECT_TRUE(rowNext);
-  EXPECT_EQ(record.flags & (0x8000 | kAllCategories), 0x400u);
-  EXPECT_EQ(StringSetting(L"CnvtCustomChars"), ini ? L"\x1" : L"");
-}
-
-TEST_P(ConvertExport, TheSearchShowsMatchingRowsWithTheirChecks) {
-  int rows = -1;
-  std::wstring text;
-  bool checked = false;
-  Run([&](HWND dlg) {
-    Click(dlg, IDC_CV_ALPHANUMERIC);
-    SetText(dlg, IDC_CV_SEARCH, L"digit seven");
-    SendMessageW(dlg, WM_TIMER, IDT_CV_SEARCH, 0);  // the typing pause is over
-    rows = RowCount(dlg, kChars);
-    text = RowText(dlg, 0, 0, kChars);
-    checked = RowChecked(dlg, 0, kChars);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(rows, 1);
-  EXPECT_EQ(text, L"U+FF17  \xFF17  (Fullwidth digit seven)");
-  EXPECT_FALSE(checked);
-}
-
 TEST_P(ConvertExport, DisplayOptionsAreWrittenAtOnceWithTheJapaneseBackslashWinning) {
   WNDCLASSW wc = {};
   wc.lpfnWndProc = ListenerProc;
@@ -199,8 +122,7 @@ TEST_P(ConvertExport, DisplayOptionsAreWrittenAtOnceWithTheJapaneseBackslashWinn
   EXPECT_EQ(g_heard, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, ConvertExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(ConvertExport);
 
 TEST(ConvertExportRecord, ANullRecordIsRefusedWithoutADialog) {
   AppFolder folder{false};

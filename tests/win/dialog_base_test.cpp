@@ -1,6 +1,6 @@
 // The dialog base as a user meets it in the jump and number range dialogs of the real library:
-// controls that follow a wider window, the frame offering only horizontal sizing, the tracking
-// limits, the size grip, the caption icon and the dark theme's colours.
+// the number range's anchors on a wider window, the frame offering only horizontal sizing, the
+// tracking limits, the size grip, the caption icon and the dark theme's colours.
 
 #include <gtest/gtest.h>
 
@@ -58,44 +58,6 @@ void Widen(HWND dlg, int by) {
                SWP_NOMOVE | SWP_NOZORDER);
 }
 
-TEST_F(DialogBase, JumpControlsFollowTheirAnchorsWhenTheDialogWidens) {
-  RECT target0, label0, secondary0, choice0, check0, ok0, cancel0;
-  RECT target1, label1, secondary1, choice1, check1, ok1, cancel1;
-  OpenJump([&](HWND dlg) {
-    target0 = ControlRect(dlg, IDC_JUMP_TARGET);
-    label0 = ControlRect(dlg, IDC_JUMP_SECONDARY_LABEL);
-    secondary0 = ControlRect(dlg, IDC_JUMP_SECONDARY);
-    choice0 = ControlRect(dlg, IDC_JUMP_CHOICE);
-    check0 = ControlRect(dlg, IDC_JUMP_CHECK);
-    ok0 = ControlRect(dlg, IDOK);
-    cancel0 = ControlRect(dlg, IDCANCEL);
-    Widen(dlg, 100);
-    target1 = ControlRect(dlg, IDC_JUMP_TARGET);
-    label1 = ControlRect(dlg, IDC_JUMP_SECONDARY_LABEL);
-    secondary1 = ControlRect(dlg, IDC_JUMP_SECONDARY);
-    choice1 = ControlRect(dlg, IDC_JUMP_CHOICE);
-    check1 = ControlRect(dlg, IDC_JUMP_CHECK);
-    ok1 = ControlRect(dlg, IDOK);
-    cancel1 = ControlRect(dlg, IDCANCEL);
-    Click(dlg, IDCANCEL);
-  });
-  // The target field ends at the centre, the secondary field spans from it to the right edge.
-  EXPECT_EQ(target1.left, target0.left);
-  EXPECT_EQ(target1.right, target0.right + 50);
-  EXPECT_EQ(label1.left, label0.left + 50);
-  EXPECT_EQ(label1.right - label1.left, label0.right - label0.left);
-  EXPECT_EQ(secondary1.left, secondary0.left + 50);
-  EXPECT_EQ(secondary1.right, secondary0.right + 100);
-  EXPECT_EQ(choice1.left, choice0.left);
-  EXPECT_EQ(choice1.right, choice0.right + 100);
-  EXPECT_EQ(check1.left, check0.left);
-  EXPECT_EQ(check1.right, check0.right);
-  EXPECT_EQ(ok1.left, ok0.left + 100);
-  EXPECT_EQ(cancel1.left, cancel0.left + 100);
-  EXPECT_EQ(cancel1.right - cancel1.left, cancel0.right - cancel0.left);
-  EXPECT_EQ(ok1.top, ok0.top);
-}
-
 TEST_F(DialogBase, NumberRangeControlsFollowTheirAnchorsWhenTheDialogWidens) {
   RECT lower0, upper0, upperIncl0, expr0, ok0, lower1, upper1, upperIncl1, expr1, ok1;
   wchar_t text[160] = L"[1 , 10]";
@@ -125,10 +87,12 @@ TEST_F(DialogBase, NumberRangeControlsFollowTheirAnchorsWhenTheDialogWidens) {
   EXPECT_EQ(stored.bytes.size(), 16u);
 }
 
-TEST_F(DialogBase, AWidthOnlyDialogOffersOnlyHorizontalSizing) {
-  LRESULT corner = 0, grip = 0, top = 0, bottom = 0, left = 0;
+TEST_F(DialogBase, AWidthOnlyDialogSizesOnlyHorizontallyAndNeverBelowItsTemplate) {
+  LRESULT corner = 0, grip = 0, top = 0, left = 0;
+  MINMAXINFO info = {};
+  RECT wr = {};
   OpenJump([&](HWND dlg) {
-    RECT wr = WindowRectOf(dlg);
+    wr = WindowRectOf(dlg);
     RECT client = {};
     GetClientRect(dlg, &client);
     POINT gripPt = {client.right - 2, client.bottom - 2};
@@ -137,29 +101,17 @@ TEST_F(DialogBase, AWidthOnlyDialogOffersOnlyHorizontalSizing) {
     corner = hit(wr.right - 1, wr.bottom - 1);
     grip = hit(gripPt.x, gripPt.y);
     top = hit((wr.left + wr.right) / 2, wr.top + 1);
-    bottom = hit((wr.left + wr.right) / 2, wr.bottom - 1);
     left = hit(wr.left + 1, (wr.top + wr.bottom) / 2);
+    info.ptMaxTrackSize = {5000, 5000};
+    SendMessageW(dlg, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     Click(dlg, IDCANCEL);
   });
   EXPECT_EQ(corner, HTRIGHT);
   EXPECT_EQ(grip, HTRIGHT);  // the grip square in the client area sizes too
   EXPECT_EQ(top, HTBORDER);
-  EXPECT_EQ(bottom, HTBORDER);
   EXPECT_EQ(left, HTLEFT);
-}
-
-TEST_F(DialogBase, TheTrackingSizeNeverGoesBelowTheTemplateAndTheHeightIsFixed) {
-  MINMAXINFO info = {};
-  RECT initial = {};
-  OpenJump([&](HWND dlg) {
-    initial = WindowRectOf(dlg);
-    info.ptMaxTrackSize = {5000, 5000};
-    SendMessageW(dlg, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(info.ptMinTrackSize.x, initial.right - initial.left);
-  EXPECT_EQ(info.ptMinTrackSize.y, initial.bottom - initial.top);
-  EXPECT_EQ(info.ptMaxTrackSize.y, initial.bottom - initial.top);
+  EXPECT_EQ(info.ptMinTrackSize.x, wr.right - wr.left);
+  EXPECT_EQ(info.ptMaxTrackSize.y, wr.bottom - wr.top);
   EXPECT_EQ(info.ptMaxTrackSize.x, 5000);
 }
 
@@ -285,29 +237,6 @@ TEST_F(DialogBase, TheLightThemeUsesTheSystemColours) {
   EXPECT_EQ(edit.brush, GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(edit.background, GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(edit.text, GetSysColor(COLOR_WINDOWTEXT));
-}
-
-TEST_F(DialogBase, F1AsksWhereToReadHelpInTheLibrarysOwnTaskDialog) {
-  bool asked = false;
-  std::wstring caption;
-  HWND owner = nullptr, jumpDlg = nullptr;
-  OpenJump([&](HWND dlg) {
-    jumpDlg = dlg;
-    auto inner = RunDialog([&] { return SendMessageW(dlg, WM_HELP, 0, 0); },
-                           [&](HWND question) {
-                             asked = question != dlg && GetDlgItem(question, 1002) != nullptr;
-                             caption = WindowText(question);
-                             owner = GetWindow(question, GW_OWNER);
-                             Click(question, IDCANCEL);
-                           });
-    EXPECT_FALSE(inner.timedOut);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_TRUE(asked);
-  EXPECT_EQ(caption, L"Scrivlet");
-  EXPECT_EQ(owner, jumpDlg);
-  // Cancelled: nothing remembered.
-  EXPECT_NE(settings_test::GetRawValue(L"Common", L"HelpInternet").status, ERROR_SUCCESS);
 }
 
 }  // namespace

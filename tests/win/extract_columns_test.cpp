@@ -117,28 +117,4 @@ TEST_F(ExtractColumnsExport, CancelReturnsZeroAndLeavesTheRecordAlone) {
   for (uint8_t b : record) ASSERT_EQ(b, 0xA5);
 }
 
-TEST_F(ExtractColumnsExport, TheCheckAllBoxUnchecksEveryRow) {
-  int r = Run([&](HWND dlg) {
-    SelectRows(dlg, {});
-    Click(dlg, IDC_CHECK_ALL);
-    Settle();
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(r, 1);
-  std::vector<Entry> expected = {{0, 0}, {1, 0}, {2, 0}, {3, 0}};
-  EXPECT_EQ(TakeEntries(), expected);
-}
-
-TEST_F(ExtractColumnsExport, ADocumentWithoutColumnsGivesAnEmptyBlock) {
-  columns.clear();
-  int rows = -1;
-  int r = Run([&](HWND dlg) {
-    rows = RowCount(dlg);
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(r, 1);
-  EXPECT_EQ(rows, 0);
-  EXPECT_TRUE(TakeEntries().empty());
-}
-
 }  // namespace

@@ -23,31 +23,22 @@ std::string Utf16(const std::wstring& text, bool mark) {
   return out;
 }
 
-class ExtractFrequentExport : public ::testing::TestWithParam<bool> {
+class ExtractFrequentExport : public ExportTest<DoExtractFrequentFn> {
  protected:
+  ExtractFrequentExport() : ExportTest("DoExtractFrequent") {}
   void SetUp() override {
-    ClearRegistrySettings();
     DeleteFileW(IgnoreFile().c_str());
-    fn = lib.Get<DoExtractFrequentFn>("DoExtractFrequent");
-    ASSERT_NE(fn, nullptr);
+    ExportTest::SetUp();
   }
   void TearDown() override {
-    ClearRegistrySettings();
+    ExportTest::TearDown();
     DeleteFileW(IgnoreFile().c_str());
   }
 
   std::wstring IgnoreFile() const { return AppDataFile(folder, ini, L"Spell\\ExtIgnr.bin"); }
   int Run(const std::function<void(HWND)>& script, uint8_t selectionFlag = 1) {
-    auto r = RunDialog([&] { return fn(host.Hwnd(), selectionFlag); },
-                       [&](HWND dlg) {
-                         Settle();
-                         script(dlg);
-                       });
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
+    return Drive([&] { return fn(host.Hwnd(), selectionFlag); }, script);
   }
-  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
 
   // Types `text` into the list's open label editor and presses Enter.
   static void TypeLabel(HWND dlg, const std::wstring& text) {
@@ -57,12 +48,6 @@ class ExtractFrequentExport : public ::testing::TestWithParam<bool> {
     SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
     Settle();
   }
-
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoExtractFrequentFn fn = nullptr;
 };
 
 TEST_P(ExtractFrequentExport, OkWritesTheOptionsAndTheSortedListWithTheMark) {
@@ -142,23 +127,6 @@ TEST_P(ExtractFrequentExport, WordsAreAddedRenamedUnlessTakenAndDeleted) {
   EXPECT_EQ(FileBytes(IgnoreFile()), Utf16(L"Apple\nfig\n", true));
 }
 
-TEST_P(ExtractFrequentExport, WithoutTheSelectionFlagTheSelectionBoxIsOffAndWrittenFalse) {
-  bool enabled = true, checked = true;
-  int r = Run(
-      [&](HWND dlg) {
-        enabled = Enabled(dlg, IDC_EF_SELECTION_ONLY);
-        checked = Checked(dlg, IDC_EF_SELECTION_ONLY);
-        Click(dlg, IDOK);
-      },
-      0);
-  EXPECT_EQ(r, 1);
-  EXPECT_FALSE(enabled);
-  EXPECT_FALSE(checked);
-  EXPECT_EQ(Setting(L"ExtractFreqSelOnly"), -1);
-  EXPECT_EQ(FileBytes(IgnoreFile()), "\xFF\xFE") << "an empty list is still written";
-}
-
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, ExtractFrequentExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(ExtractFrequentExport);
 
 }  // namespace

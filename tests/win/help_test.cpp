@@ -121,53 +121,6 @@ TEST_F(Help, TickingTheBoxAndChoosingLocalHelpRemembersBoth) {
   EXPECT_EQ(launcher.helpCalls[1].data, 7273u);
 }
 
-TEST_F(Help, TheQuestionPreselectsLocalHelpWhenThatWasTheLastChoice) {
-  SetDword(L"HelpInternet", 0);
-  UINT local = 0;
-  auto r = AskForHelp(7040, [&](HWND td) {
-    local = CheckState(td, IDC_HELP_SOURCE_LOCAL);
-    Click(td, IDCANCEL);
-  });
-  EXPECT_TRUE(r.scriptRan);
-  EXPECT_EQ(local, BST_CHECKED);
-}
-
-TEST_F(Help, CancellingTheQuestionChangesAndOpensNothing) {
-  auto r = AskForHelp(7040, [&](HWND td) {
-    ChooseRadio(td, IDC_HELP_SOURCE_LOCAL);
-    TickVerification(td);
-    Click(td, IDCANCEL);
-  });
-  EXPECT_TRUE(r.scriptRan);
-  EXPECT_FALSE(Dword(L"PromptHelp"));
-  EXPECT_FALSE(Dword(L"HelpInternet"));
-  EXPECT_TRUE(launcher.helpCalls.empty());
-  EXPECT_TRUE(launcher.addresses.empty());
-}
-
-TEST_F(Help, OnlineHelpOpensTheTopicsPageOrTheBaseForAnUnknownTopic) {
-  SetDword(L"PromptHelp", 0);
-  SetDword(L"HelpInternet", 1);
-  AskForHelp(7040, Refuse);
-  AskForHelp(9999, Refuse);
-  ASSERT_EQ(launcher.addresses.size(), 2u);
-  EXPECT_EQ(launcher.addresses[0], std::wstring(kHelpBase) + L"dlg_jump_index.html");
-  EXPECT_EQ(launcher.addresses[1], kHelpBase);
-}
-
-TEST_F(Help, ABrowserThatCannotStartIsReportedWithTheAddress) {
-  SetDword(L"PromptHelp", 0);
-  launcher.openSucceeds = false;
-  bool reported = false;
-  auto r = AskForHelp(7273, [&](HWND td) {
-    reported = ShowsText(td, scrv::LoadResString(IDS_OPEN_FAILED)) &&
-               ShowsText(td, std::wstring(kHelpBase) + L"dlg_number_range_index.html");
-    Click(td, IDOK);
-  });
-  EXPECT_TRUE(r.scriptRan);
-  EXPECT_TRUE(reported);
-}
-
 // Clicks a link of the task dialog's content as the link control reports it.
 void ClickLink(HWND td, const std::wstring& url) {
   std::vector<HWND> links = ChildrenOfClass(td, L"SysLink");

@@ -30,17 +30,6 @@ struct Pair {
   bool operator==(const Pair&) const = default;
 };
 
-// The host's open documents and their columns.
-struct Document {
-  std::wstring name;
-  std::vector<std::wstring> columns;
-};
-const std::vector<Document> kDocuments = {
-    {L"customers.csv", {L"Id", L"Name", L"City"}},
-    {L"orders.csv", {L"Order", L"Customer"}},
-    {L"a,b.csv", {L"X"}},
-};
-
 // The entries of a pair block; the host frees it.
 std::vector<Pair> TakePairs(uint64_t handle) {
   std::vector<Pair> pairs;
@@ -59,44 +48,15 @@ std::vector<Pair> TakePairs(uint64_t handle) {
   return pairs;
 }
 
-class JoinCsvExport : public ::testing::TestWithParam<bool> {
+class JoinCsvExport : public ExportTest<DoJoinCsvFn> {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoJoinCsvFn>("DoJoinCSV");
-    ASSERT_NE(fn, nullptr);
-    host.answer = [this](UINT msg, WPARAM wParam, LPARAM lParam, FakeHost::Message&) -> LRESULT {
-      if (msg == scrv::SCM_DOCUMENT_NAMES) {
-        std::vector<std::wstring> names;
-        for (const Document& d : documents) names.push_back(d.name);
-        return wParam == 0 ? static_cast<LRESULT>(names.size())
-                           : FillNameSlots(lParam, wParam, names);
-      }
-      if (msg == scrv::SCM_COLUMN_NAMES) {
-        size_t doc = HIWORD(wParam), count = LOWORD(wParam);
-        if (doc >= documents.size()) return 0;
-        const auto& columns = documents[doc].columns;
-        return count == 0 ? static_cast<LRESULT>(columns.size())
-                          : FillNameSlots(lParam, count, columns);
-      }
-      return 0;
-    };
+  JoinCsvExport() : ExportTest("DoJoinCSV") {
+    host.documents = {L"customers.csv", L"orders.csv", L"a,b.csv"};
+    host.columns = {{L"Id", L"Name", L"City"}, {L"Order", L"Customer"}, {L"X"}};
   }
-  void TearDown() override { ClearRegistrySettings(); }
 
-  int Run(JoinRecord& record, const std::function<void(HWND)>& script, int timeoutMs = 10000) {
-    auto r = RunDialog([&] { return fn(host.Hwnd(), &record); },
-                       [&](HWND dlg) {
-                         Settle();
-                         script(dlg);
-                       },
-                       timeoutMs);
-    scriptRan = r.scriptRan;
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
-  }
-  static int Selection(HWND dlg, int combo) {
-    return static_cast<int>(SendDlgItemMessageW(dlg, combo, CB_GETCURSEL, 0, 0));
+  int Run(JoinRecord& record, const std::function<void(HWND)>& script) {
+    return Drive([&] { return fn(host.Hwnd(), &record); }, script);
   }
   static void Choose(HWND dlg, int combo, int index) {
     SendDlgItemMessageW(dlg, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -104,18 +64,10 @@ class JoinCsvExport : public ::testing::TestWithParam<bool> {
                  reinterpret_cast<LPARAM>(GetDlgItem(dlg, combo)));
     Settle();
   }
-
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  std::vector<Document> documents = kDocuments;
-  DoJoinCsvFn fn = nullptr;
-  bool scriptRan = false;
 };
 
 TEST_P(JoinCsvExport, WithoutOpenDocumentsMessage389IsShownAndNothingElse) {
-  documents.clear();
+  host.documents.clear();
   JoinRecord record = {7, 0, 0, 1, 0, 0, 0x1234};
   std::wstring texts;
   int r = Run(record, [&](HWND box) {
@@ -123,7 +75,6 @@ TEST_P(JoinCsvExport, WithoutOpenDocumentsMessage389IsShownAndNothingElse) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
   EXPECT_EQ(r, 0);
-  EXPECT_TRUE(scriptRan);
   std::wstring expected = LocalisedString(IDS_JOIN_NO_DOCUMENTS);
   ASSERT_FALSE(expected.empty());
   EXPECT_NE(texts.find(expected), std::wstring::npos) << texts;
@@ -170,85 +121,6 @@ TEST_P(JoinCsvExport, ColumnsAreAskedFromTheParentByDocumentInTheHighWord) {
   EXPECT_EQ(asked, (std::vector<WPARAM>{0x20000, 0x20001, 0x0, 0x3}));
 }
 
-TEST_P(JoinCsvExport, TheSameDocumentOnBothSidesListsItsColumnsOnce) {
-  JoinRecord record = {0, 1, -1, 1, -1, 0, 0};
-  std::wstring rows;
-  int r = Run(record, [&](HWND dlg) {
-    rows = Rows(dlg, 1);
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(r, 1);
-  EXPECT_EQ(rows, L"Order|Customer");
-  std::vector<Pair> expected = {{0, 0x2}, {1, 0x2}};
-  EXPECT_EQ(TakePairs(record.pairs), expected);
-}
-
-TEST_P(JoinCsvExport, ChoosingADocumentRefillsItsKeysAndRebuildsThePairs) {
-  JoinRecord record = {0, -1, -1, -1, -1, 0, 0};
-  int rowsBefore = -1, keysAfter = -1, keySelected = -2;
-  std::wstring rowsAfter;
-  bool okWithoutDocuments = false;
-  int r = Run(record, [&](HWND dlg) {
-    rowsBefore = RowCount(dlg);
-    Click(dlg, IDOK);  // without documents OK does nothing
-    okWithoutDocuments = FindThreadDialog() == dlg;
-    Choose(dlg, IDC_JOIN_FIRST_DOCUMENT, 2);
-    Choose(dlg, IDC_JOIN_SECOND_DOCUMENT, 0);
-    keysAfter = static_cast<int>(SendDlgItemMessageW(dlg, IDC_JOIN_SECOND_KEY, CB_GETCOUNT, 0, 0));
-    keySelected = Selection(dlg, IDC_JOIN_SECOND_KEY);
-    rowsAfter = Rows(dlg, 1);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(r, 0);
-  EXPECT_EQ(rowsBefore, 0);
-  EXPECT_TRUE(okWithoutDocuments);
-  EXPECT_EQ(keysAfter, 3);
-  EXPECT_EQ(keySelected, 0);
-  EXPECT_EQ(rowsAfter, L"X|Id|Name|City");
-  EXPECT_EQ(record.pairs, 0u);  // Cancel: the record is untouched
-  EXPECT_EQ(record.firstDocument, -1);
-}
-
-TEST_P(JoinCsvExport, DefaultsCheckTheHeadingBoxesAndSimpleMergeDisablesTheKeyControls) {
-  JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
-  std::vector<int> checked;
-  bool keyBefore = false, keyAfter = true, matchAfter = true, mergeAfter = false;
-  Run(record, [&](HWND dlg) {
-    for (int id : {IDC_JOIN_UNIQUE_KEY1, IDC_JOIN_UNIQUE_KEY2, IDC_JOIN_INCLUDE_ALL1,
-                   IDC_JOIN_INCLUDE_ALL2, IDC_JOIN_MATCH_CASE, IDC_JOIN_SIMPLE_MERGE,
-                   IDC_JOIN_IGNORE_HEADINGS1, IDC_JOIN_IGNORE_HEADINGS2})
-      if (Checked(dlg, id)) checked.push_back(id);
-    keyBefore = Enabled(dlg, IDC_JOIN_FIRST_KEY);
-    Click(dlg, IDC_JOIN_SIMPLE_MERGE);
-    keyAfter = Enabled(dlg, IDC_JOIN_SECOND_KEY);
-    matchAfter = Enabled(dlg, IDC_JOIN_MATCH_CASE);
-    mergeAfter = Enabled(dlg, IDC_JOIN_SIMPLE_MERGE);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(checked, (std::vector<int>{IDC_JOIN_IGNORE_HEADINGS1, IDC_JOIN_IGNORE_HEADINGS2}));
-  EXPECT_TRUE(keyBefore);
-  EXPECT_FALSE(keyAfter);
-  EXPECT_FALSE(matchAfter);
-  EXPECT_TRUE(mergeAfter);
-  EXPECT_EQ(CommonDword(folder, ini, L"JoinCsvFlags"), -1);  // Cancel stores nothing
-}
-
-TEST_P(JoinCsvExport, StoredOptionsComeBack) {
-  if (ini) {
-    WritePrivateProfileStringW(L"Common", L"JoinCsvFlags", L"17",
-                               folder.File(L"scCommon.ini").c_str());
-  } else {
-    DWORD flags = 0x11;
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", L"JoinCsvFlags",
-                    REG_DWORD, &flags, sizeof flags);
-  }
-  JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
-  int r = Run(record, [&](HWND dlg) { Click(dlg, IDOK); });
-  EXPECT_EQ(r, 1);
-  EXPECT_EQ(record.flags, 0x11u);
-  TakePairs(record.pairs);
-}
-
 TEST_P(JoinCsvExport, GrowingSharesTheWidthBetweenTheSidesAndThePlacementIsStored) {
   JoinRecord record = {0, 0, -1, 1, -1, 0, 0};
   RECT first0{}, first1{}, second0{}, second1{}, option0{}, option1{}, macro0{}, macro1{};
@@ -275,41 +147,11 @@ TEST_P(JoinCsvExport, GrowingSharesTheWidthBetweenTheSidesAndThePlacementIsStore
   EXPECT_TRUE(PlacementStored(folder, ini, L"JoinDlgPos"));
 }
 
-// Answers the save dialog that `owner` is about to open, from inside that dialog's own modal
-// loop: picks the file type (1-based), types the path and accepts.
-struct SaveAnswer {
-  HWND owner = nullptr;
-  std::wstring path;
-  int fileType = 1;
-  bool answered = false;
-};
-SaveAnswer* g_saveAnswer = nullptr;
-
-void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  SaveAnswer* a = g_saveAnswer;
-  HWND save = a ? FindThreadDialog(a->owner) : nullptr;
-  if (!a || !save || a->answered) return;
-  KillTimer(nullptr, timer);
-  a->answered = true;
-  HWND types = GetDlgItem(save, 0x470);  // the file type list
-  SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(a->fileType - 1), 0);
-  SendMessageW(save, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-  HWND name = GetDlgItem(save, 0x47C);  // the file name box
-  if (!name) name = GetDlgItem(save, 0x480);
-  SetWindowTextW(name, a->path.c_str());
-  PostMessageW(save, WM_COMMAND, IDOK, 0);
-}
-
-// Presses "Save as macro" and answers its save dialog; returns once the file is written.
+// Presses "Save as macro" and answers its save dialog with `path` and the file type.
 bool SaveMacro(HWND dlg, const std::wstring& path, int fileType) {
-  SaveAnswer answer{dlg, path, fileType};
-  g_saveAnswer = &answer;
-  UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSaveDialog);
-  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JOIN_SAVE_MACRO, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_JOIN_SAVE_MACRO)));
-  KillTimer(nullptr, timer);
-  g_saveAnswer = nullptr;
-  return answer.answered;
+  NestedDialogs save(dlg, [&](HWND box) { ChooseFile(box, path, fileType); });
+  Click(dlg, IDC_JOIN_SAVE_MACRO);
+  return save.Ran();
 }
 
 TEST_P(JoinCsvExport, SaveAsMacroWritesOneStatementInTheChosenLanguage) {
@@ -343,7 +185,6 @@ TEST_P(JoinCsvExport, SaveAsMacroWritesOneStatementInTheChosenLanguage) {
   EXPECT_EQ(CommonDword(folder, ini, L"JoinCsvFlags"), 0xE0);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, JoinCsvExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(JoinCsvExport);
 
 }  // namespace

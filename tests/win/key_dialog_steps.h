@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -134,9 +136,45 @@ inline long long CommonDword(const testing_support::AppFolder& folder, bool ini,
   return status == ERROR_SUCCESS ? static_cast<long long>(value) : -1;
 }
 
-}  // namespace key_dialog_steps
+// The fixture of an export's tests in both settings back ends (the parameter: INI files): the
+// library loaded from a fresh application folder, the export looked up, a fake host, and the
+// registry settings cleared around each test.
+template <typename Fn>
+class ExportTest : public ::testing::TestWithParam<bool> {
+ protected:
+  explicit ExportTest(const char* exportName) : name_(exportName) {}
+  void SetUp() override {
+    testing_support::ClearRegistrySettings();
+    fn = lib.Get<Fn>(name_);
+    ASSERT_NE(fn, nullptr) << name_;
+  }
+  void TearDown() override { testing_support::ClearRegistrySettings(); }
 
-namespace key_dialog_steps {
+  // Runs `open`, then `script` inside the dialog once its list has settled; the result.
+  int Drive(const std::function<INT_PTR()>& open, const std::function<void(HWND)>& script,
+            int timeoutMs = 10000) {
+    auto r = testing_support::RunDialog(
+        open,
+        [&](HWND dlg) {
+          Settle();
+          script(dlg);
+        },
+        timeoutMs);
+    EXPECT_TRUE(r.scriptRan);
+    EXPECT_FALSE(r.timedOut);
+    return static_cast<int>(r.result);
+  }
+  long long Setting(const wchar_t* name) const { return CommonDword(folder, ini, name); }
+
+  bool ini = GetParam();
+  testing_support::AppFolder folder{ini};
+  testing_support::Library lib{folder.Path()};
+  testing_support::FakeHost host;
+  Fn fn = nullptr;
+
+ private:
+  const char* name_;
+};
 
 // A control's rectangle in its dialog's client coordinates.
 inline RECT ControlRect(HWND dlg, int id) {
@@ -163,10 +201,6 @@ inline bool PlacementStored(const testing_support::AppFolder& folder, bool ini,
                       RRF_RT_REG_BINARY, nullptr, nullptr, &size) == ERROR_SUCCESS &&
          size == 16;
 }
-
-}  // namespace key_dialog_steps
-
-namespace key_dialog_steps {
 
 // A file below the application-data folder the library uses: the user's roaming folder plus
 // "Veltranix\Scrivlet" in registry mode, the folder "AppData" beside the library in INI mode.

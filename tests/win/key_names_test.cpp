@@ -32,14 +32,11 @@ std::wstring Layout(UINT vk) {
 // Modifier names follow the layout too (Windows' English layout says "Ctrl", Wine's "Control").
 const std::wstring kAlt = KeyName(VK_MENU), kCtrl = KeyName(VK_CONTROL), kShift = KeyName(VK_SHIFT);
 
-TEST(KeyNamesUnderTheLayout, ModifiersComeInTheOrderAltCtrlShift) {
+// The rules of the text are proved natively over a fake layout; here the real layout answers.
+TEST(KeyNamesUnderTheLayout, ShortcutsAreNamedByTheLayoutWithEnglishFallbacks) {
   ASSERT_FALSE(kAlt.empty() || kCtrl.empty() || kShift.empty());
-  EXPECT_EQ(Accel(FCONTROL | FSHIFT, 'F'), kCtrl + L"+" + kShift + L"+F");
-  EXPECT_EQ(Accel(FSHIFT | FALT | FCONTROL, 'K'), kAlt + L"+" + kCtrl + L"+" + kShift + L"+K");
   EXPECT_TRUE(kCtrl == L"Ctrl" || kCtrl == L"Control") << "an English layout";
-}
-
-TEST(KeyNamesUnderTheLayout, TheDeleteKeyIsNamedByTheLayout) {
+  EXPECT_EQ(Accel(FSHIFT | FALT | FCONTROL, 'K'), kAlt + L"+" + kCtrl + L"+" + kShift + L"+K");
   std::wstring del = KeyName(VK_DELETE);
   ASSERT_FALSE(del.empty());
   EXPECT_EQ(Accel(FALT | FCONTROL, VK_DELETE), kAlt + L"+" + kCtrl + L"+" + del);
@@ -50,18 +47,8 @@ TEST(KeyNamesUnderTheLayout, TheDeleteKeyIsNamedByTheLayout) {
     for (size_t i = 1; i < del.size(); ++i)
       if (iswalpha(del[i]) && iswalpha(del[i - 1])) EXPECT_TRUE(iswlower(del[i])) << del;
   }
-}
-
-TEST(KeyNamesUnderTheLayout, UnnamedKeysFallBackToTheEnglishForms) {
-  std::wstring num0 = KeyName(VK_NUMPAD0);
-  EXPECT_FALSE(num0.empty());
-  EXPECT_EQ(KeyName(VK_F9), L"F9");
+  EXPECT_FALSE(KeyName(VK_NUMPAD0).empty());
   EXPECT_EQ(Accel(FCONTROL, VK_F9), kCtrl + L"+F9");
-}
-
-TEST(KeyNamesUnderTheLayout, AModifierAloneEndsInPlus) {
-  EXPECT_EQ(Accel(FCONTROL, VK_CONTROL), kCtrl + L"+");
-  EXPECT_EQ(Accel(FSHIFT, VK_SHIFT), kShift + L"+");
 }
 
 TEST(KeyNamesUnderTheLayout, ATinyBufferIsNeverOverrun) {

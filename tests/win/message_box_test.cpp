@@ -56,39 +56,6 @@ TEST_F(MessageBoxes, YesNoCancelWithTheThirdButtonAsDefaultPreselectsCancel) {
   EXPECT_EQ(r.result, IDNO);
 }
 
-TEST_F(MessageBoxes, TheSecondButtonAsDefaultOfYesNoIsNo) {
-  int def = 0;
-  auto r = Show(
-      [&] {
-        return scrv::ShowMessage(host.Hwnd(), UiText::Of(u"Replace?"), UiText::Of(u""),
-                                 MB_YESNO | MB_DEFBUTTON2);
-      },
-      [&](HWND td) {
-        def = DefaultButton(td);
-        Click(td, IDYES);
-      });
-  EXPECT_EQ(def, IDNO);
-  EXPECT_EQ(r.result, IDYES);
-}
-
-TEST_F(MessageBoxes, AbortRetryIgnoreShowsOkOnly) {
-  bool ok = false, others = true;
-  auto r = Show(
-      [&] {
-        return scrv::ShowMessage(host.Hwnd(), UiText::Of(u"Something failed."), UiText::Of(u""),
-                                 MB_ABORTRETRYIGNORE);
-      },
-      [&](HWND td) {
-        ok = GetDlgItem(td, IDOK) != nullptr;
-        others = GetDlgItem(td, IDABORT) || GetDlgItem(td, IDRETRY) || GetDlgItem(td, IDIGNORE) ||
-                 GetDlgItem(td, IDCANCEL);
-        Click(td, IDOK);
-      });
-  EXPECT_TRUE(ok);
-  EXPECT_FALSE(others);
-  EXPECT_EQ(r.result, IDOK);
-}
-
 TEST_F(MessageBoxes, TextsGivenByNumberComeFromTheLocalisationModule) {
   std::wstring expected = scrv::LoadResString(IDS_OPEN_FAILED);
   ASSERT_FALSE(expected.empty());
@@ -146,29 +113,6 @@ TEST_F(MessageBoxes, ASystemErrorGivesTheSystemTextAndOnlyNamedErrorsTakeTheArgu
 
   // 0xA0000030 is neither the library's nor the system's.
   EXPECT_EQ(scrv::GetErrorText(0xA0000030, nullptr), nullptr);
-}
-
-TEST_F(MessageBoxes, ShowErrorWarnsWithTheErrorTextAndNothingForCodeZero) {
-  auto none = RunDialog(
-      [&] {
-        scrv::ShowError(host.Hwnd(), 0, L"x");
-        return INT_PTR{0};
-      },
-      [](HWND td) { Click(td, IDOK); });
-  EXPECT_FALSE(none.scriptRan);
-
-  bool shown = false;
-  Show(
-      [&] {
-        scrv::ShowError(host.Hwnd(), 0xA0000008, L"notes.bin");
-        return INT_PTR{0};
-      },
-      [&](HWND td) {
-        shown = ShowsText(td, scrv::LoadResString(IDS_ERR_BAD_FILE_FORMAT)) &&
-                ShowsText(td, L"notes.bin");
-        Click(td, IDOK);
-      });
-  EXPECT_TRUE(shown);
 }
 
 }  // namespace

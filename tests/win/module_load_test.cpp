@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <thread>
 #include <vector>
 
@@ -19,9 +20,7 @@ class MessageBoxWatcher {
  public:
   // The thread must be running before the test thread takes the loader lock in LoadLibrary:
   // a thread still starting would wait for that lock and never see the message.
-  MessageBoxWatcher() : thread_([this] { Run(); }) {
-    while (!started_) Sleep(1);
-  }
+  MessageBoxWatcher() : thread_([this] { Run(); }) { started_.get_future().wait(); }
   ~MessageBoxWatcher() { Stop(); }
   void Stop() {
     stop_ = true;
@@ -31,7 +30,7 @@ class MessageBoxWatcher {
 
  private:
   void Run() {
-    started_ = true;
+    started_.set_value();
     while (!stop_) {
       HWND box = FindWindowW(L"#32770", L"Scrivlet");
       if (box && IsWindowVisible(box)) {
@@ -45,37 +44,27 @@ class MessageBoxWatcher {
     }
   }
   std::atomic<bool> stop_{false};
-  std::atomic<bool> started_{false};
+  std::promise<void> started_;
   std::thread thread_;
 };
 
 using DoNumberRangeFn = decltype(&DoNumberRangeDlg);
 
-TEST(ModuleLoad, MissingMuiFolderShowsOneMessageAndDialogsFailToStart) {
-  ClearRegistrySettings();
-  AppFolder folder(false, /*withMui=*/false);
-  MessageBoxWatcher watcher;
-  Library lib(folder.Path());
-  ASSERT_NE(lib.Handle(), nullptr) << "loading never fails for a missing resource module";
-  Sleep(100);
-  watcher.Stop();
-  ASSERT_EQ(watcher.texts.size(), 1u);
-  EXPECT_EQ(watcher.texts[0], L"No localized file found - scrvloc.dll");
-  wchar_t buf[16] = L"[1 , 2]";
-  EXPECT_EQ(lib.Get<DoNumberRangeFn>("DoNumberRangeDlg")(nullptr, buf, 16), -1);
-  EXPECT_STREQ(buf, L"[1 , 2]");
-}
-
-TEST(ModuleLoad, EmptyMuiFolderShowsTheSameMessage) {
-  ClearRegistrySettings();
-  AppFolder folder(false, /*withMui=*/false);
-  CreateDirectoryW(folder.File(L"mui").c_str(), nullptr);
-  MessageBoxWatcher watcher;
-  Library lib(folder.Path());
-  Sleep(100);
-  watcher.Stop();
-  ASSERT_EQ(watcher.texts.size(), 1u);
-  EXPECT_EQ(watcher.texts[0], L"No localized file found - scrvloc.dll");
+TEST(ModuleLoad, AMissingOrEmptyMuiFolderShowsOneMessageAndDialogsFailToStart) {
+  for (bool emptyFolder : {false, true}) {
+    ClearRegistrySettings();
+    AppFolder folder(false, /*withMui=*/false);
+    if (emptyFolder) CreateDirectoryW(folder.File(L"mui").c_str(), nullptr);
+    MessageBoxWatcher watcher;  // the box is shown and dismissed while the library loads
+    Library lib(folder.Path());
+    ASSERT_NE(lib.Handle(), nullptr) << "loading never fails for a missing resource module";
+    watcher.Stop();
+    ASSERT_EQ(watcher.texts.size(), 1u) << emptyFolder;
+    EXPECT_EQ(watcher.texts[0], L"No localized file found - scrvloc.dll");
+    wchar_t buf[16] = L"[1 , 2]";
+    EXPECT_EQ(lib.Get<DoNumberRangeFn>("DoNumberRangeDlg")(nullptr, buf, 16), -1);
+    EXPECT_STREQ(buf, L"[1 , 2]");
+  }
 }
 
 TEST(ModuleLoad, MissingImageModuleNamesItsPath) {
@@ -84,7 +73,6 @@ TEST(ModuleLoad, MissingImageModuleNamesItsPath) {
   DeleteFileW(folder.File(L"scrvres.dll").c_str());
   MessageBoxWatcher watcher;
   Library lib(folder.Path());
-  Sleep(100);
   watcher.Stop();
   ASSERT_EQ(watcher.texts.size(), 1u);
   // The code is the loader's last error: 0x7e on Windows, 0x2 under Wine.
@@ -108,7 +96,6 @@ TEST(ModuleLoad, LangFolderLeadingOutOfMuiIsRefused) {
   AppFolder folder(false);
   MessageBoxWatcher watcher;
   Library lib(folder.Path());
-  Sleep(100);
   watcher.Stop();
   EXPECT_TRUE(watcher.texts.empty()) << "the first language folder is taken instead";
   FakeHost host;
@@ -133,7 +120,6 @@ TEST(ModuleLoad, WrongTypedLanguageSettingsFallBackToDefaults) {
   AppFolder folder(false);
   MessageBoxWatcher watcher;
   Library lib(folder.Path());
-  Sleep(100);
   watcher.Stop();
   EXPECT_TRUE(watcher.texts.empty());
   ClearRegistrySettings();

@@ -71,19 +71,6 @@ class IniSettings : public ::testing::Test {
   const SettingsHandle common = ini_section::kCommon;
 };
 
-TEST_F(IniSettings, DwordsAreSignedDecimalText) {
-  store().WriteDword(common, u"Minus", 0xFFFFFFFFu);
-  store().WriteDword(common, u"Big", 3000000000u);
-  EXPECT_EQ(CommonText(L"Minus"), L"-1");
-  EXPECT_EQ(CommonText(L"Big"), L"-1294967296");
-  EXPECT_EQ(store().ReadDword(common, u"Big", 0), 3000000000u);
-}
-
-TEST_F(IniSettings, QwordsAreUnsignedDecimalText) {
-  store().WriteQword(common, u"Max", ~0ull);
-  EXPECT_EQ(CommonText(L"Max"), L"18446744073709551615");
-}
-
 TEST_F(IniSettings, BinaryIsHexWithChecksumAndASizeCompanion) {
   const uint8_t bytes[2] = {0x01, 0x02};
   ASSERT_EQ(store().WriteBinary(common, u"Pos", bytes, 2, false), 0u);
@@ -111,17 +98,6 @@ TEST_F(IniSettings, QuotingWrapsOnlyValuesWithOuterBlanks) {
   EXPECT_NE(text.find(L"Padded=\" lead\""), std::wstring::npos);
   EXPECT_NE(text.find(L"Inner=a b"), std::wstring::npos);
   EXPECT_EQ(store().ReadString(common, u"Unquoted", 16, u""), u"lead") << "blanks lost unquoted";
-}
-
-TEST_F(IniSettings, TextsWithLineBreaksAreRefusedRatherThanForgingKeys) {
-  store().WriteString(common, u"Name", u"kept");
-  EXPECT_EQ(store().WriteString(common, u"Name", u"x\r\nInjected=1"),
-            static_cast<uint32_t>(ERROR_INVALID_DATA));
-  EXPECT_EQ(store().WriteStringList(common, u"List", {u"a\nb"}),
-            static_cast<uint32_t>(ERROR_INVALID_DATA));
-  EXPECT_EQ(CommonText(L"Name"), L"kept");
-  EXPECT_EQ(CommonText(L"Injected"), Missing());
-  EXPECT_EQ(CommonText(L"List"), Missing());
 }
 
 TEST_F(IniSettings, NewFilesAreCreatedAsUtf16) {
@@ -188,21 +164,6 @@ TEST_F(IniSettings, ConfigurationsAreAtomsNamingSectionsOfTheConfigFile) {
   EXPECT_EQ(store().ReadDword(text, u"TabSize", 8), 8u);
 }
 
-TEST_F(IniSettings, BinaryTextWithABadChecksumOrDigitsIsRefused) {
-  PutCommonText(L"BadSum", L"010204");
-  PutCommonText(L"BadSum-Size", L"2");
-  PutCommonText(L"NotHex", L"0G0203");
-  PutCommonText(L"Short", L"0102");
-  PutCommonText(L"Long", L"01020303");
-  uint8_t buf[2] = {0xEE, 0xEE};
-  for (const wchar_t* name : {L"BadSum", L"NotHex", L"Short", L"Long", L"Missing"}) {
-    EXPECT_FALSE(store().ReadBinary(common, U(name), buf, 2)) << name;
-    EXPECT_EQ(buf[0], 0xEE) << name;
-    EXPECT_EQ(buf[1], 0xEE) << name;
-  }
-  EXPECT_FALSE(store().ReadBinaryAlloc(common, u"BadSum"));
-}
-
 TEST_F(IniSettings, UntrustworthySizeCompanionsAllocateNothing) {
   PutCommonText(L"V", L"010203");
   for (const wchar_t* size : {L"0", L"-2", L"abc", L"3", L"1", L"2147483647", L"99999999999"}) {
@@ -214,31 +175,6 @@ TEST_F(IniSettings, UntrustworthySizeCompanionsAllocateNothing) {
   ASSERT_TRUE(v);
   EXPECT_EQ(*v, (std::vector<uint8_t>{1, 2}));
   EXPECT_FALSE(store().ReadBinaryAlloc(common, std::u16string(76, u'n'))) << "size name over 79";
-}
-
-TEST_F(IniSettings, NumbersThatAreNotNumbersGiveTheDefault) {
-  PutCommonText(L"Word", L"abc");
-  PutCommonText(L"Empty", L"");
-  PutCommonText(L"Lead", L"  12abc");
-  EXPECT_EQ(store().ReadDword(common, u"Word", 7), 7u);
-  EXPECT_EQ(store().ReadDword(common, u"Empty", 7), 7u);
-  EXPECT_EQ(store().ReadDword(common, u"Lead", 7), 12u);
-  EXPECT_EQ(store().ReadQword(common, u"Word", 0x100000000ull), 0x100000000ull);
-  EXPECT_EQ(store().ReadQword(common, u"Empty", 5), 5u);
-  PutCommonText(L"Negative", L"-1");
-  EXPECT_EQ(store().ReadQword(common, u"Negative", 5), 5u) << "QWORDs are unsigned";
-}
-
-TEST_F(IniSettings, OversizedStringsAreCutToCapacityLessOne) {
-  PutCommonText(L"Long", L"abcdefghij");
-  EXPECT_EQ(store().ReadString(common, u"Long", 5, u""), u"abcd");
-  EXPECT_EQ(store().ReadString(common, u"Long", 1, u"x"), u"");
-  EXPECT_EQ(store().ReadString(common, u"Missing", 4, u"default"), u"def");
-  std::wstring huge(5000, L'z');
-  PutCommonText(L"Huge", huge.c_str());
-  auto items = store().ReadStringList(common, u"Huge");
-  ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(items[0].size(), 2999u) << "lists are read with room for 2999 characters";
 }
 
 }  // namespace

@@ -111,53 +111,6 @@ TEST_F(RegistrySettings, ValuesAreStoredWithTheirRegistryTypes) {
   EXPECT_STREQ(reinterpret_cast<const wchar_t*>(list.bytes.data()), L"a|b|c||");
 }
 
-TEST_F(RegistrySettings, StringListTextWithEmptyItemsGivesTheNonEmptyOnes) {
-  PlantString(L"List", L"|x||y|");
-  EXPECT_EQ(store().ReadStringList(common, u"List"), (std::vector<std::u16string>{u"x", u"y"}));
-}
-
-TEST_F(RegistrySettings, DwordStoredAsQwordReadsTheLowHalfOverTheDefault) {
-  const DWORD five = 5;
-  Plant(L"Mixed", REG_DWORD, &five, 4);
-  EXPECT_EQ(store().ReadQword(common, u"Mixed", 0x100000000ull), 0x100000005ull);
-  EXPECT_EQ(store().ReadQword(common, u"Mixed", 0xFFFFFFFF00000000ull), 0xFFFFFFFF00000005ull);
-}
-
-TEST_F(RegistrySettings, WrongTypedOrSizedDwordsGiveTheDefault) {
-  const BYTE eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
-  PlantString(L"AsText", L"5");
-  Plant(L"AsBinary", REG_BINARY, eight, 4);
-  Plant(L"Short", REG_DWORD, eight, 2);
-  Plant(L"Long", REG_DWORD, eight, 8);
-  Plant(L"AsQword", REG_QWORD, eight, 8);
-  for (std::wstring name : {L"AsText", L"AsBinary", L"Short", L"Long", L"AsQword"})
-    EXPECT_EQ(store().ReadDword(common, U(name), 99), 99u) << name;
-}
-
-TEST_F(RegistrySettings, WrongTypedOrSizedQwordsGiveTheDefault) {
-  const BYTE bytes[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-  Plant(L"ShortQ", REG_QWORD, bytes, 4);
-  Plant(L"LongQ", REG_QWORD, bytes, 12);
-  Plant(L"Bin8", REG_BINARY, bytes, 8);
-  Plant(L"ShortD", REG_DWORD, bytes, 3);
-  PlantString(L"Text", L"12");
-  for (std::wstring name : {L"ShortQ", L"LongQ", L"Bin8", L"ShortD", L"Text"})
-    EXPECT_EQ(store().ReadQword(common, U(name), 42), 42u) << name;
-}
-
-TEST_F(RegistrySettings, StringsOfOtherTypesOrTooLongGiveTheDefault) {
-  const DWORD one = 1;
-  Plant(L"Number", REG_DWORD, &one, 4);
-  EXPECT_EQ(store().ReadString(common, u"Number", 16, u"def"), u"def");
-
-  PlantString(L"Fits", L"abcd");
-  EXPECT_EQ(store().ReadString(common, u"Fits", 5, u"def"), u"abcd");
-  // Five characters and a terminator do not fit five: a failed read, not a cut one.
-  PlantString(L"TooLong", L"abcde");
-  EXPECT_EQ(store().ReadString(common, u"TooLong", 5, u"def"), u"def");
-  EXPECT_EQ(store().ReadString(common, u"TooLong", 5, u"default text"), u"defa");
-}
-
 TEST_F(RegistrySettings, UnterminatedStringFillingTheBufferIsCutAndTerminated) {
   // A character follows the five: the registry would otherwise count the terminator after
   // the data in, as it does for callers that forget it.
@@ -167,16 +120,6 @@ TEST_F(RegistrySettings, UnterminatedStringFillingTheBufferIsCutAndTerminated) {
   // An odd byte count drops the half character.
   Plant(L"Odd", REG_SZ, L"xyz", 5);
   EXPECT_EQ(store().ReadString(common, u"Odd", 8, u""), u"xy");
-}
-
-TEST_F(RegistrySettings, BinaryOfOtherTypesIsNotRead) {
-  PlantString(L"Text", L"a");  // 4 bytes
-  uint8_t buf[4] = {9, 9, 9, 9};
-  EXPECT_FALSE(store().ReadBinary(common, u"Text", buf, 4));
-  EXPECT_EQ(buf[0], 9);
-  EXPECT_FALSE(store().ReadBinaryAlloc(common, u"Text"));
-  Plant(L"Empty", REG_BINARY, nullptr, 0);
-  EXPECT_FALSE(store().ReadBinaryAlloc(common, u"Empty"));
 }
 
 TEST_F(RegistrySettings, MachineWideCommonIsReadSeparately) {

@@ -76,7 +76,6 @@ TEST_P(SettingsTables, ACorruptRecordFileLoadsAsNotStored) {
   DeleteFileW(path.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, SettingsTables, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(SettingsTables);
 
 }  // namespace

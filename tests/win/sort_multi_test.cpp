@@ -12,34 +12,21 @@ using namespace key_dialog_steps;
 
 namespace {
 
-using DoSortMultiFn = decltype(&DoSortMulti);
-
 constexpr uint32_t kIncluded = 0x4000000;
 const std::vector<std::wstring> kColumns = {L"Id", L"Name", L"City"};
 
-class SortMultiExport : public ::testing::TestWithParam<bool> {
+class SortMultiExport : public ExportTest<decltype(&DoSortMulti)> {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoSortMultiFn>("DoSortMulti");
-    ASSERT_NE(fn, nullptr);
-  }
-  void TearDown() override { ClearRegistrySettings(); }
+  SortMultiExport() : ExportTest("DoSortMulti") {}
 
   // Opens the dialog over `keys`, runs `script` and returns the export's result.
   int Run(HostKeyList& keys, const std::function<void(HWND)>& script, int groupFlag = 1,
           int selectionFlag = 1) {
-    auto r = RunDialog(
+    return Drive(
         [&] {
           return fn(host.Hwnd(), names.Descriptor(), keys.Descriptor(), groupFlag, selectionFlag);
         },
-        [&](HWND dlg) {
-          Settle();
-          script(dlg);
-        });
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
+        script);
   }
 
   std::vector<int> CheckedRadios(HWND dlg) {
@@ -48,18 +35,8 @@ class SortMultiExport : public ::testing::TestWithParam<bool> {
       if (Checked(dlg, id)) on.push_back(id);
     return on;
   }
-  int EnabledRadios(HWND dlg) {
-    int n = 0;
-    for (int id = IDC_SM_KIND_FIRST; id <= IDC_SM_KIND_LAST; ++id) n += Enabled(dlg, id);
-    return n;
-  }
 
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
   HostStringList names{kColumns};
-  DoSortMultiFn fn = nullptr;
 };
 
 TEST_P(SortMultiExport, KeyShowsItsColumnCheckAndKindAndTheChosenKindIsWrittenBack) {
@@ -84,61 +61,6 @@ TEST_P(SortMultiExport, KeyShowsItsColumnCheckAndKindAndTheChosenKindIsWrittenBa
   EXPECT_EQ(keys.Keys()[0].column, 2);
 }
 
-TEST_P(SortMultiExport, StandaloneBitWinsOverTheOthers) {
-  HostKeyList keys({{0, kIncluded | 0x8000 | 0x4000}, {1, 0}, {2, 0}});
-  std::vector<int> shown;
-  Run(keys, [&](HWND dlg) {
-    shown = CheckedRadios(dlg);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_EQ(shown, std::vector<int>{IDC_SM_RANDOM});
-}
-
-TEST_P(SortMultiExport, TwoCheckedRowsOfDifferentKindsCheckNoRadioAndEnableAll) {
-  HostKeyList keys({{0, kIncluded | 0x4000}, {1, kIncluded | 0x80000}, {2, 0}});
-  std::vector<int> shown = {0};
-  int enabled = 0;
-  Run(keys, [&](HWND dlg) {
-    SelectRows(dlg, {0, 1});
-    shown = CheckedRadios(dlg);
-    enabled = EnabledRadios(dlg);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_TRUE(shown.empty());
-  EXPECT_EQ(enabled, 17);
-}
-
-TEST_P(SortMultiExport, ARadioAppliesToEverySelectedRowCheckedOrNot) {
-  HostKeyList keys({{0, kIncluded | 0x4000}, {1, 0x80000}, {2, 0x2000}});
-  Run(keys, [&](HWND dlg) {
-    SelectRows(dlg, {0, 1});
-    Click(dlg, IDC_SM_NUMBER_DESC);
-    Click(dlg, IDOK);
-  });
-  EXPECT_EQ(keys.Keys()[0].flags, kIncluded | 0x80400000);
-  EXPECT_EQ(keys.Keys()[1].flags, 0x80400000u);  // unchecked: takes the kind, not bit 26
-  EXPECT_EQ(keys.Keys()[2].flags, 0x2000u);
-}
-
-TEST_P(SortMultiExport, NoSelectionDisablesTheRadiosAndNoCheckedRowDisablesSorting) {
-  HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
-  int radiosWithoutSelection = -1;
-  bool okBefore = false, okAfter = true, secondAfter = true;
-  Run(keys, [&](HWND dlg) {
-    okBefore = Enabled(dlg, IDOK);
-    SelectRows(dlg, {});
-    radiosWithoutSelection = EnabledRadios(dlg);
-    SetRowChecked(dlg, 0, false);
-    okAfter = Enabled(dlg, IDOK);
-    secondAfter = Enabled(dlg, IDC_SM_SORT_SECOND);
-    Click(dlg, IDCANCEL);
-  });
-  EXPECT_TRUE(okBefore);
-  EXPECT_EQ(radiosWithoutSelection, 0);
-  EXPECT_FALSE(okAfter);
-  EXPECT_FALSE(secondAfter);
-}
-
 TEST_P(SortMultiExport, CancelStillStoresBothBoxesAndRewritesBit26) {
   HostKeyList keys({{0, kIncluded | 0x4000}, {1, 0x80000}, {2, kIncluded}});
   int r = Run(keys, [&](HWND dlg) {
@@ -154,30 +76,6 @@ TEST_P(SortMultiExport, CancelStillStoresBothBoxesAndRewritesBit26) {
   EXPECT_EQ(keys.Keys()[0].flags, 0x4000u);
   EXPECT_EQ(keys.Keys()[1].flags, kIncluded | 0x80000);
   EXPECT_EQ(keys.Keys()[2].flags, kIncluded);
-}
-
-TEST_P(SortMultiExport, StoredBoxesComeBackAndSelectionOnlyNeedsTheSelectionFlag) {
-  HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
-  Run(keys, [&](HWND dlg) {
-    Click(dlg, IDC_SM_ENTIRE_GROUP);
-    Click(dlg, IDC_SM_SELECTION_ONLY);
-    Click(dlg, IDOK);
-  });
-  bool group = false, selection = true, groupEnabled = true, selectionEnabled = true;
-  Run(
-      keys,
-      [&](HWND dlg) {
-        group = Checked(dlg, IDC_SM_ENTIRE_GROUP);
-        selection = Checked(dlg, IDC_SM_SELECTION_ONLY);
-        groupEnabled = Enabled(dlg, IDC_SM_ENTIRE_GROUP);
-        selectionEnabled = Enabled(dlg, IDC_SM_SELECTION_ONLY);
-        Click(dlg, IDCANCEL);
-      },
-      0, 0);
-  EXPECT_TRUE(group);
-  EXPECT_FALSE(selection);
-  EXPECT_FALSE(groupEnabled);
-  EXPECT_FALSE(selectionEnabled);
 }
 
 TEST_P(SortMultiExport, MovingARowSwapsTheHostsKeysAndTheSecondButtonEndsTheDialog) {
@@ -237,7 +135,6 @@ TEST_P(SortMultiExport, GrowingKeepsTheButtonsAtTheEdgesAndThePlacementIsStored)
   EXPECT_TRUE(PlacementStored(folder, ini, L"SortMultiDlgPos"));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, SortMultiExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(SortMultiExport);
 
 }  // namespace

@@ -13,28 +13,12 @@ namespace {
 
 using DoCustomizeStartFn = int (*)(HWND);
 
-class StartOptionsExport : public ::testing::TestWithParam<bool> {
+class StartOptionsExport : public ExportTest<DoCustomizeStartFn> {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoCustomizeStartFn>("DoCustomizeStart");
-    ASSERT_NE(fn, nullptr);
-  }
-  void TearDown() override { ClearRegistrySettings(); }
-
+  StartOptionsExport() : ExportTest("DoCustomizeStart") {}
   int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd()); }, script);
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
+    return Drive([&] { return fn(host.Hwnd()); }, script);
   }
-  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
-
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCustomizeStartFn fn = nullptr;
 };
 
 TEST_P(StartOptionsExport, ABehaviourChangeIsWrittenAndAnswersZero) {
@@ -86,7 +70,6 @@ TEST_P(StartOptionsExport, ALookChangeAnswersOneAndResetShowsTheDefaults) {
   EXPECT_EQ(Setting(L"StartDlgDate"), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBackEnds, StartOptionsExport, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ini" : "Registry"; });
+SCRV_IN_BOTH_BACK_ENDS(StartOptionsExport);
 
 }  // namespace

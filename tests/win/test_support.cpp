@@ -1,7 +1,9 @@
 #include "test_support.h"
 
+#include <dlgs.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -146,18 +148,19 @@ ScriptResult RunDialog(const std::function<INT_PTR()>& open,
   return r;
 }
 
-HWND FindThreadDialog(HWND except) {
+HWND FindThreadDialog(const std::vector<HWND>& except) {
   struct Ctx {
     HWND found;
-    HWND except;
-  } ctx{nullptr, except};
+    const std::vector<HWND>* except;
+  } ctx{nullptr, &except};
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND w, LPARAM p) -> BOOL {
         auto* c = reinterpret_cast<Ctx*>(p);
         wchar_t cls[16] = {};
         GetClassNameW(w, cls, 16);
-        if (w != c->except && IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0) {
+        if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0 &&
+            std::find(c->except->begin(), c->except->end(), w) == c->except->end()) {
           c->found = w;  // EnumThreadWindows lists the newest first
           return FALSE;
         }
@@ -167,16 +170,51 @@ HWND FindThreadDialog(HWND except) {
   return ctx.found;
 }
 
+NestedDialogs::NestedDialogs(HWND main, std::vector<std::function<void(HWND)>> scripts)
+    : handled_{main}, scripts_(std::move(scripts)), saved_(current_) {
+  current_ = this;
+  timer_ = SetTimer(nullptr, 0, 20, Tick);
+}
+
+NestedDialogs::~NestedDialogs() {
+  KillTimer(nullptr, timer_);
+  current_ = saved_;
+}
+
+void CALLBACK NestedDialogs::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  NestedDialogs* s = current_;
+  if (!s || s->ran_ >= s->scripts_.size()) return;
+  if (HWND box = FindThreadDialog(s->handled_)) {
+    s->handled_.push_back(box);
+    s->scripts_[s->ran_++](box);
+  }
+}
+
+void ChooseFile(HWND box, const std::wstring& path, int type) {
+  if (type) {
+    SendDlgItemMessageW(box, cmb1, CB_SETCURSEL, static_cast<WPARAM>(type - 1), 0);
+    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+      SendMessageW(box, WM_COMMAND, MAKEWPARAM(cmb1, code),
+                   reinterpret_cast<LPARAM>(GetDlgItem(box, cmb1)));
+  }
+  SetDlgItemTextW(box, cmb13, path.c_str());
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
 void PumpMessages(int milliseconds) {
-  DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-  MSG msg;
-  do {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  for (;;) {
+    MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    Sleep(1);
-  } while (GetTickCount() < end);
+    const DWORD left = end - GetTickCount();
+    if (static_cast<LONG>(left) <= 0) break;
+    // Sleeps until the next message (or timer) arrives instead of polling.
+    MsgWaitForMultipleObjectsEx(0, nullptr, left, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
 }
 
 void Click(HWND dlg, int id) {

@@ -65,8 +65,35 @@ struct ScriptResult {
 ScriptResult RunDialog(const std::function<INT_PTR()>& open,
                        const std::function<void(HWND)>& script, int timeoutMs = 10000);
 
-// The newest visible dialog box ("#32770") of this thread other than `except`, or null.
-HWND FindThreadDialog(HWND except = nullptr);
+// The newest visible dialog box ("#32770") of this thread other than those in `except`, or null.
+HWND FindThreadDialog(const std::vector<HWND>& except);
+inline HWND FindThreadDialog(HWND except = nullptr) {
+  return FindThreadDialog(std::vector<HWND>{except});
+}
+
+// Runs scripts on the dialogs that open next on this thread over `main` (message boxes,
+// nested dialogs, file dialogs), one script per dialog in the order they show, from a timer,
+// while the caller's step waits in their modal loops.
+class NestedDialogs {
+ public:
+  NestedDialogs(HWND main, std::vector<std::function<void(HWND)>> scripts);
+  NestedDialogs(HWND main, std::function<void(HWND)> script)
+      : NestedDialogs(main, std::vector<std::function<void(HWND)>>{std::move(script)}) {}
+  ~NestedDialogs();
+  bool Ran() const { return ran_ == scripts_.size(); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  static inline NestedDialogs* current_ = nullptr;
+  std::vector<HWND> handled_;
+  std::vector<std::function<void(HWND)>> scripts_;
+  size_t ran_ = 0;
+  NestedDialogs* saved_ = nullptr;
+  UINT_PTR timer_ = 0;
+};
+
+// Fills in and confirms a common file dialog: the file type (1-based) when given, and the name.
+void ChooseFile(HWND box, const std::wstring& path, int type = 0);
 // Pumps this thread's messages for a moment (lets posted work and timers run).
 void PumpMessages(int milliseconds);
 
@@ -107,3 +134,9 @@ class FakeHost {
 };
 
 }  // namespace testing_support
+
+// Instantiates a suite parameterised on the settings back end: the registry (false) and INI
+// files (true), so named in the tests' names.
+#define SCRV_IN_BOTH_BACK_ENDS(Suite)                              \
+  INSTANTIATE_TEST_SUITE_P(BothBackEnds, Suite, ::testing::Bool(), \
+                           [](const auto& info) { return info.param ? "Ini" : "Registry"; })
