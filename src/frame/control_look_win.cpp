@@ -292,6 +292,58 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
+// Group boxes: the frame in the border colour and the caption on the face, painted in place
+// (a group box paints no interior: the controls inside it are its siblings).
+void PaintGroupBox(HWND box, HDC dc) {
+  RECT rc;
+  GetClientRect(box, &rc);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  TEXTMETRICW tm = {};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  RECT frame = rc;
+  frame.top += tm.tmHeight / 2;
+  SetDCBrushColor(dc, kDarkBorderColor);
+  FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  const std::wstring text = GetWindowTextString(box);
+  if (text.empty()) return;
+  RECT label = {rc.left + 7, rc.top, rc.right - 7, rc.top + tm.tmHeight};
+  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  RECT extent = label;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
+  SelectObject(dc, font);
+  label.right = std::min(label.right, extent.right + 2);
+  FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, kDarkFaceColor);
+  DrawLabel(box, dc, text, label, IsWindowEnabled(box) ? kDarkTextColor : kDarkDisabledTextColor,
+            DT_LEFT | DT_TOP | DT_SINGLELINE);
+}
+
+LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                              DWORD_PTR) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      PaintGroupBox(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintGroupBox(hwnd, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ENABLE:
+    case WM_SETTEXT: {
+      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return r;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, GroupBoxProc, id);
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
 // List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
 // looking as if it took input. `dark` rides along as the subclass's data.
 void ShowListEnabled(HWND list, bool dark) {
@@ -328,8 +380,10 @@ void PrepareDark(HWND control) {
     if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) return;
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
       SetWindowSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
+    else if (type == BS_GROUPBOX)
+      SetWindowSubclass(control, GroupBoxProc, kLookSubclass, 0);
     else
-      SetWindowTheme(control, L"", L"");  // check boxes, radio buttons, group boxes
+      SetWindowTheme(control, L"", L"");  // check boxes and radio buttons
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
     SetWindowTheme(control, L"", L"");
