@@ -37,11 +37,11 @@ ActiveStringTable MakeBuiltins() {
 }  // namespace
 
 const std::array<std::u16string_view, 22> kActiveStringVariables = {
-    u"Path",       u"Dir",       u"Filename",   u"FilenameEx",      u"Ext",
-    u"LineText",   u"WordText",  u"DocText",    u"SelText",         u"CurText",
-    u"CurCol",     u"CurLine",   u"TabSize",    u"IndentSize",      u"AppVersion",
-    u"AppDir",     u"AppDrive",  u"Clipboard",  u"SplitFileSerial", u"SplitRunSerial",
-    u"FirstLine",  u"ActiveString"};
+    u"Path",      u"Dir",         u"Filename",  u"FilenameEx",      u"Ext",
+    u"LineText",  u"WordText",    u"DocText",   u"SelText",         u"CurText",
+    u"CurCol",    u"CurLine",     u"TabSize",   u"IndentSize",      u"AppVersion",
+    u"AppDir",    u"AppDrive",    u"Clipboard", u"SplitFileSerial", u"SplitRunSerial",
+    u"FirstLine", u"ActiveString"};
 
 std::u16string ActiveStringVariable(size_t index) {
   if (index >= kActiveStringVariables.size()) return {};
@@ -81,9 +81,9 @@ RecordLists ActiveStringLists(const ActiveStringTable& table, const SameTextFn& 
     if (e.action == b.action && e.value1 == b.value1 && e.value2 == b.value2 &&
         same(e.text, b.text))
       continue;
-    for (uint32_t v : {static_cast<uint32_t>(k / kActiveStringOccasions),
-                       static_cast<uint32_t>(k % kActiveStringOccasions), e.action, e.value1,
-                       e.value2})
+    for (uint32_t v :
+         {static_cast<uint32_t>(k / kActiveStringOccasions),
+          static_cast<uint32_t>(k % kActiveStringOccasions), e.action, e.value1, e.value2})
       l.dwords.push_back(v);
     l.texts.push_back(e.text);
   }

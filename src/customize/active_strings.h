@@ -18,7 +18,7 @@ constexpr size_t kActiveStringKinds = 22;
 constexpr size_t kActiveStringOccasions = 5;
 constexpr size_t kActiveStringEntries = kActiveStringKinds * kActiveStringOccasions;
 constexpr size_t kActiveStringTextCapacity = 260;  // units, terminator included
-constexpr uint32_t kActiveStringActions = 12;     // 0 (none) to 11
+constexpr uint32_t kActiveStringActions = 12;      // 0 (none) to 11
 
 struct ActiveStringEntry {
   uint32_t action = 0;

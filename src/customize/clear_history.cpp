@@ -15,9 +15,11 @@ enum : uint32_t { kFind = 5, kFilters = 6, kChars = 9 };
 }  // namespace
 
 const uint16_t kClearHistoryLabels[kClearHistoryChoices] = {
-    IDS_CLEAR_RECENT_FILES, IDS_CLEAR_RECENT_FOLDERS, IDS_CLEAR_RECENT_INSERTS,
-    IDS_CLEAR_RECENT_WORKSPACES, IDS_CLEAR_RECENT_FONTS, IDS_CLEAR_FIND,
-    IDS_CLEAR_FILTERS, IDS_CLEAR_HOST_A, IDS_CLEAR_HOST_B, IDS_CLEAR_CHARS};
+    IDS_CLEAR_RECENT_FILES,   IDS_CLEAR_RECENT_FOLDERS,
+    IDS_CLEAR_RECENT_INSERTS, IDS_CLEAR_RECENT_WORKSPACES,
+    IDS_CLEAR_RECENT_FONTS,   IDS_CLEAR_FIND,
+    IDS_CLEAR_FILTERS,        IDS_CLEAR_HOST_A,
+    IDS_CLEAR_HOST_B,         IDS_CLEAR_CHARS};
 
 void ClearHistories(SettingsStore& store, SettingsHandle common, uint32_t flags,
                     HistoryRemover& remover) {

@@ -127,8 +127,8 @@ std::array<CsvFieldView, kCsvFieldCount> CsvFormatList::View(
   return view;
 }
 
-bool CsvFormatList::Set(std::span<const size_t> selected, CsvField field,
-                        std::u16string_view text, bool on) {
+bool CsvFormatList::Set(std::span<const size_t> selected, CsvField field, std::u16string_view text,
+                        bool on) {
   std::optional<uint64_t> number;
   switch (field) {
     case CsvField::kE:

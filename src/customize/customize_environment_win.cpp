@@ -142,8 +142,8 @@ std::vector<std::u16string> WinCustomizeEnvironment::Configurations(SettingsStor
     // back filled up to its size less two.
     std::vector<wchar_t> buffer(4096);
     for (;;) {
-      const DWORD n = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                     Module().configIni.c_str());
+      const DWORD n = GetPrivateProfileSectionNamesW(
+          buffer.data(), static_cast<DWORD>(buffer.size()), Module().configIni.c_str());
       if (n + 2 < buffer.size() || buffer.size() >= (1u << 20)) {
         for (const wchar_t* p = buffer.data(); p < buffer.data() + n && *p; p += wcslen(p) + 1)
           names.push_back(ToU(p));

@@ -23,8 +23,7 @@ constexpr PageAnchor kAnchors[] = {
 }  // namespace
 
 const PageDescriptor kRenderingPage = [] {
-  PageDescriptor d =
-      Describe(IDD_CUST_RENDERING, HELP_TOPIC_CUST_RENDERING, {}, {}, {}, kAnchors);
+  PageDescriptor d = Describe(IDD_CUST_RENDERING, HELP_TOPIC_CUST_RENDERING, {}, {}, {}, kAnchors);
   d.extension = [] { return std::unique_ptr<PageExtension>(new RenderingExtension); };
   return d;
 }();

@@ -20,8 +20,8 @@ constexpr float kMaxLevel = 1.0f;
 
 float StoredFraction(SettingsStore& store, SettingsHandle h, std::u16string_view key, float def,
                      float lo, float hi) {
-  const auto stored = static_cast<int32_t>(
-      store.ReadDword(h, key, static_cast<uint32_t>(Thousandths(def))));
+  const auto stored =
+      static_cast<int32_t>(store.ReadDword(h, key, static_cast<uint32_t>(Thousandths(def))));
   return std::clamp(static_cast<float>(stored) / 1000.0f, lo, hi);
 }
 
@@ -74,8 +74,8 @@ void RenderingModel::Load(SettingsStore& store, SettingsHandle h, const FlagTabl
   if (values.antialiasing == 1 && values.renderingMode == 6) values.renderingMode = 0;
   values.gamma = StoredFraction(store, h, u"Gamma", d.gamma, kMinGamma, kMaxGamma);
   values.contrast = StoredFraction(store, h, u"Contrast", d.contrast, 0, kMaxContrast);
-  values.clearTypeLevel = StoredFraction(store, h, u"CleartypeLevel", d.clearTypeLevel, 0,
-                                         kMaxLevel);
+  values.clearTypeLevel =
+      StoredFraction(store, h, u"CleartypeLevel", d.clearTypeLevel, 0, kMaxLevel);
   values.loaded = 1;
   loadedValues = values;
   fastDrawOff = store.ReadDword(h, u"FastDraw", d.directWrite) == 0;
@@ -119,9 +119,9 @@ void RenderingModel::SetControls(const RenderingControls& c) {
   values.automatic = c.automatic ? 1 : 0;
   colorFonts = c.colorFonts;
   fastDrawOff = c.fastDrawOff;
-  values.antialiasing =
-      c.antialiasItem >= 0 && c.antialiasItem < 3 ? kAntialiasValues[c.antialiasItem]
-                                                  : d.antialiasing;
+  values.antialiasing = c.antialiasItem >= 0 && c.antialiasItem < 3
+                            ? kAntialiasValues[c.antialiasItem]
+                            : d.antialiasing;
   if (values.antialiasing == 3) {
     values.renderingMode = 0;
   } else if (c.modeItem < 0 || c.modeItem >= static_cast<int>(std::size(kModeValues)) ||

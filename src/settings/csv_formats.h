@@ -24,11 +24,11 @@ struct CsvFormat {
   std::u16string secondText;
   std::u16string separator;
   bool a = false, b = false, c = false, d = false;
-  uint8_t e = 0;    // 0 to 15
-  int32_t f = 16;   // 16 when 0 or less is given
-  int32_t g = 0;    // 0 to 10000000
-  uint8_t h = 1;    // 1 when 0 is given
-  uint8_t i = 0;    // at most 99
+  uint8_t e = 0;   // 0 to 15
+  int32_t f = 16;  // 16 when 0 or less is given
+  int32_t g = 0;   // 0 to 10000000
+  uint8_t h = 1;   // 1 when 0 is given
+  uint8_t i = 0;   // at most 99
   friend bool operator==(const CsvFormat&, const CsvFormat&) = default;
 };
 

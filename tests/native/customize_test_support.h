@@ -47,19 +47,21 @@ class FakeCustomizeEnvironment : public CustomizeEnvironment {
   }
   std::vector<std::u16string> Configurations(SettingsStore&) override { return configurations; }
   uint64_t FileTimeNow() override { return now; }
-  void CsvFormatsMoved(const std::vector<uint32_t>& oldIndex) override { moved.push_back(oldIndex); }
+  void CsvFormatsMoved(const std::vector<uint32_t>& oldIndex) override {
+    moved.push_back(oldIndex);
+  }
   bool SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) override {
     auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](auto x, auto y) {
-             return lower(x) == lower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](auto x, auto y) { return lower(x) == lower(y); });
   }
   RenderingModel::System RenderingSystem() override { return rendering; }
 
   FlagTable flags{1252};
-  std::map<SystemDefault, uint64_t> defaults = {
-      {SystemDefault::kBarTextColor, 0x000000},   {SystemDefault::kBarBackColor, 0xF0F0F0},
-      {SystemDefault::kActiveTabColor, 0xD1B499}, {SystemDefault::kIconDesign, 1}};
+  std::map<SystemDefault, uint64_t> defaults = {{SystemDefault::kBarTextColor, 0x000000},
+                                                {SystemDefault::kBarBackColor, 0xF0F0F0},
+                                                {SystemDefault::kActiveTabColor, 0xD1B499},
+                                                {SystemDefault::kIconDesign, 1}};
   std::map<uint32_t, std::u16string> lcids = {{1031, u"de-DE"}};
   std::u16string systemLocale = u"en-US";
   std::vector<std::u16string> shell;
