@@ -614,7 +614,6 @@
 #define IDS_CLEAR_CHARS 666
 #define IDS_CLEAR_HOST_A 667
 #define IDS_CLEAR_HOST_B 668
-#define IDS_HISTORY_FOLDERS_COLUMN 28821
 
 // Font family dialog (opened from the Rendering page).
 #define IDD_FONT_FAMILY 20697
