@@ -92,6 +92,17 @@ void CTextListPart::DeleteSelected() {
   if (!rows.empty() && changed) changed();
 }
 
+bool CTextListPart::OnPageMessage(CCustomizePage& page, HWND hwnd, UINT msg, WPARAM wParam,
+                                  LPARAM lParam, LRESULT& result) {
+  if (msg == SCM_CHECKLIST) {
+    result = OnListCommand(wParam);
+    return true;
+  }
+  const bool handled = page.CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  if (msg == WM_SIZE && list.m_hWnd) FitLastColumn(list);
+  return handled;
+}
+
 LRESULT CTextListPart::OnListCommand(WPARAM code) {
   if (code == kClDelete) {
     DeleteSelected();
@@ -686,13 +697,7 @@ bool CCustomizeRendering::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wPara
     result = 0;
     return true;
   }
-  if (msg == SCM_CHECKLIST) {
-    result = families_.OnListCommand(wParam);
-    return true;
-  }
-  const bool handled = CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-  if (msg == WM_SIZE && families_.list.m_hWnd) FitLastColumn(families_.list);
-  return handled;
+  return families_.OnPageMessage(*this, hwnd, msg, wParam, lParam, result);
 }
 
 // --- Font family -----------------------------------------------------------------------------
@@ -782,13 +787,7 @@ bool CCustomizeHistoryPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
 
 bool CCustomizeHistoryPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                                  LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    result = folders_.OnListCommand(wParam);
-    return true;
-  }
-  const bool handled = CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-  if (msg == WM_SIZE && folders_.list.m_hWnd) FitLastColumn(folders_.list);
-  return handled;
+  return folders_.OnPageMessage(*this, hwnd, msg, wParam, lParam, result);
 }
 
 void CCustomizeHistoryPage::ClearHistory() {

@@ -26,6 +26,10 @@ class CTextListPart {
   // Answers the list's notifications and SCM_CHECKLIST; true when it was the list's.
   bool OnNotify(NMHDR& header, LRESULT& result);
   LRESULT OnListCommand(WPARAM code);
+  // A message of the page that holds the list: SCM_CHECKLIST is the list's; the others go to
+  // the page's base, and a new size refits the column.
+  bool OnPageMessage(CCustomizePage& page, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                     LRESULT& result);
   void DeleteSelected();
   CCheckList list;
   // Run after every change of the texts (a move, an edit, an addition or a deletion).
