@@ -440,6 +440,7 @@ constexpr int kVariableMenuGapCount = 2;
 BOOL CCustomizeActiveStringTablePage::OnInitDialog() {
   CCustomizeActiveStringPage::OnInitDialog();
   HWND action = GetDlgItem(IDC_AS_ACTION);
+  ::SendMessageW(action, CB_INITSTORAGE, kActiveStringActions, 64 * sizeof(wchar_t));
   for (uint32_t k = 0; k < kActiveStringActions; ++k) {
     const std::wstring text = LoadResString(IDS_AS_ACTION_FIRST + k);
     ::SendMessageW(action, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
