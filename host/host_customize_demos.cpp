@@ -30,6 +30,30 @@ std::function<void(HWND)> Search(const wchar_t* words) {
   return [words](HWND sheet) { SetDlgItemTextW(sheet, IDC_NAV_SEARCH, words); };
 }
 
+HWND CurrentPage(HWND sheet) {
+  return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+// The comma and the tab formats selected together: their differing fields shown as such.
+void SelectTwoFormats(HWND sheet) {
+  HWND list = GetDlgItem(CurrentPage(sheet), IDC_CSV_FORMATS);
+  for (int row : {0, 1}) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// The gamma slider moved: the host is shown the new value while the store keeps the old.
+void PreviewGamma(HWND sheet) {
+  HWND page = CurrentPage(sheet);
+  SendDlgItemMessageW(page, IDC_RENDER_AUTOMATIC, BM_CLICK, 0, 0);
+  HWND gamma = GetDlgItem(page, IDC_RENDER_GAMMA);
+  SendMessageW(gamma, TBM_SETPOS, TRUE, 25);
+  SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(gamma));
+}
+
 INT_PTR CALLBACK TrivialPageProc(HWND, UINT msg, WPARAM, LPARAM) {
   return msg == WM_INITDIALOG;
 }
@@ -83,6 +107,8 @@ std::vector<DemoEntry> CustomizeDemoEntries() {
       OnPage(L"Customize: File", 0),
       OnPage(L"Customize: searching \"tab width\"", 9, Search(L"tab width")),
       OnPage(L"Customize: searching \"encoding\"", 0, Search(L"encoding")),
+      OnPage(L"Customize: CSV, two formats selected", 17, SelectTwoFormats),
+      OnPage(L"Customize: Text Rendering, previewing", 6, PreviewGamma),
   };
   static const wchar_t* const kTitles[] = {
       L"Customize: Edit",     L"Customize: Sort",         L"Customize: Search",

@@ -599,3 +599,32 @@
 
 // Sync and advanced folder choice.
 #define IDS_CHOOSE_FOLDER 28820
+
+// Clear history dialog (opened from the History page).
+#define IDD_CLEAR_HISTORY 527
+#define HELP_TOPIC_CLEAR_HISTORY 7265
+#define IDC_CLEAR_HISTORY_LABEL 2740
+#define IDS_CLEAR_RECENT_FILES 659
+#define IDS_CLEAR_RECENT_FOLDERS 660
+#define IDS_CLEAR_RECENT_INSERTS 661
+#define IDS_CLEAR_RECENT_WORKSPACES 662
+#define IDS_CLEAR_RECENT_FONTS 663
+#define IDS_CLEAR_FIND 664
+#define IDS_CLEAR_FILTERS 665
+#define IDS_CLEAR_CHARS 666
+#define IDS_CLEAR_HOST_A 667
+#define IDS_CLEAR_HOST_B 668
+
+// Font family dialog (opened from the Rendering page).
+#define IDD_FONT_FAMILY 20697
+#define IDC_FONT_FAMILY 1894
+#define IDC_FONT_FAMILY_LABEL 2741
+
+// CSV page: adding and deleting formats.
+#define IDC_CSV_ADD 2742
+#define IDC_CSV_DELETE 2743
+#define IDS_CSV_NEW_FORMAT 28822
+
+// Active string page: the entry's values.
+#define IDR_AS_VARIABLES 178
+#define ID_AS_VARIABLE_FIRST 40800 /* one command per variable, in menu order */

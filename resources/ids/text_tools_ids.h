@@ -22,9 +22,15 @@
 #define IDS_CSV_FORMAT_COMMA 363
 #define IDS_CSV_FORMAT_TAB 364
 #define IDS_CSV_FORMAT_SEMICOLON 365
-// The pipe format a version-0 format list gets appended (not defined by this module yet: a
-// name that cannot be loaded is skipped).
+#define IDS_CSV_FORMAT_LINE 813
+// The pipe format, which a version-0 format list gets appended.
 #define IDS_CSV_FORMAT_PIPE 814
+// The built-in formats' second texts.
+#define IDS_CSV_FORMAT_COMMA_TEXT 816
+#define IDS_CSV_FORMAT_TAB_TEXT 817
+#define IDS_CSV_FORMAT_SEMICOLON_TEXT 818
+#define IDS_CSV_FORMAT_PIPE_TEXT 819
+#define IDS_CSV_FORMAT_LINE_TEXT 820
 
 // Convert dialog.
 #define IDD_CONVERT 149

@@ -730,17 +730,15 @@ bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, L
         result = 0;
         return true;
       }
-      switch (id) {
-        case IDC_CL_MOVE_UP:
-        case IDC_CL_MOVE_DOWN:
-        case IDC_CL_MOVE_TOP:
-        case IDC_CL_MOVE_BOTTOM:
-        case ID_CL_SELECT_ALL:
-          RunCommand(id);
-          result = 0;
-          return true;
-      }
-      return false;
+      // A dialog with several lists gives the move buttons to the one that has them.
+      const bool mine = (id == IDC_CL_MOVE_UP || id == IDC_CL_MOVE_DOWN) ? upDownButtons
+                        : (id == IDC_CL_MOVE_TOP || id == IDC_CL_MOVE_BOTTOM)
+                            ? topBottomButtons
+                            : id == ID_CL_SELECT_ALL;
+      if (!mine) return false;
+      RunCommand(id);
+      result = 0;
+      return true;
     }
   }
   return false;

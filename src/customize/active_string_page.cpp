@@ -1,9 +1,13 @@
-// The Active string page: the kind and occasion last chosen. The table of actions itself
-// belongs to the active string page's own dialog code.
+// The Active string page: the table of actions on recognised text (the page's extension, kept
+// in record 0 as the entries that differ from the built-in ones) and the kind and occasion
+// last chosen.
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "customize/customize_environment.h"
+#include "customize/page_extensions.h"
 #include "frame/anchor_layout.h"
+#include "settings/record_table.h"
 
 namespace scrv {
 namespace {
@@ -56,7 +60,24 @@ const PageDescriptor kActiveStringPage = [] {
   PageDescriptor d =
       Describe(IDD_CUST_ACTIVE_STRING, HELP_TOPIC_CUST_ACTIVE_STRING, kRows, {}, {}, kAnchors);
   d.extraTexts = kExtraTexts;
+  d.extension = [] { return std::unique_ptr<PageExtension>(new ActiveStringExtension); };
   return d;
 }();
+
+void ActiveStringExtension::Load(PageModel&, SettingsStore&, SettingsHandle,
+                                 CustomizeEnvironment& env) {
+  const std::optional<RecordLists> lists = env.ReadRecord(record::kActiveS);
+  table = lists ? ReadActiveStrings(*lists) : BuiltinActiveStrings();
+  loaded = table;
+}
+
+uint64_t ActiveStringExtension::Save(PageModel&, SaveContext& ctx) {
+  auto same = [&ctx](std::u16string_view a, std::u16string_view b) {
+    return ctx.env.SameTextIgnoringCase(a, b);
+  };
+  const RecordLists lists = ActiveStringLists(table, same);
+  ctx.env.WriteRecord(record::kActiveS, lists);
+  return lists != ActiveStringLists(loaded, same) ? 0x4000 : 0;
+}
 
 }  // namespace scrv

@@ -1,9 +1,13 @@
-// The CSV page: editing options of separated-value documents and the default separator width.
-// The list of formats and its fields belong to the CSV page's own dialog code.
+// The CSV page: editing options of separated-value documents, the default separator width and
+// the list of formats (the page's extension), whose save step also moves the configurations'
+// enabled-format bits along with the formats and tells the host where each format went.
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "customize/customize_environment.h"
+#include "customize/page_extensions.h"
 #include "frame/anchor_layout.h"
+#include "settings/record_table.h"
 #include "settings/flag_table.h"
 
 namespace scrv {
@@ -96,7 +100,46 @@ const PageDescriptor kCsvPage = [] {
       Describe(IDD_CUST_CSV, HELP_TOPIC_CUST_CSV, kRows, kBindings, kEnables, kAnchors);
   d.optionList = IDC_CUST_OPTIONS;
   d.visitedResult = 32;
+  d.extension = [] { return std::unique_ptr<PageExtension>(new CsvExtension); };
   return d;
 }();
+
+void CsvExtension::Load(PageModel&, SettingsStore&, SettingsHandle, CustomizeEnvironment& env) {
+  auto text = [&env](uint32_t id) { return env.String(id); };
+  const CsvFormat pipe = BuiltinPipeFormat(text);
+  for (auto [number, older] : {std::pair{record::kCsv2, false}, std::pair{record::kCsv, true}}) {
+    const std::optional<RecordLists> lists = env.ReadRecord(number);
+    if (!lists) continue;
+    // A readable "csv2" decides, even when it holds no format.
+    if (auto formats = ReadCsvFormats(*lists, older, pipe)) {
+      list.Load(std::move(*formats));
+      return;
+    }
+    break;
+  }
+  list.Load(BuiltinCsvFormats(text));
+}
+
+uint64_t CsvExtension::Save(PageModel&, SaveContext& ctx) {
+  CustomizeEnvironment& env = ctx.env;
+  const uint64_t now = env.FileTimeNow();
+  env.WriteRecord(record::kCsv2, CsvFormatLists(list.Formats(), now));
+  const std::vector<uint32_t>& old = list.OldIndices();
+  for (const std::u16string& name : env.Configurations(ctx.store)) {
+    const SettingsHandle h = ctx.store.OpenConfig(name, kOpenExisting);
+    if (!h) continue;
+    // A block of another size is not this version's "Cust" and stays as it is.
+    std::vector<uint8_t> block(kCustBlockSize);
+    if (ctx.store.ReadBinary(h, u"Cust", block.data(), block.size())) {
+      if (auto moved = RemapCustBlock(block, old)) {
+        ctx.store.WriteBinary(h, u"Cust", moved->data(), moved->size(), true);
+        ctx.store.WriteQword(h, u"LastWriteTime", now);
+      }
+    }
+    ctx.store.CloseSettings(h);
+  }
+  env.CsvFormatsMoved(old);
+  return list.Edited() ? 0x4102 : 0;
+}
 
 }  // namespace scrv

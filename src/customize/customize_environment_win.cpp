@@ -45,14 +45,6 @@ uint64_t WinCustomizeEnvironment::Default(SystemDefault which) {
       return GetSysColor(COLOR_ACTIVECAPTION);
     case SystemDefault::kIconDesign:
       return Module().packaged ? 0 : 1;
-    case SystemDefault::kDirectWrite:
-      return rendering_.directWrite;
-    case SystemDefault::kAntialiasing:
-      return rendering_.antialiasing;
-    case SystemDefault::kRenderingMode:
-      return rendering_.renderingMode;
-    case SystemDefault::kColorFonts:
-      return Windows81OrLater() ? 1 : 0;
     case SystemDefault::kNone:
       break;
   }
@@ -119,6 +111,98 @@ void WinCustomizeEnvironment::SetStartupShortcut(bool present) {
     shell->Release();
   }
   if (SUCCEEDED(init)) CoUninitialize();
+}
+
+std::u16string WinCustomizeEnvironment::String(uint32_t id) {
+  return ToU(LoadResString(id));
+}
+
+std::optional<RecordLists> WinCustomizeEnvironment::ReadRecord(uint32_t number) {
+  std::optional<SettingsRecord> record = OpenAppRecord(number);
+  if (!record || LoadAppRecord(*record) != ReadResult::kRead) return std::nullopt;
+  return record->Lists();
+}
+
+bool WinCustomizeEnvironment::WriteRecord(uint32_t number, const RecordLists& lists) {
+  std::optional<SettingsRecord> record = OpenAppRecord(number);
+  if (!record) return false;
+  for (uint64_t v : lists.qwords) record->AddQword(v);
+  for (uint32_t v : lists.dwords) record->AddDword(v);
+  for (uint16_t v : lists.words) record->AddWord(v);
+  for (uint8_t v : lists.bytes) record->AddByte(v);
+  for (const std::u16string& v : lists.texts) record->AddText(v);
+  for (bool v : lists.bits) record->AddBit(v);
+  return SaveAppRecord(*record);
+}
+
+std::vector<std::u16string> WinCustomizeEnvironment::Configurations(SettingsStore& store) {
+  std::vector<std::u16string> names;
+  if (store.IniMode()) {
+    // Section names, each ended by a zero and the whole by another; a buffer too small comes
+    // back filled up to its size less two.
+    std::vector<wchar_t> buffer(4096);
+    for (;;) {
+      const DWORD n = GetPrivateProfileSectionNamesW(
+          buffer.data(), static_cast<DWORD>(buffer.size()), Module().configIni.c_str());
+      if (n + 2 < buffer.size() || buffer.size() >= (1u << 20)) {
+        for (const wchar_t* p = buffer.data(); p < buffer.data() + n && *p; p += wcslen(p) + 1)
+          names.push_back(ToU(p));
+        break;
+      }
+      buffer.resize(buffer.size() * 4);
+    }
+    return names;
+  }
+  const SettingsHandle config = store.OpenAppKey(u"Config", kOpenExisting | kReadOnly);
+  if (!config) return names;
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = 256;
+    if (RegEnumKeyExW(reinterpret_cast<HKEY>(config), i, name, &size, nullptr, nullptr, nullptr,
+                      nullptr) != ERROR_SUCCESS)
+      break;
+    names.push_back(ToU(name));
+  }
+  store.CloseSettings(config);
+  return names;
+}
+
+uint64_t WinCustomizeEnvironment::FileTimeNow() {
+  FILETIME ft;
+  GetSystemTimeAsFileTime(&ft);
+  return (uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
+}
+
+void WinCustomizeEnvironment::CsvFormatsMoved(const std::vector<uint32_t>& oldIndex) {
+  struct Table {
+    WPARAM count;
+    LPARAM indices;
+  } table{oldIndex.size(), reinterpret_cast<LPARAM>(oldIndex.data())};
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        wchar_t cls[31] = {};
+        GetClassNameW(w, cls, 31);
+        if (wcscmp(cls, kHostMainWindowClass) == 0) {
+          const auto* t = reinterpret_cast<const Table*>(p);
+          SendMessageW(w, SCM_REMAP_CSV_FORMATS, t->count, t->indices);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&table));
+}
+
+bool WinCustomizeEnvironment::SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) {
+  const std::wstring x = ToW(a), y = ToW(b);
+  return CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(),
+                              static_cast<int>(y.size()), TRUE) == CSTR_EQUAL;
+}
+
+RenderingModel::System WinCustomizeEnvironment::RenderingSystem() {
+  RenderingModel::System s;
+  s.defaults = rendering_;
+  s.packaged = Module().packaged;
+  s.colorFontsDefault = Windows81OrLater();
+  return s;
 }
 
 }  // namespace scrv

@@ -1,25 +1,13 @@
 #pragma once
 // The Customize pages' environment on the real platform: the flag table, the system's colours
 // and version, locale names, the language folders below "mui", and the shell actions of the
-// Shortcut page.
+// Shortcut page; the record files, the configurations and the host's main windows.
 
 #include <windows.h>
 
 #include "customize/customize_environment.h"
 
 namespace scrv {
-
-// The host's rendering defaults, which it fills in when asked (SCM_RENDERING, wParam 0).
-struct RenderingDefaults {
-  float gamma = 0;
-  float contrast = 0;
-  float clearTypeLevel = 0;
-  uint32_t antialiasing = 0;
-  uint32_t renderingMode = 0;
-  uint8_t directWrite = 0;
-  uint8_t reserved[3] = {};
-};
-static_assert(sizeof(RenderingDefaults) == 24);
 
 class WinCustomizeEnvironment : public CustomizeEnvironment {
  public:
@@ -33,6 +21,14 @@ class WinCustomizeEnvironment : public CustomizeEnvironment {
   std::vector<LanguageEntry> Languages() override;
   void SetTrayProgram(bool running) override;
   void SetStartupShortcut(bool present) override;
+  std::u16string String(uint32_t id) override;
+  std::optional<RecordLists> ReadRecord(uint32_t number) override;
+  bool WriteRecord(uint32_t number, const RecordLists& lists) override;
+  std::vector<std::u16string> Configurations(SettingsStore& store) override;
+  uint64_t FileTimeNow() override;
+  void CsvFormatsMoved(const std::vector<uint32_t>& oldIndex) override;
+  bool SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) override;
+  RenderingModel::System RenderingSystem() override;
 
  private:
   RenderingDefaults rendering_;

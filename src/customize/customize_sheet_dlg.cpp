@@ -5,7 +5,7 @@
 #include "frame/text_folder_win.h"
 #include "customize/additional_text.h"
 #include "customize/customize_environment_win.h"
-#include "customize/special_pages_dlg.h"
+#include "customize/list_pages_dlg.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
 #include "base/text_win.h"
@@ -34,7 +34,15 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
     case page::kSort:
       return std::make_unique<CCustomizeSortPage>(model, env);
     case page::kActiveString:
-      return std::make_unique<CCustomizeActiveStringPage>(model, env);
+      return std::make_unique<CCustomizeActiveStringTablePage>(model, env);
+    case page::kStatus:
+      return std::make_unique<CCustomizeStatusPage>(model, env);
+    case page::kCsv:
+      return std::make_unique<CCustomizeCsvPage>(model, env);
+    case page::kRendering:
+      return std::make_unique<CCustomizeRendering>(model, env);
+    case page::kHistory:
+      return std::make_unique<CCustomizeHistoryPage>(model, env);
     case page::kLanguage:
       return std::make_unique<CCustomizeLangPage>(model, env);
     default:
@@ -76,8 +84,8 @@ void NotifySettingsChanged(uint64_t changes) {
 
 }  // namespace scrv
 
-extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNotice,
-                                int /*csvFormat*/, uint32_t focusControl, uint32_t focusItem) {
+extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNotice, int csvFormat,
+                                uint32_t focusControl, uint32_t focusItem) {
   using namespace scrv;
   return GuardExport<uint32_t>(0, [&]() -> uint32_t {
     SheetOptions options;
@@ -104,9 +112,15 @@ extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNoti
     CustomizeSession session(env);
     session.Load(common, h);
     common.CloseSettings(h);
+    session.Page(page::kCsv).Extension<CsvExtension>().preselect = csvFormat;
 
     CCustomizeSheet sheet(std::move(options), session);
-    if (sheet.DoModal() != IDOK) return 0;
+    if (sheet.DoModal() != IDOK) {
+      // A previewed rendering change: the host goes back to the stored values.
+      if (session.Page(page::kRendering).Extension<RenderingExtension>().model.applied)
+        NotifySettingsChanged(0x800004000);
+      return 0;
+    }
     SettingsStore& store = Settings();
     const SettingsHandle w = store.OpenCommon(true);
     if (!w) return 1;

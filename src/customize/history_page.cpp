@@ -1,8 +1,9 @@
-// The History page: the limits of the history lists and the file attribute memory. Its list of
-// excluded folders and the clear-history button belong to the history page's own dialog code.
+// The History page: the limits of the history lists, the file attribute memory and the folders
+// left out of the history (the page's extension). Its clear button acts at once.
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "customize/page_extensions.h"
 #include "frame/anchor_layout.h"
 #include "settings/flag_table.h"
 
@@ -66,7 +67,22 @@ constexpr PageAnchor kAnchors[] = {
 
 }  // namespace
 
-const PageDescriptor kHistoryPage =
-    Describe(IDD_CUST_HISTORY, HELP_TOPIC_CUST_HISTORY, kRows, kBindings, kEnables, kAnchors);
+const PageDescriptor kHistoryPage = [] {
+  PageDescriptor d =
+      Describe(IDD_CUST_HISTORY, HELP_TOPIC_CUST_HISTORY, kRows, kBindings, kEnables, kAnchors);
+  d.extension = [] { return std::unique_ptr<PageExtension>(new HistoryExtension); };
+  return d;
+}();
+
+void HistoryExtension::Load(PageModel&, SettingsStore& store, SettingsHandle h,
+                            CustomizeEnvironment&) {
+  folders = store.ReadStringList(h, u"ExclusionFolders");
+  loadedFolders = folders;
+}
+
+uint64_t HistoryExtension::Save(PageModel&, SaveContext& ctx) {
+  if (folders != loadedFolders) ctx.store.WriteStringList(ctx.handle, u"ExclusionFolders", folders);
+  return 0;
+}
 
 }  // namespace scrv

@@ -95,6 +95,10 @@ void PageModel::Load(SettingsStore& store, SettingsHandle h, CustomizeEnvironmen
   }
   loaded_ = working_;
   if (page_->rules) page_->rules->AfterLoad(*this, store, h, env);
+  if (page_->extension) {
+    if (!extension_) extension_ = page_->extension();
+    extension_->Load(*this, store, h, env);
+  }
 }
 
 void PageModel::Reset() {
@@ -147,6 +151,7 @@ uint64_t PageModel::Save(SaveContext& ctx) {
     }
   }
   if (page_->rules) bits = page_->rules->AfterSave(*this, ctx, bits);
+  if (extension_) bits |= extension_->Save(*this, ctx);
   return bits;
 }
 

@@ -45,6 +45,13 @@ class PageModel {
   // Set when the page's dialog is created.
   bool visited = false;
 
+  // The page's extension (made at the first load), as its own type.
+  template <typename T>
+  T& Extension() {
+    return static_cast<T&>(*extension_);
+  }
+  bool HasExtension() const { return extension_ != nullptr; }
+
   size_t RowCount() const { return working_.size(); }
   SettingValue& Working(size_t row) { return working_[row]; }
   const SettingValue& Working(size_t row) const { return working_[row]; }
@@ -87,6 +94,7 @@ class PageModel {
 
   const PageDescriptor* page_;
   std::vector<SettingValue> working_, loaded_, defaults_;
+  std::unique_ptr<PageExtension> extension_;
 };
 
 // The label string of entry i of a page's searchable texts (its extra texts, else its option

@@ -7,6 +7,7 @@
 // reset and save; the one Win32 page binds the controls to it.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -38,10 +39,6 @@ enum class SystemDefault : uint8_t {
   kBarBackColor,    // the theme's or the system's bar background colour
   kActiveTabColor,  // the system colour of an active caption
   kIconDesign,      // 1, or 0 for a packaged installation
-  kDirectWrite,     // the host's rendering defaults: DirectWrite in use
-  kAntialiasing,    //   antialiasing mode
-  kRenderingMode,   //   rendering mode
-  kColorFonts,      // colour fonts: on from system version 6.3
 };
 
 struct SettingRow {
@@ -239,6 +236,17 @@ class PageRules {
   virtual uint64_t AfterSave(PageModel&, SaveContext&, uint64_t bits) const { return bits; }
 };
 
+// The state of a page that is more than rows: a list of its own, a record file, values with
+// rules of their own. The page model makes it at the first load and runs it after its rows.
+class PageExtension {
+ public:
+  virtual ~PageExtension() = default;
+  virtual void Load(PageModel&, SettingsStore&, SettingsHandle, CustomizeEnvironment&) = 0;
+  // Only for a page that was shown; answers the change bits.
+  virtual uint64_t Save(PageModel&, SaveContext&) = 0;
+};
+using MakeExtensionFn = std::unique_ptr<PageExtension> (*)();
+
 struct PageDescriptor {
   uint16_t templateId = 0;
   uint16_t helpTopic = 0;
@@ -253,6 +261,7 @@ struct PageDescriptor {
   uint64_t visitedBits = 0;    // change bits of a page that was shown, whatever changed
   uint32_t visitedResult = 0;  // result bits of a page that was shown
   const PageRules* rules = nullptr;
+  MakeExtensionFn extension = nullptr;
 };
 
 // A page's descriptor from its template, help topic and tables; the few other fields are set

@@ -90,6 +90,7 @@ BOOL CCustomizeActiveStringPage::OnInitDialog() {
     RECT rc = {};
     GetClientRect(list, &rc);
     AddListColumn(list, 0, 0, rc.right - GetSystemMetrics(SM_CXVSCROLL));
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     for (size_t i = 0; i < l.count; ++i) {
       std::wstring label = LoadResString(page.extraTexts[l.first + i]);
       LVITEMW item = {};
@@ -98,6 +99,7 @@ BOOL CCustomizeActiveStringPage::OnInitDialog() {
       item.pszText = label.data();
       ListView_InsertItem(list, &item);
     }
+    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     const auto chosen = static_cast<int>(Model().Working(RowOfKey(Model(), l.key)).number);
     ListView_SetItemState(list, chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list, chosen, FALSE);

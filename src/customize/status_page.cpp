@@ -1,9 +1,10 @@
-// The Status page: which items the status bar shows, and the time. Each item is an entry of
-// the page's list standing for its bit of "StatusShowBits"; bit 0, the fixed first item, is
-// never listed and never cleared. Written by the sheet itself after OK.
+// The Status page: which items the status bar shows, in which order, and the time. Item n
+// stands for bit n of "StatusShowBits"; bit 0, the fixed first item, is never listed and never
+// cleared. The order lives in "StatusOrderArray" (the page's extension).
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "customize/page_extensions.h"
 #include "frame/anchor_layout.h"
 
 namespace scrv {
@@ -18,23 +19,15 @@ constexpr SettingRow kRows[] = {
 
 constexpr Binding kBindings[] = {
     Check(IDC_STATUS_SHOW_TIME, kShowTime),
-    Option(BitBox(IDS_STATUS_ITEM_1, kShowBits, 1u << 1)),
-    Option(BitBox(IDS_STATUS_ITEM_2, kShowBits, 1u << 2)),
-    Option(BitBox(IDS_STATUS_ITEM_3, kShowBits, 1u << 3)),
-    Option(BitBox(IDS_STATUS_ITEM_4, kShowBits, 1u << 4)),
-    Option(BitBox(IDS_STATUS_ITEM_5, kShowBits, 1u << 5)),
-    Option(BitBox(IDS_STATUS_ITEM_6, kShowBits, 1u << 6)),
-    Option(BitBox(IDS_STATUS_ITEM_7, kShowBits, 1u << 7)),
-    Option(BitBox(IDS_STATUS_ITEM_8, kShowBits, 1u << 8)),
-    Option(BitBox(IDS_STATUS_ITEM_9, kShowBits, 1u << 9)),
-    Option(BitBox(IDS_STATUS_ITEM_10, kShowBits, 1u << 10)),
-    Option(BitBox(IDS_STATUS_ITEM_11, kShowBits, 1u << 11)),
-    Option(BitBox(IDS_STATUS_ITEM_12, kShowBits, 1u << 12)),
-    Option(BitBox(IDS_STATUS_ITEM_13, kShowBits, 1u << 13)),
-    Option(BitBox(IDS_STATUS_ITEM_14, kShowBits, 1u << 14)),
-    Option(BitBox(IDS_STATUS_ITEM_15, kShowBits, 1u << 15)),
-    Option(BitBox(IDS_STATUS_ITEM_16, kShowBits, 1u << 16)),
-    Option(BitBox(IDS_STATUS_ITEM_17, kShowBits, 1u << 17)),
+};
+
+// Item i + 1's label, for each list position's text and for searches.
+constexpr uint16_t kItemLabels[] = {
+    IDS_STATUS_ITEM_1,  IDS_STATUS_ITEM_2,  IDS_STATUS_ITEM_3,  IDS_STATUS_ITEM_4,
+    IDS_STATUS_ITEM_5,  IDS_STATUS_ITEM_6,  IDS_STATUS_ITEM_7,  IDS_STATUS_ITEM_8,
+    IDS_STATUS_ITEM_9,  IDS_STATUS_ITEM_10, IDS_STATUS_ITEM_11, IDS_STATUS_ITEM_12,
+    IDS_STATUS_ITEM_13, IDS_STATUS_ITEM_14, IDS_STATUS_ITEM_15, IDS_STATUS_ITEM_16,
+    IDS_STATUS_ITEM_17,
 };
 
 constexpr PageAnchor kAnchors[] = {
@@ -51,9 +44,43 @@ constexpr PageAnchor kAnchors[] = {
 const PageDescriptor kStatusPage = [] {
   PageDescriptor d =
       Describe(IDD_CUST_STATUS, HELP_TOPIC_CUST_STATUS, kRows, kBindings, {}, kAnchors);
-  d.optionList = IDC_CHECK_LIST;
   d.resetButton = IDC_CUST_RESET;
+  d.extraTexts = kItemLabels;
+  d.extension = [] { return std::unique_ptr<PageExtension>(new StatusExtension); };
   return d;
 }();
+
+uint16_t StatusItemLabel(uint32_t item) {
+  return item >= 1 && item <= std::size(kItemLabels) ? kItemLabels[item - 1] : 0;
+}
+
+SettingValue& StatusExtension::ShowBits(PageModel& page) {
+  return page.Working(kShowBits);
+}
+
+void StatusExtension::Load(PageModel&, SettingsStore& store, SettingsHandle h,
+                           CustomizeEnvironment&) {
+  const auto stored = store.ReadBinaryAlloc(h, u"StatusOrderArray");
+  order = stored ? StatusOrderFrom(*stored) : IdentityStatusOrder();
+  loadedOrder = order;
+}
+
+void StatusExtension::Normalize(PageModel& page) {
+  auto& self = page.Extension<StatusExtension>();
+  if (StatusOrderValid(self.order)) return;
+  Reset(page);
+}
+
+void StatusExtension::Reset(PageModel& page) {
+  page.Extension<StatusExtension>().order = IdentityStatusOrder();
+  ShowBits(page).number = kDefaultStatusShowBits;
+}
+
+uint64_t StatusExtension::Save(PageModel&, SaveContext& ctx) {
+  order[0] = 0;
+  const StatusOrderBytes bytes = StatusOrderToBytes(order);
+  ctx.store.WriteBinary(ctx.handle, u"StatusOrderArray", bytes.data(), bytes.size(), false);
+  return order != loadedOrder ? 0x4 : 0;
+}
 
 }  // namespace scrv

@@ -4,7 +4,7 @@
 #include "frame/message_box_win.h"
 #include "base/text_win.h"
 #include "settings/app_data_path_win.h"
-#include "settings/csv_format_names.h"
+#include "settings/csv_formats.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
 #include "tools/column_list_win.h"

@@ -9,6 +9,7 @@
 #include "customize/customize_pages.h"
 #include "customize/page_model.h"
 #include "customize_test_support.h"
+#include "resource_ids.h"
 
 namespace scrv {
 namespace {
@@ -56,6 +57,11 @@ class PageTable : public ::testing::TestWithParam<std::tuple<size_t, bool>> {
       if (row.write != Write::kAlways || row.stored == Stored::kNone) continue;
       if (row.stored == Stored::kFlag && model.Working(i) == model.DefaultOf(i)) continue;
       names.insert(KeyOf(row, env.flags));
+    }
+    // The status bar's order is written with its rows.
+    if (Page().templateId == IDD_CUST_STATUS) {
+      names.insert(u"StatusOrderArray");
+      if (store.IniMode()) names.insert(u"StatusOrderArray-Size");
     }
     return names;
   }

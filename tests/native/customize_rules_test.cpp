@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "customize/customize_session.h"
+#include "customize/page_extensions.h"
 #include "customize_ids.h"
 #include "customize_test_support.h"
 
@@ -248,7 +249,7 @@ TEST_F(Session, ResultsAndBitsOfSeveralPagesAddUpAndTheLanguageSpeaksLast) {
     session.Page(p).visited = true;
   PageModel& status = session.Page(page::kStatus);
   status.visited = true;
-  status.SetBoxes({{IDS_STATUS_ITEM_3, true}});
+  StatusExtension::ShowBits(status).number |= 8;
   session.Page(page::kAdvanced).SetText(IDC_ADV_L1, u"512");
   session.Page(page::kLanguage).SetBoxes({{IDC_LANG_SYSTEM, false}});
   CustomizeOutcome out = session.Save(store, OpenCommon(store), &restart);

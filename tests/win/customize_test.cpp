@@ -108,7 +108,9 @@ class CustomizeBase {
       return 0;
     }
     ScriptResult r = RunDialog(
-        [&] { return static_cast<INT_PTR>(fn(host.Hwnd(), start, &restart, -1, focusControl, 0)); },
+        [&] {
+          return static_cast<INT_PTR>(fn(host.Hwnd(), start, &restart, csvFormat, focusControl, 0));
+        },
         script);
     EXPECT_TRUE(r.scriptRan);
     EXPECT_FALSE(r.timedOut);
@@ -120,6 +122,7 @@ class CustomizeBase {
   FakeHost host;
   DoCustomizeFn fn = nullptr;
   uint32_t restart = 0;
+  int csvFormat = -1;
 };
 
 class Customize : public ::testing::TestWithParam<bool>, public CustomizeBase {
@@ -250,6 +253,154 @@ TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
   });
   EXPECT_EQ(second.cx, first.cx);
   EXPECT_EQ(second.cy, first.cy);
+}
+
+TEST_P(Customize, AStatusItemMovedAndOkBroadcastsTheStatusBit) {
+  EXPECT_EQ(Open(11,
+                 [](HWND sheet) {
+                   Click(Page(sheet), IDC_CL_MOVE_DOWN);
+                   Click(sheet, IDOK);
+                 }),
+            1u);
+  EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x4});
+  EXPECT_EQ(StoredText(L"StatusShowBits"), L"2679");
+}
+
+// A configuration's "Cust" block with its byte of enabled formats.
+constexpr size_t kCustSize = 6660, kCustFormats = 3809;
+
+TEST_P(Customize, CsvFormatsMovedRemapTheConfigurationsAndTellTheHost) {
+  std::vector<BYTE> cust(kCustSize, 0x5A);
+  cust[kCustFormats] = 0b001;
+  if (Ini()) {
+    std::wstring hex;
+    unsigned sum = 0;
+    wchar_t two[3];
+    for (BYTE b : cust) {
+      swprintf(two, 3, L"%02X", b);
+      hex += two;
+      sum += b;
+    }
+    swprintf(two, 3, L"%02X", sum & 0xFF);
+    WritePrivateProfileStringW(L"Text", L"Cust", (hex + two).c_str(),
+                               folder.File(L"scConfig.ini").c_str());
+  } else {
+    HKEY key;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Config\\Text", 0, nullptr,
+                    0, KEY_WRITE, nullptr, &key, nullptr);
+    RegSetValueExW(key, L"Cust", 0, REG_BINARY, cust.data(), kCustSize);
+    RegCloseKey(key);
+  }
+  const std::wstring record = key_dialog_steps::AppDataFile(folder, Ini(), L"Common\\csv2.bin");
+  DeleteFileW(record.c_str());
+  host.answer = [](UINT msg, WPARAM w, LPARAM l, FakeHost::Message& m) -> LRESULT {
+    if (msg == scrv::SCM_REMAP_CSV_FORMATS && l)
+      m.payload.assign(reinterpret_cast<BYTE*>(l), reinterpret_cast<BYTE*>(l) + w * 4);
+    return 0;
+  };
+  csvFormat = 0;
+  EXPECT_EQ(Open(17,
+                 [](HWND sheet) {
+                   Click(Page(sheet), IDC_CL_MOVE_DOWN);
+                   Click(sheet, IDOK);
+                 }),
+            1u | 32u);
+  const std::vector<uint32_t> expected = {1, 0, 2, 3, 4};
+  std::vector<uint32_t> table;
+  for (const FakeHost::Message& m : host.messages)
+    if (m.msg == scrv::SCM_REMAP_CSV_FORMATS) {
+      EXPECT_EQ(m.wParam, 5u);
+      table.assign(reinterpret_cast<const uint32_t*>(m.payload.data()),
+                   reinterpret_cast<const uint32_t*>(m.payload.data() + m.payload.size()));
+    }
+  EXPECT_EQ(table, expected);
+  EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x4102});
+  std::vector<BYTE> after(kCustSize);
+  bool stamped = false;
+  if (Ini()) {
+    const std::wstring file = folder.File(L"scConfig.ini");
+    EXPECT_TRUE(GetPrivateProfileStructW(L"Text", L"Cust", after.data(), kCustSize, file.c_str()));
+    stamped = !folder.IniText(L"scConfig.ini", L"Text", L"LastWriteTime").empty();
+  } else {
+    DWORD size = kCustSize;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Config\\Text",
+                           L"Cust", RRF_RT_REG_BINARY, nullptr, after.data(), &size),
+              ERROR_SUCCESS);
+    stamped =
+        RegGetValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Config\\Text",
+                     L"LastWriteTime", RRF_RT_QWORD, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+  }
+  EXPECT_EQ(after[kCustFormats], 0b010);
+  EXPECT_EQ(after[kCustFormats + 1], 0x5A);
+  EXPECT_TRUE(stamped);
+  EXPECT_GT(key_dialog_steps::FileBytes(record).size(), 16u);
+  DeleteFileW(record.c_str());
+}
+
+TEST_P(Customize, ARenderingPreviewCancelledLeavesTheStoreAndBroadcasts) {
+  Store(L"Gamma", 1500);
+  std::vector<float> previewed;
+  host.answer = [&](UINT msg, WPARAM w, LPARAM l, FakeHost::Message&) -> LRESULT {
+    if (msg != scrv::SCM_RENDERING || !l) return 0;
+    auto* block = reinterpret_cast<float*>(l);
+    if (w == 0) {
+      block[0] = 2.2f;
+      reinterpret_cast<uint32_t*>(l)[3] = 1;
+    } else {
+      previewed.push_back(block[0]);
+    }
+    return 0;
+  };
+  EXPECT_EQ(Open(6,
+                 [](HWND sheet) {
+                   HWND page = Page(sheet);
+                   HWND gamma = GetDlgItem(page, IDC_RENDER_GAMMA);
+                   SendMessageW(gamma, TBM_SETPOS, TRUE, 25);
+                   SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                                reinterpret_cast<LPARAM>(gamma));
+                   EXPECT_EQ(Text(page, IDC_RENDER_GAMMA_VALUE), L"2.5");
+                   Click(sheet, IDCANCEL);
+                 }),
+            0u);
+  ASSERT_EQ(previewed.size(), 1u);
+  EXPECT_FLOAT_EQ(previewed[0], 2.5f);
+  EXPECT_EQ(StoredText(L"Gamma"), L"1500");
+  EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x800004000});
+}
+
+// Answers the clear-history dialog from inside its own modal loop.
+HWND g_clearOwner = nullptr;
+bool g_okWithNothing = true;
+void CALLBACK AnswerClearHistory(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dlg = FindThreadDialog(g_clearOwner);
+  if (!dlg) return;
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(key_dialog_steps::RowCount(dlg), 10);
+  EXPECT_TRUE(key_dialog_steps::RowChecked(dlg, 6));
+  EXPECT_FALSE(key_dialog_steps::RowChecked(dlg, 7));
+  for (int row = 0; row < 10; ++row) key_dialog_steps::SetRowChecked(dlg, row, false);
+  g_okWithNothing = Enabled(dlg, IDOK);
+  key_dialog_steps::SetRowChecked(dlg, 7, true);
+  Click(dlg, IDOK);
+}
+
+TEST_P(Customize, ClearingOnlyRowSevenTellsTheHostAndKeepsTheStore) {
+  Store(L"MaxRecentFile", 9);
+  EXPECT_EQ(Open(4,
+                 [](HWND sheet) {
+                   g_clearOwner = sheet;
+                   SetTimer(nullptr, 0, 50, AnswerClearHistory);
+                   Click(Page(sheet), IDC_HISTORY_CLEAR);
+                   Click(sheet, IDCANCEL);
+                 }),
+            0u);
+  EXPECT_FALSE(g_okWithNothing);
+  std::vector<LPARAM> cleared;
+  for (const FakeHost::Message& m : host.messages)
+    if (m.msg == scrv::SCM_CLEAR_HISTORY) cleared.push_back(m.lParam);
+  EXPECT_EQ(cleared, std::vector<LPARAM>{0x80});
+  EXPECT_EQ(StoredText(L"ClearHistoryFlags"), L"128");
+  EXPECT_EQ(StoredText(L"MaxRecentFile"), L"9");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, Customize, ::testing::Bool(),

@@ -1,7 +1,7 @@
 // Writes the seed corpora of the fuzz targets with the library's own writers. Run it once after
 // a format changes, from the repository folder, and commit the files:
-//   g++ -std=c++20 -Isrc tests/fuzz/seeds/write_seeds.cpp
-//       src/settings/{settings_record,record_table,utf8_text,ini_encoding}.cpp -o /tmp/write_seeds
+//   g++ -std=c++20 -Isrc -Iresources/ids tests/fuzz/seeds/write_seeds.cpp
+//       build/native/libscrvcore.a -o /tmp/write_seeds
 //   /tmp/write_seeds tests/fuzz/corpus
 
 #include <cstring>
@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "customize/active_strings.h"
+#include "settings/csv_formats.h"
 #include "settings/ini_encoding.h"
 #include "settings/settings_record.h"
 #include "settings/tools_list.h"
@@ -120,6 +122,45 @@ int main(int argc, char** argv) {
     for (char16_t c : text) sized.push_back(static_cast<uint8_t>(c));
     Write(ini, "sized_" + std::to_string(n), sized);
     ++n;
+  }
+  // The format records: the five built-in formats in the current form and as version 0.
+  const auto names = [](uint32_t id) {
+    return std::u16string(u"Format ") + char16_t(u'0' + id % 10);
+  };
+  std::vector<scrv::CsvFormat> builtins = scrv::BuiltinCsvFormats(names);
+  for (auto [number, dir] : {std::pair{scrv::record::kCsv2, "csv_record_fuzz"},
+                             std::pair{scrv::record::kCsv, "csv_old_record_fuzz"}}) {
+    const scrv::RecordInfo& info = *scrv::RecordInfoAt(number);
+    scrv::RecordLists current = scrv::CsvFormatLists(builtins, 0x01DB000000000000ull);
+    scrv::RecordLists old = current;
+    old.dwords[0] = 0;
+    Write(root / dir, "version2", *scrv::BuildRecordFile(current, info.magic, info.text));
+    Write(root / dir, "version0", *scrv::BuildRecordFile(old, info.magic, info.text));
+  }
+
+  // Record 0: the built-in table with a few entries changed.
+  scrv::ActiveStringTable table = scrv::BuiltinActiveStrings();
+  table[0] = {3, 1, 2, u"https://example.com/?q=$(ActiveString)"};
+  table[109] = {11, 0, 0, u"$(AppDir)\\Macros\\x.js"};
+  const scrv::RecordInfo& as = *scrv::RecordInfoAt(scrv::record::kActiveS);
+  auto exact = [](std::u16string_view a, std::u16string_view b) { return a == b; };
+  Write(root / "active_strings_fuzz", "changed",
+        *scrv::BuildRecordFile(scrv::ActiveStringLists(table, exact), as.magic, as.text));
+  scrv::RecordLists ended = scrv::ActiveStringLists(table, exact);
+  ended.dwords.insert(ended.dwords.begin() + 5, {22, 0, 0, 0, 0});
+  Write(root / "active_strings_fuzz", "ended_by_kind_22",
+        *scrv::BuildRecordFile(ended, as.magic, as.text));
+
+  // Separators as typed: plain, escaped and broken escapes (UTF-16 little-endian).
+  int k = 0;
+  for (std::u16string_view text :
+       {u",", u"\\t", u"\\x1f\\\\", u"\\200b\\abcd", u"\\x\\", u"\u2502"}) {
+    Bytes b;
+    for (char16_t c : text) {
+      b.push_back(static_cast<uint8_t>(c));
+      b.push_back(static_cast<uint8_t>(c >> 8));
+    }
+    Write(root / "separator_escape_fuzz", "typed_" + std::to_string(k++), b);
   }
   return 0;
 }
