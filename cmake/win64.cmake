@@ -88,3 +88,26 @@ foreach(src IN LISTS SCRV_WIN_BENCH)
   target_link_libraries(${name} PRIVATE scrvwin)
   target_link_options(${name} PRIVATE ${SCRV_STATIC_LINK})
 endforeach()
+
+# Plug-ins for the tests and the gallery, in the "PlugIns" folder beside the library: one source
+# built once per kind.
+set(SCRV_TEST_PLUGINS Outline:PLUGIN_OUTLINE CharacterMap:PLUGIN_CHARMAP Clock:PLUGIN_CLOCK
+    NoEvents:PLUGIN_NOEVENTS Unruly:PLUGIN_UNRULY)
+file(GLOB SCRV_TEST_PLUGIN_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/plugins/*.bmp)
+foreach(entry IN LISTS SCRV_TEST_PLUGINS)
+  string(REPLACE ":" ";" parts ${entry})
+  list(GET parts 0 name)
+  list(GET parts 1 kind)
+  set(target plugin_${name})
+  add_library(${target} SHARED ${CMAKE_SOURCE_DIR}/tests/plugins/test_plugin.cpp
+              ${CMAKE_SOURCE_DIR}/tests/plugins/test_plugin.rc)
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${name}
+                        RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN}/PlugIns)
+  target_compile_definitions(${target} PRIVATE ${kind} PLUGIN_NAME=L\"${name}\" UNICODE _UNICODE)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/plugins)
+  target_link_options(${target} PRIVATE ${SCRV_STATIC_LINK})
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/tests/plugins/test_plugin.rc APPEND PROPERTY
+               OBJECT_DEPENDS ${SCRV_TEST_PLUGIN_IMAGES})
+  add_dependencies(win_tests ${target})
+  add_dependencies(scrvhost ${target})
+endforeach()

@@ -19,4 +19,9 @@ int DoJoinCSV(HWND owner, void* record);
 // A record whose 8 bytes at offset 24 receive the column entry block on 1.
 int DoExtractColumns(HWND owner, void* record);
 int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block, int secondButton);
+// 1 OK, 2 Cancel, -1 when the dialog cannot be shown, 0 when COM cannot be initialised.
+int DoPlugIn(HWND owner);
+// Switches the plug-in stored as `path` off and tells the owner.
+void DisablePlugIn(HWND owner, const wchar_t* path);
+void DoFileAssociate(HWND owner, void* reserved);
 }

@@ -33,3 +33,7 @@
 #define IDS_ERR_INVALID_MACRO 806      /* 0xA0000024 */
 #define IDS_ERR_INVALID_FILTER 807     /* 0xA0000025 */
 #define IDS_ERR_READ_ONLY_SETTINGS 808 /* 0xA0000026 */
+
+// Signature check of product files.
+#define IDS_SIGNATURE_FAILED 130    /* main text; " (0x%x)" with the verification result follows */
+#define IDS_SIGNATURE_PROCEED 409   /* the button that uses the file anyway */

@@ -10,3 +10,5 @@
 #include "jump_ids.h"
 #include "keys_ids.h"
 #include "filter_ids.h"
+#include "plugin_ids.h"
+#include "associate_ids.h"

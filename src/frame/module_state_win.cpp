@@ -113,6 +113,7 @@ void ModuleDetach() {
   if (m.imageModule) FreeLibrary(m.imageModule);
   m.resourceModule = nullptr;
   m.imageModule = nullptr;
+  m.trustAccepted = false;
 }
 
 std::wstring GetWindowTextString(HWND hwnd) {

@@ -74,7 +74,7 @@ std::vector<Association> ReadAssociations(ClassesRegistry& registry,
                                           std::u16string_view programPath, const TextCase& tc) {
   std::vector<Association> list;
   for (ClassesTree tree : {ClassesTree::kMachine, ClassesTree::kUser}) {
-    for (const std::u16string& name : registry.SubKeyNames(tree)) {
+    for (const std::u16string& name : registry.SubKeyNames(tree, kProgIdPrefix)) {
       if (!name.starts_with(kProgIdPrefix) || name.size() == kProgIdPrefix.size()) continue;
       std::optional<std::u16string> command =
           registry.ReadString(tree, Key(name, kOpenCommandKey), {});

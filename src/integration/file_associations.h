@@ -27,8 +27,9 @@ enum class ClassesTree { kUser, kMachine, kMerged };
 class ClassesRegistry {
  public:
   virtual ~ClassesRegistry() = default;
-  // The names of the keys directly below the tree's root; empty when it cannot be read.
-  virtual std::vector<std::u16string> SubKeyNames(ClassesTree tree) = 0;
+  // The names of the keys directly below the tree's root that begin with `prefix` (exactly,
+  // case-sensitively); empty when the tree cannot be read.
+  virtual std::vector<std::u16string> SubKeyNames(ClassesTree tree, std::u16string_view prefix) = 0;
   // A string value (REG_SZ or REG_EXPAND_SZ, unexpanded); nothing when the key or the value is
   // missing or holds another type.
   virtual std::optional<std::u16string> ReadString(ClassesTree tree, std::u16string_view key,

@@ -41,6 +41,21 @@ std::u16string FullPluginPath(std::u16string_view stored, std::u16string_view pl
   return CanonicalizePath(JoinPath(pluginsFolder, stored));
 }
 
+std::u16string AbsolutePluginsFolder(std::u16string_view setting, std::u16string_view appFolder) {
+  if (IsAbsolutePath(setting)) return CanonicalizePath(setting);
+  return CanonicalizePath(JoinPath(appFolder, setting));
+}
+
+std::u16string PluginsFolderSetting(std::u16string_view folder, std::u16string_view appFolder,
+                                    bool iniMode, const TextCase& tc) {
+  std::u16string absolute = CanonicalizePath(folder);
+  if (!iniMode) return absolute;
+  std::optional<std::u16string> relative = RelativePath(appFolder, absolute, tc);
+  if (!relative) return absolute;
+  if (relative->starts_with(u".\\")) relative->erase(0, 2);
+  return *relative;
+}
+
 std::u16string PluginDisplayName(std::u16string_view path) {
   return std::u16string(FileTitleOf(path));
 }

@@ -59,6 +59,13 @@ std::u16string StoredPluginPath(std::u16string_view path, std::u16string_view pl
 // The full path of a stored path: the folder and the path, canonicalized (URLs as they are).
 std::u16string FullPluginPath(std::u16string_view stored, std::u16string_view pluginsFolder);
 
+// "PlugInsFolder" as read (relative to `appFolder` unless absolute) made absolute, and the
+// value written back for a folder: relative to `appFolder` in INI mode (where the program
+// folder moves with its settings), absolute otherwise.
+std::u16string AbsolutePluginsFolder(std::u16string_view setting, std::u16string_view appFolder);
+std::u16string PluginsFolderSetting(std::u16string_view folder, std::u16string_view appFolder,
+                                    bool iniMode, const TextCase& tc);
+
 // What a list shows for a plug-in: its file name without the extension.
 std::u16string PluginDisplayName(std::u16string_view path);
 

@@ -42,10 +42,11 @@ class MemoryClasses : public ClassesRegistry {
     return tree.count(kCase.Lower(key)) != 0;
   }
 
-  std::vector<std::u16string> SubKeyNames(ClassesTree tree) override {
+  std::vector<std::u16string> SubKeyNames(ClassesTree tree, std::u16string_view prefix) override {
     std::vector<std::u16string> names;
     for (const auto& [path, key] : Pick(tree))
-      if (path.find(u'\\') == std::u16string::npos) names.push_back(key.name);
+      if (path.find(u'\\') == std::u16string::npos && key.name.starts_with(prefix))
+        names.push_back(key.name);
     return names;
   }
   std::optional<std::u16string> ReadString(ClassesTree tree, std::u16string_view key,

@@ -69,6 +69,17 @@ TEST(PluginPaths, KeyHashesTheLowerCasedPath) {
   EXPECT_EQ(PluginPathKey(longPath, kCase), h);
 }
 
+TEST(PluginPaths, PlugInsFolderSettingIsRelativeToTheProgramOnlyInIniMode) {
+  constexpr std::u16string_view app = u"C:\\Apps\\Scrivlet\\";
+  EXPECT_EQ(AbsolutePluginsFolder(u"PlugIns", app), u"C:\\Apps\\Scrivlet\\PlugIns");
+  EXPECT_EQ(AbsolutePluginsFolder(u"..\\More", app), u"C:\\Apps\\More");
+  EXPECT_EQ(AbsolutePluginsFolder(u"D:\\P", app), u"D:\\P");
+  EXPECT_EQ(PluginsFolderSetting(u"C:\\Apps\\More", app, false, kCase), u"C:\\Apps\\More");
+  EXPECT_EQ(PluginsFolderSetting(u"C:\\Apps\\More", app, true, kCase), u"..\\More");
+  EXPECT_EQ(PluginsFolderSetting(u"C:\\Apps\\Scrivlet\\Extra", app, true, kCase), u"Extra");
+  EXPECT_EQ(PluginsFolderSetting(u"E:\\P", app, true, kCase), u"E:\\P");
+}
+
 TEST(PluginPaths, DisplayNameIsTheFileNameWithoutExtension) {
   EXPECT_EQ(PluginDisplayName(u"..\\x\\WordCount.dll"), u"WordCount");
   EXPECT_EQ(PluginDisplayName(u"Odd.Name.dll"), u"Odd.Name");

@@ -1,0 +1,117 @@
+#include "integration/classes_registry_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "frame/text_win.h"
+
+namespace scrv {
+namespace {
+
+constexpr wchar_t kClasses[] = L"Software\\Classes";
+// A value longer than this is not a class entry of ours and is not read.
+constexpr DWORD kMaxValueBytes = 64 * 1024;
+
+std::wstring UnderClasses(std::u16string_view key) {
+  std::wstring path = kClasses;
+  if (!key.empty()) path += L'\\' + ToW(key);
+  return path;
+}
+
+// The tree's root key and the path of `key` below it.
+HKEY RootOf(ClassesTree tree) {
+  switch (tree) {
+    case ClassesTree::kUser:
+      return HKEY_CURRENT_USER;
+    case ClassesTree::kMachine:
+      return HKEY_LOCAL_MACHINE;
+    case ClassesTree::kMerged:
+      break;
+  }
+  return HKEY_CLASSES_ROOT;
+}
+
+std::wstring PathIn(ClassesTree tree, std::u16string_view key) {
+  return tree == ClassesTree::kMerged ? ToW(key) : UnderClasses(key);
+}
+
+// A key path that names a key below the classes root (not the root, not a path that climbs).
+bool IsClassKey(std::u16string_view key) {
+  return !key.empty() && key.front() != u'\\';
+}
+
+}  // namespace
+
+std::vector<std::u16string> WinClassesRegistry::SubKeyNames(ClassesTree tree,
+                                                            std::u16string_view prefix) {
+  std::vector<std::u16string> names;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(RootOf(tree), PathIn(tree, {}).c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) !=
+      ERROR_SUCCESS)
+    return names;
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 256;
+    LONG r = RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (r == ERROR_MORE_DATA) continue;
+    if (r != ERROR_SUCCESS) break;
+    std::u16string_view found(reinterpret_cast<const char16_t*>(name), length);
+    if (found.starts_with(prefix)) names.emplace_back(found);
+  }
+  RegCloseKey(key);
+  return names;
+}
+
+std::optional<std::u16string> WinClassesRegistry::ReadString(ClassesTree tree,
+                                                             std::u16string_view key,
+                                                             std::u16string_view name) {
+  const std::wstring path = PathIn(tree, key);
+  const std::wstring value = ToW(name);
+  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+  DWORD bytes = 0;
+  if (RegGetValueW(RootOf(tree), path.c_str(), value.c_str(), flags, nullptr, nullptr, &bytes) !=
+          ERROR_SUCCESS ||
+      bytes > kMaxValueBytes)
+    return std::nullopt;
+  std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
+  bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+  if (RegGetValueW(RootOf(tree), path.c_str(), value.c_str(), flags, nullptr, buffer.data(),
+                   &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  buffer.back() = L'\0';
+  return ToU(buffer.data());
+}
+
+bool WinClassesRegistry::WriteString(std::u16string_view key, std::u16string_view name,
+                                     std::u16string_view data) {
+  if (!IsClassKey(key)) return false;
+  const std::wstring text = ToW(data);
+  HKEY k = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, UnderClasses(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &k, nullptr) != ERROR_SUCCESS)
+    return false;
+  LONG r =
+      RegSetValueExW(k, ToW(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(k);
+  return r == ERROR_SUCCESS;
+}
+
+bool WinClassesRegistry::CreateKey(std::u16string_view key) {
+  if (!IsClassKey(key)) return false;
+  HKEY k = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, UnderClasses(key).c_str(), 0, nullptr, 0, KEY_READ,
+                      nullptr, &k, nullptr) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(k);
+  return true;
+}
+
+bool WinClassesRegistry::DeleteTree(std::u16string_view key) {
+  if (!IsClassKey(key)) return false;
+  LONG r = RegDeleteTreeW(HKEY_CURRENT_USER, UnderClasses(key).c_str());
+  return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace scrv

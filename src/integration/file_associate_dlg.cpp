@@ -1,0 +1,212 @@
+#include "integration/file_associate_dlg.h"
+
+#include <algorithm>
+
+#include "frame/dpi_awareness_win.h"
+#include "frame/dpi_win.h"
+#include "frame/message_box_win.h"
+#include "frame/program_runner_win.h"
+#include "frame/signature_check_win.h"
+#include "frame/system_calls_win.h"
+#include "frame/text_case_win.h"
+#include "frame/text_win.h"
+#include "integration/associate_prop_dlg.h"
+#include "integration/icon_files_win.h"
+#include "tools/column_list_win.h"
+
+namespace scrv {
+namespace {
+
+constexpr int kExtensionColumn96 = 120;
+constexpr int kIconSize96 = 32;
+constexpr DWORD kToolNotRun = 0xFFFFFFFF;
+
+std::u16string Dotted(const Association& a) {
+  return u"." + a.extension;
+}
+
+}  // namespace
+
+CFileAssociateDlg::CFileAssociateDlg() : program_(ToU(AppPath(ToW(kEditorProgram)))) {}
+
+bool CFileAssociateDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                             LRESULT& result, DWORD mapId) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+    if (msg == WM_SIZE) FitColumns();
+    return true;
+  }
+  switch (msg) {
+    case WM_INITDIALOG:
+      result = OnInitDialog();
+      return true;
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (!header || header->idFrom != IDC_ASSOC_LIST) return false;
+      if (header->code == LVN_ITEMCHANGED) UpdateButtons();
+      if (header->code == NM_DBLCLK && IsWindowEnabled(GetDlgItem(IDC_ASSOC_PROPERTIES)))
+        OnProperties();
+      result = 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+BOOL CFileAssociateDlg::OnInitDialog() {
+  HWND list = GetDlgItem(IDC_ASSOC_LIST);
+  ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
+               LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  const int dpi = static_cast<int>(WindowDpi(m_hWnd));
+  AddListColumn(list, 0, IDS_ASSOC_EXTENSION_HEADER, MulDiv(kExtensionColumn96, dpi, 96));
+  AddListColumn(list, 1, IDS_ASSOC_DESCRIPTION_HEADER, 100);
+  associations_ = ReadAssociations(registry_, program_, InvariantCase());
+  Fill(0);
+  FitColumns();
+  return TRUE;
+}
+
+bool CFileAssociateDlg::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_ASSOC_CLOSE:
+    case IDCANCEL:
+      EndDialog(IDCANCEL);
+      return true;
+    case IDC_ASSOC_ADD:
+      OnAdd();
+      return true;
+    case IDC_ASSOC_PROPERTIES:
+      OnProperties();
+      return true;
+    case IDC_ASSOC_DELETE:
+      OnDelete();
+      return true;
+  }
+  return false;
+}
+
+void CFileAssociateDlg::Fill(int row) {
+  HWND list = GetDlgItem(IDC_ASSOC_LIST);
+  const int size = MulDiv(kIconSize96, static_cast<int>(WindowDpi(m_hWnd)), 96);
+  HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK,
+                                       static_cast<int>(associations_.size()), 1);
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  // An association whose icon cannot be had is not listed.
+  std::erase_if(associations_, [&](const Association& a) {
+    HICON icon = ExtractIconAt(ToW(a.iconFile), a.iconIndex, size);
+    if (!icon) return true;
+    ImageList_AddIcon(images, icon);
+    DestroyIcon(icon);
+    return false;
+  });
+  HIMAGELIST old = reinterpret_cast<HIMAGELIST>(
+      ::SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images)));
+  if (old) ImageList_Destroy(old);
+  for (size_t i = 0; i < associations_.size(); ++i) {
+    std::wstring extension = ToW(Dotted(associations_[i]));
+    std::wstring description = ToW(associations_[i].description);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = static_cast<int>(i);
+    item.pszText = extension.data();
+    item.iImage = static_cast<int>(i);
+    ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    LVITEMW sub = {};
+    sub.iSubItem = 1;
+    sub.pszText = description.data();
+    ::SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&sub));
+  }
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  const int count = static_cast<int>(associations_.size());
+  if (count > 0) {
+    row = std::clamp(row, 0, count - 1);
+    LVITEMW state = {};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  }
+  UpdateButtons();
+}
+
+void CFileAssociateDlg::FitColumns() {
+  HWND list = GetDlgItem(IDC_ASSOC_LIST);
+  int first = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+  ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(FillColumnWidth(list, first), 0));
+}
+
+int CFileAssociateDlg::SelectedRow() const {
+  return static_cast<int>(
+      SendDlgItemMessage(IDC_ASSOC_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void CFileAssociateDlg::UpdateButtons() {
+  const int row = SelectedRow();
+  const Association* a =
+      row >= 0 && static_cast<size_t>(row) < associations_.size() ? &associations_[row] : nullptr;
+  EnableDlgItem(IDC_ASSOC_PROPERTIES, a && CanEditAssociation(*a));
+  EnableDlgItem(IDC_ASSOC_DELETE, a && CanDeleteAssociation(*a));
+  // Deleting a machine-wide association needs the administrator.
+  SendDlgItemMessage(IDC_ASSOC_DELETE, BCM_SETSHIELD, 0, a && a->machineWide);
+}
+
+void CFileAssociateDlg::OnAdd() {
+  CAssociatePropDlg props(registry_, associations_, nullptr, program_);
+  if (props.DoModal(m_hWnd) != IDOK) return;
+  associations_.push_back(props.Result());
+  Fill(static_cast<int>(associations_.size()) - 1);
+}
+
+void CFileAssociateDlg::OnProperties() {
+  const int row = SelectedRow();
+  if (row < 0 || static_cast<size_t>(row) >= associations_.size() ||
+      !CanEditAssociation(associations_[row]))
+    return;
+  CAssociatePropDlg props(registry_, associations_, &associations_[row], program_);
+  if (props.DoModal(m_hWnd) != IDOK) return;
+  associations_[row] = props.Result();
+  Fill(row);
+}
+
+void CFileAssociateDlg::OnDelete() {
+  const int row = SelectedRow();
+  if (row < 0 || static_cast<size_t>(row) >= associations_.size() ||
+      !CanDeleteAssociation(associations_[row]))
+    return;
+  const Association a = associations_[row];
+  std::u16string question =
+      FormatResourceText(ToU(LoadResString(IDS_ASSOC_CONFIRM_DELETE)), a.extension);
+  if (ShowMessage(m_hWnd, UiText::Of(question), {}, MB_OKCANCEL) != IDOK) return;
+  if (a.machineWide) {
+    // Only the elevated administration tool may change the machine's entries.
+    const std::wstring tool = AppPath(ToW(kAdminTool));
+    const std::wstring arguments = L"/d \"" + ToW(a.extension) + L"\"";
+    if (!VerifyFileSignature(tool.c_str())) return;
+    if (RunProgram(m_hWnd, tool.c_str(), arguments.c_str(), true) == kToolNotRun) return;
+  } else {
+    RemoveAssociation(registry_, a.extension);
+  }
+  associations_.erase(associations_.begin() + row);
+  Fill(row);
+  System().NotifyAssociationsChanged();
+}
+
+}  // namespace scrv
+
+extern "C" void DoFileAssociate(HWND owner, void*) {
+  try {
+    const scrv::ModuleState& m = scrv::Module();
+    if (m.packaged) return;
+    if (m.iniMode && scrv::ShowMessage(owner, scrv::UiText::Res(IDS_ASSOC_INI_MODE), {},
+                                       MB_OKCANCEL | MB_ICONWARNING) != IDOK)
+      return;
+    scrv::ScopedSystemDpiAwareness systemAware;
+    scrv::CFileAssociateDlg dlg;
+    dlg.DoModal(owner);
+  } catch (...) {
+    SetLastError(ERROR_OUTOFMEMORY);
+  }
+}

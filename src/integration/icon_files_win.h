@@ -1,0 +1,19 @@
+#pragma once
+// Icons taken out of icon files (".ico", programs and libraries) at a given size.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace scrv {
+
+// The icon at `index` of the file (a negative index names a resource number), or null.
+HICON ExtractIconAt(const std::wstring& file, int index, int size);
+// Every icon of the file, in order (at most kMaxIconsListed; an icon that cannot be read is
+// null in its place); empty when the file has none.
+constexpr UINT kMaxIconsListed = 2000;
+std::vector<HICON> ExtractAllIcons(const std::wstring& file, int size);
+void DestroyIcons(std::vector<HICON>& icons);
+
+}  // namespace scrv
