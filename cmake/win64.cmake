@@ -46,7 +46,7 @@ set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS ${SCRV_ID_HEAD
 file(GLOB SCRV_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/*.cpp ${CMAKE_SOURCE_DIR}/host/*.rc)
 add_executable(scrvhost WIN32 ${SCRV_HOST_SOURCES})
 set_target_properties(scrvhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
-target_link_libraries(scrvhost PRIVATE scrvdlgs ${SCRV_SYS_LIBS})
+target_link_libraries(scrvhost PRIVATE scrvdlgs scrvcore ${SCRV_SYS_LIBS})
 target_include_directories(scrvhost PRIVATE ${CMAKE_SOURCE_DIR}/resources/ids ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(scrvhost PRIVATE ${SCRV_WIN_DEFS})
 target_link_options(scrvhost PRIVATE ${SCRV_STATIC_LINK} -municode)

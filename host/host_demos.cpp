@@ -8,6 +8,7 @@
 #include "host_app.h"
 #include "host_key_demos.h"
 #include "host_condition_block.h"
+#include "host_integration_demos.h"
 #include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -80,6 +81,11 @@ const std::vector<DemoEntry>& DemoEntries() {
          item.state = LVIS_SELECTED | LVIS_FOCUSED;
          SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
        }},
+      {L"Plug-ins", L"DoPlugIn", IDD_PLUGINS, OpenPlugInsDemo, nullptr},
+      {L"File Associations", L"DoFileAssociate", IDD_FILE_ASSOCIATE, OpenFileAssociateDemo,
+       nullptr},
+      {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
+       PrepareAssociatePropertiesDemo},
   };
   return entries;
 }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "host_app.h"
 
@@ -17,51 +18,49 @@ namespace {
 struct Shot {
   const DemoEntry* entry = nullptr;
   std::wstring file;
+  bool prepared = false;
+  DWORD preparedAt = 0;
   bool captured = false;
 };
 Shot* g_shot = nullptr;
 std::wstring g_dir;
 
-HWND FindOpenDialog() {
-  HWND found = nullptr;
+// The thread's visible dialogs, newest first.
+std::vector<HWND> OpenDialogs() {
+  std::vector<HWND> found;
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND w, LPARAM p) -> BOOL {
         wchar_t cls[16] = {};
         GetClassNameW(w, cls, 16);
-        if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0) {
-          *reinterpret_cast<HWND*>(p) = w;
-          return FALSE;
-        }
+        if (IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0)
+          reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
-void Pump(int ms) {
-  DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  MSG msg;
-  while (GetTickCount() < end) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
+// Runs in whatever message loop is current, also the one of a dialog that the entry's
+// preparation opened over the first: the shot is taken of the newest dialog a moment after the
+// preparation, then every dialog is cancelled.
 void CALLBACK ShotTick(HWND, UINT, UINT_PTR timer, DWORD) {
   Shot* s = g_shot;
-  HWND dlg = FindOpenDialog();
-  if (!s || !dlg || s->captured) return;
+  std::vector<HWND> dialogs = OpenDialogs();
+  if (!s || dialogs.empty() || s->captured) return;
+  if (!s->prepared) {
+    s->prepared = true;
+    s->preparedAt = GetTickCount();
+    if (s->entry->prepare) s->entry->prepare(dialogs.front());
+    return;
+  }
+  if (GetTickCount() - s->preparedAt < 150) return;
   KillTimer(nullptr, timer);
   s->captured = true;
-  if (s->entry->prepare) s->entry->prepare(dlg);
+  HWND dlg = dialogs.front();
   RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump(150);
   if (!CaptureWindowPng(dlg, g_dir + s->file)) s->file.clear();
-  PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+  for (HWND d : dialogs) PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
 }
 
 // Every value below the product key, as "key\name" -> a printable form of the data.

@@ -150,6 +150,8 @@ BOOL CPluginDlg::OnInitDialog() {
   Win32FileStore files;
   if (record) plugins_->Load(LoadStoredPlugins(*record, files), false);
 
+  // The path reads as a text like the descriptions below it, but can be selected and copied.
+  SendDlgItemMessage(IDC_PLUGIN_PATH, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
   if (HasModulePath()) SendDlgItemMessage(IDC_PLUGIN_UNINSTALL, BCM_SETSHIELD, 0, TRUE);
   const ModuleState& m = Module();
   if (m.packaged && !m.sideLoad) EnableDlgItem(IDC_PLUGIN_ADD, false);
