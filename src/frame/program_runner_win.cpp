@@ -41,7 +41,7 @@ DWORD RunProgram(HWND owner, const wchar_t* file, const wchar_t* parameters, boo
   info.lpFile = file;
   info.lpParameters = parameters;
   info.nShow = SW_SHOWNORMAL;
-  if (!System().ShellExecuteEx(&info) || !wait || !info.hProcess) return kNotRun;
+  if (!System().Execute(&info) || !wait || !info.hProcess) return kNotRun;
   int quitCode = 0;
   bool quit = WaitPumping(info.hProcess, quitCode);
   DWORD code = kNotRun;

@@ -21,8 +21,8 @@ LONG SystemCalls::VerifyTrust(HWND window, GUID* action, WINTRUST_DATA* data) {
   return WinVerifyTrust(window, action, data);
 }
 
-BOOL SystemCalls::ShellExecuteEx(SHELLEXECUTEINFOW* info) {
-  return ShellExecuteExW(info);
+BOOL SystemCalls::Execute(SHELLEXECUTEINFOW* info) {
+  return ::ShellExecuteExW(info);
 }
 
 bool SystemCalls::StartCommandLine(const std::wstring& commandLine) {

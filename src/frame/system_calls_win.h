@@ -19,7 +19,8 @@ class SystemCalls {
   // GetFileAttributesW; called on the probe thread.
   virtual DWORD FileAttributes(const wchar_t* path);
   virtual LONG VerifyTrust(HWND window, GUID* action, WINTRUST_DATA* data);
-  virtual BOOL ShellExecuteEx(SHELLEXECUTEINFOW* info);
+  // ShellExecuteExW (a name of its own: the platform's is a macro).
+  virtual BOOL Execute(SHELLEXECUTEINFOW* info);
   // Starts a command line (CreateProcessW) without waiting; true when it started.
   virtual bool StartCommandLine(const std::wstring& commandLine);
   // Deletes a file through the shell's file operation, silently and without confirmation;
