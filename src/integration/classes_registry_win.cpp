@@ -19,21 +19,8 @@ std::wstring UnderClasses(std::u16string_view key) {
   return path;
 }
 
-// The tree's root key and the path of `key` below it.
 HKEY RootOf(ClassesTree tree) {
-  switch (tree) {
-    case ClassesTree::kUser:
-      return HKEY_CURRENT_USER;
-    case ClassesTree::kMachine:
-      return HKEY_LOCAL_MACHINE;
-    case ClassesTree::kMerged:
-      break;
-  }
-  return HKEY_CLASSES_ROOT;
-}
-
-std::wstring PathIn(ClassesTree tree, std::u16string_view key) {
-  return tree == ClassesTree::kMerged ? ToW(key) : UnderClasses(key);
+  return tree == ClassesTree::kMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
 // A key path that names a key below the classes root (not the root, not a path that climbs).
@@ -47,7 +34,7 @@ std::vector<std::u16string> WinClassesRegistry::SubKeyNames(ClassesTree tree,
                                                             std::u16string_view prefix) {
   std::vector<std::u16string> names;
   HKEY key = nullptr;
-  if (RegOpenKeyExW(RootOf(tree), PathIn(tree, {}).c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) !=
+  if (RegOpenKeyExW(RootOf(tree), UnderClasses({}).c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) !=
       ERROR_SUCCESS)
     return names;
   wchar_t name[256];
@@ -66,7 +53,13 @@ std::vector<std::u16string> WinClassesRegistry::SubKeyNames(ClassesTree tree,
 std::optional<std::u16string> WinClassesRegistry::ReadString(ClassesTree tree,
                                                              std::u16string_view key,
                                                              std::u16string_view name) {
-  const std::wstring path = PathIn(tree, key);
+  // The merged view, as the classes root shows it on Windows: the user's entry where there is
+  // one, else the machine's. (Wine's classes root shows the machine's tree only.)
+  if (tree == ClassesTree::kMerged) {
+    std::optional<std::u16string> user = ReadString(ClassesTree::kUser, key, name);
+    return user ? user : ReadString(ClassesTree::kMachine, key, name);
+  }
+  const std::wstring path = UnderClasses(key);
   const std::wstring value = ToW(name);
   const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
   DWORD bytes = 0;
