@@ -75,6 +75,18 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
       for (const HostCondition& c : conditions) line += L"\r\n    " + DescribeCondition(c);
       break;
     }
+    case kHostPluginBusy:
+    case kHostReleasePlugin: {
+      // The plug-in's path comes as a global atom; no plug-in of the stand-in is ever busy.
+      wchar_t path[256] = {};
+      GlobalGetAtomNameW(static_cast<ATOM>(lParam), path, 256);
+      line += std::wstring(msg == kHostPluginBusy ? L"  (is the plug-in busy: " : L"  (release: ") +
+              path + L")";
+      break;
+    }
+    case kHostPluginsChanging:
+      line += wParam ? L"  (plug-in list changed)" : L"  (plug-in list changing)";
+      break;
     case kHostSettingsChanged:
       line += L"  (settings changed, mask " +
               Hex((static_cast<unsigned long long>(lParam) << 32) | (wParam & 0xFFFFFFFF)) + L")";

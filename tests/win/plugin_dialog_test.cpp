@@ -98,15 +98,6 @@ class PluginDialog : public ::testing::TestWithParam<bool> {
     disablePlugIn = lib.Get<DisablePlugInFn>("DisablePlugIn");
     ASSERT_NE(doPlugIn, nullptr);
     ASSERT_NE(disablePlugIn, nullptr);
-    // The host's plug-in messages carry the path as a global atom.
-    host.answer = [this](UINT msg, WPARAM wParam, LPARAM lParam, FakeHost::Message&) -> LRESULT {
-      if (msg == 0x83A) return wParam == 356 ? 96 : 0;
-      if (msg != kBusy && msg != kRelease) return 0;
-      wchar_t name[300] = {};
-      GlobalGetAtomNameW(static_cast<ATOM>(lParam), name, 300);
-      atoms.emplace_back(msg, name);
-      return msg == kBusy && name == busyPath;
-    };
   }
   void TearDown() override {
     list.Remove();
@@ -142,8 +133,12 @@ class PluginDialog : public ::testing::TestWithParam<bool> {
   StoredList list{RecordPath(folder, ini)};
   DoPlugInFn doPlugIn = nullptr;
   DisablePlugInFn disablePlugIn = nullptr;
-  std::wstring busyPath;
-  std::vector<std::pair<UINT, std::wstring>> atoms;
+  // Whether the host got `msg` for the plug-in at `path`.
+  bool HostAsked(UINT msg, const std::wstring& path) const {
+    return std::any_of(host.messages.begin(), host.messages.end(), [&](const FakeHost::Message& m) {
+      return m.msg == msg && FakeHost::PayloadText(m) == path;
+    });
+  }
 };
 
 const std::vector<std::wstring> kNotified = {L"32797:0:0", L"32800:3:0", L"32797:1:0"};
@@ -219,20 +214,18 @@ TEST_P(PluginDialog, OkWritesTheSwitchedAndMovedListThenTellsTheHost) {
   EXPECT_EQ(Notifications(), kNotified);
   // Each switch asked the host whether the plug-in was busy.
   for (const wchar_t* name : {L"CharacterMap.dll", L"Clock.dll"})
-    EXPECT_NE(std::find(atoms.begin(), atoms.end(), std::make_pair(kBusy, std::wstring(name))),
-              atoms.end())
-        << name;
+    EXPECT_TRUE(HostAsked(kBusy, name)) << name;
 }
 
 TEST_P(PluginDialog, BusyPlugInKeepsItsCheckMarkAndCannotBeUninstalled) {
   list.Write({{u"Outline.dll", true}});
-  busyPath = L"Outline.dll";
+  host.busyPlugIn = L"Outline.dll";
   int r = Open([&](HWND dlg) {
     EXPECT_FALSE(Enabled(dlg, IDC_PLUGIN_UNINSTALL));
     SetRowChecked(dlg, 0, false);
     Settle();
     EXPECT_TRUE(RowChecked(dlg, 0));
-    busyPath.clear();
+    host.busyPlugIn.clear();
     SetRowChecked(dlg, 0, false);
     EXPECT_FALSE(RowChecked(dlg, 0));
     Click(dlg, IDOK);
@@ -275,9 +268,7 @@ TEST_P(PluginDialog, UninstallHasTheHostReleaseThePlugInThenDeletesItsFile) {
   EXPECT_FALSE(cancelOn);
   EXPECT_TRUE(Logged(L"Outline:2311"));
   EXPECT_FALSE(Logged(L"Outline:event800"));
-  EXPECT_NE(
-      std::find(atoms.begin(), atoms.end(), std::make_pair(kRelease, std::wstring(L"Outline.dll"))),
-      atoms.end());
+  EXPECT_TRUE(HostAsked(kRelease, L"Outline.dll"));
   EXPECT_EQ(GetFileAttributesW(Plugin(L"Outline.dll").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(list.Read(), (std::vector<StoredPlugin>{{u"Clock.dll", true}}));
 }

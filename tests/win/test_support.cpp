@@ -227,6 +227,12 @@ LRESULT CALLBACK FakeHost::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   auto* self = reinterpret_cast<FakeHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self && msg >= WM_USER && msg < 0xC000) {
     self->messages.push_back({msg, wParam, lParam, {}});
+    if (msg == 0x829 || msg == 0x83B) {  // a plug-in's path as a global atom
+      wchar_t name[256] = {};
+      UINT n = GlobalGetAtomNameW(static_cast<ATOM>(lParam), name, 256);
+      auto* bytes = reinterpret_cast<const BYTE*>(name);
+      self->messages.back().payload.assign(bytes, bytes + n * sizeof(wchar_t));
+    }
     if (self->answer) return self->answer(msg, wParam, lParam, self->messages.back());
     return self->DefaultAnswer(msg, wParam, lParam);
   }
@@ -249,6 +255,8 @@ LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
       }
       return 0;
+    case 0x829:
+      return !busyPlugIn.empty() && PayloadText(messages.back()) == busyPlugIn;
     case 0x8073:
       return fill(documents, wParam);
     case 0x8074: {
