@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "frame/host_messages.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 
@@ -12,7 +12,7 @@ std::vector<HWND> HostMainWindows() {
       [](HWND w, LPARAM p) -> BOOL {
         wchar_t cls[64] = {};
         GetClassNameW(w, cls, 64);
-        if (wcscmp(cls, reinterpret_cast<const wchar_t*>(kHostMainWindowClass)) == 0)
+        if (wcscmp(cls, kHostMainWindowClass) == 0)
           reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
         return TRUE;
       },

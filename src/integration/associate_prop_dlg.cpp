@@ -42,14 +42,9 @@ CAssociatePropDlg::~CAssociatePropDlg() {
 }
 
 bool CAssociatePropDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
+                                             LRESULT& result) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return true;
   switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (item->CtlID != IDC_ASSOC_ICONS) return false;
@@ -100,14 +95,8 @@ BOOL CAssociatePropDlg::OnInitDialog() {
   return TRUE;
 }
 
-bool CAssociatePropDlg::OnCommand(int id, int code) {
+bool CAssociatePropDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
-    case IDOK:
-      if (code == BN_CLICKED) OnOK();
-      return true;
-    case IDCANCEL:
-      if (code == BN_CLICKED) EndDialog(IDCANCEL);
-      return true;
     case IDC_ASSOC_BROWSE:
       if (code == BN_CLICKED) OnBrowse();
       return true;
@@ -122,7 +111,7 @@ bool CAssociatePropDlg::OnCommand(int id, int code) {
       if (code == LBN_SELCHANGE) UpdateOk();
       return true;
   }
-  return false;
+  return CMyDialogImpl::OnCommand(id, code, control);
 }
 
 NormalizedExtension CAssociatePropDlg::NormalizeExtensionField() {
@@ -150,7 +139,7 @@ void CAssociatePropDlg::LoadIcons(int select) {
     ::SendMessageW(list, LB_ADDSTRING, 0, static_cast<LPARAM>(i));
   if (!icons_.empty())
     ::SendMessageW(list, LB_SETCURSEL,
-                 select >= 0 && static_cast<size_t>(select) < icons_.size() ? select : 0, 0);
+                   select >= 0 && static_cast<size_t>(select) < icons_.size() ? select : 0, 0);
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   UpdateOk();

@@ -33,13 +33,13 @@ class CAssociatePropDlg : public CMyDialogImpl<CAssociatePropDlg> {
   // The association as written, after OK.
   const Association& Result() const { return result_; }
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
  private:
-  BOOL OnInitDialog();
-  bool OnCommand(int id, int code);
-  void OnOK();
   // The extension edit's text normalised in place (and a description given when it has none).
   NormalizedExtension NormalizeExtensionField();
   void LoadIcons(int select);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/dpi_awareness_win.h"
+#include "frame/export_guard_win.h"
 #include "frame/dpi_win.h"
 #include "frame/message_box_win.h"
 #include "frame/program_runner_win.h"
@@ -12,6 +13,7 @@
 #include "frame/text_win.h"
 #include "integration/associate_prop_dlg.h"
 #include "integration/icon_files_win.h"
+#include "scrvdlgs_api.h"
 #include "tools/column_list_win.h"
 
 namespace scrv {
@@ -30,34 +32,23 @@ std::u16string Dotted(const Association& a) {
 CFileAssociateDlg::CFileAssociateDlg() : program_(ToU(AppPath(ToW(kEditorProgram)))) {}
 
 bool CFileAssociateDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
-    if (msg == WM_SIZE) FitColumns();
-    return true;
-  }
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (!header || header->idFrom != IDC_ASSOC_LIST) return false;
-      if (header->code == LVN_ITEMCHANGED) UpdateButtons();
-      if (header->code == NM_DBLCLK && IsWindowEnabled(GetDlgItem(IDC_ASSOC_PROPERTIES)))
-        OnProperties();
-      result = 0;
-      return true;
-    }
-  }
-  return false;
+                                             LRESULT& result) {
+  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
+  if (msg == WM_SIZE) FitColumns();  // the list was laid out anew
+  return true;
+}
+
+bool CFileAssociateDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
+  if (id != IDC_ASSOC_LIST) return false;
+  if (header.code == LVN_ITEMCHANGED) UpdateButtons();
+  if (header.code == NM_DBLCLK && IsWindowEnabled(GetDlgItem(IDC_ASSOC_PROPERTIES))) OnProperties();
+  return true;
 }
 
 BOOL CFileAssociateDlg::OnInitDialog() {
   HWND list = GetDlgItem(IDC_ASSOC_LIST);
   ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
-               LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+                 LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   const int dpi = static_cast<int>(WindowDpi(m_hWnd));
   AddListColumn(list, 0, IDS_ASSOC_EXTENSION_HEADER, MulDiv(kExtensionColumn96, dpi, 96));
   AddListColumn(list, 1, IDS_ASSOC_DESCRIPTION_HEADER, 100);
@@ -67,11 +58,10 @@ BOOL CFileAssociateDlg::OnInitDialog() {
   return TRUE;
 }
 
-bool CFileAssociateDlg::OnCommand(int id, int code) {
-  if (code != BN_CLICKED) return false;
+bool CFileAssociateDlg::OnCommand(int id, int code, HWND control) {
+  if (code != BN_CLICKED) return CMyDialogImpl::OnCommand(id, code, control);
   switch (id) {
     case IDC_ASSOC_CLOSE:
-    case IDCANCEL:
       EndDialog(IDCANCEL);
       return true;
     case IDC_ASSOC_ADD:
@@ -84,7 +74,7 @@ bool CFileAssociateDlg::OnCommand(int id, int code) {
       OnDelete();
       return true;
   }
-  return false;
+  return CMyDialogImpl::OnCommand(id, code, control);
 }
 
 void CFileAssociateDlg::Fill(int row) {
@@ -126,7 +116,7 @@ void CFileAssociateDlg::Fill(int row) {
     LVITEMW state = {};
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&state));
+                   reinterpret_cast<LPARAM>(&state));
     ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
   UpdateButtons();
@@ -197,16 +187,15 @@ void CFileAssociateDlg::OnDelete() {
 }  // namespace scrv
 
 extern "C" void DoFileAssociate(HWND owner, void*) {
-  try {
+  scrv::GuardExport(0, [&] {
     const scrv::ModuleState& m = scrv::Module();
-    if (m.packaged) return;
+    if (m.packaged) return 0;
     if (m.iniMode && scrv::ShowMessage(owner, scrv::UiText::Res(IDS_ASSOC_INI_MODE), {},
                                        MB_OKCANCEL | MB_ICONWARNING) != IDOK)
-      return;
+      return 0;
     scrv::ScopedSystemDpiAwareness systemAware;
     scrv::CFileAssociateDlg dlg;
     dlg.DoModal(owner);
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-  }
+    return 0;
+  });
 }

@@ -32,12 +32,13 @@ class CFileAssociateDlg : public CMyDialogImpl<CFileAssociateDlg> {
 
   CFileAssociateDlg();
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
 
  private:
-  BOOL OnInitDialog();
-  bool OnCommand(int id, int code);
   // Rebuilds the rows (dropping records whose icon cannot be had) and selects `row`.
   void Fill(int row);
   void FitColumns();
@@ -53,7 +54,3 @@ class CFileAssociateDlg : public CMyDialogImpl<CFileAssociateDlg> {
 };
 
 }  // namespace scrv
-
-// The file association dialog. Nothing happens in a packaged installation; with settings in
-// INI files the user confirms first. `reserved` is not used.
-extern "C" void DoFileAssociate(HWND owner, void* reserved);

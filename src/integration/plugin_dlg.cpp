@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "frame/dpi_win.h"
-#include "frame/host_messages.h"
+#include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
 #include "frame/message_box_win.h"
 #include "frame/path_text.h"
@@ -18,6 +18,7 @@
 #include "settings/module_path_win.h"
 #include "settings/settings_store.h"
 #include "settings/settings_tables_win.h"
+#include "scrvdlgs_api.h"
 #include "settings/file_store_win.h"
 #include "tools/column_list_win.h"
 
@@ -94,22 +95,8 @@ CPluginDlg::~CPluginDlg() {
 }
 
 bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                      LRESULT& result, DWORD mapId) {
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
-    if (msg == WM_SIZE) FitLastColumn(list_);
-    return true;
-  }
+                                      LRESULT& result) {
   switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY:
-      if (!lParam || !OnNotify(*reinterpret_cast<NMHDR*>(lParam))) return false;
-      result = 0;
-      return true;
     case SCM_CHECKLIST:
       if (wParam == kClSelectionChanged) ShowDetails();
       if (wParam == kClAdd && IsWindowEnabled(GetDlgItem(IDC_PLUGIN_ADD))) OnAdd();
@@ -117,9 +104,11 @@ bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
       return true;
     case WM_DPICHANGED:
       BuildImages();
-      return false;
+      break;
   }
-  return false;
+  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
+  if (msg == WM_SIZE) FitLastColumn(list_);  // the list was laid out anew
+  return true;
 }
 
 BOOL CPluginDlg::OnInitDialog() {
@@ -139,6 +128,7 @@ BOOL CPluginDlg::OnInitDialog() {
   list_.swapContext = this;
   list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AddParentHook(list_);
   LVCOLUMNW column = {};
   column.mask = LVCF_WIDTH;
   column.cx = FillColumnWidth(list_.m_hWnd, 0);
@@ -160,15 +150,9 @@ BOOL CPluginDlg::OnInitDialog() {
   return TRUE;
 }
 
-bool CPluginDlg::OnCommand(int id, int code) {
-  if (code != BN_CLICKED) return false;
+bool CPluginDlg::OnCommand(int id, int code, HWND control) {
+  if (code != BN_CLICKED) return CMyDialogImpl::OnCommand(id, code, control);
   switch (id) {
-    case IDOK:
-      OnOK();
-      return true;
-    case IDCANCEL:
-      EndDialog(IDCANCEL);
-      return true;
     case IDC_PLUGIN_ADD:
       OnAdd();
       return true;
@@ -185,11 +169,11 @@ bool CPluginDlg::OnCommand(int id, int code) {
       OnReset();
       return true;
   }
-  return false;
+  return CMyDialogImpl::OnCommand(id, code, control);
 }
 
-bool CPluginDlg::OnNotify(NMHDR& header) {
-  if (header.idFrom != IDC_CHECK_LIST) return false;
+bool CPluginDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
+  if (id != IDC_CHECK_LIST) return false;
   if (header.code == LVN_ITEMCHANGED) {
     OnRowChanged(reinterpret_cast<const NMLISTVIEW&>(header));
     return true;
@@ -415,6 +399,10 @@ void CPluginDlg::SwapRecords(int first, int second, void* context) {
   self->plugins_->Swap(static_cast<size_t>(first), static_cast<size_t>(second));
 }
 
+void CPluginDlg::OnCancel() {
+  if (IsWindowEnabled(GetDlgItem(IDCANCEL))) EndDialog(IDCANCEL);
+}
+
 void CPluginDlg::OnOK() {
   SettingsStore& settings = Settings();
   const TextCase& tc = InvariantCase();
@@ -437,33 +425,29 @@ void CPluginDlg::OnOK() {
 
 extern "C" int DoPlugIn(HWND owner) {
   if (FAILED(CoInitialize(nullptr))) return 0;
-  int result = -1;
-  try {
+  int result = scrv::GuardExport(-1, [&] {
     scrv::CPluginDlg dlg(owner);
     INT_PTR r = dlg.DoModal(owner);
-    result = r > 0 ? static_cast<int>(r) : -1;
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-  }
+    return r > 0 ? static_cast<int>(r) : -1;
+  });
   CoUninitialize();
   return result;
 }
 
 extern "C" void DisablePlugIn(HWND owner, const wchar_t* path) {
-  if (!path) return;
-  try {
+  scrv::GuardExport(0, [&] {
+    if (!path) return 0;
     // The stored list is edited as it is: a plug-in that cannot be loaded right now (a drive
     // that is offline) keeps its entry.
     std::optional<scrv::SettingsRecord> record = scrv::OpenAppRecord(scrv::record::kPlugIns);
-    if (!record) return;
+    if (!record) return 0;
     scrv::Win32FileStore files;
     std::vector<scrv::StoredPlugin> list = scrv::LoadStoredPlugins(*record, files);
     const scrv::TextCase& tc = scrv::InvariantCase();
     std::optional<size_t> found = scrv::FindStoredPlugin(list, scrv::ToU(path), tc);
-    if (!found) return;
+    if (!found) return 0;
     list[*found].enabled = false;
     if (scrv::SaveStoredPlugins(*record, files, list, tc)) scrv::NotifyPluginsChanged(owner);
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-  }
+    return 0;
+  });
 }

@@ -45,15 +45,16 @@ class CPluginDlg : public CMyDialogImpl<CPluginDlg> {
   explicit CPluginDlg(HWND owner) : owner_(owner) {}
   ~CPluginDlg() override;
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void OnOK() override;
+  // After an uninstall the plug-in is gone whatever the list says: only OK closes.
+  void OnCancel() override;
 
  private:
-  BOOL OnInitDialog();
-  bool OnCommand(int id, int code);
-  bool OnNotify(NMHDR& header);
-  void OnOK();
-
   void FillList();
   void AppendRow(size_t position);
   void BuildImages();
@@ -84,10 +85,3 @@ class CPluginDlg : public CMyDialogImpl<CPluginDlg> {
 void NotifyPluginsChanged(HWND owner);
 
 }  // namespace scrv
-
-// The plug-ins dialog. 1 on OK, 2 on Cancel, -1 when it cannot be shown; 0 when COM cannot be
-// initialised.
-extern "C" int DoPlugIn(HWND owner);
-// Switches the plug-in stored as `path` off (without a dialog) and tells the owner. Plug-ins
-// that cannot be loaded now stay in the list as they are.
-extern "C" void DisablePlugIn(HWND owner, const wchar_t* path);

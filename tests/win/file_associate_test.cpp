@@ -7,7 +7,8 @@
 
 #include "dialog_chain.h"
 #include "dialog_test_support.h"
-#include "integration/file_associate_dlg.h"
+#include "resource_ids.h"
+#include "scrvdlgs_api.h"
 #include "system_calls_recorder.h"
 #include "test_support.h"
 
@@ -278,7 +279,7 @@ TEST_F(FileAssociate, MachineWideEntryGoesOnlyThroughTheCheckedAdministrationToo
 TEST(FileAssociateIniMode, ConfirmationComesFirstAndCancelOpensNothing) {
   AppFolder folder(true);
   Library lib(folder.Path());
-  auto fn = lib.Get<void (*)(HWND, void*)>("DoFileAssociate");
+  auto fn = lib.Get<decltype(&DoFileAssociate)>("DoFileAssociate");
   ASSERT_NE(fn, nullptr);
   FakeHost host;
   for (int button : {IDCANCEL, IDOK}) {

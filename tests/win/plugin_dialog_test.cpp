@@ -9,7 +9,7 @@
 
 #include "dialog_chain.h"
 #include "dialog_test_support.h"
-#include "integration/plugin_dlg.h"
+#include "scrvdlgs_api.h"
 #include "integration/plugin_list.h"
 #include "key_dialog_steps.h"
 #include "settings/file_store_win.h"
@@ -23,8 +23,8 @@ using scrv::StoredPlugin;
 
 namespace {
 
-using DoPlugInFn = int (*)(HWND);
-using DisablePlugInFn = void (*)(HWND, const wchar_t*);
+using DoPlugInFn = decltype(&DoPlugIn);
+using DisablePlugInFn = decltype(&DisablePlugIn);
 
 constexpr UINT kBusy = 0x829, kRelease = 0x83B, kChanging = 0x801D, kChanged = 0x8020;
 constexpr int kFileNameBox = 0x47C;  // cmb13 of the open-file dialog
