@@ -85,7 +85,7 @@ const std::vector<DemoEntry>& DemoEntries() {
       {L"File Associations", L"DoFileAssociate", IDD_FILE_ASSOCIATE, OpenFileAssociateDemo,
        nullptr},
       {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
-       PrepareAssociatePropertiesDemo},
+       PrepareAssociatePropertiesDemo, nullptr, false},
   };
   return entries;
 }

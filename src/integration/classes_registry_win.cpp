@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "frame/text_win.h"
@@ -28,23 +29,71 @@ bool IsClassKey(std::u16string_view key) {
   return !key.empty() && key.front() != u'\\';
 }
 
+char16_t Fold(char16_t c, bool upper) {
+  if (upper && c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 32);
+  if (!upper && c >= u'A' && c <= u'Z') return static_cast<char16_t>(c + 32);
+  return c;
+}
+
+// Whether `name` sorts before every name that begins with `prefix` (an ASCII text), with both
+// sides folded to upper or to lower case.
+bool PrecedesPrefix(std::u16string_view name, std::u16string_view prefix, bool upper) {
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (i == name.size()) return true;
+    char16_t a = Fold(name[i], upper), b = Fold(prefix[i], upper);
+    if (a != b) return a < b;
+  }
+  return false;
+}
+
+bool StartsWithIgnoringCase(std::u16string_view name, std::u16string_view prefix) {
+  if (name.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (Fold(name[i], true) != Fold(prefix[i], true)) return false;
+  return true;
+}
+
 }  // namespace
 
 std::vector<std::u16string> WinClassesRegistry::SubKeyNames(ClassesTree tree,
                                                             std::u16string_view prefix) {
   std::vector<std::u16string> names;
   HKEY key = nullptr;
-  if (RegOpenKeyExW(RootOf(tree), UnderClasses({}).c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExW(RootOf(tree), UnderClasses({}).c_str(), 0,
+                    KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
     return names;
-  wchar_t name[256];
-  for (DWORD i = 0;; ++i) {
+  DWORD count = 0;
+  if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    count = 0;
+  auto nameAt = [&](DWORD i) -> std::u16string {
+    wchar_t name[256];
     DWORD length = 256;
-    LONG r = RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-    if (r == ERROR_MORE_DATA) continue;
-    if (r != ERROR_SUCCESS) break;
-    std::u16string_view found(reinterpret_cast<const char16_t*>(name), length);
-    if (found.starts_with(prefix)) names.emplace_back(found);
+    if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(name), length);
+  };
+  // A tree of classes holds hundreds or thousands of keys; reading every name costs more than
+  // the dialog itself. Subkeys are kept sorted without regard to case (Windows compares the
+  // names upper-cased, Wine lower-cased), so the keys that begin with the prefix are one run,
+  // found by a binary search on the enumeration index under each of the two orders.
+  std::vector<DWORD> taken;
+  for (bool upper : {true, false}) {
+    DWORD lo = 0, hi = count;
+    while (lo < hi) {
+      DWORD mid = lo + (hi - lo) / 2;
+      if (PrecedesPrefix(nameAt(mid), prefix, upper))
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    for (DWORD i = lo; i < count; ++i) {
+      std::u16string name = nameAt(i);
+      if (!StartsWithIgnoringCase(name, prefix)) break;
+      if (std::find(taken.begin(), taken.end(), i) != taken.end()) continue;
+      taken.push_back(i);
+      if (name.starts_with(prefix)) names.push_back(std::move(name));
+    }
   }
   RegCloseKey(key);
   return names;

@@ -84,14 +84,30 @@ void CFileAssociateDlg::Fill(int row) {
                                        static_cast<int>(associations_.size()), 1);
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-  // An association whose icon cannot be had is not listed.
-  std::erase_if(associations_, [&](const Association& a) {
-    HICON icon = ExtractIconAt(ToW(a.iconFile), a.iconIndex, size);
-    if (!icon) return true;
-    ImageList_AddIcon(images, icon);
-    DestroyIcon(icon);
-    return false;
-  });
+  // An association whose icon cannot be had is not listed. The icons are taken file by file.
+  std::vector<HICON> icons(associations_.size(), nullptr);
+  std::vector<bool> done(associations_.size(), false);
+  for (size_t i = 0; i < associations_.size(); ++i) {
+    if (done[i]) continue;
+    std::vector<size_t> same;
+    std::vector<int> indexes;
+    for (size_t j = i; j < associations_.size(); ++j) {
+      if (done[j] || associations_[j].iconFile != associations_[i].iconFile) continue;
+      done[j] = true;
+      same.push_back(j);
+      indexes.push_back(associations_[j].iconIndex);
+    }
+    std::vector<HICON> got = ExtractIconsAt(ToW(associations_[i].iconFile), indexes, size);
+    for (size_t k = 0; k < same.size(); ++k) icons[same[k]] = got[k];
+  }
+  size_t kept = 0;
+  for (size_t i = 0; i < associations_.size(); ++i) {
+    if (!icons[i]) continue;
+    ImageList_AddIcon(images, icons[i]);
+    DestroyIcon(icons[i]);
+    associations_[kept++] = std::move(associations_[i]);
+  }
+  associations_.resize(kept);
   HIMAGELIST old = reinterpret_cast<HIMAGELIST>(
       ::SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images)));
   if (old) ImageList_Destroy(old);

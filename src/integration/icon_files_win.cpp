@@ -1,5 +1,7 @@
 #include "integration/icon_files_win.h"
 
+#include <algorithm>
+
 namespace scrv {
 
 HICON ExtractIconAt(const std::wstring& file, int index, int size) {
@@ -9,6 +11,38 @@ HICON ExtractIconAt(const std::wstring& file, int index, int size) {
   UINT n = PrivateExtractIconsW(file.c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
   if (n == 0 || n == 0xFFFFFFFF) return nullptr;
   return icon;
+}
+
+std::vector<HICON> ExtractIconsAt(const std::wstring& file, const std::vector<int>& indexes,
+                                  int size) {
+  std::vector<HICON> icons(indexes.size(), nullptr);
+  if (indexes.empty() || file.empty()) return icons;
+  // Each extraction reads the file anew: one run from the lowest to the highest index serves
+  // all of them when they lie close together (negative indexes name resources, one by one).
+  constexpr int kMaxRun = 64;
+  auto [low, high] = std::minmax_element(indexes.begin(), indexes.end());
+  if (*low >= 0 && *high - *low < kMaxRun) {
+    const UINT run = static_cast<UINT>(*high - *low + 1);
+    std::vector<HICON> all(run, nullptr);
+    std::vector<UINT> ids(run, 0);
+    UINT got = PrivateExtractIconsW(file.c_str(), *low, size, size, all.data(), ids.data(), run,
+                                    LR_DEFAULTCOLOR);
+    if (got == 0xFFFFFFFF) got = 0;
+    for (size_t i = 0; i < indexes.size(); ++i) {
+      HICON& icon = all[static_cast<size_t>(indexes[i] - *low)];
+      if (!icon) continue;
+      // An index named twice gets a copy of its own.
+      icons[i] = std::find(icons.begin(), icons.begin() + static_cast<ptrdiff_t>(i), icon) ==
+                         icons.begin() + static_cast<ptrdiff_t>(i)
+                     ? icon
+                     : CopyIcon(icon);
+    }
+    for (HICON icon : all)
+      if (icon && std::find(icons.begin(), icons.end(), icon) == icons.end()) DestroyIcon(icon);
+    return icons;
+  }
+  for (size_t i = 0; i < indexes.size(); ++i) icons[i] = ExtractIconAt(file, indexes[i], size);
+  return icons;
 }
 
 std::vector<HICON> ExtractAllIcons(const std::wstring& file, int size) {

@@ -13,25 +13,24 @@
 #include <windows.h>
 
 #include <cstring>
-#include <string>
 
 #include "test_plugin_ids.h"
 
+// Plain C and the system only, so that loading a test plug-in costs what a small real one does.
 namespace {
 
 void Log(const wchar_t* what) {
-  wchar_t old[4096] = {};
-  GetEnvironmentVariableW(L"SCRV_PLUGIN_LOG", old, 4096);
-  std::wstring text = old;
-  text += PLUGIN_NAME;
-  text += L':';
-  text += what;
-  text += L';';
-  SetEnvironmentVariableW(L"SCRV_PLUGIN_LOG", text.c_str());
+  wchar_t text[8192] = {};
+  DWORD n = GetEnvironmentVariableW(L"SCRV_PLUGIN_LOG", text, 8192 - 64);
+  if (n >= 8192 - 64) text[0] = L'\0';  // full: start over
+  wsprintfW(text + lstrlenW(text), L"%s:%.40s;", PLUGIN_NAME, what);
+  SetEnvironmentVariableW(L"SCRV_PLUGIN_LOG", text);
 }
 
 void Log(UINT number) {
-  Log(std::to_wstring(number).c_str());
+  wchar_t text[16];
+  wsprintfW(text, L"%u", number);
+  Log(text);
 }
 
 // Copies a text into a buffer of `capacity` units, terminated.
