@@ -105,7 +105,8 @@ void CFileAssociateDlg::Fill(int row) {
     if (!icons[i]) continue;
     ImageList_AddIcon(images, icons[i]);
     DestroyIcon(icons[i]);
-    associations_[kept++] = std::move(associations_[i]);
+    if (kept != i) associations_[kept] = std::move(associations_[i]);
+    ++kept;
   }
   associations_.resize(kept);
   HIMAGELIST old = reinterpret_cast<HIMAGELIST>(

@@ -88,7 +88,8 @@ void Select(HWND dlg, int row) {
 void RemoveTestKeys() {
   for (const wchar_t* key : {L".txt", L"scrivlet64.txt", L".scrvtst", L"scrivlet64.scrvtst",
                              L"Other.Type", L"scrivlet64.scrvone", L"scrivlet64.scworkspace",
-                             L"scrivlet64.scrvother", L"scrivlet64.scrvnoicon", L"scrivlet64.log"})
+                             L"scrivlet64.scrvother", L"scrivlet64.scrvnoicon", L"scrivlet64.log",
+                             L"Scrivlet64.scrvcase", L"scriv_x", L"scrivlet64_z", L"scrivlet64"})
     RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + std::wstring(key)).c_str());
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + std::wstring(L"scrivlet64.scrvmw")).c_str());
 }
@@ -238,6 +239,12 @@ TEST_F(FileAssociate, ListKeepsOnlyThisCopysAssociationsWithIconsAndGuardsSpecia
   PutAssociation(HKEY_CURRENT_USER, L"scrvother", L"C:\\Other\\scrivlet.exe", icons + L",0");
   PutAssociation(HKEY_CURRENT_USER, L"scrvnoicon", program, L"C:\\missing.ico,0");
   PutAssociation(HKEY_LOCAL_MACHINE, L"scrvmw", L"\"" + program + L"\"", icons + L",1");
+  // The prefix is exact; keys that sort around it differently under either case order are
+  // neither missed nor taken.
+  Put(HKEY_CURRENT_USER, L"Scrivlet64.scrvcase\\shell\\open\\command", program + L" \"%1\"");
+  Put(HKEY_CURRENT_USER, L"Scrivlet64.scrvcase\\DefaultIcon", icons + L",0");
+  for (const wchar_t* key : {L"scriv_x", L"scrivlet64_z", L"scrivlet64"})
+    Put(HKEY_CURRENT_USER, key, L"x");
   Open([&](HWND list) {
     EXPECT_EQ(Rows(list), L".scrvmw|.scworkspace");  // the machine's first
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_PROPERTIES));
