@@ -1,7 +1,9 @@
 // Writes the seed corpora of the fuzz targets with the library's own writers. Run it once after
 // a format changes, from the repository folder, and commit the files:
 //   g++ -std=c++20 -Isrc tests/fuzz/seeds/write_seeds.cpp
-//       src/settings/{settings_record,record_table,utf8_text,ini_encoding}.cpp -o /tmp/write_seeds
+//       src/settings/{settings_record,record_table,utf8_text,ini_encoding}.cpp
+//       src/integration/plugin_list.cpp src/frame/{path_text,text_case}.cpp
+//       src/settings/{app_path,memory_file_store}.cpp -o /tmp/write_seeds
 //   /tmp/write_seeds tests/fuzz/corpus
 
 #include <cstring>
@@ -11,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "integration/plugin_list.h"
 #include "settings/ini_encoding.h"
+#include "settings/memory_file_store.h"
 #include "settings/settings_record.h"
 #include "settings/tools_list.h"
 
@@ -120,6 +124,22 @@ int main(int argc, char** argv) {
     for (char16_t c : text) sized.push_back(static_cast<uint8_t>(c));
     Write(ini, "sized_" + std::to_string(n), sized);
     ++n;
+  }
+  const fs::path plugins = root / "plugin_record_fuzz";
+  const std::pair<const char*, std::vector<scrv::StoredPlugin>> lists[] = {
+      {"default_nine", scrv::DefaultPlugins()},
+      {"relative_and_absolute",
+       {{u"Tool.dll", true},
+        {u"..\\..\\Tools\\B.dll", false},
+        {u"D:\\x\\C.dll", true},
+        {u"\\\\srv\\share\\D.dll", true}}},
+      {"empty", {}},
+  };
+  for (const auto& [name, list] : lists) {
+    scrv::MemoryFileStore files;
+    scrv::SettingsRecord record(u"plugins", 0xFF2300, scrv::RecordTextEncoding::kUtf16);
+    scrv::SaveStoredPlugins(record, files, list, scrv::AsciiTextCase());
+    Write(plugins, name, files.Find(u"plugins")->bytes);
   }
   return 0;
 }
