@@ -19,13 +19,6 @@ constexpr int kIconEntry96 = 64;  // one entry of the icon list
 constexpr int kIconInset96 = 8;   // the icon's distance from the entry's top-left corner
 constexpr int kIconSize96 = 32;
 
-std::wstring Filter(UINT id) {
-  std::wstring filter = LoadResString(id);
-  std::replace(filter.begin(), filter.end(), L'\t', L'\0');
-  filter.push_back(L'\0');
-  return filter;
-}
-
 }  // namespace
 
 CAssociatePropDlg::CAssociatePropDlg(ClassesRegistry& registry,
@@ -154,7 +147,7 @@ void CAssociatePropDlg::UpdateOk() {
 }
 
 void CAssociatePropDlg::OnBrowse() {
-  std::wstring filter = Filter(IDS_ASSOC_ICON_FILTER);
+  std::wstring filter = FileDialogFilter(IDS_ASSOC_ICON_FILTER, L'\t');
   wchar_t file[MAX_PATH] = {};
   CopyBounded(file, MAX_PATH, GetDlgItemText(IDC_ASSOC_ICON_FILE));
   OPENFILENAMEW ofn = {};

@@ -50,14 +50,6 @@ bool PluginBusy(std::u16string_view path) {
   return SendToMainWindows(SCM_PLUGIN_BUSY, 0, atom.Value(), true);
 }
 
-// The store's filter string: TAB characters stand for the separators.
-std::wstring FilterFromResource(UINT id) {
-  std::wstring filter = LoadResString(id);
-  std::replace(filter.begin(), filter.end(), L'\t', L'\0');
-  filter.push_back(L'\0');
-  return filter;
-}
-
 // The files chosen in a multiple-selection open dialog: the folder and the names after it, or
 // one full path.
 std::vector<std::wstring> ChosenFiles(const std::vector<wchar_t>& buffer) {
@@ -299,7 +291,7 @@ void CPluginDlg::OnRowChanged(const NMLISTVIEW& change) {
 }
 
 void CPluginDlg::OnAdd() {
-  std::wstring filter = FilterFromResource(IDS_PLUGIN_FILTER);
+  std::wstring filter = FileDialogFilter(IDS_PLUGIN_FILTER, L'\t');
   std::wstring folder = ToW(folder_);
   std::vector<wchar_t> buffer(kAddBufferUnits, L'\0');
   OPENFILENAMEW ofn = {};

@@ -7,6 +7,7 @@
 
 #include "dialog_chain.h"
 #include "dialog_test_support.h"
+#include "key_dialog_steps.h"
 #include "frame/dpi_win.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -15,6 +16,7 @@
 
 using namespace testing_support;
 using dialog_chain::OnNextDialog;
+using namespace key_dialog_steps;
 
 namespace {
 
@@ -49,40 +51,6 @@ void PutAssociation(HKEY root, const std::wstring& extension, const std::wstring
   Put(root, progId, extension + L" document");
   Put(root, progId + L"\\shell\\open\\command", program + L" \"%1\"");
   Put(root, progId + L"\\DefaultIcon", icon);
-}
-
-int RowCount(HWND dlg) {
-  return static_cast<int>(SendDlgItemMessageW(dlg, IDC_ASSOC_LIST, LVM_GETITEMCOUNT, 0, 0));
-}
-
-std::wstring RowText(HWND dlg, int row, int column) {
-  wchar_t buf[300] = {};
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = buf;
-  item.cchTextMax = 300;
-  SendDlgItemMessageW(dlg, IDC_ASSOC_LIST, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                      reinterpret_cast<LPARAM>(&item));
-  return buf;
-}
-
-// The listed extensions in order, separated by "|".
-std::wstring Rows(HWND dlg) {
-  std::wstring s;
-  for (int r = 0; r < RowCount(dlg); ++r) s += (r ? L"|" : L"") + RowText(dlg, r, 0);
-  return s;
-}
-
-int SelectedRow(HWND dlg) {
-  return static_cast<int>(SendDlgItemMessageW(dlg, IDC_ASSOC_LIST, LVM_GETNEXTITEM,
-                                              static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-void Select(HWND dlg, int row) {
-  LVITEMW item = {};
-  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendDlgItemMessageW(dlg, IDC_ASSOC_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                      reinterpret_cast<LPARAM>(&item));
 }
 
 // Every key the tests plant or the dialogs write.
@@ -155,7 +123,7 @@ TEST_F(FileAssociate, AddingTxtWritesItsEntriesAndDeletingItRemovesTheExtension)
     });
     EXPECT_EQ(Rows(list), L".txt");
     EXPECT_EQ(RowText(list, 0, 1), L"TXT File");
-    EXPECT_EQ(SelectedRow(list), 0);
+    EXPECT_EQ(SelectedRows(list), std::vector<int>{0});
     EXPECT_EQ(Value(HKEY_CURRENT_USER, L".txt"), L"scrivlet64.txt");
     EXPECT_EQ(Value(HKEY_CURRENT_USER, L".txt\\scrivlet64.txt\\ShellNew", L"NullFile"), L"");
     EXPECT_EQ(Value(HKEY_CURRENT_USER, L"scrivlet64.txt"), L"TXT File");
@@ -250,7 +218,7 @@ TEST_F(FileAssociate, ListKeepsOnlyThisCopysAssociationsWithIconsAndGuardsSpecia
     EXPECT_EQ(Rows(list), L".scrvmw|.scworkspace");  // the machine's first
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_PROPERTIES));
     EXPECT_TRUE(Enabled(list, IDC_ASSOC_DELETE));
-    Select(list, 1);
+    SelectRows(list, {1});
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_PROPERTIES));
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_DELETE));
     Click(list, IDC_ASSOC_CLOSE);

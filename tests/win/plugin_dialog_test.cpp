@@ -49,14 +49,6 @@ std::wstring RecordPath(const AppFolder& folder, bool ini) {
   return ini ? folder.Path() + L"AppData\\Common\\PlugIns.bin" : RegistryModeRecordPath();
 }
 
-std::vector<int> SelectedRowsOf(HWND dlg) {
-  std::vector<int> rows;
-  for (int i = -1; (i = static_cast<int>(SendMessageW(
-                        List(dlg), LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;)
-    rows.push_back(i);
-  return rows;
-}
-
 // The plug-in list as the host keeps it in record 3.
 class StoredList {
  public:
@@ -242,7 +234,7 @@ TEST_P(PluginDialog, PropertiesAndRemovalTalkToThePlugIn) {
     Click(dlg, IDC_PLUGIN_REMOVE);
     Settle();
     EXPECT_EQ(Rows(dlg), L"Outline|CharacterMap");
-    EXPECT_EQ(SelectedRowsOf(dlg), std::vector<int>{1});  // the new last
+    EXPECT_EQ(SelectedRows(dlg), std::vector<int>{1});  // the new last
     Click(dlg, IDOK);
   });
   EXPECT_EQ(r, IDOK);
