@@ -14,12 +14,12 @@
 #include "frame/system_calls_win.h"
 #include "frame/text_case_win.h"
 #include "frame/text_win.h"
+#include "scrvdlgs_api.h"
 #include "settings/app_path.h"
+#include "settings/file_store_win.h"
 #include "settings/module_path_win.h"
 #include "settings/settings_store.h"
 #include "settings/settings_tables_win.h"
-#include "scrvdlgs_api.h"
-#include "settings/file_store_win.h"
 #include "tools/column_list_win.h"
 
 namespace scrv {
