@@ -3,7 +3,6 @@
 #include <commdlg.h>
 #include <shlwapi.h>
 
-
 #include "frame/dpi_win.h"
 #include "frame/message_box_win.h"
 #include "frame/system_calls_win.h"
