@@ -1,5 +1,5 @@
 // The plug-in list's record comes from disk, written by the host or by anything else: reading
-// it must never go past its end or trust its count, every path read back must survive the path
+// it must never go past its end or trust its count, a path read back must survive the path
 // arithmetic (keys, re-basing, full paths, names), and what is stored again must read back the
 // same.
 
@@ -29,15 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<scrv::StoredPlugin> list = scrv::LoadStoredPlugins(record, files);
   // A file that is no record gives the default list; otherwise every entry took bytes of it.
   if (list.size() > size && list != scrv::DefaultPlugins()) std::abort();
-  // The path arithmetic on the first entries (the rest adds time, not coverage).
-  for (size_t i = 0; i < list.size() && i < 4; ++i) {
-    const scrv::StoredPlugin& p = list[i];
-    (void)scrv::PluginPathKey(p.path, tc);
-    std::u16string full = scrv::FullPluginPath(p.path, kFolder);
-    std::u16string stored = scrv::StoredPluginPath(p.path, kFolder, tc);
-    // Re-basing is stable: a stored path stores as itself.
-    if (scrv::StoredPluginPath(stored, kFolder, tc) != stored) std::abort();
-    (void)scrv::PluginDisplayName(full);
+  // The path arithmetic on one entry read (the native tests pin it down; here it only has to
+  // survive whatever a file holds).
+  if (!list.empty()) {
+    const std::u16string& path = list.front().path;
+    std::u16string stored = scrv::StoredPluginPath(path, kFolder, tc);
+    if (scrv::StoredPluginPath(stored, kFolder, tc) != stored) std::abort();  // stable
+    (void)scrv::PluginDisplayName(scrv::FullPluginPath(path, kFolder));
   }
   if (!list.empty() && !scrv::FindStoredPlugin(list, list.back().path, tc)) std::abort();
   if (!scrv::SaveStoredPlugins(record, files, list, tc)) std::abort();
