@@ -47,7 +47,10 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case scrv::SCM_QUERY:
       if (wParam == scrv::kQueryDpi) {
-        result = 96;
+        // The host's window is on the one screen of the stand-in: its DPI.
+        HDC screen = GetDC(nullptr);
+        result = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen) ReleaseDC(nullptr, screen);
       } else if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
         result = 1;
