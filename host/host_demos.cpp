@@ -9,7 +9,9 @@
 #include "host_key_demos.h"
 #include "host_condition_block.h"
 #include "host_integration_demos.h"
+#include "host_customize_demos.h"
 #include "host_string_list.h"
+#include "host_tool_demos.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 
@@ -22,7 +24,7 @@ std::wstring Result(int r) {
 }  // namespace
 
 const std::vector<DemoEntry>& DemoEntries() {
-  static const std::vector<DemoEntry> entries = {
+  static std::vector<DemoEntry> entries = {
       {L"Jump", L"DoJump", IDD_JUMP,
        [](HWND owner) {
          // Line 120, column 8 (zero-based), counted by the second kind of line.
@@ -86,6 +88,20 @@ const std::vector<DemoEntry>& DemoEntries() {
        nullptr},
       {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
        PrepareAssociatePropertiesDemo, nullptr, false},
+      {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
+       OpenExtractFrequentDemo, nullptr},
+      {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
+      {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
+       [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
+      {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,
+       [](HWND owner) { return Result(DoCustomizeStart(owner)); }, nullptr},
+      {L"About", L"DoAbout", IDD_ABOUT, [](HWND owner) { return Result(DoAbout(owner, 0)); },
+       nullptr},
   };
+  static const bool customize = [] {
+    for (DemoEntry& e : CustomizeDemoEntries()) entries.push_back(std::move(e));
+    return true;
+  }();
+  (void)customize;
   return entries;
 }

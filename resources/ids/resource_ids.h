@@ -12,3 +12,6 @@
 #include "filter_ids.h"
 #include "plugin_ids.h"
 #include "associate_ids.h"
+#include "customize_ids.h"
+#include "text_tools_ids.h"
+#include "integration_ids.h"

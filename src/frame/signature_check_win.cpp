@@ -9,9 +9,9 @@
 #include <string>
 
 #include "frame/message_box_win.h"
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 #include "frame/system_calls_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "resource_ids.h"
 
 namespace scrv {

@@ -7,7 +7,7 @@
 #include "frame/message_box_win.h"
 #include "frame/system_calls_win.h"
 #include "frame/text_case_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "integration/icon_files_win.h"
 
 namespace scrv {

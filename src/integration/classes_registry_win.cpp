@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace scrv {
 namespace {

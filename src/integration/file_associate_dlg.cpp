@@ -10,7 +10,7 @@
 #include "frame/signature_check_win.h"
 #include "frame/system_calls_win.h"
 #include "frame/text_case_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "integration/associate_prop_dlg.h"
 #include "integration/icon_files_win.h"
 #include "scrvdlgs_api.h"

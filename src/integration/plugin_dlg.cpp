@@ -13,7 +13,7 @@
 #include "frame/path_text.h"
 #include "frame/system_calls_win.h"
 #include "frame/text_case_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_path.h"
 #include "settings/file_store_win.h"

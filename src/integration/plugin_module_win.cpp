@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 #include "frame/signature_check_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace scrv {
 namespace {

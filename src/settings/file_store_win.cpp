@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "settings/app_path.h"
 
 namespace scrv {
@@ -118,6 +118,13 @@ bool Win32FileStore::WriteWholeFile(std::u16string_view path, const uint8_t* dat
     SetLastError(error);
   }
   return ok;
+}
+
+bool Win32FileStore::RemoveWholeFile(std::u16string_view path) {
+  std::wstring target = ToW(path);
+  if (DeleteFileW(target.c_str())) return true;
+  DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 }  // namespace scrv

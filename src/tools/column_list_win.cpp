@@ -1,6 +1,6 @@
 #include "tools/column_list_win.h"
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace scrv {
 
@@ -78,6 +78,17 @@ void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, boo
   list.topBottomButtons = swap != nullptr;
   list.swapCallback = swap;
   list.swapContext = swapContext;
+  list.darkTheme = darkTheme;
+  list.SubclassWindow(control);
+}
+
+void AttachOwnedList(CCheckList& list, HWND control, const OwnedListSetup& setup, bool darkTheme) {
+  list.checkAllId = 0;
+  list.columnCount = setup.columnCount;
+  list.options = setup.options;
+  list.ownCopy = true;
+  list.ownPaste = setup.ownPaste;
+  list.textCallback = setup.textCallback;
   list.darkTheme = darkTheme;
   list.SubclassWindow(control);
 }

@@ -26,10 +26,13 @@ class MemoryFiles : public FileStore {
     files[std::u16string(path)].assign(data, data + size);
     return true;
   }
+  bool RemoveWholeFile(std::u16string_view path) override {
+    files.erase(std::u16string(path));
+    return true;
+  }
   std::map<std::u16string, std::vector<uint8_t>> files;
   bool failWrites = false;
 };
-
 
 std::vector<uint8_t> Utf16Le(std::u16string_view text, bool bom) {
   std::vector<uint8_t> out;
