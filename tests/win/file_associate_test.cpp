@@ -8,7 +8,6 @@
 #include "dialog_chain.h"
 #include "dialog_test_support.h"
 #include "key_dialog_steps.h"
-#include "frame/dpi_win.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 #include "system_calls_recorder.h"
@@ -250,28 +249,6 @@ TEST_F(FileAssociate, MachineWideEntryGoesOnlyThroughTheCheckedAdministrationToo
   // The user's tree was not touched; the machine's entry is the tool's to remove.
   EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, L"scrivlet64.scrvmw"));
   EXPECT_EQ(system.associationNotices, 1);
-}
-
-// The dialog is not scaled by the library: a per-monitor aware thread runs it system aware.
-TEST_F(FileAssociate, PerMonitorAwareThreadRunsTheDialogSystemAware) {
-  const auto perMonitor = DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE;
-  DPI_AWARENESS_CONTEXT before = SetThreadDpiAwarenessContext(perMonitor);
-  ASSERT_NE(before, nullptr);
-  if (!scrv::ThreadIsPerMonitorAware()) {
-    // The thread's awareness is asked through the Windows 10 functions only; a system that
-    // reports an older version (the test prefix's Wine does) counts as system aware anyway.
-    SetThreadDpiAwarenessContext(before);
-    GTEST_SKIP() << "the system reports a version before Windows 10";
-  }
-  bool systemAware = false;
-  Open([&](HWND list) {
-    systemAware = AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
-                                               DPI_AWARENESS_CONTEXT_SYSTEM_AWARE);
-    Click(list, IDC_ASSOC_CLOSE);
-  });
-  EXPECT_TRUE(systemAware);
-  EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(), perMonitor));
-  SetThreadDpiAwarenessContext(before);
 }
 
 TEST(FileAssociateIniMode, ConfirmationComesFirstAndCancelOpensNothing) {

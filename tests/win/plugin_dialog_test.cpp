@@ -54,8 +54,7 @@ class StoredList {
  public:
   explicit StoredList(std::wstring path) : path_(std::move(path)) {}
   void Write(const std::vector<StoredPlugin>& plugins) {
-    CreateDirectoryW(Folder(1).c_str(), nullptr);
-    CreateDirectoryW(Folder(0).c_str(), nullptr);
+    SHCreateDirectoryExW(nullptr, path_.substr(0, path_.find_last_of(L'\\')).c_str(), nullptr);
     scrv::SaveStoredPlugins(Record(), files_, plugins, scrv::AsciiTextCase());
   }
   std::vector<StoredPlugin> Read() {
@@ -66,12 +65,6 @@ class StoredList {
   void Remove() const { DeleteFileW(path_.c_str()); }
 
  private:
-  // The record's folder (0) and the one above it (1).
-  std::wstring Folder(int up) const {
-    std::wstring f = path_;
-    for (int i = 0; i <= up; ++i) f = f.substr(0, f.find_last_of(L'\\'));
-    return f;
-  }
   scrv::SettingsRecord Record() const {
     return scrv::SettingsRecord(std::u16string(path_.begin(), path_.end()), 0xFF2300,
                                 scrv::RecordTextEncoding::kUtf16);

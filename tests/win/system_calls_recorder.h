@@ -32,11 +32,11 @@ class SystemCallsRecorder : public scrv::SystemCalls {
     HWND window;
     GUID action;
     DWORD dataSize, uiChoice, revocation, unionChoice, stateAction, providerFlags;
-    DWORD fileInfoSize;
+    DWORD fileInfoSize = 0;
     std::wstring path;
-    HANDLE file;
-    const GUID* knownSubject;
-    LONG result;
+    HANDLE file = nullptr;
+    const GUID* knownSubject = nullptr;
+    LONG result = 0;
   };
   std::optional<LONG> verdict;
   std::vector<TrustCall> trustCalls;
@@ -48,12 +48,7 @@ class SystemCallsRecorder : public scrv::SystemCalls {
                 data->fdwRevocationChecks,
                 data->dwUnionChoice,
                 data->dwStateAction,
-                data->dwProvFlags,
-                0,
-                L"",
-                nullptr,
-                nullptr,
-                0};
+                data->dwProvFlags};
     if (data->dwUnionChoice == WTD_CHOICE_FILE && data->pFile) {
       c.fileInfoSize = data->pFile->cbStruct;
       c.path = data->pFile->pcwszFilePath ? data->pFile->pcwszFilePath : L"";
