@@ -61,22 +61,18 @@ extern "C" __declspec(dllexport) void OnEvents(HWND, UINT event, LPARAM) {
 extern "C" __declspec(dllexport) LRESULT PlugInProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   Log(msg);
   switch (msg) {
-    case 2304:
-      return 1;
+    case 2304:  // properties
     case 2305:
+    case 2310:  // uninstalled by deleting its file
+    case 2311:
       return 1;
     case 2306:
+    case 2308:
       return PutAnsi(lParam, wParam, "(the 8-bit text is not asked for)");
     case 2307:
       return Put(lParam, wParam, L"Shows the outline of the document in a side pane.");
-    case 2308:
-      return PutAnsi(lParam, wParam, "(the 8-bit text is not asked for)");
     case 2309:
       return Put(lParam, wParam, L"Version 2.1 \x2014 headings, functions and bookmarks");
-    case 2310:
-      return 1;
-    case 2311:
-      return 1;  // delete the plug-in file
     case 2312:
       return wParam == 33 ? IDB_PLUGIN_BUTTON_LARGE : IDB_PLUGIN_BUTTON;
     case 2313:

@@ -1,18 +1,20 @@
 #pragma once
 // Steps for dialogs that open over a dialog under test (a question, a file dialog, a properties
-// dialog): `step` runs inside their modal loop once the newest dialog is not `current`. The
+// dialog): `step` runs inside their modal loop once the newest dialog is a new one. The
 // driver's watchdog (RunDialog) still ends everything that outlives its script.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "test_support.h"
 
 namespace dialog_chain {
 
 struct Pending {
-  HWND current = nullptr;
+  std::vector<HWND> open;  // the thread's visible windows when the step was scheduled
   std::function<void(HWND)> step;
   UINT_PTR timer = 0;
 };
@@ -25,7 +27,10 @@ inline Pending& Next() {
 inline void CALLBACK ChainTick(HWND, UINT, UINT_PTR, DWORD) {
   Pending& p = Next();
   HWND dlg = testing_support::FindThreadDialog();  // the newest
-  if (!dlg || dlg == p.current || !p.step) return;
+  // A dialog that was open already is not the one awaited: the owner shows again for a moment
+  // between a dialog that closes and the next one, which becomes visible only when its loop
+  // first runs out of messages.
+  if (!dlg || !p.step || std::find(p.open.begin(), p.open.end(), dlg) != p.open.end()) return;
   KillTimer(nullptr, p.timer);
   p.timer = 0;
   std::function<void(HWND)> step = std::move(p.step);
@@ -33,12 +38,20 @@ inline void CALLBACK ChainTick(HWND, UINT, UINT_PTR, DWORD) {
   step(dlg);  // may chain the next step
 }
 
-// Schedules `step` for the next dialog other than `current`; call it before the action that
-// opens that dialog.
+// Schedules `step` for the next dialog that is not shown yet (`current` and the dialogs under it
+// are; one still in its initialisation is not); call it before the action that opens that
+// dialog.
 inline void OnNextDialog(HWND current, std::function<void(HWND)> step) {
   Pending& p = Next();
   if (p.timer) KillTimer(nullptr, p.timer);
-  p.current = current;
+  p.open = {current};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM list) -> BOOL {
+        if (IsWindowVisible(w)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&p.open));
   p.step = std::move(step);
   p.timer = SetTimer(nullptr, 0, 20, ChainTick);
 }
