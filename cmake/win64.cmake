@@ -65,7 +65,7 @@ set_property(SOURCE ${SCRV_LOC_RC} APPEND PROPERTY OBJECT_DEPENDS ${SCRV_ID_HEAD
 file(GLOB SCRV_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/*.cpp)
 list(FILTER SCRV_HOST_SOURCES EXCLUDE REGEX "host_main\\.cpp$")
 add_library(scrvhostlib STATIC ${SCRV_HOST_SOURCES})
-target_link_libraries(scrvhostlib PUBLIC scrvdlgs ${SCRV_SYS_LIBS})
+target_link_libraries(scrvhostlib PUBLIC scrvdlgs scrvcore ${SCRV_SYS_LIBS})
 target_include_directories(scrvhostlib PUBLIC ${CMAKE_SOURCE_DIR}/host ${CMAKE_SOURCE_DIR}/resources/ids ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(scrvhostlib PUBLIC ${SCRV_WIN_DEFS})
 add_executable(scrvhost WIN32 ${CMAKE_SOURCE_DIR}/host/host_main.cpp ${CMAKE_SOURCE_DIR}/host/scrvhost.rc)
@@ -141,4 +141,29 @@ foreach(src IN LISTS SCRV_WIN_BENCH)
   target_link_options(${name} PRIVATE ${SCRV_STATIC_LINK})
   add_dependencies(${name} scrvdlgs scrvloc scrvres trivial_dll)
   scrv_split_debug(${name})
+endforeach()
+
+# Plug-ins for the tests and the gallery, in the "PlugIns" folder beside the library: one source
+# built once per kind.
+set(SCRV_TEST_PLUGINS Outline:PLUGIN_OUTLINE CharacterMap:PLUGIN_CHARMAP Clock:PLUGIN_CLOCK
+    NoEvents:PLUGIN_NOEVENTS Unruly:PLUGIN_UNRULY)
+file(GLOB SCRV_TEST_PLUGIN_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/plugins/*.bmp)
+foreach(entry IN LISTS SCRV_TEST_PLUGINS)
+  string(REPLACE ":" ";" parts ${entry})
+  list(GET parts 0 name)
+  list(GET parts 1 kind)
+  set(target plugin_${name})
+  add_library(${target} SHARED ${CMAKE_SOURCE_DIR}/tests/plugins/test_plugin.cpp
+              ${CMAKE_SOURCE_DIR}/tests/plugins/test_plugin.rc)
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${name}
+                        RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN}/PlugIns)
+  target_compile_definitions(${target} PRIVATE ${kind} PLUGIN_NAME=L\"${name}\" UNICODE _UNICODE)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/plugins)
+  target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
+  target_link_options(${target} PRIVATE -static-libgcc -s)
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/tests/plugins/test_plugin.rc APPEND PROPERTY
+               OBJECT_DEPENDS ${SCRV_TEST_PLUGIN_IMAGES})
+  add_dependencies(win_tests ${target})
+  add_dependencies(scrvhost ${target})
+  add_dependencies(open_cost_bench ${target})
 endforeach()

@@ -22,6 +22,9 @@ struct DemoEntry {
   // nothing, for the open-cost benchmark; by default DialogBoxParamW of templateId. Property
   // sheets give their bare PropertySheetW here.
   std::function<INT_PTR(HWND owner)> bare;
+  // False for a dialog that its export opens only over another one (through `prepare`): the
+  // benchmark, which measures the first dialog an export shows, leaves it out.
+  bool measured = true;
 };
 
 const std::vector<DemoEntry>& DemoEntries();

@@ -8,6 +8,7 @@
 #include "host_app.h"
 #include "host_key_demos.h"
 #include "host_condition_block.h"
+#include "host_integration_demos.h"
 #include "host_customize_demos.h"
 #include "host_string_list.h"
 #include "host_tool_demos.h"
@@ -108,6 +109,11 @@ const std::vector<DemoEntry>& DemoEntries() {
        [](HWND dlg) { PostMessageW(dlg, WM_COMMAND, IDOK, 0); }},
       {L"Advanced Filter (no conditions yet)", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
        OpenFilterDemo({}), nullptr},
+      {L"Plug-ins", L"DoPlugIn", IDD_PLUGINS, OpenPlugInsDemo, nullptr},
+      {L"File Associations", L"DoFileAssociate", IDD_FILE_ASSOCIATE, OpenFileAssociateDemo,
+       nullptr},
+      {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
+       PrepareAssociatePropertiesDemo, nullptr, false},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
       {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "host_app.h"
 

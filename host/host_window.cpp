@@ -89,6 +89,19 @@ LRESULT OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       for (const HostCondition& c : conditions) line += L"\r\n    " + DescribeCondition(c);
       break;
     }
+    case scrv::SCM_PLUGIN_BUSY:
+    case scrv::SCM_RELEASE_PLUGIN: {
+      // The plug-in's path comes as a global atom; no plug-in of the stand-in is ever busy.
+      wchar_t path[256] = {};
+      GlobalGetAtomNameW(static_cast<ATOM>(lParam), path, 256);
+      line += std::wstring(msg == scrv::SCM_PLUGIN_BUSY ? L"  (is the plug-in busy: "
+                                                        : L"  (release: ") +
+              path + L")";
+      break;
+    }
+    case scrv::SCM_PLUGINS_CHANGING:
+      line += wParam ? L"  (plug-in list changed)" : L"  (plug-in list changing)";
+      break;
     case scrv::SCM_RENDERING:
       // The editor's rendering defaults: gamma 2.2, contrast 0.5, ClearType level 1, grayscale
       // antialiasing, the default rendering mode, DirectWrite on.

@@ -45,6 +45,16 @@ int DoJoinCSV(HWND owner, void* record);
 // the host frees; no other byte is touched. 0: cancelled or no dialog.
 int DoExtractColumns(HWND owner, void* record);
 
+// The plug-ins dialog. 1 on OK, 2 on Cancel, -1 when it cannot be shown; 0 when COM cannot be
+// initialised.
+int DoPlugIn(HWND owner);
+// Switches the plug-in stored as `path` off (without a dialog) and tells the owner. Plug-ins
+// that cannot be loaded now stay in the list as they are.
+void DisablePlugIn(HWND owner, const wchar_t* path);
+
+// The file association dialog. Nothing happens in a packaged installation; with settings in
+// INI files the user confirms first. `reserved` is not used.
+void DoFileAssociate(HWND owner, void* reserved);
 // The Customize sheet, opened on page `startPage` (negative: the page last used). On OK the
 // pages that were shown save their settings and the host's windows hear of the changes; the
 // result is 1 plus the bits of the pages' result (3 when the current window size is to be

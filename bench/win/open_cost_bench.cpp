@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
   for (const DemoEntry& e : DemoEntries()) {
     std::string exportName = Narrow(e.exportName);
     if (!filter.empty() && exportName.find(filter) == std::string::npos) continue;
-    if (!e.templateId && !e.bare) continue;  // nothing to compare with
+    if (!e.measured || (!e.templateId && !e.bare)) continue;  // nothing to compare with
     auto ours = [&] {
       g_armed = true;
       e.open(owner);

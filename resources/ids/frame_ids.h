@@ -37,3 +37,6 @@
 // Refusals the base explains: a numeric edit that dropped pasted characters.
 #define IDS_DIGITS_ONLY_TITLE 3300
 #define IDS_DIGITS_ONLY_PASTED 3301
+// Signature check of product files.
+#define IDS_SIGNATURE_FAILED 130    /* main text; " (0x%x)" with the verification result follows */
+#define IDS_SIGNATURE_PROCEED 409   /* the button that uses the file anyway */

@@ -10,6 +10,8 @@
 #include "jump_ids.h"
 #include "keys_ids.h"
 #include "filter_ids.h"
+#include "plugin_ids.h"
+#include "associate_ids.h"
 #include "customize_ids.h"
 #include "text_tools_ids.h"
 #include "integration_ids.h"

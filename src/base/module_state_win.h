@@ -35,6 +35,10 @@ struct ModuleState {
   std::wstring configIni;   // scConfig.ini
   std::wstring pluginsIni;  // scPlugins.ini, resolved on first use
 
+  // Set once the user accepted a file whose signature could not be verified (or its
+  // certificate chain could not be built): every later check in the process passes.
+  bool trustAccepted = false;
+
   CRITICAL_SECTION createListLock;  // initialised by a static initialiser
   CreateWndEntry* createListHead = nullptr;
 };

@@ -49,6 +49,7 @@ void ModuleDetach() {
   if (m.imageModule) FreeLibrary(m.imageModule);
   m.resourceModule = nullptr;
   m.imageModule = nullptr;
+  m.trustAccepted = false;
 }
 
 }  // namespace scrv

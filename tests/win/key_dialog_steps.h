@@ -69,6 +69,15 @@ inline void SetRowChecked(HWND dlg, int row, bool checked, int id = IDC_CHECK_LI
   Settle();
 }
 
+// The selected rows in order.
+inline std::vector<int> SelectedRows(HWND dlg) {
+  std::vector<int> rows;
+  for (int i = -1; (i = static_cast<int>(SendMessageW(
+                        List(dlg), LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;)
+    rows.push_back(i);
+  return rows;
+}
+
 // Selects exactly `rows` (the first one focused), as a click and shift-clicks would.
 inline void SelectRows(HWND dlg, const std::vector<int>& rows) {
   HWND list = List(dlg);

@@ -267,6 +267,13 @@ LRESULT CALLBACK FakeHost::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   auto* self = reinterpret_cast<FakeHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self && msg >= WM_USER && msg < 0xC000) {
     self->messages.push_back({msg, wParam, lParam, {}});
+    if (msg == scrv::SCM_PLUGIN_BUSY ||
+        msg == scrv::SCM_RELEASE_PLUGIN) {  // a plug-in's path as a global atom
+      wchar_t name[256] = {};
+      UINT n = GlobalGetAtomNameW(static_cast<ATOM>(lParam), name, 256);
+      auto* bytes = reinterpret_cast<const BYTE*>(name);
+      self->messages.back().payload.assign(bytes, bytes + n * sizeof(wchar_t));
+    }
     if (self->answer) return self->answer(msg, wParam, lParam, self->messages.back());
     return self->DefaultAnswer(msg, wParam, lParam);
   }
@@ -289,6 +296,8 @@ LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
       }
       return 0;
+    case scrv::SCM_PLUGIN_BUSY:
+      return !busyPlugIn.empty() && PayloadText(messages.back()) == busyPlugIn;
     case scrv::SCM_DOCUMENT_NAMES:
       return fill(documents, wParam);
     case scrv::SCM_COLUMN_NAMES: {

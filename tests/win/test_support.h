@@ -126,6 +126,13 @@ class FakeHost {
   std::wstring version = L"3.0.0.1";
   std::vector<std::wstring> documents;
   std::vector<std::vector<std::wstring>> columns;  // per document; 0xFFFF asks for the first
+  // The plug-in (its path as the library stores it) that the host calls busy; the plug-in
+  // messages record that path (the atom's text) as their payload.
+  std::wstring busyPlugIn;
+  static std::wstring PayloadText(const Message& m) {
+    return std::wstring(reinterpret_cast<const wchar_t*>(m.payload.data()),
+                        m.payload.size() / sizeof(wchar_t));
+  }
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);

@@ -13,7 +13,9 @@
 
 #include "customize/active_strings.h"
 #include "settings/csv_formats.h"
+#include "integration/plugin_list.h"
 #include "settings/ini_encoding.h"
+#include "settings/memory_file_store.h"
 #include "settings/settings_record.h"
 #include "settings/tools_list.h"
 
@@ -161,6 +163,21 @@ int main(int argc, char** argv) {
       b.push_back(static_cast<uint8_t>(c >> 8));
     }
     Write(root / "separator_escape_fuzz", "typed_" + std::to_string(k++), b);
+  const fs::path plugins = root / "plugin_record_fuzz";
+  const std::pair<const char*, std::vector<scrv::StoredPlugin>> lists[] = {
+      {"default_nine", scrv::DefaultPlugins()},
+      {"relative_and_absolute",
+       {{u"Tool.dll", true},
+        {u"..\\..\\Tools\\B.dll", false},
+        {u"D:\\x\\C.dll", true},
+        {u"\\\\srv\\share\\D.dll", true}}},
+      {"empty", {}},
+  };
+  for (const auto& [name, list] : lists) {
+    scrv::MemoryFileStore files;
+    scrv::SettingsRecord record(u"plugins", 0xFF2300, scrv::RecordTextEncoding::kUtf16);
+    scrv::SaveStoredPlugins(record, files, list, scrv::AsciiTextCase());
+    Write(plugins, name, files.Find(u"plugins")->bytes);
   }
   return 0;
 }
