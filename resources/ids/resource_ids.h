@@ -10,3 +10,4 @@
 #include "jump_ids.h"
 #include "keys_ids.h"
 #include "filter_ids.h"
+#include "menus_ids.h"
