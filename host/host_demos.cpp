@@ -7,6 +7,7 @@
 
 #include "host_app.h"
 #include "host_key_demos.h"
+#include "host_menu_demos.h"
 #include "host_condition_block.h"
 #include "host_string_list.h"
 #include "resource_ids.h"
@@ -80,6 +81,12 @@ const std::vector<DemoEntry>& DemoEntries() {
          item.state = LVIS_SELECTED | LVIS_FOCUSED;
          SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
        }},
+      {L"Customize Menus", L"DoMenu", IDD_MENUS, OpenMainMenuDemo, PrepareMainMenuDemo},
+      {L"Customize Menus (user menu)", L"DoMenu", IDD_MENUS, OpenUserMenuDemo, nullptr},
+      {L"Menu Item Properties (command)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
+       PrepareCommandPropertiesDemo, BareMenusDialog},
+      {L"Menu Item Properties (popup)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
+       PreparePopupPropertiesDemo, BareMenusDialog},
   };
   return entries;
 }

@@ -45,6 +45,13 @@ int DoJoinCSV(HWND owner, void* record);
 // the host frees; no other byte is touched. 0: cancelled or no dialog.
 int DoExtractColumns(HWND owner, void* record);
 
+// `start` is the menu shown first (0 to 13; anything else shows the main menu). Returns 1 (OK,
+// every menu saved and the host's windows told), 2 (Cancel, nothing written) or -1.
+int DoMenu(HWND owner, int32_t start);
+
+// Rebuilds the taskbar jump list from the jump list menu; nothing with INI settings.
+void ResetJumpList();
+
 }  // extern "C"
 
 namespace scrv {

@@ -101,6 +101,8 @@ class CMyDialogImpl : public CDialogBase {
 
  protected:
   DialogResizer& Resizer() { return resizer_; }
+  // Whether the dark theme was on when the dialog opened (read once with the placement).
+  bool DarkTheme() const { return dark_; }
 
  private:
   static constexpr uint32_t ResizeMode() {
@@ -174,7 +176,8 @@ class CMyDialogImpl : public CDialogBase {
       }
     }
     resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common);
-    colors_ = EditColors(IsDarkTheme(common));
+    dark_ = IsDarkTheme(common);
+    colors_ = EditColors(dark_);
   }
 
   // The brush is made on first use and lives as long as the dialog object.
@@ -190,6 +193,7 @@ class CMyDialogImpl : public CDialogBase {
   HBRUSH brush_ = nullptr;
   std::optional<ControlColors> colors_;
   HICON dialogIcon_ = nullptr;
+  bool dark_ = false;
 };
 
 }  // namespace scrv

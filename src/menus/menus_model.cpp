@@ -192,6 +192,33 @@ MenuNode* MenusModel::Paste(std::u16string_view text, MenuNode* selected) {
   return first;
 }
 
+std::u16string FormatDelayText(std::u16string_view format, uint32_t delay) {
+  const uint32_t values[] = {delay / 1000, delay / kDelayStep % 10};
+  size_t next = 0;
+  std::u16string text;
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == u'%' && i + 1 < format.size()) {
+      const char16_t spec = format[i + 1];
+      if (spec == u'%') {
+        text += u'%';
+        ++i;
+        continue;
+      }
+      if ((spec == u'd' || spec == u'u') && next < std::size(values)) {
+        std::u16string digits;
+        uint32_t v = values[next++];
+        do digits.insert(digits.begin(), static_cast<char16_t>(u'0' + v % 10));
+        while (v /= 10);
+        text += digits;
+        ++i;
+        continue;
+      }
+    }
+    text += format[i];
+  }
+  return text;
+}
+
 uint32_t MenusModel::Delay() const {
   return IsUserMenu(current_) ? delay_[current_] : kDefaultMenuDelay;
 }

@@ -37,6 +37,10 @@ constexpr uint16_t kNewItemCommand = 4096;
 constexpr uint32_t kDelayStep = 100;
 constexpr uint32_t kDelaySliderMax = 20;
 
+// The delay text: the format's first two "%d" (or "%u") become the seconds and the tenths of
+// `delay` milliseconds; "%%" is a percent sign.
+std::u16string FormatDelayText(std::u16string_view format, uint32_t delay);
+
 class MenusModel {
  public:
   // The platform's sources; `plugIns` may be null (no enabled plug-ins).

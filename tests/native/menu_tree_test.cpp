@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "menu_fixture.h"
+#include "menus/menu_drop.h"
 
 namespace scrv {
 namespace {
@@ -191,6 +192,49 @@ TEST(MenuTree, RemovingSelectsTheNextVisibleNodeElseThePrevious) {
   EXPECT_EQ(t.tree.Remove(t.Find("c"))->item.text, u"a");
   EXPECT_EQ(t.tree.Remove(t.Find("a")), nullptr);
   EXPECT_TRUE(t.tree.Empty());
+}
+
+}  // namespace
+}  // namespace scrv
+
+namespace scrv {
+namespace {
+
+TEST(MenuDrop, RowPartsDecideTheDrop) {
+  TreeCase t("A[x] B c", true);
+  struct Case {
+    const char* hit;
+    int offset;
+    const char* dragged;
+    const char* target;
+    MenuPlace place;
+    bool allowed;
+  } cases[] = {
+      {"B", 3, "A", "B", MenuPlace::kBefore, true},    // upper quarter of a popup
+      {"B", 8, "A", "B", MenuPlace::kInto, true},      // middle half
+      {"B", 14, "A", "B", MenuPlace::kAfter, true},    // lower quarter, no children
+      {"A", 14, "c", "A", MenuPlace::kBefore, false},  // has children: before; the rule
+      {"A", 6, "c", "A", MenuPlace::kInto, true},     {"c", 10, "x", "c", MenuPlace::kAfter, false},
+      {"x", 2, "c", "x", MenuPlace::kBefore, true},
+  };
+  for (const Case& c : cases) {
+    MenuDropTarget d =
+        DecideMenuDrop(t.tree, t.Find(c.dragged), t.Find(c.hit), c.offset, 16, nullptr);
+    EXPECT_EQ(d.target, t.Find(c.target)) << c.hit << c.offset;
+    EXPECT_EQ(d.place, c.place) << c.hit << c.offset;
+    EXPECT_EQ(d.allowed, c.allowed) << c.hit << c.offset;
+  }
+  // Below the last row: after it.
+  MenuDropTarget below = DecideMenuDrop(t.tree, t.Find("x"), nullptr, 0, 16, t.Find("c"));
+  EXPECT_EQ(below.target, t.Find("c"));
+  EXPECT_EQ(below.place, MenuPlace::kAfter);
+  EXPECT_FALSE(DecideMenuDrop(t.tree, t.Find("x"), nullptr, 0, 16, nullptr).target);
+}
+
+TEST(MenuDrop, AutoScrollSpeedsUpPastTheEdges) {
+  const int cases[][2] = {{-11, -4}, {-10, -2}, {-1, -2}, {0, -1},  {9, -1},  {10, 0},
+                          {90, 0},   {91, 1},   {100, 1}, {101, 2}, {110, 2}, {111, 4}};
+  for (const auto& c : cases) EXPECT_EQ(AutoScrollLines(c[0], 100), c[1]) << c[0];
 }
 
 }  // namespace

@@ -117,3 +117,16 @@ INSTANTIATE_TEST_SUITE_P(BothBackEnds, MenusModelTest, testing::Values(false, tr
 
 }  // namespace
 }  // namespace scrv
+
+namespace scrv {
+namespace {
+
+TEST(MenusModel, DelayTextShowsSecondsAndTenths) {
+  EXPECT_EQ(FormatDelayText(u"%d.%d s", 1000), u"1.0 s");
+  EXPECT_EQ(FormatDelayText(u"%d.%d s", 1500), u"1.5 s");
+  EXPECT_EQ(FormatDelayText(u"%u,%u s (100%%) %d %s", 0), u"0,0 s (100%) %d %s");
+  EXPECT_EQ(FormatDelayText(u"%", 2000), u"%");
+}
+
+}  // namespace
+}  // namespace scrv
