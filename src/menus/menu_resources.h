@@ -30,3 +30,12 @@ class MenuResources {
 };
 
 }  // namespace scrv
+
+namespace scrv {
+
+// The positions of a menu template as the resource compiler stores it (the standard form,
+// version 0, or the extended form, version 1), read without going past `size` bytes; nothing
+// when the template is damaged. A sub-menu's positions follow it; texts are UTF-16.
+std::optional<std::vector<ResourceMenuItem>> ParseMenuTemplate(const uint8_t* data, size_t size);
+
+}  // namespace scrv

@@ -1,46 +1,27 @@
 #include "menus/menu_resources_win.h"
 
+#include <memory>
+
 #include "frame/module_state_win.h"
 #include "frame/text_win.h"
+#include "settings/app_data_path_win.h"
+#include "settings/app_path.h"
 #include "settings/file_store_win.h"
-#include "settings/settings_tables_win.h"
 
 namespace scrv {
-namespace {
-
-std::u16string ItemText(HMENU menu, int position) {
-  wchar_t text[kMenuTextCapacity] = {};
-  GetMenuStringW(menu, static_cast<UINT>(position), text, kMenuTextCapacity, MF_BYPOSITION);
-  return ToU(text);
-}
-
-std::vector<ResourceMenuItem> Walk(HMENU menu, int depth) {
-  std::vector<ResourceMenuItem> items;
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    ResourceMenuItem item;
-    item.id = GetMenuItemID(menu, i);
-    if (item.id == kSubMenuId) {
-      item.text = ItemText(menu, i);
-      if (HMENU sub = GetSubMenu(menu, i); sub && depth < kMaxMenuLevel)
-        item.items = Walk(sub, depth + 1);
-    } else if (item.id != 0) {
-      item.text = ItemText(menu, i);
-    }
-    items.push_back(std::move(item));
-  }
-  return items;
-}
-
-}  // namespace
 
 std::optional<std::vector<ResourceMenuItem>> CModuleMenuResources::LoadMenuResource(uint32_t id) {
+  auto cached = menus_.find(id);
+  if (cached != menus_.end()) return cached->second;
+  // The template is read as it is stored: no menu is built just to be walked.
+  std::optional<std::vector<ResourceMenuItem>> items;
   HMODULE module = Module().resourceModule;
-  HMENU menu = module ? LoadMenuW(module, MAKEINTRESOURCEW(id)) : nullptr;
-  if (!menu) return std::nullopt;
-  std::vector<ResourceMenuItem> items = Walk(menu, 0);
-  DestroyMenu(menu);
-  return items;
+  if (HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_MENU) : nullptr)
+    if (HGLOBAL loaded = LoadResource(module, found))
+      if (const void* bytes = LockResource(loaded))
+        items =
+            ParseMenuTemplate(static_cast<const uint8_t*>(bytes), SizeofResource(module, found));
+  return menus_[id] = std::move(items);
 }
 
 std::u16string CModuleMenuResources::LoadText(uint32_t id) {
@@ -56,7 +37,20 @@ bool SameNameOrdinal(std::u16string_view a, std::u16string_view b) {
 
 MenuRecordFiles AppMenuRecordFiles() {
   static Win32FileStore files;
-  return {AppRecordPath, &files};
+  // The menus are all in one folder: it is found (and created) once, not once per record.
+  auto folders = std::make_shared<std::map<std::u16string, std::u16string, std::less<>>>();
+  return {[folders](std::u16string_view folder, std::u16string_view name) {
+            auto it = folders->find(folder);
+            if (it == folders->end()) {
+              std::wstring f = ToW(folder);
+              it = folders
+                       ->emplace(folder,
+                                 ToU(GetAppDataPath(f.empty() ? nullptr : f.c_str(), nullptr)))
+                       .first;
+            }
+            return JoinPath(it->second, std::u16string(name) + u".bin");
+          },
+          &files};
 }
 
 }  // namespace scrv

@@ -123,12 +123,17 @@ void CMenusDlg::InsertNodes(HTREEITEM parent, const std::vector<std::unique_ptr<
     tvis.item.lParam = reinterpret_cast<LPARAM>(node.get());
     HTREEITEM item = TreeView_InsertItem(tree_, &tvis);
     items_[node.get()] = item;
-    InsertNodes(item, node->children);
-    if (node->expanded && !node->children.empty()) TreeView_Expand(tree_, item, TVE_EXPAND);
+    // The children of a closed popup are inserted when it is first opened.
+    if (node->expanded && !node->children.empty()) {
+      InsertNodes(item, node->children);
+      TreeView_Expand(tree_, item, TVE_EXPAND);
+    }
   }
 }
 
 void CMenusDlg::FillTree(MenuNode* select) {
+  // The node to select is shown, whatever popups it is in.
+  for (MenuNode* n = select ? select->parent : nullptr; n; n = n->parent) n->expanded = true;
   refilling_ = true;
   const MenuNode* firstShown = NodeOf(TreeView_GetFirstVisible(tree_));
   ::SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
@@ -344,6 +349,17 @@ bool CMenusDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
     case TVN_SELCHANGEDW:
       if (!refilling_) UpdateButtons();
       return true;
+    case TVN_ITEMEXPANDINGW: {
+      auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
+      const MenuNode* node = reinterpret_cast<const MenuNode*>(change.itemNew.lParam);
+      if (node && (change.action & TVE_EXPAND) && !TreeView_GetChild(tree_, change.itemNew.hItem)) {
+        ::SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
+        InsertNodes(change.itemNew.hItem, node->children);
+        ::SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+      }
+      result = FALSE;
+      return true;
+    }
     case TVN_ITEMEXPANDEDW: {
       auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
       if (MenuNode* node = reinterpret_cast<MenuNode*>(change.itemNew.lParam))

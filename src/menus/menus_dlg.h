@@ -2,7 +2,8 @@
 // CMenusDlg: the fourteen customisable menus, one of them shown as a tree with buttons, keys, a
 // context menu, the clipboard and drag and drop to rearrange it. The edits and their rules are
 // MenusModel's; the dialog moves them between the model and the controls. Every structural
-// edit refills the tree from the model with drawing switched off.
+// edit refills the tree from the model with drawing switched off; the children of a closed popup
+// are put into the tree only when it is opened.
 
 #include <functional>
 #include <unordered_map>

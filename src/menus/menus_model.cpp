@@ -20,8 +20,11 @@ void MenusModel::Load(SettingsStore& settings, int32_t start) {
 
   for (uint32_t i = 0; i < kMenuCount; ++i) {
     std::optional<MenuList> stored = LoadStoredMenu(i, records_, resources_);
+    // A menu at its default is read from its resource when it is first shown: saving it only
+    // removes its record.
     isDefault_[i] = !stored;
-    lists_[i] = stored ? std::move(*stored) : LoadShownDefault(resources_, i);
+    loaded_[i] = stored.has_value();
+    lists_[i] = stored ? std::move(*stored) : MenuList();
   }
   SettingsHandle common = settings.OpenCommon(false);
   for (uint32_t i = kFirstUserMenu; i <= kLastUserMenu; ++i)
@@ -32,8 +35,15 @@ void MenusModel::Load(SettingsStore& settings, int32_t start) {
                                                                       : kMainMenu);
 }
 
+void MenusModel::EnsureLoaded(uint32_t index) {
+  if (loaded_[index]) return;
+  lists_[index] = LoadShownDefault(resources_, index);
+  loaded_[index] = true;
+}
+
 void MenusModel::MakeCurrent(uint32_t index) {
   current_ = index;
+  EnsureLoaded(index);
   reference_ = LoadReferenceMenu(resources_, index);
   sources_.reference = &reference_;
   tree_.Reset(index == kMainMenu, MaxMenuLevel(index));
@@ -53,6 +63,7 @@ bool MenusModel::SelectMenu(uint32_t index) {
 
 const MenuList& MenusModel::List(uint32_t index) {
   if (index == current_) WriteBack();
+  EnsureLoaded(index);
   return lists_[index];
 }
 

@@ -99,6 +99,7 @@ class MenusModel {
   PlugInLabels* PlugIns() const { return plugIns_; }
 
  private:
+  void EnsureLoaded(uint32_t index);
   void MakeCurrent(uint32_t index);
   void WriteBack();
   void MarkChanged() { isDefault_[current_] = false; }
@@ -111,6 +112,7 @@ class MenusModel {
 
   std::array<MenuList, kMenuCount> lists_;
   std::array<bool, kMenuCount> isDefault_{};
+  std::array<bool, kMenuCount> loaded_{};
   std::array<uint32_t, kMenuCount> loadedDelay_{};
   std::array<uint32_t, kMenuCount> delay_{};
 

@@ -195,3 +195,62 @@ TEST(MenuStorage, SaveAndLoadWrapEveryMenuButTheMain) {
 
 }  // namespace
 }  // namespace scrv
+
+namespace scrv {
+namespace {
+
+// Menu templates written out field by field.
+struct Template {
+  std::vector<uint8_t> b;
+  Template& W(uint16_t v) {
+    b.push_back(static_cast<uint8_t>(v));
+    b.push_back(static_cast<uint8_t>(v >> 8));
+    return *this;
+  }
+  Template& D(uint32_t v) { return W(static_cast<uint16_t>(v)).W(static_cast<uint16_t>(v >> 16)); }
+  Template& S(std::u16string_view s) {
+    for (char16_t c : s) W(c);
+    return W(0);
+  }
+  Template& Align() {
+    while (b.size() % 4) b.push_back(0);
+    return *this;
+  }
+};
+
+TEST(MenuTemplates, BothFormsReadAndDamageIsRefused) {
+  using menu_test::Cmd;
+  using menu_test::Sep;
+  using menu_test::Sub;
+  const std::vector<ResourceMenuItem> expected = {Sub(u"A", {Cmd(5, u"x"), Sep()}), Cmd(7, u"b")};
+  auto same = [](const std::vector<ResourceMenuItem>& a, const std::vector<ResourceMenuItem>& b,
+                 auto& self) -> bool {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (a[i].id != b[i].id || a[i].text != b[i].text || !self(a[i].items, b[i].items, self))
+        return false;
+    return true;
+  };
+  Template standard;
+  standard.W(0).W(0).W(0x10).S(u"A").W(0).W(5).S(u"x").W(0x80).W(0).S(u"").W(0x80).W(7).S(u"b");
+  Template extended;
+  extended.W(1).W(4).D(0).D(0).D(0).D(0).W(0x01).S(u"P").Align().D(0);
+  extended.D(0).D(0).D(9).W(0x80).S(u"c").Align().D(0).D(0).D(3).W(0x80).S(u"d").Align();
+
+  auto read = ParseMenuTemplate(standard.b.data(), standard.b.size());
+  ASSERT_TRUE(read);
+  EXPECT_TRUE(same(*read, expected, same));
+  auto ex = ParseMenuTemplate(extended.b.data(), extended.b.size());
+  ASSERT_TRUE(ex);
+  EXPECT_TRUE(same(*ex, {Sub(u"P", {Cmd(9, u"c")}), Cmd(3, u"d")}, same));
+
+  // A header alone is an empty menu; anything cut after it is damaged.
+  EXPECT_TRUE(ParseMenuTemplate(standard.b.data(), 4)->empty());
+  for (size_t cut = 5; cut < standard.b.size(); ++cut)
+    EXPECT_FALSE(ParseMenuTemplate(standard.b.data(), cut)) << cut;
+  std::vector<uint8_t> unknown = {2, 0, 0, 0};
+  EXPECT_FALSE(ParseMenuTemplate(unknown.data(), unknown.size()));
+}
+
+}  // namespace
+}  // namespace scrv

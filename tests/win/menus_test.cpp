@@ -421,7 +421,10 @@ TEST_F(MenusDragDrop, ACommandDropsIntoAPopupButNotBetweenTopLevelPopups) {
                        HTREEITEM help = Root(tree, 7);
                        edit = Root(tree, 1);
                        view = Root(tree, 3);
-                       // Help stays closed: its first command is dragged from inside it.
+                       // Help is opened (its items go into the tree) and closed again: its
+                       // first command is dragged from inside it.
+                       TreeView_Expand(tree, help, TVE_EXPAND);
+                       TreeView_Expand(tree, help, TVE_COLLAPSE);
                        NMTREEVIEWW begin = {};
                        begin.hdr = {tree, IDC_MENUS_TREE, TVN_BEGINDRAGW};
                        begin.itemNew.hItem = Child(tree, help, 0);
@@ -441,6 +444,49 @@ TEST_F(MenusDragDrop, ACommandDropsIntoAPopupButNotBetweenTopLevelPopups) {
   EXPECT_EQ(dropped, static_cast<DWORD>(DROPEFFECT_MOVE));
   EXPECT_EQ(editLast, L"&Help Contents");
   EXPECT_EQ(helpFirst, L"&Search Help...");
+}
+
+}  // namespace
+
+namespace {
+
+// The platform's own reading of a menu: each position's identifier, text and sub-menu.
+std::vector<scrv::ResourceMenuItem> WalkMenu(HMENU menu) {
+  std::vector<scrv::ResourceMenuItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    scrv::ResourceMenuItem item;
+    item.id = GetMenuItemID(menu, i);
+    wchar_t text[300] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 300, MF_BYPOSITION);
+    item.text = std::u16string(text, text + wcslen(text));
+    if (HMENU sub = GetSubMenu(menu, i)) item.items = WalkMenu(sub);
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+bool SameItems(const std::vector<scrv::ResourceMenuItem>& a,
+               const std::vector<scrv::ResourceMenuItem>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].id != b[i].id || a[i].text != b[i].text || !SameItems(a[i].items, b[i].items))
+      return false;
+  return true;
+}
+
+TEST(MenuResources, TheTemplatesReadAsThePlatformBuildsThem) {
+  dialog_test::InProcessModule module;
+  scrv::CModuleMenuResources resources;
+  for (UINT id : {IDR_MENU_MAIN, IDR_MENU_CONTEXT, IDR_MENU_TRAY1, IDR_MENU_TRAY2, IDR_MENU_TAB,
+                  IDR_MENU_USER1, IDR_MENU_USER, IDR_MENU_JUMP_LIST, IDM_MENUS_TREE}) {
+    HMENU menu = LoadMenuW(scrv::Module().resourceModule, MAKEINTRESOURCEW(id));
+    ASSERT_TRUE(menu) << id;
+    auto parsed = resources.LoadMenuResource(id);
+    ASSERT_TRUE(parsed) << id;
+    EXPECT_TRUE(SameItems(*parsed, WalkMenu(menu))) << id;
+    DestroyMenu(menu);
+  }
+  EXPECT_FALSE(resources.LoadMenuResource(9999));
 }
 
 }  // namespace
