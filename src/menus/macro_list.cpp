@@ -41,7 +41,7 @@ std::vector<std::u16string> LoadMacroNames(const BinPathBuilder& binPath, FileSt
   if (!entries) entries = DefaultMacroEntries();
   std::vector<std::u16string> names;
   names.reserve(entries->size());
-  for (const std::u16string& entry : *entries) names.push_back(MacroNameOf(entry));
+  for (const std::u16string& entry : *entries) names.push_back(FileNameOf(entry));
   return names;
 }
 

@@ -108,9 +108,9 @@ std::u16string ShownLabel(const MenuItem& item, const MenuLabelSources& sources)
   return OwnOrResolvedLabel(item, sources);
 }
 
-std::u16string MacroNameOf(std::u16string_view entry) {
-  size_t slash = entry.find_last_of(u"\\/");
-  return std::u16string(slash == std::u16string_view::npos ? entry : entry.substr(slash + 1));
+std::u16string FileNameOf(std::u16string_view path) {
+  size_t slash = path.find_last_of(u"\\/");
+  return std::u16string(slash == std::u16string_view::npos ? path : path.substr(slash + 1));
 }
 
 }  // namespace scrv

@@ -64,7 +64,7 @@ std::u16string ShownLabel(const MenuItem& item, const MenuLabelSources& sources)
 // The same without the separator's dashes: what copying an item carries.
 std::u16string OwnOrResolvedLabel(const MenuItem& item, const MenuLabelSources& sources);
 
-// A macro's name: the file name of its entry in the macro list.
-std::u16string MacroNameOf(std::u16string_view entry);
+// The file name of a path: a macro's name is the file name of its entry in the macro list.
+std::u16string FileNameOf(std::u16string_view path);
 
 }  // namespace scrv

@@ -10,6 +10,7 @@
 #include "integration/jump_list_win.h"
 #include "menus/menu_prop_dlg.h"
 #include "menus/menu_resources_win.h"
+#include "menus/stored_plugin_labels.h"
 #include "scrvdlgs_api.h"
 
 namespace scrv {
@@ -617,7 +618,9 @@ void CMenusDlg::OnCancel() {
 extern "C" int DoMenu(HWND owner, int32_t start) {
   return scrv::GuardExport(-1, [&] {
     scrv::CModuleMenuResources resources;
-    scrv::CMenusDlg dlg(start, resources, nullptr);
+    const scrv::MenuRecordFiles records = scrv::AppMenuRecordFiles();
+    scrv::StoredPlugInLabels plugIns(records.binPath, *records.files);
+    scrv::CMenusDlg dlg(start, resources, &plugIns);
     return static_cast<int>(dlg.DoModal(owner));
   });
 }

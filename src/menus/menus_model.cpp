@@ -3,6 +3,7 @@
 #include "menus/macro_list.h"
 #include "menus/menu_clipboard.h"
 #include "menus/menu_defaults.h"
+#include "settings/common_read_pass.h"
 
 namespace scrv {
 
@@ -10,7 +11,9 @@ MenusModel::MenusModel(MenuResources& resources, const MenuRecordFiles& records,
                        PlugInLabels* plugIns)
     : resources_(resources), records_(records), plugIns_(plugIns), tree_(true, kMaxMenuLevel) {}
 
-void MenusModel::Load(SettingsStore& settings, int32_t start) {
+void MenusModel::Load(SettingsStore& store, int32_t start) {
+  // The tools list and the delays are read through one handle of "Common".
+  CommonReadPass settings(store);
   if (records_.files) macros_ = LoadMacroNames(records_.binPath, *records_.files);
   LoadToolsList(settings, tools_);
   sources_.strings = &resources_;

@@ -8,6 +8,7 @@
 #include "menus/command_table.h"
 #include "menus/menu_defaults.h"
 #include "menus/menu_set.h"
+#include "menus/stored_plugin_labels.h"
 
 namespace scrv {
 namespace {
@@ -132,6 +133,39 @@ TEST_F(MenuProp, OkRules) {
   }
   EXPECT_FALSE(MenuPropModel(Item(K::kCommandName, 4096, 0), kJumpListMenu, false, sources)
                    .PopupChoiceEnabled());
+}
+
+}  // namespace
+}  // namespace scrv
+
+namespace scrv {
+namespace {
+
+TEST(StoredPlugInLabels, TheEnabledPlugInsOfTheStoredListInOrder) {
+  menu_test::MemoryRecords records;
+  auto write = [&](std::vector<std::pair<std::u16string, bool>> plugIns, uint32_t version) {
+    SettingsRecord r = *OpenRecord(record::kPlugIns, menu_test::RecordPath);
+    r.AddDword(version);
+    for (auto& [path, enabled] : plugIns) {
+      r.AddQword(1234);
+      r.AddByte(enabled);
+      r.AddText(path);
+    }
+    r.AddQword(0);
+    r.AddSecondDword(static_cast<uint32_t>(plugIns.size()));
+    ASSERT_TRUE(SaveRecord(r, records.files));
+  };
+  EXPECT_EQ(StoredPlugInLabels(menu_test::RecordPath, records.files).Count(), 9u);  // defaults
+
+  write({{u"Explorer.dll", true}, {u"Off.dll", false}, {u"..\\Mine\\Tool.plug.dll", true}}, 0);
+  StoredPlugInLabels labels(menu_test::RecordPath, records.files);
+  ASSERT_EQ(labels.Count(), 2u);
+  EXPECT_EQ(labels.FileName(1), u"..\\Mine\\Tool.plug.dll");
+  EXPECT_EQ(labels.MenuText(1), u"Tool.plug");
+  EXPECT_EQ(labels.StatusText(0), u"Explorer.dll");
+
+  write({{u"Explorer.dll", true}}, 1);
+  EXPECT_EQ(StoredPlugInLabels(menu_test::RecordPath, records.files).Count(), 0u);
 }
 
 }  // namespace
