@@ -60,7 +60,7 @@ void BroadcastMenusChanged() {
 CMenusDlg::CMenusDlg(int32_t start, MenuResources& resources, PlugInLabels* plugIns)
     : start_(start),
       resources_(resources),
-      model_(resources, AppMenuRecordFiles(), plugIns),
+      model_(resources, AppMenuRecordFiles(), plugIns, SameNameOrdinal),
       runDrag_([](IDataObject* data, IDropSource* source) {
         DWORD effect = DROPEFFECT_NONE;
         DoDragDrop(data, source, DROPEFFECT_MOVE, &effect);

@@ -8,8 +8,10 @@
 namespace scrv {
 
 MenusModel::MenusModel(MenuResources& resources, const MenuRecordFiles& records,
-                       PlugInLabels* plugIns)
-    : resources_(resources), records_(records), plugIns_(plugIns), tree_(true, kMaxMenuLevel) {}
+                       PlugInLabels* plugIns, SameNameFn sameName)
+    : resources_(resources), records_(records), plugIns_(plugIns), tree_(true, kMaxMenuLevel) {
+  sources_.sameName = sameName;
+}
 
 void MenusModel::Load(SettingsStore& store, int32_t start) {
   // The tools list and the delays are read through one handle of "Common".

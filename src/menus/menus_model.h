@@ -43,8 +43,10 @@ std::u16string FormatDelayText(std::u16string_view format, uint32_t delay);
 
 class MenusModel {
  public:
-  // The platform's sources; `plugIns` may be null (no enabled plug-ins).
-  MenusModel(MenuResources& resources, const MenuRecordFiles& records, PlugInLabels* plugIns);
+  // The platform's sources; `plugIns` may be null (no enabled plug-ins). Plug-in, tool and
+  // macro names are compared with `sameName`.
+  MenusModel(MenuResources& resources, const MenuRecordFiles& records, PlugInLabels* plugIns,
+             SameNameFn sameName = SameNameAscii);
 
   // Loads the macro and tools lists, every menu (stored, else its default) and the user menus'
   // delays, and makes `start` current (a number outside 0..13 opens the main menu).

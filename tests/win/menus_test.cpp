@@ -490,3 +490,12 @@ TEST(MenuResources, TheTemplatesReadAsThePlatformBuildsThem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MenuResources, NamesCompareAsTheSystemCompares) {
+  EXPECT_TRUE(scrv::SameNameOrdinal(u"\u00C4rger.dll", u"\u00E4RGER.DLL"));
+  EXPECT_FALSE(scrv::SameNameOrdinal(u"Sum.jssc", u"Sum.jss"));
+}
+
+}  // namespace
