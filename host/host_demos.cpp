@@ -9,6 +9,7 @@
 #include "host_key_demos.h"
 #include "host_menu_demos.h"
 #include "host_condition_block.h"
+#include "host_customize_demos.h"
 #include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -22,7 +23,7 @@ std::wstring Result(int r) {
 }  // namespace
 
 const std::vector<DemoEntry>& DemoEntries() {
-  static const std::vector<DemoEntry> entries = {
+  static std::vector<DemoEntry> entries = {
       {L"Jump", L"DoJump", IDD_JUMP,
        [](HWND owner) {
          // Line 120, column 8 (zero-based), counted by the second kind of line.
@@ -88,5 +89,10 @@ const std::vector<DemoEntry>& DemoEntries() {
       {L"Menu Item Properties (popup)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
        PreparePopupPropertiesDemo, BareMenusDialog},
   };
+  static const bool customize = [] {
+    for (DemoEntry& e : CustomizeDemoEntries()) entries.push_back(std::move(e));
+    return true;
+  }();
+  (void)customize;
   return entries;
 }

@@ -16,7 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
+#include "frame/dllmain_win.h"
 #include "menus/menu_set.h"
 #include "menus/menu_storage.h"
 #include "menus_ids.h"

@@ -10,4 +10,5 @@
 #include "jump_ids.h"
 #include "keys_ids.h"
 #include "filter_ids.h"
+#include "customize_ids.h"
 #include "menus_ids.h"

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "controls/clipboard_rows.h"
-#include "controls/clipboard_text_win.h"
+#include "controls/clipboard_win.h"
 #include "controls/dpi_scale.h"
 #include "controls/list_drag_win.h"
-#include "controls/state_image.h"
 #include "controls/ole_object_win.h"
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "controls/state_image.h"
 
 namespace scrv {
 namespace {
@@ -438,11 +438,11 @@ bool CCheckList::CopySelection() {
   std::vector<std::u16string> texts;
   texts.reserve(rows.size());
   for (int r : rows) texts.push_back(ToU(RowText(r)));
-  return PutClipboardText(m_hWnd, JoinClipboardRows(texts));
+  return WriteClipboardText(m_hWnd, JoinClipboardRows(texts));
 }
 
 int CCheckList::PasteRows() {
-  std::optional<std::u16string> text = GetClipboardText(m_hWnd);
+  std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
   if (!text) return 0;
   std::vector<int> selected = SelectedRows();
   int at = selected.empty() ? RowCount() : selected.back() + 1;

@@ -7,8 +7,9 @@
 #include <shobjidl.h>
 
 #include "frame/export_guard_win.h"
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "settings/app_settings_win.h"
+#include "base/text_win.h"
 #include "menus/menu_resources_win.h"
 #include "scrvdlgs_api.h"
 

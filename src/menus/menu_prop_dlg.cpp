@@ -1,6 +1,6 @@
 #include "menus/menu_prop_dlg.h"
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "menus/command_table.h"
 
 namespace scrv {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "settings/app_data_path_win.h"
 #include "settings/app_path.h"
 #include "settings/file_store_win.h"

@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
-#include "controls/clipboard_text_win.h"
+#include "controls/clipboard_win.h"
 #include "controls/list_drag_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/key_names_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "integration/jump_list_win.h"
 #include "menus/menu_prop_dlg.h"
 #include "menus/menu_resources_win.h"
@@ -213,11 +213,11 @@ void CMenusDlg::Move(MenuMove move) {
 
 bool CMenusDlg::Copy() {
   const MenuNode* node = Selected();
-  return node && PutClipboardText(m_hWnd, model_.CopyText(node));
+  return node && WriteClipboardText(m_hWnd, model_.CopyText(node));
 }
 
 void CMenusDlg::Paste() {
-  std::optional<std::u16string> text = GetClipboardText(m_hWnd);
+  std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
   if (!text) return;
   if (MenuNode* first = model_.Paste(*text, Selected())) FillTree(first);
 }
@@ -267,7 +267,7 @@ void CMenusDlg::RunCommand(int id) {
       Paste();
       break;
     case ID_MENUS_COPY_MENU:
-      PutClipboardText(m_hWnd, model_.CopyAllText());
+      WriteClipboardText(m_hWnd, model_.CopyAllText());
       break;
     case ID_MENUS_DELETE_ALL:
       model_.RemoveAll();

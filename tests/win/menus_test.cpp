@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-#include "controls/clipboard_text_win.h"
+#include "controls/clipboard_win.h"
 #include "controls/list_drag_win.h"
 #include "dialog_test_support.h"
 #include "frame/key_names_win.h"
@@ -228,7 +228,7 @@ TEST_P(MenusExport, CommandsOfTheMainMenuStayInsidePopups) {
 
 TEST_P(MenusExport, PastedItemsKeepTheirRelativeLevelsAndLabels) {
   int r = Run(6, [&](HWND dlg) {
-    ASSERT_TRUE(scrv::PutClipboardText(
+    ASSERT_TRUE(scrv::WriteClipboardText(
         dlg, u"Tools\t\t0\t4\t3\r\nA\t\t4096\t5\t1\r\nB\t\t4097\t5\t2\r\nnot an item\r\n"));
     PressKey(Tree(dlg), VK_DELETE, false, true);
     PressKey(Tree(dlg), 'V', true);
