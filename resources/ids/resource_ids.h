@@ -12,3 +12,5 @@
 #include "filter_ids.h"
 #include "customize_ids.h"
 #include "menus_ids.h"
+#include "text_tools_ids.h"
+#include "integration_ids.h"
