@@ -94,6 +94,8 @@ const std::vector<DemoEntry>& DemoEntries() {
       {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
       {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
        [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
+      {L"Tray Icon", L"DoCustomizeTray", IDD_TRAY,
+       [](HWND owner) { return Result(DoCustomizeTray(owner)); }, nullptr},
       {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,
        [](HWND owner) { return Result(DoCustomizeStart(owner)); }, nullptr},
       {L"About", L"DoAbout", IDD_ABOUT, [](HWND owner) { return Result(DoAbout(owner, 0)); },

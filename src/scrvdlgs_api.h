@@ -104,6 +104,9 @@ int DoCodePage(HWND owner);
 // counts as having no room. Nothing happens for a null list or when the heap has no room.
 void ResetCodePage(void* list);
 
+// The tray icon's click actions and hot keys. Returns 1 on OK (the six values written), else 0.
+int DoCustomizeTray(HWND owner);
+
 }  // extern "C"
 
 namespace scrv {
