@@ -10,8 +10,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "../../host/host_key_list.h"
 #include "../../host/host_string_list.h"
@@ -187,5 +190,44 @@ inline void PutFile(const std::wstring& path, const std::string& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
+
+// An export that takes only its owner window, run through the library in either back end (the
+// test parameter: INI), with the "Common" DWORDs it reads and writes.
+class OwnerExport : public ::testing::TestWithParam<bool> {
+ protected:
+  using Fn = int (*)(HWND);
+  explicit OwnerExport(const char* name) : name_(name) {}
+  void SetUp() override {
+    testing_support::ClearRegistrySettings();
+    fn = lib.Get<Fn>(name_);
+    ASSERT_NE(fn, nullptr);
+  }
+  void TearDown() override { testing_support::ClearRegistrySettings(); }
+
+  int Run(const std::function<void(HWND)>& script) {
+    auto r = testing_support::RunDialog([&] { return fn(host.Hwnd()); }, script);
+    EXPECT_TRUE(r.scriptRan);
+    EXPECT_FALSE(r.timedOut);
+    return static_cast<int>(r.result);
+  }
+  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
+  void Store(const wchar_t* name, DWORD value) {
+    if (ini)
+      WritePrivateProfileStringW(L"Common", name, std::to_wstring(value).c_str(),
+                                 folder.File(L"scCommon.ini").c_str());
+    else
+      RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", name, REG_DWORD,
+                      &value, sizeof value);
+  }
+
+  bool ini = GetParam();
+  testing_support::AppFolder folder{ini};
+  testing_support::Library lib{folder.Path()};
+  testing_support::FakeHost host;
+  Fn fn = nullptr;
+
+ private:
+  const char* name_;
+};
 
 }  // namespace key_dialog_steps

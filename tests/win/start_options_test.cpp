@@ -11,30 +11,9 @@ using namespace key_dialog_steps;
 
 namespace {
 
-using DoCustomizeStartFn = int (*)(HWND);
-
-class StartOptionsExport : public ::testing::TestWithParam<bool> {
+class StartOptionsExport : public OwnerExport {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoCustomizeStartFn>("DoCustomizeStart");
-    ASSERT_NE(fn, nullptr);
-  }
-  void TearDown() override { ClearRegistrySettings(); }
-
-  int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd()); }, script);
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
-  }
-  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
-
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCustomizeStartFn fn = nullptr;
+  StartOptionsExport() : OwnerExport("DoCustomizeStart") {}
 };
 
 TEST_P(StartOptionsExport, ABehaviourChangeIsWrittenAndAnswersZero) {

@@ -11,8 +11,6 @@ using namespace key_dialog_steps;
 
 namespace {
 
-using DoCustomizeTrayFn = int (*)(HWND);
-
 int Selected(HWND dlg, int combo) {
   return static_cast<int>(SendDlgItemMessageW(dlg, combo, CB_GETCURSEL, 0, 0));
 }
@@ -30,36 +28,9 @@ std::wstring Entry(HWND dlg, int combo, int entry) {
   return text;
 }
 
-class TrayExport : public ::testing::TestWithParam<bool> {
+class TrayExport : public OwnerExport {
  protected:
-  void SetUp() override {
-    ClearRegistrySettings();
-    fn = lib.Get<DoCustomizeTrayFn>("DoCustomizeTray");
-    ASSERT_NE(fn, nullptr);
-  }
-  void TearDown() override { ClearRegistrySettings(); }
-
-  int Run(const std::function<void(HWND)>& script) {
-    auto r = RunDialog([&] { return fn(host.Hwnd()); }, script);
-    EXPECT_TRUE(r.scriptRan);
-    EXPECT_FALSE(r.timedOut);
-    return static_cast<int>(r.result);
-  }
-  long long Setting(const wchar_t* name) { return CommonDword(folder, ini, name); }
-  void Store(const wchar_t* name, DWORD value) {
-    if (ini)
-      WritePrivateProfileStringW(L"Common", name, std::to_wstring(value).c_str(),
-                                 folder.File(L"scCommon.ini").c_str());
-    else
-      RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", name, REG_DWORD,
-                      &value, sizeof value);
-  }
-
-  bool ini = GetParam();
-  AppFolder folder{ini};
-  Library lib{folder.Path()};
-  FakeHost host;
-  DoCustomizeTrayFn fn = nullptr;
+  TrayExport() : OwnerExport("DoCustomizeTray") {}
 };
 
 TEST_P(TrayExport, CombosListTheMenusThenTheCommandsByNameAndOkWritesEveryValue) {
