@@ -7,6 +7,7 @@
 
 #include "host_app.h"
 #include "host_key_demos.h"
+#include "host_menu_demos.h"
 #include "host_condition_block.h"
 #include "host_integration_demos.h"
 #include "host_customize_demos.h"
@@ -114,11 +115,19 @@ const std::vector<DemoEntry>& DemoEntries() {
        nullptr},
       {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
        PrepareAssociatePropertiesDemo, nullptr, false},
+      {L"Customize Menus", L"DoMenu", IDD_MENUS, OpenMainMenuDemo, PrepareMainMenuDemo},
+      {L"Customize Menus (user menu)", L"DoMenu", IDD_MENUS, OpenUserMenuDemo, nullptr},
+      {L"Menu Item Properties (command)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
+       PrepareCommandPropertiesDemo, BareMenusDialog},
+      {L"Menu Item Properties (popup)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
+       PreparePopupPropertiesDemo, BareMenusDialog},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
       {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
       {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
        [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
+      {L"Tray Icon", L"DoCustomizeTray", IDD_TRAY,
+       [](HWND owner) { return Result(DoCustomizeTray(owner)); }, nullptr},
       {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,
        [](HWND owner) { return Result(DoCustomizeStart(owner)); }, nullptr},
       {L"About", L"DoAbout", IDD_ABOUT, [](HWND owner) { return Result(DoAbout(owner, 0)); },

@@ -73,6 +73,14 @@ uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNotice, int csv
 // page's items (of the item asked for, for a page without labels).
 uint32_t FindAdditionalText(wchar_t* buffer, uint32_t size, uint32_t selector,
                             const wchar_t* query);
+
+// `start` is the menu shown first (0 to 13; anything else shows the main menu). Returns 1 (OK,
+// every menu saved and the host's windows told), 2 (Cancel, nothing written) or -1.
+int DoMenu(HWND owner, int32_t start);
+
+// Rebuilds the taskbar jump list from the jump list menu; nothing with INI settings.
+void ResetJumpList();
+
 // Options of extracting the most frequent strings, kept in the settings, and the list of words
 // to ignore, kept in "Spell\ExtIgnr.bin" of the application data. A nonzero `selectionFlag`
 // offers the selection-only option. Returns 1 on OK, else 0.
@@ -107,6 +115,9 @@ int DoCodePage(HWND owner);
 // library, it stays the host's. A list whose pointers are null, out of order or misaligned
 // counts as having no room. Nothing happens for a null list or when the heap has no room.
 void ResetCodePage(void* list);
+
+// The tray icon's click actions and hot keys. Returns 1 on OK (the six values written), else 0.
+int DoCustomizeTray(HWND owner);
 
 }  // extern "C"
 

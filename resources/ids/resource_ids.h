@@ -13,5 +13,6 @@
 #include "plugin_ids.h"
 #include "associate_ids.h"
 #include "customize_ids.h"
+#include "menus_ids.h"
 #include "text_tools_ids.h"
 #include "integration_ids.h"

@@ -105,6 +105,8 @@ class CMyDialogImpl : public CDialogBase {
 
  protected:
   DialogResizer& Resizer() { return resizer_; }
+  // Whether the dark theme was on when the dialog opened (read once with the placement).
+  bool DarkTheme() const { return dark_; }
 
  private:
   static constexpr uint32_t ResizeMode() {

@@ -17,11 +17,13 @@ const FlagTable& Flags() {
   return g_flags;
 }
 
+std::u16string AppRecordPath(std::u16string_view folder, std::u16string_view name) {
+  std::wstring f = ToW(folder);
+  return ToU(GetBinFilePath(f.empty() ? nullptr : f.c_str(), nullptr, ToW(name)));
+}
+
 std::optional<SettingsRecord> OpenAppRecord(uint32_t number) {
-  return OpenRecord(number, [](std::u16string_view folder, std::u16string_view name) {
-    std::wstring f = ToW(folder);
-    return ToU(GetBinFilePath(f.empty() ? nullptr : f.c_str(), nullptr, ToW(name)));
-  });
+  return OpenRecord(number, AppRecordPath);
 }
 
 ReadResult LoadAppRecord(SettingsRecord& record) {

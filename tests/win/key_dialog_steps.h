@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "../../host/host_key_list.h"
 #include "../../host/host_string_list.h"
 #include "resource_ids.h"
@@ -230,5 +232,22 @@ inline void PutFile(const std::wstring& path, const std::string& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
+
+// An export that takes only its owner window, with a way to plant the "Common" DWORDs it reads.
+class OwnerExport : public ExportTest<int (*)(HWND)> {
+ protected:
+  explicit OwnerExport(const char* name) : ExportTest(name) {}
+  int Run(const std::function<void(HWND)>& script) {
+    return Drive([&] { return fn(host.Hwnd()); }, script);
+  }
+  void Store(const wchar_t* name, DWORD value) {
+    if (ini)
+      WritePrivateProfileStringW(L"Common", name, std::to_wstring(value).c_str(),
+                                 folder.File(L"scCommon.ini").c_str());
+    else
+      RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", name, REG_DWORD,
+                      &value, sizeof value);
+  }
+};
 
 }  // namespace key_dialog_steps

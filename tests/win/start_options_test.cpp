@@ -11,14 +11,9 @@ using namespace key_dialog_steps;
 
 namespace {
 
-using DoCustomizeStartFn = int (*)(HWND);
-
-class StartOptionsExport : public ExportTest<DoCustomizeStartFn> {
+class StartOptionsExport : public OwnerExport {
  protected:
-  StartOptionsExport() : ExportTest("DoCustomizeStart") {}
-  int Run(const std::function<void(HWND)>& script) {
-    return Drive([&] { return fn(host.Hwnd()); }, script);
-  }
+  StartOptionsExport() : OwnerExport("DoCustomizeStart") {}
 };
 
 TEST_P(StartOptionsExport, ABehaviourChangeIsWrittenAndAnswersZero) {
