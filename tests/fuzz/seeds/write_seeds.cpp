@@ -1,7 +1,9 @@
 // Writes the seed corpora of the fuzz targets with the library's own writers. Run it once after
 // a format changes, from the repository folder, and commit the files:
 //   g++ -std=c++20 -Isrc tests/fuzz/seeds/write_seeds.cpp
-//       src/settings/{settings_record,record_table,utf8_text,ini_encoding}.cpp -o /tmp/write_seeds
+//       src/settings/{settings_record,record_table,utf8_text,ini_encoding}.cpp
+//       src/settings/settings_store.cpp src/markers/{marker_list,marker_clipboard}.cpp
+//       -o /tmp/write_seeds
 //   /tmp/write_seeds tests/fuzz/corpus
 
 #include <cstring>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "markers/marker_clipboard.h"
 #include "settings/ini_encoding.h"
 #include "settings/settings_record.h"
 #include "settings/tools_list.h"
@@ -121,5 +124,29 @@ int main(int argc, char** argv) {
     Write(ini, "sized_" + std::to_string(n), sized);
     ++n;
   }
+
+  // Markers of every kind: named, with options, off, every colour.
+  scrv::MarkerList markers;
+  for (int i = 0; i < 10; ++i) {
+    scrv::Marker m;
+    m.text = i % 3 ? u"error" : u"^\\d+(\\.\\d+)?$";
+    m.color = scrv::MarkerColorDigit(i);
+    m.flags = static_cast<uint8_t>(i * 3) & scrv::marker_flag::kStored;
+    if (m.Has(scrv::marker_flag::kNamed)) m.name = u"Numbers";
+    markers.push_back(m);
+  }
+  const fs::path values = root / "marker_value_fuzz";
+  Write(values, "current", scrv::EncodeMarkerValues(markers)[0]);
+  Bytes oldest = {0x00, 0x01, 0xFF, 0x00, 1, 0, 0, 0, '3', 0, 0,   0,
+                  3,    2,    1,    0,    2, 0, 0, 0, 'o', 0, 'k', 0};
+  Write(values, "oldest", oldest);
+  Bytes shortLengths = {0x00, 0x0F, 0xFF, 0x00, 1, 0, 0, 0, '2', 0x18, 1, 'x', 0, 1, 'n', 0};
+  Write(values, "short_lengths", shortLengths);
+
+  const fs::path clipboard = root / "marker_clipboard_fuzz";
+  std::u16string lines = scrv::FormatMarkerLines(markers) + u"just text\nx\tforeign\tline\r\n";
+  Bytes text;
+  for (char16_t c : lines) text.push_back(static_cast<uint8_t>(c)), text.push_back(c >> 8);
+  Write(clipboard, "lines", text);
   return 0;
 }
