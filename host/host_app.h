@@ -18,11 +18,15 @@ struct DemoEntry {
   std::function<std::wstring(HWND owner)> open;
   // Optional: prepares the open dialog before its screenshot (gallery only).
   std::function<void(HWND dlg)> prepare;
+  // Optional: the screen area of the screenshot, when more than the dialog is to be seen.
+  std::function<RECT(HWND dlg)> area;
 };
 
 const std::vector<DemoEntry>& DemoEntries();
 
 HWND CreateHostWindow(HINSTANCE instance);
+// The rebar of the host's toolbars.
+HWND HostRebarWindow();
 // The column names of the host's current document.
 std::vector<std::wstring> CurrentDocumentColumns();
 void HostLog(const std::wstring& line);
@@ -31,5 +35,5 @@ void HostLog(const std::wstring& line);
 // screenshots written.
 int RunGallery(HWND owner, const std::wstring& dir);
 
-// Saves the window's current image to a PNG file.
-bool CaptureWindowPng(HWND hwnd, const std::wstring& path);
+// Saves the window's current image (or the screen area `area`) to a PNG file.
+bool CaptureWindowPng(HWND hwnd, const std::wstring& path, const RECT* area = nullptr);

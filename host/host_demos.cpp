@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "host_app.h"
@@ -16,6 +17,23 @@ namespace {
 
 std::wstring Result(int r) {
   return L"returned " + std::to_wstring(r);
+}
+
+// The dialog placed below the host's toolbars, and both in the screenshot.
+void PlaceBelowToolbars(HWND dlg) {
+  RECT bars = {};
+  GetWindowRect(HostRebarWindow(), &bars);
+  SetWindowPos(dlg, nullptr, bars.left + 24, bars.bottom + 12, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+RECT ToolbarsAndDialog(HWND dlg) {
+  RECT bars = {}, box = {}, both = {};
+  GetWindowRect(HostRebarWindow(), &bars);
+  GetWindowRect(dlg, &box);
+  UnionRect(&both, &bars, &box);
+  both.right = std::max(box.right, bars.left + (box.right - box.left) + 48);
+  both.bottom += 8;
+  return both;
 }
 
 }  // namespace
@@ -80,6 +98,12 @@ const std::vector<DemoEntry>& DemoEntries() {
          item.state = LVIS_SELECTED | LVIS_FOCUSED;
          SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&item));
        }},
+      {L"Toolbars", L"DoToolbarsDlg", IDD_TOOLBARS,
+       [](HWND owner) {
+         int r = DoToolbarsDlg(owner, HostRebarWindow(), 0, 1, 1, 0);
+         return Result(r);
+       },
+       PlaceBelowToolbars, ToolbarsAndDialog},
   };
   return entries;
 }

@@ -60,7 +60,8 @@ void CALLBACK ShotTick(HWND, UINT, UINT_PTR timer, DWORD) {
   if (s->entry->prepare) s->entry->prepare(dlg);
   RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump(150);
-  if (!CaptureWindowPng(dlg, g_dir + s->file)) s->file.clear();
+  RECT area = s->entry->area ? s->entry->area(dlg) : RECT{};
+  if (!CaptureWindowPng(dlg, g_dir + s->file, s->entry->area ? &area : nullptr)) s->file.clear();
   PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
 }
 
@@ -99,9 +100,12 @@ std::string Utf8(const std::wstring& w) {
 
 }  // namespace
 
-bool CaptureWindowPng(HWND hwnd, const std::wstring& path) {
+bool CaptureWindowPng(HWND hwnd, const std::wstring& path, const RECT* area) {
   RECT r;
-  GetWindowRect(hwnd, &r);
+  if (area)
+    r = *area;
+  else
+    GetWindowRect(hwnd, &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);

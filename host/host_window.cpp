@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -6,6 +7,7 @@
 #include "host_app.h"
 #include "host_condition_block.h"
 #include "host_messages.h"
+#include "host_rebar.h"
 
 namespace {
 
@@ -13,6 +15,7 @@ constexpr int kMenuFirstDemo = 1000;
 constexpr int kMenuGallery = 900;
 constexpr int kMenuExit = 901;
 HWND g_log = nullptr;
+HostRebar* g_rebar = nullptr;
 
 // The fake documents the host has open, with their columns.
 struct FakeDocument {
@@ -39,10 +42,29 @@ LRESULT FillSlots(LPARAM buffer, size_t count, const std::vector<const wchar_t*>
   return 1;
 }
 
+// The rebar at the top, the log below it.
+void Layout(HWND hwnd) {
+  RECT client = {}, bars = {};
+  GetClientRect(hwnd, &client);
+  if (g_rebar) {
+    SendMessageW(g_rebar->Hwnd(), WM_SIZE, 0, 0);
+    GetWindowRect(g_rebar->Hwnd(), &bars);
+  }
+  const int top = bars.bottom - bars.top;
+  MoveWindow(g_log, 0, top, client.right, client.bottom - top, TRUE);
+}
+
 LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   std::wstring line = L"message " + Hex(msg) + L" wParam " + Hex(wParam) + L" lParam " +
                       Hex(static_cast<unsigned long long>(lParam));
   LRESULT result = 0;
+  if (g_rebar && g_rebar->OnMessage(msg, wParam, lParam, result)) {
+    line += msg == kHostToolbarRebuild ? L"  (toolbars rebuilt)"
+            : msg == kHostToolbarHide  ? L"  (toolbar hidden or deleted)"
+                                       : L"  (toolbar shown or option clicked)";
+    HostLog(line + L" -> " + Hex(static_cast<unsigned long long>(result)));
+    return result;
+  }
   switch (msg) {
     case kHostQuery:
       if (wParam == 356) {
@@ -93,10 +115,15 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
           0, hwnd, nullptr, nullptr, nullptr);
       SendMessageW(g_log, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                    FALSE);
+      g_rebar = new HostRebar(hwnd, 3);
+      g_rebar->onRebuilt = [hwnd] { Layout(hwnd); };
       HostLog(L"Scrivlet host stand-in: choose a dialog from the Dialogs menu.");
       return 0;
     case WM_SIZE:
-      MoveWindow(g_log, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      Layout(hwnd);
+      return 0;
+    case WM_NOTIFY:
+      if (g_rebar && reinterpret_cast<NMHDR*>(lParam)->code == RBN_HEIGHTCHANGE) Layout(hwnd);
       return 0;
     case WM_COMMAND: {
       int id = LOWORD(wParam);
@@ -110,6 +137,8 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DESTROY:
+      delete g_rebar;
+      g_rebar = nullptr;
       PostQuitMessage(0);
       return 0;
   }
@@ -139,6 +168,10 @@ void HostLog(const std::wstring& line) {
   SendMessageW(g_log, EM_SETSEL, end, end);
   std::wstring text = line + L"\r\n";
   SendMessageW(g_log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND HostRebarWindow() {
+  return g_rebar ? g_rebar->Hwnd() : nullptr;
 }
 
 std::vector<std::wstring> CurrentDocumentColumns() {

@@ -19,4 +19,8 @@ int DoJoinCSV(HWND owner, void* record);
 // A record whose 8 bytes at offset 24 receive the column entry block on 1.
 int DoExtractColumns(HWND owner, void* record);
 int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block, int secondButton);
+// The editor's main window and rebar, style flag A, style value B, options 1 and 2. Returns 2,
+// -1 after New, 512 + i to customize user toolbar i, or 0 after a failed rebuild.
+int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleValue,
+                  uint8_t option1, uint8_t option2);
 }

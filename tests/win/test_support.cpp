@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../../host/host_rebar.h"
+
 namespace testing_support {
 namespace {
 
@@ -241,6 +243,8 @@ LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
     for (size_t i = 0; i < count; ++i) lstrcpynW(out + i * 260, names[i].c_str(), 260);
     return 1;
   };
+  LRESULT toolbarAnswer = 0;
+  if (rebar && rebar->OnMessage(msg, wParam, lParam, toolbarAnswer)) return toolbarAnswer;
   switch (msg) {
     case 0x83A:
       if (wParam == 356) return dpi;

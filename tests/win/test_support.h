@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class HostRebar;
+
 namespace testing_support {
 
 // The folder of the test program, with a trailing backslash: the build's "bin" folder, which
@@ -99,6 +101,7 @@ class FakeHost {
   std::wstring version = L"3.0.0.1";
   std::vector<std::wstring> documents;
   std::vector<std::vector<std::wstring>> columns;  // per document; 0xFFFF asks for the first
+  HostRebar* rebar = nullptr;                      // answers the toolbar messages when set
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
