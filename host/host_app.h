@@ -18,6 +18,10 @@ struct DemoEntry {
   std::function<std::wstring(HWND owner)> open;
   // Optional: prepares the open dialog before its screenshot (gallery only).
   std::function<void(HWND dlg)> prepare;
+  // Optional: runs the platform's own dialog of the same template with a procedure that does
+  // nothing, for the open-cost benchmark; by default DialogBoxParamW of templateId. Property
+  // sheets give their bare PropertySheetW here.
+  std::function<INT_PTR(HWND owner)> bare;
   // Optional: the screen area of the screenshot, when more than the dialog is to be seen.
   std::function<RECT(HWND dlg)> area;
 };
@@ -30,6 +34,8 @@ HWND HostRebarWindow();
 // The column names of the host's current document.
 std::vector<std::wstring> CurrentDocumentColumns();
 void HostLog(const std::wstring& line);
+// The open-cost benchmark measures the dialogs without the log pane's cost.
+void SetHostLogging(bool on);
 
 // Opens every entry, saves DIR\<n>-<name>.png and DIR\index.html. Returns the number of
 // screenshots written.

@@ -103,7 +103,7 @@ const std::vector<DemoEntry>& DemoEntries() {
          int r = DoToolbarsDlg(owner, HostRebarWindow(), 0, 1, 1, 0);
          return Result(r);
        },
-       PlaceBelowToolbars, ToolbarsAndDialog},
+       PlaceBelowToolbars, nullptr, ToolbarsAndDialog},
   };
   return entries;
 }

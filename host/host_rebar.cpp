@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "menus/toolbars.h"
+#include "scrvdlgs_api.h"
 
 namespace {
 

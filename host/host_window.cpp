@@ -6,8 +6,8 @@
 
 #include "host_app.h"
 #include "host_condition_block.h"
-#include "host_messages.h"
 #include "host_rebar.h"
+#include "scrvdlgs_api.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ constexpr int kMenuGallery = 900;
 constexpr int kMenuExit = 901;
 HWND g_log = nullptr;
 HostRebar* g_rebar = nullptr;
+bool g_logging = true;
 
 // The fake documents the host has open, with their columns.
 struct FakeDocument {
@@ -59,28 +60,28 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
                       Hex(static_cast<unsigned long long>(lParam));
   LRESULT result = 0;
   if (g_rebar && g_rebar->OnMessage(msg, wParam, lParam, result)) {
-    line += msg == kHostToolbarRebuild ? L"  (toolbars rebuilt)"
-            : msg == kHostToolbarHide  ? L"  (toolbar hidden or deleted)"
-                                       : L"  (toolbar shown or option clicked)";
+    line += msg == scrv::SCM_TOOLBAR_REBUILD ? L"  (toolbars rebuilt)"
+            : msg == scrv::SCM_TOOLBAR_HIDE  ? L"  (toolbar hidden or deleted)"
+                                             : L"  (toolbar shown or option clicked)";
     HostLog(line + L" -> " + Hex(static_cast<unsigned long long>(result)));
     return result;
   }
   switch (msg) {
-    case kHostQuery:
-      if (wParam == 356) {
+    case scrv::SCM_QUERY:
+      if (wParam == scrv::kQueryDpi) {
         result = 96;
-      } else if (wParam == 290 && lParam) {
+      } else if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
         result = 1;
       }
       break;
-    case kHostDocumentNames: {
+    case scrv::SCM_DOCUMENT_NAMES: {
       std::vector<const wchar_t*> names;
       for (const auto& d : kDocuments) names.push_back(d.name);
       result = wParam == 0 ? static_cast<LRESULT>(names.size()) : FillSlots(lParam, wParam, names);
       break;
     }
-    case kHostColumnNames: {
+    case scrv::SCM_COLUMN_NAMES: {
       size_t doc = HIWORD(wParam);
       size_t count = LOWORD(wParam);
       if (doc == 0xFFFF) doc = 0;  // the current document
@@ -90,14 +91,14 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
-    case kHostApplyFilter: {
+    case scrv::SCM_APPLY_FILTER: {
       auto conditions = ReadConditionBlock(reinterpret_cast<HGLOBAL>(lParam));
       line += L"  (apply filter" + std::wstring(wParam ? L" from the second button" : L"") + L", " +
               std::to_wstring(conditions.size()) + L" conditions)";
       for (const HostCondition& c : conditions) line += L"\r\n    " + DescribeCondition(c);
       break;
     }
-    case kHostSettingsChanged:
+    case scrv::SCM_SETTINGS_CHANGED:
       line += L"  (settings changed, mask " +
               Hex((static_cast<unsigned long long>(lParam) << 32) | (wParam & 0xFFFFFFFF)) + L")";
       break;
@@ -162,8 +163,12 @@ HMENU BuildMenu() {
 
 }  // namespace
 
+void SetHostLogging(bool on) {
+  g_logging = on;
+}
+
 void HostLog(const std::wstring& line) {
-  if (!g_log) return;
+  if (!g_log || !g_logging) return;
   int end = GetWindowTextLengthW(g_log);
   SendMessageW(g_log, EM_SETSEL, end, end);
   std::wstring text = line + L"\r\n";
@@ -184,8 +189,9 @@ HWND CreateHostWindow(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = L"ScrivletMainFrame3";
+  wc.lpszClassName = scrv::kHostMainWindowClass;
   if (!RegisterClassW(&wc)) return nullptr;
-  return CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet (host stand-in)", WS_OVERLAPPEDWINDOW,
-                         40, 40, 900, 640, nullptr, BuildMenu(), instance, nullptr);
+  return CreateWindowExW(0, scrv::kHostMainWindowClass, L"Scrivlet (host stand-in)",
+                         WS_OVERLAPPEDWINDOW, 40, 40, 900, 640, nullptr, BuildMenu(), instance,
+                         nullptr);
 }

@@ -13,10 +13,11 @@
 #include "resource_ids.h"
 #include "tools/filter_block.h"
 #include "tools/filter_condition.h"
+#include "scrvdlgs_api.h"
 
 namespace {
 
-using DoAdvancedFilterFn = int (*)(HWND, const void*, HGLOBAL*, int);
+using DoAdvancedFilterFn = decltype(&DoAdvancedFilterDlg);
 constexpr int kRounds = 7;
 constexpr size_t kLongList = 10000;
 

@@ -698,8 +698,8 @@ bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, L
   return false;
 }
 
-bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                                      DWORD) {
+bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
+                                      LRESULT& result) {
   switch (msg) {
     case WM_TIMER:
       if (wParam == kCheckListSelectionTimer) {

@@ -8,8 +8,8 @@
 //   1. A member `CCheckList list;`. In WM_INITDIALOG set the configuration fields below, then
 //      `list.SubclassWindow(GetDlgItem(IDC_CHECK_LIST))`, fill the rows, `list.UpdateControls()`.
 //      Changing the configuration later: set the fields, then `list.ApplyConfiguration()`.
-//   2. First thing in the dialog's ProcessWindowMessage:
-//        if (list.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
+//   2. Register the list as a hook of the dialog (`AddParentHook(list)`, next to the
+//      subclassing), so that it sees the dialog's messages before the dialog's own handlers.
 //      The hook runs the move buttons (IDC_CL_MOVE_*), a Select All button (ID_CL_SELECT_ALL)
 //      and the check-all box, starts drags, and turns each burst of row state changes (checks
 //      and selection) into one SCM_CHECKLIST / kClSelectionChanged a moment later.
@@ -86,7 +86,7 @@ using CheckListSwapFn = void (*)(int first, int second, void* context);
 constexpr UINT_PTR kCheckListScrollTimer = 25;     // auto-scroll while dragging, 100 ms
 constexpr UINT_PTR kCheckListSelectionTimer = 26;  // coalesces state changes, 10 ms
 
-class CCheckList : public CSubclassedWindow {
+class CCheckList : public CSubclassedWindow, public ParentMessageHook {
  public:
   CCheckList() = default;
   ~CCheckList() override;
@@ -119,7 +119,8 @@ class CCheckList : public CSubclassedWindow {
   void ApplyColors();
 
   // The parent hook (see above); true when the message was consumed, with `result` set.
-  bool OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam,
+                       LRESULT& result) override;
 
   // Rows and their states.
   int RowCount() const;
@@ -158,8 +159,8 @@ class CCheckList : public CSubclassedWindow {
   // destroys it); null when there is no menu.
   HMENU BuildContextMenu() const;
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
 
  private:
   bool OwnerData() const;

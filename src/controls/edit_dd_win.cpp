@@ -63,8 +63,7 @@ void CEditDD::ReplaceRange(TextRange range, const wchar_t* text) {
   ::SendMessageW(m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
-bool CEditDD::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                                   DWORD) {
+bool CEditDD::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && GetFocus() == m_hWnd) {

@@ -32,8 +32,8 @@ class CEditDD : public CSubclassedWindow {
   // forwards drags to the edit, or a test, drives it directly.
   CDropTargetText* DropTarget() const { return target_; }
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
 
  private:
   TextRange Selection() const;

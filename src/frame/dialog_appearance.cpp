@@ -1,5 +1,7 @@
 #include "frame/dialog_appearance.h"
 
+#include "settings/small_value_table.h"
+
 namespace scrv {
 
 uint32_t DialogIconId(SettingsStore& settings, bool packaged) {
@@ -9,7 +11,7 @@ uint32_t DialogIconId(SettingsStore& settings, bool packaged) {
 
 bool IsDarkTheme(SettingsStore& settings,
                  const std::function<std::optional<uint32_t>()>& systemAppsUseLightTheme) {
-  uint32_t theme = settings.ReadCommonDword(u"AppTheme", 1);
+  uint32_t theme = ReadCommonSmallValue(settings, small_value::kAppTheme);
   if (theme != 0) return theme == 2;
   if (!systemAppsUseLightTheme) return false;
   std::optional<uint32_t> light = systemAppsUseLightTheme();

@@ -1,6 +1,6 @@
 #pragma once
-// Base of every plain dialog. A dialog class declares what the base needs and forwards its
-// messages to the base first:
+// Base of every plain dialog. A dialog class declares what the base needs and overrides the
+// handlers it wants:
 //
 //   enum { IDD = 145 };                                    the template
 //   static constexpr DialogAnchor kAnchors[] = {...};      controls laid out on resizing
@@ -8,19 +8,25 @@
 //   static constexpr uint32_t kResizeMode = 1;             1 width, 2 height, 3 both
 //   static constexpr uint32_t kHelpTopic = 7040;
 //
-//   bool ProcessWindowMessage(...) override {
-//     if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId))
-//       return true;
-//     ... the dialog's own messages ...
-//   }
+//   BOOL OnInitDialog() override;                          fill the controls from the model
+//   bool OnCommand(int id, int code, HWND control) override;
+//   void OnOK() override;                                  write the model back, then end
 //
 // Every declaration but IDD may be left out (no anchors, no placement, not resizable, no
-// help). The base sets up the resizing engine and restores the placement at WM_INITDIALOG
-// (and lets the dialog go on to fill its controls), lays the controls out, limits the tracking
-// size, answers the frame's hit test, paints the size grip, saves the placement at WM_DESTROY
-// (where the dialog also sees the message), opens the help topic on F1 and on the caption's
-// help button, and colours edit fields and lists for the dark theme.
+// help). The base decodes the common messages once:
+//   - WM_INITDIALOG sets up the resizing engine and restores the placement, then calls
+//     OnInitDialog (TRUE: the system sets the focus; FALSE: the dialog set it).
+//   - WM_COMMAND calls OnCommand; its default runs OnOK for IDOK and OnCancel for IDCANCEL,
+//     which end the dialog with IDOK and IDCANCEL. A dialog's own OnCommand handles its
+//     controls and returns the base's answer for the rest.
+//   - WM_NOTIFY calls OnNotify (nothing handled by default).
+// Before the decoded handlers a message goes to the base's own handling (layout on WM_SIZE,
+// tracking limits, hit test, size grip, placement saved at WM_DESTROY, help on F1 and on the
+// caption's help button, dark-theme colours of edit fields and lists) and then to the hooks of
+// the dialog's controls (AddParentHook). A message none of them knows is left to the dialog's
+// ProcessWindowMessage: override it for the rare ones and call the base first.
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 
@@ -49,13 +55,73 @@ class CMyDialogImpl : public CDialogBase {
   // Runs the dialog modally over template T::IDD of the localisation module.
   INT_PTR DoModal(HWND owner) { return RunModal(owner, T::IDD); }
 
-  // The base's part of the message map.
-  bool ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD) override {
+  // The decoded handlers.
+  virtual BOOL OnInitDialog() { return TRUE; }
+  virtual bool OnCommand(int id, int /*code*/, HWND /*control*/) {
+    switch (id) {
+      case IDOK:
+        OnOK();
+        return true;
+      case IDCANCEL:
+        OnCancel();
+        return true;
+    }
+    return false;
+  }
+  virtual bool OnNotify(int /*id*/, NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual void OnOK() { EndDialog(IDOK); }
+  virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+  bool ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override {
+    if (FrameMessage(msg, wParam, lParam, result)) return true;
+    if (RunParentHooks(msg, wParam, lParam, result)) return true;
+    switch (msg) {
+      case WM_INITDIALOG:
+        result = OnInitDialog();
+        return true;
+      case WM_COMMAND:
+        result = 0;
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (!header) return false;
+        result = 0;
+        return OnNotify(static_cast<int>(header->idFrom), *header, result);
+      }
+    }
+    return false;
+  }
+
+  // The icon of the about and opening dialogs, in static control 1920.
+  void SetDialogIcon() {
+    if (dialogIcon_) DestroyIcon(dialogIcon_);
+    dialogIcon_ = scrv::SetDialogIcon(m_hWnd);
+  }
+
+ protected:
+  DialogResizer& Resizer() { return resizer_; }
+
+ private:
+  static constexpr uint32_t ResizeMode() {
+    if constexpr (requires { T::kResizeMode; }) return T::kResizeMode;
+    return 0;
+  }
+  static constexpr uint32_t HelpTopic() {
+    if constexpr (requires { T::kHelpTopic; }) return T::kHelpTopic;
+    return 0;
+  }
+  static constexpr const char16_t* PlacementKey() {
+    if constexpr (requires { T::kPlacementKey; }) return T::kPlacementKey;
+    return nullptr;
+  }
+
+  // The base's own part of the message map: layout, help and colours.
+  bool FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
       case WM_INITDIALOG:
         InitResizer();
-        return false;  // the dialog fills its controls
+        return false;
       case WM_SIZE:
         if (!resizer_.Window()) return false;
         resizer_.OnSize();
@@ -97,35 +163,16 @@ class CMyDialogImpl : public CDialogBase {
     return false;
   }
 
-  // The icon of the about and opening dialogs, in static control 1920.
-  void SetDialogIcon() {
-    if (dialogIcon_) DestroyIcon(dialogIcon_);
-    dialogIcon_ = scrv::SetDialogIcon(m_hWnd);
-  }
-
- protected:
-  DialogResizer& Resizer() { return resizer_; }
-
- private:
-  static constexpr uint32_t ResizeMode() {
-    if constexpr (requires { T::kResizeMode; }) return T::kResizeMode;
-    return 0;
-  }
-  static constexpr uint32_t HelpTopic() {
-    if constexpr (requires { T::kHelpTopic; }) return T::kHelpTopic;
-    return 0;
-  }
-  static constexpr const char16_t* PlacementKey() {
-    if constexpr (requires { T::kPlacementKey; }) return T::kPlacementKey;
-    return nullptr;
-  }
-
   // Everything the base reads from "Common" is read here, through one handle.
   void InitResizer() {
     CommonReadPass common(Settings());
     resizer_.Attach(m_hWnd, common);
-    if constexpr (requires { T::kAnchors; })
-      for (const auto& a : T::kAnchors) resizer_.AddAnchor(a.controlId, a.flags);
+    if constexpr (requires { T::kAnchors; }) {
+      for (const auto& a : T::kAnchors) {
+        [[maybe_unused]] const bool added = resizer_.AddAnchor(a.controlId, a.flags);
+        assert(added && "an anchor names a control the template does not have");
+      }
+    }
     resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common);
     colors_ = EditColors(IsDarkTheme(common));
   }

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "frame/host_messages.h"
+#include "scrvdlgs_api.h"
 #include "frame/window_win.h"
 
 namespace scrv {
@@ -67,7 +67,7 @@ UINT DpiFromHost(HWND hwnd) {
   for (HWND w = hwnd; w;) {
     wchar_t cls[64] = {};
     GetClassNameW(w, cls, 64);
-    if (wcscmp(cls, reinterpret_cast<const wchar_t*>(kHostMainWindowClass)) == 0) {
+    if (wcscmp(cls, kHostMainWindowClass) == 0) {
       UINT dpi = static_cast<UINT>(SendMessageW(w, SCM_QUERY, kQueryDpi, 0));
       return dpi ? dpi : ScreenDpi();
     }

@@ -118,7 +118,7 @@ constexpr uint32_t kLangFolderCapacity = 260;
 
 // The language folder chosen by "SystemLang" and "LangFolder", as the localisation module is.
 std::optional<std::u16string> LanguageFolder(HelpContext& help) {
-  bool useSystem = help.settings.ReadCommonDword(u"SystemLang", 1) != 0;
+  bool useSystem = ReadCommonFlag(help.settings, help.flags, flag::kSystemLang);
   std::u16string preferred =
       help.settings.ReadCommonString(u"LangFolder", kLangFolderCapacity, u"1033");
   return help.platform.FindLanguageFolder(useSystem, preferred);

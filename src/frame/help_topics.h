@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "frame/message_box_model.h"
+#include "settings/flag_table.h"
 #include "settings/settings_store.h"
 
 namespace scrv {
@@ -62,6 +63,7 @@ class HelpPlatform {
 // Everything help works with.
 struct HelpContext {
   SettingsStore& settings;
+  const FlagTable& flags;
   MessageUi& ui;  // owned by the window that asked for help
   HelpPlatform& platform;
   bool packaged = false;

@@ -9,6 +9,7 @@
 #include "frame/text_win.h"
 #include "frame/win_file_system_queries_win.h"
 #include "settings/app_path.h"
+#include "settings/settings_tables_win.h"
 
 namespace scrv {
 
@@ -53,7 +54,7 @@ void ShowHelpTopic(HWND window, UINT topic) {
   // Questions belong to the window; the browser is started for the desktop.
   WinMessageUi ui(window, GetDesktopWindow());
   WinHelpPlatform platform;
-  HelpContext help{Settings(), ui, platform, Module().packaged, ToU(Module().appFolder)};
+  HelpContext help{Settings(), Flags(), ui, platform, Module().packaged, ToU(Module().appFolder)};
   ShowHelpTopic(help, topic);
 }
 

@@ -105,9 +105,10 @@ std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolder
 }
 
 std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolderContext& ctx,
-                                                            SettingsStore& settings) {
+                                                            SettingsStore& settings,
+                                                            const FlagTable& flags) {
   SettingsHandle common = settings.OpenCommon(false);
-  bool systemLang = settings.ReadDword(common, u"SystemLang", 1) != 0;
+  bool systemLang = ReadFlag(settings, flags, common, flag::kSystemLang);
   std::u16string langFolder =
       settings.ReadString(common, u"LangFolder", kCompanionPathCapacity, kFallbackFolder);
   settings.CloseSettings(common);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "frame/file_system_queries.h"
+#include "settings/flag_table.h"
 
 namespace scrv {
 
@@ -53,6 +54,7 @@ std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolder
 // The same with "SystemLang" (default 1) and "LangFolder" (default "1033", at most 259
 // characters) read from "Common" through one settings handle.
 std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolderContext& ctx,
-                                                            SettingsStore& settings);
+                                                            SettingsStore& settings,
+                                                            const FlagTable& flags);
 
 }  // namespace scrv

@@ -9,6 +9,7 @@
 #include "frame/text_win.h"
 #include "frame/win_file_system_queries_win.h"
 #include "settings/settings_store.h"
+#include "settings/settings_tables_win.h"
 
 namespace scrv {
 namespace {
@@ -34,7 +35,7 @@ HMODULE LoadLocalisationModule() {
   ModuleState& m = Module();
   WinFileSystemQueries files;
   LanguageFolderContext ctx{&files, ToU(m.appFolder), GetUserDefaultUILanguage()};
-  std::optional<LocalisationCandidate> found = FindLocalisationModule(ctx, Settings());
+  std::optional<LocalisationCandidate> found = FindLocalisationModule(ctx, Settings(), Flags());
   if (!found) {
     MessageBoxW(nullptr, L"No localized file found - scrvloc.dll", L"Scrivlet", MB_ICONERROR);
     return nullptr;

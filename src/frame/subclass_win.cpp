@@ -1,5 +1,7 @@
 #include "frame/subclass_win.h"
 
+#include <exception>
+
 namespace scrv {
 namespace {
 
@@ -78,8 +80,13 @@ LRESULT CALLBACK CSubclassedWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wPara
   self->current_ = &m;
   ++self->depth_;
   LRESULT result = 0;
-  bool handled = self->ProcessWindowMessage(hwnd, msg, wParam, lParam, result, 0);
-  if (!handled) result = self->DefWindowProc(msg, wParam, lParam);
+  try {
+    if (!self->ProcessWindowMessage(hwnd, msg, wParam, lParam, result))
+      result = self->DefWindowProc(msg, wParam, lParam);
+  } catch (...) {
+    result = 0;
+    CDialogBase::FailModal(std::current_exception());
+  }
   --self->depth_;
   self->current_ = saved;
   if (msg == WM_NCDESTROY) self->destroyed_ = true;

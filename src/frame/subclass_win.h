@@ -26,9 +26,11 @@ class CSubclassedWindow : public ATL::CWindow {
   // chain and only forwards from then on.
   HWND UnsubclassWindow();
 
-  // The message map: true when handled, with `result` the message's result.
+  // The message map: true when handled, with `result` the message's result. An exception
+  // thrown by it ends the innermost modal dialog (CDialogBase::FailModal); the message then
+  // answers 0.
   virtual bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                    LRESULT& result, DWORD mapId) = 0;
+                                    LRESULT& result) = 0;
   // Called once the window is gone and the outermost message has returned; the object is
   // unbound by then.
   virtual void OnFinalMessage(HWND) {}

@@ -1,5 +1,7 @@
 #include "frame/window_win.h"
 
+#include <utility>
+
 #include "frame/text_win.h"
 
 namespace ATL {
@@ -20,6 +22,9 @@ CDialogBase* ObjectOf(HWND hwnd) {
 void Bind(HWND hwnd, CDialogBase* object) {
   SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(object));
 }
+
+// The modal dialog whose loop runs innermost on this thread.
+thread_local CDialogBase* t_modal = nullptr;
 
 // Messages whose handled result is the dialog procedure's return value itself rather than
 // DWLP_MSGRESULT.
@@ -59,8 +64,17 @@ CDialogBase* CDialogBase::TakeCreationEntry() {
 }
 
 INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
+  failure_ = nullptr;
   RegisterForCreation();
-  INT_PTR result = RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
+  CDialogBase* outer = t_modal;
+  t_modal = this;
+  INT_PTR result = 0;
+  try {
+    result = RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
+  } catch (...) {
+    failure_ = std::current_exception();
+  }
+  t_modal = outer;
   // A dialog that never got its first message (no template) must not stay on the list.
   if (!m_hWnd && !destroyed_) {
     ModuleState& m = Module();
@@ -73,7 +87,21 @@ INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
     }
     LeaveCriticalSection(&m.createListLock);
   }
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
   return result;
+}
+
+void CDialogBase::FailModal(std::exception_ptr failure) {
+  CDialogBase* dialog = t_modal;
+  if (!dialog) return;
+  if (!dialog->failure_) dialog->failure_ = std::move(failure);
+  if (dialog->m_hWnd) ::EndDialog(dialog->m_hWnd, -1);
+}
+
+bool CDialogBase::RunParentHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  for (ParentMessageHook* hook : hooks_)
+    if (hook->OnParentMessage(m_hWnd, msg, wParam, lParam, result)) return true;
+  return false;
 }
 
 INT_PTR CALLBACK CDialogBase::StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +122,13 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   self->current_ = &m;
   ++self->depth_;
   LRESULT result = 0;
-  bool handled = self->ProcessWindowMessage(hwnd, msg, wParam, lParam, result, 0);
+  bool handled = false;
+  try {
+    handled = self->ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  } catch (...) {
+    handled = false;
+    FailModal(std::current_exception());
+  }
   --self->depth_;
   self->current_ = saved;
   if (msg == WM_NCDESTROY) self->destroyed_ = true;

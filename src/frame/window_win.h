@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
+#include <vector>
 
 #include "frame/module_state_win.h"
 
@@ -50,7 +52,25 @@ INT_PTR RunModalDialog(HMODULE module, UINT templateId, HWND owner, DLGPROC proc
 // The owner window's scale in percent of the system DPI (100 when not per-monitor aware).
 UINT WindowScalePercent(HWND hwnd);
 
+// A control object that wants to see its parent dialog's messages (a subclassed list that runs
+// the dialog's move buttons, say). The dialog offers every message to its hooks after the base's
+// own handling and before its decoded handlers (OnInitDialog, OnCommand, OnNotify, ...).
+class ParentMessageHook {
+ public:
+  // True when the message was consumed, with `result` set.
+  virtual bool OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam,
+                               LRESULT& result) = 0;
+
+ protected:
+  ~ParentMessageHook() = default;
+};
+
 // Base of every dialog object: the window it is bound to and the message dispatch.
+//
+// No exception leaves a window procedure: one thrown by a handler is caught there and kept,
+// the innermost modal dialog of the thread ends with -1, and its RunModal throws the exception
+// again once the modal loop is over, for the export's guard (GuardExport) to turn into the
+// export's failure value.
 class CDialogBase : public ATL::CWindow {
  public:
   CDialogBase() = default;
@@ -59,15 +79,19 @@ class CDialogBase : public ATL::CWindow {
 
   // The message map: true when handled, with `result` the message's result.
   virtual bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                    LRESULT& result, DWORD mapId) = 0;
+                                    LRESULT& result) = 0;
   virtual ~CDialogBase() = default;
   virtual DLGPROC GetDialogProc() { return DialogProc; }
   // Called once the window is gone and the outermost message has returned.
   virtual void OnFinalMessage(HWND) {}
 
   // The modal frame: registers the object in the creation list and runs `templateId` of the
-  // localisation module. Returns the runner's result.
+  // localisation module. Returns the runner's result; throws what a handler threw meanwhile.
   INT_PTR RunModal(HWND owner, UINT templateId);
+
+  // A window procedure caught `failure`: kept by the innermost modal dialog of this thread
+  // (the first one only), which then ends with -1. Without a modal dialog it is dropped.
+  static void FailModal(std::exception_ptr failure);
 
   static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -80,7 +104,15 @@ class CDialogBase : public ATL::CWindow {
  protected:
   const MSG* CurrentMessage() const { return current_; }
 
+  // Registers a control's hook for the dialog's messages (see ParentMessageHook); the control
+  // must live as long as the dialog object.
+  void AddParentHook(ParentMessageHook& hook) { hooks_.push_back(&hook); }
+  // Offers a message to the hooks in the order they were added.
+  bool RunParentHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
  private:
+  std::vector<ParentMessageHook*> hooks_;
+  std::exception_ptr failure_;
   CreateWndEntry entry_;
   const MSG* current_ = nullptr;
   int depth_ = 0;

@@ -27,14 +27,6 @@ inline constexpr BuiltInBar kBuiltInBars[] = {
 // A band style bit: the band is there but not shown.
 constexpr uint32_t kBandHidden = 0x8;
 
-// To the editor's main window, which applies each at once. SHOW: wParam the band to show, or 0
-// with lParam 1 or 2 when option 1 or 2 was clicked. HIDE: wParam the band to hide (a user
-// toolbar's band: to delete). REBUILD: wParam style flag A, lParam style value B; the answer is
-// the new rebar window, 0 when the bars could not be rebuilt.
-constexpr uint32_t SCM_TOOLBAR_SHOW = 0x8021;
-constexpr uint32_t SCM_TOOLBAR_HIDE = 0x8037;
-constexpr uint32_t SCM_TOOLBAR_REBUILD = 0x8022;
-
 // What the rebar says about a band: its style, or nothing when it has no such band (or the
 // query failed).
 class BandQuery {

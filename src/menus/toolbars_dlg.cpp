@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/image_strip_win.h"
+#include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
 #include "frame/text_win.h"
 #include "tools/column_list_win.h"
@@ -87,22 +88,12 @@ CToolbarsDlg::~CToolbarsDlg() {
 }
 
 bool CToolbarsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
+                                        LRESULT& result) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) {
     if (msg == WM_SIZE) FitLastColumn(list_);
     return true;
   }
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
   switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      result = 0;
-      return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY:
-      result = 0;
-      return lParam && OnNotify(static_cast<int>(wParam), *reinterpret_cast<NMHDR*>(lParam));
     case SCM_CHECKLIST:
       if (wParam == kClSelectionChanged) UpdateButtons();
       result = 0;
@@ -127,6 +118,7 @@ BOOL CToolbarsDlg::OnInitDialog() {
   list_.ownCopy = true;
   list_.darkTheme = dark_;
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  AddParentHook(list_);
   LVCOLUMNW column = {};
   column.mask = LVCF_WIDTH;
   column.cx = FillColumnWidth(list_.m_hWnd, 0);
@@ -153,7 +145,7 @@ BOOL CToolbarsDlg::OnInitDialog() {
   return TRUE;
 }
 
-bool CToolbarsDlg::OnCommand(int id, int code) {
+bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED && id != IDC_TB_FONT) return false;
   for (const BuiltInBar& bar : kBuiltInBars) {
     if (bar.control == id) {
@@ -205,7 +197,7 @@ bool CToolbarsDlg::OnCommand(int id, int code) {
   return false;
 }
 
-bool CToolbarsDlg::OnNotify(int id, NMHDR& header) {
+bool CToolbarsDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
   if (id != IDC_CHECK_LIST || header.code != NM_DBLCLK) return false;
   const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
   if (activate.iItem >= 0) EndDialog(ToolbarsCustomizeResult(activate.iItem));
@@ -360,13 +352,10 @@ LRESULT CToolbarsDlg::SendToMain(UINT msg, WPARAM wParam, LPARAM lParam) const {
 
 extern "C" int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleValue,
                              uint8_t option1, uint8_t option2) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     const std::u16string face = scrv::DefaultComboFace();
     scrv::CToolbarsDlg dlg({mainWindow, rebar, styleFlag, styleValue, option1, option2},
                            scrv::LoadToolbarSettings(scrv::Settings(), face), face);
     return static_cast<int>(dlg.DoModal(GetActiveWindow()));
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }

@@ -12,6 +12,7 @@
 #include "frame/dialog_impl_win.h"
 #include "menus/toolbars.h"
 #include "resource_ids.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 
@@ -67,13 +68,13 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
   CToolbarsDlg(const ToolbarsArgs& args, ToolbarSettings settings, std::u16string defaultFace);
   ~CToolbarsDlg() override;
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
 
  private:
-  BOOL OnInitDialog();
-  bool OnCommand(int id, int code);
-  bool OnNotify(int id, NMHDR& header);
   void OnZoom(int code);
   HBRUSH OnStaticColor(HDC dc);
 
@@ -103,9 +104,3 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
 };
 
 }  // namespace scrv
-
-// Runs the toolbars dialog over the editor's main window and rebar. Returns 2 when closed, -1
-// after New, 512 + i to customize user toolbar i, 0 when the editor failed to rebuild its bars
-// after a reset; -1 when the dialog could not be run.
-extern "C" int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleValue,
-                             uint8_t option1, uint8_t option2);

@@ -239,6 +239,11 @@ void WriteFlag(SettingsStore& store, const FlagTable& table, SettingsHandle h, u
     store.WriteDword(h, r->name, value);
 }
 
+void StoreFlag(SettingsStore& store, const FlagTable& table, SettingsHandle h, uint32_t row,
+               bool on) {
+  if (const FlagRow* r = table.Row(row)) store.WriteDword(h, r->name, on ? 1 : 0);
+}
+
 void WriteCommonFlag(SettingsStore& store, const FlagTable& table, uint32_t row, uint8_t value) {
   const FlagRow* r = table.Row(row);
   if (!r) return;

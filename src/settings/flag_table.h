@@ -253,5 +253,9 @@ bool ReadCommonFlag(SettingsStore& store, const FlagTable& table, uint32_t row);
 void WriteFlag(SettingsStore& store, const FlagTable& table, SettingsHandle h, uint32_t row,
                uint8_t value);
 void WriteCommonFlag(SettingsStore& store, const FlagTable& table, uint32_t row, uint8_t value);
+// Writes the DWORD 1 or 0 even when it equals the row's default: for the dialogs that store
+// their boxes whatever state they are in. A row outside the table writes nothing.
+void StoreFlag(SettingsStore& store, const FlagTable& table, SettingsHandle h, uint32_t row,
+               bool on);
 
 }  // namespace scrv

@@ -89,6 +89,11 @@ enum : uint32_t {
 // Null for a row outside the table.
 const SmallValueRow* SmallValueRowAt(uint32_t row);
 
+// The stored DWORD, or the row's default when none is stored; 0 for a row outside the table.
+uint32_t ReadSmallValue(SettingsStore& store, SettingsHandle h, uint32_t row);
+// The same from "Common", opened read-only for this one read.
+uint32_t ReadCommonSmallValue(SettingsStore& store, uint32_t row);
+
 // A value equal to the row's default deletes the stored value; any other is written as a
 // DWORD. A row outside the table writes nothing.
 void WriteSmallValue(SettingsStore& store, SettingsHandle h, uint32_t row, uint8_t value);

@@ -7,8 +7,10 @@
 #include <array>
 
 #include "frame/dpi_win.h"
+#include "frame/export_guard_win.h"
 #include "frame/text_win.h"
 #include "frame/wide_string_list.h"
+#include "scrvdlgs_api.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
 #include "tools/filter_block.h"
@@ -130,29 +132,17 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(std::vector<FilterCondition> conditions,
       startSecondFilter_(secondFilterEnabled) {}
 
 bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      result = 0;
-      return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY:
-      return OnListNotify(reinterpret_cast<NMHDR*>(lParam), result);
-    case SCM_CHECKLIST:
-      result = OnCheckListCommand(wParam);
-      return true;
-  }
-  return false;
+                                              LRESULT& result) {
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (msg != SCM_CHECKLIST) return false;
+  result = OnCheckListCommand(wParam);
+  return true;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Initialisation
 
-LRESULT CAdvancedFilterDlg::OnInitDialog() {
+BOOL CAdvancedFilterDlg::OnInitDialog() {
   model_.emplace(std::move(initial_), std::move(columnNames_),
                  ToU(LoadResString(IDS_AF_ANY_COLUMN)), ToU(LoadResString(IDS_AF_RANGE_COLUMN)),
                  ReadFilterDefaultFlags(Settings()), startSecondFilter_);
@@ -223,12 +213,13 @@ void CAdvancedFilterDlg::SetUpList() {
   list_.dpi = dpi;
   list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(lv);
+  AddParentHook(list_);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Messages
 
-bool CAdvancedFilterDlg::OnCommand(int id, int code) {
+bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
   for (const FlagBoxControl& f : kFlagBoxes) {
     if (f.id == id) {
       if (code == BN_CLICKED) OnFlagBox(id);
@@ -275,23 +266,17 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code) {
     case IDC_AF_SAVE:
       OnSave();
       return true;
-    case IDOK:
-      OnFilter(false);
-      return true;
     case IDC_AF_FILTER_AGAIN:
       OnFilter(true);
       return true;
-    case IDCANCEL:
-      OnCancel();
-      return true;
   }
-  return false;
+  return CMyDialogImpl::OnCommand(id, code, control);
 }
 
-bool CAdvancedFilterDlg::OnListNotify(NMHDR* header, LRESULT& result) {
-  if (!header || header->hwndFrom != list_.m_hWnd || !model_) return false;
-  auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
-  switch (header->code) {
+bool CAdvancedFilterDlg::OnNotify(int, NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != list_.m_hWnd || !model_) return false;
+  auto* info = reinterpret_cast<NMLVDISPINFOW*>(&header);
+  switch (header.code) {
     case LVN_GETDISPINFOW:
       OnGetDispInfo(info);
       result = 0;
@@ -733,7 +718,7 @@ void CAdvancedFilterDlg::OnCancel() {
 
 extern "C" int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block,
                                    int secondButton) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     std::vector<scrv::FilterCondition> conditions;
     if (block && *block) {
       const size_t size = GlobalSize(*block);
@@ -745,18 +730,15 @@ extern "C" int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL*
     std::vector<std::u16string> names =
         scrv::ReadWideStringList(columnNames).value_or(std::vector<std::u16string>());
     // Without a host handle the applied blocks are the library's own, freed at the end.
-    HGLOBAL ownBlock = nullptr;
-    HGLOBAL* handle = block ? block : &ownBlock;
-    INT_PTR result;
-    {
-      scrv::CAdvancedFilterDlg dlg(std::move(conditions), std::move(names), handle,
-                                   secondButton != 0);
-      result = dlg.DoModal(owner);
-    }
-    if (ownBlock) GlobalFree(ownBlock);
+    struct OwnBlock {
+      HGLOBAL handle = nullptr;
+      ~OwnBlock() {
+        if (handle) GlobalFree(handle);
+      }
+    } own;
+    scrv::CAdvancedFilterDlg dlg(std::move(conditions), std::move(names),
+                                 block ? block : &own.handle, secondButton != 0);
+    INT_PTR result = dlg.DoModal(owner);
     return result > 0 ? static_cast<int>(result) : -1;
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }

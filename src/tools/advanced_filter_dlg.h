@@ -11,17 +11,12 @@
 #include <vector>
 
 #include "controls/check_list_win.h"
+#include "filter_ids.h"
 #include "frame/dialog_impl_win.h"
 #include "frame/message_box_win.h"
-#include "resource_ids.h"
 #include "tools/advanced_filter.h"
 
 namespace scrv {
-
-// To the owner: apply a condition list. wParam 1 when the second Filter button asked for it,
-// 0 for the Filter button; lParam the condition block (the host's handle, null for an empty
-// list). The host filters before it returns.
-constexpr UINT SCM_APPLY_FILTER = 0x8084;
 
 class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
  public:
@@ -77,14 +72,18 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
                      std::vector<std::u16string> columnNames, HGLOBAL* hostBlock,
                      bool secondFilterEnabled);
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  // Filter; Close writes the default flags back.
+  void OnOK() override { OnFilter(false); }
+  void OnCancel() override;
+  // The check list's commands (SCM_CHECKLIST).
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
 
  private:
-  LRESULT OnInitDialog();
   void SetUpList();
-  bool OnCommand(int id, int code);
-  bool OnListNotify(NMHDR* header, LRESULT& result);
   LRESULT OnCheckListCommand(WPARAM code);
 
   // The list view.
@@ -121,7 +120,6 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   // Filter and closing.
   void OnFilter(bool fromSecondButton);
   void ReplaceHostBlock();
-  void OnCancel();
   char16_t DecimalChar();
 
   CCheckList list_;
@@ -136,10 +134,3 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
 };
 
 }  // namespace scrv
-
-// The host's entry: `columnNames` is a wide string list in the host's layout (may be null),
-// `block` the host's handle of the current conditions (in) and of the last applied list
-// (out), `secondButton` nonzero to start with the second Filter button enabled. Returns 2 on
-// every normal close, -1 when the dialog could not be run.
-extern "C" int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block,
-                                   int secondButton);

@@ -64,14 +64,6 @@ void FillDisplayText(NMLVDISPINFOW& info, std::u16string_view text) {
   CopyBounded(info.item.pszText, static_cast<size_t>(info.item.cchTextMax), ToW(text));
 }
 
-NMLVDISPINFOW* DisplayRequest(UINT msg, LPARAM lParam, int listId) {
-  if (msg != WM_NOTIFY || !lParam) return nullptr;
-  auto* header = reinterpret_cast<NMHDR*>(lParam);
-  if (header->idFrom != static_cast<UINT_PTR>(listId) || header->code != LVN_GETDISPINFOW)
-    return nullptr;
-  return reinterpret_cast<NMLVDISPINFOW*>(lParam);
-}
-
 void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, bool darkTheme,
                             CheckListSwapFn swap, void* swapContext) {
   list.checkAllId = IDC_CHECK_ALL;

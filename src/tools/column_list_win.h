@@ -1,8 +1,10 @@
 #pragma once
-// What the key and column dialogs do alike with their check list: header columns from string
-// resources, and rows whose texts are asked from the dialog when shown. Each row carries a
-// value of the dialog's choosing that names its data, so that a row moved by the check list
-// still finds its own text.
+// What the key and column dialogs (sort multi, delete duplicates, join CSV, extract columns) do
+// alike with their check list 119: a list of columns the user checks and, where allowed,
+// reorders; header columns from string resources; rows whose texts are asked from the dialog
+// when shown, each row carrying a value of the dialog's choosing (its `param`) that names its
+// data, so that a row moved by the check list still finds its own text; and a last column that
+// fills the list's width again after every resize.
 
 #include <windows.h>
 
@@ -11,14 +13,10 @@
 #include <string_view>
 
 #include "controls/check_list_win.h"
+#include "controls_ids.h"
+#include "frame/dialog_impl_win.h"
 
 namespace scrv {
-
-// Sets the check list up as a list of columns the user checks (check-all box, own copy, no
-// editing, cutting or pasting) and subclasses `control`. With a swap callback the rows can
-// also be reordered by the move buttons, keys and drag; without one they stay in place.
-void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, bool darkTheme,
-                            CheckListSwapFn swap = nullptr, void* swapContext = nullptr);
 
 // Appends a header column titled by a string of the localisation module.
 void AddListColumn(HWND list, int index, UINT headerStringId, int width);
@@ -29,14 +27,68 @@ int FillColumnWidth(HWND list, int otherColumns);
 void FitLastColumn(const CCheckList& list);
 // Pixels at 96 DPI converted to the DPI the check list works at.
 int ScaleForList(const CCheckList& list, int pixels96);
-
-// Appends a row with texts on demand and the given check state; `param` comes back in each
-// LVN_GETDISPINFO of the row.
+// Appends a row with texts on demand and the given check state; `param` comes back with each
+// of the row's text requests.
 void AppendCallbackRow(CCheckList& list, LPARAM param, bool checked);
 // Copies `text` into a display request's buffer (truncated, terminated).
 void FillDisplayText(NMLVDISPINFOW& info, std::u16string_view text);
+// Sets `list` up as a list of columns the user checks (check-all box, own copy, no editing,
+// cutting or pasting) and subclasses `control`. With a swap callback the rows can also be
+// reordered by the move buttons, keys and drag; without one they stay in place.
+void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, bool darkTheme,
+                            CheckListSwapFn swap, void* swapContext);
 
-// The LVN_GETDISPINFOW notification of `listId`, or null for any other message.
-NMLVDISPINFOW* DisplayRequest(UINT msg, LPARAM lParam, int listId);
+// The base of the four dialogs. A dialog calls AttachColumnList in its OnInitDialog, adds its
+// header columns and rows, and answers RowText; a reorderable one also answers OnRowsSwapped.
+template <class T>
+class CColumnListDialog : public CMyDialogImpl<T> {
+ public:
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override {
+    if (id != IDC_CHECK_LIST || header.code != LVN_GETDISPINFOW) return false;
+    auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
+    FillDisplayText(info, RowText(info.item.lParam, info.item.iSubItem));
+    result = 0;
+    return true;
+  }
+
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override {
+    if (msg == SCM_CHECKLIST) {
+      if (wParam == kClSelectionChanged) OnListSelectionChanged();
+      result = 0;
+      return true;
+    }
+    if (!CMyDialogImpl<T>::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
+    // The list has been laid out anew: its last column fills it again.
+    if (msg == WM_SIZE) FitLastColumn(list_);
+    return true;
+  }
+
+ protected:
+  // Attaches the check list 119 with `columnCount` columns; `movable` lets the user reorder the
+  // rows (OnRowsSwapped then follows every exchange).
+  void AttachColumnList(int columnCount, bool movable) {
+    AttachColumnChoiceList(list_, this->GetDlgItem(IDC_CHECK_LIST), columnCount, IsDarkTheme(),
+                           movable ? SwapRows : nullptr, this);
+    this->AddParentHook(list_);
+  }
+
+  // The text of a row's column, by the param the row was appended with.
+  virtual std::u16string_view RowText(LPARAM param, int column) const = 0;
+  // The check list exchanged rows `first` and `second` (first < second).
+  virtual void OnRowsSwapped(size_t /*first*/, size_t /*second*/) {}
+  // A burst of selection or check changes in the list has ended (the check-all box is up to
+  // date already).
+  virtual void OnListSelectionChanged() {}
+
+  CCheckList list_;
+
+ private:
+  static void SwapRows(int first, int second, void* self) {
+    if (first < 0 || second < 0) return;
+    static_cast<CColumnListDialog*>(self)->OnRowsSwapped(static_cast<size_t>(first),
+                                                         static_cast<size_t>(second));
+  }
+};
 
 }  // namespace scrv

@@ -5,23 +5,20 @@
 namespace scrv {
 namespace {
 
-constexpr char16_t kEntireGroupSetting[] = u"DeleteDuplicateEntireGroup";
-constexpr char16_t kSelectionOnlySetting[] = u"DeleteDuplicateSelOnly";
-constexpr char16_t kInSelectionDefaultSetting[] = u"InspectSelOnlyDD";
-
-// The boxes kept as plain booleans, with their settings and the flag each sets on OK.
+// The boxes kept as plain booleans, with their settings (flag table rows) and the flag each
+// sets on OK.
 struct OptionBox {
   bool DeleteDuplicateOptions::*field;
-  const char16_t* setting;
+  uint32_t row;
   uint32_t flag;
 };
 constexpr OptionBox kOptionBoxes[] = {
-    {&DeleteDuplicateOptions::entireGroup, kEntireGroupSetting, 0},
-    {&DeleteDuplicateOptions::ignoreEmptyLines, u"DeleteDuplicateIgnoreEmptyLines", 0x10000},
-    {&DeleteDuplicateOptions::ignoreEmptyCells, u"DeleteDuplicateIgnoreEmptyCells", 0x2000},
-    {&DeleteDuplicateOptions::adjacentOnly, u"DeleteDuplicateAdjacentOnly", 0x20000},
-    {&DeleteDuplicateOptions::includeAll, u"DeleteDuplicateIncludeAll", 0x8000},
-    {&DeleteDuplicateOptions::ignoreCase, u"DeleteDuplicateIgnoreCase", 0x1},
+    {&DeleteDuplicateOptions::entireGroup, flag::kDeleteDuplicateEntireGroup, 0},
+    {&DeleteDuplicateOptions::ignoreEmptyLines, flag::kDeleteDuplicateIgnoreEmptyLines, 0x10000},
+    {&DeleteDuplicateOptions::ignoreEmptyCells, flag::kDeleteDuplicateIgnoreEmptyCells, 0x2000},
+    {&DeleteDuplicateOptions::adjacentOnly, flag::kDeleteDuplicateAdjacentOnly, 0x20000},
+    {&DeleteDuplicateOptions::includeAll, flag::kDeleteDuplicateIncludeAll, 0x8000},
+    {&DeleteDuplicateOptions::ignoreCase, flag::kDeleteDuplicateIgnoreCase, 0x1},
 };
 
 }  // namespace
@@ -36,12 +33,12 @@ DeleteDuplicatesModel::DeleteDuplicatesModel(std::vector<std::u16string> columnN
   rowChecked.assign(rows_, false);
 }
 
-void DeleteDuplicatesModel::Load(SettingsStore& settings) {
+void DeleteDuplicatesModel::Load(SettingsStore& settings, const FlagTable& flags) {
   SettingsHandle h = settings.OpenCommon(false);
   for (const OptionBox& box : kOptionBoxes) {
-    options.*box.field = settings.ReadDword(h, box.setting, 0) != 0;
+    options.*box.field = ReadFlag(settings, flags, h, box.row);
   }
-  bool inSelectionDefault = settings.ReadDword(h, kInSelectionDefaultSetting, 0) != 0;
+  bool inSelectionDefault = ReadFlag(settings, flags, h, flag::kInspectSelOnlyDD);
   settings.CloseSettings(h);
 
   options.selectionOnly = mode_ == 0   ? CheckState::kUnchecked
@@ -82,14 +79,15 @@ uint32_t DeleteDuplicatesModel::OptionFlags(bool secondButton) const {
   return flags;
 }
 
-void DeleteDuplicatesModel::Accept(SettingsStore& settings, bool secondButton) {
+void DeleteDuplicatesModel::Accept(SettingsStore& settings, const FlagTable& table,
+                                   bool secondButton) {
   SettingsHandle h = settings.OpenCommon(true);
   for (const OptionBox& box : kOptionBoxes) {
-    settings.WriteDword(h, box.setting, options.*box.field ? 1 : 0);
+    StoreFlag(settings, table, h, box.row, options.*box.field);
   }
   // The setting is a boolean: only a checked box stores true.
-  settings.WriteDword(h, kSelectionOnlySetting,
-                      options.selectionOnly == CheckState::kChecked ? 1 : 0);
+  StoreFlag(settings, table, h, flag::kDeleteDuplicateSelOnly,
+            options.selectionOnly == CheckState::kChecked);
   settings.CloseSettings(h);
 
   uint32_t flags = OptionFlags(secondButton);

@@ -9,28 +9,17 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settings_store.h"
+#include "keys_ids.h"
+#include "settings/flag_table.h"
 #include "tools/key_list.h"
 
 namespace scrv {
 
-constexpr int kDeleteDuplicateColumnList = 119;
-constexpr int kDeleteDuplicateCheckAllBox = 1734;
-constexpr int kDeleteDuplicateSecondButton = 1812;
-
-constexpr int kDeleteDuplicateEntireGroupBox = 1713;
-constexpr int kDeleteDuplicateSelectionOnlyBox = 1106;
-constexpr int kDeleteDuplicateIgnoreEmptyLinesBox = 1712;
-constexpr int kDeleteDuplicateIgnoreEmptyCellsBox = 1958;
-constexpr int kDeleteDuplicateAdjacentOnlyBox = 1740;
-constexpr int kDeleteDuplicateIncludeAllBox = 1880;
-constexpr int kDeleteDuplicateIgnoreCaseBox = 1674;
-
 // The comparison radios, valued by their control identifiers.
 enum class DuplicateComparison : int {
-  kLines = 1866,             // without the column list
-  kLinesInSelection = 1896,  // without the column list, flag 0x100
-  kColumns = 1867,           // the columns checked in the list
+  kLines = IDC_DD_COMPARE_LINES,                       // without the column list
+  kLinesInSelection = IDC_DD_COMPARE_LINES_SELECTION,  // without the column list, flag 0x100
+  kColumns = IDC_DD_COMPARE_COLUMNS,                   // the columns checked in the list
 };
 
 // Flags every key gets on OK (bits 26 and 27), the second delete button's flag, and 1896's.
@@ -69,7 +58,7 @@ class DeleteDuplicatesModel {
 
   // Reads the option boxes (all but 1106, which the mode sets) and the default radio; sets the
   // rows' checks from bit 26 and selects the first row.
-  void Load(SettingsStore& settings);
+  void Load(SettingsStore& settings, const FlagTable& flags);
 
   size_t RowCount() const { return rows_; }
   std::u16string_view RowText(size_t row) const;
@@ -81,7 +70,7 @@ class DeleteDuplicatesModel {
 
   // OK or 1812: writes the seven settings and the keys. The dialog then ends with the button's
   // identifier.
-  void Accept(SettingsStore& settings, bool secondButton);
+  void Accept(SettingsStore& settings, const FlagTable& flags, bool secondButton);
 
   // Held by the dialog's controls; the dialog writes them back as they change.
   DeleteDuplicateOptions options;

@@ -1,26 +1,12 @@
 #include "tools/delete_duplicates_dlg.h"
 
-#include "frame/text_win.h"
+#include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
-#include "tools/column_list_win.h"
+#include "scrvdlgs_api.h"
+#include "settings/settings_tables_win.h"
 
 namespace scrv {
 namespace {
-
-static_assert(kDeleteDuplicateColumnList == IDC_CHECK_LIST);
-static_assert(kDeleteDuplicateCheckAllBox == IDC_CHECK_ALL);
-static_assert(kDeleteDuplicateSecondButton == IDC_DD_DELETE_SECOND);
-static_assert(kDeleteDuplicateEntireGroupBox == IDC_DD_ENTIRE_GROUP);
-static_assert(kDeleteDuplicateSelectionOnlyBox == IDC_DD_SELECTION_ONLY);
-static_assert(kDeleteDuplicateIgnoreEmptyLinesBox == IDC_DD_IGNORE_EMPTY_LINES);
-static_assert(kDeleteDuplicateIgnoreEmptyCellsBox == IDC_DD_IGNORE_EMPTY_CELLS);
-static_assert(kDeleteDuplicateAdjacentOnlyBox == IDC_DD_ADJACENT_ONLY);
-static_assert(kDeleteDuplicateIncludeAllBox == IDC_DD_INCLUDE_ALL);
-static_assert(kDeleteDuplicateIgnoreCaseBox == IDC_DD_IGNORE_CASE);
-static_assert(static_cast<int>(DuplicateComparison::kLines) == IDC_DD_COMPARE_LINES);
-static_assert(static_cast<int>(DuplicateComparison::kLinesInSelection) ==
-              IDC_DD_COMPARE_LINES_SELECTION);
-static_assert(static_cast<int>(DuplicateComparison::kColumns) == IDC_DD_COMPARE_COLUMNS);
 
 // The two-state option boxes and where the model keeps them.
 struct OptionBox {
@@ -46,56 +32,26 @@ CDeleteDuplicateAdvancedDlg::CDeleteDuplicateAdvancedDlg(std::vector<std::u16str
                                                          uint32_t mode)
     : model_(std::move(columnNames), keys, groupFlag, mode) {}
 
-bool CDeleteDuplicateAdvancedDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam,
-                                                       LPARAM lParam, LRESULT& result,
-                                                       DWORD mapId) {
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
-    // The list has been laid out anew: its last column fills it again.
-    if (msg == WM_SIZE) FitLastColumn(list_);
-    return true;
-  }
-  if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
-    OnRowText(*info);
-    result = 0;
-    return true;
-  }
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
+bool CDeleteDuplicateAdvancedDlg::OnCommand(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_DD_COMPARE_LINES:
+    case IDC_DD_COMPARE_LINES_SELECTION:
+    case IDC_DD_COMPARE_COLUMNS:
+    case IDC_DD_ADJACENT_ONLY:
+      if (code == BN_CLICKED) Refresh();
       return true;
-    case SCM_CHECKLIST:
-      if (wParam == kClSelectionChanged) Refresh();
-      result = 0;
+    case IDC_DD_DELETE_SECOND:
+      OnAccept(id);
       return true;
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam), code = HIWORD(wParam);
-      switch (id) {
-        case IDC_DD_COMPARE_LINES:
-        case IDC_DD_COMPARE_LINES_SELECTION:
-        case IDC_DD_COMPARE_COLUMNS:
-        case IDC_DD_ADJACENT_ONLY:
-          if (code == BN_CLICKED) Refresh();
-          return true;
-        case IDOK:
-        case IDC_DD_DELETE_SECOND:
-          OnAccept(id);
-          return true;
-        case IDCANCEL:
-          EndDialog(IDCANCEL);
-          return true;
-      }
-      break;
-    }
   }
-  return false;
+  return CColumnListDialog::OnCommand(id, code, control);
 }
 
-LRESULT CDeleteDuplicateAdvancedDlg::OnInitDialog() {
-  model_.Load(Settings());
+BOOL CDeleteDuplicateAdvancedDlg::OnInitDialog() {
+  model_.Load(Settings(), Flags());
   ShowOptions();
 
-  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 1, IsDarkTheme());
+  AttachColumnList(1, false);
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
 
   // Rows never move here, so a row's index names its key.
@@ -106,10 +62,8 @@ LRESULT CDeleteDuplicateAdvancedDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CDeleteDuplicateAdvancedDlg::OnRowText(NMLVDISPINFOW& info) const {
-  FillDisplayText(info, info.item.lParam >= 0
-                            ? model_.RowText(static_cast<size_t>(info.item.lParam))
-                            : std::u16string_view());
+std::u16string_view CDeleteDuplicateAdvancedDlg::RowText(LPARAM row, int) const {
+  return row >= 0 ? model_.RowText(static_cast<size_t>(row)) : std::u16string_view();
 }
 
 void CDeleteDuplicateAdvancedDlg::ShowOptions() {
@@ -147,7 +101,7 @@ void CDeleteDuplicateAdvancedDlg::Refresh() {
 
 void CDeleteDuplicateAdvancedDlg::OnAccept(int button) {
   ReadControls();
-  model_.Accept(Settings(), button == IDC_DD_DELETE_SECOND);
+  model_.Accept(Settings(), Flags(), button == IDC_DD_DELETE_SECOND);
   EndDialog(button);
 }
 
@@ -155,7 +109,7 @@ void CDeleteDuplicateAdvancedDlg::OnAccept(int button) {
 
 extern "C" int DoDeleteDuplicateAdvanced(HWND owner, const void* columnNames, void* keys,
                                          int groupFlag, int mode) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     std::optional<std::vector<std::u16string>> names =
         columnNames ? scrv::ReadWideStringList(columnNames) : std::vector<std::u16string>();
     std::optional<scrv::KeyList> list = keys ? scrv::KeyList::Attach(keys) : scrv::KeyList();
@@ -167,8 +121,5 @@ extern "C" int DoDeleteDuplicateAdvanced(HWND owner, const void* columnNames, vo
                                           static_cast<uint32_t>(mode));
     INT_PTR result = dlg.DoModal(owner);
     return result > 0 ? static_cast<int>(result) : -1;
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }

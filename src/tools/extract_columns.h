@@ -11,8 +11,6 @@
 
 namespace scrv {
 
-constexpr int kExtractColumnList = 119;
-
 class ExtractColumnsModel {
  public:
   // One entry per column (index i, taken), one checked row per entry.

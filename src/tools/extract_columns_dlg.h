@@ -5,14 +5,13 @@
 
 #include <optional>
 
-#include "controls/check_list_win.h"
-#include "frame/dialog_impl_win.h"
-#include "resource_ids.h"
+#include "keys_ids.h"
+#include "tools/column_list_win.h"
 #include "tools/extract_columns.h"
 
 namespace scrv {
 
-class CExtractColumnsDlg : public CMyDialogImpl<CExtractColumnsDlg> {
+class CExtractColumnsDlg : public CColumnListDialog<CExtractColumnsDlg> {
  public:
   enum { IDD = IDD_EXTRACT_COLUMNS };
   static constexpr DialogAnchor kAnchors[] = {
@@ -29,26 +28,20 @@ class CExtractColumnsDlg : public CMyDialogImpl<CExtractColumnsDlg> {
   static constexpr uint32_t kResizeMode = kResizeWidth | kResizeHeight;
   static constexpr uint32_t kHelpTopic = HELP_TOPIC_EXTRACT_COLUMNS;
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;
 
   // After OK: the column entry block's bytes, in row order.
   std::vector<uint8_t> Block() const { return model_ ? model_->Block() : std::vector<uint8_t>(); }
 
  private:
-  LRESULT OnInitDialog();
-  void OnRowText(NMLVDISPINFOW& info) const;
-  void OnOK();
-  static void SwapRows(int first, int second, void* self);
+  std::u16string_view RowText(LPARAM column, int) const override;
+  void OnRowsSwapped(size_t first, size_t second) override {
+    if (model_) model_->SwapRows(first, second);
+  }
 
   std::vector<std::u16string> names_;
   std::optional<ExtractColumnsModel> model_;
-  CCheckList list_;
 };
 
 }  // namespace scrv
-
-// Returns 1 after OK, with the handle of a movable block of 8-byte column entries (the host
-// owns it) in the 8 bytes at offset 24 of `record`; else 0 (cancelled, or the dialog could
-// not be started). No other byte of the record is read or written.
-extern "C" int DoExtractColumns(HWND owner, void* record);

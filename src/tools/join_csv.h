@@ -11,18 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "keys_ids.h"
 #include "settings/settings_store.h"
 #include "tools/key_list.h"
 #include "tools/macro_literal.h"
 
 namespace scrv {
-
-constexpr int kJoinFirstDocumentList = 1869;
-constexpr int kJoinFirstKeyColumnList = 1870;
-constexpr int kJoinSecondDocumentList = 1839;
-constexpr int kJoinSecondKeyColumnList = 1840;
-constexpr int kJoinPairList = 119;
-constexpr int kJoinSaveMacroButton = 661;
 
 // The option bits ("JoinCsvFlags"), their boxes and their macro names.
 constexpr uint32_t kJoinUniqueKey1 = 0x1;
@@ -42,14 +36,14 @@ struct JoinOptionBox {
   const char* macroName;
 };
 constexpr std::array<JoinOptionBox, 8> kJoinOptionBoxes = {{
-    {1879, kJoinUniqueKey1, "scJoinUniqueKey1"},
-    {1880, kJoinUniqueKey2, "scJoinUniqueKey2"},
-    {1712, kJoinIncludeAll1, "scJoinIncludeAll1"},
-    {1740, kJoinIncludeAll2, "scJoinIncludeAll2"},
-    {1052, kJoinMatchCase, "scJoinMatchCase"},
-    {1881, kJoinSimpleMerge, "scJoinSimpleMerge"},
-    {1958, kJoinIgnoreHeadings1, "scJoinIgnoreHeadings1"},
-    {1959, kJoinIgnoreHeadings2, "scJoinIgnoreHeadings2"},
+    {IDC_JOIN_UNIQUE_KEY1, kJoinUniqueKey1, "scJoinUniqueKey1"},
+    {IDC_JOIN_UNIQUE_KEY2, kJoinUniqueKey2, "scJoinUniqueKey2"},
+    {IDC_JOIN_INCLUDE_ALL1, kJoinIncludeAll1, "scJoinIncludeAll1"},
+    {IDC_JOIN_INCLUDE_ALL2, kJoinIncludeAll2, "scJoinIncludeAll2"},
+    {IDC_JOIN_MATCH_CASE, kJoinMatchCase, "scJoinMatchCase"},
+    {IDC_JOIN_SIMPLE_MERGE, kJoinSimpleMerge, "scJoinSimpleMerge"},
+    {IDC_JOIN_IGNORE_HEADINGS1, kJoinIgnoreHeadings1, "scJoinIgnoreHeadings1"},
+    {IDC_JOIN_IGNORE_HEADINGS2, kJoinIgnoreHeadings2, "scJoinIgnoreHeadings2"},
 }};
 
 // The host's join record (32 bytes, little-endian).

@@ -6,29 +6,15 @@
 #include <cstring>
 
 #include "controls/ole_object_win.h"
+#include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
 #include "frame/text_win.h"
+#include "scrvdlgs_api.h"
 #include "settings/file_store_win.h"
-#include "tools/column_list_win.h"
 #include "tools/host_names.h"
 
 namespace scrv {
 namespace {
-
-static_assert(kJoinFirstDocumentList == IDC_JOIN_FIRST_DOCUMENT);
-static_assert(kJoinFirstKeyColumnList == IDC_JOIN_FIRST_KEY);
-static_assert(kJoinSecondDocumentList == IDC_JOIN_SECOND_DOCUMENT);
-static_assert(kJoinSecondKeyColumnList == IDC_JOIN_SECOND_KEY);
-static_assert(kJoinPairList == IDC_CHECK_LIST);
-static_assert(kJoinSaveMacroButton == IDC_JOIN_SAVE_MACRO);
-static_assert(kJoinOptionBoxes[0].control == IDC_JOIN_UNIQUE_KEY1);
-static_assert(kJoinOptionBoxes[1].control == IDC_JOIN_UNIQUE_KEY2);
-static_assert(kJoinOptionBoxes[2].control == IDC_JOIN_INCLUDE_ALL1);
-static_assert(kJoinOptionBoxes[3].control == IDC_JOIN_INCLUDE_ALL2);
-static_assert(kJoinOptionBoxes[4].control == IDC_JOIN_MATCH_CASE);
-static_assert(kJoinOptionBoxes[5].control == IDC_JOIN_SIMPLE_MERGE);
-static_assert(kJoinOptionBoxes[6].control == IDC_JOIN_IGNORE_HEADINGS1);
-static_assert(kJoinOptionBoxes[7].control == IDC_JOIN_IGNORE_HEADINGS2);
 
 // The width of the document column of the pair list, at 96 DPI.
 constexpr int kDocumentColumnWidth = 200;
@@ -73,71 +59,42 @@ CJoinCSVDlg::CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCs
     : model_(std::move(documentNames), [this](int32_t document) { return AskColumns(document); }),
       record_(record) {}
 
-bool CJoinCSVDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       LRESULT& result, DWORD mapId) {
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
-    // The list has been laid out anew: its last column fills it again.
-    if (msg == WM_SIZE) FitLastColumn(list_);
-    return true;
-  }
-  if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
-    OnRowText(*info);
-    result = 0;
-    return true;
-  }
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
+bool CJoinCSVDlg::OnCommand(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_JOIN_FIRST_DOCUMENT:
+    case IDC_JOIN_SECOND_DOCUMENT:
+      if (code == CBN_SELCHANGE)
+        OnDocumentChanged(id == IDC_JOIN_FIRST_DOCUMENT ? JoinSide::kFirst : JoinSide::kSecond);
+      else if (code == CBN_DROPDOWN)
+        OnDropDown(id);
       return true;
-    case SCM_CHECKLIST:
-      if (wParam == kClSelectionChanged) {
+    case IDC_JOIN_FIRST_KEY:
+    case IDC_JOIN_SECOND_KEY:
+      if (code == CBN_SELCHANGE)
+        OnKeyColumnChanged(id == IDC_JOIN_FIRST_KEY ? JoinSide::kFirst : JoinSide::kSecond);
+      else if (code == CBN_DROPDOWN)
+        OnDropDown(id);
+      return true;
+    case IDC_JOIN_SIMPLE_MERGE:
+      if (code == BN_CLICKED) {
         ReadOptions();
         ShowEnabling();
       }
-      result = 0;
       return true;
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam), code = HIWORD(wParam);
-      switch (id) {
-        case IDC_JOIN_FIRST_DOCUMENT:
-        case IDC_JOIN_SECOND_DOCUMENT:
-          if (code == CBN_SELCHANGE)
-            OnDocumentChanged(id == IDC_JOIN_FIRST_DOCUMENT ? JoinSide::kFirst : JoinSide::kSecond);
-          else if (code == CBN_DROPDOWN)
-            OnDropDown(id);
-          return true;
-        case IDC_JOIN_FIRST_KEY:
-        case IDC_JOIN_SECOND_KEY:
-          if (code == CBN_SELCHANGE)
-            OnKeyColumnChanged(id == IDC_JOIN_FIRST_KEY ? JoinSide::kFirst : JoinSide::kSecond);
-          else if (code == CBN_DROPDOWN)
-            OnDropDown(id);
-          return true;
-        case IDC_JOIN_SIMPLE_MERGE:
-          if (code == BN_CLICKED) {
-            ReadOptions();
-            ShowEnabling();
-          }
-          return true;
-        case IDC_JOIN_SAVE_MACRO:
-          if (code == BN_CLICKED) OnSaveMacro();
-          return true;
-        case IDOK:
-          OnOK();
-          return true;
-        case IDCANCEL:
-          EndDialog(IDCANCEL);
-          return true;
-      }
-      break;
-    }
+    case IDC_JOIN_SAVE_MACRO:
+      if (code == BN_CLICKED) OnSaveMacro();
+      return true;
   }
-  return false;
+  return CColumnListDialog::OnCommand(id, code, control);
 }
 
-LRESULT CJoinCSVDlg::OnInitDialog() {
-  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 2, IsDarkTheme(), SwapRows, this);
+void CJoinCSVDlg::OnListSelectionChanged() {
+  ReadOptions();
+  ShowEnabling();
+}
+
+BOOL CJoinCSVDlg::OnInitDialog() {
+  AttachColumnList(2, true);
   int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
   AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
   AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));
@@ -164,7 +121,7 @@ std::vector<std::u16string> CJoinCSVDlg::AskColumns(int32_t document) {
   if (!parent || document < 0) return {};
   return RequestHostNames([parent, document](size_t count, char16_t* buffer) {
     return static_cast<intptr_t>(::SendMessageW(
-        parent, kHostMsgColumnNames,
+        parent, SCM_COLUMN_NAMES,
         static_cast<WPARAM>(ColumnNamesWParam(static_cast<uint32_t>(document), count)),
         reinterpret_cast<LPARAM>(buffer)));
   });
@@ -190,20 +147,18 @@ void CJoinCSVDlg::FillPairList() {
 
 // The texts follow the row's parameter, not its position: the check list reads a row's texts
 // while it moves it, after the pair entries have already changed places.
-void CJoinCSVDlg::OnRowText(NMLVDISPINFOW& info) const {
+std::u16string_view CJoinCSVDlg::RowText(LPARAM param, int listColumn) const {
   const JoinSide side =
-      (static_cast<uint64_t>(info.item.lParam) >> 32) & 1 ? JoinSide::kSecond : JoinSide::kFirst;
-  const auto column = static_cast<uint32_t>(info.item.lParam & 0xFFFFFFFF);
-  std::u16string_view text;
-  if (info.item.iSubItem == 0) {
+      (static_cast<uint64_t>(param) >> 32) & 1 ? JoinSide::kSecond : JoinSide::kFirst;
+  const auto column = static_cast<uint32_t>(param & 0xFFFFFFFF);
+  if (listColumn == 0) {
     int32_t document = model_.Document(side);
     if (document >= 0 && static_cast<size_t>(document) < model_.DocumentNames().size())
-      text = model_.DocumentNames()[static_cast<size_t>(document)];
-  } else {
-    const std::vector<std::u16string>& columns = model_.ColumnNames(side);
-    if (column < columns.size()) text = columns[column];
+      return model_.DocumentNames()[static_cast<size_t>(document)];
+    return {};
   }
-  FillDisplayText(info, text);
+  const std::vector<std::u16string>& columns = model_.ColumnNames(side);
+  return column < columns.size() ? std::u16string_view(columns[column]) : std::u16string_view();
 }
 
 void CJoinCSVDlg::ReadOptions() {
@@ -303,23 +258,17 @@ void CJoinCSVDlg::OnSaveMacro() {
     ShowError(m_hWnd, GetLastError(), path);
 }
 
-void CJoinCSVDlg::SwapRows(int first, int second, void* self) {
-  if (first < 0 || second < 0) return;
-  static_cast<CJoinCSVDlg*>(self)->model_.SwapRows(static_cast<size_t>(first),
-                                                   static_cast<size_t>(second));
-}
-
 }  // namespace scrv
 
 extern "C" int DoJoinCSV(HWND owner, void* record) {
-  if (!record) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  try {
+  return scrv::GuardExport(0, [&] {
+    if (!record) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return 0;
+    }
     std::vector<std::u16string> documents =
         scrv::RequestHostNames([owner](size_t count, char16_t* buffer) {
-          return static_cast<intptr_t>(::SendMessageW(owner, scrv::kHostMsgDocumentNames,
+          return static_cast<intptr_t>(::SendMessageW(owner, scrv::SCM_DOCUMENT_NAMES,
                                                       static_cast<WPARAM>(count),
                                                       reinterpret_cast<LPARAM>(buffer)));
         });
@@ -344,8 +293,5 @@ extern "C" int DoJoinCSV(HWND owner, void* record) {
     out.pairBlock = reinterpret_cast<uintptr_t>(block);
     std::memcpy(record, &out, sizeof out);
     return 1;
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return 0;
-  }
+  });
 }

@@ -4,14 +4,13 @@
 // columns, can save the join as a macro statement, and hands the choices back in the host's
 // join record.
 
-#include "controls/check_list_win.h"
-#include "frame/dialog_impl_win.h"
-#include "resource_ids.h"
+#include "keys_ids.h"
+#include "tools/column_list_win.h"
 #include "tools/join_csv.h"
 
 namespace scrv {
 
-class CJoinCSVDlg : public CMyDialogImpl<CJoinCSVDlg> {
+class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
  public:
   enum { IDD = IDD_JOIN_CSV };
   static constexpr DialogAnchor kAnchors[] = {
@@ -44,16 +43,18 @@ class CJoinCSVDlg : public CMyDialogImpl<CJoinCSVDlg> {
 
   CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCsvRecord& record);
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
   // After OK: the record (all but the pair block) and the pair entries in row order.
   const JoinCsvRecord& Record() const { return record_; }
   std::vector<uint8_t> PairBlock() const { return model_.PairBlock(); }
 
  private:
-  LRESULT OnInitDialog();
-  void OnRowText(NMLVDISPINFOW& info) const;
+  std::u16string_view RowText(LPARAM param, int column) const override;
+  void OnRowsSwapped(size_t first, size_t second) override { model_.SwapRows(first, second); }
+  void OnListSelectionChanged() override;
   void FillKeyColumns(JoinSide side);
   void FillPairList();
   void ReadOptions();
@@ -62,18 +63,11 @@ class CJoinCSVDlg : public CMyDialogImpl<CJoinCSVDlg> {
   void OnKeyColumnChanged(JoinSide side);
   void OnDropDown(int comboId);
   void ReadRowChecks();
-  void OnOK();
   void OnSaveMacro();
   std::vector<std::u16string> AskColumns(int32_t document);
-  static void SwapRows(int first, int second, void* self);
 
   JoinCsvModel model_;
   JoinCsvRecord record_;
-  CCheckList list_;
 };
 
 }  // namespace scrv
-
-// Returns 1 after OK (the record then holds the choices and a pair block the host owns), else
-// 0: cancelled, no open document (after message 389), or the dialog could not be started.
-extern "C" int DoJoinCSV(HWND owner, void* record);

@@ -1,34 +1,20 @@
 #include "tools/jump_dlg.h"
 
+#include "frame/export_guard_win.h"
 #include "frame/text_win.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 
-bool CJumpDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                    LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_JUMP_CHOICE:
-          if (HIWORD(wParam) == CBN_SELCHANGE) OnChoiceChanged();
-          return true;
-        case IDOK:
-          OnOK();
-          return true;
-        case IDCANCEL:
-          EndDialog(IDCANCEL);
-          return true;
-      }
-      break;
+bool CJumpDlg::OnCommand(int id, int code, HWND control) {
+  if (id == IDC_JUMP_CHOICE) {
+    if (code == CBN_SELCHANGE) OnChoiceChanged();
+    return true;
   }
-  return false;
+  return CMyDialogImpl::OnCommand(id, code, control);
 }
 
-LRESULT CJumpDlg::OnInitDialog() {
+BOOL CJumpDlg::OnInitDialog() {
   SetDlgItemInt(m_hWnd, IDC_JUMP_TARGET, static_cast<UINT>(model_.TargetShown()), TRUE);
   SetDlgItemInt(m_hWnd, IDC_JUMP_SECONDARY, static_cast<UINT>(model_.SecondaryShown()), TRUE);
   CheckDlgButton(IDC_JUMP_CHECK, model_.CheckedOnOpen() ? BST_CHECKED : BST_UNCHECKED);
@@ -66,18 +52,20 @@ void CJumpDlg::OnOK() {
 
 extern "C" int DoJump(HWND owner, uint32_t* target, uint32_t* secondary, int32_t* choiceIndex,
                       const void* choiceList, int asIs) {
-  if (!target || !secondary || !choiceIndex) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return scrv::kJumpCancelled;
-  }
-  scrv::JumpValues host{*target, *secondary, *choiceIndex};
-  scrv::CJumpDlg dlg(scrv::JumpModel(host, asIs != 0, scrv::ReadJumpChoices(choiceList)));
-  INT_PTR result = dlg.DoModal(owner);
-  int checked = scrv::FinishJump(result, dlg.Model(), host);
-  if (checked != scrv::kJumpCancelled) {
-    *target = host.target;
-    *secondary = host.secondary;
-    *choiceIndex = host.choiceIndex;
-  }
-  return checked;
+  return scrv::GuardExport(scrv::kJumpCancelled, [&] {
+    if (!target || !secondary || !choiceIndex) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return scrv::kJumpCancelled;
+    }
+    scrv::JumpValues host{*target, *secondary, *choiceIndex};
+    scrv::CJumpDlg dlg(scrv::JumpModel(host, asIs != 0, scrv::ReadJumpChoices(choiceList)));
+    INT_PTR result = dlg.DoModal(owner);
+    int checked = scrv::FinishJump(result, dlg.Model(), host);
+    if (checked != scrv::kJumpCancelled) {
+      *target = host.target;
+      *secondary = host.secondary;
+      *choiceIndex = host.choiceIndex;
+    }
+    return checked;
+  });
 }

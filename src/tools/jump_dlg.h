@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "frame/dialog_impl_win.h"
+#include "jump_ids.h"
 #include "tools/jump.h"
 
 namespace scrv {
@@ -19,21 +20,15 @@ class CJumpDlg : public CMyDialogImpl<CJumpDlg> {
   explicit CJumpDlg(JumpModel model) : model_(std::move(model)) {}
   const JumpModel& Model() const { return model_; }
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
  private:
-  LRESULT OnInitDialog();
   void OnChoiceChanged();
-  void OnOK();
   std::optional<uint32_t> ReadField(int id) const;
 
   JumpModel model_;
 };
 
 }  // namespace scrv
-
-// The host's numbers are zero-based unless `asIs` is nonzero. Returns the check box state on
-// OK (the three in/out values written back), -1 otherwise (left untouched).
-extern "C" int DoJump(HWND owner, uint32_t* target, uint32_t* secondary, int32_t* choiceIndex,
-                      const void* choiceList, int asIs);

@@ -1,7 +1,9 @@
 #include "tools/number_range_dlg.h"
 
+#include "frame/export_guard_win.h"
 #include "frame/text_win.h"
-#include "settings/settings_store.h"
+#include "scrvdlgs_api.h"
+#include "settings/settings_tables_win.h"
 
 namespace scrv {
 namespace {
@@ -15,46 +17,29 @@ char16_t LocaleDecimalChar() {
 
 }  // namespace
 
-bool CNumberRangeDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                           LRESULT& result, DWORD mapId) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) return true;
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
+bool CNumberRangeDlg::OnCommand(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_NR_LOWER:
+    case IDC_NR_UPPER:
+      if (code == EN_CHANGE) OnFieldsChanged();
       return true;
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam), code = HIWORD(wParam);
-      switch (id) {
-        case IDC_NR_LOWER:
-        case IDC_NR_UPPER:
-          if (code == EN_CHANGE) OnFieldsChanged();
-          return true;
-        case IDC_NR_LOWER_INCLUSIVE:
-        case IDC_NR_UPPER_INCLUSIVE:
-        case IDC_NR_INTEGERS:
-          if (code == BN_CLICKED) OnFieldsChanged();
-          return true;
-        case IDC_NR_EXPRESSION:
-          if (code == EN_CHANGE) OnExpressionChanged();
-          return true;
-        case IDC_NR_DIRECT:
-          ReadControls();
-          Refresh();
-          return true;
-        case IDOK:
-          OnOK();
-          return true;
-        case IDCANCEL:
-          OnCancel();
-          return true;
-      }
-      break;
-    }
+    case IDC_NR_LOWER_INCLUSIVE:
+    case IDC_NR_UPPER_INCLUSIVE:
+    case IDC_NR_INTEGERS:
+      if (code == BN_CLICKED) OnFieldsChanged();
+      return true;
+    case IDC_NR_EXPRESSION:
+      if (code == EN_CHANGE) OnExpressionChanged();
+      return true;
+    case IDC_NR_DIRECT:
+      ReadControls();
+      Refresh();
+      return true;
   }
-  return false;
+  return CMyDialogImpl::OnCommand(id, code, control);
 }
 
-LRESULT CNumberRangeDlg::OnInitDialog() {
+BOOL CNumberRangeDlg::OnInitDialog() {
   lowerEdit_.SubclassWindow(GetDlgItem(IDC_NR_LOWER));
   upperEdit_.SubclassWindow(GetDlgItem(IDC_NR_UPPER));
   expressionEdit_.SubclassWindow(GetDlgItem(IDC_NR_EXPRESSION));
@@ -118,7 +103,7 @@ void CNumberRangeDlg::OnExpressionChanged() {
 }
 
 void CNumberRangeDlg::RememberSkip() {
-  if (IsDlgButtonChecked(IDC_NR_SKIP)) Settings().WriteCommonDword(u"SkipNumRange", 1);
+  if (IsDlgButtonChecked(IDC_NR_SKIP)) WriteCommonFlag(Settings(), Flags(), flag::kSkipNumRange, 1);
 }
 
 void CNumberRangeDlg::OnOK() {
@@ -138,10 +123,12 @@ void CNumberRangeDlg::OnCancel() {
 }  // namespace scrv
 
 extern "C" int DoNumberRangeDlg(HWND owner, wchar_t* text, int capacity) {
-  scrv::CNumberRangeDlg dlg;
-  if (text) scrv::CopyBounded(dlg.text, scrv::CNumberRangeDlg::kCapacity, text);
-  INT_PTR result = dlg.DoModal(owner);
-  if (result == IDOK && text && capacity > 0)
-    scrv::CopyBounded(text, static_cast<size_t>(capacity), dlg.text);
-  return static_cast<int>(result);
+  return scrv::GuardExport(-1, [&] {
+    scrv::CNumberRangeDlg dlg;
+    if (text) scrv::CopyBounded(dlg.text, scrv::CNumberRangeDlg::kCapacity, text);
+    INT_PTR result = dlg.DoModal(owner);
+    if (result == IDOK && text && capacity > 0)
+      scrv::CopyBounded(text, static_cast<size_t>(capacity), dlg.text);
+    return static_cast<int>(result);
+  });
 }

@@ -4,8 +4,8 @@
 
 #include "controls/edit_dd_win.h"
 #include "frame/dialog_impl_win.h"
-#include "resource_ids.h"
 #include "tools/number_range_model.h"
+#include "tools_ids.h"
 
 namespace scrv {
 
@@ -31,15 +31,14 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
 
   wchar_t text[kCapacity] = {};
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
+  void OnCancel() override;
 
  private:
-  LRESULT OnInitDialog();
   void OnFieldsChanged();
   void OnExpressionChanged();
-  void OnOK();
-  void OnCancel();
   void ReadControls();
   void ShowState();
   void Refresh();
@@ -52,5 +51,3 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
 };
 
 }  // namespace scrv
-
-extern "C" int DoNumberRangeDlg(HWND owner, wchar_t* text, int capacity);

@@ -5,9 +5,6 @@
 namespace scrv {
 namespace {
 
-constexpr char16_t kEntireGroupSetting[] = u"MultiSortEntireGroup";
-constexpr char16_t kSelectionOnlySetting[] = u"MultiSortSelOnly";
-
 constexpr uint32_t kEvenOfPair = 0x80000000;  // bit 31 picks the even radio of a pair
 
 // The bits that pick a pair, in the order they are tested, with the pair's even radio.
@@ -16,11 +13,12 @@ struct KindBit {
   int evenRadio;
 };
 constexpr KindBit kKindBits[] = {
-    {0x4000, 1870},   {0x2000, 1872},   {0x200000, 1868},   {0x80000, 1866},
-    {0x100000, 1864}, {0x400000, 1862}, {0x40000000, 1860},
+    {0x4000, IDC_SM_CODE_DESC},     {0x2000, IDC_SM_VERSION_DESC},  {0x200000, IDC_SM_NATURAL_DESC},
+    {0x80000, IDC_SM_DATE_DESC},    {0x100000, IDC_SM_LENGTH_DESC}, {0x400000, IDC_SM_NUMBER_DESC},
+    {0x40000000, IDC_SM_CASE_DESC},
 };
-constexpr int kPlainEvenRadio = 1858;
-constexpr int kStandaloneRadio = 1874;
+constexpr int kPlainEvenRadio = IDC_SM_TEXT_DESC;
+constexpr int kStandaloneRadio = IDC_SM_RANDOM;
 constexpr uint32_t kStandaloneBit = 0x8000;
 
 }  // namespace
@@ -57,10 +55,10 @@ SortMultiModel::SortMultiModel(std::vector<std::u16string> columnNames, KeyList 
   rowChecked.assign(rows_, false);
 }
 
-void SortMultiModel::Load(SettingsStore& settings) {
+void SortMultiModel::Load(SettingsStore& settings, const FlagTable& flags) {
   SettingsHandle h = settings.OpenCommon(false);
-  entireGroup = settings.ReadDword(h, kEntireGroupSetting, 0) != 0;
-  bool storedSelectionOnly = settings.ReadDword(h, kSelectionOnlySetting, 0) != 0;
+  entireGroup = ReadFlag(settings, flags, h, flag::kMultiSortEntireGroup);
+  bool storedSelectionOnly = ReadFlag(settings, flags, h, flag::kMultiSortSelOnly);
   settings.CloseSettings(h);
   selectionOnly = selectionFlag_ && storedSelectionOnly;
 
@@ -126,10 +124,10 @@ void SortMultiModel::SwapRows(size_t a, size_t b) {
   rowChecked[b] = checked;
 }
 
-void SortMultiModel::Close(SettingsStore& settings) {
+void SortMultiModel::Close(SettingsStore& settings, const FlagTable& flags) {
   SettingsHandle h = settings.OpenCommon(true);
-  settings.WriteDword(h, kEntireGroupSetting, entireGroup ? 1 : 0);
-  settings.WriteDword(h, kSelectionOnlySetting, selectionOnly ? 1 : 0);
+  StoreFlag(settings, flags, h, flag::kMultiSortEntireGroup, entireGroup);
+  StoreFlag(settings, flags, h, flag::kMultiSortSelOnly, selectionOnly);
   settings.CloseSettings(h);
   for (size_t row = 0; row < RowCount(); ++row) {
     uint32_t flags = keys_.Flags(row);

@@ -12,42 +12,37 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settings_store.h"
+#include "keys_ids.h"
+#include "settings/flag_table.h"
 #include "tools/key_list.h"
 
 namespace scrv {
 
-constexpr int kSortMultiKeyListControl = 119;
-constexpr int kSortMultiEntireGroupBox = 1713;    // "MultiSortEntireGroup"
-constexpr int kSortMultiSelectionOnlyBox = 1106;  // "MultiSortSelOnly"
-constexpr int kSortMultiSecondSortButton = 1812;
-
 // A comparison-kind radio and the flags it writes (bit 26 is kept). The kinds come in pairs:
-// the even radio adds bit 31 to its odd partner; 1874 stands alone.
+// the even radio adds bit 31 to its odd partner; IDC_SM_RANDOM stands alone. The radios'
+// numbers run from IDC_SM_KIND_FIRST to IDC_SM_KIND_LAST.
 struct SortKindRadio {
   int control;
   uint32_t flags;
 };
-constexpr int kSortKindRadioFirst = 1858;
-constexpr int kSortKindRadioLast = 1874;
 constexpr std::array<SortKindRadio, 17> kSortKindRadios = {{
-    {1858, 0x80000000},
-    {1859, 0},
-    {1860, 0xC0000000},
-    {1861, 0x40000000},
-    {1862, 0x80400000},
-    {1863, 0x400000},
-    {1864, 0x80100000},
-    {1865, 0x100000},
-    {1866, 0x80080000},
-    {1867, 0x80000},
-    {1868, 0x80200000},
-    {1869, 0x200000},
-    {1870, 0x80004000},
-    {1871, 0x4000},
-    {1872, 0x80002000},
-    {1873, 0x2000},
-    {1874, 0x8000},
+    {IDC_SM_TEXT_DESC, 0x80000000},
+    {IDC_SM_TEXT_ASC, 0},
+    {IDC_SM_CASE_DESC, 0xC0000000},
+    {IDC_SM_CASE_ASC, 0x40000000},
+    {IDC_SM_NUMBER_DESC, 0x80400000},
+    {IDC_SM_NUMBER_ASC, 0x400000},
+    {IDC_SM_LENGTH_DESC, 0x80100000},
+    {IDC_SM_LENGTH_ASC, 0x100000},
+    {IDC_SM_DATE_DESC, 0x80080000},
+    {IDC_SM_DATE_ASC, 0x80000},
+    {IDC_SM_NATURAL_DESC, 0x80200000},
+    {IDC_SM_NATURAL_ASC, 0x200000},
+    {IDC_SM_CODE_DESC, 0x80004000},
+    {IDC_SM_CODE_ASC, 0x4000},
+    {IDC_SM_VERSION_DESC, 0x80002000},
+    {IDC_SM_VERSION_ASC, 0x2000},
+    {IDC_SM_RANDOM, 0x8000},
 }};
 
 // The flags a radio writes; false for a control that is not one of the radios.
@@ -72,7 +67,7 @@ class SortMultiModel {
                  bool selectionFlag);
 
   // Reads the two option boxes and sets the rows' checks from bit 26; selects the first row.
-  void Load(SettingsStore& settings);
+  void Load(SettingsStore& settings, const FlagTable& flags);
 
   size_t RowCount() const { return rows_; }
   // The name of the column that the row's key gives; empty when the index is outside them.
@@ -89,11 +84,11 @@ class SortMultiModel {
 
   // OK, the second sort button and Cancel alike: stores both boxes and rewrites bit 26 of every
   // row's key from its check box. The dialog then ends with the button's identifier.
-  void Close(SettingsStore& settings);
+  void Close(SettingsStore& settings, const FlagTable& flags);
 
   // Held by the dialog's controls; the dialog writes them back as they change.
-  bool entireGroup = false;          // 1713
-  bool selectionOnly = false;        // 1106
+  bool entireGroup = false;          // IDC_SM_ENTIRE_GROUP
+  bool selectionOnly = false;        // IDC_SM_SELECTION_ONLY
   std::vector<bool> rowChecked;      // one per row (a missing entry counts as unchecked)
   std::vector<size_t> selectedRows;  // ascending row indexes
 

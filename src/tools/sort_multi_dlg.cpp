@@ -1,67 +1,34 @@
 #include "tools/sort_multi_dlg.h"
 
-#include "frame/text_win.h"
+#include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
-#include "tools/column_list_win.h"
+#include "scrvdlgs_api.h"
+#include "settings/settings_tables_win.h"
 
 namespace scrv {
-
-static_assert(kSortMultiKeyListControl == IDC_CHECK_LIST);
-static_assert(kSortMultiEntireGroupBox == IDC_SM_ENTIRE_GROUP);
-static_assert(kSortMultiSelectionOnlyBox == IDC_SM_SELECTION_ONLY);
-static_assert(kSortMultiSecondSortButton == IDC_SM_SORT_SECOND);
-static_assert(kSortKindRadioFirst == IDC_SM_KIND_FIRST && kSortKindRadioLast == IDC_SM_KIND_LAST);
 
 CSortMultiDlg::CSortMultiDlg(std::vector<std::u16string> columnNames, KeyList keys, bool groupFlag,
                              bool selectionFlag)
     : names_(columnNames), model_(std::move(columnNames), keys, groupFlag, selectionFlag) {}
 
-bool CSortMultiDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         LRESULT& result, DWORD mapId) {
-  if (list_.OnParentMessage(hwnd, msg, wParam, lParam, result)) return true;
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result, mapId)) {
-    // The list has been laid out anew: its last column fills it again.
-    if (msg == WM_SIZE) FitLastColumn(list_);
+bool CSortMultiDlg::OnCommand(int id, int code, HWND control) {
+  if (id >= IDC_SM_KIND_FIRST && id <= IDC_SM_KIND_LAST) {
+    if (code == BN_CLICKED) OnKindRadio(id);
     return true;
   }
-  if (NMLVDISPINFOW* info = DisplayRequest(msg, lParam, IDC_CHECK_LIST)) {
-    OnRowText(*info);
-    result = 0;
+  if (id == IDC_SM_SORT_SECOND) {
+    OnClose(id);
     return true;
   }
-  switch (msg) {
-    case WM_INITDIALOG:
-      result = OnInitDialog();
-      return true;
-    case SCM_CHECKLIST:
-      if (wParam == kClSelectionChanged) Refresh();
-      result = 0;
-      return true;
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      if (id >= IDC_SM_KIND_FIRST && id <= IDC_SM_KIND_LAST) {
-        if (HIWORD(wParam) == BN_CLICKED) OnKindRadio(id);
-        return true;
-      }
-      switch (id) {
-        case IDOK:
-        case IDC_SM_SORT_SECOND:
-        case IDCANCEL:
-          OnClose(id);
-          return true;
-      }
-      break;
-    }
-  }
-  return false;
+  return CColumnListDialog::OnCommand(id, code, control);
 }
 
-LRESULT CSortMultiDlg::OnInitDialog() {
-  model_.Load(Settings());
+BOOL CSortMultiDlg::OnInitDialog() {
+  model_.Load(Settings(), Flags());
   CheckDlgButton(IDC_SM_ENTIRE_GROUP, model_.entireGroup ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(IDC_SM_SELECTION_ONLY, model_.selectionOnly ? BST_CHECKED : BST_UNCHECKED);
 
-  AttachColumnChoiceList(list_, GetDlgItem(IDC_CHECK_LIST), 1, IsDarkTheme(), SwapRows, this);
+  AttachColumnList(1, true);
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
 
   for (size_t row = 0; row < model_.RowCount(); ++row) {
@@ -77,12 +44,9 @@ LRESULT CSortMultiDlg::OnInitDialog() {
 
 // The row's parameter is the column its key named when the row was filled; the key moves with
 // the row, so the name does too.
-void CSortMultiDlg::OnRowText(NMLVDISPINFOW& info) const {
-  LPARAM column = info.item.lParam;
-  if (column >= 0 && static_cast<size_t>(column) < names_.size())
-    FillDisplayText(info, names_[static_cast<size_t>(column)]);
-  else
-    FillDisplayText(info, u"");
+std::u16string_view CSortMultiDlg::RowText(LPARAM column, int) const {
+  if (column < 0 || static_cast<size_t>(column) >= names_.size()) return {};
+  return names_[static_cast<size_t>(column)];
 }
 
 void CSortMultiDlg::ReadList() {
@@ -117,21 +81,15 @@ void CSortMultiDlg::OnKindRadio(int radio) {
 
 void CSortMultiDlg::OnClose(int button) {
   ReadList();
-  model_.Close(Settings());
+  model_.Close(Settings(), Flags());
   EndDialog(button);
-}
-
-void CSortMultiDlg::SwapRows(int first, int second, void* self) {
-  if (first < 0 || second < 0) return;
-  static_cast<CSortMultiDlg*>(self)->model_.SwapRows(static_cast<size_t>(first),
-                                                     static_cast<size_t>(second));
 }
 
 }  // namespace scrv
 
 extern "C" int DoSortMulti(HWND owner, const void* columnNames, void* sortKeys, int groupFlag,
                            int selectionFlag) {
-  try {
+  return scrv::GuardExport(-1, [&] {
     std::optional<std::vector<std::u16string>> names = scrv::ReadWideStringList(columnNames);
     std::optional<scrv::KeyList> keys = scrv::KeyList::Attach(sortKeys);
     if (!names || !keys) {
@@ -141,8 +99,5 @@ extern "C" int DoSortMulti(HWND owner, const void* columnNames, void* sortKeys, 
     scrv::CSortMultiDlg dlg(std::move(*names), *keys, groupFlag != 0, selectionFlag != 0);
     INT_PTR result = dlg.DoModal(owner);
     return result > 0 ? static_cast<int>(result) : -1;
-  } catch (...) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return -1;
-  }
+  });
 }

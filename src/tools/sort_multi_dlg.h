@@ -2,14 +2,13 @@
 // The sort multi dialog: which columns take part in a sort, in which priority, and how each
 // compares. Edits the host's key list in place; the host sorts.
 
-#include "controls/check_list_win.h"
-#include "frame/dialog_impl_win.h"
-#include "resource_ids.h"
+#include "keys_ids.h"
+#include "tools/column_list_win.h"
 #include "tools/sort_multi.h"
 
 namespace scrv {
 
-class CSortMultiDlg : public CMyDialogImpl<CSortMultiDlg> {
+class CSortMultiDlg : public CColumnListDialog<CSortMultiDlg> {
  public:
   enum { IDD = IDD_SORT_MULTI };
   static constexpr DialogAnchor kAnchors[] = {
@@ -60,26 +59,23 @@ class CSortMultiDlg : public CMyDialogImpl<CSortMultiDlg> {
   CSortMultiDlg(std::vector<std::u16string> columnNames, KeyList keys, bool groupFlag,
                 bool selectionFlag);
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD mapId) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  // OK, the second sort button and Cancel alike.
+  void OnOK() override { OnClose(IDOK); }
+  void OnCancel() override { OnClose(IDCANCEL); }
 
  private:
-  LRESULT OnInitDialog();
-  void OnRowText(NMLVDISPINFOW& info) const;
+  std::u16string_view RowText(LPARAM column, int) const override;
+  void OnRowsSwapped(size_t first, size_t second) override { model_.SwapRows(first, second); }
+  void OnListSelectionChanged() override { Refresh(); }
   void ReadList();
   void Refresh();
   void OnKindRadio(int radio);
   void OnClose(int button);
-  static void SwapRows(int first, int second, void* self);
 
   std::vector<std::u16string> names_;  // a row's text is the name of its key's column
   SortMultiModel model_;
-  CCheckList list_;
 };
 
 }  // namespace scrv
-
-// Returns IDOK, IDC_SM_SORT_SECOND or IDCANCEL; -1 when the dialog could not be started
-// (including a key list or column name list that cannot be read).
-extern "C" int DoSortMulti(HWND owner, const void* columnNames, void* sortKeys, int groupFlag,
-                           int selectionFlag);

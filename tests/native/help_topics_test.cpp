@@ -59,9 +59,10 @@ class Help : public ::testing::Test {
   uint32_t Common(std::u16string_view name) { return settings.ReadCommonDword(name, 12345); }
 
   MemorySettings settings;
+  const FlagTable flags{1252};
   FakeMessageUi ui;
   FakeHelpPlatform platform;
-  HelpContext help{settings, ui, platform, false, u"C:\\App\\"};
+  HelpContext help{settings, flags, ui, platform, false, u"C:\\App\\"};
 };
 
 TEST(HelpTable, EveryRowOnceWithItsPage) {
@@ -205,7 +206,7 @@ TEST_F(Help, LocalFolderBelowCommonAppDataUnlessPackagedOrIni) {
   EXPECT_EQ(LocalHelpFolder(help), u"C:\\App\\Help");
 
   MemorySettings ini(true);
-  HelpContext iniHelp{ini, ui, platform, false, u"C:\\App"};
+  HelpContext iniHelp{ini, flags, ui, platform, false, u"C:\\App"};
   EXPECT_EQ(LocalHelpFolder(iniHelp), u"C:\\App\\Help");
 
   platform.commonAppData.clear();

@@ -142,23 +142,23 @@ TEST_F(LanguageFolderTest, SettingsChooseTheFolderThroughOneHandle) {
   for (bool ini : {false, true}) {
     MemorySettings settings(ini);
     // Defaults: follow the system language.
-    auto c = FindLocalisationModule(ctx_, settings);
+    auto c = FindLocalisationModule(ctx_, settings, FlagTable(1252));
     ASSERT_TRUE(c);
     EXPECT_EQ(c->folder, App(u"mui\\1041"));
 
     settings.WriteCommonDword(u"SystemLang", 0);
-    c = FindLocalisationModule(ctx_, settings);
+    c = FindLocalisationModule(ctx_, settings, FlagTable(1252));
     ASSERT_TRUE(c);
     EXPECT_EQ(c->folder, App(u"mui\\1033"));  // the default "LangFolder"
 
     ctx_.uiLanguage = 1033;
     settings.WriteCommonDword(u"SystemLang", 1);
     settings.WriteCommonString(u"LangFolder", u"1041");
-    c = FindLocalisationModule(ctx_, settings);
+    c = FindLocalisationModule(ctx_, settings, FlagTable(1252));
     ASSERT_TRUE(c);
     EXPECT_EQ(c->folder, App(u"mui\\1033"));
     settings.WriteCommonDword(u"SystemLang", 0);
-    c = FindLocalisationModule(ctx_, settings);
+    c = FindLocalisationModule(ctx_, settings, FlagTable(1252));
     ASSERT_TRUE(c);
     EXPECT_EQ(c->folder, App(u"mui\\1041"));
     EXPECT_EQ(settings.OpenHandles(), 0);

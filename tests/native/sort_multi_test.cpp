@@ -26,7 +26,7 @@ TEST(SortKindMapping, EveryRadioReadsBackAsItself) {
 }
 
 TEST(SortKindMapping, EvenRadiosAddBitThirtyOneToTheirPartner) {
-  for (int radio = kSortKindRadioFirst; radio < kSortKindRadioLast; radio += 2) {
+  for (int radio = IDC_SM_KIND_FIRST; radio < IDC_SM_KIND_LAST; radio += 2) {
     uint32_t even = 0, odd = 0;
     ASSERT_TRUE(SortKindFlags(radio, even));
     ASSERT_TRUE(SortKindFlags(radio + 1, odd));
@@ -53,12 +53,13 @@ class SortMultiTest : public ::testing::Test {
  protected:
   std::vector<std::u16string> names_ = {u"Name", u"City", u"Age"};
   MemorySettings settings_;
+  const FlagTable flags_{1252};
 };
 
 TEST_F(SortMultiTest, CheckedKeyShowsItsKindAndChoosingThePartnerAddsBit31) {
   HostKeyList host({{0, 0x4004000}, {1, 0}, {2, 0}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   ASSERT_EQ(model.selectedRows, (std::vector<size_t>{0}));
   EXPECT_TRUE(model.rowChecked[0]);
   SortMultiView view = model.Refresh();
@@ -73,7 +74,7 @@ TEST_F(SortMultiTest, CheckedKeyShowsItsKindAndChoosingThePartnerAddsBit31) {
 TEST_F(SortMultiTest, ChoosingARadioRewritesEverySelectedRowKeepingBit26) {
   HostKeyList host({{0, 0x4000000 | 0x2000}, {1, 0x400000}, {2, 0x8000}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   model.selectedRows = {0, 1};
   model.ChooseRadio(1864);
   EXPECT_EQ(host[0].flags, 0x4000000u | 0x80100000u);
@@ -86,7 +87,7 @@ TEST_F(SortMultiTest, ChoosingARadioRewritesEverySelectedRowKeepingBit26) {
 TEST_F(SortMultiTest, NoSelectionLeavesRadiosUncheckedAndDisabled) {
   HostKeyList host({{0, 0x4000000}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   model.selectedRows.clear();
   SortMultiView view = model.Refresh();
   EXPECT_EQ(view.checkedRadio, 0);
@@ -97,7 +98,7 @@ TEST_F(SortMultiTest, NoSelectionLeavesRadiosUncheckedAndDisabled) {
 TEST_F(SortMultiTest, CheckedRowsOfDifferentKindsCheckNoRadioButEnableAll) {
   HostKeyList host({{0, 0x4000000 | 0x4000}, {1, 0x4000000 | 0x2000}, {2, 0}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   model.selectedRows = {0, 1};
   SortMultiView view = model.Refresh();
   EXPECT_EQ(view.checkedRadio, 0);
@@ -107,7 +108,7 @@ TEST_F(SortMultiTest, CheckedRowsOfDifferentKindsCheckNoRadioButEnableAll) {
 TEST_F(SortMultiTest, UncheckedSelectedRowsDoNotSpoilTheCommonKind) {
   HostKeyList host({{0, 0x4000000 | 0x4000}, {1, 0x2000}, {2, 0x4000000 | 0x4000}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   model.selectedRows = {0, 1, 2};
   EXPECT_EQ(model.Refresh().checkedRadio, 1871);
 }
@@ -115,7 +116,7 @@ TEST_F(SortMultiTest, UncheckedSelectedRowsDoNotSpoilTheCommonKind) {
 TEST_F(SortMultiTest, FirstSelectedRowUncheckedShowsNoKind) {
   HostKeyList host({{0, 0x4000}, {1, 0x4000000 | 0x4000}, {2, 0x4000}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   model.selectedRows = {0, 1};
   SortMultiView view = model.Refresh();
   EXPECT_EQ(view.checkedRadio, 0);
@@ -130,7 +131,7 @@ TEST_F(SortMultiTest, FirstSelectedRowUncheckedShowsNoKind) {
 TEST_F(SortMultiTest, OkNeedsACheckedRow) {
   HostKeyList host({{0, 0}, {1, 0}, {2, 0}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   EXPECT_FALSE(model.Refresh().okEnabled);
   model.rowChecked[2] = true;
   EXPECT_TRUE(model.Refresh().okEnabled);
@@ -154,22 +155,22 @@ TEST_F(SortMultiTest, SelectionOnlyStartsFromItsSettingOnlyWithTheSelectionFlag)
   settings_.WriteCommonDword(u"MultiSortEntireGroup", 1);
   HostKeyList host({{0, 0}});
   SortMultiModel without(names_, host.List(), true, false);
-  without.Load(settings_);
+  without.Load(settings_, flags_);
   EXPECT_FALSE(without.selectionOnly);
   EXPECT_TRUE(without.entireGroup);
   SortMultiModel with(names_, host.List(), false, true);
-  with.Load(settings_);
+  with.Load(settings_, flags_);
   EXPECT_TRUE(with.selectionOnly);
 }
 
 TEST_F(SortMultiTest, CancelStillStoresBothBoxesAndRewritesBit26) {
   HostKeyList host({{0, 0x4000000 | 0x4000}, {1, 0x2000}, {2, 0x4000000}});
   SortMultiModel model(names_, host.List(), true, true);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   model.entireGroup = true;
   model.selectionOnly = false;
   model.rowChecked = {false, true, true};
-  model.Close(settings_);  // whichever button closed the dialog
+  model.Close(settings_, flags_);  // whichever button closed the dialog
   EXPECT_EQ(CommonDword(settings_, u"MultiSortEntireGroup"), 1u);
   EXPECT_EQ(CommonDword(settings_, u"MultiSortSelOnly"), 0u);
   EXPECT_EQ(host[0].flags, 0x4000u);
@@ -180,7 +181,7 @@ TEST_F(SortMultiTest, CancelStillStoresBothBoxesAndRewritesBit26) {
 TEST_F(SortMultiTest, MovingRowsSwapsKeysAndTheirChecks) {
   HostKeyList host({{0, 0x4000000 | 0x4000}, {1, 0}, {2, 0x8000}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   EXPECT_EQ(model.RowText(0), u"Name");
   model.SwapRows(0, 2);
   EXPECT_EQ(host[0].column, 2);
@@ -188,7 +189,7 @@ TEST_F(SortMultiTest, MovingRowsSwapsKeysAndTheirChecks) {
   EXPECT_EQ(model.RowText(0), u"Age");
   EXPECT_EQ(model.RowText(2), u"Name");
   EXPECT_EQ(model.rowChecked, (std::vector<bool>{false, false, true}));
-  model.Close(settings_);
+  model.Close(settings_, flags_);
   EXPECT_EQ(host[2].flags, 0x4000000u | 0x4000u);
   EXPECT_EQ(host[0].flags, 0x8000u);
 }
@@ -196,7 +197,7 @@ TEST_F(SortMultiTest, MovingRowsSwapsKeysAndTheirChecks) {
 TEST_F(SortMultiTest, RowsFollowTheShorterOfNamesAndKeys) {
   HostKeyList host({{7, 0x4000000}, {1, 0}});
   SortMultiModel model(names_, host.List(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   ASSERT_EQ(model.RowCount(), 2u);
   EXPECT_EQ(model.RowText(0), u"");  // index outside the names
   EXPECT_EQ(model.RowText(1), u"City");
@@ -210,12 +211,12 @@ TEST_F(SortMultiTest, RowsFollowTheShorterOfNamesAndKeys) {
 
 TEST_F(SortMultiTest, EmptyListSelectsNothingAndDisablesOk) {
   SortMultiModel model({}, KeyList(), false, false);
-  model.Load(settings_);
+  model.Load(settings_, flags_);
   EXPECT_TRUE(model.selectedRows.empty());
   SortMultiView view = model.Refresh();
   EXPECT_FALSE(view.okEnabled);
   EXPECT_FALSE(view.radiosEnabled);
-  model.Close(settings_);
+  model.Close(settings_, flags_);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "test_support.h"
 #include "tools/filter_block.h"
 #include "tools/filter_condition.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 using scrv::FilterCondition;
@@ -28,8 +29,7 @@ namespace ff = scrv::filter_flag;
 
 namespace {
 
-using DoAdvancedFilterFn = int (*)(HWND, const void*, HGLOBAL*, int);
-constexpr UINT kApplyFilter = 0x8084;
+using DoAdvancedFilterFn = decltype(&DoAdvancedFilterDlg);
 
 FilterCondition Cond(std::u16string text, uint64_t flags, int32_t column = -1, int32_t start = 0,
                      int32_t end = -1) {
@@ -139,7 +139,7 @@ class AdvancedFilterBase : public ::testing::Test {
     fn = lib.Get<DoAdvancedFilterFn>("DoAdvancedFilterDlg");
     ASSERT_NE(fn, nullptr);
     host.answer = [](UINT msg, WPARAM, LPARAM lParam, FakeHost::Message& m) -> LRESULT {
-      if (msg == kApplyFilter && lParam) {
+      if (msg == scrv::SCM_APPLY_FILTER && lParam) {
         auto h = reinterpret_cast<HGLOBAL>(lParam);
         const size_t size = GlobalSize(h);
         const auto* p = static_cast<const BYTE*>(GlobalLock(h));
@@ -175,7 +175,7 @@ class AdvancedFilterBase : public ::testing::Test {
   std::vector<const FakeHost::Message*> Filters() const {
     std::vector<const FakeHost::Message*> out;
     for (const auto& m : host.messages)
-      if (m.msg == kApplyFilter) out.push_back(&m);
+      if (m.msg == scrv::SCM_APPLY_FILTER) out.push_back(&m);
     return out;
   }
   std::vector<FilterCondition> LastFilter() const {

@@ -82,8 +82,8 @@ class ControlDialog : public scrv::CDialogBase {
     return n;
   }
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                            DWORD) override {
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override {
     if (hook && hook(hwnd, msg, wParam, lParam, result)) return true;
     if (msg >= 0x8000 && msg < 0xC000) {
       received.push_back({msg, wParam, lParam});

@@ -10,7 +10,7 @@ namespace {
 
 class Probe : public scrv::CDialogBase {
  public:
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result, DWORD) override {
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
     if (msg == WM_INITDIALOG) {
       initWindow = hwnd;
       result = TRUE;

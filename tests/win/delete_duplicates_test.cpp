@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "key_dialog_steps.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 using namespace key_dialog_steps;
 
 namespace {
 
-using DoDeleteDuplicatesFn = int (*)(HWND, const void*, void*, int, int);
+using DoDeleteDuplicatesFn = decltype(&DoDeleteDuplicateAdvanced);
 
 constexpr uint32_t kIncluded = 0x4000000;
 const std::vector<std::wstring> kColumns = {L"Id", L"Name", L"City"};

@@ -14,14 +14,15 @@
 #include "resource_ids.h"
 #include "settings_test_support.h"
 #include "test_support.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 using namespace dialog_test;
 
 namespace {
 
-using DoJumpFn = int (*)(HWND, uint32_t*, uint32_t*, int32_t*, const void*, int);
-using DoNumberRangeFn = int (*)(HWND, wchar_t*, int);
+using DoJumpFn = decltype(&DoJump);
+using DoNumberRangeFn = decltype(&DoNumberRangeDlg);
 
 class DialogBase : public ::testing::Test {
  protected:

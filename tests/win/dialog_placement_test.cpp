@@ -14,13 +14,14 @@
 #include "resource_ids.h"
 #include "settings_test_support.h"
 #include "test_support.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 using namespace dialog_test;
 
 namespace {
 
-using DoJumpFn = int (*)(HWND, uint32_t*, uint32_t*, int32_t*, const void*, int);
+using DoJumpFn = decltype(&DoJump);
 
 struct Record {
   int32_t x, y, width, height;

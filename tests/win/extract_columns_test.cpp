@@ -6,13 +6,14 @@
 #include <cstring>
 
 #include "key_dialog_steps.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 using namespace key_dialog_steps;
 
 namespace {
 
-using DoExtractColumnsFn = int (*)(HWND, void*);
+using DoExtractColumnsFn = decltype(&DoExtractColumns);
 
 struct Entry {
   uint32_t column;
@@ -27,7 +28,7 @@ class ExtractColumnsExport : public ::testing::Test {
     fn = lib.Get<DoExtractColumnsFn>("DoExtractColumns");
     ASSERT_NE(fn, nullptr);
     host.answer = [this](UINT msg, WPARAM wParam, LPARAM lParam, FakeHost::Message&) -> LRESULT {
-      if (msg != 0x8074 || HIWORD(wParam) != 0xFFFF) return 0;
+      if (msg != scrv::SCM_COLUMN_NAMES || HIWORD(wParam) != 0xFFFF) return 0;
       size_t count = LOWORD(wParam);
       return count == 0 ? static_cast<LRESULT>(columns.size())
                         : FillNameSlots(lParam, count, columns);
@@ -103,7 +104,7 @@ TEST_F(ExtractColumnsExport, TheColumnsAreAskedForTheCurrentDocument) {
   Run([&](HWND dlg) { Click(dlg, IDCANCEL); });
   std::vector<WPARAM> asked;
   for (const auto& m : host.messages)
-    if (m.msg == 0x8074) asked.push_back(m.wParam);
+    if (m.msg == scrv::SCM_COLUMN_NAMES) asked.push_back(m.wParam);
   EXPECT_EQ(asked, (std::vector<WPARAM>{0xFFFF0000, 0xFFFF0004}));
 }
 

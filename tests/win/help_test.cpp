@@ -16,10 +16,9 @@
 #include "frame/text_win.h"
 #include "frame/wide_string_list.h"
 #include "resource_ids.h"
+#include "scrvdlgs_api.h"
 #include "settings_test_support.h"
 #include "test_support.h"
-#include "tools/jump_dlg.h"
-#include "tools/number_range_dlg.h"
 
 using namespace testing_support;
 using namespace dialog_test;

@@ -7,13 +7,14 @@
 #include <cstring>
 
 #include "key_dialog_steps.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 using namespace key_dialog_steps;
 
 namespace {
 
-using DoJoinCsvFn = int (*)(HWND, void*);
+using DoJoinCsvFn = decltype(&DoJoinCSV);
 
 struct JoinRecord {
   uint32_t flags;
@@ -65,13 +66,13 @@ class JoinCsvExport : public ::testing::TestWithParam<bool> {
     fn = lib.Get<DoJoinCsvFn>("DoJoinCSV");
     ASSERT_NE(fn, nullptr);
     host.answer = [this](UINT msg, WPARAM wParam, LPARAM lParam, FakeHost::Message&) -> LRESULT {
-      if (msg == 0x8073) {
+      if (msg == scrv::SCM_DOCUMENT_NAMES) {
         std::vector<std::wstring> names;
         for (const Document& d : documents) names.push_back(d.name);
         return wParam == 0 ? static_cast<LRESULT>(names.size())
                            : FillNameSlots(lParam, wParam, names);
       }
-      if (msg == 0x8074) {
+      if (msg == scrv::SCM_COLUMN_NAMES) {
         size_t doc = HIWORD(wParam), count = LOWORD(wParam);
         if (doc >= documents.size()) return 0;
         const auto& columns = documents[doc].columns;
@@ -127,7 +128,7 @@ TEST_P(JoinCsvExport, WithoutOpenDocumentsMessage389IsShownAndNothingElse) {
   ASSERT_FALSE(expected.empty());
   EXPECT_NE(texts.find(expected), std::wstring::npos) << texts;
   ASSERT_EQ(host.messages.size(), 1u);  // only the count was asked
-  EXPECT_EQ(host.messages[0].msg, 0x8073u);
+  EXPECT_EQ(host.messages[0].msg, scrv::SCM_DOCUMENT_NAMES);
   EXPECT_EQ(record.flags, 7u);
   EXPECT_EQ(record.pairs, 0x1234u);
 }
@@ -165,7 +166,7 @@ TEST_P(JoinCsvExport, ColumnsAreAskedFromTheParentByDocumentInTheHighWord) {
   Run(record, [&](HWND dlg) { Click(dlg, IDCANCEL); });
   std::vector<WPARAM> asked;
   for (const auto& m : host.messages)
-    if (m.msg == 0x8074) asked.push_back(m.wParam);
+    if (m.msg == scrv::SCM_COLUMN_NAMES) asked.push_back(m.wParam);
   EXPECT_EQ(asked, (std::vector<WPARAM>{0x20000, 0x20001, 0x0, 0x3}));
 }
 

@@ -8,12 +8,13 @@
 #include "frame/wide_string_list.h"
 #include "resource_ids.h"
 #include "test_support.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 
 namespace {
 
-using DoJumpFn = int (*)(HWND, uint32_t*, uint32_t*, int32_t*, const void*, int);
+using DoJumpFn = decltype(&DoJump);
 
 const std::vector<std::u16string> kUnits = {u"Logical lines", u"Display lines",
                                             u"Paragraphs of the document"};

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 
@@ -48,7 +49,7 @@ class MessageBoxWatcher {
   std::thread thread_;
 };
 
-using DoNumberRangeFn = int (*)(HWND, wchar_t*, int);
+using DoNumberRangeFn = decltype(&DoNumberRangeDlg);
 
 TEST(ModuleLoad, MissingMuiFolderShowsOneMessageAndDialogsFailToStart) {
   ClearRegistrySettings();

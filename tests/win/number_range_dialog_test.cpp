@@ -5,12 +5,13 @@
 
 #include "resource_ids.h"
 #include "test_support.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 
 namespace {
 
-using DoNumberRangeFn = int (*)(HWND, wchar_t*, int);
+using DoNumberRangeFn = decltype(&DoNumberRangeDlg);
 
 class NumberRangeDialog : public ::testing::TestWithParam<bool> {
  protected:

@@ -4,12 +4,13 @@
 
 #include "resource_ids.h"
 #include "test_support.h"
+#include "scrvdlgs_api.h"
 
 using namespace testing_support;
 
 namespace {
 
-using DoNumberRangeFn = int (*)(HWND, wchar_t*, int);
+using DoNumberRangeFn = decltype(&DoNumberRangeDlg);
 
 class NumberRangeExport : public ::testing::Test {
  protected:

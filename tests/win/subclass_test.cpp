@@ -17,7 +17,7 @@ class Recorder : public scrv::CSubclassedWindow {
   int pings = 0;
   int finals = 0;
   HWND finalHwnd = nullptr;
-  bool ProcessWindowMessage(HWND, UINT msg, WPARAM, LPARAM, LRESULT& result, DWORD) override {
+  bool ProcessWindowMessage(HWND, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
     if (msg != kPing) return false;
     ++pings;
     result = 42;

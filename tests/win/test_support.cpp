@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "../../host/host_rebar.h"
+#include "scrvdlgs_api.h"
 
 namespace testing_support {
 namespace {
@@ -211,12 +212,12 @@ FakeHost::FakeHost() {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = Proc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ScrivletMainFrame3";
+    wc.lpszClassName = scrv::kHostMainWindowClass;
     return RegisterClassW(&wc);
   }();
   (void)cls;
-  hwnd_ = CreateWindowExW(0, L"ScrivletMainFrame3", L"Scrivlet", WS_OVERLAPPEDWINDOW, 100, 100, 800,
-                          600, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(0, scrv::kHostMainWindowClass, L"Scrivlet", WS_OVERLAPPEDWINDOW, 100, 100,
+                          800, 600, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
 }
@@ -246,16 +247,16 @@ LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT toolbarAnswer = 0;
   if (rebar && rebar->OnMessage(msg, wParam, lParam, toolbarAnswer)) return toolbarAnswer;
   switch (msg) {
-    case 0x83A:
-      if (wParam == 356) return dpi;
-      if (wParam == 290 && lParam) {
+    case scrv::SCM_QUERY:
+      if (wParam == scrv::kQueryDpi) return dpi;
+      if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), version.c_str(), 64);
         return 1;
       }
       return 0;
-    case 0x8073:
+    case scrv::SCM_DOCUMENT_NAMES:
       return fill(documents, wParam);
-    case 0x8074: {
+    case scrv::SCM_COLUMN_NAMES: {
       size_t doc = HIWORD(wParam) == 0xFFFF ? 0 : HIWORD(wParam);
       return doc < columns.size() ? fill(columns[doc], LOWORD(wParam)) : 0;
     }

@@ -15,6 +15,7 @@
 #include "menus/toolbars.h"
 #include "nested_dialogs.h"
 #include "resource_ids.h"
+#include "scrvdlgs_api.h"
 #include "test_support.h"
 
 using namespace testing_support;
@@ -22,7 +23,7 @@ using namespace key_dialog_steps;
 
 namespace {
 
-using DoToolbarsFn = int (*)(HWND, HWND, uint8_t, uint8_t, uint8_t, uint8_t);
+using DoToolbarsFn = decltype(&DoToolbarsDlg);
 
 struct Sent {
   UINT msg;

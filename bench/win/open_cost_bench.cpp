@@ -1,0 +1,171 @@
+// What each dialog export adds to the platform's own cost of the same dialog. Every dialog of
+// the host stand-in's demo table (the gallery's dialogs, with the same sample host data) is
+// opened through its export and cancelled as soon as it has been initialised, shown and painted
+// whole, against the platform running the same template with a procedure that does nothing
+// (DialogBoxParamW, or the entry's own bare run for property sheets). Runs are interleaved and
+// alternate which side goes first, so that drift in the machine's load hits both alike; the
+// figures are the median and the interquartile range of the per-pair ratios.
+//
+//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter]
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "host_app.h"
+
+namespace {
+
+constexpr UINT kCloseWhenPainted = WM_APP + 1;
+HWND g_closer = nullptr;
+HHOOK g_hook = nullptr;
+bool g_armed = false;  // the next dialog activated is the one being measured
+
+// A dialog or sheet window that has just been activated is closed from the modal loop's next
+// message: by then its initialisation is over, and the synchronous repaint draws the frame, the
+// background and every control before the cancel is posted.
+LRESULT CALLBACK CloserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kCloseWhenPainted) {
+    auto dlg = reinterpret_cast<HWND>(wParam);
+    if (IsWindow(dlg)) {
+      RedrawWindow(dlg, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+    }
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    auto w = reinterpret_cast<HWND>(wParam);
+    wchar_t cls[16] = {};
+    GetClassNameW(w, cls, 16);
+    if (g_armed && wcscmp(cls, L"#32770") == 0) {
+      g_armed = false;
+      PostMessageW(g_closer, kCloseWhenPainted, wParam, 0);
+    }
+  }
+  return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+INT_PTR CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg == WM_INITDIALOG) return TRUE;
+  if (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    EndDialog(hwnd, IDCANCEL);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+double Now() {
+  static LARGE_INTEGER freq = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
+}
+
+// The value below which fraction `q` of the sorted values lie (linear interpolation).
+double Quantile(std::vector<double> v, double q) {
+  std::sort(v.begin(), v.end());
+  double pos = q * static_cast<double>(v.size() - 1);
+  size_t i = static_cast<size_t>(pos);
+  double f = pos - static_cast<double>(i);
+  return i + 1 < v.size() ? v[i] * (1 - f) + v[i + 1] * f : v[i];
+}
+
+std::string Narrow(const wchar_t* w) {
+  std::string s;
+  for (; *w; ++w) s += *w < 128 ? static_cast<char>(*w) : '?';
+  return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int pairs = argc > 1 ? std::atoi(argv[1]) : 60;
+  if (pairs < 1) pairs = 60;
+  std::string filter = argc > 2 ? argv[2] : "";
+
+  InitCommonControls();
+  OleInitialize(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  HWND owner = CreateHostWindow(instance);
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = CloserProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = L"ScrivletBenchCloser";
+  RegisterClassW(&wc);
+  g_closer = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             instance, nullptr);
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring bin = path;
+  bin.resize(bin.rfind(L'\\') + 1);
+  HMODULE loc = LoadLibraryExW((bin + L"mui\\1033\\scrvloc.dll").c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!owner || !g_closer || !loc) {
+    std::fprintf(stderr, "cannot create the host window or load mui\\1033\\scrvloc.dll\n");
+    return 1;
+  }
+  ShowWindow(owner, SW_SHOWNOACTIVATE);
+  SetHostLogging(false);
+  g_hook = SetWindowsHookExW(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
+
+  std::printf("%-28s %-34s %5s %9s %9s %7s %13s\n", "export", "demo", "tmpl", "ours ms", "bare ms",
+              "ratio", "IQR");
+  for (const DemoEntry& e : DemoEntries()) {
+    std::string exportName = Narrow(e.exportName);
+    if (!filter.empty() && exportName.find(filter) == std::string::npos) continue;
+    if (!e.templateId && !e.bare) continue;  // nothing to compare with
+    auto ours = [&] {
+      g_armed = true;
+      e.open(owner);
+    };
+    auto bare = [&] {
+      g_armed = true;
+      if (e.bare)
+        e.bare(owner);
+      else
+        DialogBoxParamW(loc, MAKEINTRESOURCEW(e.templateId), owner, BareProc, 0);
+    };
+    for (int i = 0; i < 3; ++i) ours(), bare();  // caches, fonts, settings keys
+    std::vector<double> oursT, bareT, ratio;
+    for (int i = 0; i < pairs; ++i) {
+      double t0 = Now();
+      if (i % 2 == 0)
+        ours();
+      else
+        bare();
+      double t1 = Now();
+      if (i % 2 == 0)
+        bare();
+      else
+        ours();
+      double t2 = Now();
+      double o = i % 2 == 0 ? t1 - t0 : t2 - t1, b = i % 2 == 0 ? t2 - t1 : t1 - t0;
+      oursT.push_back(o);
+      bareT.push_back(b);
+      ratio.push_back(o / b);
+    }
+    std::printf("%-28s %-34.34s %5d %9.2f %9.2f %7.3f %6.3f-%6.3f\n", exportName.c_str(),
+                Narrow(e.title).c_str(), e.templateId, Quantile(oursT, 0.5) * 1000,
+                Quantile(bareT, 0.5) * 1000, Quantile(ratio, 0.5), Quantile(ratio, 0.25),
+                Quantile(ratio, 0.75));
+    std::fflush(stdout);
+  }
+  UnhookWindowsHookEx(g_hook);
+  DestroyWindow(owner);
+  OleUninitialize();
+  return 0;
+}

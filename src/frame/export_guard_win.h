@@ -1,0 +1,33 @@
+#pragma once
+// The boundary of every export: no exception reaches the host. An export's body runs inside
+// GuardExport with the value the export returns when it fails:
+//
+//   extern "C" int DoSomething(HWND owner, ...) {
+//     return scrv::GuardExport(-1, [&] { ... return result; });
+//   }
+//
+// A failure sets the thread's last error: ERROR_OUTOFMEMORY when memory ran out (which is also
+// what the platform reports for a dialog object that cannot get its window), and
+// ERROR_INTERNAL_ERROR for any other exception. Exceptions thrown inside a dialog's handlers
+// arrive here too: the dialog procedure keeps them and RunModal throws them again.
+
+#include <windows.h>
+
+#include <new>
+#include <utility>
+
+namespace scrv {
+
+template <class R, class Body>
+R GuardExport(R failureValue, Body&& body) noexcept {
+  try {
+    return static_cast<R>(std::forward<Body>(body)());
+  } catch (const std::bad_alloc&) {
+    SetLastError(ERROR_OUTOFMEMORY);
+  } catch (...) {
+    SetLastError(ERROR_INTERNAL_ERROR);
+  }
+  return failureValue;
+}
+
+}  // namespace scrv

@@ -1,0 +1,101 @@
+#pragma once
+// The library's interface to its host, in one place: the exports (names and ordinals in
+// exports.def), the private messages the library sends to the host's windows, and the window
+// classes it finds them by. The library, the host stand-in and the tests all include this.
+// Every message is sent synchronously; WM_APP is 0x8000, WM_USER 0x400.
+
+#include <windows.h>
+
+#include <cstdint>
+
+extern "C" {
+
+// The host's numbers are zero-based unless `asIs` is nonzero; the choice list is a wide string
+// list in the host's layout (may be null). Returns the check box state on OK (the three in/out
+// values written back), -1 otherwise (left untouched).
+int DoJump(HWND owner, uint32_t* target, uint32_t* secondary, int32_t* choiceIndex,
+           const void* choiceList, int asIs);
+
+// `text` holds the starting expression (at most 159 characters are taken) and receives the
+// result on OK, cut to `capacity` - 1 characters. Returns 1 (OK), 2 (Cancel) or -1.
+int DoNumberRangeDlg(HWND owner, wchar_t* text, int capacity);
+
+// `columnNames` is a wide string list (may be null), `block` the host's handle of the current
+// conditions (in) and of the last applied list (out), `secondButton` nonzero to start with the
+// second Filter button enabled. Returns 2 on every normal close, -1 when the dialog could not
+// be run.
+int DoAdvancedFilterDlg(HWND owner, const void* columnNames, HGLOBAL* block, int secondButton);
+
+// Column names: the host's wide string list; keys: its key list (8-byte entries), edited in
+// place. Returns 1, 1812 (second sort button) or 2; -1 when the dialog could not be started
+// (including a key list or column name list that cannot be read).
+int DoSortMulti(HWND owner, const void* columnNames, void* sortKeys, int groupFlag,
+                int selectionFlag);
+
+// As DoSortMulti; null lists count as empty. Returns 1, 1812 (second delete button) or 2; -1
+// when the dialog could not be started.
+int DoDeleteDuplicateAdvanced(HWND owner, const void* columnNames, void* keys, int groupFlag,
+                              int mode);
+
+// The host's 32-byte join record; after OK (1) its last field holds a movable block of column
+// pairs that the host frees. 0: cancelled, no open document, or no dialog.
+int DoJoinCSV(HWND owner, void* record);
+
+// After OK (1) the 8 bytes at offset 24 of `record` hold a movable block of column entries that
+// the host frees; no other byte is touched. 0: cancelled or no dialog.
+int DoExtractColumns(HWND owner, void* record);
+
+// The editor's main window (the receiver of the toolbar messages) and its rebar, style flag A,
+// style value B, options 1 and 2. Returns 2 when closed, -1 after New, 512 + i to customize
+// user toolbar i, 0 when the editor failed to rebuild its bars after a reset.
+int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleValue,
+                  uint8_t option1, uint8_t option2);
+
+}  // extern "C"
+
+namespace scrv {
+
+// Each main window of the host (several may exist; found by exact class name).
+constexpr wchar_t kHostMainWindowClass[] = L"ScrivletMainFrame3";
+// The tray program's window.
+constexpr wchar_t kHostTrayWindowClass[] = L"ScrivletTrayIcon3";
+
+// To the owner: 0 before, 1 after the plug-in list changes.
+constexpr UINT SCM_PLUGINS_CHANGING = 0x801D;
+// To every main window (and the tray window for some bits): low and high 32 bits of the
+// change mask; the host rereads the settings the bits name.
+constexpr UINT SCM_SETTINGS_CHANGED = 0x8020;
+// To the main window handed to DoToolbarsDlg, which applies each at once. SHOW: wParam the band
+// to show, or 0 with lParam 1 or 2 when option 1 or 2 was clicked. HIDE: wParam the band to hide
+// (a user toolbar's band: to delete). REBUILD: wParam style flag A, lParam style value B; the
+// answer is the new rebar window, 0 when the bars could not be rebuilt.
+constexpr UINT SCM_TOOLBAR_SHOW = 0x8021;
+constexpr UINT SCM_TOOLBAR_REBUILD = 0x8022;
+constexpr UINT SCM_TOOLBAR_HIDE = 0x8037;
+// To the main window: 0 and the clear-history bits.
+constexpr UINT SCM_CLEAR_HISTORY = 0x804F;
+// To the owner: 0 for the number of open documents, then the count and a buffer of 260-unit
+// slots; nonzero when the names were filled.
+constexpr UINT SCM_DOCUMENT_NAMES = 0x8073;
+// To the parent: the document index in the high word of wParam (0xFFFF the current one), 0 or
+// the count in the low word; the number of columns, then nonzero when the names were filled.
+constexpr UINT SCM_COLUMN_NAMES = 0x8074;
+// To the owner: 0 and a block to fill, or 1 and values to preview.
+constexpr UINT SCM_RENDERING = 0x8080;
+// To the parent: wParam 1 when the second Filter button asked, 0 for the Filter button; lParam
+// the condition block (the host's handle, null for an empty list). The host filters before it
+// returns.
+constexpr UINT SCM_APPLY_FILTER = 0x8084;
+// To every main window: the number of formats and the old-index table.
+constexpr UINT SCM_REMAP_CSV_FORMATS = 0x8085;
+// To every main window: nonzero means a plug-in may not be switched or removed now.
+constexpr UINT SCM_PLUGIN_BUSY = 0x829;
+// To the nearest main window: wParam kQueryDpi asks for a window's DPI; to the owner: wParam
+// kQueryVersion and a buffer asks for the version string.
+constexpr UINT SCM_QUERY = 0x83A;
+constexpr WPARAM kQueryDpi = 356;
+constexpr WPARAM kQueryVersion = 290;
+// To every main window: release the plug-in before the call returns.
+constexpr UINT SCM_RELEASE_PLUGIN = 0x83B;
+
+}  // namespace scrv
