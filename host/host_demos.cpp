@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
 
 #include "host_app.h"
@@ -23,17 +22,14 @@ std::wstring Result(int r) {
 void PlaceBelowToolbars(HWND dlg) {
   RECT bars = {};
   GetWindowRect(HostRebarWindow(), &bars);
-  SetWindowPos(dlg, nullptr, bars.left + 24, bars.bottom + 12, 0, 0,
+  SetWindowPos(dlg, nullptr, bars.left + 8, bars.bottom + 8, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 RECT ToolbarsAndDialog(HWND dlg) {
-  RECT bars = {}, box = {}, both = {};
+  RECT bars = {}, box = {};
   GetWindowRect(HostRebarWindow(), &bars);
   GetWindowRect(dlg, &box);
-  UnionRect(&both, &bars, &box);
-  both.right = std::max(box.right, bars.left + (box.right - box.left) + 48);
-  both.bottom += 8;
-  return both;
+  return {bars.left, bars.top, box.right + 8, box.bottom + 8};
 }
 
 }  // namespace
