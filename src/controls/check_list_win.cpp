@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "controls/clipboard_rows.h"
+#include "controls/clipboard_text_win.h"
 #include "controls/dpi_scale.h"
 #include "controls/list_drag_win.h"
 #include "controls/state_image.h"
@@ -437,29 +438,11 @@ bool CCheckList::CopySelection() {
   std::vector<std::u16string> texts;
   texts.reserve(rows.size());
   for (int r : rows) texts.push_back(ToU(RowText(r)));
-  std::u16string text = JoinClipboardRows(texts);
-  if (!OpenClipboard(m_hWnd)) return false;
-  EmptyClipboard();
-  HGLOBAL block = NewMovableBlock(text.c_str(), (text.size() + 1) * sizeof(char16_t));
-  bool ok = block && SetClipboardData(CF_UNICODETEXT, block);
-  if (block && !ok) GlobalFree(block);
-  CloseClipboard();
-  return ok;
+  return PutClipboardText(m_hWnd, JoinClipboardRows(texts));
 }
 
 int CCheckList::PasteRows() {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(m_hWnd)) return 0;
-  std::u16string text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    size_t units = GlobalSize(data) / sizeof(char16_t);
-    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
-      text.assign(p, std::char_traits<char16_t>::length(p) < units
-                         ? std::char_traits<char16_t>::length(p)
-                         : units);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
+  const std::u16string text = GetClipboardText(m_hWnd).value_or(std::u16string());
   std::vector<int> selected = SelectedRows();
   int at = selected.empty() ? RowCount() : selected.back() + 1;
   std::vector<int> inserted;

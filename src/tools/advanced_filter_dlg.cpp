@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/clipboard_text_win.h"
 #include "frame/dpi_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/text_win.h"
@@ -86,39 +87,6 @@ std::u16string DecodeAnsi(std::string_view bytes) {
   std::wstring out(static_cast<size_t>(units), L'\0');
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, out.data(), units);
   return ToU(out);
-}
-
-bool PutClipboardText(HWND owner, const std::u16string& text) {
-  if (!OpenClipboard(owner)) return false;
-  EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(char16_t);
-  bool ok = false;
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* p = GlobalLock(block)) {
-      memcpy(p, text.c_str(), bytes);
-      GlobalUnlock(block);
-      ok = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    }
-    if (!ok) GlobalFree(block);
-  }
-  CloseClipboard();
-  return ok;
-}
-
-// The clipboard's Unicode text up to its first zero (or the end of its block); nothing when
-// the clipboard holds none or cannot be opened.
-std::optional<std::u16string> GetClipboardText(HWND owner) {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::u16string> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    const size_t units = GlobalSize(data) / sizeof(char16_t);
-    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
-      text = std::u16string(p, std::find(p, p + units, u'\0'));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
 }
 
 }  // namespace
