@@ -10,14 +10,20 @@ namespace {
 
 constexpr uint32_t kMaskColor = 0xFF00FF;  // magenta, the same in COLORREF and in DIB order
 
-// One fitted frame as an image and its mask, added to the list.
-bool AddCell(HIMAGELIST list, HDC screen, const StateImageCell& cell) {
+BITMAPINFO TopDownInfo(int width, int height) {
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = cell.width;
-  bi.bmiHeader.biHeight = -cell.height;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
+  return bi;
+}
+
+// One fitted frame as an image and its mask, added to the list.
+bool AddCell(HIMAGELIST list, HDC screen, const StateImageCell& cell) {
+  if (cell.width <= 0) return false;
+  BITMAPINFO bi = TopDownInfo(cell.width, cell.height);
   void* bits = nullptr;
   HBITMAP image = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!image || !bits) {
@@ -43,41 +49,52 @@ bool AddCell(HIMAGELIST list, HDC screen, const StateImageCell& cell) {
 
 }  // namespace
 
-HIMAGELIST LoadImageStrip(HMODULE module, int bitmapId, int size) {
-  if (!module) return nullptr;
+bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
+  int cx = 0, cy = 0;
+  if (!list || !module || !ImageList_GetIconSize(list, &cx, &cy)) return false;
   auto source = static_cast<HBITMAP>(
       LoadImageW(module, MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!source) return nullptr;
+  if (!source) return false;
   BITMAP info = {};
   GetObjectW(source, sizeof info, &info);
   const int w = info.bmWidth, h = info.bmHeight;
-  HIMAGELIST list = nullptr;
+  bool ok = false;
   HDC screen = GetDC(nullptr);
   if (h > 0 && h <= 256 && w >= h && w % h == 0 && w / h <= 64) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bi = TopDownInfo(w, h);
     std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
     if (GetDIBits(screen, source, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS) ==
         h) {
-      const int frames = w / h;
-      list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, frames, 0);
+      ok = true;
       std::vector<uint32_t> frame(static_cast<size_t>(h) * static_cast<size_t>(h));
-      for (int f = 0; list && f < frames; ++f) {
+      for (int f = 0; f < w / h; ++f) {
         for (int y = 0; y < h; ++y)
           for (int x = 0; x < h; ++x)
             frame[static_cast<size_t>(y) * h + x] =
                 pixels[static_cast<size_t>(y) * w + static_cast<size_t>(f) * h + x] & 0xFFFFFF;
-        AddCell(list, screen, FitStateImage(frame, h, h, size, size, kMaskColor));
+        ok = AddCell(list, screen, FitStateImage(frame, h, h, cx, cy, kMaskColor)) && ok;
       }
     }
   }
   ReleaseDC(nullptr, screen);
   DeleteObject(source);
-  return list;
+  return ok;
+}
+
+void SetUpImageRows(HWND list, HMODULE module, int bitmapId) {
+  // The column leaves room for a vertical scroll bar, so that rows do not scroll sideways.
+  RECT client = {};
+  GetClientRect(list, &client);
+  LVCOLUMNW column = {};
+  column.mask = LVCF_WIDTH;
+  column.cx = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL);
+  SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 10, 0);
+  if (images && AddStripImages(images, module, bitmapId))
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+  else if (images)
+    ImageList_Destroy(images);
 }
 
 }  // namespace scrv

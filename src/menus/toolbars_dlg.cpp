@@ -119,13 +119,7 @@ BOOL CToolbarsDlg::OnInitDialog() {
   list_.darkTheme = dark_;
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   AddParentHook(list_);
-  LVCOLUMNW column = {};
-  column.mask = LVCF_WIDTH;
-  column.cx = FillColumnWidth(list_.m_hWnd, 0);
-  list_.SendMessage(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-  const int imageSize = GetSystemMetrics(SM_CXSMICON);
-  if (HIMAGELIST images = LoadImageStrip(Module().imageModule, IDB_TOOLBAR_IMAGES, imageSize))
-    list_.SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+  SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_TOOLBAR_IMAGES);
 
   CheckDlgButton(IDC_TB_LARGE_ICONS, args_.styleFlag ? BST_CHECKED : BST_UNCHECKED);
   CheckRadioButton(m_hWnd, IDC_TB_STYLE_0, IDC_TB_STYLE_1,

@@ -2,20 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "marker_test_util.h"
+
 namespace scrv {
 namespace {
 
 namespace mf = marker_flag;
 using namespace std::string_view_literals;
-
-Marker M(std::u16string text, char color, uint8_t flags, std::u16string name = u"") {
-  Marker m;
-  m.text = std::move(text);
-  m.name = std::move(name);
-  m.color = color;
-  m.flags = flags;
-  return m;
-}
 
 TEST(MarkerClipboard, CopyWritesOneLinePerMarkerWithTheLettersInOrder) {
   MarkerList markers = {

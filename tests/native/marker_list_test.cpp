@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "marker_test_util.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -47,15 +49,6 @@ struct Value {
     return Units(text);
   }
 };
-
-Marker M(std::u16string text, char color, uint8_t flags, std::u16string name = u"") {
-  Marker m;
-  m.text = std::move(text);
-  m.name = std::move(name);
-  m.color = color;
-  m.flags = flags;
-  return m;
-}
 
 MarkerList Read(const Bytes& b) {
   MarkerList out;

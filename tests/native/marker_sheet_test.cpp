@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "marker_test_util.h"
+
 #include <cstring>
 
 #include "markers/marker_edit.h"
@@ -11,15 +13,6 @@ namespace scrv {
 namespace {
 
 namespace mf = marker_flag;
-
-Marker M(std::u16string text, char color, uint8_t flags, std::u16string name = u"") {
-  Marker m;
-  m.text = std::move(text);
-  m.name = std::move(name);
-  m.color = color;
-  m.flags = flags;
-  return m;
-}
 
 // A store that counts the writes and removals that reach it.
 class RecordingSettings : public MemorySettings {
