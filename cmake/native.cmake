@@ -33,6 +33,22 @@ target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native
 target_link_libraries(native_tests PRIVATE scrvcore GTest::gtest GTest::gtest_main GTest::gmock)
 gtest_discover_tests(native_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 
+# The localisation module's resources, compiled to a .res file that the native tests read: the
+# page search is tested against the real templates and strings.
+find_program(SCRV_WINDRES x86_64-w64-mingw32-windres)
+if(SCRV_WINDRES)
+  set(SCRV_LOC_RES ${CMAKE_BINARY_DIR}/scrvloc.res)
+  file(GLOB SCRV_LOC_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.rc
+       ${CMAKE_SOURCE_DIR}/resources/ids/*.h)
+  add_custom_command(OUTPUT ${SCRV_LOC_RES}
+    COMMAND ${SCRV_WINDRES} -I ${CMAKE_SOURCE_DIR}/resources/ids -I ${CMAKE_SOURCE_DIR}/resources/scrvloc
+            ${CMAKE_SOURCE_DIR}/resources/scrvloc/scrvloc.rc -O res -o ${SCRV_LOC_RES}
+    DEPENDS ${SCRV_LOC_INPUTS} VERBATIM)
+  add_custom_target(scrvloc_res DEPENDS ${SCRV_LOC_RES})
+  add_dependencies(native_tests scrvloc_res)
+  target_compile_definitions(native_tests PRIVATE SCRV_LOC_RES="${SCRV_LOC_RES}")
+endif()
+
 find_package(benchmark QUIET)
 if(benchmark_FOUND AND NOT SCRV_SANITIZE)
   file(GLOB SCRV_NATIVE_BENCH CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)

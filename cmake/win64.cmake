@@ -28,10 +28,11 @@ add_library(scrvwin STATIC ${SCRV_WIN_SOURCES})
 target_link_libraries(scrvwin PUBLIC scrvcore ${SCRV_SYS_LIBS})
 target_compile_options(scrvwin PRIVATE -Wall -Wextra -Wno-cast-function-type -Wno-missing-field-initializers)
 
-# The library.
-add_library(scrvdlgs SHARED ${SCRV_DLLMAIN} ${CMAKE_SOURCE_DIR}/src/exports.def
-            ${CMAKE_SOURCE_DIR}/src/scrvdlgs.rc)
-set_target_properties(scrvdlgs PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+# The library. Its entry point (frame/dllmain_win.cpp) is in scrvwin with the rest: the DLL's
+# start-up code asks for DllMain, which the linker then takes from there.
+add_library(scrvdlgs SHARED ${CMAKE_SOURCE_DIR}/src/exports.def ${CMAKE_SOURCE_DIR}/src/scrvdlgs.rc)
+set_target_properties(scrvdlgs PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN}
+                      LINKER_LANGUAGE CXX)
 target_link_libraries(scrvdlgs PRIVATE scrvwin)
 target_link_options(scrvdlgs PRIVATE ${SCRV_STATIC_LINK})
 scrv_split_debug(scrvdlgs)

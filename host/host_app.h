@@ -37,9 +37,9 @@ void HostLog(const std::wstring& line);
 // The open-cost benchmark measures the dialogs without the log pane's cost.
 void SetHostLogging(bool on);
 
-// Opens every entry, saves DIR\<n>-<name>.png and DIR\index.html. Returns the number of
-// screenshots written.
-int RunGallery(HWND owner, const std::wstring& dir);
+// Opens every entry (or those whose title contains `filter`), saves DIR\<n>-<name>.png and
+// DIR\index.html. Returns the number of screenshots written.
+int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter = L"");
 
 // Saves the window's current image (or the screen area `area`) to a PNG file.
 bool CaptureWindowPng(HWND hwnd, const std::wstring& path, const RECT* area = nullptr);

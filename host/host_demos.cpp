@@ -8,6 +8,7 @@
 #include "host_app.h"
 #include "host_key_demos.h"
 #include "host_condition_block.h"
+#include "host_customize_demos.h"
 #include "host_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -35,7 +36,7 @@ RECT ToolbarsAndDialog(HWND dlg) {
 }  // namespace
 
 const std::vector<DemoEntry>& DemoEntries() {
-  static const std::vector<DemoEntry> entries = {
+  static std::vector<DemoEntry> entries = {
       {L"Jump", L"DoJump", IDD_JUMP,
        [](HWND owner) {
          // Line 120, column 8 (zero-based), counted by the second kind of line.
@@ -101,5 +102,10 @@ const std::vector<DemoEntry>& DemoEntries() {
        },
        PlaceBelowToolbars, nullptr, ToolbarsAndDialog},
   };
+  static const bool customize = [] {
+    for (DemoEntry& e : CustomizeDemoEntries()) entries.push_back(std::move(e));
+    return true;
+  }();
+  (void)customize;
   return entries;
 }

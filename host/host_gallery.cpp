@@ -153,13 +153,14 @@ bool CaptureWindowPng(HWND hwnd, const std::wstring& path, const RECT* area) {
   return ok;
 }
 
-int RunGallery(HWND owner, const std::wstring& dir) {
+int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter) {
   g_dir = dir;
   if (!g_dir.empty() && g_dir.back() != L'\\') g_dir += L'\\';
   CreateDirectoryW(g_dir.c_str(), nullptr);
   std::string rows;
   int written = 0, n = 0;
   for (const DemoEntry& e : DemoEntries()) {
+    if (!filter.empty() && std::wstring(e.title).find(filter) == std::wstring::npos) continue;
     Shot shot;
     shot.entry = &e;
     wchar_t file[64];

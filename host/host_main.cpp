@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   if (!main) return 1;
   if (argc >= 3 && std::wstring(argv[1]) == L"--gallery") {
     ShowWindow(main, SW_SHOWNOACTIVATE);
-    int shots = RunGallery(main, argv[2]);
+    int shots = RunGallery(main, argv[2], argc >= 4 ? argv[3] : L"");
     DestroyWindow(main);
     OleUninitialize();
     return shots > 0 ? 0 : 1;

@@ -98,6 +98,18 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
       for (const HostCondition& c : conditions) line += L"\r\n    " + DescribeCondition(c);
       break;
     }
+    case scrv::SCM_RENDERING:
+      // The editor's rendering defaults: gamma 2.2, contrast 0.5, ClearType level 1, grayscale
+      // antialiasing, the default rendering mode, DirectWrite on.
+      if (wParam == 0 && lParam) {
+        struct {
+          float gamma, contrast, level;
+          uint32_t antialiasing, mode;
+          uint8_t directWrite, reserved[3];
+        } defaults = {2.2f, 0.5f, 1.0f, 2, 0, 1, {}};
+        memcpy(reinterpret_cast<void*>(lParam), &defaults, sizeof defaults);
+      }
+      break;
     case scrv::SCM_SETTINGS_CHANGED:
       line += L"  (settings changed, mask " +
               Hex((static_cast<unsigned long long>(lParam) << 32) | (wParam & 0xFFFFFFFF)) + L")";

@@ -45,6 +45,25 @@ int DoJoinCSV(HWND owner, void* record);
 // the host frees; no other byte is touched. 0: cancelled or no dialog.
 int DoExtractColumns(HWND owner, void* record);
 
+// The Customize sheet, opened on page `startPage` (negative: the page last used). On OK the
+// pages that were shown save their settings and the host's windows hear of the changes; the
+// result is 1 plus the bits of the pages' result (3 when the current window size is to be
+// recorded, 8 synchronising, 16 workspace timer, 32 CSV, 128 mapped files), 0 after Cancel.
+// `restartNotice` (may be null) receives 4097, or 8193, when a change needs the host to start
+// again. `csvFormat` is the CSV format to select on the CSV page (negative: none); when
+// `focusControl` is nonzero, that control of the start page gets the focus, and item
+// `focusItem` of it (a list view) is selected.
+uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNotice, int csvFormat,
+                     uint32_t focusControl, uint32_t focusItem);
+
+// Searches the option labels of the Customize pages without opening the sheet: `selector`
+// holds the first item to look at (low 16 bits) and the page's template (high 16 bits). Returns
+// the item whose label (copied into `buffer`, `size` characters) matches every word of `query`
+// (each item when `query` is null or empty), or the complement of the first index past the
+// page's items (of the item asked for, for a page without labels).
+uint32_t FindAdditionalText(wchar_t* buffer, uint32_t size, uint32_t selector,
+                            const wchar_t* query);
+
 // The editor's main window (the receiver of the toolbar messages) and its rebar, style flag A,
 // style value B, options 1 and 2. Returns 2 when closed, -1 after New, 512 + i to customize
 // user toolbar i, 0 when the editor failed to rebuild its bars after a reset.

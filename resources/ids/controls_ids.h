@@ -28,3 +28,9 @@
 // Extra state images of check lists (image module), after the two check box images.
 #define IDB_STATE_PARTIAL 287
 #define IDB_STATE_CHECKED_DIMMED 288
+
+// The page list of property sheets: the controls the sheet creates in place of its tab row.
+#define IDC_NAV_SEPARATOR 32493
+#define IDC_NAV_SEARCH 32494
+#define IDC_NAV_TITLES 32495
+#define IDS_SEARCH_CUE 1042 /* cue banner of the search box, before " (Ctrl+F)" */

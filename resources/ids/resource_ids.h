@@ -10,5 +10,6 @@
 #include "jump_ids.h"
 #include "keys_ids.h"
 #include "filter_ids.h"
+#include "customize_ids.h"
 #include "toolbars_ids.h"
 #include "markers_ids.h"

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "controls/clipboard_rows.h"
-#include "controls/clipboard_text_win.h"
+#include "controls/clipboard_win.h"
 #include "controls/dpi_scale.h"
-#include "controls/list_drag_win.h"
 #include "controls/image_strip_win.h"
+#include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
 
 namespace scrv {
 namespace {
@@ -379,15 +379,16 @@ bool CCheckList::CopySelection() {
   std::vector<std::u16string> texts;
   texts.reserve(rows.size());
   for (int r : rows) texts.push_back(ToU(RowText(r)));
-  return PutClipboardText(m_hWnd, JoinClipboardRows(texts));
+  return WriteClipboardText(m_hWnd, JoinClipboardRows(texts));
 }
 
 int CCheckList::PasteRows() {
-  const std::u16string text = GetClipboardText(m_hWnd).value_or(std::u16string());
+  std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
+  if (!text) return 0;
   std::vector<int> selected = SelectedRows();
   int at = selected.empty() ? RowCount() : selected.back() + 1;
   std::vector<int> inserted;
-  for (const std::u16string& line : SplitClipboardRows(text)) {
+  for (const std::u16string& line : SplitClipboardRows(*text)) {
     CheckListPastedRow row;
     row.row = at;
     row.text = ToW(line);

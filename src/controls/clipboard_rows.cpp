@@ -1,6 +1,22 @@
 #include "controls/clipboard_rows.h"
 
+#include <cstring>
+
 namespace scrv {
+
+std::u16string ClipboardBlockText(const void* block, size_t bytes) {
+  if (!block) return {};
+  const auto* p = static_cast<const unsigned char*>(block);
+  const size_t units = bytes / sizeof(char16_t);
+  std::u16string text;
+  for (size_t i = 0; i < units; ++i) {
+    char16_t c;
+    std::memcpy(&c, p + i * sizeof c, sizeof c);  // the block need not be aligned
+    if (c == u'\0') break;
+    text.push_back(c);
+  }
+  return text;
+}
 
 std::u16string JoinClipboardRows(const std::vector<std::u16string>& rows) {
   size_t size = 0;

@@ -1,11 +1,17 @@
 #pragma once
 // Rows of a list as clipboard text: one line per row, each ended by CR LF.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace scrv {
+
+// The text of a clipboard block of `bytes` bytes (CF_UNICODETEXT): its UTF-16 units up to the
+// first NUL, or to the end of the block when it holds none; an odd last byte is not a unit.
+// Nothing beyond the block is read, whatever the block holds.
+std::u16string ClipboardBlockText(const void* block, size_t bytes);
 
 // Every row followed by CR LF (an empty list gives empty text).
 std::u16string JoinClipboardRows(const std::vector<std::u16string>& rows);

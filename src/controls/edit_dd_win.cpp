@@ -3,9 +3,9 @@
 #include <cwchar>
 #include <string>
 
+#include "base/text_win.h"
 #include "controls/edit_drop.h"
 #include "controls/edit_words.h"
-#include "frame/text_win.h"
 
 namespace scrv {
 

@@ -1,6 +1,10 @@
 #include "controls/text_drag_win.h"
 
+#include <string_view>
 #include <vector>
+
+#include "base/text_win.h"
+#include "controls/clipboard_rows.h"
 
 namespace scrv {
 namespace {
@@ -50,20 +54,10 @@ bool ReadDroppedText(IDataObject* data, CLIPFORMAT format, std::wstring& text) {
     if (const void* p = GlobalLock(medium.hGlobal)) {
       ok = true;
       if (format == CF_UNICODETEXT) {
-        const auto* w = static_cast<const wchar_t*>(p);
-        size_t n = 0, max = size / sizeof(wchar_t);
-        while (n < max && w[n]) ++n;
-        text.assign(w, n);
+        text = ToW(ClipboardBlockText(p, size));
       } else {
-        const auto* a = static_cast<const char*>(p);
-        size_t n = 0;
-        while (n < size && a[n]) ++n;
-        if (n > 0x7FFFFFFF) n = 0x7FFFFFFF;
-        int units = MultiByteToWideChar(CP_ACP, 0, a, static_cast<int>(n), nullptr, 0);
-        if (units > 0) {
-          text.resize(static_cast<size_t>(units));
-          MultiByteToWideChar(CP_ACP, 0, a, static_cast<int>(n), text.data(), units);
-        }
+        std::string_view ansi(static_cast<const char*>(p), size);
+        text = ToW(FromAnsi(ansi.substr(0, ansi.find('\0'))));
       }
       GlobalUnlock(medium.hGlobal);
     }

@@ -1,6 +1,6 @@
 #include "frame/common_controls_win.h"
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 
 namespace scrv {
 namespace {

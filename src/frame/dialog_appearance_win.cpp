@@ -1,8 +1,9 @@
 #include "frame/dialog_appearance_win.h"
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 #include "frame/window_win.h"
 #include "frame_ids.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_store.h"
 
 namespace scrv {

@@ -34,6 +34,7 @@
 #include "frame/dialog_resizer_win.h"
 #include "frame/help_win.h"
 #include "frame/window_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/common_read_pass.h"
 
 namespace scrv {

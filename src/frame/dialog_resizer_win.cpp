@@ -6,8 +6,8 @@
 
 #include "frame/dialog_appearance_win.h"
 #include "frame/dpi_win.h"
-#include "frame/module_state_win.h"
 #include "frame/window_win.h"
+#include "settings/app_settings_win.h"
 
 namespace scrv {
 namespace {

@@ -2,8 +2,9 @@
 
 #include <cwchar>
 
-#include "scrvdlgs_api.h"
+#include "base/windows_version_win.h"
 #include "frame/window_win.h"
+#include "scrvdlgs_api.h"
 
 namespace scrv {
 namespace {
@@ -16,6 +17,7 @@ struct DpiApi {
   UINT(WINAPI* getDpiForSystem)() = nullptr;
   DPI_AWARENESS_CONTEXT(WINAPI* getThreadContext)() = nullptr;
   BOOL(WINAPI* contextsEqual)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT) = nullptr;
+  DPI_AWARENESS_CONTEXT(WINAPI* setThreadContext)(DPI_AWARENESS_CONTEXT) = nullptr;
   bool windows10 = false;
   bool windows81 = false;
 };
@@ -25,29 +27,18 @@ void Bind(HMODULE user, const char* name, F& fn) {
   fn = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user, name)));
 }
 
-bool VersionAtLeast(DWORD major, DWORD minor) {
-  OSVERSIONINFOEXW vi = {sizeof vi};
-  vi.dwMajorVersion = major;
-  vi.dwMinorVersion = minor;
-  DWORDLONG mask = 0;
-  mask = VerSetConditionMask(mask, VER_MAJORVERSION, VER_GREATER_EQUAL);
-  mask = VerSetConditionMask(mask, VER_MINORVERSION, VER_GREATER_EQUAL);
-  mask = VerSetConditionMask(mask, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
-  return VerifyVersionInfoW(&vi, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR,
-                            mask) != FALSE;
-}
-
 const DpiApi& Api() {
   static const DpiApi api = [] {
     DpiApi a;
-    a.windows10 = VersionAtLeast(10, 0);
-    a.windows81 = VersionAtLeast(6, 3);
+    a.windows10 = WindowsVersionAtLeast(10, 0);
+    a.windows81 = WindowsVersionAtLeast(6, 3);
     if (a.windows10) {
       if (HMODULE user = LoadLibraryExW(L"User32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         Bind(user, "GetDpiForWindow", a.getDpiForWindow);
         Bind(user, "GetDpiForSystem", a.getDpiForSystem);
         Bind(user, "GetThreadDpiAwarenessContext", a.getThreadContext);
         Bind(user, "AreDpiAwarenessContextsEqual", a.contextsEqual);
+        Bind(user, "SetThreadDpiAwarenessContext", a.setThreadContext);
       }
     }
     return a;
@@ -114,6 +105,20 @@ UINT WindowScalePercent(HWND hwnd) {
   UINT systemDpi = a.getDpiForSystem ? a.getDpiForSystem() : ScreenDpi();
   if (!windowDpi || !systemDpi) return 100;
   return static_cast<UINT>(MulDiv(static_cast<int>(windowDpi), 100, static_cast<int>(systemDpi)));
+}
+
+bool Windows81OrLater() {
+  return Api().windows81;
+}
+
+SystemAwareScope::SystemAwareScope() {
+  const DpiApi& a = Api();
+  if (a.setThreadContext && ThreadContextIs(kPerMonitorAware))
+    previous_ = a.setThreadContext(reinterpret_cast<DPI_AWARENESS_CONTEXT>(-2));
+}
+
+SystemAwareScope::~SystemAwareScope() {
+  if (previous_) Api().setThreadContext(previous_);
 }
 
 }  // namespace scrv

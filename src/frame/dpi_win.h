@@ -13,5 +13,20 @@ bool ThreadIsPerMonitorAwareV2();
 // The DPI of the monitor a window is on (before Windows 10 asked of the host's main window).
 UINT WindowDpi(HWND hwnd);
 UINT SystemDpi();
+// Windows 8.1 (version 6.3) or later.
+bool Windows81OrLater();
+
+// For its lifetime a per-monitor aware thread runs system aware: dialogs that are not scaled to
+// the owner's monitor (the system's colour chooser, say) then come out at the system DPI.
+class SystemAwareScope {
+ public:
+  SystemAwareScope();
+  ~SystemAwareScope();
+  SystemAwareScope(const SystemAwareScope&) = delete;
+  SystemAwareScope& operator=(const SystemAwareScope&) = delete;
+
+ private:
+  DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
 
 }  // namespace scrv

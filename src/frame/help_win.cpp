@@ -2,13 +2,14 @@
 
 #include <shlobj.h>
 
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "frame/language_folder.h"
 #include "frame/message_box_win.h"
-#include "frame/module_state_win.h"
 #include "frame/shell_launcher_win.h"
-#include "frame/text_win.h"
 #include "frame/win_file_system_queries_win.h"
 #include "settings/app_path.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {

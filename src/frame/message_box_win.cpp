@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "frame/common_controls_win.h"
-#include "frame/module_state_win.h"
 #include "frame/shell_launcher_win.h"
-#include "frame/text_win.h"
 
 namespace scrv {
 namespace {

@@ -4,10 +4,11 @@
 
 #include <cwchar>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "frame/language_folder.h"
-#include "frame/text_win.h"
 #include "frame/win_file_system_queries_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_store.h"
 #include "settings/settings_tables_win.h"
 

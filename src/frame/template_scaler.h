@@ -9,7 +9,6 @@
 
 namespace scrv {
 
-
 // Where the point size word of a template lies: its byte offset, or nothing when the template
 // declares no font (neither DS_SETFONT nor DS_FIXEDSYS). Refused (the outer optional empty)
 // when the template is truncated: the fixed header, the menu, class or title field or the point

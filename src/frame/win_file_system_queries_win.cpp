@@ -2,7 +2,7 @@
 
 #include <shlwapi.h>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace scrv {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace ATL {
 std::wstring CWindow::GetDlgItemText(int id) const {
@@ -36,31 +36,52 @@ bool ReturnsDirectly(UINT msg) {
 
 }  // namespace
 
-void CDialogBase::RegisterForCreation() {
+void PushCreationEntry(CreateWndEntry& entry, void* object) {
   ModuleState& m = Module();
-  entry_.object = this;
-  entry_.threadId = GetCurrentThreadId();
+  entry.object = object;
+  entry.threadId = GetCurrentThreadId();
   EnterCriticalSection(&m.createListLock);
-  entry_.next = m.createListHead;
-  m.createListHead = &entry_;
+  entry.next = m.createListHead;
+  m.createListHead = &entry;
   LeaveCriticalSection(&m.createListLock);
 }
 
-CDialogBase* CDialogBase::TakeCreationEntry() {
+void* TakeCreationEntryObject() {
   ModuleState& m = Module();
   DWORD thread = GetCurrentThreadId();
-  CDialogBase* found = nullptr;
+  void* found = nullptr;
   EnterCriticalSection(&m.createListLock);
   for (CreateWndEntry** link = &m.createListHead; *link; link = &(*link)->next) {
     if ((*link)->threadId == thread) {
-      found = static_cast<CDialogBase*>((*link)->object);
-      *link = (*link)->next;
+      CreateWndEntry* entry = *link;
+      found = entry->object;
+      *link = entry->next;
+      entry->next = nullptr;
       break;
     }
   }
   LeaveCriticalSection(&m.createListLock);
-  if (found) found->entry_.next = nullptr;
   return found;
+}
+
+void DropCreationEntry(CreateWndEntry& entry) {
+  ModuleState& m = Module();
+  EnterCriticalSection(&m.createListLock);
+  for (CreateWndEntry** link = &m.createListHead; *link; link = &(*link)->next) {
+    if (*link == &entry) {
+      *link = entry.next;
+      break;
+    }
+  }
+  LeaveCriticalSection(&m.createListLock);
+}
+
+void CDialogBase::RegisterForCreation() {
+  PushCreationEntry(entry_, this);
+}
+
+CDialogBase* CDialogBase::TakeCreationEntry() {
+  return static_cast<CDialogBase*>(TakeCreationEntryObject());
 }
 
 INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
@@ -76,17 +97,7 @@ INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
   }
   t_modal = outer;
   // A dialog that never got its first message (no template) must not stay on the list.
-  if (!m_hWnd && !destroyed_) {
-    ModuleState& m = Module();
-    EnterCriticalSection(&m.createListLock);
-    for (CreateWndEntry** link = &m.createListHead; *link; link = &(*link)->next) {
-      if (*link == &entry_) {
-        *link = entry_.next;
-        break;
-      }
-    }
-    LeaveCriticalSection(&m.createListLock);
-  }
+  if (!m_hWnd && !destroyed_) DropCreationEntry(entry_);
   if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
   return result;
 }

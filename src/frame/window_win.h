@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 
 namespace ATL {
 
@@ -51,6 +51,13 @@ INT_PTR RunModalDialog(HMODULE module, UINT templateId, HWND owner, DLGPROC proc
 
 // The owner window's scale in percent of the system DPI (100 when not per-monitor aware).
 UINT WindowScalePercent(HWND hwnd);
+
+// The window-creation list: an object about to create a window puts its entry at the head
+// (for this thread); the window's first message takes the thread's first entry off again.
+void PushCreationEntry(CreateWndEntry& entry, void* object);
+void* TakeCreationEntryObject();
+// Takes `entry` off the list if it is still there (its window was never created).
+void DropCreationEntry(CreateWndEntry& entry);
 
 // A control object that wants to see its parent dialog's messages (a subclassed list that runs
 // the dialog's move buttons, say). The dialog offers every message to its hooks after the base's
@@ -98,6 +105,8 @@ class CDialogBase : public ATL::CWindow {
 
   // Puts the object at the head of this thread's creation list (last registered, first bound).
   void RegisterForCreation();
+  // Takes the object off the list again when its window was never created.
+  void ForgetCreation() { DropCreationEntry(entry_); }
   // Takes this thread's first entry off the creation list, or null.
   static CDialogBase* TakeCreationEntry();
 

@@ -6,7 +6,7 @@
 #include "controls/image_strip_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "tools/column_list_win.h"
 
 namespace scrv {

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "settings/app_path.h"
 
 namespace scrv {

@@ -4,9 +4,10 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
 #include "settings/app_path.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_store.h"
 
 namespace scrv {

@@ -20,9 +20,4 @@ void CommonReadPass::CloseSettings(SettingsHandle h) {
   store_.CloseSettings(h);
 }
 
-uint32_t CommonReadPass::WriteStringValue(SettingsHandle h, std::u16string_view name,
-                                          std::u16string_view value, bool quote) {
-  return store_.WriteString(h, name, value, quote);
-}
-
 }  // namespace scrv

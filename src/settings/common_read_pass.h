@@ -24,40 +24,17 @@ class CommonReadPass : public SettingsStore {
   // The shared handle stays open until the pass ends.
   void CloseSettings(SettingsHandle h) override;
 
-  uint32_t ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) override {
-    return store_.ReadDword(h, name, def);
-  }
-  uint32_t WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) override {
-    return store_.WriteDword(h, name, value);
-  }
-  uint64_t ReadQword(SettingsHandle h, std::u16string_view name, uint64_t def) override {
-    return store_.ReadQword(h, name, def);
-  }
-  uint32_t WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) override {
-    return store_.WriteQword(h, name, value);
-  }
-  std::u16string ReadString(SettingsHandle h, std::u16string_view name, size_t capacity,
-                            std::u16string_view def) override {
-    return store_.ReadString(h, name, capacity, def);
-  }
-  bool ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer, size_t size) override {
-    return store_.ReadBinary(h, name, buffer, size);
-  }
-  std::optional<std::vector<uint8_t>> ReadBinaryAlloc(SettingsHandle h,
-                                                      std::u16string_view name) override {
-    return store_.ReadBinaryAlloc(h, name);
-  }
-  uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
-                       bool suppressSizeValue) override {
-    return store_.WriteBinary(h, name, data, size, suppressSizeValue);
-  }
-  uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSizeValue) override {
-    return store_.DeleteValue(h, name, alsoSizeValue);
-  }
-
  protected:
-  uint32_t WriteStringValue(SettingsHandle h, std::u16string_view name, std::u16string_view value,
-                            bool quote) override;
+  RawValue ReadRaw(SettingsHandle h, std::u16string_view name, size_t capacity) override {
+    return store_.ReadRaw(h, name, capacity);
+  }
+  uint32_t WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type, const void* data,
+                    size_t size) override {
+    return store_.WriteRaw(h, name, type, data, size);
+  }
+  uint32_t DeleteRaw(SettingsHandle h, std::u16string_view name) override {
+    return store_.DeleteRaw(h, name);
+  }
 
  private:
   SettingsStore& store_;

@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "settings/app_path.h"
 
 namespace scrv {

@@ -25,22 +25,12 @@ class IniSettings : public SettingsStore {
   SettingsHandle OpenAppKey(std::u16string_view key, uint32_t flags) override;
   SettingsHandle OpenConfig(std::u16string_view name, uint32_t flags) override;
   void CloseSettings(SettingsHandle h) override;
-  uint32_t ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) override;
-  uint32_t WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) override;
-  uint64_t ReadQword(SettingsHandle h, std::u16string_view name, uint64_t def) override;
-  uint32_t WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) override;
-  std::u16string ReadString(SettingsHandle h, std::u16string_view name, size_t capacity,
-                            std::u16string_view def) override;
-  bool ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer, size_t size) override;
-  std::optional<std::vector<uint8_t>> ReadBinaryAlloc(SettingsHandle h,
-                                                      std::u16string_view name) override;
-  uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
-                       bool suppressSizeValue) override;
-  uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSizeValue) override;
 
  protected:
-  uint32_t WriteStringValue(SettingsHandle h, std::u16string_view name, std::u16string_view value,
-                            bool quote) override;
+  RawValue ReadRaw(SettingsHandle h, std::u16string_view name, size_t capacity) override;
+  uint32_t WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type, const void* data,
+                    size_t size) override;
+  uint32_t DeleteRaw(SettingsHandle h, std::u16string_view name) override;
 
  private:
   struct Target {
@@ -49,7 +39,6 @@ class IniSettings : public SettingsStore {
     bool ok() const { return file && !section.empty(); }
   };
   Target Resolve(SettingsHandle h) const;
-  uint32_t WriteText(const Target& t, std::u16string_view name, const std::wstring& text);
 
   const std::wstring* common_;
   const std::wstring* config_;

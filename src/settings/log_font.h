@@ -2,6 +2,7 @@
 // A font description with the byte layout of the platform's LOGFONTW (92 bytes, no padding),
 // as the record files store it, so the Win32 layer can copy one into the other directly.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace scrv {

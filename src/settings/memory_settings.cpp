@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "settings/ini_encoding.h"
-
 namespace scrv {
 namespace {
 
@@ -55,23 +53,6 @@ MemorySettings::Values* MemorySettings::Resolve(SettingsHandle h) {
   return &keys_[it->second];
 }
 
-const StoredValue* MemorySettings::Get(SettingsHandle h, std::u16string_view name) {
-  Values* values = Resolve(h);
-  if (!values) return nullptr;
-  auto it = values->find(std::u16string(name));
-  return it == values->end() ? nullptr : &it->second;
-}
-
-void MemorySettings::Put(SettingsHandle h, std::u16string_view name, StoredValue v) {
-  if (Values* values = Resolve(h)) (*values)[std::u16string(name)] = std::move(v);
-}
-
-std::optional<std::u16string> MemorySettings::Text(SettingsHandle h, std::u16string_view name) {
-  const StoredValue* v = Get(h, name);
-  if (!v) return std::nullopt;
-  return v->text;
-}
-
 const StoredValue* MemorySettings::Find(std::u16string_view key, std::u16string_view name) const {
   auto k = keys_.find(std::u16string(key));
   if (k == keys_.end()) return nullptr;
@@ -90,155 +71,53 @@ void MemorySettings::PutText(std::u16string_view section, std::u16string_view na
       StoredValue{ValueType::kString, {}, std::u16string(text)};
 }
 
-uint32_t MemorySettings::ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) {
-  if (ini_) {
-    auto t = Text(h, name);
-    return t ? ParseIniDword(*t, def) : def;
-  }
-  const StoredValue* v = Get(h, name);
-  if (!v || v->type != ValueType::kDword || v->bytes.size() != 4) return def;
-  uint32_t out;
-  std::memcpy(&out, v->bytes.data(), 4);
-  return out;
-}
-
-uint32_t MemorySettings::WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) {
-  if (!Resolve(h)) return 6;
-  if (ini_)
-    Put(h, name, {ValueType::kString, {}, EncodeIniDword(value)});
-  else
-    Put(h, name, {ValueType::kDword, Bytes(&value, 4), {}});
-  return 0;
-}
-
-uint64_t MemorySettings::ReadQword(SettingsHandle h, std::u16string_view name, uint64_t def) {
-  if (ini_) {
-    auto t = Text(h, name);
-    return t ? ParseIniQword(*t, def) : def;
-  }
-  const StoredValue* v = Get(h, name);
-  if (!v) return def;
-  if (v->type == ValueType::kQword && v->bytes.size() == 8) {
-    uint64_t out;
-    std::memcpy(&out, v->bytes.data(), 8);
-    return out;
-  }
-  if (v->type == ValueType::kDword && v->bytes.size() == 4) {
-    uint32_t low;
-    std::memcpy(&low, v->bytes.data(), 4);
-    return (def & 0xFFFFFFFF00000000ull) | low;
-  }
-  return def;
-}
-
-uint32_t MemorySettings::WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) {
-  if (!Resolve(h)) return 6;
-  if (ini_)
-    Put(h, name, {ValueType::kString, {}, EncodeIniQword(value)});
-  else
-    Put(h, name, {ValueType::kQword, Bytes(&value, 8), {}});
-  return 0;
-}
-
-std::u16string MemorySettings::ReadString(SettingsHandle h, std::u16string_view name,
-                                          size_t capacity, std::u16string_view def) {
-  if (capacity == 0) return {};
-  std::u16string out(def);
-  if (ini_) {
-    if (auto t = Text(h, name)) {
-      out = *t;
-      // The profile functions drop one pair of surrounding quotes.
-      if (out.size() >= 2 && out.front() == u'"' && out.back() == u'"')
-        out = out.substr(1, out.size() - 2);
-    }
-  } else if (const StoredValue* v = Get(h, name); v && v->type == ValueType::kString) {
-    out.assign(reinterpret_cast<const char16_t*>(v->bytes.data()), v->bytes.size() / 2);
-    if (auto z = out.find(u'\0'); z != std::u16string::npos) out.resize(z);
-  }
-  if (out.size() > capacity - 1) out.resize(capacity - 1);
-  return out;
-}
-
-uint32_t MemorySettings::WriteStringValue(SettingsHandle h, std::u16string_view name,
-                                          std::u16string_view value, bool quote) {
-  if (!Resolve(h)) return 6;
-  if (ini_) {
-    Put(h, name, {ValueType::kString, {}, quote ? QuoteIniString(value) : std::u16string(value)});
-  } else {
-    std::u16string z(value);
-    z += u'\0';
-    Put(h, name, {ValueType::kString, Bytes(z.data(), z.size() * 2), {}});
-  }
-  return 0;
-}
-
-bool MemorySettings::ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer,
-                                size_t size) {
-  if (ini_) {
-    auto t = Text(h, name);
-    if (!t) return false;
-    auto bytes = DecodeIniBinary(*t, size);
-    if (!bytes) return false;
-    if (size) std::memcpy(buffer, bytes->data(), size);
-    return true;
-  }
-  const StoredValue* v = Get(h, name);
-  if (!v || v->type != ValueType::kBinary || v->bytes.size() != size) return false;
-  if (size) std::memcpy(buffer, v->bytes.data(), size);
-  return true;
-}
-
-std::optional<std::vector<uint8_t>> MemorySettings::ReadBinaryAlloc(SettingsHandle h,
-                                                                    std::u16string_view name) {
-  if (ini_) {
-    auto sizeText = Text(h, IniSizeValueName(name));
-    if (!sizeText) return std::nullopt;
-    int32_t size = static_cast<int32_t>(ParseIniDword(*sizeText, 0));
-    if (size <= 0) return std::nullopt;
-    auto t = Text(h, name);
-    if (!t) return std::nullopt;
-    return DecodeIniBinary(*t, static_cast<size_t>(size));
-  }
-  const StoredValue* v = Get(h, name);
-  if (!v || v->type != ValueType::kBinary) return std::nullopt;
-  return v->bytes;
-}
-
-uint32_t MemorySettings::WriteBinary(SettingsHandle h, std::u16string_view name, const void* data,
-                                     size_t size, bool suppressSizeValue) {
+RawValue MemorySettings::ReadRaw(SettingsHandle h, std::u16string_view name, size_t capacity) {
+  RawValue v;
   Values* values = Resolve(h);
-  if (!values) return 6;
-  if (ini_) {
-    if (!suppressSizeValue)
-      Put(h, IniSizeValueName(name),
-          {ValueType::kString, {}, EncodeIniDword(static_cast<uint32_t>(size))});
-    if (data)
-      Put(h, name,
-          {ValueType::kString, {}, EncodeIniBinary(static_cast<const uint8_t*>(data), size)});
-    return 0;
-  }
-  if (!data) {
-    values->erase(std::u16string(name));
-    return 0;
-  }
-  Put(h, name, {ValueType::kBinary, Bytes(data, size), {}});
-  return 0;
-}
-
-uint32_t MemorySettings::DeleteValue(SettingsHandle h, std::u16string_view name,
-                                     bool alsoSizeValue) {
-  Values* values = Resolve(h);
-  if (!values) return kErrorFileNotFound;
+  if (!values) return v;
   auto it = values->find(std::u16string(name));
-  if (ini_) {
-    if (it == values->end() || it->second.text.empty()) return kErrorFileNotFound;
-    values->erase(it);
-    if (alsoSizeValue) values->erase(IniSizeValueName(name));
-    return 0;
+  if (it == values->end()) return v;
+  v.found = true;
+  if (!ini_) {
+    v.type = static_cast<uint32_t>(it->second.type);
+    if (it->second.bytes.size() > capacity)
+      v.tooLarge = true;
+    else
+      v.bytes = it->second.bytes;
+    return v;
   }
-  if (it == values->end()) return kErrorFileNotFound;
-  values->erase(it);
+  // What the profile functions return: one pair of surrounding quotes dropped, the text cut
+  // to the buffer.
+  std::u16string_view text = it->second.text;
+  if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
+    text = text.substr(1, text.size() - 2);
+  if (capacity == 0)
+    text = {};
+  else if (text.size() > capacity - 1)
+    text = text.substr(0, capacity - 1);
+  v.type = static_cast<uint32_t>(ValueType::kString);
+  v.bytes = Bytes(text.data(), text.size() * sizeof(char16_t));
+  return v;
+}
+
+uint32_t MemorySettings::WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type,
+                                  const void* data, size_t size) {
+  Values* values = Resolve(h);
+  if (!values) return kErrorInvalidHandle;
+  StoredValue v;
+  v.type = type;
+  if (ini_)
+    v.text.assign(static_cast<const char16_t*>(data), size / sizeof(char16_t));
+  else
+    v.bytes = Bytes(data, size);
+  (*values)[std::u16string(name)] = std::move(v);
   return 0;
+}
+
+uint32_t MemorySettings::DeleteRaw(SettingsHandle h, std::u16string_view name) {
+  Values* values = Resolve(h);
+  if (!values) return kErrorInvalidHandle;
+  return values->erase(std::u16string(name)) ? 0 : (ini_ ? 0 : kErrorFileNotFound);
 }
 
 }  // namespace scrv

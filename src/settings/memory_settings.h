@@ -1,7 +1,8 @@
 #pragma once
-// An in-memory settings store for native tests. In registry style it keeps typed values per
-// key path; in INI style it keeps every value as the text the INI back end would write, with
-// the same encodings, so table and page logic can be tested against both shapes.
+// An in-memory settings store for native tests, in either shape of back end. In registry style
+// it keeps typed values per key path; in INI style it keeps every value as the text the INI back
+// end would write (the typed operations above the primitives encode it alike), so table and
+// page logic can be tested against both shapes.
 
 #include <map>
 #include <string>
@@ -9,8 +10,6 @@
 #include "settings/settings_store.h"
 
 namespace scrv {
-
-enum class ValueType : uint32_t { kString = 1, kBinary = 3, kDword = 4, kQword = 11 };
 
 struct StoredValue {
   ValueType type = ValueType::kString;
@@ -27,19 +26,6 @@ class MemorySettings : public SettingsStore {
   SettingsHandle OpenConfig(std::u16string_view name, uint32_t flags) override;
   void CloseSettings(SettingsHandle h) override;
 
-  uint32_t ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) override;
-  uint32_t WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) override;
-  uint64_t ReadQword(SettingsHandle h, std::u16string_view name, uint64_t def) override;
-  uint32_t WriteQword(SettingsHandle h, std::u16string_view name, uint64_t value) override;
-  std::u16string ReadString(SettingsHandle h, std::u16string_view name, size_t capacity,
-                            std::u16string_view def) override;
-  bool ReadBinary(SettingsHandle h, std::u16string_view name, void* buffer, size_t size) override;
-  std::optional<std::vector<uint8_t>> ReadBinaryAlloc(SettingsHandle h,
-                                                      std::u16string_view name) override;
-  uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
-                       bool suppressSizeValue) override;
-  uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSizeValue) override;
-
   // Test access. Registry style: key paths such as u"Common" or u"Config\\Text"; INI style:
   // section names such as u"Common".
   using Values = std::map<std::u16string, StoredValue>;
@@ -51,14 +37,13 @@ class MemorySettings : public SettingsStore {
   int OpenHandles() const { return static_cast<int>(open_.size()); }
 
  protected:
-  uint32_t WriteStringValue(SettingsHandle h, std::u16string_view name, std::u16string_view value,
-                            bool quote) override;
+  RawValue ReadRaw(SettingsHandle h, std::u16string_view name, size_t capacity) override;
+  uint32_t WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type, const void* data,
+                    size_t size) override;
+  uint32_t DeleteRaw(SettingsHandle h, std::u16string_view name) override;
 
  private:
   Values* Resolve(SettingsHandle h);
-  const StoredValue* Get(SettingsHandle h, std::u16string_view name);
-  void Put(SettingsHandle h, std::u16string_view name, StoredValue v);
-  std::optional<std::u16string> Text(SettingsHandle h, std::u16string_view name);
 
   bool ini_;
   std::map<std::u16string, Values> keys_;

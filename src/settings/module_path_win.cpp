@@ -1,6 +1,7 @@
 #include "settings/module_path_win.h"
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_store.h"
 
 namespace scrv {

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include "frame/module_state_win.h"
-#include "frame/text_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/ini_settings_win.h"
 #include "settings/settings_store.h"
 #include "settings/unicode_ini_win.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "settings/app_data_path_win.h"
 #include "settings/file_store_win.h"
 

@@ -1,17 +1,19 @@
 #include "tools/advanced_filter_dlg.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <array>
 
-#include "controls/clipboard_text_win.h"
+#include "base/text_win.h"
+#include "controls/clipboard_win.h"
 #include "frame/dpi_win.h"
+#include "frame/drop_down_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/text_win.h"
+#include "frame/file_dialog_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
 #include "tools/filter_block.h"
@@ -54,8 +56,6 @@ constexpr std::array<MatchKindControl, 4> kMatchKinds = {{
 
 // The first two list columns are this wide at 96 DPI.
 constexpr int kNarrowColumnWidth = 100;
-// The longest file name the file dialogs return.
-constexpr DWORD kPathCapacity = MAX_PATH;
 
 UINT ButtonState(FilterBoxState s) {
   switch (s) {
@@ -67,26 +67,6 @@ UINT ButtonState(FilterBoxState s) {
       break;
   }
   return BST_UNCHECKED;
-}
-
-// A file-type list of the localisation module ("name|pattern|...|") in the form the file
-// dialogs take: the parts separated and the whole ended by zeros.
-std::wstring FileTypes(UINT stringId) {
-  std::wstring types = LoadResString(stringId);
-  std::replace(types.begin(), types.end(), L'|', L'\0');
-  types.append(2, L'\0');
-  return types;
-}
-
-std::u16string DecodeAnsi(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  if (bytes.size() > static_cast<size_t>(INT_MAX)) return {};
-  const int n = static_cast<int>(bytes.size());
-  int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, nullptr, 0);
-  if (units <= 0) return {};
-  std::wstring out(static_cast<size_t>(units), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, out.data(), units);
-  return ToU(out);
 }
 
 }  // namespace
@@ -203,7 +183,7 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_AF_COLUMN:
       if (code == CBN_SELCHANGE) OnColumnChosen();
-      if (code == CBN_DROPDOWN) WidenColumnDropDown();
+      if (code == CBN_DROPDOWN) WidenDropDownToItems(GetDlgItem(IDC_AF_COLUMN));
       return true;
     case IDC_AF_RANGE_START:
       if (code == EN_CHANGE) OnRangeStartChanged();
@@ -455,27 +435,6 @@ void CAdvancedFilterDlg::OnColumnChosen() {
   RedrawRows(selection);
 }
 
-void CAdvancedFilterDlg::WidenColumnDropDown() {
-  HWND combo = GetDlgItem(IDC_AF_COLUMN);
-  HDC dc = ::GetDC(combo);
-  if (!dc) return;
-  HGDIOBJ oldFont =
-      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(combo, WM_GETFONT, 0, 0)));
-  int widest = 0;
-  for (const std::u16string& entry : model_->ColumnEntries()) {
-    SIZE size = {};
-    if (::GetTextExtentPoint32W(dc, W(entry), static_cast<int>(entry.size()), &size))
-      widest = std::max(widest, static_cast<int>(size.cx));
-  }
-  ::SelectObject(dc, oldFont);
-  ::ReleaseDC(combo, dc);
-  RECT r = {};
-  ::GetWindowRect(combo, &r);
-  const int wanted = widest + GetSystemMetrics(SM_CXVSCROLL) + 4 * GetSystemMetrics(SM_CXEDGE);
-  ::SendMessageW(combo, CB_SETDROPPEDWIDTH,
-                 static_cast<WPARAM>(std::max<LONG>(wanted, r.right - r.left)), 0);
-}
-
 void CAdvancedFilterDlg::OnRangeStartChanged() {
   if (fillingControls_ || IsDlgButtonChecked(IDC_AF_OPEN_START)) return;
   const std::vector<size_t> selection = Selection();
@@ -557,7 +516,7 @@ bool CAdvancedFilterDlg::OnCopy() {
   const std::vector<size_t> selection = Selection();
   if (selection.empty()) return false;
   TakeCheckStates();
-  return PutClipboardText(m_hWnd, model_->Copy(selection));
+  return WriteClipboardText(m_hWnd, model_->Copy(selection));
 }
 
 void CAdvancedFilterDlg::OnCut() {
@@ -565,29 +524,19 @@ void CAdvancedFilterDlg::OnCut() {
 }
 
 void CAdvancedFilterDlg::OnPaste() {
-  std::optional<std::u16string> text = GetClipboardText(m_hWnd);
+  std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
   if (!text) return;
   InsertRows(model_->Paste(Selection(), *text));
 }
 
 void CAdvancedFilterDlg::OnLoad() {
   TakeCheckStates();
-  wchar_t path[kPathCapacity] = {};
-  const std::wstring types = FileTypes(IDS_AF_OPEN_FILTER);
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = types.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = kPathCapacity;
-  ofn.lpstrDefExt = L"tsv";
-  ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameW(&ofn)) return;
+  std::optional<ChosenFile> file = AskFileToOpen(m_hWnd, IDS_AF_OPEN_FILTER, L"tsv");
+  if (!file) return;
 
   Win32FileStore files;
   std::optional<std::vector<FilterCondition>> loaded =
-      LoadFilterFile(files, ToU(path), model_->DefaultFlags(), DecodeAnsi);
+      LoadFilterFile(files, ToU(file->path), model_->DefaultFlags(), FromAnsi);
   if (!loaded) return;
   if (model_->Count() > 0) {
     const int answer = ShowMessage(m_hWnd, UiText::Res(IDS_AF_LOAD_REPLACE), UiText{},
@@ -604,39 +553,19 @@ void CAdvancedFilterDlg::OnLoad() {
 
 void CAdvancedFilterDlg::OnSave() {
   TakeCheckStates();
-  wchar_t path[kPathCapacity] = {};
-  const std::wstring types = FileTypes(IDS_AF_SAVE_FILTER);
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = types.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = kPathCapacity;
-  ofn.lpstrDefExt = L"tsv";
-  ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&ofn)) return;
+  std::optional<ChosenFile> file = AskFileToSave(m_hWnd, IDS_AF_SAVE_FILTER, L"tsv");
+  if (!file) return;
   Win32FileStore files;
-  SaveFilterFile(files, ToU(path), model_->Conditions(),
-                 FilterSaveTypeFromIndex(static_cast<int>(ofn.nFilterIndex)));
+  SaveFilterFile(files, ToU(file->path), model_->Conditions(),
+                 FilterSaveTypeFromIndex(file->typeIndex));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Filter and closing
 
-char16_t CAdvancedFilterDlg::DecimalChar() {
-  if (!decimalChar_) {
-    wchar_t buf[8] = {};
-    decimalChar_ = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buf, 8) > 0 && buf[0]
-                       ? static_cast<char16_t>(buf[0])
-                       : u'.';
-  }
-  return *decimalChar_;
-}
-
 void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
   TakeCheckStates();
-  const char16_t decimal = DecimalChar();
+  const char16_t decimal = LocaleDecimalChar();
   std::optional<size_t> invalid = model_->FindInvalidRange([decimal](std::u16string_view text) {
     return ParseNumberRange(text, decimal, nullptr) != kNumberRangeInvalid;
   });

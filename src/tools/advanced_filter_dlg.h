@@ -103,7 +103,6 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   void OnFlagBox(int id);
   void OnMatchKind(int id);
   void OnColumnChosen();
-  void WidenColumnDropDown();
   void OnRangeStartChanged();
   void OnRangeEndChanged();
   void OnOpenBound(bool start);
@@ -120,7 +119,6 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   // Filter and closing.
   void OnFilter(bool fromSecondButton);
   void ReplaceHostBlock();
-  char16_t DecimalChar();
 
   CCheckList list_;
   std::vector<FilterCondition> initial_;
@@ -128,9 +126,8 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   std::optional<AdvancedFilterModel> model_;
   HGLOBAL* hostBlock_;
   bool startSecondFilter_;
-  std::optional<char16_t> decimalChar_;  // the user locale's, read on first use
-  bool fillingControls_ = false;         // set while the dialog writes its own controls
-  bool fillingList_ = false;             // set while rows are inserted
+  bool fillingControls_ = false;  // set while the dialog writes its own controls
+  bool fillingList_ = false;      // set while rows are inserted
 };
 
 }  // namespace scrv

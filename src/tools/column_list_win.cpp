@@ -1,6 +1,6 @@
 #include "tools/column_list_win.h"
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 
 namespace scrv {
 

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <string_view>
+#include <vector>
 
 #include "controls/check_list_win.h"
 #include "controls_ids.h"
@@ -71,6 +72,14 @@ class CColumnListDialog : public CMyDialogImpl<T> {
     AttachColumnChoiceList(list_, this->GetDlgItem(IDC_CHECK_LIST), columnCount, IsDarkTheme(),
                            movable ? SwapRows : nullptr, this);
     this->AddParentHook(list_);
+  }
+
+  // The check boxes of the first `rows` rows.
+  std::vector<bool> RowChecks(size_t rows) const {
+    std::vector<bool> checked(rows);
+    for (size_t row = 0; row < rows; ++row)
+      checked[row] = list_.IsRowChecked(static_cast<int>(row));
+    return checked;
   }
 
   // The text of a row's column, by the param the row was appended with.

@@ -3,6 +3,7 @@
 #include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
@@ -81,9 +82,7 @@ void CDeleteDuplicateAdvancedDlg::ReadControls() {
   model_.options.selectionOnly = static_cast<CheckState>(GetDlgButtonState(IDC_DD_SELECTION_ONLY));
   for (int radio : kComparisonRadios)
     if (IsDlgButtonChecked(radio)) model_.comparison = static_cast<DuplicateComparison>(radio);
-  model_.rowChecked.assign(model_.RowCount(), false);
-  for (size_t row = 0; row < model_.RowCount(); ++row)
-    model_.rowChecked[row] = list_.IsRowChecked(static_cast<int>(row));
+  model_.rowChecked = RowChecks(model_.RowCount());
 }
 
 void CDeleteDuplicateAdvancedDlg::Refresh() {

@@ -1,7 +1,8 @@
 #pragma once
-// Names asked from the host: the open documents (message 0x8073 to the owner) and the columns
-// of a document (message 0x8074 to the dialog's parent). Both are a two-step exchange: first
-// the count, then a buffer of one 260-unit slot per name for the host to fill.
+// Names asked from the host: the open documents (SCM_DOCUMENT_NAMES to the owner) and the
+// columns of a document (SCM_COLUMN_NAMES to the dialog's parent; see scrvdlgs_api.h). Both are
+// a two-step exchange: first the count, then a buffer of one 260-unit slot per name for the host
+// to fill.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,17 +12,14 @@
 
 namespace scrv {
 
-constexpr uint32_t kHostMsgDocumentNames = 0x8073;
-constexpr uint32_t kHostMsgColumnNames = 0x8074;
-
 constexpr size_t kHostNameSlotUnits = 260;
 // The column count travels in the low word of wParam, so no answer above this is honest.
 constexpr size_t kMaxHostNames = 0xFFFF;
 // Document index meaning the host's current document (extract columns).
 constexpr uint32_t kCurrentDocument = 0xFFFF;
 
-// wParam of 0x8074: the document index in the high word, the count (0 to ask for it) in the
-// low word.
+// wParam of SCM_COLUMN_NAMES: the document index in the high word, the count (0 to ask for it)
+// in the low word.
 uint64_t ColumnNamesWParam(uint32_t document, size_t count);
 
 // One send of the exchange: (count, buffer) -> the host's answer. The first send has count 0

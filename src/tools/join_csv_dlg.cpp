@@ -1,15 +1,16 @@
 #include "tools/join_csv_dlg.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <cstring>
 
+#include "base/text_win.h"
 #include "controls/ole_object_win.h"
+#include "frame/drop_down_win.h"
 #include "frame/export_guard_win.h"
+#include "frame/file_dialog_win.h"
 #include "frame/message_box_win.h"
-#include "frame/text_win.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/file_store_win.h"
 #include "tools/host_names.h"
 
@@ -43,16 +44,6 @@ void AddComboString(HWND combo, std::u16string_view text) {
   SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
 }
 
-// The save dialog's filter: the resource string's "|" separators become the terminators the
-// common dialog wants, and the whole ends in two of them.
-std::wstring SaveFilter(UINT stringId) {
-  std::wstring filter = LoadResString(stringId);
-  std::replace(filter.begin(), filter.end(), L'|', L'\0');
-  filter.push_back(L'\0');
-  filter.push_back(L'\0');
-  return filter;
-}
-
 }  // namespace
 
 CJoinCSVDlg::CJoinCSVDlg(std::vector<std::u16string> documentNames, const JoinCsvRecord& record)
@@ -66,14 +57,14 @@ bool CJoinCSVDlg::OnCommand(int id, int code, HWND control) {
       if (code == CBN_SELCHANGE)
         OnDocumentChanged(id == IDC_JOIN_FIRST_DOCUMENT ? JoinSide::kFirst : JoinSide::kSecond);
       else if (code == CBN_DROPDOWN)
-        OnDropDown(id);
+        WidenDropDownToItems(GetDlgItem(id));
       return true;
     case IDC_JOIN_FIRST_KEY:
     case IDC_JOIN_SECOND_KEY:
       if (code == CBN_SELCHANGE)
         OnKeyColumnChanged(id == IDC_JOIN_FIRST_KEY ? JoinSide::kFirst : JoinSide::kSecond);
       else if (code == CBN_DROPDOWN)
-        OnDropDown(id);
+        WidenDropDownToItems(GetDlgItem(id));
       return true;
     case IDC_JOIN_SIMPLE_MERGE:
       if (code == BN_CLICKED) {
@@ -186,36 +177,6 @@ void CJoinCSVDlg::OnKeyColumnChanged(JoinSide side) {
       side, static_cast<int32_t>(SendDlgItemMessage(KeyColumnList(side), CB_GETCURSEL)));
 }
 
-// An opened list is as wide as its longest entry (never narrower than the box).
-void CJoinCSVDlg::OnDropDown(int comboId) {
-  HWND combo = GetDlgItem(comboId);
-  HDC dc = GetDC(combo);
-  if (!dc) return;
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(combo, WM_GETFONT, 0, 0)));
-  int widest = 0;
-  int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    int length =
-        static_cast<int>(::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
-    if (length <= 0) continue;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                   reinterpret_cast<LPARAM>(text.data()));
-    SIZE size = {};
-    if (GetTextExtentPoint32W(dc, text.c_str(), length, &size))
-      widest = std::max<int>(widest, size.cx);
-  }
-  SelectObject(dc, old);
-  ReleaseDC(combo, dc);
-  RECT box = {};
-  ::GetWindowRect(combo, &box);
-  int width = widest + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
-  if (count > static_cast<int>(::SendMessageW(combo, CB_GETMINVISIBLE, 0, 0)))
-    width += GetSystemMetrics(SM_CXVSCROLL);
-  ::SendMessageW(combo, CB_SETDROPPEDWIDTH,
-                 static_cast<WPARAM>(std::max<LONG>(width, box.right - box.left)), 0);
-}
-
 void CJoinCSVDlg::ReadRowChecks() {
   for (size_t row = 0; row < model_.RowCount(); ++row)
     model_.SetRowChecked(row, list_.IsRowChecked(static_cast<int>(row)));
@@ -234,28 +195,18 @@ void CJoinCSVDlg::OnOK() {
 }
 
 void CJoinCSVDlg::OnSaveMacro() {
-  wchar_t path[MAX_PATH] = {};
-  std::wstring filter = SaveFilter(IDS_JOIN_MACRO_FILTER);
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = path;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrDefExt = L"tsv";
-  ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&ofn)) return;
+  std::optional<ChosenFile> file = AskFileToSave(m_hWnd, IDS_JOIN_MACRO_FILTER, L"tsv");
+  if (!file) return;
 
   ReadRowChecks();
   ReadOptions();
   model_.Collect(Settings());
   const MacroLanguage language =
-      ofn.nFilterIndex == 1 ? MacroLanguage::kJavaScript : MacroLanguage::kVBScript;
+      file->typeIndex == 1 ? MacroLanguage::kJavaScript : MacroLanguage::kVBScript;
   std::vector<uint8_t> bytes = model_.MacroFile(language);
   Win32FileStore files;
-  if (!files.WriteWholeFile(ToU(path), bytes.data(), bytes.size()))
-    ShowError(m_hWnd, GetLastError(), path);
+  if (!files.WriteWholeFile(ToU(file->path), bytes.data(), bytes.size()))
+    ShowError(m_hWnd, GetLastError(), file->path.c_str());
 }
 
 }  // namespace scrv

@@ -61,7 +61,6 @@ class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
   void ShowEnabling();
   void OnDocumentChanged(JoinSide side);
   void OnKeyColumnChanged(JoinSide side);
-  void OnDropDown(int comboId);
   void ReadRowChecks();
   void OnSaveMacro();
   std::vector<std::u16string> AskColumns(int32_t document);

@@ -1,7 +1,7 @@
 #include "tools/jump_dlg.h"
 
+#include "base/text_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/text_win.h"
 #include "scrvdlgs_api.h"
 
 namespace scrv {

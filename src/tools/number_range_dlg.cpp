@@ -1,12 +1,12 @@
 #include "tools/number_range_dlg.h"
 
+#include "base/text_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/text_win.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
-namespace {
 
 char16_t LocaleDecimalChar() {
   wchar_t buf[8] = {};
@@ -14,8 +14,6 @@ char16_t LocaleDecimalChar() {
     return static_cast<char16_t>(buf[0]);
   return u'.';
 }
-
-}  // namespace
 
 bool CNumberRangeDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {

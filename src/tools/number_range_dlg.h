@@ -9,6 +9,10 @@
 
 namespace scrv {
 
+// The user's decimal separator, which number ranges are typed with ('.' when the locale gives
+// none).
+char16_t LocaleDecimalChar();
+
 class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
  public:
   enum { IDD = IDD_NUMBER_RANGE };

@@ -3,6 +3,7 @@
 #include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
@@ -50,9 +51,7 @@ std::u16string_view CSortMultiDlg::RowText(LPARAM column, int) const {
 }
 
 void CSortMultiDlg::ReadList() {
-  model_.rowChecked.assign(model_.RowCount(), false);
-  for (size_t row = 0; row < model_.RowCount(); ++row)
-    model_.rowChecked[row] = list_.IsRowChecked(static_cast<int>(row));
+  model_.rowChecked = RowChecks(model_.RowCount());
   model_.selectedRows.clear();
   for (int row : list_.SelectedRows()) model_.selectedRows.push_back(static_cast<size_t>(row));
   model_.entireGroup = IsDlgButtonChecked(IDC_SM_ENTIRE_GROUP);

@@ -1,9 +1,12 @@
 // Condition files and clipboard text: any bytes decode and parse within bounds, and what was
-// parsed survives a save in the full format and a second parse.
+// parsed survives a save in the full format and a second parse. The same bytes as a clipboard
+// block (with no terminator, or an odd size) are read within the block and split into the
+// check list's pasted rows.
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
+#include "controls/clipboard_rows.h"
 #include "tools/filter_block.h"
 #include "tools/filter_file.h"
 #include "tools/filter_macro.h"
@@ -33,6 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (c.flags & filter_flag::kEnabled) | FilterFlagsFromLetters(FilterLetters(c.flags, false));
     if (!(again[i] == expected)) std::abort();
   }
+
+  std::u16string pasted = ClipboardBlockText(data, size);
+  if (pasted.size() > size / 2 || pasted.find(u'\0') != std::u16string::npos) std::abort();
+  size_t rowUnits = 0;
+  for (const std::u16string& row : SplitClipboardRows(pasted)) {
+    if (row.find_first_of(u"\r\n") != std::u16string::npos) std::abort();
+    rowUnits += row.size();
+  }
+  if (rowUnits > pasted.size()) std::abort();
+  ParseFilterLines(pasted, defaults);
 
   FormatFilterMacro(list, MacroLanguage::kJavaScript);
   FormatFilterMacro(list, MacroLanguage::kVBScript);

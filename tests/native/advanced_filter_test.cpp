@@ -13,7 +13,6 @@ using Box = FilterFlagBox;
 using State = FilterBoxState;
 using Rows = std::vector<size_t>;
 
-
 AdvancedFilterModel Model(std::vector<FilterCondition> list, uint64_t defaults = 0) {
   return AdvancedFilterModel(std::move(list), {u"Name", u"City"}, u"(any)", u"(lines)", defaults,
                              true);

@@ -164,6 +164,15 @@ TEST(ClipboardRows, SplitsAtEveryKindOfLineBreak) {
   EXPECT_EQ(SplitClipboardRows(JoinClipboardRows(rows)), rows);
 }
 
+TEST(ClipboardRows, ABlockIsReadUpToItsFirstZeroOrItsEndAndNoFurther) {
+  const char16_t text[] = u"ab\0cd";
+  EXPECT_EQ(ClipboardBlockText(text, sizeof text), u"ab");
+  // No terminator, and an odd byte at the end: the two whole units, and nothing past them.
+  EXPECT_EQ(ClipboardBlockText(text + 3, 5), u"cd");
+  EXPECT_EQ(ClipboardBlockText(text, 1), u"");
+  EXPECT_EQ(ClipboardBlockText(nullptr, 8), u"");
+}
+
 TEST(DpiScale, RoundsToNearestLikeMulDiv) {
   EXPECT_EQ(RescaleForDpi(100, 144, 96), 150);
   EXPECT_EQ(RescaleForDpi(101, 144, 96), 152);  // 151.5 rounds up

@@ -8,7 +8,6 @@
 namespace scrv {
 namespace {
 
-
 TEST(FilterBlock, RecordLayoutIsPackedLittleEndian) {
   FilterCondition c = Make(0x0000'1234'0000'0103ull, -2, 4, 0x01020304, u"A\u00e9");
   std::vector<uint8_t> block = EncodeFilterBlock({&c, 1});

@@ -30,7 +30,6 @@ class MemoryFiles : public FileStore {
   bool failWrites = false;
 };
 
-
 std::vector<uint8_t> Utf16Le(std::u16string_view text, bool bom) {
   std::vector<uint8_t> out;
   if (bom) out = {0xFF, 0xFE};

@@ -8,7 +8,6 @@ namespace {
 
 using namespace filter_flag;
 
-
 TEST(FilterMacro, FlagNamesFollowTheirFixedOrder) {
   EXPECT_EQ(
       FilterSearchFlagNames(kLogicalOr | kCase | kNegative | kContinue, MacroLanguage::kJavaScript),

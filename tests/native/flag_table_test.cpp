@@ -444,19 +444,22 @@ class CountingSettings : public MemorySettings {
     ++calls;
     return MemorySettings::OpenAppKey(key, flags);
   }
-  uint32_t ReadDword(SettingsHandle h, std::u16string_view name, uint32_t def) override {
-    ++calls;
-    return MemorySettings::ReadDword(h, name, def);
-  }
-  uint32_t WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) override {
-    ++calls;
-    return MemorySettings::WriteDword(h, name, value);
-  }
-  uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSize) override {
-    ++calls;
-    return MemorySettings::DeleteValue(h, name, alsoSize);
-  }
   int calls = 0;
+
+ protected:
+  RawValue ReadRaw(SettingsHandle h, std::u16string_view name, size_t capacity) override {
+    ++calls;
+    return MemorySettings::ReadRaw(h, name, capacity);
+  }
+  uint32_t WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type, const void* data,
+                    size_t size) override {
+    ++calls;
+    return MemorySettings::WriteRaw(h, name, type, data, size);
+  }
+  uint32_t DeleteRaw(SettingsHandle h, std::u16string_view name) override {
+    ++calls;
+    return MemorySettings::DeleteRaw(h, name);
+  }
 };
 
 // Every accessor behaves the same over the registry and the INI shapes of the store.

@@ -14,25 +14,23 @@ namespace {
 
 namespace mf = marker_flag;
 
-// A store that counts the writes and removals that reach it.
+// A store that records the writes and removals that reach it (not the INI shape's byte counts).
 class RecordingSettings : public MemorySettings {
  public:
   using MemorySettings::MemorySettings;
-  uint32_t WriteDword(SettingsHandle h, std::u16string_view name, uint32_t value) override {
-    changes.emplace_back(name);
-    return MemorySettings::WriteDword(h, name, value);
+  std::vector<std::u16string> changes;
+
+ protected:
+  uint32_t WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type, const void* data,
+                    size_t size) override {
+    if (!name.ends_with(u"-Size")) changes.emplace_back(name);
+    return MemorySettings::WriteRaw(h, name, type, data, size);
   }
-  uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
-                       bool suppressSizeValue) override {
-    changes.emplace_back(name);
-    return MemorySettings::WriteBinary(h, name, data, size, suppressSizeValue);
-  }
-  uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSize) override {
-    uint32_t rc = MemorySettings::DeleteValue(h, name, alsoSize);
-    if (rc == 0) changes.emplace_back(u"-" + std::u16string(name));
+  uint32_t DeleteRaw(SettingsHandle h, std::u16string_view name) override {
+    const uint32_t rc = MemorySettings::DeleteRaw(h, name);
+    if (rc == 0 && !name.ends_with(u"-Size")) changes.emplace_back(u"-" + std::u16string(name));
     return rc;
   }
-  std::vector<std::u16string> changes;
 };
 
 class MarkerSheet : public ::testing::TestWithParam<bool> {

@@ -208,10 +208,10 @@ TEST_F(PlacementFlow, KeyIsCutAtThirtyNineCharacters) {
 
 TEST_F(PlacementFlow, ADialogClosedWhereItOpenedWritesNothing) {
   struct CountingSettings : MemorySettings {
-    uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data,
-                         size_t size, bool suppress) override {
+    uint32_t WriteRaw(SettingsHandle h, std::u16string_view name, ValueType type, const void* data,
+                      size_t size) override {
       ++writes;
-      return MemorySettings::WriteBinary(h, name, data, size, suppress);
+      return MemorySettings::WriteRaw(h, name, type, data, size);
     }
     int writes = 0;
   } counting;

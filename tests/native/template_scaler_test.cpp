@@ -90,8 +90,7 @@ TEST(MulDiv, UsesA64BitIntermediateAndRefusesWhatDoesNotFit) {
   EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000);
   EXPECT_EQ(MulDiv(96, 100, 0), -1);
   EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::max(), 2, 1), -1);
-  EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::max(), 1, 1),
-            std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::max(), 1, 1), std::numeric_limits<int32_t>::max());
   EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::min(), 1, 1), -1);
   EXPECT_EQ(MulDiv(std::numeric_limits<int32_t>::min(), 1, 2), -1073741824);
 }

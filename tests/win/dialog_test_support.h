@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_state_win.h"
+#include "frame/dllmain_win.h"
 #include "frame/shell_launcher_win.h"
 
 namespace dialog_test {

@@ -13,7 +13,7 @@
 #include "controls/check_list_win.h"
 #include "controls/list_drag_win.h"
 #include "controls/text_drag_win.h"
-#include "frame/module_state_win.h"
+#include "frame/dllmain_win.h"
 #include "resource_ids.h"
 #include "test_support.h"
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_win.h"
 #include "control_dialog.h"
 #include "controls/edit_dd_win.h"
-#include "frame/text_win.h"
 #include "test_support.h"
 
 using namespace testing_support;

@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/text_win.h"
 #include "dialog_test_support.h"
 #include "frame/help_win.h"
-#include "frame/text_win.h"
 #include "frame/wide_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"

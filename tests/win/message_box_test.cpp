@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_win.h"
 #include "dialog_test_support.h"
 #include "frame/message_box_win.h"
-#include "frame/text_win.h"
 #include "resource_ids.h"
 #include "test_support.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "settings/file_store_win.h"
 #include "settings_test_support.h"
 #include "test_support.h"

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "frame/text_win.h"
+#include "base/text_win.h"
 #include "settings/ini_encoding.h"
 #include "test_support.h"
 

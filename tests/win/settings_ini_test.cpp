@@ -5,7 +5,8 @@
 
 #include <fstream>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"
 #include "test_support.h"

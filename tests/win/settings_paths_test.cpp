@@ -6,9 +6,10 @@
 
 #include <shlobj.h>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
 #include "settings/app_data_path_win.h"
 #include "settings/app_path_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/module_path_win.h"
 #include "settings/settings_store.h"
 #include "settings_test_support.h"

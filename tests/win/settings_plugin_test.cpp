@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/module_state_win.h"
+#include "base/module_state_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/plugin_settings_win.h"
 #include "settings/unicode_ini_win.h"
 #include "settings_test_support.h"

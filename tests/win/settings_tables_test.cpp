@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/module_state_win.h"
 #include "settings/app_data_path_win.h"
+#include "settings/app_settings_win.h"
 #include "settings/settings_store.h"
 #include "settings/settings_tables_win.h"
 #include "test_support.h"

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_win.h"
 #include "frame/subclass_win.h"
-#include "frame/text_win.h"
 
 namespace {
 

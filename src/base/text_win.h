@@ -30,6 +30,9 @@ inline void CopyBounded(wchar_t* dst, size_t capacity, std::wstring_view src) {
   dst[n] = L'\0';
 }
 
+// Text in the system's ANSI code page (CP_ACP), whole; empty when it cannot be converted.
+std::u16string FromAnsi(std::string_view bytes);
+
 // The text of a window, whole.
 std::wstring GetWindowTextString(HWND hwnd);
 // A string of the localisation module; empty when it is missing.

@@ -1,15 +1,15 @@
 #pragma once
-// The library's module state: one instance per process, set up at process attach and torn
-// down at detach. Nothing else lives between two export calls.
+// The library's module state, as data: one instance per process, filled at process attach
+// (frame/dllmain_win.cpp) and by the settings start-up (settings/app_settings_win.cpp), emptied
+// at detach. Nothing else lives between two export calls.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace scrv {
-
-class SettingsStore;
 
 // One per dialog object being created; lives inside the object until its window's first
 // message binds the two.
@@ -35,22 +35,11 @@ struct ModuleState {
   std::wstring configIni;   // scConfig.ini
   std::wstring pluginsIni;  // scPlugins.ini, resolved on first use
 
-  CRITICAL_SECTION createListLock;
+  CRITICAL_SECTION createListLock;  // initialised by a static initialiser
   CreateWndEntry* createListHead = nullptr;
 };
 
 ModuleState& Module();
-// The settings back end chosen at start-up.
-SettingsStore& Settings();
-
-// Process attach and detach, in the order the library's entry point needs them. `instance` is
-// the module whose folder is the application folder (the library itself, or a test program
-// that links the Win32 layer statically).
-void ModuleAttach(HINSTANCE instance);
-void ModuleDetach();
-// Re-runs the settings start-up (back end choice and INI paths) for the application folder
-// `folder` (with a trailing backslash); used at attach and by tests that move the folder.
-void SettingsStartup(const std::wstring& folder);
 
 // The application folder plus a relative name, limited to MAX_PATH.
 std::wstring AppPath(std::wstring_view relative);

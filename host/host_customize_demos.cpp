@@ -1,0 +1,99 @@
+#include "host_customize_demos.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+#include <string>
+
+#include "resource_ids.h"
+#include "scrvdlgs_api.h"
+
+namespace {
+
+// The page templates in sheet order.
+constexpr int kPages[] = {
+    IDD_CUST_FILE,         IDD_CUST_EDIT,       IDD_CUST_SORT,          IDD_CUST_SEARCH,
+    IDD_CUST_HISTORY,      IDD_CUST_VIEW,       IDD_CUST_RENDERING,     IDD_CUST_WINDOW,
+    IDD_CUST_WORKSPACE,    IDD_CUST_TAB,        IDD_CUST_MOUSE,         IDD_CUST_STATUS,
+    IDD_CUST_SHORTCUT,     IDD_CUST_MARKS,      IDD_CUST_FORMAT,        IDD_CUST_OUTLINE,
+    IDD_CUST_ADVANCED,     IDD_CUST_CSV,        IDD_CUST_ACTIVE_STRING, IDD_CUST_SYNC,
+    IDD_CUST_OPTIMIZATION, IDD_CUST_VALIDATION, IDD_CUST_LANGUAGE};
+
+std::wstring OpenOn(HWND owner, int page) {
+  uint32_t restart = 0;
+  uint32_t r = DoCustomize(owner, page, &restart, -1, 0, 0);
+  return L"returned " + std::to_wstring(r) + L", restart notice " + std::to_wstring(restart);
+}
+
+// Types a search into the sheet's page list.
+std::function<void(HWND)> Search(const wchar_t* words) {
+  return [words](HWND sheet) { SetDlgItemTextW(sheet, IDC_NAV_SEARCH, words); };
+}
+
+INT_PTR CALLBACK TrivialPageProc(HWND, UINT msg, WPARAM, LPARAM) {
+  return msg == WM_INITDIALOG;
+}
+
+// The platform's property sheet over the same templates, opened on the same page, with pages
+// that do nothing.
+INT_PTR BareCustomize(HWND owner, int startPage) {
+  static HMODULE loc = [] {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring bin = path;
+    bin.resize(bin.rfind(L'\\') + 1);
+    return LoadLibraryExW((bin + L"mui\\1033\\scrvloc.dll").c_str(), nullptr,
+                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  }();
+  HPROPSHEETPAGE pages[std::size(kPages)];
+  for (size_t i = 0; i < std::size(kPages); ++i) {
+    PROPSHEETPAGEW p = {};
+    p.dwSize = sizeof p;
+    p.dwFlags = PSP_HASHELP;
+    p.hInstance = loc;
+    p.pszTemplate = MAKEINTRESOURCEW(kPages[i]);
+    p.pfnDlgProc = TrivialPageProc;
+    pages[i] = CreatePropertySheetPageW(&p);
+  }
+  PROPSHEETHEADERW h = {};
+  h.dwSize = sizeof h;
+  h.dwFlags = PSH_NOAPPLYNOW | PSH_HASHELP;
+  h.hwndParent = owner;
+  h.hInstance = loc;
+  h.pszCaption = L"Customize";
+  h.nPages = static_cast<UINT>(std::size(kPages));
+  h.nStartPage = static_cast<UINT>(startPage);
+  h.phpage = pages;
+  return PropertySheetW(&h);
+}
+
+DemoEntry OnPage(const wchar_t* title, int page, std::function<void(HWND)> prepare = nullptr) {
+  return {title,
+          L"DoCustomize",
+          kPages[page],
+          [page](HWND owner) { return OpenOn(owner, page); },
+          std::move(prepare),
+          [page](HWND owner) { return BareCustomize(owner, page); }};
+}
+
+}  // namespace
+
+std::vector<DemoEntry> CustomizeDemoEntries() {
+  std::vector<DemoEntry> entries = {
+      OnPage(L"Customize: File", 0),
+      OnPage(L"Customize: searching \"tab width\"", 9, Search(L"tab width")),
+      OnPage(L"Customize: searching \"encoding\"", 0, Search(L"encoding")),
+  };
+  static const wchar_t* const kTitles[] = {
+      L"Customize: Edit",     L"Customize: Sort",         L"Customize: Search",
+      L"Customize: History",  L"Customize: View",         L"Customize: Text Rendering",
+      L"Customize: Window",   L"Customize: Workspace",    L"Customize: Tab",
+      L"Customize: Mouse",    L"Customize: Status Bar",   L"Customize: Shortcut",
+      L"Customize: Marks",    L"Customize: Format",       L"Customize: Outline",
+      L"Customize: Advanced", L"Customize: CSV",          L"Customize: Active String",
+      L"Customize: Sync",     L"Customize: Optimization", L"Customize: Validation",
+      L"Customize: Language"};
+  for (int page = 1; page < static_cast<int>(std::size(kPages)); ++page)
+    entries.push_back(OnPage(kTitles[page - 1], page));
+  return entries;
+}

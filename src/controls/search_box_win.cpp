@@ -1,0 +1,74 @@
+#include "controls/search_box_win.h"
+
+namespace scrv {
+namespace {
+
+bool IsEscapeDown(LPARAM lParam) {
+  auto* msg = reinterpret_cast<const MSG*>(lParam);
+  return msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE;
+}
+
+}  // namespace
+
+bool CSearchBox::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
+                                      LRESULT& result) {
+  switch (msg) {
+    case WM_GETDLGCODE:
+      // The dialog manager would turn Esc into Cancel before the box saw it.
+      result = DefWindowProc();
+      if (IsEscapeDown(lParam) && HasText()) result |= DLGC_WANTMESSAGE;
+      return true;
+    case WM_KEYDOWN:
+      if (wParam == VK_DOWN) {
+        keys_.FocusTitleList();
+        result = 0;
+        return true;
+      }
+      if (wParam == VK_ESCAPE && HasText()) {
+        SetWindowTextW(m_hWnd, L"");
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CHAR:
+      // The character of the Esc that emptied the box would only beep.
+      if (wParam == VK_ESCAPE) {
+        result = 0;
+        return true;
+      }
+      return false;
+  }
+  return false;
+}
+
+bool CTitleList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (msg) {
+    case WM_KEYDOWN:
+      if (wParam == VK_UP && ::SendMessageW(m_hWnd, LB_GETCURSEL, 0, 0) <= 0) {
+        keys_.FocusSearchBox();
+        result = 0;
+        return true;
+      }
+      if (wParam == 'F' && GetKeyState(VK_CONTROL) < 0) {
+        keys_.FocusSearchBoxSoon();
+        result = 0;
+        return true;
+      }
+      if (wParam == VK_RIGHT) {
+        keys_.EnterPage();
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      // The selection a click makes is reported while the button message is handled.
+      clicking_ = true;
+      result = DefWindowProc();
+      clicking_ = false;
+      return true;
+  }
+  return false;
+}
+
+}  // namespace scrv

@@ -1,0 +1,315 @@
+#include "customize/customize_page_dlg.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "customize/customize_session.h"
+#include "frame/dpi_win.h"
+#include "base/text_win.h"
+#include "resource_ids.h"
+#include "tools/column_list_win.h"
+
+namespace scrv {
+namespace {
+
+bool IsBox(Show show) {
+  return show == Show::kCheck || show == Show::kInverted || show == Show::kBit ||
+         show == Show::kChoice;
+}
+
+bool IsEdit(Show show) {
+  return show == Show::kNumber || show == Show::kText;
+}
+
+// The longest text an edit takes: the row's capacity, or the digits of its widest number.
+int EditLimit(const SettingRow& row) {
+  switch (row.stored) {
+    case Stored::kString:
+      return row.capacity > 1 ? row.capacity - 1 : 0;
+    case Stored::kQword:
+      return 20;
+    default:
+      return 10;
+  }
+}
+
+COLORREF g_customColors[16];
+
+}  // namespace
+
+CCustomizePage::CCustomizePage(PageModel& model, CustomizeEnvironment& env)
+    : CResizablePropertyPageImpl(model.Page().templateId, model.Page().helpTopic),
+      model_(model),
+      env_(env) {
+  for (const PageAnchor& a : model.Page().anchors) anchors_.push_back({a.id, a.flags});
+  SetAnchors(anchors_);
+}
+
+BOOL CCustomizePage::OnInitDialog() {
+  model_.visited = true;
+  const PageDescriptor& page = model_.Page();
+  for (const Binding& b : page.bindings) {
+    if (b.inList) continue;
+    HWND control = GetDlgItem(b.id);
+    if (!control) continue;
+    if (IsEdit(b.show)) {
+      ::SendMessageW(control, EM_LIMITTEXT, EditLimit(page.rows[b.row]), 0);
+    } else if (b.show == Show::kCombo) {
+      for (uint16_t item : b.items) {
+        const std::wstring text = LoadResString(item);
+        ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      }
+    }
+  }
+  if (page.optionList) {
+    options_.checkAllId = GetDlgItem(IDC_CHECK_ALL) ? IDC_CHECK_ALL : 0;
+    options_.contextMenuId = 0;
+    options_.options.checkBoxes = true;
+    options_.options.moving = false;
+    options_.options.editing = false;
+    options_.options.pasteEnabled = false;
+    options_.options.cutEnabled = false;
+    options_.ownCopy = true;
+    options_.darkTheme = DarkTheme();
+    options_.SubclassWindow(GetDlgItem(page.optionList));
+    AddParentHook(options_);
+    AddListColumn(options_.m_hWnd, 0, 0, FillColumnWidth(options_.m_hWnd, 0));
+    options_.SendMessage(WM_SETREDRAW, FALSE);
+    for (const Binding& b : page.bindings) {
+      if (!b.inList) continue;
+      std::wstring label = LoadResString(b.id);
+      LVITEMW item = {};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(optionIds_.size());
+      item.pszText = label.data();
+      options_.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+      optionIds_.push_back(b.id);
+    }
+    options_.SendMessage(WM_SETREDRAW, TRUE);
+    rowEnabled_.assign(optionIds_.size(), true);
+  }
+  ShowValues();
+  if (options_.m_hWnd) {
+    options_.SelectRows({0}, 0);
+    options_.UpdateControls();
+  }
+  return TRUE;
+}
+
+int CCustomizePage::OptionRow(uint16_t id) const {
+  auto it = std::find(optionIds_.begin(), optionIds_.end(), id);
+  return it == optionIds_.end() ? -1 : static_cast<int>(it - optionIds_.begin());
+}
+
+void CCustomizePage::ShowValues() {
+  for (const Binding& b : model_.Page().bindings) {
+    if (b.inList) continue;
+    HWND control = GetDlgItem(b.id);
+    if (!control) continue;
+    if (IsEdit(b.show)) {
+      const std::wstring text = ToW(model_.TextOf(b.id));
+      if (GetWindowTextString(control) != text) SetWindowTextW(control, text.c_str());
+    } else if (b.show == Show::kCombo) {
+      const int item = model_.SelectionOf(b.id);
+      if (::SendMessageW(control, CB_GETCURSEL, 0, 0) != item)
+        ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    }
+  }
+  ShowStates();
+}
+
+void CCustomizePage::ShowStates() {
+  for (const ControlState& s : model_.States()) {
+    const Binding* b = model_.Find(s.id);
+    if (b && b->inList) {
+      const int row = OptionRow(s.id);
+      if (row < 0) continue;
+      // A ticked entry that cannot be changed shows the dimmed tick.
+      const int image = !s.on ? 1 : s.enabled ? 2 : 4;
+      if (options_.RowStateImage(row) != image) options_.SetRowStateImage(row, image);
+      if (rowEnabled_[row] != s.enabled) {
+        rowEnabled_[row] = s.enabled;
+        options_.SendMessage(LVM_REDRAWITEMS, row, row);
+      }
+      continue;
+    }
+    HWND control = GetDlgItem(s.id);
+    if (!control) continue;
+    if (b && IsBox(b->show)) CheckDlgButton(s.id, s.on ? BST_CHECKED : BST_UNCHECKED);
+    if (b && b->show == Show::kColor) InvalidateRect(control, nullptr, FALSE);
+    if ((IsWindowEnabled(control) != FALSE) != s.enabled) EnableWindow(control, s.enabled);
+  }
+}
+
+void CCustomizePage::ReadBoxes() {
+  std::vector<ControlState> boxes;
+  for (const ControlState& s : model_.States()) {
+    const Binding* b = model_.Find(s.id);
+    // A box the rules hold keeps what the model says.
+    if (!b || !IsBox(b->show) || !s.enabled) continue;
+    const int row = b->inList ? OptionRow(b->id) : -1;
+    if (b->inList && row < 0) continue;
+    const bool on = b->inList ? options_.RowStateImage(row) != 1 : IsDlgButtonChecked(b->id);
+    boxes.push_back({b->id, on, true});
+  }
+  model_.SetBoxes(boxes);
+  ShowValues();
+}
+
+void CCustomizePage::ReadEdits() {
+  for (const Binding& b : model_.Page().bindings)
+    if (!b.inList && IsEdit(b.show) && GetDlgItem(b.id))
+      model_.SetText(b.id, ToU(GetDlgItemText(b.id)));
+}
+
+bool CCustomizePage::OnCommand(int id, int code, HWND) {
+  if (id == model_.Page().resetButton && id && code == BN_CLICKED) {
+    model_.Reset();
+    ShowValues();
+    return true;
+  }
+  const Binding* b = model_.Find(static_cast<uint16_t>(id));
+  if (!b || b->inList) return false;
+  switch (b->show) {
+    case Show::kNumber:
+    case Show::kText:
+      if (code != EN_KILLFOCUS) return false;
+      model_.SetText(b->id, ToU(GetDlgItemText(id)));
+      ShowValues();
+      return true;
+    case Show::kCombo:
+      if (code != CBN_SELCHANGE) return false;
+      model_.SetSelection(b->id, static_cast<int>(SendDlgItemMessage(id, CB_GETCURSEL)));
+      ShowValues();
+      return true;
+    case Show::kColor:
+      if (code == BN_CLICKED) ChooseColor(*b);
+      return true;
+    case Show::kButton:
+      if (code != BN_CLICKED) return false;
+      model_.Press(b->id);
+      ShowValues();
+      return true;
+    case Show::kBrowse:
+      if (code == BN_CLICKED) Browse(*b);
+      return true;
+    default:
+      if (code == BN_CLICKED) ReadBoxes();
+      return true;
+  }
+}
+
+bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
+  if (!options_.m_hWnd || id != model_.Page().optionList || header.code != NM_CUSTOMDRAW)
+    return false;
+  // Entries the rules hold are drawn in the disabled colour.
+  auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+    result = CDRF_NOTIFYITEMDRAW;
+  } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+    if (row < rowEnabled_.size() && !rowEnabled_[row]) draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+    result = CDRF_DODEFAULT;
+  }
+  return true;
+}
+
+bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                          LRESULT& result) {
+  if (msg == SCM_CHECKLIST) {
+    if (wParam == kClSelectionChanged) ReadBoxes();
+    result = 0;
+    return true;
+  }
+  if (msg == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const Binding* b = item ? model_.Find(static_cast<uint16_t>(item->CtlID)) : nullptr;
+    if (!b || b->show != Show::kColor) return false;
+    DrawColorButton(*item);
+    result = TRUE;
+    return true;
+  }
+  const bool handled = CPropertyPageBase::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  if (msg == WM_SIZE) FitLastColumn(options_);
+  return handled;
+}
+
+bool CCustomizePage::OnApply() {
+  ReadEdits();
+  return true;
+}
+
+void CCustomizePage::ChooseColor(const Binding& b) {
+  CHOOSECOLORW cc = {};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = m_hWnd;
+  cc.rgbResult = model_.ColorOf(b.id);
+  cc.lpCustColors = g_customColors;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+  // The system's colour chooser is not scaled to the owner's monitor.
+  SystemAwareScope systemAware;
+  if (!::ChooseColorW(&cc)) return;
+  model_.SetColor(b.id, cc.rgbResult);
+  ShowValues();
+}
+
+void CCustomizePage::Browse(const Binding& b) {
+  // The edit that shows the same row receives the choice.
+  const Binding* edit = nullptr;
+  for (const Binding& c : model_.Page().bindings)
+    if (c.row == b.row && c.show == Show::kText) edit = &c;
+  if (!edit) return;
+  std::wstring chosen;
+  if (b.arg == 0) {
+    const std::wstring title = LoadResString(IDS_CHOOSE_FOLDER);
+    BROWSEINFOW bi = {};
+    bi.hwndOwner = m_hWnd;
+    bi.lpszTitle = title.c_str();
+    bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    if (PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi)) {
+      wchar_t path[MAX_PATH] = {};
+      if (SHGetPathFromIDListW(pidl, path)) chosen = path;
+      CoTaskMemFree(pidl);
+    }
+  } else {
+    std::wstring filter = LoadResString(IDS_VAL_PROGRAM_FILTER);
+    std::replace(filter.begin(), filter.end(), L'|', L'\0');
+    wchar_t path[MAX_PATH] = {};
+    CopyBounded(path, MAX_PATH, ToW(model_.TextOf(edit->id)));
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = m_hWnd;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameW(&ofn)) chosen = path;
+  }
+  if (chosen.empty()) return;
+  model_.SetText(edit->id, ToU(chosen));
+  ShowValues();
+}
+
+void CCustomizePage::DrawColorButton(const DRAWITEMSTRUCT& item) {
+  RECT rc = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  DrawFrameControl(item.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  const int inset = GetSystemMetrics(SM_CXEDGE) * 3;
+  InflateRect(&rc, -inset, -inset);
+  if (pressed) OffsetRect(&rc, 1, 1);
+  HBRUSH fill = disabled ? GetSysColorBrush(COLOR_3DFACE)
+                         : CreateSolidBrush(model_.ColorOf(static_cast<uint16_t>(item.CtlID)));
+  FillRect(item.hDC, &rc, fill);
+  FrameRect(item.hDC, &rc, GetSysColorBrush(disabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
+  if (!disabled) DeleteObject(fill);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -inset / 2, -inset / 2);
+    DrawFocusRect(item.hDC, &focus);
+  }
+}
+
+}  // namespace scrv

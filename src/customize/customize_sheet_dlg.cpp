@@ -1,0 +1,133 @@
+#include "customize/customize_sheet_dlg.h"
+
+#include <cwchar>
+
+#include "controls/text_folder_win.h"
+#include "customize/additional_text.h"
+#include "customize/customize_environment_win.h"
+#include "customize/special_pages_dlg.h"
+#include "frame/dialog_appearance_win.h"
+#include "frame/export_guard_win.h"
+#include "base/text_win.h"
+#include "resource_ids.h"
+#include "scrvdlgs_api.h"
+#include "settings/app_settings_win.h"
+#include "settings/common_read_pass.h"
+
+namespace scrv {
+namespace {
+
+constexpr size_t kCaptionCapacity = 80;
+constexpr size_t kExtraTextCapacity = 100000;
+constexpr int kClassNameCapacity = 31;  // class names are compared up to 30 characters
+
+class ModuleStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
+};
+
+std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
+                                         CustomizeEnvironment& env) {
+  switch (index) {
+    case page::kFile:
+      return std::make_unique<CCustomizeFilePage>(model, env);
+    case page::kSort:
+      return std::make_unique<CCustomizeSortPage>(model, env);
+    case page::kActiveString:
+      return std::make_unique<CCustomizeActiveStringPage>(model, env);
+    case page::kLanguage:
+      return std::make_unique<CCustomizeLangPage>(model, env);
+    default:
+      return std::make_unique<CCustomizePage>(model, env);
+  }
+}
+
+}  // namespace
+
+CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
+    : CResizablePropertySheetImpl(std::move(options)) {
+  const ModuleStrings strings;
+  for (size_t i = 0; i < page::kCount; ++i) {
+    pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
+    AddPage(*pages_.back(),
+            GetAllAdditionalText(*CustomizePages()[i], strings, kExtraTextCapacity));
+  }
+}
+
+void NotifySettingsChanged(uint64_t changes) {
+  if (!changes) return;
+  struct Message {
+    WPARAM low;
+    LPARAM high;
+  } message{static_cast<WPARAM>(changes & 0xFFFFFFFF), static_cast<LPARAM>(changes >> 32)};
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        const auto* m = reinterpret_cast<const Message*>(p);
+        wchar_t cls[kClassNameCapacity] = {};
+        GetClassNameW(w, cls, kClassNameCapacity);
+        if (wcscmp(cls, kHostMainWindowClass) != 0) return TRUE;
+        return SendMessageW(w, SCM_SETTINGS_CHANGED, m->low, m->high) == 0;
+      },
+      reinterpret_cast<LPARAM>(&message));
+  if (!TrayNeedsChange(changes)) return;
+  if (HWND tray = FindWindowW(kHostTrayWindowClass, nullptr))
+    SendMessageW(tray, SCM_SETTINGS_CHANGED, message.low, message.high);
+}
+
+}  // namespace scrv
+
+extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNotice,
+                                int /*csvFormat*/, uint32_t focusControl, uint32_t focusItem) {
+  using namespace scrv;
+  return GuardExport<uint32_t>(0, [&]() -> uint32_t {
+    SheetOptions options;
+    options.caption = LoadResString(IDS_CUSTOMIZE_CAPTION).substr(0, kCaptionCapacity - 1);
+    options.owner = owner;
+    options.resizable = true;
+    options.lastPageKey = u"DefCustomizePage";
+    options.placementKey = u"CustomizePSPos";
+    options.focusControl = focusControl;
+    options.focusItem = focusControl ? static_cast<int>(focusItem) : 0;
+
+    // Everything the pages and the sheet read comes through one read-only "Common" handle.
+    CommonReadPass common(Settings());
+    const SettingsHandle h = common.OpenCommon(false);
+    options.startPage =
+        startPage >= 0 ? static_cast<UINT>(startPage) : common.ReadDword(h, u"DefCustomizePage", 0);
+    options.navigation = common.ReadDword(h, u"NewPropertySheet", 1) != 0;
+    options.dark = IsDarkTheme(common);
+    RenderingDefaults rendering;
+    if (owner) SendMessageW(owner, SCM_RENDERING, 0, reinterpret_cast<LPARAM>(&rendering));
+    if (rendering.antialiasing == 0) rendering.antialiasing = 1;
+    if (rendering.gamma == 0.0f) rendering.gamma = 0.001f;
+    WinCustomizeEnvironment env(rendering, options.dark);
+    CustomizeSession session(env);
+    session.Load(common, h);
+    common.CloseSettings(h);
+
+    CCustomizeSheet sheet(std::move(options), session);
+    if (sheet.DoModal() != IDOK) return 0;
+    SettingsStore& store = Settings();
+    const SettingsHandle w = store.OpenCommon(true);
+    if (!w) return 1;
+    const CustomizeOutcome outcome = session.Save(store, w, restartNotice);
+    store.CloseSettings(w);
+    NotifySettingsChanged(outcome.changes);
+    return outcome.result;
+  });
+}
+
+extern "C" uint32_t FindAdditionalText(wchar_t* buffer, uint32_t size, uint32_t selector,
+                                       const wchar_t* query) {
+  using namespace scrv;
+  return GuardExport<uint32_t>(~(selector & 0xFFFF), [&] {
+    if (buffer && size) buffer[0] = L'\0';
+    const size_t capacity = buffer ? size : 0;
+    const std::u16string words = query ? ToU(query) : std::u16string();
+    std::u16string label;
+    const uint32_t found = scrv::FindAdditionalText(
+        selector, query ? &words : nullptr, ModuleStrings(), WinTextFolder(), &label, capacity);
+    if (buffer && size) CopyBounded(buffer, size, ToW(label));
+    return found;
+  });
+}

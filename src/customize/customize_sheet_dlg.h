@@ -1,0 +1,28 @@
+#pragma once
+// The Customize sheet: the application's options on twenty-three pages, with the page list and
+// its search in place of the tab row (unless "NewPropertySheet" is 0). DoCustomize loads every
+// page's settings before the sheet opens, and after OK saves the pages that were shown and tells
+// the host's windows what changed.
+
+#include <memory>
+#include <vector>
+
+#include "customize/customize_page_dlg.h"
+#include "customize/customize_session.h"
+#include "frame/property_sheet_win.h"
+
+namespace scrv {
+
+class CCustomizeSheet : public CResizablePropertySheetImpl<CCustomizeSheet> {
+ public:
+  CCustomizeSheet(SheetOptions options, CustomizeSession& session);
+
+ private:
+  std::vector<std::unique_ptr<CCustomizePage>> pages_;
+};
+
+// Sends the change mask to every main window of the host (stopping at the first that answers
+// nonzero) and, when its bits concern it, to the tray program's window.
+void NotifySettingsChanged(uint64_t changes);
+
+}  // namespace scrv

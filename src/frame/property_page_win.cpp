@@ -1,0 +1,218 @@
+#include "frame/property_page_win.h"
+
+#include "controls_ids.h"
+#include "frame/help_win.h"
+#include "base/module_state_win.h"
+
+namespace scrv {
+namespace {
+
+constexpr UINT_PTR kMarkTimer = 11;
+constexpr UINT kMarkDuration = 1500;  // ms
+
+// The frame drawn around a marked control, outside it.
+RECT MarkRect(HWND page, UINT controlId) {
+  RECT rc = {};
+  HWND control = ::GetDlgItem(page, static_cast<int>(controlId));
+  if (!control) return rc;
+  GetWindowRect(control, &rc);
+  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rc), 2);
+  InflateRect(&rc, 3, 3);
+  return rc;
+}
+
+}  // namespace
+
+CPropertyPageBase::~CPropertyPageBase() {
+  // A page registered for a dialog the platform then failed to create must not stay listed.
+  if (registered_ && !visited_) ForgetCreation();
+  if (brush_) DeleteObject(brush_);
+}
+
+HPROPSHEETPAGE CPropertyPageBase::CreatePage(const void* indirect) {
+  PROPSHEETPAGEW psp = {};
+  psp.dwSize = sizeof psp;
+  psp.dwFlags = PSP_USECALLBACK | PSP_HASHELP;
+  psp.hInstance = Module().resourceModule;
+  if (indirect) {
+    psp.dwFlags |= PSP_DLGINDIRECT;
+    psp.pResource = static_cast<LPCDLGTEMPLATEW>(indirect);
+  } else {
+    psp.pszTemplate = MAKEINTRESOURCEW(templateId_);
+  }
+  psp.pfnDlgProc = StartDialogProc;
+  psp.lParam = reinterpret_cast<LPARAM>(this);
+  psp.pfnCallback = PageCallback;
+  return CreatePropertySheetPageW(&psp);
+}
+
+UINT CALLBACK CPropertyPageBase::PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW page) {
+  if (msg != PSPCB_CREATE || !page) return 0;
+  auto* self = reinterpret_cast<CPropertyPageBase*>(page->lParam);
+  self->RegisterForCreation();
+  self->registered_ = true;
+  return 1;
+}
+
+void CPropertyPageBase::OnHelp() {
+  if (help_) ShowHelpTopic(m_hWnd, help_);
+}
+
+bool CPropertyPageBase::SheetTabsHidden() const {
+  HWND tab = reinterpret_cast<HWND>(::SendMessageW(Sheet(), PSM_GETTABCONTROL, 0, 0));
+  return tab && !IsWindowVisible(tab);
+}
+
+bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
+                                             LRESULT& result) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      visited_ = true;
+      result = OnInitDialog();
+      // The page's own initialisation is done: its anchors are taken from the controls as the
+      // template placed them.
+      if (!anchors_.empty()) {
+        resizer_.emplace();
+        for (const PageAnchorRule& a : anchors_) resizer_->AddAnchor(a.controlId, a.flags);
+        resizer_->Reanchor(m_hWnd);
+      }
+      return true;
+    }
+    case WM_SIZE:
+      if (resizer_) resizer_->OnSize();
+      // The platform sizes a page it shows to the sheet's first size; the sheet fits it again.
+      ::SendMessageW(Sheet(), WM_SIZE, 0, 0);
+      return false;
+    case WM_DESTROY:
+      if (resizer_) resizer_->OnDestroy();
+      return false;
+    case WM_ERASEBKGND: {
+      if (!SheetTabsHidden()) return false;
+      RECT rc;
+      GetClientRect(m_hWnd, &rc);
+      FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_3DFACE));
+      result = 1;
+      return true;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
+      return true;
+    case WM_HELP:
+      OnHelp();
+      result = TRUE;
+      return true;
+    case SCM_MARK_CONTROL:
+      Mark(static_cast<UINT>(wParam));
+      result = 0;
+      return true;
+    case WM_TIMER:
+      if (wParam != kMarkTimer) return false;
+      Mark(0);
+      result = 0;
+      return true;
+    case WM_PAINT:
+      if (!marked_) return false;
+      PaintMark();
+      result = 0;
+      return true;
+  }
+  if (RunParentHooks(msg, wParam, lParam, result)) return true;
+  switch (msg) {
+    case WM_COMMAND:
+      result = 0;
+      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (!header) return false;
+      result = 0;
+      if ((header->hwndFrom == Sheet() || header->hwndFrom == m_hWnd) &&
+          OnSheetNotify(*header, result))
+        return true;
+      return OnNotify(static_cast<int>(header->idFrom), *header, result);
+    }
+  }
+  return false;
+}
+
+bool CPropertyPageBase::OnSheetNotify(NMHDR& header, LRESULT& result) {
+  switch (header.code) {
+    case PSN_SETACTIVE:
+      ::SendMessageW(Sheet(), SCM_PAGE_ACTIVATED, 0, reinterpret_cast<LPARAM>(m_hWnd));
+      OnSetActive();
+      result = 0;
+      return true;
+    case PSN_KILLACTIVE:
+      result = OnKillActive() ? TRUE : FALSE;
+      return true;
+    case PSN_APPLY:
+      result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID;
+      return true;
+    case PSN_HELP:
+      OnHelp();
+      result = 0;
+      return true;
+    case PSN_TRANSLATEACCELERATOR: {
+      const auto& notify = reinterpret_cast<PSHNOTIFY&>(header);
+      const MSG* msg = reinterpret_cast<const MSG*>(notify.lParam);
+      result = msg && (FocusSearchBox(*msg) || OnTranslateAccelerator(*msg)) ? PSNRET_MESSAGEHANDLED
+                                                                             : PSNRET_NOERROR;
+      return true;
+    }
+    case PSN_QUERYINITIALFOCUS:
+    case PSN_RESET:
+    case PSN_QUERYCANCEL:
+    case PSN_WIZBACK:
+    case PSN_WIZNEXT:
+    case PSN_WIZFINISH:
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+bool CPropertyPageBase::FocusSearchBox(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != 'F' || GetKeyState(VK_CONTROL) >= 0 ||
+      GetKeyState(VK_SHIFT) < 0 || !SheetTabsHidden())
+    return false;
+  HWND box = ::GetDlgItem(Sheet(), IDC_NAV_SEARCH);
+  if (!box) return false;
+  ::SendMessageW(Sheet(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+  return true;
+}
+
+void CPropertyPageBase::Mark(UINT controlId) {
+  if (marked_) {
+    RECT old = MarkRect(m_hWnd, marked_);
+    InvalidateRect(m_hWnd, &old, TRUE);
+  }
+  marked_ = controlId;
+  if (!marked_) {
+    KillTimer(m_hWnd, kMarkTimer);
+    return;
+  }
+  RECT rc = MarkRect(m_hWnd, marked_);
+  InvalidateRect(m_hWnd, &rc, TRUE);
+  SetTimer(m_hWnd, kMarkTimer, kMarkDuration, nullptr);
+}
+
+void CPropertyPageBase::PaintMark() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(m_hWnd, &ps);
+  RECT rc = MarkRect(m_hWnd, marked_);
+  HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+  FrameRect(dc, &rc, brush);
+  InflateRect(&rc, -1, -1);
+  FrameRect(dc, &rc, brush);
+  EndPaint(m_hWnd, &ps);
+}
+
+HBRUSH CPropertyPageBase::OnCtlColor(HDC dc) {
+  const ControlColors colors = EditColors(dark_);
+  if (!brush_) brush_ = CreateSolidBrush(colors.background);
+  SetTextColor(dc, colors.text);
+  SetBkColor(dc, colors.background);
+  return brush_;
+}
+
+}  // namespace scrv

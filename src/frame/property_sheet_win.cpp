@@ -1,0 +1,492 @@
+#include "frame/property_sheet_win.h"
+
+#include <algorithm>
+
+#include "controls/text_folder_win.h"
+#include "controls_ids.h"
+#include "frame/anchor_layout.h"
+#include "frame/dpi_win.h"
+#include "frame/key_names_win.h"
+#include "base/module_state_win.h"
+#include "base/text_win.h"
+#include "settings/app_settings_win.h"
+#include "settings/common_read_pass.h"
+#include "settings/settings_store.h"
+
+namespace scrv {
+namespace {
+
+constexpr UINT_PTR kSearchFocusTimer = 10;
+constexpr UINT kSearchFocusDelay = 50;
+constexpr int kQueryCapacity = 261;  // 260 characters
+constexpr int kTitleCapacity = 80;
+constexpr int kSearchLimit = 80;
+constexpr int kApplyButton = 0x3021;
+constexpr DWORD kResizableStyles = WS_THICKFRAME | WS_VISIBLE;  // 0x10040000
+constexpr UINT kBoth = 3;                                       // resizable in both directions
+constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+constexpr UINT kSizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+// Whether the sheet being created on this thread is resizable, for the callback's first
+// message: the platform has not created the window yet, so the creation list cannot bind it.
+thread_local bool t_resizable = false;
+
+RECT ChildRect(HWND parent, HWND child) {
+  RECT rc = {};
+  GetWindowRect(child, &rc);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}
+
+void MoveBy(HWND parent, int id, int dx) {
+  HWND w = ::GetDlgItem(parent, id);
+  if (!w) return;
+  RECT rc = ChildRect(parent, w);
+  SetWindowPos(w, nullptr, rc.left + dx, rc.top, 0, 0, kMoveFlags);
+}
+
+std::wstring KeyName(UINT vk) {
+  wchar_t name[40] = {};
+  GetVirtualKeyName(name, 40, vk);
+  return name;
+}
+
+}  // namespace
+
+CPropertySheetBase::CPropertySheetBase(SheetOptions options)
+    : options_(std::move(options)), search_(*this), titles_(*this) {}
+
+CPropertySheetBase::~CPropertySheetBase() {
+  for (HPROPSHEETPAGE h : handles_) DestroyPropertySheetPage(h);
+  if (font_) DeleteObject(font_);
+}
+
+bool CPropertySheetBase::AddPage(CPropertyPageBase& page, std::u16string extraText) {
+  PageEntry entry{&page, std::move(extraText), {}, std::nullopt};
+  // With the page list, each page runs from a copy of its template, which the search reads.
+  if (options_.navigation) {
+    HMODULE module = Module().resourceModule;
+    HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(page.TemplateId()), RT_DIALOG);
+    HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
+    const auto* data = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
+    if (data) entry.templateCopy.assign(data, data + SizeofResource(module, res));
+  }
+  page.SetDarkTheme(options_.dark);
+  HPROPSHEETPAGE handle =
+      page.CreatePage(entry.templateCopy.empty() ? nullptr : entry.templateCopy.data());
+  if (!handle) return false;
+  if (m_hWnd) {
+    if (!::SendMessageW(m_hWnd, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(handle))) {
+      DestroyPropertySheetPage(handle);
+      return false;
+    }
+  } else {
+    handles_.push_back(handle);
+  }
+  pages_.push_back(std::move(entry));
+  return true;
+}
+
+INT_PTR CPropertySheetBase::DoModal() {
+  header_.dwSize = sizeof header_;
+  header_.dwFlags = (PSH_USECALLBACK | PSH_NOAPPLYNOW | PSH_HASHELP) & ~PSH_MODELESS;
+  header_.hwndParent = options_.owner;
+  header_.hInstance = Module().resourceModule;
+  header_.pszCaption = options_.caption.c_str();
+  header_.nStartPage = options_.startPage < handles_.size() ? options_.startPage : 0;
+  header_.phpage = handles_.data();
+  header_.nPages = static_cast<UINT>(handles_.size());
+  header_.pfnCallback = SheetCallback;
+  if (handles_.empty()) return -1;
+
+  const bool outerResizable = t_resizable;
+  t_resizable = options_.resizable;
+  PushCreationEntry(entry_, this);
+  const INT_PTR result = PropertySheetW(&header_);
+  DropCreationEntry(entry_);  // still listed only when the sheet never came up
+  t_resizable = outerResizable;
+  // The pages belong to the platform from here on, whether the sheet came up or not.
+  handles_.clear();
+  header_.phpage = nullptr;
+  header_.nPages = 0;
+  return result;
+}
+
+int CALLBACK CPropertySheetBase::SheetCallback(HWND hwnd, UINT msg, LPARAM lParam) {
+  switch (msg) {
+    case PSCB_PRECREATE: {
+      if (!t_resizable || !lParam) break;
+      auto* words = reinterpret_cast<WORD*>(lParam);
+      // An extended template keeps its style at byte 12, a classic one at byte 0.
+      auto* style = reinterpret_cast<DWORD*>(words[1] == 0xFFFF ? words + 6 : words);
+      *style |= kResizableStyles;
+      break;
+    }
+    case PSCB_INITIALIZED: {
+      auto* self = static_cast<CPropertySheetBase*>(TakeCreationEntryObject());
+      if (!self || !self->SubclassWindow(hwnd)) break;
+      self->handles_.clear();  // the sheet owns the pages now
+      self->OnInitialized();
+      break;
+    }
+  }
+  return 0;
+}
+
+HWND CPropertySheetBase::TabControl() const {
+  return reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETTABCONTROL, 0, 0));
+}
+
+HWND CPropertySheetBase::CurrentPage() const {
+  return reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+int CPropertySheetBase::CurrentIndex() const {
+  HWND tab = TabControl();
+  return tab ? static_cast<int>(::SendMessageW(tab, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+void CPropertySheetBase::OnInitialized() {
+  if (options_.navigation) BuildNavigation();
+}
+
+HFONT CPropertySheetBase::NavigationFont() {
+  if (font_) return font_;
+  const UINT scale = WindowScalePercent(m_hWnd);
+  if (scale == 100 && !options_.navigation) return nullptr;
+  NONCLIENTMETRICSW ncm = {};
+  ncm.cbSize = sizeof ncm;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+  LOGFONTW lf = ncm.lfStatusFont;
+  lf.lfHeight = MulDiv(lf.lfHeight, static_cast<int>(scale), 100);
+  LOGFONTW sheet = {};
+  if (auto sheetFont = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)))
+    GetObjectW(sheetFont, sizeof sheet, &sheet);
+  lf.lfHeight = std::max<LONG>(lf.lfHeight, MulDiv(sheet.lfHeight, 115, 100));
+  font_ = CreateFontIndirectW(&lf);
+  return font_;
+}
+
+void CPropertySheetBase::BuildNavigation() {
+  HWND tab = TabControl();
+  if (!tab) return;
+  SetWindowLongW(tab, GWL_STYLE, GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
+  ShowWindow(tab, SW_HIDE);
+  EnableWindow(tab, FALSE);
+
+  const RECT former = ChildRect(m_hWnd, tab);
+  RECT display = former;
+  ::SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  tabRowHeight_ = display.top - former.top;
+  navWidth_ = MulDiv(140, static_cast<int>(WindowDpi(m_hWnd)), 96);
+  RECT units = {4, 4, 80, 16};
+  MapDialogRect(m_hWnd, &units);
+  const int boxHeight = units.bottom - units.top;
+  const int gap = boxHeight / 6;
+
+  RECT sheet = {};
+  GetWindowRect(m_hWnd, &sheet);
+  SetWindowPos(m_hWnd, nullptr, 0, 0, sheet.right - sheet.left + navWidth_,
+               sheet.bottom - sheet.top, kSizeFlags);
+  const HINSTANCE instance = Module().dllInstance;
+  CreateWindowExW(0, L"STATIC", L"",
+                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_ETCHEDHORZ, 0, 0,
+                  0, 1, m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_SEPARATOR), instance, nullptr);
+  SetWindowPos(tab, nullptr, former.left + navWidth_, former.top - tabRowHeight_, 0, 0, kMoveFlags);
+  for (int id : {IDCANCEL, IDOK, IDHELP, kApplyButton}) MoveBy(m_hWnd, id, navWidth_);
+
+  HFONT font = NavigationFont();
+  HWND box = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"EDIT", L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | ES_AUTOHSCROLL,
+      former.left, former.top, navWidth_, boxHeight, m_hWnd,
+      reinterpret_cast<HMENU>(IDC_NAV_SEARCH), instance, nullptr);
+  ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const std::wstring cue =
+      LoadResString(IDS_SEARCH_CUE) + L" (" + KeyName(VK_CONTROL) + L"+" + KeyName('F') + L")";
+  ::SendMessageW(box, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
+  search_.SubclassWindow(box);
+  ::SendMessageW(box, EM_LIMITTEXT, kSearchLimit, 0);
+
+  const int listTop = former.top + boxHeight + gap;
+  HWND list =
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"",
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL |
+                          WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                      former.left, listTop, navWidth_, former.bottom - tabRowHeight_ / 2 - listTop,
+                      m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_TITLES), instance, nullptr);
+  titles_.SubclassWindow(list);
+  ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // The search box and the list come first in the tab order.
+  SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  FillTitles();
+}
+
+void CPropertySheetBase::OnFirstShow() {
+  if (search_.m_hWnd) {
+    // The platform has laid its buttons out again since the page list was built: they end at
+    // the right edge with the margin the list keeps on the left.
+    RECT client = {};
+    GetClientRect(m_hWnd, &client);
+    const RECT list = ChildRect(m_hWnd, titles_.m_hWnd);
+    HWND ok = ::GetDlgItem(m_hWnd, IDOK);
+    RECT okRc = ChildRect(m_hWnd, ok);
+    int right = 0;
+    for (int id : {IDOK, IDCANCEL, IDHELP})
+      if (HWND b = ::GetDlgItem(m_hWnd, id); b && (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE))
+        right = std::max<int>(right, ChildRect(m_hWnd, b).right);
+    const int shift = client.right - list.left - right;
+    if (shift) {
+      for (int id : {IDCANCEL, IDOK, IDHELP, kApplyButton}) MoveBy(m_hWnd, id, shift);
+      okRc = ChildRect(m_hWnd, ok);
+    }
+    const int lineY = okRc.top - tabRowHeight_ / 2;
+    SetWindowPos(titles_.m_hWnd, nullptr, 0, 0, navWidth_, lineY - list.left - list.top,
+                 kSizeFlags);
+    SetWindowPos(::GetDlgItem(m_hWnd, IDC_NAV_SEPARATOR), nullptr, list.left, lineY,
+                 client.right - 2 * list.left, 1, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (options_.resizable) AttachResizer();
+
+  if (options_.focusControl) {
+    HWND page = CurrentPage();
+    HWND control = page ? ::GetDlgItem(page, static_cast<int>(options_.focusControl)) : nullptr;
+    if (control) {
+      PostMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+      if (options_.focusItem > 0) {
+        LVITEMW clear = {};
+        clear.stateMask = LVIS_SELECTED;
+        ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                       reinterpret_cast<LPARAM>(&clear));
+        LVITEMW item = {};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(options_.focusItem),
+                       reinterpret_cast<LPARAM>(&item));
+        ::SendMessageW(control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(options_.focusItem), FALSE);
+      }
+    }
+  } else if (titles_.m_hWnd) {
+    PostMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(titles_.m_hWnd), TRUE);
+  }
+}
+
+void CPropertySheetBase::AttachResizer() {
+  CommonReadPass common(Settings());
+  resizer_.Attach(m_hWnd, common);
+  HWND tab = TabControl();
+  if (HWND page = CurrentPage(); page && tab) {
+    RECT pageRc = {}, tabClient = {};
+    GetWindowRect(page, &pageRc);
+    GetClientRect(tab, &tabClient);
+    pageInset_ = {tabClient.right - (pageRc.right - pageRc.left),
+                  tabClient.bottom - (pageRc.bottom - pageRc.top)};
+  }
+  if (tab) resizer_.AddAnchor(GetDlgCtrlID(tab), anchor::kStretchRight | anchor::kStretchBottom);
+  for (int id : {IDOK, IDCANCEL, IDHELP, kApplyButton})
+    resizer_.AddAnchor(id, anchor::kMoveRight | anchor::kMoveBottom);
+  if (titles_.m_hWnd) {
+    resizer_.AddAnchor(IDC_NAV_TITLES, anchor::kStretchBottom);
+    resizer_.AddAnchor(IDC_NAV_SEPARATOR, anchor::kMoveBottom | anchor::kStretchRight);
+  }
+  // Centres the sheet over its owner first, then applies what is stored.
+  resizer_.RestorePlacement(options_.placementKey, kBoth, common);
+  attached_ = true;
+  LayoutPageArea();
+}
+
+void CPropertySheetBase::LayoutPageArea() {
+  HWND tab = TabControl(), page = CurrentPage();
+  if (!tab || !page) return;
+  RECT tabClient = {};
+  GetClientRect(tab, &tabClient);
+  const uint32_t anchoring = resizer_.Model().Placement().scale;
+  const uint32_t now = resizer_.Model().CurrentScale(resizer_);
+  const int dx = MulDiv(pageInset_.cx, static_cast<int>(now), static_cast<int>(anchoring));
+  const int dy = MulDiv(pageInset_.cy, static_cast<int>(now), static_cast<int>(anchoring));
+  SetWindowPos(page, nullptr, 0, 0, tabClient.right - dx, tabClient.bottom - dy, kSizeFlags);
+}
+
+const DialogTemplateText* CPropertySheetBase::Captions(PageEntry& entry) {
+  if (!entry.captions && !entry.templateCopy.empty())
+    entry.captions = ReadDialogTemplateText(entry.templateCopy.data(), entry.templateCopy.size());
+  return entry.captions ? &*entry.captions : nullptr;
+}
+
+void CPropertySheetBase::FillTitles() {
+  HWND list = titles_.m_hWnd, tab = TabControl();
+  if (!list || !tab) return;
+  std::optional<size_t> selected;
+  const auto sel = static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0));
+  if (sel >= 0 && static_cast<size_t>(sel) < rows_.size()) selected = rows_[sel].page;
+
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  wchar_t query[kQueryCapacity] = {};
+  GetWindowTextW(search_.m_hWnd, query, kQueryCapacity);
+  const WinTextFolder folder;
+  const OptionQuery words(ToU(query), folder);
+
+  std::vector<PageSearchEntry> entries(pages_.size());
+  for (size_t i = 0; i < pages_.size(); ++i) {
+    wchar_t title[kTitleCapacity] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = title;
+    item.cchTextMax = kTitleCapacity;
+    ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    entries[i].title = ToU(title);
+    entries[i].extraText = pages_[i].extraText;
+    if (!words.Empty()) entries[i].controls = Captions(pages_[i]);
+  }
+  rows_ = ListPages(entries, words);
+
+  HDC dc = GetDC(list);
+  HGDIOBJ old = SelectObject(dc, NavigationFont());
+  int widest = 0;
+  for (const PageListRow& row : rows_) {
+    const std::wstring title = ToW(entries[row.page].title);
+    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);
+    widest = std::max(widest, static_cast<int>(extent.cx));
+  }
+  TEXTMETRICW tm = {};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  ::SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + tm.tmAveCharWidth), 0);
+
+  const int current = CurrentIndex();
+  std::optional<size_t> row = RowToSelect(rows_, selected, current < 0 ? 0 : size_t(current));
+  ::SendMessageW(list, LB_SETCURSEL, row ? static_cast<WPARAM>(*row) : static_cast<WPARAM>(-1), 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void CPropertySheetBase::OnTitleChosen() {
+  const auto row = static_cast<int>(::SendMessageW(titles_.m_hWnd, LB_GETCURSEL, 0, 0));
+  if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
+  ::SendMessageW(m_hWnd, PSM_SETCURSEL, rows_[row].page, 0);
+  // Arrowing through the list only marks a control a caption matched; a click goes to it.
+  if (!ShowMatch(titles_.ChoosingByMouse()))
+    PostMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(titles_.m_hWnd), TRUE);
+}
+
+bool CPropertySheetBase::ShowMatch(bool focus) {
+  const auto row = static_cast<int>(::SendMessageW(titles_.m_hWnd, LB_GETCURSEL, 0, 0));
+  HWND page = CurrentPage();
+  if (row < 0 || static_cast<size_t>(row) >= rows_.size() || !page ||
+      rows_[row].match.where != PageMatch::kControl)
+    return false;
+  const auto id = static_cast<int>(rows_[row].match.controlId);
+  ::SendMessageW(page, SCM_MARK_CONTROL, static_cast<WPARAM>(id), 0);
+  HWND control = ::GetDlgItem(page, id);
+  if (!focus || !control || !IsWindowEnabled(control) || !IsWindowVisible(control)) return false;
+  PostMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  return true;
+}
+
+void CPropertySheetBase::SelectRowOfPage(HWND page) {
+  if (!titles_.m_hWnd) return;
+  const auto index =
+      static_cast<int>(::SendMessageW(m_hWnd, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
+  if (index < 0) return;
+  if (std::optional<size_t> row = RowOfPage(rows_, static_cast<size_t>(index)))
+    ::SendMessageW(titles_.m_hWnd, LB_SETCURSEL, *row, 0);
+}
+
+void CPropertySheetBase::FocusSearchBox() {
+  if (search_.m_hWnd)
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(search_.m_hWnd), TRUE);
+}
+
+void CPropertySheetBase::FocusTitleList() {
+  if (titles_.m_hWnd)
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(titles_.m_hWnd), TRUE);
+}
+
+void CPropertySheetBase::FocusSearchBoxSoon() {
+  SetTimer(m_hWnd, kSearchFocusTimer, kSearchFocusDelay, nullptr);
+}
+
+void CPropertySheetBase::EnterPage() {
+  if (!ShowMatch(true)) ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, FALSE);
+}
+
+bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
+                                              LRESULT& result) {
+  switch (msg) {
+    case WM_SHOWWINDOW:
+      if (wParam && !shown_) {
+        shown_ = true;
+        OnFirstShow();
+      }
+      return false;
+    case WM_SIZE:
+      if (!attached_ || layingOut_) return false;
+      layingOut_ = true;
+      resizer_.OnSize();
+      LayoutPageArea();
+      layingOut_ = false;
+      result = 0;
+      return true;
+    case WM_GETMINMAXINFO:
+      if (!attached_) return false;
+      resizer_.OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam), kBoth);
+      result = 0;
+      return true;
+    case WM_NCHITTEST:
+      if (!attached_) return false;
+      result = resizer_.OnNcHitTest(lParam, kBoth);
+      return true;
+    case WM_PAINT:
+      if (attached_) resizer_.OnPaint();
+      return false;
+    case WM_THEMECHANGED:
+      resizer_.OnThemeChanged();
+      return false;
+    case WM_DESTROY: {
+      if (options_.lastPageKey) {
+        const int index = CurrentIndex();
+        Settings().WriteCommonDword(options_.lastPageKey,
+                                    index < 0 ? options_.startPage : static_cast<uint32_t>(index));
+      }
+      if (attached_) resizer_.OnDestroy();
+      return false;
+    }
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != SC_CONTEXTHELP) return false;
+      [[fallthrough]];
+    case WM_HELP: {
+      HWND page = CurrentPage();
+      NMHDR header = {m_hWnd, 0, static_cast<UINT>(PSN_HELP)};
+      if (page) ::SendMessageW(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+      result = TRUE;
+      return true;
+    }
+    case WM_TIMER:
+      if (wParam != kSearchFocusTimer) return false;
+      KillTimer(m_hWnd, kSearchFocusTimer);
+      FocusSearchBox();
+      result = 0;
+      return true;
+    case SCM_PAGE_ACTIVATED:
+      SelectRowOfPage(reinterpret_cast<HWND>(lParam));
+      result = 0;
+      return true;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_NAV_SEARCH && HIWORD(wParam) == EN_CHANGE) {
+        FillTitles();
+        return true;
+      }
+      if (LOWORD(wParam) == IDC_NAV_TITLES && HIWORD(wParam) == LBN_SELCHANGE) {
+        OnTitleChosen();
+        return true;
+      }
+      return false;
+  }
+  return false;
+}
+
+}  // namespace scrv

@@ -1,0 +1,128 @@
+#pragma once
+// Base of the library's property sheets: runs the platform's property sheet modally over pages
+// of the localisation module, binds the sheet window to its object (subclassing it once the
+// platform has created it), remembers the last page, routes help to the current page, and
+// optionally makes the sheet resizable (placement kept under its key, the current page filling
+// the tab area) and replaces the tab row by a page list with a search box.
+//
+// A sheet derives from CResizablePropertySheetImpl (or CScPropertySheetImpl), adds its pages
+// in order with AddPage and runs DoModal. The page list shows the pages whose title, option
+// labels (the extra text given to AddPage) or control captions hold every typed word; when
+// a caption found the page, choosing the page puts the focus on that control and marks it for
+// a moment.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/page_list.h"
+#include "controls/search_box_win.h"
+#include "frame/dialog_resizer_win.h"
+#include "frame/property_page_win.h"
+#include "frame/subclass_win.h"
+
+namespace scrv {
+
+struct SheetOptions {
+  std::wstring caption;
+  HWND owner = nullptr;
+  UINT startPage = 0;
+  bool resizable = false;
+  bool navigation = false;                 // a page list with a search box instead of the tab row
+  const char16_t* lastPageKey = nullptr;   // "Common" DWORD of the page current at closing
+  const char16_t* placementKey = nullptr;  // resizable sheets
+  UINT focusControl = 0;                   // on the start page, when the sheet first shows
+  int focusItem = -1;                      // in that control (a list view), when it is one
+  bool dark = false;                       // the application's dark theme, for the pages
+};
+
+class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
+ public:
+  explicit CPropertySheetBase(SheetOptions options);
+  ~CPropertySheetBase() override;
+
+  // Adds a page with the text searches find it by besides its captions (its option labels;
+  // empty for none). False when the platform refuses the page.
+  bool AddPage(CPropertyPageBase& page, std::u16string extraText);
+
+  // Runs the sheet; returns what the platform's property sheet returns (1 for OK), -1 when the
+  // sheet could not be started.
+  INT_PTR DoModal();
+
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+
+ protected:
+  HWND TabControl() const;
+  HWND CurrentPage() const;
+  int CurrentIndex() const;
+
+ private:
+  struct PageEntry {
+    CPropertyPageBase* page;
+    std::u16string extraText;
+    std::vector<uint8_t> templateCopy;           // navigation only
+    std::optional<DialogTemplateText> captions;  // read from the copy on the first search
+  };
+
+  static int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lParam);
+  void OnInitialized();
+  void BuildNavigation();
+  void OnFirstShow();
+  void AttachResizer();
+  void LayoutPageArea();
+  void FillTitles();
+  void OnTitleChosen();
+  // Marks the control whose caption found the selected page; with `focus` also moves the focus
+  // there. True when the focus moved.
+  bool ShowMatch(bool focus);
+  void SelectRowOfPage(HWND page);
+  HFONT NavigationFont();
+  const DialogTemplateText* Captions(PageEntry& entry);
+
+  // NavigationKeys.
+  void FocusSearchBox() override;
+  void FocusTitleList() override;
+  void FocusSearchBoxSoon() override;
+  void EnterPage() override;
+
+  SheetOptions options_;
+  PROPSHEETHEADERW header_ = {};
+  std::vector<HPROPSHEETPAGE> handles_;
+  std::vector<PageEntry> pages_;
+  CreateWndEntry entry_;
+  bool shown_ = false;
+  bool layingOut_ = false;
+
+  // Resizing.
+  DialogResizer resizer_;
+  bool attached_ = false;
+  SIZE pageInset_ = {};  // how much smaller the page is than the tab control's client area
+
+  // Navigation.
+  CSearchBox search_;
+  CTitleList titles_;
+  std::vector<PageListRow> rows_;
+  HFONT font_ = nullptr;
+  int navWidth_ = 0;
+  int tabRowHeight_ = 0;
+};
+
+template <class T>
+class CScPropertySheetImpl : public CPropertySheetBase {
+ public:
+  using CPropertySheetBase::CPropertySheetBase;
+};
+
+template <class T>
+class CResizablePropertySheetImpl : public CScPropertySheetImpl<T> {
+ public:
+  using CScPropertySheetImpl<T>::CScPropertySheetImpl;
+};
+
+}  // namespace scrv
