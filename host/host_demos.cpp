@@ -10,6 +10,7 @@
 #include "host_condition_block.h"
 #include "host_customize_demos.h"
 #include "host_string_list.h"
+#include "host_tool_demos.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 
@@ -101,6 +102,15 @@ const std::vector<DemoEntry>& DemoEntries() {
          return Result(r);
        },
        PlaceBelowToolbars, nullptr, ToolbarsAndDialog},
+      {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
+       OpenExtractFrequentDemo, nullptr},
+      {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
+      {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
+       [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},
+      {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,
+       [](HWND owner) { return Result(DoCustomizeStart(owner)); }, nullptr},
+      {L"About", L"DoAbout", IDD_ABOUT, [](HWND owner) { return Result(DoAbout(owner, 0)); },
+       nullptr},
   };
   static const bool customize = [] {
     for (DemoEntry& e : CustomizeDemoEntries()) entries.push_back(std::move(e));

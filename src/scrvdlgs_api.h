@@ -63,6 +63,40 @@ uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNotice, int csv
 // page's items (of the item asked for, for a page without labels).
 uint32_t FindAdditionalText(wchar_t* buffer, uint32_t size, uint32_t selector,
                             const wchar_t* query);
+// Options of extracting the most frequent strings, kept in the settings, and the list of words
+// to ignore, kept in "Spell\ExtIgnr.bin" of the application data. A nonzero `selectionFlag`
+// offers the selection-only option. Returns 1 on OK, else 0.
+int DoExtractFrequent(HWND owner, uint8_t selectionFlag);
+
+// The options of character conversion. `record`: at offset 0 a pointer to the host's character
+// state, which begins with the 200-bit selection mask (bit i of byte i / 8 for character i of
+// the table; may be null), at offset 8 the 32-bit flags (in: 0x100 forces the selection radio;
+// out: the flag word). Closing by OK or Cancel alike writes the mask and the flag word. Returns
+// 0 on OK, -1 otherwise (also when the dialog could not be started, the record untouched then).
+int DoConvert(HWND owner, void* record);
+
+// The about box; asks the owner for the host's version (SCM_QUERY, kQueryVersion). `value`
+// passes through unused. Returns 1 (OK), 2 (Cancel) or -1.
+int DoAbout(HWND owner, uint32_t value);
+
+// The start dialog's options: 1 when OK changed one of the eight look options, else 0 (Cancel
+// included); -1 when the dialog could not be started.
+int DoCustomizeStart(HWND owner);
+
+// The code pages offered by the editor: 1 OK (the list saved, SCM_SETTINGS_CHANGED with
+// wParam 8 sent to the owner, or to its parent when the owner is no main window), 2 Cancel, -1
+// when the dialog could not be started, 0 when COM cannot be initialised on the thread.
+int DoCodePage(HWND owner);
+
+// Fills the host's list of 16-bit code pages (three pointers: first element, one past the
+// last, end of storage) with the 38 default code pages.
+// Storage: when the list's capacity holds 38 entries they are written in place and the host's
+// block is kept. Otherwise a new block is allocated with HeapAlloc(GetProcessHeap(), 0, 76)
+// (the heap the host's operator new and delete use) and the three pointers are set to it, with
+// the end of storage equal to one past the last; the host's old block is never freed by the
+// library, it stays the host's. A list whose pointers are null, out of order or misaligned
+// counts as having no room. Nothing happens for a null list or when the heap has no room.
+void ResetCodePage(void* list);
 
 // The editor's main window (the receiver of the toolbar messages) and its rebar, style flag A,
 // style value B, options 1 and 2. Returns 2 when closed, -1 after New, 512 + i to customize

@@ -13,3 +13,5 @@
 #include "customize_ids.h"
 #include "toolbars_ids.h"
 #include "markers_ids.h"
+#include "text_tools_ids.h"
+#include "integration_ids.h"

@@ -22,6 +22,8 @@ class FileStore {
                                    std::vector<uint8_t>& out) = 0;
   // Succeeds only when every byte was written; the old file stays intact otherwise.
   virtual bool WriteWholeFile(std::u16string_view path, const uint8_t* data, size_t size) = 0;
+  // Deletes a file; true when it is gone afterwards (also when there was none).
+  virtual bool RemoveWholeFile(std::u16string_view path) = 0;
 };
 
 }  // namespace scrv

@@ -120,4 +120,11 @@ bool Win32FileStore::WriteWholeFile(std::u16string_view path, const uint8_t* dat
   return ok;
 }
 
+bool Win32FileStore::RemoveWholeFile(std::u16string_view path) {
+  std::wstring target = ToW(path);
+  if (DeleteFileW(target.c_str())) return true;
+  DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 }  // namespace scrv

@@ -15,6 +15,7 @@ class Win32FileStore : public FileStore {
   // (replacing it, written through). On failure the temporary is removed, the target is as it
   // was, and the thread's last error tells why.
   bool WriteWholeFile(std::u16string_view path, const uint8_t* data, size_t size) override;
+  bool RemoveWholeFile(std::u16string_view path) override;
 };
 
 }  // namespace scrv

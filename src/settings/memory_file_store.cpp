@@ -22,6 +22,13 @@ bool MemoryFileStore::WriteWholeFile(std::u16string_view path, const uint8_t* da
   return true;
 }
 
+bool MemoryFileStore::RemoveWholeFile(std::u16string_view path) {
+  if (failWrites) return !files_.count(path);
+  auto it = files_.find(path);
+  if (it != files_.end()) files_.erase(it);
+  return true;
+}
+
 const MemoryFileStore::File* MemoryFileStore::Find(std::u16string_view path) const {
   auto it = files_.find(path);
   return it == files_.end() ? nullptr : &it->second;

@@ -18,6 +18,7 @@ class MemoryFileStore : public FileStore {
   ReadResult ReadWholeFile(std::u16string_view path, uint64_t* lastWrite,
                            std::vector<uint8_t>& out) override;
   bool WriteWholeFile(std::u16string_view path, const uint8_t* data, size_t size) override;
+  bool RemoveWholeFile(std::u16string_view path) override;
 
   // Test access.
   const File* Find(std::u16string_view path) const;

@@ -320,6 +320,13 @@ bool SaveRecord(SettingsRecord& record, FileStore& files) {
   return written;
 }
 
+bool RemoveRecord(SettingsRecord& record, FileStore& files) {
+  record.lists_ = {};
+  record.lastWrite_ = 0;
+  record.ResetReadPositions();
+  return files.RemoveWholeFile(record.path_);
+}
+
 ReadResult LoadRecord(SettingsRecord& record, FileStore& files) {
   record.ResetReadPositions();
   std::vector<uint8_t> data;

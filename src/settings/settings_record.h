@@ -89,6 +89,7 @@ class SettingsRecord {
  private:
   friend bool SaveRecord(SettingsRecord& record, FileStore& files);
   friend ReadResult LoadRecord(SettingsRecord& record, FileStore& files);
+  friend bool RemoveRecord(SettingsRecord& record, FileStore& files);
 
   struct Positions {
     size_t qwords = 0, dwords = 0, words = 0, bytes = 0, texts = 0, blobs = 0, fonts = 0,
@@ -121,6 +122,10 @@ std::optional<SettingsRecord> OpenRecord(uint32_t number, const BinPathBuilder& 
 // byte was written. Afterwards, whatever the outcome, the blobs are freed and the read
 // positions are back at the start.
 bool SaveRecord(SettingsRecord& record, FileStore& files);
+
+// Deletes the record's file (the host then takes its defaults) and empties the lists; true when
+// no file is left.
+bool RemoveRecord(SettingsRecord& record, FileStore& files);
 
 // kUnchanged when the file has not changed since the last load (the lists stay as they are);
 // kFailed, with the lists empty, when there is no readable file or it is not a whole record of

@@ -97,4 +97,14 @@ bool StdFileStore::WriteWholeFile(std::u16string_view path, const uint8_t* data,
   }
 }
 
+bool StdFileStore::RemoveWholeFile(std::u16string_view path) {
+  try {
+    std::error_code ec;
+    fs::remove(fs::path(std::u16string(path)), ec);
+    return !ec;
+  } catch (...) {
+    return false;
+  }
+}
+
 }  // namespace scrv

@@ -12,6 +12,7 @@ class StdFileStore : public FileStore {
   // Writes a temporary file in the target's folder and renames it over the target once every
   // byte is written, so the old file stays whole when anything fails.
   bool WriteWholeFile(std::u16string_view path, const uint8_t* data, size_t size) override;
+  bool RemoveWholeFile(std::u16string_view path) override;
 };
 
 // A file's last-write time as a number that grows with the time and is never 0.

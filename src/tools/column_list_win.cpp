@@ -82,4 +82,15 @@ void AttachColumnChoiceList(CCheckList& list, HWND control, int columnCount, boo
   list.SubclassWindow(control);
 }
 
+void AttachOwnedList(CCheckList& list, HWND control, const OwnedListSetup& setup, bool darkTheme) {
+  list.checkAllId = 0;
+  list.columnCount = setup.columnCount;
+  list.options = setup.options;
+  list.ownCopy = true;
+  list.ownPaste = setup.ownPaste;
+  list.textCallback = setup.textCallback;
+  list.darkTheme = darkTheme;
+  list.SubclassWindow(control);
+}
+
 }  // namespace scrv

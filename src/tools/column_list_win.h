@@ -33,6 +33,18 @@ int ScaleForList(const CCheckList& list, int pixels96);
 void AppendCallbackRow(CCheckList& list, LPARAM param, bool checked);
 // Copies `text` into a display request's buffer (truncated, terminated).
 void FillDisplayText(NMLVDISPINFOW& info, std::u16string_view text);
+// How a dialog that keeps a list's rows itself wants its check list: `ownPaste` hands pasted
+// lines back one by one; `textCallback` when every text comes from LVN_GETDISPINFO.
+struct OwnedListSetup {
+  int columnCount = 1;
+  CheckListOptions options;
+  bool ownPaste = false;
+  bool textCallback = false;
+};
+// Subclasses `control` as such a list: no check-all box, its own copy, the dialog's theme.
+// The dialog then adds it as a parent hook.
+void AttachOwnedList(CCheckList& list, HWND control, const OwnedListSetup& setup, bool darkTheme);
+
 // Sets `list` up as a list of columns the user checks (check-all box, own copy, no editing,
 // cutting or pasting) and subclasses `control`. With a swap callback the rows can also be
 // reordered by the move buttons, keys and drag; without one they stay in place.

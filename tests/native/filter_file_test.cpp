@@ -26,6 +26,10 @@ class MemoryFiles : public FileStore {
     files[std::u16string(path)].assign(data, data + size);
     return true;
   }
+  bool RemoveWholeFile(std::u16string_view path) override {
+    files.erase(std::u16string(path));
+    return true;
+  }
   std::map<std::u16string, std::vector<uint8_t>> files;
   bool failWrites = false;
 };

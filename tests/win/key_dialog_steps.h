@@ -6,7 +6,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,21 +20,22 @@
 
 namespace key_dialog_steps {
 
-inline HWND List(HWND dlg) {
-  return GetDlgItem(dlg, IDC_CHECK_LIST);
+// The dialog's check list: 119 unless another list is named.
+inline HWND List(HWND dlg, int id = IDC_CHECK_LIST) {
+  return GetDlgItem(dlg, id);
 }
 
-inline int RowCount(HWND dlg) {
-  return static_cast<int>(SendMessageW(List(dlg), LVM_GETITEMCOUNT, 0, 0));
+inline int RowCount(HWND dlg, int id = IDC_CHECK_LIST) {
+  return static_cast<int>(SendMessageW(List(dlg, id), LVM_GETITEMCOUNT, 0, 0));
 }
 
-inline std::wstring RowText(HWND dlg, int row, int column = 0) {
+inline std::wstring RowText(HWND dlg, int row, int column = 0, int id = IDC_CHECK_LIST) {
   wchar_t buf[300] = {};
   LVITEMW item = {};
   item.iSubItem = column;
   item.pszText = buf;
   item.cchTextMax = 300;
-  SendMessageW(List(dlg), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+  SendMessageW(List(dlg, id), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                reinterpret_cast<LPARAM>(&item));
   return buf;
 }
@@ -43,9 +47,9 @@ inline std::wstring Rows(HWND dlg, int column = 0) {
   return s;
 }
 
-inline bool RowChecked(HWND dlg, int row) {
+inline bool RowChecked(HWND dlg, int row, int id = IDC_CHECK_LIST) {
   auto state =
-      SendMessageW(List(dlg), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
+      SendMessageW(List(dlg, id), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
   return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
 }
 
@@ -54,11 +58,11 @@ inline void Settle() {
   testing_support::PumpMessages(60);
 }
 
-inline void SetRowChecked(HWND dlg, int row, bool checked) {
+inline void SetRowChecked(HWND dlg, int row, bool checked, int id = IDC_CHECK_LIST) {
   LVITEMW item = {};
   item.stateMask = LVIS_STATEIMAGEMASK;
   item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-  SendMessageW(List(dlg), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+  SendMessageW(List(dlg, id), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                reinterpret_cast<LPARAM>(&item));
   Settle();
 }
@@ -158,6 +162,30 @@ inline bool PlacementStored(const testing_support::AppFolder& folder, bool ini,
   return RegGetValueW(HKEY_CURRENT_USER, L"Software\\Korvan\\Scrivlet v3\\Common", key.c_str(),
                       RRF_RT_REG_BINARY, nullptr, nullptr, &size) == ERROR_SUCCESS &&
          size == 16;
+}
+
+}  // namespace key_dialog_steps
+
+namespace key_dialog_steps {
+
+// A file below the application-data folder the library uses: the user's roaming folder plus
+// "Veltranix\Scrivlet" in registry mode, the folder "AppData" beside the library in INI mode.
+inline std::wstring AppDataFile(const testing_support::AppFolder& folder, bool ini,
+                                const std::wstring& relative) {
+  if (ini) return folder.File(L"AppData\\" + relative);
+  wchar_t roaming[MAX_PATH] = {};
+  SHGetSpecialFolderPathW(nullptr, roaming, CSIDL_APPDATA, TRUE);
+  return std::wstring(roaming) + L"\\Veltranix\\Scrivlet\\" + relative;
+}
+
+inline std::string FileBytes(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void PutFile(const std::wstring& path, const std::string& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
 
 }  // namespace key_dialog_steps

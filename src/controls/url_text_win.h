@@ -1,0 +1,50 @@
+#pragma once
+// CUrlText: a static text of a dialog turned into a hyperlink. Its window text is the address:
+// drawn underlined in blue, with the hand cursor, it takes the keyboard focus with a focus
+// rectangle and opens the address with the shell on a click, Space or Enter.
+//
+// How a dialog uses it:
+//   1. A member `CUrlText link;`, and in WM_INITDIALOG `link.SubclassWindow(GetDlgItem(id))`
+//      (the static needs SS_NOTIFY for clicks and WS_TABSTOP for the keyboard).
+//   2. `AddParentHook(link)`: the dialog's WM_CTLCOLORSTATIC for the control then goes to it
+//      as SCM_URLTEXT_COLORS, and the dialog answers what the control answers.
+
+#include <windows.h>
+
+#include "frame/subclass_win.h"
+
+namespace scrv {
+
+// From the dialog to its link while it handles WM_CTLCOLORSTATIC for it: wParam the device
+// context. The link selects its font and colours into it and answers the hollow brush.
+constexpr UINT SCM_URLTEXT_COLORS = 0x8042;
+
+// The link's text colour (blue).
+constexpr COLORREF kUrlTextColor = RGB(0, 0, 255);
+
+class CUrlText : public CSubclassedWindow, public ParentMessageHook {
+ public:
+  ~CUrlText() override;
+
+  // The dialog's WM_CTLCOLORSTATIC for this link, forwarded to it.
+  bool OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam,
+                       LRESULT& result) override;
+
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+
+ private:
+  HFONT UnderlinedFont();
+  void DeleteFont();
+  // Opens the text with the shell; a failure shows the system's text for it.
+  void Open();
+  // The focus rectangle: as wide as the text in the underlined font, as high as the control.
+  RECT FocusRect();
+  // Repaints the link with the parent's background under it (the link draws transparently).
+  void Repaint();
+
+  HFONT font_ = nullptr;
+  bool focused_ = false;
+};
+
+}  // namespace scrv
