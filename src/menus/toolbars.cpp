@@ -75,10 +75,11 @@ std::u16string ZoomLabel(int zoom) {
   return Decimal(static_cast<uint32_t>(std::max(zoom, 0))) + u" %";
 }
 
-ToolbarSettings LoadToolbarSettings(SettingsStore& store, std::u16string_view defaultFace) {
+ToolbarSettings LoadToolbarSettings(SettingsStore& store, const FlagTable& flags,
+                                    std::u16string_view defaultFace) {
   ToolbarSettings s;
   SettingsHandle h = store.OpenCommon(false);
-  s.textLabels = store.ReadDword(h, kToolbarTextKey, 0) != 0;
+  s.textLabels = ReadFlag(store, flags, h, flag::kToolbarText);
   s.face = store.ReadString(h, kComboFontKey, kFaceNameCapacity, u"");
   const uint32_t stored = store.ReadDword(h, kComboZoomKey, kDefaultZoom * 1000);
   store.CloseSettings(h);
@@ -90,8 +91,10 @@ ToolbarSettings LoadToolbarSettings(SettingsStore& store, std::u16string_view de
   return s;
 }
 
-void WriteTextLabels(SettingsStore& store, bool on) {
-  store.WriteCommonDword(kToolbarTextKey, on ? 1 : 0);
+void WriteTextLabels(SettingsStore& store, const FlagTable& flags, bool on) {
+  SettingsHandle h = store.OpenCommon(true);
+  StoreFlag(store, flags, h, flag::kToolbarText, on);
+  store.CloseSettings(h);
 }
 
 void WriteComboFace(SettingsStore& store, std::u16string_view face,
@@ -104,7 +107,7 @@ void WriteComboZoom(SettingsStore& store, int zoom) {
   store.WriteCommonDword(kComboZoomKey, static_cast<uint32_t>(zoom) * 1000);
 }
 
-void ResetToolbarSettings(SettingsStore& store) {
+void ResetToolbarSettings(SettingsStore& store, const FlagTable& flags) {
   SettingsHandle h = store.OpenCommon(true);
   store.DeleteValue(h, u"RebarSize", true);
   for (uint32_t i = 0; i < 256; ++i)
@@ -112,7 +115,7 @@ void ResetToolbarSettings(SettingsStore& store) {
   store.DeleteValue(h, u"CellEditHeight", true);
   store.DeleteValue(h, kComboFontKey, false);
   store.DeleteValue(h, kComboZoomKey, false);
-  store.WriteDword(h, kToolbarTextKey, 0);
+  StoreFlag(store, flags, h, flag::kToolbarText, false);
   store.CloseSettings(h);
 }
 

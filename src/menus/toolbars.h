@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/flag_table.h"
 #include "settings/settings_store.h"
 #include "toolbars_ids.h"
 
@@ -62,7 +63,6 @@ int PositionOfZoom(int zoom);
 // The value label: "100 %".
 std::u16string ZoomLabel(int zoom);
 
-constexpr std::u16string_view kToolbarTextKey = u"ToolbarText";
 constexpr std::u16string_view kComboFontKey = u"ComboFontName";
 constexpr std::u16string_view kComboZoomKey = u"ComboZoom";
 constexpr size_t kFaceNameCapacity = 32;  // units, with the terminator
@@ -74,9 +74,11 @@ struct ToolbarSettings {
   int zoom = kDefaultZoom;
 };
 // A stored zoom is percent × 1000; one outside the slider's range reads as 100 percent.
-ToolbarSettings LoadToolbarSettings(SettingsStore& store, std::u16string_view defaultFace);
+ToolbarSettings LoadToolbarSettings(SettingsStore& store, const FlagTable& flags,
+                                    std::u16string_view defaultFace);
 
-void WriteTextLabels(SettingsStore& store, bool on);
+// "ToolbarText" is stored even when it is off.
+void WriteTextLabels(SettingsStore& store, const FlagTable& flags, bool on);
 // The face is removed instead of stored when it equals the default face.
 void WriteComboFace(SettingsStore& store, std::u16string_view face,
                     std::u16string_view defaultFace);
@@ -85,7 +87,7 @@ void WriteComboZoom(SettingsStore& store, int zoom);
 // Reset of the toolbar layout: removes "RebarSize", "PIB0", "PIB1", ... (stopping after the
 // first removal that fails, except for "PIB0", or after "PIB255"), "CellEditHeight",
 // "ComboFontName" and "ComboZoom", and stores "ToolbarText" 0.
-void ResetToolbarSettings(SettingsStore& store);
+void ResetToolbarSettings(SettingsStore& store, const FlagTable& flags);
 
 // The face list of the font box: each name once, sorted without regard to case.
 std::vector<std::u16string> SortedFaceNames(std::vector<std::u16string> names);

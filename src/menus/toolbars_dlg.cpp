@@ -6,6 +6,7 @@
 #include "controls/image_strip_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
+#include "settings/settings_tables_win.h"
 #include "base/text_win.h"
 #include "tools/column_list_win.h"
 
@@ -181,7 +182,7 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
     case IDC_TB_TEXT_LABELS:
       settings_.textLabels = !settings_.textLabels;
       CheckDlgButton(id, settings_.textLabels ? BST_CHECKED : BST_UNCHECKED);
-      WriteTextLabels(Settings(), settings_.textLabels);
+      WriteTextLabels(Settings(), Flags(), settings_.textLabels);
       Rebuild();
       return true;
     case IDC_TB_FONT:
@@ -312,7 +313,7 @@ void CToolbarsDlg::OnReset() {
   if (ShowMessage(m_hWnd, UiText::Res(IDS_RESET_TOOLBARS_QUESTION), {},
                   mb::kYesNo | mb::kIconQuestion) != button_id::kYes)
     return;
-  ResetToolbarSettings(Settings());
+  ResetToolbarSettings(Settings(), Flags());
   settings_ = ToolbarSettings{false, defaultFace_, kDefaultZoom};
   args_.styleFlag = 0;
   args_.styleValue = 1;
@@ -349,7 +350,7 @@ extern "C" int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uin
   return scrv::GuardExport(-1, [&] {
     const std::u16string face = scrv::DefaultComboFace();
     scrv::CToolbarsDlg dlg({mainWindow, rebar, styleFlag, styleValue, option1, option2},
-                           scrv::LoadToolbarSettings(scrv::Settings(), face), face);
+                           scrv::LoadToolbarSettings(scrv::Settings(), scrv::Flags(), face), face);
     return static_cast<int>(dlg.DoModal(GetActiveWindow()));
   });
 }

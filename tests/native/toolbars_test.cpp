@@ -61,6 +61,7 @@ class ToolbarSettingsTest : public ::testing::TestWithParam<bool> {
  protected:
   bool Has(std::u16string_view name) const { return store.Find(u"Common", name) != nullptr; }
   MemorySettings store{GetParam()};
+  const FlagTable flags{1252};
 };
 
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, ToolbarSettingsTest, ::testing::Bool(),
@@ -74,22 +75,22 @@ TEST_P(ToolbarSettingsTest, StoredZoomOutsideTheSliderReadsAsOneHundred) {
                {0, 100},      {74999, 100}, {201000, 100}, {0xFFFFFFFF, 100}};
   for (const Case& c : cases) {
     store.WriteCommonDword(u"ComboZoom", c.stored);
-    EXPECT_EQ(LoadToolbarSettings(store, u"Tahoma").zoom, c.zoom) << c.stored;
+    EXPECT_EQ(LoadToolbarSettings(store, flags, u"Tahoma").zoom, c.zoom) << c.stored;
   }
 }
 
 TEST_P(ToolbarSettingsTest, FaceIsTheDefaultUntilOneIsStoredAndTheDefaultIsNeverStored) {
-  ToolbarSettings s = LoadToolbarSettings(store, u"Tahoma");
+  ToolbarSettings s = LoadToolbarSettings(store, flags, u"Tahoma");
   EXPECT_EQ(s.face, u"Tahoma");
   EXPECT_FALSE(s.textLabels);
   WriteComboFace(store, u"Courier New", u"Tahoma");
-  EXPECT_EQ(LoadToolbarSettings(store, u"Tahoma").face, u"Courier New");
+  EXPECT_EQ(LoadToolbarSettings(store, flags, u"Tahoma").face, u"Courier New");
   WriteComboFace(store, u"Tahoma", u"Tahoma");
   EXPECT_FALSE(Has(u"ComboFontName"));
   WriteComboZoom(store, 100);
   EXPECT_EQ(store.ReadCommonDword(u"ComboZoom", 0), 100000u);
-  WriteTextLabels(store, true);
-  EXPECT_TRUE(LoadToolbarSettings(store, u"Tahoma").textLabels);
+  WriteTextLabels(store, flags, true);
+  EXPECT_TRUE(LoadToolbarSettings(store, flags, u"Tahoma").textLabels);
 }
 
 TEST_P(ToolbarSettingsTest, ResetRemovesTheLayoutUpToTheFirstGapAfterTheFirstIndex) {
@@ -97,7 +98,7 @@ TEST_P(ToolbarSettingsTest, ResetRemovesTheLayoutUpToTheFirstGapAfterTheFirstInd
                                u"ComboFontName", u"ComboZoom", u"Other"})
     store.WriteCommonDword(name, 7);
   store.WriteCommonDword(u"ToolbarText", 1);
-  ResetToolbarSettings(store);
+  ResetToolbarSettings(store, flags);
   for (const char16_t* gone :
        {u"RebarSize", u"PIB1", u"PIB2", u"CellEditHeight", u"ComboFontName", u"ComboZoom"})
     EXPECT_FALSE(Has(gone)) << "removed";
