@@ -104,6 +104,14 @@ void ResetCodePage(void* list);
 int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleValue,
                   uint8_t option1, uint8_t option2);
 
+// The marker sheet: owner, first page (negative: the one current when it last closed), the
+// current configuration's name (its colour set draws the samples; null or empty for none), the
+// marker to select first (-1: the first), and a control of the first page to focus with the
+// row of it to select (0, 0: none). Returns 1 after OK (what changed saved, SCM_SETTINGS_CHANGED
+// sent to every main window), else 0.
+int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* configuration, int selectMarker,
+                       uint32_t focusControl, uint32_t focusItem);
+
 }  // extern "C"
 
 namespace scrv {
@@ -148,6 +156,16 @@ constexpr UINT SCM_PLUGIN_BUSY = 0x829;
 constexpr UINT SCM_QUERY = 0x83A;
 constexpr WPARAM kQueryDpi = 356;
 constexpr WPARAM kQueryVersion = 290;
+// To the owner of the marker sheet: is lParam (a RegexQuery*) an expression the editor's search
+// accepts? Answer kRegexValid or kRegexInvalid; any other answer leaves the decision to the
+// library's own syntax check.
+constexpr WPARAM kQueryRegex = 0x7201;
+constexpr LRESULT kRegexValid = 1;
+constexpr LRESULT kRegexInvalid = 2;
+struct RegexQuery {
+  const wchar_t* pattern;  // terminated
+  uint32_t matchCase;      // 0 or 1
+};
 // To every main window: release the plug-in before the call returns.
 constexpr UINT SCM_RELEASE_PLUGIN = 0x83B;
 

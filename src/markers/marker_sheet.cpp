@@ -18,7 +18,7 @@ MarkerColorSet LoadMarkerColors(SettingsStore& store, std::u16string_view config
   return colors;
 }
 
-void MarkerSheetModel::Load(SettingsStore& store) {
+void MarkerSheetModel::Load(SettingsStore& store, const FlagTable& flags) {
   SettingsHandle h = store.OpenCommon(false);
   markers = LoadMarkers(store, h);
   loadedMarkers_ = markers;
@@ -26,7 +26,7 @@ void MarkerSheetModel::Load(SettingsStore& store) {
   const int32_t color = static_cast<int32_t>(store.ReadDword(h, kDefaultMarkerColorKey, ~0u));
   options.defaultColor = color >= 0 && color < kMarkerColorCount ? color : -1;
   for (const MarkerOptionBox& box : kMarkerOptionBoxes)
-    options.*box.field = store.ReadDword(h, box.key, box.def) != 0;
+    options.*box.field = ReadFlag(store, flags, h, box.row);
   storedStartPage_ = static_cast<int32_t>(store.ReadDword(h, kMarkerStartPageKey, 0));
   navigation_ = store.ReadDword(h, kNavigationKey, 1) != 0;
   store.CloseSettings(h);
@@ -37,7 +37,7 @@ int32_t MarkerSheetModel::StartPage(int32_t requested) const {
   return page >= 0 && page < kMarkerPageCount ? page : 0;
 }
 
-uint64_t MarkerSheetModel::Save(SettingsStore& store) const {
+uint64_t MarkerSheetModel::Save(SettingsStore& store, const FlagTable& flags) const {
   const bool listChanged = markers != loadedMarkers_;
   const bool flagsChanged = autoFlags != loadedAutoFlags_;
   if (!listChanged && !flagsChanged && !optionsPageOpened) return 0;
@@ -55,10 +55,10 @@ uint64_t MarkerSheetModel::Save(SettingsStore& store) const {
     store.WriteDword(h, kDefaultMarkerColorKey, static_cast<uint32_t>(options.defaultColor));
     for (const MarkerOptionBox& box : kMarkerOptionBoxes) {
       const bool value = options.*box.field;
-      if (box.removedAtDefault && value == box.def)
-        store.DeleteValue(h, box.key, false);
+      if (box.removedAtDefault)
+        WriteFlag(store, flags, h, box.row, value ? 1 : 0);
       else
-        store.WriteDword(h, box.key, value ? 1 : 0);
+        StoreFlag(store, flags, h, box.row, value);
     }
     bits |= options.countMatches ? marker_change::kOptionsCountingMatches : marker_change::kOptions;
   }

@@ -11,6 +11,7 @@
 
 #include "markers/marker_list.h"
 #include "markers_ids.h"
+#include "settings/flag_table.h"
 #include "settings/settings_store.h"
 
 namespace scrv {
@@ -41,20 +42,19 @@ struct MarkerOptions {
   friend bool operator==(const MarkerOptions&, const MarkerOptions&) = default;
 };
 
-// The options page's check boxes: control, setting, default, and whether a value equal to the
-// default is removed rather than stored.
+// The options page's check boxes: control, row of the flag table, and whether a value equal to
+// the row's default is removed rather than stored.
 struct MarkerOptionBox {
   int control;
-  std::u16string_view key;
-  bool def;
+  uint32_t row;
   bool removedAtDefault;
   bool MarkerOptions::*field;
 };
 inline constexpr MarkerOptionBox kMarkerOptionBoxes[] = {
-    {IDC_MO_PROMPT_REMOVE, u"PromptRemoveMarker", true, false, &MarkerOptions::promptRemove},
-    {IDC_MO_AUTO_SHOW_BAR, u"AutoShowMarkersBar", true, false, &MarkerOptions::autoShowBar},
-    {IDC_MO_AUTO_DISABLE, u"AutoDisableMarkers", true, true, &MarkerOptions::autoDisable},
-    {IDC_MO_COUNT_MATCHES, u"CountMarkerMatches", false, true, &MarkerOptions::countMatches},
+    {IDC_MO_PROMPT_REMOVE, flag::kPromptRemoveMarker, false, &MarkerOptions::promptRemove},
+    {IDC_MO_AUTO_SHOW_BAR, flag::kAutoShowMarkersBar, false, &MarkerOptions::autoShowBar},
+    {IDC_MO_AUTO_DISABLE, flag::kAutoDisableMarkers, true, &MarkerOptions::autoDisable},
+    {IDC_MO_COUNT_MATCHES, flag::kCountMarkerMatches, true, &MarkerOptions::countMatches},
 };
 constexpr std::u16string_view kDefaultMarkerColorKey = u"DefMarkerColor";
 
@@ -74,7 +74,7 @@ MarkerColorSet LoadMarkerColors(SettingsStore& store, std::u16string_view config
 class MarkerSheetModel {
  public:
   // Everything the sheet shows, read through one handle on "Common".
-  void Load(SettingsStore& store);
+  void Load(SettingsStore& store, const FlagTable& flags);
 
   // The page to open: `requested` when it is not negative, else the one stored; a page the
   // sheet does not have opens the first.
@@ -83,7 +83,7 @@ class MarkerSheetModel {
 
   // OK: writes what changed (through one handle) and returns the change bits, 0 when nothing
   // was written.
-  uint64_t Save(SettingsStore& store) const;
+  uint64_t Save(SettingsStore& store, const FlagTable& flags) const;
 
   MarkerList markers;
   uint32_t autoFlags = 0;

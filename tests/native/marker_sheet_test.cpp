@@ -42,11 +42,12 @@ class MarkerSheet : public ::testing::TestWithParam<bool> {
     store.WriteDword(h, u"AutoDisableMarkers", 0);
     store.CloseSettings(h);
     store.changes.clear();
-    model.Load(store);
+    model.Load(store, flags);
   }
   uint32_t Dword(std::u16string_view name) { return store.ReadCommonDword(name, 0xBAD); }
 
   RecordingSettings store{GetParam()};
+  const FlagTable flags{1252};
   MarkerSheetModel model;
 };
 
@@ -63,10 +64,10 @@ TEST_P(MarkerSheet, LoadsTheListTheFlagsAndTheOptions) {
 }
 
 TEST_P(MarkerSheet, NothingChangedAndNoPageOpenedWritesNothing) {
-  EXPECT_EQ(model.Save(store), 0u);
+  EXPECT_EQ(model.Save(store, flags), 0u);
   model.markers[0].text = u"changed";
   model.markers[0].text = u"alpha";
-  EXPECT_EQ(model.Save(store), 0u);
+  EXPECT_EQ(model.Save(store, flags), 0u);
   EXPECT_TRUE(store.changes.empty());
 }
 
@@ -99,7 +100,7 @@ TEST_P(MarkerSheet, EachKindOfChangeWritesItsPartAndGivesItsBits) {
   for (const Case& c : cases) {
     SetUp();
     c.edit(model);
-    EXPECT_EQ(model.Save(store), c.bits) << c.what;
+    EXPECT_EQ(model.Save(store, flags), c.bits) << c.what;
     EXPECT_EQ(store.changes, c.changes) << c.what;
     EXPECT_EQ(store.OpenHandles(), 0);
   }
@@ -108,14 +109,14 @@ TEST_P(MarkerSheet, EachKindOfChangeWritesItsPartAndGivesItsBits) {
 TEST_P(MarkerSheet, OptionsAreStoredAsTheirBoxesSayAndDefaultsOfTwoAreRemoved) {
   model.optionsPageOpened = true;
   model.options = {3, false, false, true, true};
-  model.Save(store);
+  model.Save(store, flags);
   EXPECT_EQ(Dword(u"DefMarkerColor"), 3u);
   EXPECT_EQ(Dword(u"PromptRemoveMarker"), 0u);
   EXPECT_EQ(Dword(u"AutoShowMarkersBar"), 0u);
   EXPECT_EQ(Dword(u"AutoDisableMarkers"), 0xBADu) << "back to its default: removed";
   EXPECT_EQ(Dword(u"CountMarkerMatches"), 1u);
   model.options = {-1, true, true, false, false};
-  model.Save(store);
+  model.Save(store, flags);
   EXPECT_EQ(Dword(u"DefMarkerColor"), 0xFFFFFFFFu);
   EXPECT_EQ(Dword(u"PromptRemoveMarker"), 1u) << "stored even at its default";
   EXPECT_EQ(Dword(u"AutoDisableMarkers"), 0u);
@@ -125,7 +126,7 @@ TEST_P(MarkerSheet, OptionsAreStoredAsTheirBoxesSayAndDefaultsOfTwoAreRemoved) {
 TEST_P(MarkerSheet, DefaultColourOutsideTheColoursMeansLeastUsed) {
   for (uint32_t stored : {0u, 9u, 10u, 15u, 0xFFFFFFFFu, 0x80000000u}) {
     store.WriteCommonDword(u"DefMarkerColor", stored);
-    model.Load(store);
+    model.Load(store, flags);
     EXPECT_EQ(model.options.defaultColor, stored <= 9 ? static_cast<int32_t>(stored) : -1)
         << stored;
   }
@@ -133,12 +134,12 @@ TEST_P(MarkerSheet, DefaultColourOutsideTheColoursMeansLeastUsed) {
 
 TEST_P(MarkerSheet, StartPageIsTheCallersOrTheStoredOneWithinThePages) {
   store.WriteCommonDword(u"DefMarkerPage", 2);
-  model.Load(store);
+  model.Load(store, flags);
   EXPECT_EQ(model.StartPage(-1), 2);
   EXPECT_EQ(model.StartPage(1), 1);
   EXPECT_EQ(model.StartPage(3), 0);
   store.WriteCommonDword(u"DefMarkerPage", 0xFFFFFFFF);
-  model.Load(store);
+  model.Load(store, flags);
   EXPECT_EQ(model.StartPage(-5), 0);
 }
 
