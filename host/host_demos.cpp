@@ -9,6 +9,7 @@
 #include "host_key_demos.h"
 #include "host_condition_block.h"
 #include "host_customize_demos.h"
+#include "host_marker_demos.h"
 #include "host_string_list.h"
 #include "host_tool_demos.h"
 #include "resource_ids.h"
@@ -114,6 +115,7 @@ const std::vector<DemoEntry>& DemoEntries() {
   };
   static const bool customize = [] {
     for (DemoEntry& e : CustomizeDemoEntries()) entries.push_back(std::move(e));
+    for (DemoEntry& e : MarkerDemoEntries()) entries.push_back(std::move(e));
     return true;
   }();
   (void)customize;

@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <regex>
 #include <string>
 
 #include "host_app.h"
@@ -55,6 +56,17 @@ void Layout(HWND hwnd) {
   MoveWindow(g_log, 0, top, client.right, client.bottom - top, TRUE);
 }
 
+// The editor's search accepts what the standard ECMAScript grammar does.
+LRESULT RegexAnswer(const scrv::RegexQuery& query) {
+  try {
+    std::wregex(query.pattern, query.matchCase ? std::regex::ECMAScript
+                                               : std::regex::ECMAScript | std::regex::icase);
+    return scrv::kRegexValid;
+  } catch (const std::regex_error&) {
+    return scrv::kRegexInvalid;
+  }
+}
+
 LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   std::wstring line = L"message " + Hex(msg) + L" wParam " + Hex(wParam) + L" lParam " +
                       Hex(static_cast<unsigned long long>(lParam));
@@ -73,6 +85,8 @@ LRESULT OnPrivateMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
       } else if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
         result = 1;
+      } else if (wParam == scrv::kQueryRegex && lParam) {
+        result = RegexAnswer(*reinterpret_cast<const scrv::RegexQuery*>(lParam));
       }
       break;
     case scrv::SCM_DOCUMENT_NAMES: {

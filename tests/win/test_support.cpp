@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include "../../host/host_rebar.h"
 #include "scrvdlgs_api.h"
@@ -252,6 +253,15 @@ LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), version.c_str(), 64);
         return 1;
+      }
+      if (wParam == scrv::kQueryRegex && lParam) {
+        const auto& query = *reinterpret_cast<const scrv::RegexQuery*>(lParam);
+        try {
+          std::wregex(query.pattern, std::regex::ECMAScript);
+          return scrv::kRegexValid;
+        } catch (const std::regex_error&) {
+          return scrv::kRegexInvalid;
+        }
       }
       return 0;
     case scrv::SCM_DOCUMENT_NAMES:

@@ -95,7 +95,8 @@ class FakeHost {
   HWND Hwnd() const { return hwnd_; }
   std::vector<Message> messages;
   // When set, answers every private message itself; otherwise the defaults below play the
-  // host: its DPI and version, its open documents and their columns.
+  // host: its DPI and version, its open documents and their columns, its check of regular
+  // expressions (the standard ECMAScript grammar).
   std::function<LRESULT(UINT, WPARAM, LPARAM, Message&)> answer;
   UINT dpi = 96;
   std::wstring version = L"3.0.0.1";
