@@ -35,6 +35,13 @@ void PasteSamples(HWND sheet) {
   CloseClipboard();
   constexpr UINT kCheckListCommand = 0x8078;  // the check list's command to its page
   SendMessageW(page, kCheckListCommand, ID_CL_PASTE, 0);
+  // The named expression alone selected, so that its name and colour show.
+  HWND list = GetDlgItem(page, IDC_CHECK_LIST);
+  LVITEMW item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&item));
 }
 
 DemoEntry OnPage(const wchar_t* title, int page) {
