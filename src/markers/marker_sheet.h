@@ -16,8 +16,7 @@
 
 namespace scrv {
 
-// The pages, in sheet order.
-enum class MarkerPage : int32_t { kList = 0, kAuto = 1, kOptions = 2 };
+// The list, automatic markers and options pages.
 constexpr int32_t kMarkerPageCount = 3;
 
 constexpr std::u16string_view kMarkerStartPageKey = u"DefMarkerPage";
