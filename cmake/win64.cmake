@@ -82,7 +82,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 include(GoogleTest)
 file(GLOB SCRV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
-add_executable(win_tests ${SCRV_WIN_TESTS})
+# The host stand-in's rebar plays the editor's toolbars in the tests too.
+add_executable(win_tests ${SCRV_WIN_TESTS} ${CMAKE_SOURCE_DIR}/host/host_rebar.cpp)
 set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
 target_link_libraries(win_tests PRIVATE scrvwin gtest_main gmock)

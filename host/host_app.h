@@ -25,11 +25,15 @@ struct DemoEntry {
   // False for a dialog that its export opens only over another one (through `prepare`): the
   // benchmark, which measures the first dialog an export shows, leaves it out.
   bool measured = true;
+  // Optional: the screen area of the screenshot, when more than the dialog is to be seen.
+  std::function<RECT(HWND dlg)> area;
 };
 
 const std::vector<DemoEntry>& DemoEntries();
 
 HWND CreateHostWindow(HINSTANCE instance);
+// The rebar of the host's toolbars.
+HWND HostRebarWindow();
 // The column names of the host's current document.
 std::vector<std::wstring> CurrentDocumentColumns();
 void HostLog(const std::wstring& line);

@@ -4,6 +4,7 @@
 
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -54,13 +55,14 @@ void PreviewGamma(HWND sheet) {
   SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(gamma));
 }
 
-INT_PTR CALLBACK TrivialPageProc(HWND, UINT msg, WPARAM, LPARAM) {
+}  // namespace
+
+static INT_PTR CALLBACK TrivialPageProc(HWND, UINT msg, WPARAM, LPARAM) {
   return msg == WM_INITDIALOG;
 }
 
-// The platform's property sheet over the same templates, opened on the same page, with pages
-// that do nothing.
-INT_PTR BareCustomize(HWND owner, int startPage) {
+INT_PTR BarePropertySheet(HWND owner, const int* templates, size_t count, int startPage,
+                          const wchar_t* caption) {
   static HMODULE loc = [] {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -69,13 +71,13 @@ INT_PTR BareCustomize(HWND owner, int startPage) {
     return LoadLibraryExW((bin + L"mui\\1033\\scrvloc.dll").c_str(), nullptr,
                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   }();
-  HPROPSHEETPAGE pages[std::size(kPages)];
-  for (size_t i = 0; i < std::size(kPages); ++i) {
+  std::vector<HPROPSHEETPAGE> pages(count);
+  for (size_t i = 0; i < count; ++i) {
     PROPSHEETPAGEW p = {};
     p.dwSize = sizeof p;
     p.dwFlags = PSP_HASHELP;
     p.hInstance = loc;
-    p.pszTemplate = MAKEINTRESOURCEW(kPages[i]);
+    p.pszTemplate = MAKEINTRESOURCEW(templates[i]);
     p.pfnDlgProc = TrivialPageProc;
     pages[i] = CreatePropertySheetPageW(&p);
   }
@@ -84,11 +86,19 @@ INT_PTR BareCustomize(HWND owner, int startPage) {
   h.dwFlags = PSH_NOAPPLYNOW | PSH_HASHELP;
   h.hwndParent = owner;
   h.hInstance = loc;
-  h.pszCaption = L"Customize";
-  h.nPages = static_cast<UINT>(std::size(kPages));
+  h.pszCaption = caption;
+  h.nPages = static_cast<UINT>(count);
   h.nStartPage = static_cast<UINT>(startPage);
-  h.phpage = pages;
+  h.phpage = pages.data();
   return PropertySheetW(&h);
+}
+
+namespace {
+
+// The platform's property sheet over the same templates, opened on the same page, with pages
+// that do nothing.
+INT_PTR BareCustomize(HWND owner, int startPage) {
+  return BarePropertySheet(owner, kPages, std::size(kPages), startPage, L"Customize");
 }
 
 DemoEntry OnPage(const wchar_t* title, int page, std::function<void(HWND)> prepare = nullptr) {

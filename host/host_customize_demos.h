@@ -7,5 +7,10 @@
 
 #include "host_app.h"
 
+// The platform's property sheet over `count` page templates of the localisation module, with
+// pages that do nothing: what the open-cost benchmark measures the library's sheets against.
+INT_PTR BarePropertySheet(HWND owner, const int* templates, size_t count, int startPage,
+                          const wchar_t* caption);
+
 // Gallery entries for the Customize sheet.
 std::vector<DemoEntry> CustomizeDemoEntries();

@@ -11,6 +11,7 @@
 #include "host_condition_block.h"
 #include "host_integration_demos.h"
 #include "host_customize_demos.h"
+#include "host_marker_demos.h"
 #include "host_string_list.h"
 #include "host_tool_demos.h"
 #include "resource_ids.h"
@@ -31,6 +32,20 @@ std::function<std::wstring(HWND)> OpenFilterDemo(std::vector<HostCondition> cond
     if (block) GlobalFree(block);
     return Result(r);
   };
+}
+
+// The dialog placed below the host's toolbars, and both in the screenshot.
+void PlaceBelowToolbars(HWND dlg) {
+  RECT bars = {};
+  GetWindowRect(HostRebarWindow(), &bars);
+  SetWindowPos(dlg, nullptr, bars.left + 8, bars.bottom + 8, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+RECT ToolbarsAndDialog(HWND dlg) {
+  RECT bars = {}, box = {};
+  GetWindowRect(HostRebarWindow(), &bars);
+  GetWindowRect(dlg, &box);
+  return {bars.left, bars.top, box.right + 8, box.bottom + 8};
 }
 
 }  // namespace
@@ -121,6 +136,12 @@ const std::vector<DemoEntry>& DemoEntries() {
        PrepareCommandPropertiesDemo, BareMenusDialog},
       {L"Menu Item Properties (popup)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
        PreparePopupPropertiesDemo, BareMenusDialog},
+      {L"Toolbars", L"DoToolbarsDlg", IDD_TOOLBARS,
+       [](HWND owner) {
+         int r = DoToolbarsDlg(owner, HostRebarWindow(), 0, 1, 1, 0);
+         return Result(r);
+       },
+       PlaceBelowToolbars, nullptr, true, ToolbarsAndDialog},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
       {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
@@ -135,6 +156,7 @@ const std::vector<DemoEntry>& DemoEntries() {
   };
   static const bool customize = [] {
     for (DemoEntry& e : CustomizeDemoEntries()) entries.push_back(std::move(e));
+    for (DemoEntry& e : MarkerDemoEntries()) entries.push_back(std::move(e));
     return true;
   }();
   (void)customize;

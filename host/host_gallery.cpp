@@ -74,7 +74,10 @@ void CALLBACK ShotTick(HWND, UINT, UINT_PTR, DWORD) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (box) RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     s->captured = true;
-    if (!CaptureWithBox(s->dialog, box, g_dir + s->file)) s->file.clear();
+    // An entry may show more than its dialog (a bar of the host's window beside it).
+    const bool shot = s->entry->area ? CaptureScreenPng(s->entry->area(s->dialog), g_dir + s->file)
+                                     : CaptureWithBox(s->dialog, box, g_dir + s->file);
+    if (!shot) s->file.clear();
   }
   // A box over the dialog closes by its Cancel or, when it has only OK, by OK.
   HWND top = FindOpenDialog(s->dialog);

@@ -1,10 +1,13 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
+#include <regex>
 #include <string>
 
 #include "host_app.h"
 #include "host_condition_block.h"
+#include "host_rebar.h"
 #include "scrvdlgs_api.h"
 
 namespace {
@@ -13,6 +16,7 @@ constexpr int kMenuFirstDemo = 1000;
 constexpr int kMenuGallery = 900;
 constexpr int kMenuExit = 901;
 HWND g_log = nullptr;
+HostRebar* g_rebar = nullptr;
 bool g_logging = true;
 
 // The fake documents the host has open, with their columns.
@@ -53,10 +57,40 @@ UINT WindowDpi(HWND hwnd) {
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
+// The rebar at the top, the log below it.
+void Layout(HWND hwnd) {
+  RECT client = {}, bars = {};
+  GetClientRect(hwnd, &client);
+  if (g_rebar) {
+    SendMessageW(g_rebar->Hwnd(), WM_SIZE, 0, 0);
+    GetWindowRect(g_rebar->Hwnd(), &bars);
+  }
+  const int top = bars.bottom - bars.top;
+  MoveWindow(g_log, 0, top, client.right, client.bottom - top, TRUE);
+}
+
+// The editor's search accepts what the standard ECMAScript grammar does.
+LRESULT RegexAnswer(const scrv::RegexQuery& query) {
+  try {
+    std::wregex(query.pattern, query.matchCase ? std::regex::ECMAScript
+                                               : std::regex::ECMAScript | std::regex::icase);
+    return scrv::kRegexValid;
+  } catch (const std::regex_error&) {
+    return scrv::kRegexInvalid;
+  }
+}
+
 LRESULT OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   std::wstring line = L"message " + Hex(msg) + L" wParam " + Hex(wParam) + L" lParam " +
                       Hex(static_cast<unsigned long long>(lParam));
   LRESULT result = 0;
+  if (g_rebar && g_rebar->OnMessage(msg, wParam, lParam, result)) {
+    line += msg == scrv::SCM_TOOLBAR_REBUILD ? L"  (toolbars rebuilt)"
+            : msg == scrv::SCM_TOOLBAR_HIDE  ? L"  (toolbar hidden or deleted)"
+                                             : L"  (toolbar shown or option clicked)";
+    HostLog(line + L" -> " + Hex(static_cast<unsigned long long>(result)));
+    return result;
+  }
   switch (msg) {
     case scrv::SCM_QUERY:
       if (wParam == scrv::kQueryDpi) {
@@ -64,6 +98,8 @@ LRESULT OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       } else if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
         result = 1;
+      } else if (wParam == scrv::kQueryRegex && lParam) {
+        result = RegexAnswer(*reinterpret_cast<const scrv::RegexQuery*>(lParam));
       }
       break;
     case scrv::SCM_DOCUMENT_NAMES: {
@@ -132,10 +168,15 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
           0, hwnd, nullptr, nullptr, nullptr);
       SendMessageW(g_log, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                    FALSE);
+      g_rebar = new HostRebar(hwnd, 3);
+      g_rebar->onRebuilt = [hwnd] { Layout(hwnd); };
       HostLog(L"Scrivlet host stand-in: choose a dialog from the Dialogs menu.");
       return 0;
     case WM_SIZE:
-      MoveWindow(g_log, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      Layout(hwnd);
+      return 0;
+    case WM_NOTIFY:
+      if (g_rebar && reinterpret_cast<NMHDR*>(lParam)->code == RBN_HEIGHTCHANGE) Layout(hwnd);
       return 0;
     case WM_COMMAND: {
       int id = LOWORD(wParam);
@@ -149,6 +190,8 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DESTROY:
+      delete g_rebar;
+      g_rebar = nullptr;
       PostQuitMessage(0);
       return 0;
   }
@@ -182,6 +225,10 @@ void HostLog(const std::wstring& line) {
   SendMessageW(g_log, EM_SETSEL, end, end);
   std::wstring text = line + L"\r\n";
   SendMessageW(g_log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND HostRebarWindow() {
+  return g_rebar ? g_rebar->Hwnd() : nullptr;
 }
 
 std::vector<std::wstring> CurrentDocumentColumns() {

@@ -118,6 +118,19 @@ void ResetCodePage(void* list);
 
 // The tray icon's click actions and hot keys. Returns 1 on OK (the six values written), else 0.
 int DoCustomizeTray(HWND owner);
+// The editor's main window (the receiver of the toolbar messages) and its rebar, style flag A,
+// style value B, options 1 and 2. Returns 2 when closed, -1 after New, 512 + i to customize
+// user toolbar i, 0 when the editor failed to rebuild its bars after a reset.
+int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleValue,
+                  uint8_t option1, uint8_t option2);
+
+// The marker sheet: owner, first page (negative: the one current when it last closed), the
+// current configuration's name (its colour set draws the samples; null or empty for none), the
+// marker to select first (-1: the first), and a control of the first page to focus with the
+// row of it to select (0, 0: none). Returns 1 after OK (what changed saved, SCM_SETTINGS_CHANGED
+// sent to every main window), else 0.
+int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* configuration, int selectMarker,
+                       uint32_t focusControl, uint32_t focusItem);
 
 }  // extern "C"
 
@@ -133,10 +146,13 @@ constexpr UINT SCM_PLUGINS_CHANGING = 0x801D;
 // To every main window (and the tray window for some bits): low and high 32 bits of the
 // change mask; the host rereads the settings the bits name.
 constexpr UINT SCM_SETTINGS_CHANGED = 0x8020;
-// To the owner: toolbar band and style values; SCM_REBUILD_REBAR answers the new rebar window.
-constexpr UINT SCM_SHOW_TOOLBAR = 0x8021;
-constexpr UINT SCM_REBUILD_REBAR = 0x8022;
-constexpr UINT SCM_TOOLBAR_STYLE = 0x8037;
+// To the main window handed to DoToolbarsDlg, which applies each at once. SHOW: wParam the band
+// to show, or 0 with lParam 1 or 2 when option 1 or 2 was clicked. HIDE: wParam the band to hide
+// (a user toolbar's band: to delete). REBUILD: wParam style flag A, lParam style value B; the
+// answer is the new rebar window, 0 when the bars could not be rebuilt.
+constexpr UINT SCM_TOOLBAR_SHOW = 0x8021;
+constexpr UINT SCM_TOOLBAR_REBUILD = 0x8022;
+constexpr UINT SCM_TOOLBAR_HIDE = 0x8037;
 // To the main window: 0 and the clear-history bits.
 constexpr UINT SCM_CLEAR_HISTORY = 0x804F;
 // To the owner: 0 for the number of open documents, then the count and a buffer of 260-unit
@@ -160,6 +176,16 @@ constexpr UINT SCM_PLUGIN_BUSY = 0x829;
 constexpr UINT SCM_QUERY = 0x83A;
 constexpr WPARAM kQueryDpi = 356;
 constexpr WPARAM kQueryVersion = 290;
+// To the owner of the marker sheet: is lParam (a RegexQuery*) an expression the editor's search
+// accepts? Answer kRegexValid or kRegexInvalid; any other answer leaves the decision to the
+// library's own syntax check.
+constexpr WPARAM kQueryRegex = 0x7201;
+constexpr LRESULT kRegexValid = 1;
+constexpr LRESULT kRegexInvalid = 2;
+struct RegexQuery {
+  const wchar_t* pattern;  // terminated
+  uint32_t matchCase;      // 0 or 1
+};
 // To every main window: release the plug-in before the call returns.
 constexpr UINT SCM_RELEASE_PLUGIN = 0x83B;
 

@@ -14,5 +14,7 @@
 #include "associate_ids.h"
 #include "customize_ids.h"
 #include "menus_ids.h"
+#include "toolbars_ids.h"
+#include "markers_ids.h"
 #include "text_tools_ids.h"
 #include "integration_ids.h"

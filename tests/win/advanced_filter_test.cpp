@@ -128,11 +128,6 @@ std::wstring WindowTexts(HWND w) {
   return all;
 }
 
-// Closes a message box: its OK button, or the button of the answer asked for.
-void AnswerBox(HWND box, int button) {
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-}
-
 class AdvancedFilterBase : public ::testing::Test {
  protected:
   explicit AdvancedFilterBase(bool iniMode) : folder(iniMode), lib(folder.Path()) {}

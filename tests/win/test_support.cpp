@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
+#include "../../host/host_rebar.h"
 #include "scrvdlgs_api.h"
 
 namespace testing_support {
@@ -288,12 +290,23 @@ LRESULT FakeHost::DefaultAnswer(UINT msg, WPARAM wParam, LPARAM lParam) {
     for (size_t i = 0; i < count; ++i) lstrcpynW(out + i * 260, names[i].c_str(), 260);
     return 1;
   };
+  LRESULT toolbarAnswer = 0;
+  if (rebar && rebar->OnMessage(msg, wParam, lParam, toolbarAnswer)) return toolbarAnswer;
   switch (msg) {
     case scrv::SCM_QUERY:
       if (wParam == scrv::kQueryDpi) return dpi;
       if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), version.c_str(), 64);
         return 1;
+      }
+      if (wParam == scrv::kQueryRegex && lParam) {
+        const auto& query = *reinterpret_cast<const scrv::RegexQuery*>(lParam);
+        try {
+          std::wregex(query.pattern, std::regex::ECMAScript);
+          return scrv::kRegexValid;
+        } catch (const std::regex_error&) {
+          return scrv::kRegexInvalid;
+        }
       }
       return 0;
     case scrv::SCM_PLUGIN_BUSY:

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class HostRebar;
+
 namespace testing_support {
 
 // The folder of the test program, with a trailing backslash: the build's "bin" folder, which
@@ -92,6 +94,11 @@ class NestedDialogs {
   UINT_PTR timer_ = 0;
 };
 
+// Closes a message box: its OK button, or the button of the answer asked for.
+inline void AnswerBox(HWND box, int button) {
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
+
 // Fills in and confirms a common file dialog: the file type (1-based) when given, and the name.
 void ChooseFile(HWND box, const std::wstring& path, int type = 0);
 // Pumps this thread's messages for a moment (lets posted work and timers run).
@@ -120,7 +127,8 @@ class FakeHost {
   HWND Hwnd() const { return hwnd_; }
   std::vector<Message> messages;
   // When set, answers every private message itself; otherwise the defaults below play the
-  // host: its DPI and version, its open documents and their columns.
+  // host: its DPI and version, its open documents and their columns, its check of regular
+  // expressions (the standard ECMAScript grammar).
   std::function<LRESULT(UINT, WPARAM, LPARAM, Message&)> answer;
   UINT dpi = 96;
   std::wstring version = L"3.0.0.1";
@@ -133,6 +141,7 @@ class FakeHost {
     return std::wstring(reinterpret_cast<const wchar_t*>(m.payload.data()),
                         m.payload.size() / sizeof(wchar_t));
   }
+  HostRebar* rebar = nullptr;  // answers the toolbar messages when set
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);

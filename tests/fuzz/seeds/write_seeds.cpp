@@ -14,6 +14,7 @@
 #include "customize/active_strings.h"
 #include "settings/csv_formats.h"
 #include "integration/plugin_list.h"
+#include "markers/marker_clipboard.h"
 #include "settings/ini_encoding.h"
 #include "settings/memory_file_store.h"
 #include "settings/settings_record.h"
@@ -163,21 +164,45 @@ int main(int argc, char** argv) {
       b.push_back(static_cast<uint8_t>(c >> 8));
     }
     Write(root / "separator_escape_fuzz", "typed_" + std::to_string(k++), b);
-  const fs::path plugins = root / "plugin_record_fuzz";
-  const std::pair<const char*, std::vector<scrv::StoredPlugin>> lists[] = {
-      {"default_nine", scrv::DefaultPlugins()},
-      {"relative_and_absolute",
-       {{u"Tool.dll", true},
-        {u"..\\..\\Tools\\B.dll", false},
-        {u"D:\\x\\C.dll", true},
-        {u"\\\\srv\\share\\D.dll", true}}},
-      {"empty", {}},
-  };
-  for (const auto& [name, list] : lists) {
-    scrv::MemoryFileStore files;
-    scrv::SettingsRecord record(u"plugins", 0xFF2300, scrv::RecordTextEncoding::kUtf16);
-    scrv::SaveStoredPlugins(record, files, list, scrv::AsciiTextCase());
-    Write(plugins, name, files.Find(u"plugins")->bytes);
+    const fs::path plugins = root / "plugin_record_fuzz";
+    const std::pair<const char*, std::vector<scrv::StoredPlugin>> lists[] = {
+        {"default_nine", scrv::DefaultPlugins()},
+        {"relative_and_absolute",
+         {{u"Tool.dll", true},
+          {u"..\\..\\Tools\\B.dll", false},
+          {u"D:\\x\\C.dll", true},
+          {u"\\\\srv\\share\\D.dll", true}}},
+        {"empty", {}},
+    };
+    for (const auto& [name, list] : lists) {
+      scrv::MemoryFileStore files;
+      scrv::SettingsRecord record(u"plugins", 0xFF2300, scrv::RecordTextEncoding::kUtf16);
+      scrv::SaveStoredPlugins(record, files, list, scrv::AsciiTextCase());
+      Write(plugins, name, files.Find(u"plugins")->bytes);
+    }
+
+    // Markers of every kind: named, with options, off, every colour.
+    scrv::MarkerList markers;
+    for (int i = 0; i < 10; ++i) {
+      scrv::Marker m;
+      m.text = i % 3 ? u"error" : u"^\\d+(\\.\\d+)?$";
+      m.color = scrv::MarkerColorDigit(i);
+      m.flags = static_cast<uint8_t>(i * 3) & scrv::marker_flag::kStored;
+      if (m.Has(scrv::marker_flag::kNamed)) m.name = u"Numbers";
+      markers.push_back(m);
+    }
+    const fs::path values = root / "marker_value_fuzz";
+    Write(values, "current", scrv::EncodeMarkerValues(markers)[0]);
+    Bytes oldest = {0x00, 0x01, 0xFF, 0x00, 1, 0, 0, 0, '3', 0, 0,   0,
+                    3,    2,    1,    0,    2, 0, 0, 0, 'o', 0, 'k', 0};
+    Write(values, "oldest", oldest);
+    Bytes shortLengths = {0x00, 0x0F, 0xFF, 0x00, 1, 0, 0, 0, '2', 0x18, 1, 'x', 0, 1, 'n', 0};
+    Write(values, "short_lengths", shortLengths);
+
+    const fs::path clipboard = root / "marker_clipboard_fuzz";
+    std::u16string lines = scrv::FormatMarkerLines(markers) + u"just text\nx\tforeign\tline\r\n";
+    Bytes text;
+    for (char16_t c : lines) text.push_back(static_cast<uint8_t>(c)), text.push_back(c >> 8);
+    Write(clipboard, "lines", text);
+    return 0;
   }
-  return 0;
-}

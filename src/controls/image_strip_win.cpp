@@ -1,0 +1,100 @@
+#include "controls/image_strip_win.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "controls/state_image.h"
+
+namespace scrv {
+namespace {
+
+constexpr uint32_t kMaskColor = 0xFF00FF;  // magenta, the same in COLORREF and in DIB order
+
+BITMAPINFO TopDownInfo(int width, int height) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  return bi;
+}
+
+// One fitted frame as an image and its mask, added to the list.
+bool AddCell(HIMAGELIST list, HDC screen, const StateImageCell& cell) {
+  if (cell.width <= 0) return false;
+  BITMAPINFO bi = TopDownInfo(cell.width, cell.height);
+  void* bits = nullptr;
+  HBITMAP image = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!image || !bits) {
+    if (image) DeleteObject(image);
+    return false;
+  }
+  const size_t stride = static_cast<size_t>((cell.width + 15) / 16) * 2;  // whole words
+  std::vector<uint8_t> maskBits(stride * static_cast<size_t>(cell.height), 0);
+  auto* out = static_cast<uint32_t*>(bits);
+  for (int y = 0; y < cell.height; ++y) {
+    for (int x = 0; x < cell.width; ++x) {
+      const size_t i = static_cast<size_t>(y) * static_cast<size_t>(cell.width) + x;
+      out[i] = cell.clear[i] ? 0 : (cell.pixels[i] | 0xFF000000u);
+      if (cell.clear[i]) maskBits[static_cast<size_t>(y) * stride + x / 8] |= 0x80 >> (x % 8);
+    }
+  }
+  HBITMAP mask = CreateBitmap(cell.width, cell.height, 1, 1, maskBits.data());
+  const bool ok = mask && ImageList_Add(list, image, mask) >= 0;
+  if (mask) DeleteObject(mask);
+  DeleteObject(image);
+  return ok;
+}
+
+}  // namespace
+
+bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
+  int cx = 0, cy = 0;
+  if (!list || !module || !ImageList_GetIconSize(list, &cx, &cy)) return false;
+  auto source = static_cast<HBITMAP>(
+      LoadImageW(module, MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!source) return false;
+  BITMAP info = {};
+  GetObjectW(source, sizeof info, &info);
+  const int w = info.bmWidth, h = info.bmHeight;
+  bool ok = false;
+  HDC screen = GetDC(nullptr);
+  if (h > 0 && h <= 256 && w >= h && w % h == 0 && w / h <= 64) {
+    BITMAPINFO bi = TopDownInfo(w, h);
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+    if (GetDIBits(screen, source, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS) ==
+        h) {
+      ok = true;
+      std::vector<uint32_t> frame(static_cast<size_t>(h) * static_cast<size_t>(h));
+      for (int f = 0; f < w / h; ++f) {
+        for (int y = 0; y < h; ++y)
+          for (int x = 0; x < h; ++x)
+            frame[static_cast<size_t>(y) * h + x] =
+                pixels[static_cast<size_t>(y) * w + static_cast<size_t>(f) * h + x] & 0xFFFFFF;
+        ok = AddCell(list, screen, FitStateImage(frame, h, h, cx, cy, kMaskColor)) && ok;
+      }
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  DeleteObject(source);
+  return ok;
+}
+
+void SetUpImageRows(HWND list, HMODULE module, int bitmapId) {
+  // The column leaves room for a vertical scroll bar, so that rows do not scroll sideways.
+  RECT client = {};
+  GetClientRect(list, &client);
+  LVCOLUMNW column = {};
+  column.mask = LVCF_WIDTH;
+  column.cx = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL);
+  SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 10, 0);
+  if (images && AddStripImages(images, module, bitmapId))
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+  else if (images)
+    ImageList_Destroy(images);
+}
+
+}  // namespace scrv
