@@ -7,7 +7,7 @@
 #include "frame/export_guard_win.h"
 #include "frame/key_names_win.h"
 #include "base/text_win.h"
-#include "integration/jump_list_win.h"
+#include "menus/jump_list_win.h"
 #include "menus/menu_prop_dlg.h"
 #include "menus/menu_resources_win.h"
 #include "menus/stored_plugin_labels.h"

@@ -1,4 +1,4 @@
-#include "integration/jump_list.h"
+#include "menus/jump_list.h"
 
 #include <gtest/gtest.h>
 

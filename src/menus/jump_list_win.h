@@ -5,7 +5,7 @@
 
 #include <shobjidl.h>
 
-#include "integration/jump_list.h"
+#include "menus/jump_list.h"
 
 namespace scrv {
 

@@ -1,4 +1,4 @@
-#include "integration/jump_list_win.h"
+#include "menus/jump_list_win.h"
 
 #include <objbase.h>
 #include <objectarray.h>
