@@ -1,5 +1,7 @@
 #include "customize/active_strings.h"
 
+#include "menus/command_table.h"
+
 namespace scrv {
 namespace {
 
@@ -88,6 +90,17 @@ RecordLists ActiveStringLists(const ActiveStringTable& table, const SameTextFn& 
     l.texts.push_back(e.text);
   }
   return l;
+}
+
+std::vector<uint16_t> ActiveStringCommands() {
+  std::vector<uint16_t> ids;
+  ids.reserve(kActiveStringCommandCount);
+  for (uint32_t category : {kCategoryEdit, kCategorySearch, kCategoryTools})
+    for (const CommandEntry& e : CategoryRun(category)) {
+      if (ids.size() == kActiveStringCommandCount) return ids;
+      ids.push_back(e.command);
+    }
+  return ids;
 }
 
 }  // namespace scrv

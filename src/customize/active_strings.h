@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/settings_record.h"
 
@@ -19,6 +20,8 @@ constexpr size_t kActiveStringOccasions = 5;
 constexpr size_t kActiveStringEntries = kActiveStringKinds * kActiveStringOccasions;
 constexpr size_t kActiveStringTextCapacity = 260;  // units, terminator included
 constexpr uint32_t kActiveStringActions = 12;      // 0 (none) to 11
+constexpr uint32_t kActiveStringRunCommand = 6;    // the action whose first value is a command
+constexpr size_t kActiveStringCommandCount = 70;   // the commands the page offers for it
 
 struct ActiveStringEntry {
   uint32_t action = 0;
@@ -46,5 +49,9 @@ RecordLists ActiveStringLists(const ActiveStringTable& table, const SameTextFn& 
 // The variables the variable menu inserts as "$(name)", in menu order.
 extern const std::array<std::u16string_view, 22> kActiveStringVariables;
 std::u16string ActiveStringVariable(size_t index);
+
+// The commands the page offers for "Run a command", in list order: the editing commands, then
+// the search commands, then the tools, kActiveStringCommandCount of them.
+std::vector<uint16_t> ActiveStringCommands();
 
 }  // namespace scrv

@@ -7,6 +7,7 @@
 #include "base/text_win.h"
 #include "customize/clear_history.h"
 #include "frame/dpi_win.h"
+#include "menus/command_table.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_data_path_win.h"
 #include "settings/app_settings_win.h"
@@ -458,7 +459,16 @@ BOOL CCustomizeActiveStringTablePage::OnInitDialog() {
   std::sort(macros_.begin(), macros_.end());
   for (const std::wstring& m : macros_)
     SendDlgItemMessage(IDC_AS_MACROS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m.c_str()));
-  for (int id : {IDC_AS_ACTION, IDC_AS_TEXT, IDC_AS_VARIABLES, IDC_AS_MACROS})
+  // The commands offered for "Run a command", by their command names.
+  commands_ = ActiveStringCommands();
+  HWND commands = GetDlgItem(IDC_AS_COMMANDS);
+  ::SendMessageW(commands, WM_SETREDRAW, FALSE, 0);
+  for (uint16_t command : commands_) {
+    const std::wstring name(ToW(std::u16string(CommandNameOf(ToU(LoadResString(command))))));
+    ::SendMessageW(commands, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  ::SendMessageW(commands, WM_SETREDRAW, TRUE, 0);
+  for (int id : {IDC_AS_ACTION, IDC_AS_TEXT, IDC_AS_VARIABLES, IDC_AS_MACROS, IDC_AS_COMMANDS})
     EnableDlgItem(id, true);
   ShowEntry();
   return TRUE;
@@ -475,6 +485,11 @@ void CCustomizeActiveStringTablePage::ShowEntry() {
   const ActiveStringEntry& e = Entry();
   SendDlgItemMessage(IDC_AS_ACTION, CB_SETCURSEL, e.action < kActiveStringActions ? e.action : 0);
   SetDlgItemText(IDC_AS_TEXT, ToW(e.text));
+  const auto command = std::find(commands_.begin(), commands_.end(), e.value1);
+  SendDlgItemMessage(IDC_AS_COMMANDS, LB_SETCURSEL,
+                     e.action == kActiveStringRunCommand && command != commands_.end()
+                         ? static_cast<WPARAM>(command - commands_.begin())
+                         : static_cast<WPARAM>(-1));
   filling_ = false;
 }
 
@@ -513,6 +528,15 @@ bool CCustomizeActiveStringTablePage::OnCommand(int id, int code, HWND control) 
   }
   if (id == IDC_AS_VARIABLES && code == BN_CLICKED) {
     ShowVariables();
+    return true;
+  }
+  if (id == IDC_AS_COMMANDS && code == LBN_SELCHANGE) {
+    // Choosing a command makes the entry run it.
+    const auto item = SendDlgItemMessage(IDC_AS_COMMANDS, LB_GETCURSEL);
+    if (item < 0 || static_cast<size_t>(item) >= commands_.size()) return true;
+    Entry().action = kActiveStringRunCommand;
+    Entry().value1 = commands_[static_cast<size_t>(item)];
+    ShowEntry();
     return true;
   }
   if (id == IDC_AS_MACROS && code == LBN_DBLCLK) {

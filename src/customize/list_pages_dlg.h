@@ -92,6 +92,7 @@ class CCustomizeActiveStringTablePage : public CCustomizeActiveStringPage {
   void ShowEntry();
   void ShowVariables();
   std::vector<std::wstring> macros_;
+  std::vector<uint16_t> commands_;  // the commands of list 1840, in list order
   bool filling_ = false;
 };
 

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "customize/active_strings.h"
 #include "customize/clear_history.h"
 #include "customize/customize_pages.h"
 #include "customize/page_extensions.h"
 #include "customize_test_support.h"
+#include "menus/command_table.h"
 #include "settings/record_table.h"
 #include "text_tools_ids.h"
 
@@ -195,6 +199,13 @@ TEST_P(SpecialPages, CsvViewOfTwoFormatsAndSaveRemapsEveryConfiguration) {
   ASSERT_TRUE(again);
   EXPECT_EQ(*again, list.Formats());
   EXPECT_FALSE(RemapCustBlock(std::vector<uint8_t>(100), moved));
+}
+
+TEST(ActiveStringCommands, SeventyCommandsOfTheEditingRunFirstEachOnce) {
+  const std::vector<uint16_t> ids = ActiveStringCommands();
+  ASSERT_EQ(ids.size(), kActiveStringCommandCount);
+  EXPECT_EQ(ids.front(), CategoryRun(kCategoryEdit).front().command);
+  EXPECT_EQ(std::set<uint16_t>(ids.begin(), ids.end()).size(), ids.size());
 }
 
 TEST_P(SpecialPages, ActiveStringsStoreOnlyWhatDiffersFromTheBuiltins) {
