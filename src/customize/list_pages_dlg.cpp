@@ -36,16 +36,27 @@ HWND HostMainWindow() {
 
 // --- A list of texts -------------------------------------------------------------------------
 
-void CTextListPart::Attach(HWND control, std::vector<std::u16string>& texts, size_t capacity,
-                           bool darkTheme) {
-  texts_ = &texts;
-  capacity_ = capacity;
+namespace {
+
+// A list whose rows the user edits in place and reorders, without paste or cut; its texts come
+// from the page.
+OwnedListSetup EditAndMoveSetup() {
   OwnedListSetup setup;
   setup.options.editing = true;
   setup.options.moving = true;
   setup.options.pasteEnabled = false;
   setup.options.cutEnabled = false;
   setup.textCallback = true;
+  return setup;
+}
+
+}  // namespace
+
+void CTextListPart::Attach(HWND control, std::vector<std::u16string>& texts, size_t capacity,
+                           bool darkTheme) {
+  texts_ = &texts;
+  capacity_ = capacity;
+  const OwnedListSetup setup = EditAndMoveSetup();
   list.upDownButtons = true;
   list.swapCallback = Swapped;
   list.swapContext = this;
@@ -276,12 +287,7 @@ bool IsBoxField(CsvField f) {
 
 BOOL CCustomizeCsvPage::OnInitDialog() {
   CCustomizePage::OnInitDialog();
-  OwnedListSetup setup;
-  setup.options.editing = true;
-  setup.options.moving = true;
-  setup.options.pasteEnabled = false;
-  setup.options.cutEnabled = false;
-  setup.textCallback = true;
+  const OwnedListSetup setup = EditAndMoveSetup();
   formats_.upDownButtons = true;
   formats_.swapCallback = Swapped;
   formats_.swapContext = this;
