@@ -186,7 +186,10 @@ void CPropertySheetBase::BuildNavigation() {
   RECT units = {4, 4, 80, 16};
   MapDialogRect(m_hWnd, &units);
   const int boxHeight = units.bottom - units.top;
-  const int gap = boxHeight / 6;
+  // Each control has its label above it, as on the pages: the label 9 units high, the control
+  // 11 units below the label's top, and 4 units between the search box and the next label.
+  RECT label = {0, 0, 4, 9}, toControl = {0, 0, 4, 11}, related = {0, 0, 4, 4};
+  for (RECT* r : {&label, &toControl, &related}) MapDialogRect(m_hWnd, r);
 
   RECT sheet = {};
   GetWindowRect(m_hWnd, &sheet);
@@ -200,11 +203,22 @@ void CPropertySheetBase::BuildNavigation() {
   for (int id : {IDCANCEL, IDOK, IDHELP, kApplyButton}) MoveBy(m_hWnd, id, navWidth_);
 
   HFONT font = NavigationFont();
+  const auto sheetFont = static_cast<WPARAM>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+  auto createLabel = [&](int id, int textId, int top) {
+    HWND w = CreateWindowExW(0, L"STATIC", LoadResString(textId).c_str(),
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX,
+                             former.left, top, navWidth_, label.bottom, m_hWnd,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    ::SendMessageW(w, WM_SETFONT, sheetFont, FALSE);
+    return w;
+  };
+  HWND boxLabel = createLabel(IDC_NAV_SEARCH_LABEL, IDS_NAV_SEARCH_LABEL, former.top);
+  const int boxTop = former.top + toControl.bottom;
   HWND box = CreateWindowExW(
       WS_EX_CLIENTEDGE, L"EDIT", L"",
       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | ES_AUTOHSCROLL,
-      former.left, former.top, navWidth_, boxHeight, m_hWnd,
-      reinterpret_cast<HMENU>(IDC_NAV_SEARCH), instance, nullptr);
+      former.left, boxTop, navWidth_, boxHeight, m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_SEARCH),
+      instance, nullptr);
   ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const std::wstring cue =
       LoadResString(IDS_SEARCH_CUE) + L" (" + KeyName(VK_CONTROL) + L"+" + KeyName('F') + L")";
@@ -212,7 +226,9 @@ void CPropertySheetBase::BuildNavigation() {
   search_.SubclassWindow(box);
   ::SendMessageW(box, EM_LIMITTEXT, kSearchLimit, 0);
 
-  const int listTop = former.top + boxHeight + gap;
+  const int listLabelTop = boxTop + boxHeight + related.bottom;
+  HWND listLabel = createLabel(IDC_NAV_TITLES_LABEL, IDS_NAV_TITLES_LABEL, listLabelTop);
+  const int listTop = listLabelTop + toControl.bottom;
   HWND list =
       CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"",
                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL |
@@ -221,9 +237,10 @@ void CPropertySheetBase::BuildNavigation() {
                       m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_TITLES), instance, nullptr);
   titles_.SubclassWindow(list);
   ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  // The search box and the list come first in the tab order.
-  SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The search box and the list come first in the tab order, each after its label, which names
+  // it for a screen reader.
+  for (HWND w : {list, listLabel, box, boxLabel})
+    SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   FillTitles();
 }
 
