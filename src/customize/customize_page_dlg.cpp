@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "customize/customize_session.h"
+#include "frame/control_look_win.h"
+#include "frame/dialog_appearance.h"
 #include "frame/dpi_win.h"
 #include "base/text_win.h"
 #include "resource_ids.h"
@@ -209,8 +211,11 @@ bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
     result = CDRF_NOTIFYITEMDRAW;
   } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    // In the dark theme a selected row of the list without the focus is dark too.
+    if (DarkTheme()) DarkListCustomDraw(header, result);
     const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
-    if (row < rowEnabled_.size() && !rowEnabled_[row]) draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+    if (row < rowEnabled_.size() && !rowEnabled_[row])
+      draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
     result = CDRF_DODEFAULT;
   }
   return true;
@@ -296,15 +301,23 @@ void CCustomizePage::DrawColorButton(const DRAWITEMSTRUCT& item) {
   RECT rc = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  DrawFrameControl(item.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  const bool dark = DarkTheme();
+  if (dark)
+    DrawDarkButtonFace(item.hDC, rc, pressed, false);
+  else
+    DrawFrameControl(item.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   const int inset = GetSystemMetrics(SM_CXEDGE) * 3;
   InflateRect(&rc, -inset, -inset);
   if (pressed) OffsetRect(&rc, 1, 1);
-  HBRUSH fill = disabled ? GetSysColorBrush(COLOR_3DFACE)
-                         : CreateSolidBrush(model_.ColorOf(static_cast<uint16_t>(item.CtlID)));
-  FillRect(item.hDC, &rc, fill);
-  FrameRect(item.hDC, &rc, GetSysColorBrush(disabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
-  if (!disabled) DeleteObject(fill);
+  // A disabled button shows no colour, only the outline of the swatch.
+  COLORREF fill = model_.ColorOf(static_cast<uint16_t>(item.CtlID));
+  if (disabled) fill = dark ? kDarkButtonColor : GetSysColor(COLOR_3DFACE);
+  COLORREF frame = dark ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT);
+  if (disabled) frame = dark ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+  SetDCBrushColor(item.hDC, fill);
+  FillRect(item.hDC, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  SetDCBrushColor(item.hDC, frame);
+  FrameRect(item.hDC, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
     InflateRect(&focus, -inset / 2, -inset / 2);

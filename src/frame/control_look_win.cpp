@@ -106,11 +106,9 @@ void PaintPushButton(HWND button, HDC dc) {
   const bool enabled = IsWindowEnabled(button);
   const bool pushed = (state & BST_PUSHED) != 0;
   const bool isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-  FillColor(dc, rc, kDarkFaceColor);
+  DrawDarkButtonFace(dc, rc, pushed, isDefault && enabled);
   RECT body = rc;
   InflateRect(&body, -1, -1);
-  FrameFill(dc, body, isDefault && enabled ? kDarkAccentColor : kDarkBorderColor,
-            pushed ? kDarkPressedColor : kDarkButtonColor);
   RECT text = body;
   if (pushed) OffsetRect(&text, 1, 1);
   UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
@@ -404,6 +402,14 @@ void PrepareDark(HWND control) {
 }
 
 }  // namespace
+
+void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent) {
+  FillColor(dc, rect, kDarkFaceColor);
+  RECT body = rect;
+  InflateRect(&body, -1, -1);
+  FrameFill(dc, body, accent ? kDarkAccentColor : kDarkBorderColor,
+            pushed ? kDarkPressedColor : kDarkButtonColor);
+}
 
 bool DarkListCustomDraw(NMHDR& header, LRESULT& result) {
   if (header.code != NM_CUSTOMDRAW || !ClassIs(header.hwndFrom, WC_LISTVIEWW)) return false;

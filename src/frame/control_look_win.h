@@ -22,6 +22,10 @@ void PrepareControls(HWND parent, bool dark);
 // True when handled, with `result` set.
 bool DarkListCustomDraw(NMHDR& header, LRESULT& result);
 
+// The body of a push button in the dark theme over `rect`: pushed or not, framed in the accent
+// colour (the default button) or the border colour. For a button a dialog draws itself.
+void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent);
+
 // Asks the window manager for a dark caption and frame where it offers them (a top-level window
 // in the dark theme); nothing where it does not.
 void DarkenCaption(HWND window);
