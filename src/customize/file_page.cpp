@@ -86,6 +86,7 @@ constexpr PageAnchor kAnchors[] = {
     {IDC_FILE_RANGE_FROM, anchor::kMoveBottom},
     {IDC_FILE_RANGE_TO_LABEL, anchor::kMoveBottom},
     {IDC_FILE_RANGE_TO, anchor::kMoveBottom},
+    {IDC_FILE_RANGE_UNIT_LABEL, anchor::kMoveBottom},
     {IDC_FILE_RANGE_UNIT, anchor::kMoveBottom},
     {IDC_FILE_UTF8_LABEL, anchor::kMoveBottom},
     {IDC_FILE_UTF8_SIZE, anchor::kMoveBottom},
