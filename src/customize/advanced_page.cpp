@@ -76,6 +76,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_ADV_TEMP_SIZE, Effect::kEnableOff, IDC_ADV_TEMP_AUTO},
     {IDC_ADV_TEMP_SIZE_UNIT, Effect::kEnableOff, IDC_ADV_TEMP_AUTO},
     {IDC_ADV_TEMP_FOLDER, Effect::kEnableOff, IDC_ADV_SYSTEM_TEMP},
+    {IDC_ADV_TEMP_FOLDER_LABEL, Effect::kEnableOff, IDC_ADV_SYSTEM_TEMP},
     {IDC_ADV_BROWSE_TEMP, Effect::kEnableOff, IDC_ADV_SYSTEM_TEMP},
 };
 

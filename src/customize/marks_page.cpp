@@ -27,12 +27,19 @@ constexpr Binding kBindings[] = {
 
 constexpr EnableRule kEnables[] = {
     {IDC_MARK_TEXT_FIRST + 0, Effect::kEnable, IDC_MARK_USE_FIRST + 0},
+    {IDC_MARK_LABEL_FIRST + 0, Effect::kEnable, IDC_MARK_USE_FIRST + 0},
     {IDC_MARK_TEXT_FIRST + 1, Effect::kEnable, IDC_MARK_USE_FIRST + 1},
+    {IDC_MARK_LABEL_FIRST + 1, Effect::kEnable, IDC_MARK_USE_FIRST + 1},
     {IDC_MARK_TEXT_FIRST + 2, Effect::kEnable, IDC_MARK_USE_FIRST + 2},
+    {IDC_MARK_LABEL_FIRST + 2, Effect::kEnable, IDC_MARK_USE_FIRST + 2},
     {IDC_MARK_TEXT_FIRST + 3, Effect::kEnable, IDC_MARK_USE_FIRST + 3},
+    {IDC_MARK_LABEL_FIRST + 3, Effect::kEnable, IDC_MARK_USE_FIRST + 3},
     {IDC_MARK_TEXT_FIRST + 4, Effect::kEnable, IDC_MARK_USE_FIRST + 4},
+    {IDC_MARK_LABEL_FIRST + 4, Effect::kEnable, IDC_MARK_USE_FIRST + 4},
     {IDC_MARK_TEXT_FIRST + 5, Effect::kEnable, IDC_MARK_USE_FIRST + 5},
+    {IDC_MARK_LABEL_FIRST + 5, Effect::kEnable, IDC_MARK_USE_FIRST + 5},
     {IDC_MARK_TEXT_FIRST + 6, Effect::kEnable, IDC_MARK_USE_FIRST + 6},
+    {IDC_MARK_LABEL_FIRST + 6, Effect::kEnable, IDC_MARK_USE_FIRST + 6},
 };
 
 }  // namespace

@@ -68,6 +68,7 @@ constexpr Binding kBindings[] = {
 // A width applies to tabs that are not sized to their names.
 constexpr EnableRule kEnables[] = {
     {IDC_TAB_WIDTH, Effect::kEnable, IDC_TAB_WIDTH_MODE},
+    {IDC_TAB_WIDTH_VALUE_LABEL, Effect::kEnable, IDC_TAB_WIDTH_MODE},
     {IDC_TAB_WIDTH_UNIT, Effect::kEnable, IDC_TAB_WIDTH_MODE},
     {IDC_TAB_ACTIVE_COLOR, Effect::kEnable, IDC_TAB_HIGHLIGHT},
 };

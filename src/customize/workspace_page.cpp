@@ -44,8 +44,10 @@ constexpr Binding kBindings[] = {
 
 constexpr EnableRule kEnables[] = {
     {IDC_WS_MAX_LINES, Effect::kEnable, IDC_WS_SKIP_LINES},
+    {IDC_WS_MAX_LINES_LABEL, Effect::kEnable, IDC_WS_SKIP_LINES},
     {IDC_WS_LINES_UNIT, Effect::kEnable, IDC_WS_SKIP_LINES},
     {IDC_WS_PERIOD, Effect::kEnable, IDC_WS_PERIODIC},
+    {IDC_WS_PERIOD_LABEL, Effect::kEnable, IDC_WS_PERIODIC},
     {IDC_WS_PERIOD_UNIT, Effect::kEnable, IDC_WS_PERIODIC},
 };
 
