@@ -753,7 +753,16 @@ BOOL CFontFamilyDlg::OnInitDialog() {
   for (const std::wstring& n : names)
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
   ::SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+  // Nothing is chosen yet: OK waits for a choice rather than doing nothing when pressed.
+  ::EnableWindow(GetDlgItem(IDOK), FALSE);
   return TRUE;
+}
+
+bool CFontFamilyDlg::OnCommand(int id, int code, HWND control) {
+  if (id != IDC_FONT_FAMILY || code != CBN_SELCHANGE)
+    return CMyDialogImpl::OnCommand(id, code, control);
+  ::EnableWindow(GetDlgItem(IDOK), SendDlgItemMessage(IDC_FONT_FAMILY, CB_GETCURSEL) >= 0);
+  return true;
 }
 
 void CFontFamilyDlg::OnOK() {

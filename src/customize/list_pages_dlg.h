@@ -158,6 +158,7 @@ class CFontFamilyDlg : public CMyDialogImpl<CFontFamilyDlg> {
 
   const std::wstring& Family() const { return family_; }
   BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
   void OnOK() override;
 
  private:

@@ -60,7 +60,7 @@ void Key(HWND control, UINT vk) {
 
 // A key as the sheet's own message loop would see it, through its dialog manager.
 void DialogKey(HWND sheet, HWND control, UINT vk) {
-  MSG msg = {control, WM_KEYDOWN, vk, 0, GetMessageTime(), {}};
+  MSG msg = {control, WM_KEYDOWN, vk, 0, static_cast<DWORD>(GetMessageTime()), {}};
   if (!SendMessageW(sheet, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg))) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -366,6 +366,37 @@ TEST_P(Customize, ARenderingPreviewCancelledLeavesTheStoreAndBroadcasts) {
   EXPECT_FLOAT_EQ(previewed[0], 2.5f);
   EXPECT_EQ(StoredText(L"Gamma"), L"1500");
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x800004000});
+}
+
+TEST_P(Customize, AFallbackFontIsAddedOnlyOnceOneIsChosen) {
+  bool okBeforeChoice = true, openAfterEmptyOk = false;
+  std::wstring chosen, added;
+  Open(6, [&](HWND sheet) {
+    HWND page = Page(sheet);
+    const int before = key_dialog_steps::RowCount(page);
+    {
+      NestedDialogs font(sheet, [&](HWND dlg) {
+        okBeforeChoice = Enabled(dlg, IDOK);
+        SendMessageW(dlg, WM_COMMAND, IDOK, 0);
+        openAfterEmptyOk = IsWindowVisible(dlg) != FALSE;
+        HWND combo = GetDlgItem(dlg, IDC_FONT_FAMILY);
+        SendMessageW(combo, CB_SETCURSEL, 0, 0);
+        SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_FONT_FAMILY, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+        chosen = Text(dlg, IDC_FONT_FAMILY);
+        Click(dlg, IDOK);
+      });
+      Click(page, IDC_RENDER_FALLBACK_ADD);
+      EXPECT_TRUE(font.Ran());
+    }
+    ASSERT_EQ(key_dialog_steps::RowCount(page), before + 1);
+    added = key_dialog_steps::RowText(page, before);
+    Click(sheet, IDCANCEL);
+  });
+  EXPECT_FALSE(okBeforeChoice);
+  EXPECT_TRUE(openAfterEmptyOk);
+  EXPECT_FALSE(chosen.empty());
+  EXPECT_EQ(added, chosen);
 }
 
 // Answers the clear-history dialog from inside its own modal loop.
