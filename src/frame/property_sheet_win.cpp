@@ -186,10 +186,7 @@ void CPropertySheetBase::BuildNavigation() {
   RECT units = {4, 4, 80, 16};
   MapDialogRect(m_hWnd, &units);
   const int boxHeight = units.bottom - units.top;
-  // Each control has its label above it, as on the pages: the label 9 units high, the control
-  // 11 units below the label's top, and 4 units between the search box and the next label.
-  RECT label = {0, 0, 4, 9}, toControl = {0, 0, 4, 11}, related = {0, 0, 4, 4};
-  for (RECT* r : {&label, &toControl, &related}) MapDialogRect(m_hWnd, r);
+  const int gap = boxHeight / 6;
 
   RECT sheet = {};
   GetWindowRect(m_hWnd, &sheet);
@@ -203,22 +200,19 @@ void CPropertySheetBase::BuildNavigation() {
   for (int id : {IDCANCEL, IDOK, IDHELP, kApplyButton}) MoveBy(m_hWnd, id, navWidth_);
 
   HFONT font = NavigationFont();
-  const auto sheetFont = static_cast<WPARAM>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
-  auto createLabel = [&](int id, int textId, int top) {
-    HWND w = CreateWindowExW(0, L"STATIC", LoadResString(textId).c_str(),
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX,
-                             former.left, top, navWidth_, label.bottom, m_hWnd,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    ::SendMessageW(w, WM_SETFONT, sheetFont, FALSE);
-    return w;
+  // The search box and the list fill the column without room for a visible label; each gets
+  // a hidden one just before it, which a screen reader takes as its name.
+  auto createLabel = [&](int id, int textId) {
+    return CreateWindowExW(0, L"STATIC", LoadResString(textId).c_str(),
+                           WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, m_hWnd,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   };
-  HWND boxLabel = createLabel(IDC_NAV_SEARCH_LABEL, IDS_NAV_SEARCH_LABEL, former.top);
-  const int boxTop = former.top + toControl.bottom;
+  HWND boxLabel = createLabel(IDC_NAV_SEARCH_LABEL, IDS_NAV_SEARCH_LABEL);
   HWND box = CreateWindowExW(
       WS_EX_CLIENTEDGE, L"EDIT", L"",
       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | ES_AUTOHSCROLL,
-      former.left, boxTop, navWidth_, boxHeight, m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_SEARCH),
-      instance, nullptr);
+      former.left, former.top, navWidth_, boxHeight, m_hWnd,
+      reinterpret_cast<HMENU>(IDC_NAV_SEARCH), instance, nullptr);
   ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const std::wstring cue =
       LoadResString(IDS_SEARCH_CUE) + L" (" + KeyName(VK_CONTROL) + L"+" + KeyName('F') + L")";
@@ -226,9 +220,8 @@ void CPropertySheetBase::BuildNavigation() {
   search_.SubclassWindow(box);
   ::SendMessageW(box, EM_LIMITTEXT, kSearchLimit, 0);
 
-  const int listLabelTop = boxTop + boxHeight + related.bottom;
-  HWND listLabel = createLabel(IDC_NAV_TITLES_LABEL, IDS_NAV_TITLES_LABEL, listLabelTop);
-  const int listTop = listLabelTop + toControl.bottom;
+  HWND listLabel = createLabel(IDC_NAV_TITLES_LABEL, IDS_NAV_TITLES_LABEL);
+  const int listTop = former.top + boxHeight + gap;
   HWND list =
       CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"",
                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL |

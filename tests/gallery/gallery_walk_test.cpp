@@ -180,11 +180,12 @@ std::wstring WithoutAmpersand(std::wstring s) {
 }
 
 // The name the accessibility layer gives the control: its own text for buttons, else the text
-// of the label just before it (skipping hidden windows).
+// of the label just before it (skipping hidden windows other than a hidden label placed directly
+// before the control to name it).
 std::wstring ComputedName(HWND c) {
   if (ClassOf(c) == L"Button") return WithoutAmpersand(TextOf(c));
   for (HWND p = GetWindow(c, GW_HWNDPREV); p; p = GetWindow(p, GW_HWNDPREV)) {
-    if (!IsWindowVisible(p)) continue;
+    if (!IsWindowVisible(p) && !(p == GetWindow(c, GW_HWNDPREV) && IsLabel(p))) continue;
     const bool group =
         ClassOf(p) == L"Button" && (GetWindowLongW(p, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
     return IsLabel(p) || group ? WithoutAmpersand(TextOf(p)) : std::wstring();
