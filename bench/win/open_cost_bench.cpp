@@ -6,7 +6,12 @@
 // alternate which side goes first, so that drift in the machine's load hits both alike; the
 // figures are the median and the interquartile range of the per-pair ratios.
 //
-//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter]
+//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter] [--profile]
+//
+// With --profile each dialog is first opened once more with the counters of open_profile.h on,
+// and its line adds what that open did up to the first paint (messages, settings reads, GDI
+// objects, rows inserted, layout passes, the time inside libraries loaded, COM and shell
+// calls) and which of the objects it created outlived it.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -14,10 +19,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "host_app.h"
+#include "open_profile.h"
 
 namespace {
 
@@ -25,6 +32,8 @@ constexpr UINT kCloseWhenPainted = WM_APP + 1;
 HWND g_closer = nullptr;
 HHOOK g_hook = nullptr;
 bool g_armed = false;  // the next dialog activated is the one being measured
+bool g_counting = false;
+openprofile::Counts g_painted;  // the counted open, up to its first paint
 
 // A dialog or sheet window that has just been activated is closed from the modal loop's next
 // message: by then its initialisation is over, and the synchronous repaint draws the frame, the
@@ -35,6 +44,7 @@ LRESULT CALLBACK CloserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (IsWindow(dlg)) {
       RedrawWindow(dlg, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      if (g_counting) g_painted = openprofile::Snapshot();
       PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
     }
     return 0;
@@ -92,10 +102,47 @@ std::string Narrow(const wchar_t* w) {
 
 }  // namespace
 
+// One open of `open` with the counters on, as a line to print under the entry's ratio.
+std::string ProfileLine(const std::function<void()>& open) {
+  using namespace openprofile;
+  HMODULE lib = GetModuleHandleW(L"scrvdlgs.dll");
+  DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  g_counting = true;
+  g_painted = Counts{};
+  Start(lib);
+  open();
+  Counts closed = Stop(lib);
+  g_counting = false;
+  long gdiAfter = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) -
+                  static_cast<long>(gdiBefore);
+  const Counts& c = g_painted;
+  auto ms = [&](Cause k) { return c.seconds[k] * 1000; };
+  char line[640];
+  std::snprintf(
+      line, sizeof line,
+      "  %5ld msgs %4ld reads %3ld keys %4ld enum | gdi %3ld made %3ld left (process %+ld) | "
+      "%4ld inserts %2ld redraw-off | %2ld sizes %4ld moves\n"
+      "        ms inside: reads %.1f, keys %.1f, enum %.1f, gdi %.1f, inserts %.1f, moves %.1f, "
+      "libraries %ld/%.1f, COM %ld/%.1f, shell icons %ld/%.1f, themes %ld/%.1f\n",
+      c.messages, c.calls[kRead], c.calls[kKey], c.calls[kEnum], c.calls[kGdi], closed.gdiLeft,
+      gdiAfter, c.calls[kInsert], c.redrawOff, c.sizes, c.calls[kMove], ms(kRead), ms(kKey),
+      ms(kEnum), ms(kGdi), ms(kInsert), ms(kMove), c.calls[kLoadLibrary], ms(kLoadLibrary),
+      c.calls[kCom], ms(kCom), c.calls[kShellIcon], ms(kShellIcon), c.calls[kTheme], ms(kTheme));
+  return line;
+}
+
 int main(int argc, char** argv) {
-  int pairs = argc > 1 ? std::atoi(argv[1]) : 60;
+  bool profile = false;
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--profile")
+      profile = true;
+    else
+      args.push_back(argv[i]);
+  }
+  int pairs = !args.empty() ? std::atoi(args[0].c_str()) : 60;
   if (pairs < 1) pairs = 60;
-  std::string filter = argc > 2 ? argv[2] : "";
+  std::string filter = args.size() > 1 ? args[1] : "";
 
   InitCommonControls();
   OleInitialize(nullptr);
@@ -140,6 +187,11 @@ int main(int argc, char** argv) {
         DialogBoxParamW(loc, MAKEINTRESOURCEW(e.templateId), owner, BareProc, 0);
     };
     for (int i = 0; i < 3; ++i) ours(), bare();  // caches, fonts, settings keys
+    std::string counted;
+    if (profile) {
+      g_armed = true;
+      counted = ProfileLine([&] { e.open(owner); });
+    }
     std::vector<double> oursT, bareT, ratio;
     for (int i = 0; i < pairs; ++i) {
       double t0 = Now();
@@ -162,6 +214,7 @@ int main(int argc, char** argv) {
                 Narrow(e.title).c_str(), e.templateId, Quantile(oursT, 0.5) * 1000,
                 Quantile(bareT, 0.5) * 1000, Quantile(ratio, 0.5), Quantile(ratio, 0.25),
                 Quantile(ratio, 0.75));
+    if (profile) std::printf("%s", counted.c_str());
     std::fflush(stdout);
   }
   UnhookWindowsHookEx(g_hook);

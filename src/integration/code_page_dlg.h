@@ -41,7 +41,10 @@ class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
                             LRESULT& result) override;
 
  private:
+  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
   void OnRowText(NMLVDISPINFOW& info);
+  const std::wstring& Description(size_t row);
+  std::wstring ScriptName(size_t row);
   void ShowTicks();
   void FitColumns();
 
