@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -118,17 +119,60 @@ std::string ProfileLine(const std::function<void()>& open) {
   const Counts& c = g_painted;
   auto ms = [&](Cause k) { return c.seconds[k] * 1000; };
   char line[640];
-  std::snprintf(
-      line, sizeof line,
-      "  %5ld msgs %4ld reads %3ld keys %4ld enum | gdi %3ld made %3ld left (process %+ld) | "
-      "%4ld inserts %2ld redraw-off | %2ld sizes %4ld moves\n"
-      "        ms inside: reads %.1f, keys %.1f, enum %.1f, gdi %.1f, inserts %.1f, moves %.1f, "
-      "libraries %ld/%.1f, COM %ld/%.1f, shell icons %ld/%.1f, themes %ld/%.1f\n",
-      c.messages, c.calls[kRead], c.calls[kKey], c.calls[kEnum], c.calls[kGdi], closed.gdiLeft,
-      gdiAfter, c.calls[kInsert], c.redrawOff, c.sizes, c.calls[kMove], ms(kRead), ms(kKey),
-      ms(kEnum), ms(kGdi), ms(kInsert), ms(kMove), c.calls[kLoadLibrary], ms(kLoadLibrary),
-      c.calls[kCom], ms(kCom), c.calls[kShellIcon], ms(kShellIcon), c.calls[kTheme], ms(kTheme));
-  return line;
+  std::snprintf(line, sizeof line,
+                "  %5ld msgs %4ld reads %3ld keys %4ld enum | gdi %3ld made %3ld left (process "
+                "%+ld) | %4ld inserts %ld counts %2ld redraw-off | %2ld sizes %4ld moves\n",
+                c.messages, c.calls[kRead], c.calls[kKey], c.calls[kEnum], c.calls[kGdi],
+                closed.gdiLeft, gdiAfter, c.calls[kInsert], c.calls[kItemCount], c.redrawOff,
+                c.sizes, c.calls[kMove]);
+  std::string text = line;
+  // Calls/milliseconds inside each kind of platform call.
+  static constexpr std::pair<const char*, Cause> kShown[] = {
+      {"reads", kRead},
+      {"keys", kKey},
+      {"enum", kEnum},
+      {"gdi", kGdi},
+      {"inserts", kInsert},
+      {"counts", kItemCount},
+      {"list styles", kListStyle},
+      {"list set-up", kListSetup},
+      {"moves", kMove},
+      {"files", kFile},
+      {"signatures", kTrust},
+      {"libraries", kLoadLibrary},
+      {"COM", kCom},
+      {"shell icons", kShellIcon},
+      {"themes", kTheme},
+  };
+  text += "        ms inside:";
+  for (const auto& [label, cause] : kShown) {
+    if (!c.calls[cause]) continue;
+    std::snprintf(line, sizeof line, " %s %ld/%.1f", label, c.calls[cause], ms(cause));
+    text += line;
+  }
+  text += "\n";
+  std::snprintf(line, sizeof line,
+                "        ms handling messages sent to our windows %.1f, of it WM_INITDIALOG %.1f\n",
+                c.sentSeconds * 1000, c.initSeconds * 1000);
+  text += line;
+  std::vector<std::pair<std::string, Call>> calls(g_byName.begin(), g_byName.end());
+  std::sort(calls.begin(), calls.end(),
+            [](const auto& a, const auto& b) { return a.second.seconds > b.second.seconds; });
+  text += "        costliest calls:";
+  for (size_t i = 0; i < calls.size() && i < 6; ++i) {
+    std::snprintf(line, sizeof line, " %s %ld/%.1f", calls[i].first.c_str(), calls[i].second.calls,
+                  calls[i].second.seconds * 1000);
+    text += line;
+  }
+  text += "\n";
+  if (!g_aliveFrom.empty()) {
+    std::map<std::string, int> left;
+    for (const auto& [handle, from] : g_aliveFrom) ++left[from];
+    text += "        alive after close:";
+    for (const auto& [from, n] : left) text += " " + from + " x" + std::to_string(n);
+    text += "\n";
+  }
+  return text;
 }
 
 int main(int argc, char** argv) {

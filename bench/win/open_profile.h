@@ -12,19 +12,25 @@
 //   keys        settings keys opened or created
 //   gdi         GDI objects, icons and image lists the library created; `left` is how many of
 //               them were still alive after the dialog had closed
-//   inserts     rows added to list views, tree views, list boxes and combo boxes, and owner-data
-//               item counts set
+//   inserts     rows added to list views, tree views, list boxes and combo boxes; owner-data
+//               item counts set apart; list set-up (columns, image lists) and extended
+//               styles (check boxes: the list view draws its check box images) timed apart
 //   layouts     WM_SIZE handled by a resizable dialog of the library (each runs the anchor
 //               layout), and the control moves the library made
+//   inside      the time spent handling messages sent to the library's windows, and the part
+//               of it in WM_INITDIALOG
 //   loads       libraries loaded, COM objects created, shell icon and file-information queries,
+//               files opened, read and searched, signature checks,
 //               with the wall time spent inside them
 
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
 #include <uxtheme.h>
+#include <wintrust.h>
 
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,11 +43,16 @@ enum Cause {
   kEnum,
   kGdi,
   kInsert,
+  kItemCount,
+  kListSetup,
+  kListStyle,
   kMove,
   kLoadLibrary,
   kCom,
   kShellIcon,
   kTheme,
+  kFile,
+  kTrust,
   kCauseCount
 };
 
@@ -52,12 +63,20 @@ struct Counts {
   double seconds[kCauseCount] = {};
   long gdiLeft = 0;
   long redrawOff = 0;
+  double initSeconds = 0;  // inside WM_INITDIALOG of the library's dialogs and pages
+  double sentSeconds = 0;  // inside every message sent to the library's windows
 };
 
+// Calls and time per platform function (or message), for the costliest of one open.
+struct Call {
+  long calls = 0;
+  double seconds = 0;
+};
 inline Counts g_counts;
+inline std::map<std::string, Call> g_byName;
+inline std::map<void*, const char*> g_aliveFrom;  // the function that made each live object
 inline bool g_on = false;
 inline int g_depth = 0;  // time only the outermost call of a cause
-inline std::set<void*> g_alive;
 inline std::set<HWND> g_subclassed;
 inline BYTE* g_base = nullptr;
 inline size_t g_size = 0;
@@ -76,14 +95,20 @@ inline double Now() {
 // Counts one call of a cause and, for the outermost one, the time spent in it.
 struct Section {
   Cause cause;
+  const char* name;
   double start;
   bool outer;
-  explicit Section(Cause c) : cause(c), start(Now()), outer(g_depth++ == 0) {
+  Section(Cause c, const char* n) : cause(c), name(n), start(Now()), outer(g_depth++ == 0) {
     if (g_on) ++g_counts.calls[c];
   }
   ~Section() {
     --g_depth;
-    if (g_on && outer) g_counts.seconds[cause] += Now() - start;
+    if (!g_on || !outer) return;
+    double t = Now() - start;
+    g_counts.seconds[cause] += t;
+    Call& call = g_byName[name];
+    ++call.calls;
+    call.seconds += t;
   }
 };
 
@@ -94,8 +119,9 @@ template <int Id, class R, class... A>
 struct Hook<Id, R(WINAPI*)(A...)> {
   static inline R(WINAPI* original)(A...) = nullptr;
   static inline Cause cause = kRead;
+  static inline const char* name = "";
   static R WINAPI Call(A... a) {
-    Section s(cause);
+    Section s(cause, name);
     return original(a...);
   }
 };
@@ -107,10 +133,11 @@ template <int Id, class R, class... A>
 struct CreateHook<Id, R(WINAPI*)(A...)> {
   static inline R(WINAPI* original)(A...) = nullptr;
   static inline Cause cause = kGdi;
+  static inline const char* name = "";
   static R WINAPI Call(A... a) {
-    Section s(cause);
+    Section s(cause, name);
     R r = original(a...);
-    if (g_on && r) g_alive.insert(reinterpret_cast<void*>(r));
+    if (g_on && r) g_aliveFrom[reinterpret_cast<void*>(r)] = name;
     return r;
   }
 };
@@ -120,38 +147,51 @@ template <int Id, class R, class H, class... A>
 struct FreeHook<Id, R(WINAPI*)(H, A...)> {
   static inline R(WINAPI* original)(H, A...) = nullptr;
   static R WINAPI Call(H h, A... a) {
-    g_alive.erase(reinterpret_cast<void*>(h));
+    g_aliveFrom.erase(reinterpret_cast<void*>(h));
     return original(h, a...);
   }
 };
 
-inline bool IsInsert(UINT msg) {
-  switch (msg) {
-    case LVM_INSERTITEMW:
-    case TVM_INSERTITEMW:
-    case LB_ADDSTRING:
-    case LB_INSERTSTRING:
-    case CB_ADDSTRING:
-    case CB_INSERTSTRING:
-      return true;
-    case LVM_SETITEMCOUNT:
-      return true;
-  }
-  return false;
+// The cause of a message the library sends (kCauseCount for one that is not counted), and its
+// name.
+struct MessageKind {
+  UINT msg;
+  Cause cause;
+  const char* name;
+};
+inline constexpr MessageKind kMessages[] = {
+    {LVM_SETITEMCOUNT, kItemCount, "LVM_SETITEMCOUNT"},
+    {LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyle, "LVM_SETEXTENDEDLISTVIEWSTYLE"},
+    {LVM_INSERTCOLUMNW, kListSetup, "LVM_INSERTCOLUMNW"},
+    {LVM_SETCOLUMNWIDTH, kListSetup, "LVM_SETCOLUMNWIDTH"},
+    {LVM_SETIMAGELIST, kListSetup, "LVM_SETIMAGELIST"},
+    {LVM_INSERTITEMW, kInsert, "LVM_INSERTITEMW"},
+    {TVM_INSERTITEMW, kInsert, "TVM_INSERTITEMW"},
+    {LB_ADDSTRING, kInsert, "LB_ADDSTRING"},
+    {LB_INSERTSTRING, kInsert, "LB_INSERTSTRING"},
+    {CB_ADDSTRING, kInsert, "CB_ADDSTRING"},
+    {CB_INSERTSTRING, kInsert, "CB_INSERTSTRING"},
+};
+inline const MessageKind* FindMessage(UINT msg) {
+  for (const MessageKind& k : kMessages)
+    if (k.msg == msg) return &k;
+  return nullptr;
 }
 
 inline LRESULT(WINAPI* g_send)(HWND, UINT, WPARAM, LPARAM) = nullptr;
 inline LRESULT WINAPI SendHook(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   if (g_on && msg == WM_SETREDRAW && !wp) ++g_counts.redrawOff;
-  if (!IsInsert(msg)) return g_send(w, msg, wp, lp);
-  Section s(kInsert);
+  const MessageKind* k = FindMessage(msg);
+  if (!k) return g_send(w, msg, wp, lp);
+  Section s(k->cause, k->name);
   return g_send(w, msg, wp, lp);
 }
 inline LRESULT(WINAPI* g_sendItem)(HWND, int, UINT, WPARAM, LPARAM) = nullptr;
 inline LRESULT WINAPI SendItemHook(HWND w, int id, UINT msg, WPARAM wp, LPARAM lp) {
   if (g_on && msg == WM_SETREDRAW && !wp) ++g_counts.redrawOff;
-  if (!IsInsert(msg)) return g_sendItem(w, id, msg, wp, lp);
-  Section s(kInsert);
+  const MessageKind* k = FindMessage(msg);
+  if (!k) return g_sendItem(w, id, msg, wp, lp);
+  Section s(k->cause, k->name);
   return g_sendItem(w, id, msg, wp, lp);
 }
 inline BOOL(WINAPI* g_subclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR) = nullptr;
@@ -171,6 +211,7 @@ struct Patch {
   [] {                                                        \
     using H = kind<__COUNTER__, decltype(&::fn)>;             \
     H::cause = c;                                             \
+    H::name = #fn;                                            \
     return Patch{dll, #fn, reinterpret_cast<void*>(&H::Call), \
                  reinterpret_cast<void**>(&H::original)};     \
   }()
@@ -209,10 +250,22 @@ inline std::vector<Patch>& Patches() {
       OPENPROFILE_HOOK(CreateHook, "shell32.dll", ExtractIconW, kShellIcon),
       OPENPROFILE_HOOK(Hook, "shell32.dll", ExtractIconExW, kShellIcon),
       OPENPROFILE_HOOK(Hook, "shell32.dll", SHGetFileInfoW, kShellIcon),
+      OPENPROFILE_HOOK(Hook, "user32.dll", PrivateExtractIconsW, kShellIcon),
       OPENPROFILE_HOOK(Hook, "kernel32.dll", LoadLibraryW, kLoadLibrary),
       OPENPROFILE_HOOK(Hook, "kernel32.dll", LoadLibraryExW, kLoadLibrary),
       OPENPROFILE_HOOK(Hook, "kernel32.dll", FreeLibrary, kLoadLibrary),
       OPENPROFILE_HOOK(Hook, "ole32.dll", CoCreateInstance, kCom),
+      OPENPROFILE_HOOK(Hook, "ole32.dll", CoInitialize, kCom),
+      OPENPROFILE_HOOK(Hook, "ole32.dll", CoUninitialize, kCom),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", CreateFileW, kFile),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", ReadFile, kFile),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", FindFirstFileW, kFile),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", FindNextFileW, kFile),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", GetFileAttributesW, kFile),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", GetFileAttributesExW, kFile),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", GetPrivateProfileIntW, kRead),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", GetPrivateProfileSectionNamesW, kRead),
+      OPENPROFILE_HOOK(Hook, "wintrust.dll", WinVerifyTrust, kTrust),
       OPENPROFILE_HOOK(Hook, "uxtheme.dll", OpenThemeData, kTheme),
       OPENPROFILE_HOOK(Hook, "uxtheme.dll", SetWindowTheme, kTheme),
       OPENPROFILE_HOOK(Hook, "user32.dll", SetWindowPos, kMove),
@@ -274,13 +327,39 @@ inline void CountMessage(HWND w, UINT msg) {
   ++g_counts.messages;
   if (msg == WM_SIZE && (GetWindowLongW(w, GWL_STYLE) & WS_THICKFRAME)) ++g_counts.sizes;
 }
-inline HHOOK g_sentHook = nullptr, g_postedHook = nullptr;
+inline HHOOK g_sentHook = nullptr, g_postedHook = nullptr, g_returnHook = nullptr;
+// The sent messages being handled, innermost last: when each started, whether it went to one of
+// the library's windows and whether it is WM_INITDIALOG. Only the outermost of our windows'
+// messages are timed, so that nested ones are not counted twice.
+struct Handling {
+  double start;
+  bool ours;
+  bool init;
+};
+inline std::vector<Handling> g_handling;
+inline int g_oursOpen = 0, g_initOpen = 0;
 inline LRESULT CALLBACK SentProc(int code, WPARAM wp, LPARAM lp) {
   if (code == HC_ACTION) {
     auto m = reinterpret_cast<CWPSTRUCT*>(lp);
     CountMessage(m->hwnd, m->message);
+    bool ours = g_on && m->hwnd && OurWindow(m->hwnd);
+    bool init = ours && m->message == WM_INITDIALOG;
+    g_handling.push_back({Now(), ours && g_oursOpen++ == 0, init && g_initOpen++ == 0});
   }
   return CallNextHookEx(g_sentHook, code, wp, lp);
+}
+inline LRESULT CALLBACK ReturnProc(int code, WPARAM wp, LPARAM lp) {
+  if (code == HC_ACTION && !g_handling.empty()) {
+    auto m = reinterpret_cast<CWPRETSTRUCT*>(lp);
+    Handling h = g_handling.back();
+    g_handling.pop_back();
+    double t = Now() - h.start;
+    bool ours = g_on && m->hwnd && OurWindow(m->hwnd);
+    if (ours && g_oursOpen > 0 && --g_oursOpen == 0 && h.ours) g_counts.sentSeconds += t;
+    if (ours && m->message == WM_INITDIALOG && g_initOpen > 0 && --g_initOpen == 0 && h.init)
+      g_counts.initSeconds += t;
+  }
+  return CallNextHookEx(g_returnHook, code, wp, lp);
 }
 inline LRESULT CALLBACK PostedProc(int code, WPARAM wp, LPARAM lp) {
   if (code == HC_ACTION && wp == PM_REMOVE) {
@@ -297,11 +376,15 @@ inline void Start(HMODULE module) {
       g_base + reinterpret_cast<IMAGE_DOS_HEADER*>(g_base)->e_lfanew);
   g_size = nt->OptionalHeader.SizeOfImage;
   g_counts = Counts{};
-  g_alive.clear();
+  g_aliveFrom.clear();
+  g_byName.clear();
   g_subclassed.clear();
   SwapImports(module, true);
   g_sentHook = SetWindowsHookExW(WH_CALLWNDPROC, SentProc, nullptr, GetCurrentThreadId());
   g_postedHook = SetWindowsHookExW(WH_GETMESSAGE, PostedProc, nullptr, GetCurrentThreadId());
+  g_returnHook = SetWindowsHookExW(WH_CALLWNDPROCRET, ReturnProc, nullptr, GetCurrentThreadId());
+  g_handling.clear();
+  g_oursOpen = g_initOpen = 0;
   g_on = true;
 }
 
@@ -315,9 +398,10 @@ inline Counts Stop(HMODULE module) {
   g_on = false;
   UnhookWindowsHookEx(g_sentHook);
   UnhookWindowsHookEx(g_postedHook);
+  UnhookWindowsHookEx(g_returnHook);
   SwapImports(module, false);
   Counts c = g_counts;
-  c.gdiLeft = static_cast<long>(g_alive.size());
+  c.gdiLeft = static_cast<long>(g_aliveFrom.size());
   return c;
 }
 

@@ -109,9 +109,10 @@ BOOL CCodePageDlg::OnInitDialog() {
   HWND list = GetDlgItem(IDC_CHECK_LIST);
   AttachOwnedList(list_, list, setup, IsDarkTheme());
   AddParentHook(list_);
-  AddListColumn(list, 0, IDS_CP_NAME_HEADER, 0);
-  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, 0);
-  FitColumns();
+  // The columns start at their fitted widths: each later width change costs a header layout.
+  auto [nameWidth, scriptWidth] = ColumnWidths();
+  AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);
+  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, scriptWidth);
 
   list_.SendMessage(LVM_SETITEMCOUNT, selection_->size());
   if (selection_->size() > 0) list_.SelectRows({0}, 0);
@@ -119,12 +120,19 @@ BOOL CCodePageDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CCodePageDlg::FitColumns() {
-  if (!list_.m_hWnd) return;
+std::pair<int, int> CCodePageDlg::ColumnWidths() const {
   int width = FillColumnWidth(list_.m_hWnd, 0);
   int nameWidth = MulDiv(width, kNameColumnPercent, 100);
-  list_.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(nameWidth, 0));
-  list_.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(width - nameWidth, 0));
+  return {nameWidth, width - nameWidth};
+}
+
+void CCodePageDlg::FitColumns() {
+  if (!list_.m_hWnd) return;
+  auto [nameWidth, scriptWidth] = ColumnWidths();
+  if (list_.SendMessage(LVM_GETCOLUMNWIDTH, 0) != nameWidth)
+    list_.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(nameWidth, 0));
+  if (list_.SendMessage(LVM_GETCOLUMNWIDTH, 1) != scriptWidth)
+    list_.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(scriptWidth, 0));
 }
 
 void CCodePageDlg::OnRowText(NMLVDISPINFOW& info) {

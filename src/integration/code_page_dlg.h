@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/check_list_win.h"
@@ -46,6 +47,7 @@ class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
   const std::wstring& Description(size_t row);
   std::wstring ScriptName(size_t row);
   void ShowTicks();
+  std::pair<int, int> ColumnWidths() const;  // name, script
   void FitColumns();
 
   HWND owner_;
