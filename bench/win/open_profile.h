@@ -15,12 +15,14 @@
 //   inserts     rows added to list views, tree views, list boxes and combo boxes; owner-data
 //               item counts set apart; list set-up (columns, image lists) and extended
 //               styles (check boxes: the list view draws its check box images) timed apart
+//   control messages  every other message the library sends to a platform control, by number
 //   layouts     WM_SIZE handled by a resizable dialog of the library (each runs the anchor
 //               layout), and the control moves the library made
 //   inside      the time spent handling messages sent to the library's windows, and the part
 //               of it in WM_INITDIALOG
 //   loads       libraries loaded, COM objects created, shell icon and file-information queries,
-//               files opened, read and searched, signature checks,
+//               files opened, read and searched, signature checks, the host's windows looked
+//               for and atoms made for it,
 //               with the wall time spent inside them
 
 #include <windows.h>
@@ -29,6 +31,7 @@
 #include <uxtheme.h>
 #include <wintrust.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <set>
@@ -53,6 +56,8 @@ enum Cause {
   kTheme,
   kFile,
   kTrust,
+  kHost,
+  kControlMessage,
   kCauseCount
 };
 
@@ -178,21 +183,38 @@ inline const MessageKind* FindMessage(UINT msg) {
   return nullptr;
 }
 
+inline bool OurWindow(HWND w);
+// "msg 0x1234", kept for the profile's names.
+inline const char* MessageName(UINT msg) {
+  static std::map<UINT, std::string> names;
+  std::string& name = names[msg];
+  if (name.empty()) {
+    char text[16];
+    std::snprintf(text, sizeof text, "msg 0x%04X", msg);
+    name = text;
+  }
+  return name.c_str();
+}
+// A message the library sends: a known kind is timed under its cause; any other message to a
+// window that is not the library's (a platform control) is timed as a control message.
+template <class F>
+LRESULT TimedSend(HWND w, UINT msg, WPARAM wp, F send) {
+  if (g_on && msg == WM_SETREDRAW && !wp) ++g_counts.redrawOff;
+  if (const MessageKind* k = FindMessage(msg)) {
+    Section s(k->cause, k->name);
+    return send();
+  }
+  if (!g_on || !w || OurWindow(w)) return send();
+  Section s(kControlMessage, MessageName(msg));
+  return send();
+}
 inline LRESULT(WINAPI* g_send)(HWND, UINT, WPARAM, LPARAM) = nullptr;
 inline LRESULT WINAPI SendHook(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  if (g_on && msg == WM_SETREDRAW && !wp) ++g_counts.redrawOff;
-  const MessageKind* k = FindMessage(msg);
-  if (!k) return g_send(w, msg, wp, lp);
-  Section s(k->cause, k->name);
-  return g_send(w, msg, wp, lp);
+  return TimedSend(w, msg, wp, [&] { return g_send(w, msg, wp, lp); });
 }
 inline LRESULT(WINAPI* g_sendItem)(HWND, int, UINT, WPARAM, LPARAM) = nullptr;
 inline LRESULT WINAPI SendItemHook(HWND w, int id, UINT msg, WPARAM wp, LPARAM lp) {
-  if (g_on && msg == WM_SETREDRAW && !wp) ++g_counts.redrawOff;
-  const MessageKind* k = FindMessage(msg);
-  if (!k) return g_sendItem(w, id, msg, wp, lp);
-  Section s(k->cause, k->name);
-  return g_sendItem(w, id, msg, wp, lp);
+  return TimedSend(GetDlgItem(w, id), msg, wp, [&] { return g_sendItem(w, id, msg, wp, lp); });
 }
 inline BOOL(WINAPI* g_subclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR) = nullptr;
 inline BOOL WINAPI SubclassHook(HWND w, SUBCLASSPROC p, UINT_PTR id, DWORD_PTR data) {
@@ -266,6 +288,12 @@ inline std::vector<Patch>& Patches() {
       OPENPROFILE_HOOK(Hook, "kernel32.dll", GetPrivateProfileIntW, kRead),
       OPENPROFILE_HOOK(Hook, "kernel32.dll", GetPrivateProfileSectionNamesW, kRead),
       OPENPROFILE_HOOK(Hook, "wintrust.dll", WinVerifyTrust, kTrust),
+      OPENPROFILE_HOOK(Hook, "user32.dll", EnumWindows, kHost),
+      OPENPROFILE_HOOK(Hook, "user32.dll", FindWindowW, kHost),
+      OPENPROFILE_HOOK(Hook, "user32.dll", FindWindowExW, kHost),
+      OPENPROFILE_HOOK(Hook, "user32.dll", SendMessageTimeoutW, kHost),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", GlobalAddAtomW, kHost),
+      OPENPROFILE_HOOK(Hook, "kernel32.dll", GlobalDeleteAtom, kHost),
       OPENPROFILE_HOOK(Hook, "uxtheme.dll", OpenThemeData, kTheme),
       OPENPROFILE_HOOK(Hook, "uxtheme.dll", SetWindowTheme, kTheme),
       OPENPROFILE_HOOK(Hook, "user32.dll", SetWindowPos, kMove),

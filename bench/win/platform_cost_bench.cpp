@@ -87,7 +87,8 @@ int AskCodePages() {
 
 // A hidden report list view over `parent`, optionally with check boxes, `columns` columns and
 // `rows` rows (owner data: only their number; else inserted with a check state each).
-void FillList(HWND parent, bool checkBoxes, int columns, int rows, bool ownerData) {
+void FillList(HWND parent, bool checkBoxes, int columns, int rows, bool ownerData,
+              bool stateInInsert = false) {
   DWORD style = WS_CHILD | LVS_REPORT | LVS_SHOWSELALWAYS | (ownerData ? LVS_OWNERDATA : 0);
   HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", style, 0, 0, 300, 200, parent, nullptr, nullptr,
                               nullptr);
@@ -111,8 +112,13 @@ void FillList(HWND parent, bool checkBoxes, int columns, int rows, bool ownerDat
       item.mask = LVIF_TEXT;
       item.iItem = r;
       item.pszText = LPSTR_TEXTCALLBACKW;
+      if (checkBoxes && stateInInsert) {
+        item.mask |= LVIF_STATE;
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = INDEXTOSTATEIMAGEMASK(2);
+      }
       SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-      if (checkBoxes) ListView_SetCheckState(list, r, TRUE);
+      if (checkBoxes && !stateInInsert) ListView_SetCheckState(list, r, TRUE);
     }
   }
   DestroyWindow(list);
@@ -164,6 +170,7 @@ int main(int argc, char** argv) {
     bool checkBoxes;
     int columns, rows;
     bool ownerData;
+    bool stateInInsert = false;
   };
   const ListCase cases[] = {
       {"list created and destroyed (the bare share)", false, 0, 0, false},
@@ -171,13 +178,15 @@ int main(int argc, char** argv) {
       {"  + check boxes, 1 column", true, 1, 0, false},
       {"  + check boxes, 2 columns", true, 2, 0, false},
       {"  + check boxes, 1 column, 5 rows inserted", true, 1, 5, false},
+      {"  + check boxes, 1 column, 5 rows, checked on insert", true, 1, 5, false, true},
+      {"  + 1 column, 5 rows inserted (no check boxes)", false, 1, 5, false},
       {"  + check boxes, 1 column, 200 rows inserted", true, 1, 200, false},
       {"  + check boxes, 1 column, 200 rows owner data", true, 1, 200, true},
       {"  + check boxes, 2 columns, 47 rows owner data", true, 2, 47, true},
   };
   for (const ListCase& c : cases)
     std::printf("%-44s %9.2f\n", c.what, MedianMs(runs, [&] {
-                  FillList(parent, c.checkBoxes, c.columns, c.rows, c.ownerData);
+                  FillList(parent, c.checkBoxes, c.columns, c.rows, c.ownerData, c.stateInInsert);
                 }));
   DestroyWindow(parent);
   OleUninitialize();
