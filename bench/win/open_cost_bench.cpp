@@ -142,6 +142,7 @@ std::string ProfileLine(const std::function<void()>& open) {
       {"signatures", kTrust},
       {"libraries", kLoadLibrary},
       {"COM", kCom},
+      {"drop targets", kDragDrop},
       {"shell icons", kShellIcon},
       {"themes", kTheme},
       {"host windows", kHost},

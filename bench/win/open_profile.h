@@ -21,7 +21,8 @@
 //   inside      the time spent handling messages sent to the library's windows, and the part
 //               of it in WM_INITDIALOG
 //   loads       libraries loaded, COM objects created, shell icon and file-information queries,
-//               files opened, read and searched, signature checks, the host's windows looked
+//               drop targets registered and revoked, files opened, read and searched,
+//               signature checks, the host's windows looked
 //               for and atoms made for it,
 //               with the wall time spent inside them
 
@@ -57,6 +58,7 @@ enum Cause {
   kFile,
   kTrust,
   kHost,
+  kDragDrop,
   kControlMessage,
   kCauseCount
 };
@@ -278,6 +280,8 @@ inline std::vector<Patch>& Patches() {
       OPENPROFILE_HOOK(Hook, "kernel32.dll", FreeLibrary, kLoadLibrary),
       OPENPROFILE_HOOK(Hook, "ole32.dll", CoCreateInstance, kCom),
       OPENPROFILE_HOOK(Hook, "ole32.dll", CoInitialize, kCom),
+      OPENPROFILE_HOOK(Hook, "ole32.dll", RegisterDragDrop, kDragDrop),
+      OPENPROFILE_HOOK(Hook, "ole32.dll", RevokeDragDrop, kDragDrop),
       OPENPROFILE_HOOK(Hook, "ole32.dll", CoUninitialize, kCom),
       OPENPROFILE_HOOK(Hook, "kernel32.dll", CreateFileW, kFile),
       OPENPROFILE_HOOK(Hook, "kernel32.dll", ReadFile, kFile),
