@@ -27,6 +27,8 @@
 #include "host_app.h"
 #include "open_profile.h"
 
+#include "bench_clock.h"
+
 namespace {
 
 constexpr UINT kCloseWhenPainted = WM_APP + 1;
@@ -74,17 +76,6 @@ INT_PTR CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     return TRUE;
   }
   return FALSE;
-}
-
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
 }
 
 // The value below which fraction `q` of the sorted values lie (linear interpolation).

@@ -31,18 +31,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "bench_clock.h"
 
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
+namespace {
 
 double MedianMs(int runs, const std::function<void()>& work) {
   work();  // the first run fills the system's caches, as the benchmark's warm-up opens do
