@@ -8,10 +8,10 @@
 //
 //   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter] [--profile]
 //
-// With --profile each dialog is first opened five more times with the counters of open_profile.h
-// on, and its line adds what that open did up to the first paint (messages, settings reads, GDI
-// objects, rows inserted, layout passes, the time inside libraries loaded, COM and shell
-// calls) and which of the objects it created outlived it.
+// With --profile each dialog is first opened six more times with the counters of open_profile.h
+// on, and its line adds what an open did up to the first paint (messages, settings reads, GDI
+// objects, rows inserted, layout passes, the time inside each kind of platform call) and which
+// of the objects it created outlived it.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -95,28 +95,63 @@ std::string Narrow(const wchar_t* w) {
 
 }  // namespace
 
-// One open of `open` with the counters on, as a line to print under the entry's ratio.
-std::string ProfileLine(const std::function<void()>& open) {
+// What one counted open saw: up to the first paint, and until the dialog had closed.
+struct CountedOpen {
+  openprofile::Counts painted;
+  openprofile::Counts closed;
+  std::map<std::string, openprofile::Call> byName;  // open to close
+  std::map<std::string, int> left;                  // objects alive after close, by maker
+  long processGdi = 0;  // GetGuiResources' difference (0 where the platform does not count)
+};
+
+CountedOpen CountOpen(const std::function<void()>& open, bool watchMessages) {
   using namespace openprofile;
   HMODULE lib = GetModuleHandleW(L"scrvdlgs.dll");
   DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   g_counting = true;
   g_painted = Counts{};
-  Start(lib);
+  Start(lib, watchMessages);
   open();
-  Counts closed = Stop(lib);
+  CountedOpen c;
+  c.closed = Stop(lib);
   g_counting = false;
-  long gdiAfter = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) -
-                  static_cast<long>(gdiBefore);
-  const Counts& c = g_painted;
-  auto ms = [&](Cause k) { return c.seconds[k] * 1000; };
+  c.painted = g_painted;
+  c.byName = g_byName;
+  for (const auto& [handle, from] : g_aliveFrom) ++c.left[from];
+  c.processGdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) -
+                 static_cast<long>(gdiBefore);
+  return c;
+}
+
+double CallSeconds(const CountedOpen& c) {
+  double t = 0;
+  for (double s : c.painted.seconds) t += s;
+  return t;
+}
+
+// The counts of one entry, as lines to print under its ratio: the messages from an open with the
+// message hooks on, the rest from the open (of five without them) whose platform calls took the
+// median time.
+std::string ProfileLines(const std::function<void()>& open) {
+  using namespace openprofile;
+  const CountedOpen watched = CountOpen(open, true);
+  std::vector<CountedOpen> opens;
+  for (int i = 0; i < kCountedOpens; ++i) {
+    g_armed = true;
+    opens.push_back(CountOpen(open, false));
+  }
+  std::sort(opens.begin(), opens.end(), [](const CountedOpen& a, const CountedOpen& b) {
+    return CallSeconds(a) < CallSeconds(b);
+  });
+  const CountedOpen& m = opens[opens.size() / 2];
+  const Counts& c = m.painted;
   char line[640];
   std::snprintf(line, sizeof line,
                 "  %5ld msgs %4ld reads %3ld keys %4ld enum | gdi %3ld made %3ld left (process "
                 "%+ld) | %4ld inserts %ld counts %2ld redraw-off | %2ld sizes %4ld moves\n",
-                c.messages, c.calls[kRead], c.calls[kKey], c.calls[kEnum], c.calls[kGdi],
-                closed.gdiLeft, gdiAfter, c.calls[kInsert], c.calls[kItemCount], c.redrawOff,
-                c.sizes, c.calls[kMove]);
+                watched.painted.messages, c.calls[kRead], c.calls[kKey], c.calls[kEnum],
+                c.calls[kGdi], m.closed.gdiLeft, m.processGdi, c.calls[kInsert],
+                c.calls[kItemCount], c.redrawOff, watched.painted.sizes, c.calls[kMove]);
   std::string text = line;
   // Calls/milliseconds inside each kind of platform call.
   static constexpr std::pair<const char*, Cause> kShown[] = {
@@ -142,29 +177,29 @@ std::string ProfileLine(const std::function<void()>& open) {
   text += "        ms inside:";
   for (const auto& [label, cause] : kShown) {
     if (!c.calls[cause]) continue;
-    std::snprintf(line, sizeof line, " %s %ld/%.1f", label, c.calls[cause], ms(cause));
+    std::snprintf(line, sizeof line, " %s %ld/%.1f", label, c.calls[cause],
+                  c.seconds[cause] * 1000);
     text += line;
   }
   text += "\n";
   std::snprintf(line, sizeof line,
-                "        ms handling messages sent to our windows %.1f, of it WM_INITDIALOG %.1f\n",
-                c.sentSeconds * 1000, c.initSeconds * 1000);
+                "        ms handling messages sent to our windows %.1f, of it WM_INITDIALOG %.1f "
+                "(message hooks on)\n",
+                watched.painted.sentSeconds * 1000, watched.painted.initSeconds * 1000);
   text += line;
-  std::vector<std::pair<std::string, Call>> calls(g_byName.begin(), g_byName.end());
+  std::vector<std::pair<std::string, Call>> calls(m.byName.begin(), m.byName.end());
   std::sort(calls.begin(), calls.end(),
             [](const auto& a, const auto& b) { return a.second.seconds > b.second.seconds; });
-  text += "        costliest calls:";
+  text += "        costliest calls, open to close:";
   for (size_t i = 0; i < calls.size() && i < 8; ++i) {
     std::snprintf(line, sizeof line, " %s %ld/%.1f", calls[i].first.c_str(), calls[i].second.calls,
                   calls[i].second.seconds * 1000);
     text += line;
   }
   text += "\n";
-  if (!g_aliveFrom.empty()) {
-    std::map<std::string, int> left;
-    for (const auto& [handle, from] : g_aliveFrom) ++left[from];
+  if (!m.left.empty()) {
     text += "        alive after close:";
-    for (const auto& [from, n] : left) text += " " + from + " x" + std::to_string(n);
+    for (const auto& [from, n] : m.left) text += " " + from + " x" + std::to_string(n);
     text += "\n";
   }
   return text;
@@ -228,16 +263,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 3; ++i) ours(), bare();  // caches, fonts, settings keys
     std::string counted;
     if (profile) {
-      // The counts are the same every time; the times in them vary with the machine's load,
-      // so the open that spent the median time in our windows is shown.
-      std::vector<std::pair<double, std::string>> opens;
-      for (int i = 0; i < kCountedOpens; ++i) {
-        g_armed = true;
-        std::string text = ProfileLine([&] { e.open(owner); });
-        opens.emplace_back(g_painted.sentSeconds, std::move(text));
-      }
-      std::sort(opens.begin(), opens.end());
-      counted = opens[opens.size() / 2].second;
+      g_armed = true;
+      counted = ProfileLines([&] { e.open(owner); });
     }
     std::vector<double> oursT, bareT, ratio;
     for (int i = 0; i < pairs; ++i) {

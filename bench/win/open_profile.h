@@ -24,9 +24,10 @@
 //   loads       libraries loaded, COM objects created, shell icon and file-information queries,
 //               drop targets registered and revoked, files opened, read and searched, signature
 //               checks, the host's windows looked for and atoms made for it
-// with the calls and the wall time spent inside each kind. The hooks slow the counted opens
-// down (every message of the thread passes through them), so their times show proportions;
-// the ratios come from the timed runs, made without them.
+// with the calls and the wall time spent inside each kind. The message hooks slow an open down
+// (every message of the thread passes through them), so the messages are counted in an open of
+// their own and the times inside platform calls come from opens without them; the ratios come
+// from the timed runs, made with neither.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -394,8 +395,9 @@ inline LRESULT CALLBACK PostedProc(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(g_postedHook, code, wp, lp);
 }
 
-// Starts counting the calls `module` makes and the messages its windows get.
-inline void Start(HMODULE module) {
+// Starts counting the calls `module` makes and, with `watchMessages`, the messages its windows
+// get (the message hooks slow every message of the thread down, the import stand-ins do not).
+inline void Start(HMODULE module, bool watchMessages) {
   g_base = reinterpret_cast<BYTE*>(module);
   auto nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
       g_base + reinterpret_cast<IMAGE_DOS_HEADER*>(g_base)->e_lfanew);
@@ -405,9 +407,12 @@ inline void Start(HMODULE module) {
   g_byName.clear();
   g_subclassed.clear();
   SwapImports(module, true);
-  g_sentHook = SetWindowsHookExW(WH_CALLWNDPROC, SentProc, nullptr, GetCurrentThreadId());
-  g_postedHook = SetWindowsHookExW(WH_GETMESSAGE, PostedProc, nullptr, GetCurrentThreadId());
-  g_returnHook = SetWindowsHookExW(WH_CALLWNDPROCRET, ReturnProc, nullptr, GetCurrentThreadId());
+  if (watchMessages) {
+    const DWORD thread = GetCurrentThreadId();
+    g_sentHook = SetWindowsHookExW(WH_CALLWNDPROC, SentProc, nullptr, thread);
+    g_postedHook = SetWindowsHookExW(WH_GETMESSAGE, PostedProc, nullptr, thread);
+    g_returnHook = SetWindowsHookExW(WH_CALLWNDPROCRET, ReturnProc, nullptr, thread);
+  }
   g_handling.clear();
   g_oursOpen = g_initOpen = 0;
   g_on = true;
@@ -421,9 +426,10 @@ inline Counts Snapshot() {
 // Ends the counted open after the dialog has closed: what it created and left alive.
 inline Counts Stop(HMODULE module) {
   g_on = false;
-  UnhookWindowsHookEx(g_sentHook);
-  UnhookWindowsHookEx(g_postedHook);
-  UnhookWindowsHookEx(g_returnHook);
+  for (HHOOK* hook : {&g_sentHook, &g_postedHook, &g_returnHook}) {
+    if (*hook) UnhookWindowsHookEx(*hook);
+    *hook = nullptr;
+  }
   SwapImports(module, false);
   Counts c = g_counts;
   c.gdiLeft = static_cast<long>(g_aliveFrom.size());
