@@ -14,18 +14,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "bench_clock.h"
 
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
+namespace {
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());

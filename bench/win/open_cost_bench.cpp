@@ -6,7 +6,12 @@
 // alternate which side goes first, so that drift in the machine's load hits both alike; the
 // figures are the median and the interquartile range of the per-pair ratios.
 //
-//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter]
+//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter] [--profile]
+//
+// With --profile each dialog is first opened six more times with the counters of open_profile.h
+// on, and its line adds what an open did up to the first paint (messages, settings reads, GDI
+// objects, rows inserted, layout passes, the time inside each kind of platform call) and which
+// of the objects it created outlived it.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -14,17 +19,25 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "host_app.h"
+#include "open_profile.h"
+
+#include "bench_clock.h"
 
 namespace {
 
 constexpr UINT kCloseWhenPainted = WM_APP + 1;
+constexpr int kCountedOpens = 5;
 HWND g_closer = nullptr;
 HHOOK g_hook = nullptr;
 bool g_armed = false;  // the next dialog activated is the one being measured
+bool g_counting = false;
+openprofile::Counts g_painted;  // the counted open, up to its first paint
 
 // A dialog or sheet window that has just been activated is closed from the modal loop's next
 // message: by then its initialisation is over, and the synchronous repaint draws the frame, the
@@ -35,6 +48,7 @@ LRESULT CALLBACK CloserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (IsWindow(dlg)) {
       RedrawWindow(dlg, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      if (g_counting) g_painted = openprofile::Snapshot();
       PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
     }
     return 0;
@@ -64,17 +78,6 @@ INT_PTR CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
   return FALSE;
 }
 
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
 // The value below which fraction `q` of the sorted values lie (linear interpolation).
 double Quantile(std::vector<double> v, double q) {
   std::sort(v.begin(), v.end());
@@ -92,10 +95,128 @@ std::string Narrow(const wchar_t* w) {
 
 }  // namespace
 
+// What one counted open saw: up to the first paint, and until the dialog had closed.
+struct CountedOpen {
+  openprofile::Counts painted;
+  openprofile::Counts closed;
+  std::map<std::string, openprofile::Call> byName;  // open to close
+  std::map<std::string, int> left;                  // objects alive after close, by maker
+  long processGdi = 0;  // GetGuiResources' difference (0 where the platform does not count)
+};
+
+CountedOpen CountOpen(const std::function<void()>& open, bool watchMessages) {
+  using namespace openprofile;
+  HMODULE lib = GetModuleHandleW(L"scrvdlgs.dll");
+  DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  g_counting = true;
+  g_painted = Counts{};
+  Start(lib, watchMessages);
+  open();
+  CountedOpen c;
+  c.closed = Stop(lib);
+  g_counting = false;
+  c.painted = g_painted;
+  c.byName = g_byName;
+  for (const auto& [handle, from] : g_aliveFrom) ++c.left[from];
+  c.processGdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) -
+                 static_cast<long>(gdiBefore);
+  return c;
+}
+
+double CallSeconds(const CountedOpen& c) {
+  double t = 0;
+  for (double s : c.painted.seconds) t += s;
+  return t;
+}
+
+// The counts of one entry, as lines to print under its ratio: the messages from an open with the
+// message hooks on, the rest from the open (of five without them) whose platform calls took the
+// median time.
+std::string ProfileLines(const std::function<void()>& open) {
+  using namespace openprofile;
+  const CountedOpen watched = CountOpen(open, true);
+  std::vector<CountedOpen> opens;
+  for (int i = 0; i < kCountedOpens; ++i) {
+    g_armed = true;
+    opens.push_back(CountOpen(open, false));
+  }
+  std::sort(opens.begin(), opens.end(), [](const CountedOpen& a, const CountedOpen& b) {
+    return CallSeconds(a) < CallSeconds(b);
+  });
+  const CountedOpen& m = opens[opens.size() / 2];
+  const Counts& c = m.painted;
+  char line[640];
+  std::snprintf(line, sizeof line,
+                "  %5ld msgs %4ld reads %3ld keys %4ld enum | gdi %3ld made %3ld left (process "
+                "%+ld) | %4ld inserts %ld counts %2ld redraw-off | %2ld sizes %4ld moves\n",
+                watched.painted.messages, c.calls[kRead], c.calls[kKey], c.calls[kEnum],
+                c.calls[kGdi], m.closed.gdiLeft, m.processGdi, c.calls[kInsert],
+                c.calls[kItemCount], c.redrawOff, watched.painted.sizes, c.calls[kMove]);
+  std::string text = line;
+  // Calls/milliseconds inside each kind of platform call.
+  static constexpr std::pair<const char*, Cause> kShown[] = {
+      {"reads", kRead},
+      {"keys", kKey},
+      {"enum", kEnum},
+      {"gdi", kGdi},
+      {"inserts", kInsert},
+      {"counts", kItemCount},
+      {"list styles", kListStyle},
+      {"list set-up", kListSetup},
+      {"moves", kMove},
+      {"files", kFile},
+      {"signatures", kTrust},
+      {"libraries", kLoadLibrary},
+      {"COM", kCom},
+      {"drop targets", kDragDrop},
+      {"shell icons", kShellIcon},
+      {"themes", kTheme},
+      {"host windows", kHost},
+      {"control messages", kControlMessage},
+  };
+  text += "        ms inside:";
+  for (const auto& [label, cause] : kShown) {
+    if (!c.calls[cause]) continue;
+    std::snprintf(line, sizeof line, " %s %ld/%.1f", label, c.calls[cause],
+                  c.seconds[cause] * 1000);
+    text += line;
+  }
+  text += "\n";
+  std::snprintf(line, sizeof line,
+                "        ms handling messages sent to our windows %.1f, of it WM_INITDIALOG %.1f "
+                "(message hooks on)\n",
+                watched.painted.sentSeconds * 1000, watched.painted.initSeconds * 1000);
+  text += line;
+  std::vector<std::pair<std::string, Call>> calls(m.byName.begin(), m.byName.end());
+  std::sort(calls.begin(), calls.end(),
+            [](const auto& a, const auto& b) { return a.second.seconds > b.second.seconds; });
+  text += "        costliest calls, open to close:";
+  for (size_t i = 0; i < calls.size() && i < 8; ++i) {
+    std::snprintf(line, sizeof line, " %s %ld/%.1f", calls[i].first.c_str(), calls[i].second.calls,
+                  calls[i].second.seconds * 1000);
+    text += line;
+  }
+  text += "\n";
+  if (!m.left.empty()) {
+    text += "        alive after close:";
+    for (const auto& [from, n] : m.left) text += " " + from + " x" + std::to_string(n);
+    text += "\n";
+  }
+  return text;
+}
+
 int main(int argc, char** argv) {
-  int pairs = argc > 1 ? std::atoi(argv[1]) : 60;
+  bool profile = false;
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--profile")
+      profile = true;
+    else
+      args.push_back(argv[i]);
+  }
+  int pairs = !args.empty() ? std::atoi(args[0].c_str()) : 60;
   if (pairs < 1) pairs = 60;
-  std::string filter = argc > 2 ? argv[2] : "";
+  std::string filter = args.size() > 1 ? args[1] : "";
 
   InitCommonControls();
   OleInitialize(nullptr);
@@ -140,6 +261,11 @@ int main(int argc, char** argv) {
         DialogBoxParamW(loc, MAKEINTRESOURCEW(e.templateId), owner, BareProc, 0);
     };
     for (int i = 0; i < 3; ++i) ours(), bare();  // caches, fonts, settings keys
+    std::string counted;
+    if (profile) {
+      g_armed = true;
+      counted = ProfileLines([&] { e.open(owner); });
+    }
     std::vector<double> oursT, bareT, ratio;
     for (int i = 0; i < pairs; ++i) {
       double t0 = Now();
@@ -162,6 +288,7 @@ int main(int argc, char** argv) {
                 Narrow(e.title).c_str(), e.templateId, Quantile(oursT, 0.5) * 1000,
                 Quantile(bareT, 0.5) * 1000, Quantile(ratio, 0.5), Quantile(ratio, 0.25),
                 Quantile(ratio, 0.75));
+    if (profile) std::printf("%s", counted.c_str());
     std::fflush(stdout);
   }
   UnhookWindowsHookEx(g_hook);

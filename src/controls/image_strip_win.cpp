@@ -1,6 +1,9 @@
 #include "controls/image_strip_win.h"
 
 #include <cstdint>
+#include <map>
+#include <mutex>
+#include <tuple>
 #include <vector>
 
 #include "controls/state_image.h"
@@ -47,37 +50,57 @@ bool AddCell(HIMAGELIST list, HDC screen, const StateImageCell& cell) {
   return ok;
 }
 
-}  // namespace
-
-bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
-  int cx = 0, cy = 0;
-  if (!list || !module || !ImageList_GetIconSize(list, &cx, &cy)) return false;
+// The frames of a strip bitmap fitted to a cell size. The image module does not change while
+// the library is loaded, so each strip is decoded and fitted once per size, not per list.
+std::vector<StateImageCell> FittedFrames(HMODULE module, int bitmapId, int cx, int cy) {
+  std::vector<StateImageCell> cells;
   auto source = static_cast<HBITMAP>(
       LoadImageW(module, MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!source) return false;
+  if (!source) return cells;
   BITMAP info = {};
   GetObjectW(source, sizeof info, &info);
   const int w = info.bmWidth, h = info.bmHeight;
-  bool ok = false;
   HDC screen = GetDC(nullptr);
   if (h > 0 && h <= 256 && w >= h && w % h == 0 && w / h <= 64) {
     BITMAPINFO bi = TopDownInfo(w, h);
     std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
     if (GetDIBits(screen, source, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS) ==
         h) {
-      ok = true;
       std::vector<uint32_t> frame(static_cast<size_t>(h) * static_cast<size_t>(h));
       for (int f = 0; f < w / h; ++f) {
         for (int y = 0; y < h; ++y)
           for (int x = 0; x < h; ++x)
             frame[static_cast<size_t>(y) * h + x] =
                 pixels[static_cast<size_t>(y) * w + static_cast<size_t>(f) * h + x] & 0xFFFFFF;
-        ok = AddCell(list, screen, FitStateImage(frame, h, h, cx, cy, kMaskColor)) && ok;
+        cells.push_back(FitStateImage(frame, h, h, cx, cy, kMaskColor));
       }
     }
   }
   ReleaseDC(nullptr, screen);
   DeleteObject(source);
+  return cells;
+}
+
+}  // namespace
+
+bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
+  int cx = 0, cy = 0;
+  if (!list || !module || !ImageList_GetIconSize(list, &cx, &cy)) return false;
+  using Key = std::tuple<HMODULE, int, int, int>;
+  static std::mutex lock;
+  static std::map<Key, std::vector<StateImageCell>> fitted;
+  std::vector<StateImageCell> cells;
+  {
+    std::lock_guard<std::mutex> hold(lock);
+    auto [at, added] = fitted.try_emplace(Key{module, bitmapId, cx, cy});
+    if (added) at->second = FittedFrames(module, bitmapId, cx, cy);
+    cells = at->second;
+  }
+  if (cells.empty()) return false;
+  HDC screen = GetDC(nullptr);
+  bool ok = true;
+  for (const StateImageCell& cell : cells) ok = AddCell(list, screen, cell) && ok;
+  ReleaseDC(nullptr, screen);
   return ok;
 }
 

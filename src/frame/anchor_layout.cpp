@@ -225,8 +225,11 @@ void AnchorList::Layout(ControlGeometry& window, uint32_t currentScale, uint32_t
     std::optional<Rect> rc = window.ControlRect(e.controlId);
     if (!rc) continue;
     ControlPlacement p = LayoutAnchor(e, client, *rc, currentScale, anchorScale);
-    if (p.moveTo) window.MoveControl(e.controlId, *p.moveTo);
-    if (p.resizeTo) window.SizeControl(e.controlId, *p.resizeTo);
+    // A control already in place is left alone: each move costs the platform a round of
+    // position messages, and a dialog's first layout mostly finds its controls where they are.
+    if (p.moveTo && (p.moveTo->x != rc->left || p.moveTo->y != rc->top))
+      window.MoveControl(e.controlId, *p.moveTo);
+    if (p.resizeTo && *p.resizeTo != rc->Extent()) window.SizeControl(e.controlId, *p.resizeTo);
   }
 }
 

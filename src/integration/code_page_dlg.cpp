@@ -49,9 +49,37 @@ class ComScope {
 
 bool CCodePageDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                         LRESULT& result) {
+  if (msg == SCM_CHECKLIST) {
+    result = OnCheckListCommand(wParam, lParam);
+    return true;
+  }
   if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
   if (msg == WM_SIZE) FitColumns();
   return true;
+}
+
+// The rows are owner data: their ticks live in the selection, asked for as rows are drawn.
+LRESULT CCodePageDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
+  switch (code) {
+    case kClGetStateImage:
+      return selection_->Ticked(static_cast<size_t>(lParam)) ? 2 : 1;
+    case kClSetStateImage: {
+      const auto* state = reinterpret_cast<const CheckListRowState*>(lParam);
+      if (!state || state->row < 0 || static_cast<size_t>(state->row) >= selection_->size())
+        return 0;
+      selection_->SetTicked(static_cast<size_t>(state->row), state->image == 2);
+      return 1;
+    }
+    case kClGetRowText: {  // copy: both columns, as a plain list view joins them
+      auto* request = reinterpret_cast<CheckListRowText*>(lParam);
+      if (!request || request->row < 0 || static_cast<size_t>(request->row) >= selection_->size())
+        return 0;
+      auto row = static_cast<size_t>(request->row);
+      request->text = Description(row) + L'\t' + ScriptName(row);
+      return 1;
+    }
+  }
+  return 0;
 }
 
 bool CCodePageDlg::OnCommand(int id, int code, HWND control) {
@@ -81,54 +109,59 @@ BOOL CCodePageDlg::OnInitDialog() {
   HWND list = GetDlgItem(IDC_CHECK_LIST);
   AttachOwnedList(list_, list, setup, IsDarkTheme());
   AddParentHook(list_);
-  AddListColumn(list, 0, IDS_CP_NAME_HEADER, 0);
-  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, 0);
-  FitColumns();
+  // The columns start at their fitted widths: each later width change costs a header layout.
+  auto [nameWidth, scriptWidth] = ColumnWidths();
+  AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);
+  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, scriptWidth);
 
-  list_.SendMessage(WM_SETREDRAW, FALSE);
   list_.SendMessage(LVM_SETITEMCOUNT, selection_->size());
-  for (size_t row = 0; row < selection_->size(); ++row)
-    AppendCallbackRow(list_, static_cast<LPARAM>(row), selection_->Ticked(row));
-  list_.SendMessage(WM_SETREDRAW, TRUE);
   if (selection_->size() > 0) list_.SelectRows({0}, 0);
   list_.UpdateControls();
   return TRUE;
 }
 
-void CCodePageDlg::FitColumns() {
-  if (!list_.m_hWnd) return;
+std::pair<int, int> CCodePageDlg::ColumnWidths() const {
   int width = FillColumnWidth(list_.m_hWnd, 0);
   int nameWidth = MulDiv(width, kNameColumnPercent, 100);
-  list_.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(nameWidth, 0));
-  list_.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(width - nameWidth, 0));
+  return {nameWidth, width - nameWidth};
+}
+
+void CCodePageDlg::FitColumns() {
+  if (!list_.m_hWnd) return;
+  auto [nameWidth, scriptWidth] = ColumnWidths();
+  if (list_.SendMessage(LVM_GETCOLUMNWIDTH, 0) != nameWidth)
+    list_.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(nameWidth, 0));
+  if (list_.SendMessage(LVM_GETCOLUMNWIDTH, 1) != scriptWidth)
+    list_.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(scriptWidth, 0));
 }
 
 void CCodePageDlg::OnRowText(NMLVDISPINFOW& info) {
-  if (info.item.lParam < 0 || static_cast<size_t>(info.item.lParam) >= selection_->size()) return;
-  auto row = static_cast<size_t>(info.item.lParam);
-  uint16_t codePage = selection_->CodePage(row);
-  if (info.item.iSubItem == 0) {
-    std::optional<std::wstring>& text = descriptions_[row];
-    if (!text) {
-      text = service_->Description(codePage);
-      if (text->empty()) text = std::to_wstring(codePage);
-    }
-    FillDisplayText(info, ToU(*text));
-  } else {
-    uint32_t offset = CharsetNameOffset(service_->Charset(codePage));
-    FillDisplayText(info, ToU(LoadResString(IDS_CP_CHARSET_FIRST + offset)));
+  if (info.item.iItem < 0 || static_cast<size_t>(info.item.iItem) >= selection_->size()) return;
+  auto row = static_cast<size_t>(info.item.iItem);
+  FillDisplayText(info, ToU(info.item.iSubItem == 0 ? Description(row) : ScriptName(row)));
+}
+
+const std::wstring& CCodePageDlg::Description(size_t row) {
+  std::optional<std::wstring>& text = descriptions_[row];
+  if (!text) {
+    uint16_t codePage = selection_->CodePage(row);
+    text = service_->Description(codePage);
+    if (text->empty()) text = std::to_wstring(codePage);
   }
+  return *text;
+}
+
+std::wstring CCodePageDlg::ScriptName(size_t row) {
+  uint32_t offset = CharsetNameOffset(service_->Charset(selection_->CodePage(row)));
+  return LoadResString(IDS_CP_CHARSET_FIRST + offset);
 }
 
 void CCodePageDlg::ShowTicks() {
-  for (size_t row = 0; row < selection_->size(); ++row)
-    list_.SetRowChecked(static_cast<int>(row), selection_->Ticked(row));
+  InvalidateRect(list_.m_hWnd, nullptr, TRUE);
   list_.UpdateControls();
 }
 
 void CCodePageDlg::OnOK() {
-  for (size_t row = 0; row < selection_->size(); ++row)
-    selection_->SetTicked(row, list_.IsRowChecked(static_cast<int>(row)));
   if (std::optional<SettingsRecord> record = OpenAppRecord(record::kNewCp)) {
     Win32FileStore files;
     SaveCodePages(*record, files, selection_->Result(), NowAsFileTime());

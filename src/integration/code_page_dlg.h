@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/check_list_win.h"
@@ -41,8 +42,12 @@ class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
                             LRESULT& result) override;
 
  private:
+  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
   void OnRowText(NMLVDISPINFOW& info);
+  const std::wstring& Description(size_t row);
+  std::wstring ScriptName(size_t row);
   void ShowTicks();
+  std::pair<int, int> ColumnWidths() const;  // name, script
   void FitColumns();
 
   HWND owner_;

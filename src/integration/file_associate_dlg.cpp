@@ -50,8 +50,10 @@ BOOL CFileAssociateDlg::OnInitDialog() {
   ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                  LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   const int dpi = static_cast<int>(WindowDpi(m_hWnd));
-  AddListColumn(list, 0, IDS_ASSOC_EXTENSION_HEADER, MulDiv(kExtensionColumn96, dpi, 96));
-  AddListColumn(list, 1, IDS_ASSOC_DESCRIPTION_HEADER, 100);
+  // The columns start at their fitted widths: each later width change costs a header layout.
+  const int first = MulDiv(kExtensionColumn96, dpi, 96);
+  AddListColumn(list, 0, IDS_ASSOC_EXTENSION_HEADER, first);
+  AddListColumn(list, 1, IDS_ASSOC_DESCRIPTION_HEADER, FillColumnWidth(list, first));
   associations_ = ReadAssociations(registry_, program_, InvariantCase());
   Fill(0);
   FitColumns();
@@ -142,7 +144,9 @@ void CFileAssociateDlg::Fill(int row) {
 void CFileAssociateDlg::FitColumns() {
   HWND list = GetDlgItem(IDC_ASSOC_LIST);
   int first = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
-  ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(FillColumnWidth(list, first), 0));
+  int fill = FillColumnWidth(list, first);
+  if (::SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) != fill)
+    ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(fill, 0));
 }
 
 int CFileAssociateDlg::SelectedRow() const {

@@ -69,14 +69,11 @@ bool CConvertDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                                        LRESULT& result) {
   switch (msg) {
     case SCM_CHECKLIST:
-      // From either list; only the characters' checks count before closing.
-      if (wParam == kClSelectionChanged) TakeRowChecks();
-      result = 0;
+      result = OnCheckListCommand(wParam, lParam);
       return true;
     case WM_TIMER:
       if (wParam != IDT_CV_SEARCH) break;
       KillTimer(m_hWnd, IDT_CV_SEARCH);
-      TakeRowChecks();
       FillCharacters();
       result = 0;
       return true;
@@ -108,8 +105,9 @@ bool CConvertDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
   if (header.code != LVN_GETDISPINFOW) return false;
   auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
   auto param = static_cast<size_t>(info.item.lParam);
-  if (id == IDC_CV_CHARACTERS && param < kConvertCharCount)
-    FillDisplayText(info, RowText(param));
+  auto row = static_cast<size_t>(info.item.iItem);
+  if (id == IDC_CV_CHARACTERS && row < shown_.size())
+    FillDisplayText(info, RowText(shown_[row]));
   else if (id == IDC_CV_OPTIONS && param < kConvertOptionCount)
     FillDisplayText(info, ToU(LoadResString(static_cast<UINT>(IDS_CV_OPTION_FIRST + param))));
   else
@@ -124,10 +122,31 @@ const std::u16string& CConvertDlg::Name(size_t index) {
   return *name;
 }
 
-void CConvertDlg::TakeRowChecks() {
-  for (size_t row = 0; row < shown_.size(); ++row)
-    model_.selection[shown_[row]] = characters_.IsRowChecked(static_cast<int>(row));
-  ShowBoxes();
+// The character rows are owner data: their checks are the model's selection, asked for as
+// rows are drawn and changed in place by clicks, keys and the check-all box.
+LRESULT CConvertDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
+  switch (code) {
+    case kClSelectionChanged:
+      ShowBoxes();
+      return 0;
+    case kClGetStateImage:
+      return static_cast<size_t>(lParam) < shown_.size() && model_.selection[shown_[lParam]] ? 2
+                                                                                             : 1;
+    case kClSetStateImage: {
+      const auto* state = reinterpret_cast<const CheckListRowState*>(lParam);
+      if (!state || state->row < 0 || static_cast<size_t>(state->row) >= shown_.size()) return 0;
+      model_.selection[shown_[state->row]] = state->image == 2;
+      return 1;
+    }
+    case kClGetRowText: {  // copy
+      auto* request = reinterpret_cast<CheckListRowText*>(lParam);
+      if (!request || request->row < 0 || static_cast<size_t>(request->row) >= shown_.size())
+        return 0;
+      request->text = ToW(RowText(shown_[request->row]));
+      return 1;
+    }
+  }
+  return 0;
 }
 
 void CConvertDlg::ShowBoxes() {
@@ -137,13 +156,6 @@ void CConvertDlg::ShowBoxes() {
 }
 
 void CConvertDlg::ShowRowChecks() {
-  characters_.SendMessage(WM_SETREDRAW, FALSE);
-  for (size_t row = 0; row < shown_.size(); ++row) {
-    bool checked = model_.selection[shown_[row]];
-    if (characters_.IsRowChecked(static_cast<int>(row)) != checked)
-      characters_.SetRowChecked(static_cast<int>(row), checked);
-  }
-  characters_.SendMessage(WM_SETREDRAW, TRUE);
   InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
 }
 
@@ -152,17 +164,12 @@ void CConvertDlg::FillCharacters() {
   shown_.clear();
   for (size_t i = 0; i < kConvertCharCount; ++i)
     if (query.empty() || ConvertRowMatches(RowText(i), query)) shown_.push_back(i);
-  characters_.SendMessage(WM_SETREDRAW, FALSE);
   characters_.SendMessage(LVM_DELETEALLITEMS);
   characters_.SendMessage(LVM_SETITEMCOUNT, shown_.size());
-  for (size_t index : shown_)
-    AppendCallbackRow(characters_, static_cast<LPARAM>(index), model_.selection[index]);
-  characters_.SendMessage(WM_SETREDRAW, TRUE);
   InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
 }
 
 void CConvertDlg::OnCategoryClicked(size_t box) {
-  TakeRowChecks();
   model_.ClickCategory(box);
   ShowBoxes();
   ShowRowChecks();
@@ -179,7 +186,6 @@ void CConvertDlg::OnApplyOptions() {
 }
 
 void CConvertDlg::Close(int button) {
-  TakeRowChecks();
   model_.secondAction = IsDlgButtonChecked(IDC_CV_TO_FULL);
   model_.firstScope = IsDlgButtonChecked(IDC_CV_SELECTION);
   model_.Save(Settings(), Flags());

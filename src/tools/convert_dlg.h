@@ -53,8 +53,7 @@ class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
   void AttachList(CCheckList& list, int id, UINT headerId);
   const std::u16string& Name(size_t index);
   std::u16string RowText(size_t index) { return ConvertRowText(index, Name(index)); }
-  // The shown rows' checks into the selection, and the boxes after them.
-  void TakeRowChecks();
+  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
   void ShowBoxes();
   void ShowRowChecks();
   // The rows matching the search text, with their checks.
@@ -65,7 +64,7 @@ class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
 
   uint32_t hostFlags_;
   ConvertModel model_;
-  std::vector<size_t> shown_;  // the character of each row
+  std::vector<size_t> shown_;  // the character of each row (owner data)
   std::array<std::optional<std::u16string>, kConvertCharCount> names_;
   CCheckList characters_;
   CCheckList options_;

@@ -152,6 +152,19 @@ TEST(AnchorList, EntriesApplyInOrderForOneControlOnTwoAxes) {
   EXPECT_EQ(w.controls[30], (Rect{260, 20, 490, 280}));
 }
 
+TEST(AnchorList, ALayoutThatChangesNothingMovesNoControl) {
+  FakeDialogWindow w;
+  w.controls[1] = {250, 10, 290, 100};
+  AnchorList anchors;
+  ASSERT_TRUE(anchors.Add(&w, 1, 0x1 | 0x8));
+  anchors.Layout(w, 100, 100);
+  EXPECT_EQ(w.controlMoves, 0);
+  w.client = {400, 300};
+  anchors.Layout(w, 100, 100);
+  EXPECT_EQ(w.controls[1], (Rect{350, 10, 390, 200}));
+  EXPECT_EQ(w.controlMoves, 2);
+}
+
 TEST(AnchorList, MissingControlsAndBadRulesAreNotAdded) {
   FakeDialogWindow w;
   w.controls[1] = {250, 170, 290, 190};

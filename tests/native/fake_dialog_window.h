@@ -27,6 +27,7 @@ class FakeDialogWindow : public ResizerWindow {
   uint32_t systemDpi = 96;
   bool perMonitorV2 = true;
   int resizes = 0;
+  int controlMoves = 0;  // moves and resizes of controls
 
   Size ClientSize() override { return client; }
   std::optional<Rect> ControlRect(uint32_t id) override {
@@ -35,10 +36,12 @@ class FakeDialogWindow : public ResizerWindow {
     return it->second;
   }
   void MoveControl(uint32_t id, Point p) override {
+    ++controlMoves;
     Rect& r = controls.at(id);
     r = {p.x, p.y, p.x + r.Width(), p.y + r.Height()};
   }
   void SizeControl(uint32_t id, Size s) override {
+    ++controlMoves;
     Rect& r = controls.at(id);
     r.right = r.left + s.width;
     r.bottom = r.top + s.height;

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "control_dialog.h"
 #include "key_dialog_steps.h"
 #include "tools/convert.h"
 
@@ -120,6 +121,53 @@ TEST_P(ConvertExport, DisplayOptionsAreWrittenAtOnceWithTheJapaneseBackslashWinn
   EXPECT_EQ(Setting(L"BackslashKorean"), -1);
   EXPECT_EQ(record.flags & 0xF0, 0x10u | kQuotations);
   EXPECT_EQ(g_heard, 1);
+}
+
+TEST_P(ConvertExport, ARowUntickedInTheListOutlivesASearchAndIsCopiedAndHandedBack) {
+  ASSERT_EQ(scrv::kConvertChars[0].category, scrv::CharCategory::kKatakana);
+  UINT katakana = 99;
+  int found = 0, all = 0;
+  bool foundTicked = false, firstTickedAfter = true;
+  std::wstring second, copied;
+  auto search = [](HWND dlg, const std::wstring& text) {
+    SetDlgItemTextW(dlg, IDC_CV_SEARCH, text.c_str());
+    SendMessageW(dlg, WM_TIMER, IDT_CV_SEARCH, 0);  // the typing pause has passed
+  };
+  Run([&](HWND dlg) {
+    SetRowChecked(dlg, 0, false, IDC_CV_CHARACTERS);
+    katakana = CheckState(dlg, IDC_CV_KATAKANA);
+    second = RowText(dlg, 1, 0, IDC_CV_CHARACTERS);
+    search(dlg, second.substr(0, second.find(L' ')));  // "U+...." of the second character
+    found = RowCount(dlg, IDC_CV_CHARACTERS);
+    foundTicked = RowChecked(dlg, 0, IDC_CV_CHARACTERS);
+    search(dlg, L"");
+    all = RowCount(dlg, IDC_CV_CHARACTERS);
+    firstTickedAfter = RowChecked(dlg, 0, IDC_CV_CHARACTERS);
+    LVITEMW select = {};
+    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageW(dlg, IDC_CV_CHARACTERS, LVM_SETITEMSTATE, 1,
+                        reinterpret_cast<LPARAM>(&select));
+    {
+      HeldKeys control({VK_CONTROL});
+      SendDlgItemMessageW(dlg, IDC_CV_CHARACTERS, WM_KEYDOWN, 'C', 1);
+    }
+    if (OpenClipboard(dlg)) {
+      if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        copied = static_cast<const wchar_t*>(GlobalLock(h));
+        GlobalUnlock(h);
+      }
+      CloseClipboard();
+    }
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(katakana, UINT{BST_INDETERMINATE});
+  EXPECT_EQ(found, 1);
+  EXPECT_TRUE(foundTicked);
+  EXPECT_EQ(all, static_cast<int>(scrv::kConvertCharCount));
+  EXPECT_FALSE(firstTickedAfter);
+  EXPECT_EQ(copied, second + L"\r\n");
+  EXPECT_FALSE(Bit(mask, 0));
+  EXPECT_TRUE(Bit(mask, 1));
 }
 
 SCRV_IN_BOTH_BACK_ENDS(ConvertExport);
