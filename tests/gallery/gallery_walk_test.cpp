@@ -21,6 +21,7 @@
 namespace {
 
 using testing_support::FindThreadDialog;
+using testing_support::NestedDialogs;
 using testing_support::PumpMessages;
 using testing_support::RunDialog;
 
@@ -51,20 +52,35 @@ std::vector<HWND> Surfaces(HWND dlg) {
   return out;
 }
 
+// Runs `check` on a dialog once it has painted.
+void CheckPainted(const DemoEntry& e, HWND dlg,
+                  const std::function<void(const DemoEntry&, HWND)>& check) {
+  RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpMessages(100);
+  check(e, dlg);
+}
+
 // Opens every gallery entry in turn and runs `check` on its dialog, then closes it.
 void ForEachDialog(const std::function<void(const DemoEntry&, HWND)>& check) {
   HWND owner = FindWindowW(scrv::kHostMainWindowClass, nullptr);
   for (const DemoEntry& e : DemoEntries()) {
     SCOPED_TRACE(Narrow(e.title));
-    auto run =
-        RunDialog([&] { return static_cast<INT_PTR>(e.open(owner).size()); },
-                  [&](HWND dlg) {
-                    RedrawWindow(dlg, nullptr, nullptr,
-                                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-                    PumpMessages(100);
-                    check(e, dlg);
-                    PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
-                  });
+    auto run = RunDialog([&] { return static_cast<INT_PTR>(e.open(owner).size()); },
+                         [&](HWND dlg) {
+                           if (e.measured || !e.prepare) {
+                             CheckPainted(e, dlg, check);
+                           } else {
+                             // A dialog the export opens only over its first one: checked in place.
+                             NestedDialogs inner(dlg, [&](HWND d) {
+                               CheckPainted(e, d, check);
+                               PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+                             });
+                             e.prepare(dlg);
+                             for (int i = 0; i < 100 && !inner.Ran(); ++i) PumpMessages(50);
+                             EXPECT_TRUE(inner.Ran());
+                           }
+                           PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+                         });
     EXPECT_TRUE(run.scriptRan);
     EXPECT_FALSE(run.timedOut);
   }
