@@ -83,13 +83,12 @@ BOOL CCodePageDlg::OnInitDialog() {
   AddParentHook(list_);
   AddListColumn(list, 0, IDS_CP_NAME_HEADER, 0);
   AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, 0);
-  FitColumns();
-
   list_.SendMessage(WM_SETREDRAW, FALSE);
   list_.SendMessage(LVM_SETITEMCOUNT, selection_->size());
   for (size_t row = 0; row < selection_->size(); ++row)
     AppendCallbackRow(list_, static_cast<LPARAM>(row), selection_->Ticked(row));
   list_.SendMessage(WM_SETREDRAW, TRUE);
+  FitColumns();  // with the vertical scroll bar the rows may have brought
   if (selection_->size() > 0) list_.SelectRows({0}, 0);
   list_.UpdateControls();
   return TRUE;
