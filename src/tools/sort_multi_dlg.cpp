@@ -1,6 +1,7 @@
 #include "tools/sort_multi_dlg.h"
 
 #include "frame/export_guard_win.h"
+#include "controls/radio_grid_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
@@ -28,6 +29,11 @@ BOOL CSortMultiDlg::OnInitDialog() {
   model_.Load(Settings(), Flags());
   CheckDlgButton(IDC_SM_ENTIRE_GROUP, model_.entireGroup ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(IDC_SM_SELECTION_ONLY, model_.selectionOnly ? BST_CHECKED : BST_UNCHECKED);
+
+  // The grid's radios show only their glyphs (rows and columns are labelled by statics); their
+  // texts name them for screen readers.
+  for (int radio = IDC_SM_KIND_FIRST; radio <= IDC_SM_KIND_LAST; ++radio)
+    AttachGridRadio(GetDlgItem(radio), radio != IDC_SM_RANDOM, SortKindNeighbour);
 
   AttachColumnList(1, true);
   AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));

@@ -97,6 +97,29 @@ TEST_P(SortMultiExport, MovingARowSwapsTheHostsKeysAndTheSecondButtonEndsTheDial
   EXPECT_EQ(keys.Keys()[2].flags, kIncluded | 0x4000);
 }
 
+// The grid of kinds: Up and Down stay in a column, Left and Right change the direction; the
+// radio reached is chosen, as in a radio group.
+TEST_P(SortMultiExport, ArrowKeysMoveAlongTheGridOfKinds) {
+  HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
+  std::vector<int> focused, chosen;
+  Run(keys, [&](HWND dlg) {
+    HWND start = GetDlgItem(dlg, IDC_SM_TEXT_ASC);
+    SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(start), TRUE);
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_LEFT}) {
+      PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+      PumpMessages(30);
+      focused.push_back(GetDlgCtrlID(GetFocus()));
+      chosen.push_back(CheckedRadios(dlg).empty() ? 0 : CheckedRadios(dlg)[0]);
+    }
+    Click(dlg, IDCANCEL);
+  });
+  const std::vector<int> path = {IDC_SM_CASE_ASC, IDC_SM_NUMBER_ASC, IDC_SM_NUMBER_DESC,
+                                 IDC_SM_CASE_DESC, IDC_SM_CASE_ASC};
+  EXPECT_EQ(focused, path);
+  EXPECT_EQ(chosen, path);
+  EXPECT_EQ(keys.Keys()[0].flags, kIncluded | 0x40000000u);  // matching case, ascending
+}
+
 TEST_P(SortMultiExport, AKeyListThatCannotBeReadIsRefusedWithoutADialog) {
   HostKeyList keys({{0, 0}, {1, 0}, {2, 0}});
   void** descriptor = static_cast<void**>(keys.Descriptor());
