@@ -84,7 +84,10 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(std::vector<FilterCondition> conditions,
 
 bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                               LRESULT& result) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return true;
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) {
+    if (msg == WM_SIZE) flagsLegend_.Fit();
+    return true;
+  }
   if (msg != SCM_CHECKLIST) return false;
   result = OnCheckListCommand(wParam, lParam);
   return true;
@@ -161,9 +164,11 @@ void CAdvancedFilterDlg::SetUpList() {
   list_.swapCallback = SwapRows;
   list_.swapContext = this;
   list_.dpi = dpi;
+  list_.fillLastColumn = false;  // the flags column keeps the width it was given
   list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(lv);
   AddParentHook(list_);
+  flagsLegend_.Attach(lv, 2, LoadResString(IDS_AF_FLAGS_LEGEND));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -224,6 +229,7 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
 }
 
 bool CAdvancedFilterDlg::OnNotify(int, NMHDR& header, LRESULT& result) {
+  if (header.code == HDN_ITEMCHANGEDW || header.code == HDN_ENDTRACKW) flagsLegend_.Fit();
   if (header.hwndFrom != list_.m_hWnd || !model_) return false;
   auto* info = reinterpret_cast<NMLVDISPINFOW*>(&header);
   switch (header.code) {

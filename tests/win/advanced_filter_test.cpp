@@ -387,6 +387,37 @@ TEST_F(AdvancedFilter, TheSecondButtonStartsDisabledWhenTheHostSaysSo) {
   EXPECT_FALSE(enabled);
 }
 
+// The legend of the flag letters follows the flags column, on its header and on its cells.
+TEST_F(AdvancedFilter, TheFlagsColumnCarriesATooltipLegend) {
+  RECT column = {}, onHeader = {}, onCells = {};
+  int tools = 0;
+  Open({Cond(u"a", ff::kEnabled)}, [&](HWND dlg) {
+    HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
+    HWND header = ListView_GetHeader(list);
+    Header_GetItemRect(header, 2, &column);
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
+      if (GetWindow(tip, GW_OWNER) == dlg) break;
+    ASSERT_NE(tip, nullptr);
+    tools = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+    for (auto [window, rect] : {std::pair{header, &onHeader}, std::pair{list, &onCells}}) {
+      for (UINT_PTR id = 1; id <= 2; ++id) {
+        TTTOOLINFOW tool = {sizeof tool};
+        tool.hwnd = window;
+        tool.uId = id;
+        if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+          *rect = tool.rect;
+      }
+    }
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(tools, 2);
+  EXPECT_TRUE(EqualRect(&onHeader, &column));
+  EXPECT_EQ(onCells.left, column.left);
+  EXPECT_EQ(onCells.right, column.right);
+  EXPECT_GT(onCells.bottom, onCells.top);
+}
+
 // --- List commands ----------------------------------------------------------------------------
 
 TEST_F(AdvancedFilter, EditingInPlaceStartsFromTheWholeLongText) {
