@@ -12,6 +12,7 @@
 #include "controls/image_strip_win.h"
 #include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
+#include "frame/dialog_appearance.h"
 
 namespace scrv {
 namespace {
@@ -653,12 +654,30 @@ void CCheckList::OnDpiChanged() {
   if (options.checkBoxes) RebuildStateImages();
 }
 
+// A disabled list shows its rows, the selected ones too, in the disabled text on the face.
+bool CCheckList::DrawDisabledRow(NMLVCUSTOMDRAW& draw, LRESULT& result) const {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT:
+      draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+      draw.clrText = darkTheme ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+      draw.clrTextBk = darkTheme ? kDarkFaceColor : GetSysColor(COLOR_BTNFACE);
+      result = CDRF_DODEFAULT;
+      return true;
+  }
+  return false;
+}
+
 bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (!m_hWnd) return false;
   switch (msg) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (!header || header->hwndFrom != m_hWnd || header->idFrom != controlId) return false;
+      if (header->code == NM_CUSTOMDRAW && !IsWindowEnabled(m_hWnd))
+        return DrawDisabledRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam), result);
       if (OwnerData()) OnOwnerDataNotify(header);
       if (header->code == LVN_BEGINDRAG && options.moving) {
         BeginDrag();

@@ -189,6 +189,8 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   bool OnKeyDown(WPARAM key);
   void BeginDrag();
   void AutoScroll();
+  // Custom drawing of a disabled list's rows; true when the stage was answered.
+  bool DrawDisabledRow(NMLVCUSTOMDRAW& draw, LRESULT& result) const;
   void OnDpiChanged();
   void RebuildStateImages();
   void NoteStateChange();
