@@ -1,16 +1,19 @@
-// The keyboard letters of the tool dialogs, read from the compiled templates and strings: no two
-// controls of one dialog share a letter, and the check-all box keeps its letter when the check
-// list sets its caption at run time.
+// The keyboard letters of the tool and integration dialogs, read from the compiled templates and
+// strings: no two controls of one dialog share a letter, and the check-all box keeps its letter
+// when the check list sets its caption at run time.
 
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "associate_ids.h"
 #include "controls_ids.h"
 #include "filter_ids.h"
 #include "frame/dialog_template.h"
+#include "integration_ids.h"
 #include "jump_ids.h"
 #include "keys_ids.h"
+#include "plugin_ids.h"
 #include "resource_file.h"
 #include "text_tools_ids.h"
 #include "tools_ids.h"
@@ -38,9 +41,27 @@ TEST(ToolMnemonics, NoTwoControlsOfADialogShareALetter) {
   const char16_t checkAll = Mnemonic(ResourceFile::Localisation().String(IDS_CHECK_ALL));
   ASSERT_NE(checkAll, 0);
   EXPECT_EQ(Mnemonic(ResourceFile::Localisation().String(IDS_CHECK_SELECTED)), checkAll);
-  for (uint32_t dialog :
-       {IDD_JUMP, IDD_NUMBER_RANGE, IDD_ADVANCED_FILTER, IDD_SORT_MULTI, IDD_DELETE_DUPLICATES,
-        IDD_JOIN_CSV, IDD_EXTRACT_COLUMNS, IDD_EXTRACT_FREQUENT, IDD_CONVERT}) {
+  // The code page dialog's control 1734 is a note, not a check-all box.
+  const struct {
+    uint32_t dialog;
+    bool checkAllBox;
+  } dialogs[] = {{IDD_JUMP, false},
+                 {IDD_NUMBER_RANGE, false},
+                 {IDD_ADVANCED_FILTER, true},
+                 {IDD_SORT_MULTI, true},
+                 {IDD_DELETE_DUPLICATES, true},
+                 {IDD_JOIN_CSV, true},
+                 {IDD_EXTRACT_COLUMNS, true},
+                 {IDD_EXTRACT_FREQUENT, false},
+                 {IDD_CONVERT, false},
+                 {IDD_CODE_PAGE, false},
+                 {IDD_PLUGINS, false},
+                 {IDD_FILE_ASSOCIATE, false},
+                 {IDD_ASSOCIATE_PROPERTIES, false},
+                 {IDD_TRAY, false},
+                 {IDD_START_OPTIONS, false},
+                 {IDD_ABOUT, false}};
+  for (const auto& [dialog, checkAllBox] : dialogs) {
     const std::vector<uint8_t>* bytes = ResourceFile::Localisation().Dialog(dialog);
     ASSERT_TRUE(bytes) << dialog;
     std::optional<DialogTemplateText> text = ReadDialogTemplateText(bytes->data(), bytes->size());
@@ -48,7 +69,7 @@ TEST(ToolMnemonics, NoTwoControlsOfADialogShareALetter) {
     std::map<char16_t, uint32_t> owner;
     for (const TemplateControl& control : text->controls) {
       const char16_t letter = Mnemonic(control.title);
-      if (control.id == IDC_CHECK_ALL) EXPECT_EQ(letter, checkAll) << dialog;
+      if (checkAllBox && control.id == IDC_CHECK_ALL) EXPECT_EQ(letter, checkAll) << dialog;
       if (!letter) continue;
       auto [it, fresh] = owner.emplace(letter, control.id);
       EXPECT_TRUE(fresh) << dialog << ": " << control.id << " and " << it->second << " share '"
