@@ -45,23 +45,6 @@ int SortKindRadioFor(uint32_t flags) {
   return (flags & kEvenOfPair) ? even : even + 1;
 }
 
-int SortKindNeighbour(int radio, int dx, int dy) {
-  constexpr int kPairs = (IDC_SM_VERSION_ASC - IDC_SM_KIND_FIRST + 1) / 2;
-  if (radio == IDC_SM_RANDOM) return dx == 0 && dy < 0 ? IDC_SM_VERSION_ASC : 0;
-  if (radio < IDC_SM_KIND_FIRST || radio > IDC_SM_VERSION_ASC) return 0;
-  const int row = (radio - IDC_SM_KIND_FIRST) / 2;
-  const bool descending = (radio - IDC_SM_KIND_FIRST) % 2 == 0;  // the even radio of its pair
-  if (dy != 0) {
-    const int next = row + (dy > 0 ? 1 : -1);
-    if (next < 0) return 0;
-    if (next >= kPairs) return IDC_SM_RANDOM;
-    return radio + 2 * (next - row);
-  }
-  if (dx > 0) return descending ? 0 : radio - 1;
-  if (dx < 0) return descending ? radio + 1 : 0;
-  return 0;
-}
-
 SortMultiModel::SortMultiModel(std::vector<std::u16string> columnNames, KeyList keys,
                                bool groupFlag, bool selectionFlag)
     : names_(std::move(columnNames)),

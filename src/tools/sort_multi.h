@@ -50,11 +50,6 @@ bool SortKindFlags(int radio, uint32_t& flags);
 // The radio that shows a key's flags.
 int SortKindRadioFor(uint32_t flags);
 
-// The radio one step (dx, dy) away in the grid of kinds: a row per kind, the ascending radios
-// left and the descending ones right, IDC_SM_RANDOM below the last row. Up and Down stay in the
-// column; 0 where the step leads out of the grid.
-int SortKindNeighbour(int radio, int dx, int dy);
-
 // What the dialog's controls show after a refresh.
 struct SortMultiView {
   int checkedRadio = 0;  // 0: none

@@ -34,26 +34,6 @@ TEST(SortKindMapping, EvenRadiosAddBitThirtyOneToTheirPartner) {
   }
 }
 
-TEST(SortKindMapping, ArrowStepsStayInTheirColumnOrSwapTheDirection) {
-  struct Step {
-    int from, dx, dy, to;
-  } steps[] = {
-      {IDC_SM_TEXT_ASC, 0, 1, IDC_SM_CASE_ASC},
-      {IDC_SM_CASE_DESC, 0, -1, IDC_SM_TEXT_DESC},
-      {IDC_SM_TEXT_ASC, 0, -1, 0},
-      {IDC_SM_VERSION_DESC, 0, 1, IDC_SM_RANDOM},
-      {IDC_SM_RANDOM, 0, -1, IDC_SM_VERSION_ASC},
-      {IDC_SM_RANDOM, 1, 0, 0},
-      {IDC_SM_NUMBER_ASC, 1, 0, IDC_SM_NUMBER_DESC},
-      {IDC_SM_NUMBER_DESC, -1, 0, IDC_SM_NUMBER_ASC},
-      {IDC_SM_NUMBER_DESC, 1, 0, 0},
-      {IDC_SM_NUMBER_ASC, -1, 0, 0},
-      {IDC_SM_KIND_GROUP, 0, 1, 0},
-  };
-  for (const Step& s : steps)
-    EXPECT_EQ(SortKindNeighbour(s.from, s.dx, s.dy), s.to) << s.from << " " << s.dx << s.dy;
-}
-
 TEST(SortKindMapping, BitsAreTestedInPriorityOrder) {
   EXPECT_EQ(SortKindRadioFor(0x8000 | 0x4000), 1874);     // bit 15 before all
   EXPECT_EQ(SortKindRadioFor(0x80008000), 1874);          // and bit 31 does not pair it

@@ -97,27 +97,29 @@ TEST_P(SortMultiExport, MovingARowSwapsTheHostsKeysAndTheSecondButtonEndsTheDial
   EXPECT_EQ(keys.Keys()[2].flags, kIncluded | 0x4000);
 }
 
-// The grid of kinds: Up and Down stay in a column, Left and Right change the direction; the
-// radio reached is chosen, as in a radio group.
-TEST_P(SortMultiExport, ArrowKeysMoveAlongTheGridOfKinds) {
+// The grid of kinds: each column is a radio group, so the arrow keys (through the dialog
+// manager, as the modal loop hands them on) stay in it and choose the radio they reach.
+TEST_P(SortMultiExport, ArrowKeysStayInAColumnOfTheGrid) {
   HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
   std::vector<int> focused, chosen;
   Run(keys, [&](HWND dlg) {
-    HWND start = GetDlgItem(dlg, IDC_SM_TEXT_ASC);
+    HWND start = GetDlgItem(dlg, IDC_SM_CASE_DESC);
     SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(start), TRUE);
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_LEFT}) {
-      PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    for (WPARAM key : {VK_DOWN, VK_UP, VK_UP, VK_UP}) {
+      MSG msg = {GetFocus(), WM_KEYDOWN, key, 0};
+      IsDialogMessageW(dlg, &msg);
       PumpMessages(30);
       focused.push_back(GetDlgCtrlID(GetFocus()));
-      chosen.push_back(CheckedRadios(dlg).empty() ? 0 : CheckedRadios(dlg)[0]);
+      std::vector<int> on = CheckedRadios(dlg);
+      chosen.push_back(on.size() == 1 ? on[0] : 0);
     }
     Click(dlg, IDCANCEL);
   });
-  const std::vector<int> path = {IDC_SM_CASE_ASC, IDC_SM_NUMBER_ASC, IDC_SM_NUMBER_DESC,
-                                 IDC_SM_CASE_DESC, IDC_SM_CASE_ASC};
+  const std::vector<int> path = {IDC_SM_NUMBER_DESC, IDC_SM_CASE_DESC, IDC_SM_TEXT_DESC,
+                                 IDC_SM_VERSION_DESC};  // Up from the top wraps in the column
   EXPECT_EQ(focused, path);
   EXPECT_EQ(chosen, path);
-  EXPECT_EQ(keys.Keys()[0].flags, kIncluded | 0x40000000u);  // matching case, ascending
+  EXPECT_EQ(keys.Keys()[0].flags, kIncluded | 0x80002000u);  // version numbers, descending
 }
 
 TEST_P(SortMultiExport, AKeyListThatCannotBeReadIsRefusedWithoutADialog) {
