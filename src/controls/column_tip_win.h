@@ -14,6 +14,7 @@ class CColumnTip {
   void Attach(HWND list, int column, std::wstring text);
   // Follows the column after the list was resized or its columns were resized.
   void Fit();
+  bool Attached() const { return tip_ != nullptr; }
 
  private:
   HWND list_ = nullptr;

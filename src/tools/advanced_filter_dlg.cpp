@@ -84,6 +84,12 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(std::vector<FilterCondition> conditions,
 
 bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                               LRESULT& result) {
+  // The legend's tooltip is made when the mouse first comes over the list, not with the dialog.
+  if (msg == WM_SETCURSOR && !flagsLegend_.Attached() && list_.m_hWnd) {
+    auto over = reinterpret_cast<HWND>(wParam);
+    if (over == list_.m_hWnd || ::GetParent(over) == list_.m_hWnd)
+      flagsLegend_.Attach(list_.m_hWnd, 2, LoadResString(IDS_AF_FLAGS_LEGEND));
+  }
   if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) {
     if (msg == WM_SIZE) flagsLegend_.Fit();
     return true;
@@ -168,7 +174,6 @@ void CAdvancedFilterDlg::SetUpList() {
   list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(lv);
   AddParentHook(list_);
-  flagsLegend_.Attach(lv, 2, LoadResString(IDS_AF_FLAGS_LEGEND));
 }
 
 // ---------------------------------------------------------------------------------------------

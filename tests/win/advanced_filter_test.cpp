@@ -387,7 +387,8 @@ TEST_F(AdvancedFilter, TheSecondButtonStartsDisabledWhenTheHostSaysSo) {
   EXPECT_FALSE(enabled);
 }
 
-// The legend of the flag letters follows the flags column, on its header and on its cells.
+// The legend of the flag letters follows the flags column, on its header and on its cells, once
+// the mouse has come over the list.
 TEST_F(AdvancedFilter, TheFlagsColumnCarriesATooltipLegend) {
   RECT column = {}, onHeader = {}, onCells = {};
   int tools = 0;
@@ -395,6 +396,8 @@ TEST_F(AdvancedFilter, TheFlagsColumnCarriesATooltipLegend) {
     HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
     HWND header = ListView_GetHeader(list);
     Header_GetItemRect(header, 2, &column);
+    SendMessageW(dlg, WM_SETCURSOR, reinterpret_cast<WPARAM>(header),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));  // the mouse comes over the list
     HWND tip = nullptr;
     while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
       if (GetWindow(tip, GW_OWNER) == dlg) break;
