@@ -390,35 +390,28 @@ TEST_F(AdvancedFilter, TheSecondButtonStartsDisabledWhenTheHostSaysSo) {
 // The legend of the flag letters follows the flags column, on its header and on its cells, once
 // the mouse has come over the list.
 TEST_F(AdvancedFilter, TheFlagsColumnCarriesATooltipLegend) {
-  RECT column = {}, onHeader = {}, onCells = {};
-  int tools = 0;
+  RECT column = {};
+  std::vector<RECT> tools;  // on the header, then on the cells
   Open({Cond(u"a", ff::kEnabled)}, [&](HWND dlg) {
-    HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
-    HWND header = ListView_GetHeader(list);
+    HWND header = ListView_GetHeader(GetDlgItem(dlg, IDC_CHECK_LIST));
     Header_GetItemRect(header, 2, &column);
     SendMessageW(dlg, WM_SETCURSOR, reinterpret_cast<WPARAM>(header),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));  // the mouse comes over the list
     HWND tip = nullptr;
-    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
-      if (GetWindow(tip, GW_OWNER) == dlg) break;
-    ASSERT_NE(tip, nullptr);
-    tools = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
-    for (auto [window, rect] : {std::pair{header, &onHeader}, std::pair{list, &onCells}}) {
-      for (UINT_PTR id = 1; id <= 2; ++id) {
-        TTTOOLINFOW tool = {sizeof tool};
-        tool.hwnd = window;
-        tool.uId = id;
-        if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
-          *rect = tool.rect;
-      }
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) &&
+           GetWindow(tip, GW_OWNER) != dlg) {
+    }
+    for (UINT i = 0; tip && i < 2; ++i) {
+      TTTOOLINFOW tool = {sizeof tool};
+      if (SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)))
+        tools.push_back(tool.rect);
     }
     Click(dlg, IDCANCEL);
   });
-  EXPECT_EQ(tools, 2);
-  EXPECT_TRUE(EqualRect(&onHeader, &column));
-  EXPECT_EQ(onCells.left, column.left);
-  EXPECT_EQ(onCells.right, column.right);
-  EXPECT_GT(onCells.bottom, onCells.top);
+  ASSERT_EQ(tools.size(), 2u);
+  EXPECT_TRUE(EqualRect(&tools[0], &column));
+  EXPECT_EQ(tools[1].left, column.left);
+  EXPECT_EQ(tools[1].right, column.right);
 }
 
 // --- List commands ----------------------------------------------------------------------------
