@@ -87,7 +87,8 @@ const std::vector<DemoEntry>& DemoEntries() {
          SetDlgItemTextW(dlg, IDC_NR_LOWER, L"10.0.0.1");
          SetDlgItemTextW(dlg, IDC_NR_UPPER, L"250");
        }},
-      {L"Sort by Multiple Columns", L"DoSortMulti", IDD_SORT_MULTI, OpenSortMultiDemo, nullptr},
+      {L"Sort by Multiple Columns", L"DoSortMulti", IDD_SORT_MULTI, OpenSortMultiDemo,
+       PrepareSortMultiDemo},
       {L"Delete Duplicate Lines", L"DoDeleteDuplicateAdvanced", IDD_DELETE_DUPLICATES,
        OpenDeleteDuplicatesDemo, PrepareDeleteDuplicatesDemo},
       {L"Join CSV Documents", L"DoJoinCSV", IDD_JOIN_CSV, OpenJoinCsvDemo, nullptr},

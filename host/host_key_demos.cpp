@@ -74,6 +74,15 @@ std::wstring OpenSortMultiDemo(HWND owner) {
   return Returned(r) + L", keys " + KeysText(keys.Keys());
 }
 
+// The gallery shows the grid of kinds with the keyboard in it: the focus around a radio.
+void PrepareSortMultiDemo(HWND dlg) {
+  HWND radio = GetDlgItem(dlg, IDC_SM_TEXT_ASC);
+  for (int id = IDC_SM_KIND_FIRST; id <= IDC_SM_KIND_LAST; ++id)
+    if (IsDlgButtonChecked(dlg, id) == BST_CHECKED) radio = GetDlgItem(dlg, id);
+  SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(radio), TRUE);
+  SendMessageW(dlg, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
 std::wstring OpenDeleteDuplicatesDemo(HWND owner) {
   HostStringList names(kCustomerColumns);
   HostKeyList keys({{0, 0}, {1, kKeyIncluded}, {2, kKeyIncluded}, {3, 0}, {4, 0}});

@@ -7,6 +7,7 @@
 #include <string>
 
 std::wstring OpenSortMultiDemo(HWND owner);
+void PrepareSortMultiDemo(HWND dlg);
 std::wstring OpenDeleteDuplicatesDemo(HWND owner);
 void PrepareDeleteDuplicatesDemo(HWND dlg);
 std::wstring OpenJoinCsvDemo(HWND owner);

@@ -57,4 +57,5 @@
 #define IDS_AF_BAD_NUMBER_RANGE 761
 #define IDS_AF_OPEN_FILTER 1255 /* file types of the Load dialog, separated by "|" */
 #define IDS_AF_SAVE_FILTER 1257 /* file types of the Save dialog, in save-type order */
+#define IDS_AF_FLAGS_LEGEND 3330 /* tooltip of the flags column: what each letter means */
 #define IDC_AF_LIST_LABEL 667

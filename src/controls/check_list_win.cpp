@@ -9,8 +9,10 @@
 #include "controls/clipboard_win.h"
 #include "controls/dpi_scale.h"
 #include "controls/image_strip_win.h"
+#include "controls/list_columns_win.h"
 #include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
+#include "frame/dialog_appearance.h"
 
 namespace scrv {
 namespace {
@@ -520,11 +522,12 @@ HMENU CCheckList::BuildContextMenu() const {
   DestroyMenu(bar);
   if (!popup) return nullptr;
   CheckListSelection sel = CurrentSelection();
+  HWND parent = Parent();
   for (int i = GetMenuItemCount(popup) - 1; i >= 0; --i) {
     if (IsSeparator(popup, i)) continue;
     UINT id = GetMenuItemID(popup, i);
     if (id == static_cast<UINT>(-1)) continue;  // a submenu
-    if (id == ID_CL_SELECT_ALL && options.selectAllDisabled) {
+    if (!CheckListCommandOffered(id, options, sel.labelEditing)) {
       DeleteMenu(popup, static_cast<UINT>(i), MF_BYPOSITION);
       continue;
     }
@@ -532,6 +535,12 @@ HMENU CCheckList::BuildContextMenu() const {
     GetMenuStringW(popup, static_cast<UINT>(i), buf, 128, MF_BYPOSITION);
     std::wstring label = buf;
     label = label.substr(0, label.find(L'\t'));
+    // An item that mirrors a button of the dialog (the move commands) reads as the button
+    // does, mnemonic included, so the two never disagree.
+    if (HWND button = parent ? ::GetDlgItem(parent, static_cast<int>(id)) : nullptr) {
+      std::wstring text = GetWindowTextString(button);
+      if (!text.empty()) label = text;
+    }
     std::u16string_view keys = CheckListAcceleratorText(id);
     if (!keys.empty()) label += L'\t' + ToW(keys);
     MENUITEMINFOW mii = {sizeof mii};
@@ -645,12 +654,30 @@ void CCheckList::OnDpiChanged() {
   if (options.checkBoxes) RebuildStateImages();
 }
 
+// A disabled list shows its rows, the selected ones too, in the disabled text on the face.
+bool CCheckList::DrawDisabledRow(NMLVCUSTOMDRAW& draw, LRESULT& result) const {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT:
+      draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+      draw.clrText = darkTheme ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+      draw.clrTextBk = darkTheme ? kDarkFaceColor : GetSysColor(COLOR_BTNFACE);
+      result = CDRF_DODEFAULT;
+      return true;
+  }
+  return false;
+}
+
 bool CCheckList::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (!m_hWnd) return false;
   switch (msg) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (!header || header->hwndFrom != m_hWnd || header->idFrom != controlId) return false;
+      if (header->code == NM_CUSTOMDRAW && !IsWindowEnabled(m_hWnd))
+        return DrawDisabledRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam), result);
       if (OwnerData()) OnOwnerDataNotify(header);
       if (header->code == LVN_BEGINDRAG && options.moving) {
         BeginDrag();
@@ -743,6 +770,16 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
       if (!contextMenuId) return false;
       ShowContextMenu(lParam);
       result = 0;
+      return true;
+    case WM_SIZE:
+      // Resized, rescaled, or a scroll bar came or went: the last column fills the list again.
+      // Fitting it may itself show or hide the horizontal scroll bar, hence the guard.
+      result = DefWindowProc(msg, wParam, lParam);
+      if (fillLastColumn && !fitting_) {
+        fitting_ = true;
+        FitLastColumn(m_hWnd);
+        fitting_ = false;
+      }
       return true;
     case kMsgDpiChangedAfterParent:
       result = DefWindowProc(msg, wParam, lParam);

@@ -118,6 +118,8 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   bool topBottomButtons = false;          // the parent has IDC_CL_MOVE_TOP / _BOTTOM
   bool darkTheme = false;                 // the dialog base's dark theme is in effect
   bool textCallback = false;              // every row's texts are LPSTR_TEXTCALLBACK
+  bool fillLastColumn = true;             // the last column takes the rest of the width,
+                                          // kept so whenever the client area changes
   CheckListSwapFn swapCallback = nullptr;
   void* swapContext = nullptr;
   UINT dpi = 0;  // the DPI the column widths are for (0: the window's when subclassed); the
@@ -187,6 +189,8 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   bool OnKeyDown(WPARAM key);
   void BeginDrag();
   void AutoScroll();
+  // Custom drawing of a disabled list's rows; true when the stage was answered.
+  bool DrawDisabledRow(NMLVCUSTOMDRAW& draw, LRESULT& result) const;
   void OnDpiChanged();
   void RebuildStateImages();
   void NoteStateChange();
@@ -198,6 +202,7 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   bool selectionTimer_ = false;
   bool dragging_ = false;
   bool clicking_ = false;  // an owner-data list's check box click is being handled
+  bool fitting_ = false;   // the last column is being fitted to the client width
 };
 
 }  // namespace scrv

@@ -98,9 +98,7 @@ bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
       BuildImages();
       break;
   }
-  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
-  if (msg == WM_SIZE) FitLastColumn(list_);  // the list was laid out anew
-  return true;
+  return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
 
 BOOL CPluginDlg::OnInitDialog() {

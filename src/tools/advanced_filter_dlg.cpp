@@ -84,7 +84,16 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(std::vector<FilterCondition> conditions,
 
 bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                               LRESULT& result) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return true;
+  // The legend's tooltip is made when the mouse first comes over the list, not with the dialog.
+  if (msg == WM_SETCURSOR && !flagsLegend_.Attached() && list_.m_hWnd) {
+    auto over = reinterpret_cast<HWND>(wParam);
+    if (over == list_.m_hWnd || ::GetParent(over) == list_.m_hWnd)
+      flagsLegend_.Attach(list_.m_hWnd, 2, LoadResString(IDS_AF_FLAGS_LEGEND));
+  }
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) {
+    if (msg == WM_SIZE) flagsLegend_.Fit();
+    return true;
+  }
   if (msg != SCM_CHECKLIST) return false;
   result = OnCheckListCommand(wParam, lParam);
   return true;
@@ -161,6 +170,7 @@ void CAdvancedFilterDlg::SetUpList() {
   list_.swapCallback = SwapRows;
   list_.swapContext = this;
   list_.dpi = dpi;
+  list_.fillLastColumn = false;  // the flags column keeps the width it was given
   list_.darkTheme = IsDarkTheme();
   list_.SubclassWindow(lv);
   AddParentHook(list_);
@@ -224,6 +234,7 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
 }
 
 bool CAdvancedFilterDlg::OnNotify(int, NMHDR& header, LRESULT& result) {
+  if (header.code == HDN_ITEMCHANGEDW || header.code == HDN_ENDTRACKW) flagsLegend_.Fit();
   if (header.hwndFrom != list_.m_hWnd || !model_) return false;
   auto* info = reinterpret_cast<NMLVDISPINFOW*>(&header);
   switch (header.code) {

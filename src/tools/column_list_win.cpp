@@ -19,26 +19,6 @@ void AddListColumn(HWND list, int index, UINT headerStringId, int width) {
                reinterpret_cast<LPARAM>(&column));
 }
 
-int FillColumnWidth(HWND list, int otherColumns) {
-  RECT client = {};
-  GetClientRect(list, &client);
-  int width = client.right - client.left - otherColumns;
-  if (!(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL)) width -= GetSystemMetrics(SM_CXVSCROLL);
-  return width > 20 ? width : 20;
-}
-
-void FitLastColumn(const CCheckList& list) {
-  if (!list.m_hWnd) return;
-  HWND header = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER));
-  int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-  if (columns <= 0) return;
-  int others = 0;
-  for (int c = 0; c + 1 < columns; ++c)
-    others += static_cast<int>(list.SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c)));
-  list.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(columns - 1),
-                   MAKELPARAM(FillColumnWidth(list.m_hWnd, others), 0));
-}
-
 void AppendCallbackRow(CCheckList& list, LPARAM param, bool checked) {
   LVITEMW item = {};
   item.mask = LVIF_TEXT | LVIF_PARAM;

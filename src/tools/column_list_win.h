@@ -4,7 +4,7 @@
 // reorders; header columns from string resources; rows whose texts are asked from the dialog
 // when shown, each row carrying a value of the dialog's choosing (its `param`) that names its
 // data, so that a row moved by the check list still finds its own text; and a last column that
-// fills the list's width again after every resize.
+// fills the list's width (the check list keeps it so).
 
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "controls/check_list_win.h"
+#include "controls/list_columns_win.h"
 #include "controls_ids.h"
 #include "frame/dialog_impl_win.h"
 
@@ -21,11 +22,6 @@ namespace scrv {
 
 // Appends a header column titled by a string of the localisation module.
 void AddListColumn(HWND list, int index, UINT headerStringId, int width);
-// The width left for a column that fills the list: the client width less the vertical scroll
-// bar, so that no horizontal scroll bar appears when the rows overflow.
-int FillColumnWidth(HWND list, int otherColumns);
-// Widens or narrows the last column to the rest of the list's width (after a resize).
-void FitLastColumn(const CCheckList& list);
 // Pixels at 96 DPI converted to the DPI the check list works at.
 int ScaleForList(const CCheckList& list, int pixels96);
 // Appends a row with texts on demand and the given check state; `param` comes back with each
@@ -71,10 +67,7 @@ class CColumnListDialog : public CMyDialogImpl<T> {
       result = 0;
       return true;
     }
-    if (!CMyDialogImpl<T>::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
-    // The list has been laid out anew: its last column fills it again.
-    if (msg == WM_SIZE) FitLastColumn(list_);
-    return true;
+    return CMyDialogImpl<T>::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
   }
 
  protected:

@@ -78,9 +78,7 @@ bool CConvertDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
       result = 0;
       return true;
   }
-  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
-  if (msg == WM_SIZE) FitLastColumn(characters_);
-  return true;
+  return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
 
 bool CConvertDlg::OnCommand(int id, int code, HWND control) {

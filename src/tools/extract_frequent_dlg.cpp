@@ -82,9 +82,7 @@ bool CExtractFrequentDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wPara
     result = OnListCommand(wParam, lParam);
     return true;
   }
-  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
-  if (msg == WM_SIZE) FitLastColumn(list_);
-  return true;
+  return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
 
 LRESULT CExtractFrequentDlg::OnListCommand(WPARAM code, LPARAM lParam) {

@@ -1,6 +1,8 @@
 #include "tools/sort_multi_dlg.h"
 
 #include "frame/export_guard_win.h"
+#include "frame/dialog_appearance.h"
+#include "frame/dpi_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
@@ -15,6 +17,7 @@ CSortMultiDlg::CSortMultiDlg(std::vector<std::u16string> columnNames, KeyList ke
 bool CSortMultiDlg::OnCommand(int id, int code, HWND control) {
   if (id >= IDC_SM_KIND_FIRST && id <= IDC_SM_KIND_LAST) {
     if (code == BN_CLICKED) OnKindRadio(id);
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS) RedrawGridFocus(control);
     return true;
   }
   if (id == IDC_SM_SORT_SECOND) {
@@ -76,6 +79,58 @@ void CSortMultiDlg::OnKindRadio(int radio) {
   ReadList();
   model_.ChooseRadio(radio);
   Refresh();
+}
+
+bool CSortMultiDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         LRESULT& result) {
+  if (msg != WM_PAINT)
+    return CColumnListDialog::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  CColumnListDialog::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  PAINTSTRUCT ps;  // whatever the base left to paint
+  ::BeginPaint(m_hWnd, &ps);
+  ::EndPaint(m_hWnd, &ps);
+  DrawGridFocus();
+  result = 0;
+  return true;
+}
+
+// The grid's radios are as wide as their glyph, so the platform's focus rectangle (around the
+// text) never shows: the dialog draws one around the focused glyph, in the margin beside it.
+RECT CSortMultiDlg::GridFocusRect(HWND radio) const {
+  RECT r = {};
+  ::GetWindowRect(radio, &r);
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+  const int margin = MulDiv(2, static_cast<int>(WindowDpi(m_hWnd)), 96);
+  InflateRect(&r, margin, margin);
+  return r;
+}
+
+bool CSortMultiDlg::IsGridRadio(HWND window) const {
+  const int id = window ? ::GetDlgCtrlID(window) : 0;
+  return id >= IDC_SM_KIND_FIRST && id < IDC_SM_RANDOM && ::GetParent(window) == m_hWnd;
+}
+
+void CSortMultiDlg::RedrawGridFocus(HWND radio) {
+  if (!IsGridRadio(radio)) return;
+  RECT r = GridFocusRect(radio);
+  ::RedrawWindow(m_hWnd, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CSortMultiDlg::DrawGridFocus() {
+  HWND focus = ::GetFocus();
+  if (!IsGridRadio(focus)) return;
+  if (::SendMessageW(m_hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return;
+  RECT r = GridFocusRect(focus);
+  HDC dc = ::GetDC(m_hWnd);
+  LOGBRUSH brush = {BS_SOLID, IsDarkTheme() ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT), 0};
+  HPEN pen = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+  ::ReleaseDC(m_hWnd, dc);
 }
 
 void CSortMultiDlg::OnClose(int button) {

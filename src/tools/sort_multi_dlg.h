@@ -73,6 +73,12 @@ class CSortMultiDlg : public CColumnListDialog<CSortMultiDlg> {
   void Refresh();
   void OnKindRadio(int radio);
   void OnClose(int button);
+  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+  bool IsGridRadio(HWND window) const;
+  RECT GridFocusRect(HWND radio) const;
+  void RedrawGridFocus(HWND radio);
+  void DrawGridFocus();
 
   std::vector<std::u16string> names_;  // a row's text is the name of its key's column
   SortMultiModel model_;

@@ -387,6 +387,33 @@ TEST_F(AdvancedFilter, TheSecondButtonStartsDisabledWhenTheHostSaysSo) {
   EXPECT_FALSE(enabled);
 }
 
+// The legend of the flag letters follows the flags column, on its header and on its cells, once
+// the mouse has come over the list.
+TEST_F(AdvancedFilter, TheFlagsColumnCarriesATooltipLegend) {
+  RECT column = {};
+  std::vector<RECT> tools;  // on the header, then on the cells
+  Open({Cond(u"a", ff::kEnabled)}, [&](HWND dlg) {
+    HWND header = ListView_GetHeader(GetDlgItem(dlg, IDC_CHECK_LIST));
+    Header_GetItemRect(header, 2, &column);
+    SendMessageW(dlg, WM_SETCURSOR, reinterpret_cast<WPARAM>(header),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));  // the mouse comes over the list
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) &&
+           GetWindow(tip, GW_OWNER) != dlg) {
+    }
+    for (UINT i = 0; tip && i < 2; ++i) {
+      TTTOOLINFOW tool = {sizeof tool};
+      if (SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)))
+        tools.push_back(tool.rect);
+    }
+    Click(dlg, IDCANCEL);
+  });
+  ASSERT_EQ(tools.size(), 2u);
+  EXPECT_TRUE(EqualRect(&tools[0], &column));
+  EXPECT_EQ(tools[1].left, column.left);
+  EXPECT_EQ(tools[1].right, column.right);
+}
+
 // --- List commands ----------------------------------------------------------------------------
 
 TEST_F(AdvancedFilter, EditingInPlaceStartsFromTheWholeLongText) {

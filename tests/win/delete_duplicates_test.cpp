@@ -83,6 +83,31 @@ TEST_P(DeleteDuplicatesExport, CancelWritesNeitherSettingsNorKeys) {
   EXPECT_EQ(keys.Keys()[1].flags, kIncluded);
 }
 
+// The one column fills the list, without a header stub, before and after the dialog grows and
+// once the rows need a vertical scroll bar.
+TEST_P(DeleteDuplicatesExport, TheOneColumnFillsTheListAsItsWidthChanges) {
+  std::vector<std::wstring> many(40, L"Column");
+  HostStringList longNames{many};
+  HostKeyList keys(std::vector<HostKey>(many.size(), HostKey{0, 0}));
+  std::vector<std::pair<long, long>> widths;  // column, client
+  Run(longNames.Descriptor(), keys, [&](HWND dlg) {
+    HWND list = List(dlg);
+    auto note = [&] {
+      RECT client = {};
+      GetClientRect(list, &client);
+      widths.emplace_back(ListView_GetColumnWidth(list, 0), client.right);
+    };
+    note();
+    Grow(dlg, 120, 0);
+    note();
+    Click(dlg, IDCANCEL);
+  });
+  ASSERT_EQ(widths.size(), 2u);
+  EXPECT_EQ(widths[0].first, widths[0].second);
+  EXPECT_EQ(widths[1].first, widths[1].second);
+  EXPECT_GT(widths[1].second, widths[0].second);
+}
+
 TEST_P(DeleteDuplicatesExport, AColumnListThatCannotBeReadIsRefusedWithoutADialog) {
   HostKeyList keys({{0, 0}});
   const void* garbage[3] = {reinterpret_cast<void*>(0x1000), nullptr, nullptr};

@@ -97,6 +97,31 @@ TEST_P(SortMultiExport, MovingARowSwapsTheHostsKeysAndTheSecondButtonEndsTheDial
   EXPECT_EQ(keys.Keys()[2].flags, kIncluded | 0x4000);
 }
 
+// The grid of kinds: each column is a radio group, so the arrow keys (through the dialog
+// manager, as the modal loop hands them on) stay in it and choose the radio they reach.
+TEST_P(SortMultiExport, ArrowKeysStayInAColumnOfTheGrid) {
+  HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
+  std::vector<int> focused, chosen;
+  Run(keys, [&](HWND dlg) {
+    HWND start = GetDlgItem(dlg, IDC_SM_CASE_DESC);
+    SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(start), TRUE);
+    for (WPARAM key : {VK_DOWN, VK_UP, VK_UP, VK_UP}) {
+      MSG msg = {GetFocus(), WM_KEYDOWN, key, 0};
+      IsDialogMessageW(dlg, &msg);
+      PumpMessages(30);
+      focused.push_back(GetDlgCtrlID(GetFocus()));
+      std::vector<int> on = CheckedRadios(dlg);
+      chosen.push_back(on.size() == 1 ? on[0] : 0);
+    }
+    Click(dlg, IDCANCEL);
+  });
+  const std::vector<int> path = {IDC_SM_NUMBER_DESC, IDC_SM_CASE_DESC, IDC_SM_TEXT_DESC,
+                                 IDC_SM_VERSION_DESC};  // Up from the top wraps in the column
+  EXPECT_EQ(focused, path);
+  EXPECT_EQ(chosen, path);
+  EXPECT_EQ(keys.Keys()[0].flags, kIncluded | 0x80002000u);  // version numbers, descending
+}
+
 TEST_P(SortMultiExport, AKeyListThatCannotBeReadIsRefusedWithoutADialog) {
   HostKeyList keys({{0, 0}, {1, 0}, {2, 0}});
   void** descriptor = static_cast<void**>(keys.Descriptor());

@@ -1,0 +1,16 @@
+#pragma once
+// Column widths of report-view lists whose last column takes the rest of the list's width, so
+// that no header stub is left beside it and no horizontal scroll bar appears.
+
+#include <windows.h>
+
+namespace scrv {
+
+// The width left for a column that fills the list: the client width (which already excludes a
+// visible vertical scroll bar) less `otherColumns` pixels, at least 20.
+int FillColumnWidth(HWND list, int otherColumns);
+// Widens or narrows the last column of `list` to the rest of its client width. Lists call it
+// again whenever their client area changes (resize, DPI change, a scroll bar shown or hidden).
+void FitLastColumn(HWND list);
+
+}  // namespace scrv
