@@ -1,6 +1,8 @@
 #include "customize/special_pages_dlg.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "base/module_state_win.h"
 #include "base/text_win.h"
@@ -50,12 +52,36 @@ BOOL CCustomizeSortPage::OnInitDialog() {
   if (!current.empty() && std::find(names_.begin(), names_.end(), current) == names_.end())
     names_.push_back(current);
   HWND combo = GetDlgItem(IDC_SORT_LOCALE);
-  ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+  // The list is sorted here, once, by the sort keys of the combo box's own comparison (its
+  // locale, case ignored) and inserted in that order: letting the sorted box place each of
+  // the many locales costs a binary search of string comparisons per item.
+  const auto lcid = static_cast<LCID>(::SendMessageW(combo, CB_GETLOCALE, 0, 0));
+  std::vector<std::wstring> shown(names_.size());
+  std::vector<std::string> keys(names_.size());
+  size_t chars = 0;
   for (size_t i = 0; i < names_.size(); ++i) {
-    wchar_t shown[LOCALE_NAME_MAX_LENGTH + 100] = {};
-    if (!GetLocaleInfoEx(names_[i].c_str(), LOCALE_SLOCALIZEDDISPLAYNAME, shown, 100))
-      CopyBounded(shown, 100, names_[i]);
-    const auto item = ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown));
+    wchar_t text[LOCALE_NAME_MAX_LENGTH + 100] = {};
+    if (!GetLocaleInfoEx(names_[i].c_str(), LOCALE_SLOCALIZEDDISPLAYNAME, text, 100))
+      CopyBounded(text, 100, names_[i]);
+    shown[i] = text;
+    chars += shown[i].size() + 1;
+    int bytes = LCMapStringW(lcid, LCMAP_SORTKEY | NORM_IGNORECASE, text, -1, nullptr, 0);
+    keys[i].resize(static_cast<size_t>(std::max(bytes, 0)));
+    if (bytes > 0)
+      LCMapStringW(lcid, LCMAP_SORTKEY | NORM_IGNORECASE, text, -1,
+                   reinterpret_cast<LPWSTR>(keys[i].data()), bytes);
+    keys[i].resize(std::strlen(keys[i].c_str()));  // the key without its terminator
+  }
+  std::vector<size_t> order(names_.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+  ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(combo, CB_INITSTORAGE, order.size(), static_cast<LPARAM>(chars * sizeof(wchar_t)));
+  for (size_t i : order) {
+    // Inserting at the end keeps this order even though the box sorts what it adds.
+    const auto item = ::SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(shown[i].c_str()));
     ::SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(i));
     if (names_[i] == current) ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
   }

@@ -434,6 +434,48 @@ TEST_P(Customize, ClearingOnlyRowSevenTellsTheHostAndKeepsTheStore) {
   EXPECT_EQ(StoredText(L"MaxRecentFile"), L"9");
 }
 
+// The locales come sorted as the box itself would sort them, the stored one selected, and the
+// one chosen is the one stored.
+TEST_P(Customize, TheSortLocalesAreInTheBoxsOrderAndTheChosenOneIsStored) {
+  const wchar_t* name = L"SortLocaleName";
+  if (Ini())
+    WritePrivateProfileStringW(L"Common", name, L"de-DE", folder.File(L"scCommon.ini").c_str());
+  else
+    settings_test::SetRawValue(L"Common", name, REG_SZ, L"de-DE", 12);
+  auto shown = [](const wchar_t* locale) {
+    wchar_t text[100] = {};
+    GetLocaleInfoEx(locale, LOCALE_SLOCALIZEDDISPLAYNAME, text, 100);
+    return std::wstring(text);
+  };
+  std::wstring selected;
+  int count = 0, outOfOrder = 0;
+  Open(2, [&](HWND sheet) {
+    HWND page = Page(sheet), combo = GetDlgItem(page, IDC_SORT_LOCALE);
+    const auto lcid = static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0));
+    count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    std::wstring previous;
+    for (int i = 0; i < count; ++i) {
+      wchar_t text[200] = {};
+      SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      if (i && CompareStringW(lcid, NORM_IGNORECASE, previous.c_str(), -1, text, -1) ==
+                   CSTR_GREATER_THAN)
+        ++outOfOrder;
+      previous = text;
+    }
+    selected = Text(page, IDC_SORT_LOCALE);
+    const LRESULT french = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(shown(L"fr-FR").c_str()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(french), 0);
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_SORT_LOCALE, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    Click(sheet, IDOK);
+  });
+  EXPECT_GT(count, 100);
+  EXPECT_EQ(outOfOrder, 0);
+  EXPECT_EQ(selected, shown(L"de-DE"));
+  EXPECT_EQ(StoredText(name), L"fr-FR");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, Customize, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Ini" : "Registry"; });
 
