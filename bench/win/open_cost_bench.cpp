@@ -6,7 +6,9 @@
 // alternate which side goes first, so that drift in the machine's load hits both alike; the
 // figures are the median and the interquartile range of the per-pair ratios.
 //
-//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [export-name-filter] [--profile]
+//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [filter] [--profile]
+//
+// The filter keeps the dialogs whose export name or demo title contains it.
 //
 // With --profile each dialog is first opened six more times with the counters of open_profile.h
 // on, and its line adds what an open did up to the first paint (messages, settings reads, GDI
@@ -247,7 +249,9 @@ int main(int argc, char** argv) {
               "ratio", "IQR");
   for (const DemoEntry& e : DemoEntries()) {
     std::string exportName = Narrow(e.exportName);
-    if (!filter.empty() && exportName.find(filter) == std::string::npos) continue;
+    if (!filter.empty() && exportName.find(filter) == std::string::npos &&
+        Narrow(e.title).find(filter) == std::string::npos)
+      continue;
     if (!e.measured || (!e.templateId && !e.bare)) continue;  // nothing to compare with
     auto ours = [&] {
       g_armed = true;
