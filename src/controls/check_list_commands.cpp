@@ -64,15 +64,6 @@ bool CheckListCommandAvailable(uint32_t command, const CheckListOptions& o,
   return false;
 }
 
-bool CheckListCommandOffered(uint32_t command, const CheckListOptions& options, bool labelEditing) {
-  // The most favourable moment: three rows, the middle one selected.
-  CheckListSelection best;
-  best.rowCount = 3;
-  best.selectedCount = 1;
-  best.labelEditing = labelEditing;
-  return CheckListCommandAvailable(command, options, best);
-}
-
 uint32_t CheckListCommandForKey(uint16_t virtualKey, bool ctrl, bool shift, bool alt) {
   if (shift || alt) return 0;
   for (const auto& b : kBindings)

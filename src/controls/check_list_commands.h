@@ -45,10 +45,6 @@ namespace vk {
 constexpr uint16_t kSpace = 0x20, kInsert = 0x2D, kDelete = 0x2E, kF2 = 0x71, kF9 = 0x78;
 }  // namespace vk
 
-// Whether `command` can ever be available in a list set up with `options` (in-place editing of
-// labels or not), whatever its rows and selection: a menu leaves out the commands that cannot.
-bool CheckListCommandOffered(uint32_t command, const CheckListOptions& options, bool labelEditing);
-
 // The command a key gives, or 0. Letters are their upper-case virtual-key codes ('X' ...);
 // only the exact modifier combination of the command table counts.
 uint32_t CheckListCommandForKey(uint16_t virtualKey, bool ctrl, bool shift, bool alt);

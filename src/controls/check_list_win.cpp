@@ -527,7 +527,7 @@ HMENU CCheckList::BuildContextMenu() const {
     if (IsSeparator(popup, i)) continue;
     UINT id = GetMenuItemID(popup, i);
     if (id == static_cast<UINT>(-1)) continue;  // a submenu
-    if (!CheckListCommandOffered(id, options, sel.labelEditing)) {
+    if (id == ID_CL_SELECT_ALL && options.selectAllDisabled) {
       DeleteMenu(popup, static_cast<UINT>(i), MF_BYPOSITION);
       continue;
     }

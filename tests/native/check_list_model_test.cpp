@@ -76,24 +76,6 @@ TEST(CheckListCommands, OtherCommandsFollowTheirSwitches) {
   EXPECT_FALSE(CheckListCommandAvailable(12345, o, s));
 }
 
-// A menu leaves out what the list's setup can never allow; what depends on the rows stays.
-TEST(CheckListCommands, OnlyCommandsTheSetupCanEverAllowAreOffered) {
-  CheckListOptions columns;  // a list of columns to check and reorder
-  columns.moving = true;
-  columns.checkBoxes = true;
-  for (uint32_t id : {ID_CL_CUT, ID_CL_PASTE, ID_CL_DELETE, ID_CL_RENAME, ID_CL_LOAD})
-    EXPECT_FALSE(CheckListCommandOffered(id, columns, false)) << id;
-  for (uint32_t id : {ID_CL_COPY, ID_CL_SELECT_ALL, IDC_CL_MOVE_UP, IDC_CL_MOVE_BOTTOM})
-    EXPECT_TRUE(CheckListCommandOffered(id, columns, false)) << id;
-  CheckListOptions editing;
-  editing.editing = true;
-  editing.pasteEnabled = false;
-  EXPECT_TRUE(CheckListCommandOffered(ID_CL_CUT, editing, false));
-  EXPECT_FALSE(CheckListCommandOffered(ID_CL_PASTE, editing, false));
-  EXPECT_FALSE(CheckListCommandOffered(IDC_CL_MOVE_UP, editing, false));
-  EXPECT_TRUE(CheckListCommandOffered(ID_CL_RENAME, editing, true));
-}
-
 TEST(CheckListCommands, KeysMapOnlyWithTheirExactModifiers) {
   EXPECT_EQ(CheckListCommandForKey('X', true, false, false), uint32_t{ID_CL_CUT});
   EXPECT_EQ(CheckListCommandForKey('B', true, false, false), uint32_t{IDC_CL_MOVE_BOTTOM});
