@@ -96,9 +96,7 @@ std::vector<int> SelectedRows(HWND dlg) {
 }
 
 void ChooseColumnEntry(HWND dlg, int entry) {
-  SendDlgItemMessageW(dlg, IDC_AF_COLUMN, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_AF_COLUMN, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_AF_COLUMN)));
+  ChooseComboEntry(dlg, IDC_AF_COLUMN, entry);
 }
 
 void ListKey(HWND dlg, int vk, std::initializer_list<int> held = {}) {

@@ -379,10 +379,7 @@ TEST_P(Customize, AFallbackFontIsAddedOnlyOnceOneIsChosen) {
         okBeforeChoice = Enabled(dlg, IDOK);
         SendMessageW(dlg, WM_COMMAND, IDOK, 0);
         openAfterEmptyOk = IsWindowVisible(dlg) != FALSE;
-        HWND combo = GetDlgItem(dlg, IDC_FONT_FAMILY);
-        SendMessageW(combo, CB_SETCURSEL, 0, 0);
-        SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_FONT_FAMILY, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
+        ChooseComboEntry(dlg, IDC_FONT_FAMILY, 0);
         chosen = Text(dlg, IDC_FONT_FAMILY);
         Click(dlg, IDOK);
       });
@@ -465,9 +462,7 @@ TEST_P(Customize, TheSortLocalesAreInTheBoxsOrderAndTheChosenOneIsStored) {
     selected = Text(page, IDC_SORT_LOCALE);
     const LRESULT french = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                         reinterpret_cast<LPARAM>(shown(L"fr-FR").c_str()));
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(french), 0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_SORT_LOCALE, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    ChooseComboEntry(page, IDC_SORT_LOCALE, french);
     Click(sheet, IDOK);
   });
   EXPECT_GT(count, 100);

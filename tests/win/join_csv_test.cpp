@@ -59,9 +59,7 @@ class JoinCsvExport : public ExportTest<DoJoinCsvFn> {
     return Drive([&] { return fn(host.Hwnd(), &record); }, script);
   }
   static void Choose(HWND dlg, int combo, int index) {
-    SendDlgItemMessageW(dlg, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, combo)));
+    ChooseComboEntry(dlg, combo, index);
     Settle();
   }
 };

@@ -76,10 +76,7 @@ TEST_F(JumpExport, TheListShowsTheHostsEntriesAndChoosingOneResetsTheSecondaryNu
     selected = Text(dlg, IDC_JUMP_CHOICE);
     SetText(dlg, IDC_JUMP_SECONDARY, L"77");
     typedBefore = Text(dlg, IDC_JUMP_SECONDARY);
-    HWND combo = GetDlgItem(dlg, IDC_JUMP_CHOICE);
-    SendMessageW(combo, CB_SETCURSEL, 2, 0);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JUMP_CHOICE, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    ChooseComboEntry(dlg, IDC_JUMP_CHOICE, 2);
     afterChange = Text(dlg, IDC_JUMP_SECONDARY);
     Click(dlg, IDOK);
   });
@@ -113,10 +110,7 @@ TEST_F(JumpExport, TheResultIsTheCheckBoxAndCancelLeavesEverythingUntouched) {
   auto cancelled = Run(0, [&](HWND dlg) {
     SetText(dlg, IDC_JUMP_TARGET, L"500");
     SetText(dlg, IDC_JUMP_SECONDARY, L"600");
-    HWND combo = GetDlgItem(dlg, IDC_JUMP_CHOICE);
-    SendMessageW(combo, CB_SETCURSEL, 2, 0);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_JUMP_CHOICE, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    ChooseComboEntry(dlg, IDC_JUMP_CHOICE, 2);
     Click(dlg, IDCANCEL);
   });
   EXPECT_EQ(cancelled.result, -1);

@@ -202,9 +202,7 @@ TEST_P(MarkerSheet, AddedCopiedPastedAndRecolouredMarkersAreStored) {
                    SelectRows(page, {0});
                    ListCommand(sheet, scrv::kClCopy);
                    ListCommand(sheet, scrv::kClPaste);
-                   SendDlgItemMessageW(page, IDC_ML_COLOR, CB_SETCURSEL, 4, 0);
-                   SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_ML_COLOR, CBN_SELCHANGE),
-                                reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_ML_COLOR)));
+                   ChooseComboEntry(page, IDC_ML_COLOR, 4);
                    Click(sheet, IDOK);
                  }),
             1);

@@ -223,6 +223,12 @@ void Click(HWND dlg, int id) {
   SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
 }
 
+void ChooseComboEntry(HWND dlg, int id, LRESULT entry) {
+  HWND combo = GetDlgItem(dlg, id);
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
 void SetText(HWND dlg, int id, const std::wstring& text) {
   SetDlgItemTextW(dlg, id, text.c_str());
 }

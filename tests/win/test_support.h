@@ -106,6 +106,8 @@ void PumpMessages(int milliseconds);
 
 // Scripting steps.
 void Click(HWND dlg, int id);
+// Selects entry `entry` of combo box `id` and tells the dialog, as a user's choice would.
+void ChooseComboEntry(HWND dlg, int id, LRESULT entry);
 void SetText(HWND dlg, int id, const std::wstring& text);
 std::wstring Text(HWND dlg, int id);
 bool Checked(HWND dlg, int id);

@@ -89,9 +89,7 @@ void ChooseFace(HWND dlg, const std::wstring& face) {
   auto entry = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                             reinterpret_cast<LPARAM>(face.c_str()));
   ASSERT_GE(entry, 0) << "no entry " << std::string(face.begin(), face.end());
-  SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_TB_FONT, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(box));
+  ChooseComboEntry(dlg, IDC_TB_FONT, entry);
 }
 
 void MoveZoom(HWND dlg, int position, int code = TB_ENDTRACK) {

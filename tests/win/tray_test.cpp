@@ -16,9 +16,7 @@ int Selected(HWND dlg, int combo) {
 }
 
 void Choose(HWND dlg, int combo, int entry) {
-  SendDlgItemMessageW(dlg, combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(GetDlgItem(dlg, combo)));
+  ChooseComboEntry(dlg, combo, entry);
 }
 
 std::wstring Entry(HWND dlg, int combo, int entry) {
