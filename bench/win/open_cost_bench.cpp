@@ -6,7 +6,7 @@
 // alternate which side goes first, so that drift in the machine's load hits both alike; the
 // figures are the median and the interquartile range of the per-pair ratios.
 //
-//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [filter] [--profile]
+//   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [filter] [--profile] [--marks]
 //
 // The filter keeps the dialogs whose export name or demo title contains it.
 //
@@ -14,6 +14,11 @@
 // on, and its line adds what an open did up to the first paint (messages, settings reads, GDI
 // objects, rows inserted, layout passes, the time inside each kind of platform call) and which
 // of the objects it created outlived it.
+//
+// With --marks every timed open is bracketed by a lookup of a named atom ("scrv-mark:ours" or
+// "scrv-mark:bare", then "scrv-mark:end"). The lookups cost nothing worth counting but show in
+// a request trace of the Wine server, where bench/win/server_requests finds them to count the
+// requests of one open against the other.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -207,12 +212,20 @@ std::string ProfileLines(const std::function<void()>& open) {
   return text;
 }
 
+// Leaves a named mark in the Wine server's request trace (a failed atom lookup).
+static void Mark(bool on, const wchar_t* name) {
+  if (on) GlobalFindAtomW(name);
+}
+
 int main(int argc, char** argv) {
   bool profile = false;
+  bool marks = false;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--profile")
       profile = true;
+    else if (std::string(argv[i]) == "--marks")
+      marks = true;
     else
       args.push_back(argv[i]);
   }
@@ -255,14 +268,18 @@ int main(int argc, char** argv) {
     if (!e.measured || (!e.templateId && !e.bare)) continue;  // nothing to compare with
     auto ours = [&] {
       g_armed = true;
+      Mark(marks, L"scrv-mark:ours");
       e.open(owner);
+      Mark(marks, L"scrv-mark:end");
     };
     auto bare = [&] {
       g_armed = true;
+      Mark(marks, L"scrv-mark:bare");
       if (e.bare)
         e.bare(owner);
       else
         DialogBoxParamW(loc, MAKEINTRESOURCEW(e.templateId), owner, BareProc, 0);
+      Mark(marks, L"scrv-mark:end");
     };
     for (int i = 0; i < 3; ++i) ours(), bare();  // caches, fonts, settings keys
     std::string counted;
