@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "base/module_state_win.h"
 #include "base/text_win.h"
@@ -13,6 +14,7 @@
 #include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
 #include "frame/dialog_appearance.h"
+#include "frame/dpi_win.h"
 
 namespace scrv {
 namespace {
@@ -22,22 +24,6 @@ constexpr COLORREF kDarkListText = 0xE0FFFC;
 constexpr COLORREF kDarkListBackground = 0x262D30;
 constexpr int kCheckBoxImages = 2;  // the list view's own unchecked and checked images
 constexpr UINT kMsgDpiChangedAfterParent = 0x02E3;
-
-UINT WindowDpi(HWND hwnd) {
-  using Fn = UINT(WINAPI*)(HWND);
-  static const Fn getDpiForWindow = [] {
-    HMODULE user = GetModuleHandleW(L"user32.dll");
-    return user ? reinterpret_cast<Fn>(
-                      reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
-                : nullptr;
-  }();
-  if (getDpiForWindow)
-    if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-  if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
 
 int HeaderColumnCount(HWND list) {
   HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -124,6 +110,7 @@ CCheckList::~CCheckList() {
 
 bool CCheckList::SubclassWindow(HWND list) {
   if (!CSubclassedWindow::SubclassWindow(list)) return false;
+  parentControls_.clear();
   controlId = static_cast<UINT16>(GetDlgCtrlID(list));
   if (dpi == 0) dpi = WindowDpi(list);
   ApplyConfiguration();
@@ -150,7 +137,8 @@ void CCheckList::ApplyColors() {
   SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
   SendMessage(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
   SendMessage(LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
-  InvalidateRect(m_hWnd, nullptr, TRUE);
+  // A list not shown yet is painted in its new colours when it first appears.
+  if (IsWindowVisible(m_hWnd)) InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CCheckList::RebuildStateImages() {
@@ -466,25 +454,37 @@ int CCheckList::PasteRows() {
   return static_cast<int>(inserted.size());
 }
 
+HWND CCheckList::ParentControl(UINT id) {
+  for (const auto& [known, control] : parentControls_)
+    if (known == id) return control;
+  HWND parent = Parent();
+  HWND control = parent ? ::GetDlgItem(parent, static_cast<int>(id)) : nullptr;
+  parentControls_.emplace_back(id, control);
+  return control;
+}
+
 void CCheckList::UpdateControls() {
   HWND parent = m_hWnd ? Parent() : nullptr;
   if (!parent) return;
   int count = RowCount();
   std::vector<int> rows = SelectedRows();
   if (checkAllId) {
-    if (HWND box = ::GetDlgItem(parent, checkAllId)) {
+    if (HWND box = ParentControl(checkAllId)) {
       CheckAllView view = ComputeCheckAll(count, rows, [this](int r) { return IsRowChecked(r); });
       std::wstring caption = LoadResString(view.captionId);
       if (!caption.empty() && caption != GetWindowTextString(box))
         SetWindowTextW(box, caption.c_str());
-      ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(view.state), 0);
+      if (::SendMessageW(box, BM_GETCHECK, 0, 0) != static_cast<LRESULT>(view.state))
+        ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(view.state), 0);
     }
   }
-  auto enable = [&](int id, bool on) {
-    HWND button = ::GetDlgItem(parent, id);
-    if (!button) return;
+  std::optional<HWND> focus;  // asked for once, when a button is to be disabled
+  auto enable = [&](UINT id, bool on) {
+    HWND button = ParentControl(id);
+    if (!button || (IsWindowEnabled(button) != FALSE) == on) return;
+    if (!on && !focus) focus = GetFocus();
     // A button that disables itself must not keep the focus: the keyboard would be lost.
-    if (!on && GetFocus() == button)
+    if (!on && *focus == button)
       ::SendMessageW(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
     EnableWindow(button, on);
   };
@@ -786,6 +786,7 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
       OnDpiChanged();
       return true;
     case WM_DESTROY:
+      parentControls_.clear();
       KillTimer(m_hWnd, kCheckListSelectionTimer);
       KillTimer(m_hWnd, kCheckListScrollTimer);
       selectionTimer_ = false;

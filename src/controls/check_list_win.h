@@ -39,6 +39,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/check_list_commands.h"
@@ -180,6 +181,9 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
  private:
   bool OwnerData() const;
   HWND Parent() const { return ::GetParent(m_hWnd); }
+  // A control of the parent by its identifier, looked up once (every lookup is a walk over the
+  // parent's children); null when the parent has none.
+  HWND ParentControl(UINT id);
   LRESULT Notify(WPARAM code, LPARAM lParam = 0) const;
   void SwapListRows(int first, int second);
   void ApplyMove(const RowMove& move);
@@ -199,6 +203,7 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   bool OnOwnerDataClick(LPARAM lParam);
   static void DropMove(void* context, int target);
 
+  std::vector<std::pair<UINT, HWND>> parentControls_;  // ParentControl's lookups
   bool selectionTimer_ = false;
   bool dragging_ = false;
   bool clicking_ = false;  // an owner-data list's check box click is being handled
