@@ -39,9 +39,9 @@ BOOL CSortMultiDlg::OnInitDialog() {
   SetButtonChecked(selectionOnly_, model_.selectionOnly);
 
   AttachColumnList(1, true);
-  AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
   {
     ListFillScope fill(list_);
+    AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
     for (size_t row = 0; row < model_.RowCount(); ++row)
       AppendCallbackRow(list_, model_.Keys().Column(row), model_.rowChecked[row]);
   }
