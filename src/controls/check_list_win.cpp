@@ -110,7 +110,7 @@ CCheckList::~CCheckList() {
 
 bool CCheckList::SubclassWindow(HWND list) {
   if (!CSubclassedWindow::SubclassWindow(list)) return false;
-  parentControls_.clear();
+  parentControls_.Attach(::GetParent(list));
   controlId = static_cast<UINT16>(GetDlgCtrlID(list));
   if (dpi == 0) dpi = WindowDpi(list);
   ApplyConfiguration();
@@ -127,7 +127,9 @@ void CCheckList::ApplyConfiguration() {
   if (options.checkBoxes) RebuildStateImages();
   // An owner-data list asks for the check states of the rows it draws.
   if (OwnerData()) SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
-  UpdateControls();
+  // A list still empty and hidden is being set up: its dialog fills it and then updates the
+  // controls (disabling them now would only have them enabled again a moment later).
+  if (RowCount() > 0 || IsWindowVisible(m_hWnd)) UpdateControls();
 }
 
 void CCheckList::ApplyColors() {
@@ -454,33 +456,23 @@ int CCheckList::PasteRows() {
   return static_cast<int>(inserted.size());
 }
 
-HWND CCheckList::ParentControl(UINT id) {
-  for (const auto& [known, control] : parentControls_)
-    if (known == id) return control;
-  HWND parent = Parent();
-  HWND control = parent ? ::GetDlgItem(parent, static_cast<int>(id)) : nullptr;
-  parentControls_.emplace_back(id, control);
-  return control;
-}
-
 void CCheckList::UpdateControls() {
   HWND parent = m_hWnd ? Parent() : nullptr;
   if (!parent) return;
   int count = RowCount();
   std::vector<int> rows = SelectedRows();
   if (checkAllId) {
-    if (HWND box = ParentControl(checkAllId)) {
+    if (HWND box = parentControls_[checkAllId]) {
       CheckAllView view = ComputeCheckAll(count, rows, [this](int r) { return IsRowChecked(r); });
       std::wstring caption = LoadResString(view.captionId);
       if (!caption.empty() && caption != GetWindowTextString(box))
         SetWindowTextW(box, caption.c_str());
-      if (::SendMessageW(box, BM_GETCHECK, 0, 0) != static_cast<LRESULT>(view.state))
-        ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(view.state), 0);
+      SetButtonCheck(box, static_cast<UINT>(view.state));
     }
   }
   std::optional<HWND> focus;  // asked for once, when a button is to be disabled
   auto enable = [&](UINT id, bool on) {
-    HWND button = ParentControl(id);
+    HWND button = parentControls_[static_cast<int>(id)];
     if (!button || (IsWindowEnabled(button) != FALSE) == on) return;
     if (!on && !focus) focus = GetFocus();
     // A button that disables itself must not keep the focus: the keyboard would be lost.
@@ -786,7 +778,7 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
       OnDpiChanged();
       return true;
     case WM_DESTROY:
-      parentControls_.clear();
+      parentControls_.Attach(nullptr);
       KillTimer(m_hWnd, kCheckListSelectionTimer);
       KillTimer(m_hWnd, kCheckListScrollTimer);
       selectionTimer_ = false;

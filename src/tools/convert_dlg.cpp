@@ -4,7 +4,7 @@
 
 #include "frame/export_guard_win.h"
 #include "base/text_win.h"
-#include "controls/button_check_win.h"
+#include "controls/dialog_items_win.h"
 #include "settings/settings_tables_win.h"
 #include "tools/column_list_win.h"
 
@@ -198,8 +198,8 @@ void CConvertDlg::OnApplyOptions() {
 }
 
 void CConvertDlg::Close(int button) {
-  model_.secondAction = ::SendMessageW(toFull_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  model_.firstScope = ::SendMessageW(selection_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  model_.secondAction = IsButtonChecked(toFull_);
+  model_.firstScope = IsButtonChecked(selection_);
   model_.Save(Settings(), Flags());
   closed_ = true;
   EndDialog(button);

@@ -2,7 +2,7 @@
 
 #include "frame/export_guard_win.h"
 #include "frame/dialog_appearance.h"
-#include "controls/button_check_win.h"
+#include "controls/dialog_items_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
@@ -44,11 +44,9 @@ BOOL CSortMultiDlg::OnInitDialog() {
     AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
     for (size_t row = 0; row < model_.RowCount(); ++row)
       AppendCallbackRow(list_, model_.Keys().Column(row), model_.rowChecked[row]);
+    if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
   }
-  if (model_.RowCount() > 0) {
-    list_.SelectRows({0}, 0);
-    ::SetFocus(list_);
-  }
+  if (model_.RowCount() > 0) ::SetFocus(list_);
   Refresh();
   return model_.RowCount() == 0;  // FALSE: the focus is on the first row already
 }
@@ -64,8 +62,8 @@ void CSortMultiDlg::ReadList() {
   model_.rowChecked = RowChecks(model_.RowCount());
   model_.selectedRows.clear();
   for (int row : list_.SelectedRows()) model_.selectedRows.push_back(static_cast<size_t>(row));
-  model_.entireGroup = ::SendMessageW(entireGroup_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  model_.selectionOnly = ::SendMessageW(selectionOnly_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  model_.entireGroup = IsButtonChecked(entireGroup_);
+  model_.selectionOnly = IsButtonChecked(selectionOnly_);
 }
 
 void CSortMultiDlg::Refresh() {

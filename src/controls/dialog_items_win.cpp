@@ -1,13 +1,23 @@
-#include "controls/button_check_win.h"
+#include "controls/dialog_items_win.h"
 
 namespace scrv {
-namespace {
 
-bool IsChecked(HWND button) {
-  return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+void DialogItems::Attach(HWND dialog) {
+  dialog_ = dialog;
+  items_.clear();
 }
 
-}  // namespace
+HWND DialogItems::operator[](int id) {
+  for (const auto& [known, control] : items_)
+    if (known == id) return control;
+  HWND control = dialog_ ? ::GetDlgItem(dialog_, id) : nullptr;
+  items_.emplace_back(id, control);
+  return control;
+}
+
+bool IsButtonChecked(HWND button) {
+  return button && ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void SetButtonCheck(HWND button, UINT state) {
   if (!button || ::SendMessageW(button, BM_GETCHECK, 0, 0) == static_cast<LRESULT>(state)) return;
@@ -16,7 +26,7 @@ void SetButtonCheck(HWND button, UINT state) {
     ::SendMessageW(button, BM_SETCHECK, state, 0);
     return;
   }
-  // Checked as a plain radio button for the moment: the caller clears the group (CheckRadio).
+  // Checked as a plain radio button for the moment, which leaves the group alone.
   SetWindowLongPtrW(button, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
   ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
   SetWindowLongPtrW(button, GWL_STYLE,
@@ -25,7 +35,7 @@ void SetButtonCheck(HWND button, UINT state) {
 
 void CheckRadio(const HWND* group, size_t count, HWND checked) {
   for (size_t i = 0; i < count; ++i)
-    if (group[i] && group[i] != checked && IsChecked(group[i]))
+    if (group[i] && group[i] != checked && IsButtonChecked(group[i]))
       ::SendMessageW(group[i], BM_SETCHECK, BST_UNCHECKED, 0);
   SetButtonCheck(checked, static_cast<UINT>(BST_CHECKED));
 }
