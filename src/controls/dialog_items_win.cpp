@@ -1,5 +1,7 @@
 #include "controls/dialog_items_win.h"
 
+#include "base/text_win.h"
+
 namespace scrv {
 
 void DialogItems::Attach(HWND dialog) {
@@ -13,6 +15,10 @@ HWND DialogItems::operator[](int id) {
   HWND control = dialog_ ? ::GetDlgItem(dialog_, id) : nullptr;
   items_.emplace_back(id, control);
   return control;
+}
+
+void SetControlText(HWND control, const std::wstring& text) {
+  if (control && GetWindowTextString(control) != text) ::SetWindowTextW(control, text.c_str());
 }
 
 bool IsButtonChecked(HWND button) {

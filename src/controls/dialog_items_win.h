@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,10 @@ class DialogItems {
   HWND dialog_ = nullptr;
   std::vector<std::pair<int, HWND>> items_;
 };
+
+// Sets a control's text when it differs from the one shown (each change is a trip to the
+// server and a repaint).
+void SetControlText(HWND control, const std::wstring& text);
 
 bool IsButtonChecked(HWND button);
 // Sets `button`'s check state when it differs from the one shown. A radio button is checked

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/dpi_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
 #include "frame/message_box_win.h"
@@ -91,10 +90,11 @@ bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   switch (msg) {
     case SCM_CHECKLIST:
       if (wParam == kClSelectionChanged) ShowDetails();
-      if (wParam == kClAdd && IsWindowEnabled(GetDlgItem(IDC_PLUGIN_ADD))) OnAdd();
+      if (wParam == kClAdd && IsWindowEnabled(items_[IDC_PLUGIN_ADD])) OnAdd();
       result = 0;
       return true;
     case WM_DPICHANGED:
+      dpi_ = LOWORD(wParam);
       BuildImages();
       break;
   }
@@ -116,13 +116,11 @@ BOOL CPluginDlg::OnInitDialog() {
   list_.upDownButtons = true;
   list_.swapCallback = SwapRecords;
   list_.swapContext = this;
-  list_.darkTheme = IsDarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  list_.darkTheme = DarkTheme();
+  items_.Attach(m_hWnd);
+  list_.SubclassWindow(items_[IDC_CHECK_LIST]);
+  dpi_ = list_.dpi;  // the dialog's, which the list asked for
   AddParentHook(list_);
-  LVCOLUMNW column = {};
-  column.mask = LVCF_WIDTH;
-  column.cx = FillColumnWidth(list_.m_hWnd, 0);
-  list_.SendMessage(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
   loader_ = std::make_unique<WinPluginLoader>(m_hWnd);
   plugins_ = std::make_unique<PluginList>(ModulePluginsFolder(), *loader_, InvariantCase());
@@ -131,10 +129,10 @@ BOOL CPluginDlg::OnInitDialog() {
   if (record) plugins_->Load(LoadStoredPlugins(*record, files), false);
 
   // The path reads as a text like the descriptions below it, but can be selected and copied.
-  SendDlgItemMessage(IDC_PLUGIN_PATH, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-  if (HasModulePath()) SendDlgItemMessage(IDC_PLUGIN_UNINSTALL, BCM_SETSHIELD, 0, TRUE);
+  ::SendMessageW(items_[IDC_PLUGIN_PATH], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  if (HasModulePath()) ::SendMessageW(items_[IDC_PLUGIN_UNINSTALL], BCM_SETSHIELD, 0, TRUE);
   const ModuleState& m = Module();
-  if (m.packaged && !m.sideLoad) EnableDlgItem(IDC_PLUGIN_ADD, false);
+  if (m.packaged && !m.sideLoad) ::EnableWindow(items_[IDC_PLUGIN_ADD], false);
   FillList();
   ready_ = true;
   return TRUE;
@@ -180,12 +178,20 @@ bool CPluginDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 }
 
 void CPluginDlg::FillList() {
-  list_.SendMessage(WM_SETREDRAW, FALSE);
-  list_.SendMessage(LVM_DELETEALLITEMS);
-  for (size_t i = 0; i < plugins_->Count(); ++i) AppendRow(i);
-  BuildImages();
-  list_.SendMessage(WM_SETREDRAW, TRUE);
-  if (plugins_->Count() > 0) list_.SelectRows({0}, 0);
+  {
+    ListFillScope fill(list_);
+    if (!columnAdded_) {
+      LVCOLUMNW column = {};
+      column.mask = LVCF_WIDTH;
+      column.cx = FillColumnWidth(list_.m_hWnd, 0);
+      list_.SendMessage(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+      columnAdded_ = true;
+    }
+    list_.SendMessage(LVM_DELETEALLITEMS);
+    for (size_t i = 0; i < plugins_->Count(); ++i) AppendRow(i);
+    BuildImages();
+    if (plugins_->Count() > 0) list_.SelectRows({0}, 0);
+  }
   list_.UpdateControls();
   ShowDetails();
 }
@@ -199,13 +205,14 @@ void CPluginDlg::AppendRow(size_t position) {
   item.iImage = static_cast<int>(position);  // see BuildImages
   int row =
       static_cast<int>(list_.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row >= 0) list_.SetRowChecked(row, plugins_->At(position).enabled);
+  // A list with check boxes inserts its rows unchecked.
+  if (row >= 0 && plugins_->At(position).enabled) list_.SetRowChecked(row, true);
 }
 
 // One image per position, in list order; a plug-in without a bitmap gets a clear one. Rows carry
 // their image index when the list moves them, so only a rebuild renumbers them.
 void CPluginDlg::BuildImages() {
-  const UINT dpi = WindowDpi(m_hWnd);
+  const UINT dpi = dpi_ ? dpi_ : 96;
   const int size = MulDiv(kImageSize96, static_cast<int>(dpi), 96);
   HIMAGELIST images =
       ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(plugins_->Count()), 1);
@@ -258,18 +265,19 @@ void CPluginDlg::ShowDetails() {
                              : nullptr;
   bool properties = false, uninstall = false;
   if (record) {
-    SetDlgItemText(IDC_PLUGIN_PATH, ToW(FullPluginPath(record->path, plugins_->PluginsFolder())));
-    SetDlgItemText(IDC_PLUGIN_FIRST_TEXT, ToW(record->module->Description(0)));
-    SetDlgItemText(IDC_PLUGIN_SECOND_TEXT, ToW(record->module->Description(1)));
+    SetControlText(items_[IDC_PLUGIN_PATH],
+                   ToW(FullPluginPath(record->path, plugins_->PluginsFolder())));
+    SetControlText(items_[IDC_PLUGIN_FIRST_TEXT], ToW(record->module->Description(0)));
+    SetControlText(items_[IDC_PLUGIN_SECOND_TEXT], ToW(record->module->Description(1)));
     properties = record->module->HasProperties();
     uninstall = record->module->CanUninstall() && !PluginBusy(record->path);
   } else {
     for (int id : {IDC_PLUGIN_PATH, IDC_PLUGIN_FIRST_TEXT, IDC_PLUGIN_SECOND_TEXT})
-      SetDlgItemText(id, L"");
+      SetControlText(items_[id], L"");
   }
-  EnableDlgItem(IDC_PLUGIN_REMOVE, record != nullptr);
-  EnableDlgItem(IDC_PLUGIN_PROPERTIES, properties);
-  EnableDlgItem(IDC_PLUGIN_UNINSTALL, uninstall);
+  ::EnableWindow(items_[IDC_PLUGIN_REMOVE], record != nullptr);
+  ::EnableWindow(items_[IDC_PLUGIN_PROPERTIES], properties);
+  ::EnableWindow(items_[IDC_PLUGIN_UNINSTALL], uninstall);
 }
 
 void CPluginDlg::OnRowChanged(const NMLISTVIEW& change) {
@@ -355,7 +363,7 @@ void CPluginDlg::OnUninstall() {
   UninstallRequest request = record.module->QueryUninstall();
   if (request.kind == UninstallRequest::kNothing) return;
 
-  EnableDlgItem(IDCANCEL, false);
+  ::EnableWindow(items_[IDCANCEL], false);
   const std::u16string path = record.path;
   const std::wstring full = ToW(FullPluginPath(path, plugins_->PluginsFolder()));
   {
@@ -390,7 +398,7 @@ void CPluginDlg::SwapRecords(int first, int second, void* context) {
 }
 
 void CPluginDlg::OnCancel() {
-  if (IsWindowEnabled(GetDlgItem(IDCANCEL))) EndDialog(IDCANCEL);
+  if (IsWindowEnabled(items_[IDCANCEL])) EndDialog(IDCANCEL);
 }
 
 void CPluginDlg::OnOK() {
