@@ -13,8 +13,9 @@ int FillColumnWidth(HWND list, int otherColumns);
 // again whenever their client area changes (resize, DPI change, a scroll bar shown or hidden).
 void FitLastColumn(HWND list);
 
-// Holds off a list view's redrawing while it is filled: its scroll bars and header are then
-// updated, and the list repainted, once at the end instead of once per row.
+// Holds off the redrawing of a list view, list box or combo box while it is filled: its scroll
+// bars (and a list view's header) are then updated, and the control repainted, once at the end
+// instead of once per row.
 class ListFillScope {
  public:
   explicit ListFillScope(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }

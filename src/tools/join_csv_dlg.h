@@ -4,6 +4,7 @@
 // columns, can save the join as a macro statement, and hands the choices back in the host's
 // join record.
 
+#include "controls/dialog_items_win.h"
 #include "keys_ids.h"
 #include "tools/column_list_win.h"
 #include "tools/join_csv.h"
@@ -67,6 +68,8 @@ class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
 
   JoinCsvModel model_;
   JoinCsvRecord record_;
+  DialogItems items_;
+  bool columnsAdded_ = false;  // the list's columns, added by the first fill
 };
 
 }  // namespace scrv
