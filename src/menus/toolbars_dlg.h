@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/check_list_win.h"
+#include "controls/dialog_items_win.h"
 #include "frame/dialog_impl_win.h"
 #include "menus/toolbars.h"
 #include "resource_ids.h"
@@ -78,7 +79,9 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
   void OnZoom(int code);
   HBRUSH OnStaticColor(HDC dc);
 
+  // The user toolbars' rows; FillList refills them with redraw off and updates the buttons.
   void FillList();
+  void FillRows();
   void ShowBars();
   void UpdateButtons();
   void FillFaces();
@@ -97,6 +100,7 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
   ToolbarSettings settings_;
   std::u16string defaultFace_;
   std::vector<std::u16string> faces_;  // the font box's entries
+  DialogItems items_;
   CCheckList list_;
   HFONT sample_ = nullptr;
   HBRUSH darkBrush_ = nullptr;
