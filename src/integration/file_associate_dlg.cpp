@@ -132,6 +132,7 @@ void CFileAssociateDlg::Fill(int row) {
     sub.pszText = description.data();
     ::SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&sub));
   }
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   const int count = static_cast<int>(associations_.size());
   if (count > 0) {
     row = std::clamp(row, 0, count - 1);
@@ -139,9 +140,9 @@ void CFileAssociateDlg::Fill(int row) {
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(&state));
+    // Scrolling to the row needs the scroll bars, which the list sets up as redrawing resumes.
     ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
-  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   UpdateButtons();
 }
 
