@@ -171,7 +171,9 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   }
   if (!handled) return FALSE;
   if (ReturnsDirectly(msg)) return static_cast<INT_PTR>(result);
-  SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+  // Reading the slot costs nothing; writing it can be a round trip to the window server.
+  if (GetWindowLongPtrW(hwnd, DWLP_MSGRESULT) != result)
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }
 
