@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/dialog_items_win.h"
 #include "frame/dpi_awareness_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/dpi_win.h"
@@ -41,13 +42,12 @@ bool CFileAssociateDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam,
 bool CFileAssociateDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
   if (id != IDC_ASSOC_LIST) return false;
   if (header.code == LVN_ITEMCHANGED) UpdateButtons();
-  if (header.code == NM_DBLCLK && IsWindowEnabled(items_[IDC_ASSOC_PROPERTIES])) OnProperties();
+  if (header.code == NM_DBLCLK && IsWindowEnabled(GetDlgItem(IDC_ASSOC_PROPERTIES))) OnProperties();
   return true;
 }
 
 BOOL CFileAssociateDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
-  list_ = items_[IDC_ASSOC_LIST];
+  list_ = GetDlgItem(IDC_ASSOC_LIST);
   ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                  LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   dpi_ = static_cast<int>(WindowDpi(m_hWnd));
@@ -163,10 +163,10 @@ void CFileAssociateDlg::UpdateButtons() {
   const int row = SelectedRow();
   const Association* a =
       row >= 0 && static_cast<size_t>(row) < associations_.size() ? &associations_[row] : nullptr;
-  ::EnableWindow(items_[IDC_ASSOC_PROPERTIES], a && CanEditAssociation(*a));
-  ::EnableWindow(items_[IDC_ASSOC_DELETE], a && CanDeleteAssociation(*a));
+  ::EnableWindow(GetDlgItem(IDC_ASSOC_PROPERTIES), a && CanEditAssociation(*a));
+  ::EnableWindow(GetDlgItem(IDC_ASSOC_DELETE), a && CanDeleteAssociation(*a));
   // Deleting a machine-wide association needs the administrator.
-  ::SendMessageW(items_[IDC_ASSOC_DELETE], BCM_SETSHIELD, 0, a && a->machineWide);
+  ::SendMessageW(GetDlgItem(IDC_ASSOC_DELETE), BCM_SETSHIELD, 0, a && a->machineWide);
 }
 
 void CFileAssociateDlg::OnAdd() {

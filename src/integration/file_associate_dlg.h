@@ -9,7 +9,6 @@
 
 #include <vector>
 
-#include "controls/dialog_items_win.h"
 #include "frame/dialog_impl_win.h"
 #include "integration/classes_registry_win.h"
 #include "integration/file_associations.h"
@@ -52,7 +51,6 @@ class CFileAssociateDlg : public CMyDialogImpl<CFileAssociateDlg> {
   WinClassesRegistry registry_;
   const std::u16string program_;  // the editor the associations start
   std::vector<Association> associations_;
-  DialogItems items_;
   HWND list_ = nullptr;
   int dpi_ = 96;               // the dialog runs system aware: its DPI stays
   bool columnsAdded_ = false;  // the list's columns, added by the first fill

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
 #include "frame/message_box_win.h"
@@ -90,7 +91,7 @@ bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   switch (msg) {
     case SCM_CHECKLIST:
       if (wParam == kClSelectionChanged) ShowDetails();
-      if (wParam == kClAdd && IsWindowEnabled(items_[IDC_PLUGIN_ADD])) OnAdd();
+      if (wParam == kClAdd && IsWindowEnabled(GetDlgItem(IDC_PLUGIN_ADD))) OnAdd();
       result = 0;
       return true;
     case WM_DPICHANGED:
@@ -117,8 +118,7 @@ BOOL CPluginDlg::OnInitDialog() {
   list_.swapCallback = SwapRecords;
   list_.swapContext = this;
   list_.darkTheme = DarkTheme();
-  items_.Attach(m_hWnd);
-  list_.SubclassWindow(items_[IDC_CHECK_LIST]);
+  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   dpi_ = list_.dpi;  // the dialog's, which the list asked for
   AddParentHook(list_);
 
@@ -129,10 +129,10 @@ BOOL CPluginDlg::OnInitDialog() {
   if (record) plugins_->Load(LoadStoredPlugins(*record, files), false);
 
   // The path reads as a text like the descriptions below it, but can be selected and copied.
-  ::SendMessageW(items_[IDC_PLUGIN_PATH], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-  if (HasModulePath()) ::SendMessageW(items_[IDC_PLUGIN_UNINSTALL], BCM_SETSHIELD, 0, TRUE);
+  ::SendMessageW(GetDlgItem(IDC_PLUGIN_PATH), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  if (HasModulePath()) ::SendMessageW(GetDlgItem(IDC_PLUGIN_UNINSTALL), BCM_SETSHIELD, 0, TRUE);
   const ModuleState& m = Module();
-  if (m.packaged && !m.sideLoad) ::EnableWindow(items_[IDC_PLUGIN_ADD], false);
+  if (m.packaged && !m.sideLoad) ::EnableWindow(GetDlgItem(IDC_PLUGIN_ADD), false);
   FillList();
   ready_ = true;
   return TRUE;
@@ -265,19 +265,19 @@ void CPluginDlg::ShowDetails() {
                              : nullptr;
   bool properties = false, uninstall = false;
   if (record) {
-    SetControlText(items_[IDC_PLUGIN_PATH],
+    SetControlText(GetDlgItem(IDC_PLUGIN_PATH),
                    ToW(FullPluginPath(record->path, plugins_->PluginsFolder())));
-    SetControlText(items_[IDC_PLUGIN_FIRST_TEXT], ToW(record->module->Description(0)));
-    SetControlText(items_[IDC_PLUGIN_SECOND_TEXT], ToW(record->module->Description(1)));
+    SetControlText(GetDlgItem(IDC_PLUGIN_FIRST_TEXT), ToW(record->module->Description(0)));
+    SetControlText(GetDlgItem(IDC_PLUGIN_SECOND_TEXT), ToW(record->module->Description(1)));
     properties = record->module->HasProperties();
     uninstall = record->module->CanUninstall() && !PluginBusy(record->path);
   } else {
     for (int id : {IDC_PLUGIN_PATH, IDC_PLUGIN_FIRST_TEXT, IDC_PLUGIN_SECOND_TEXT})
-      SetControlText(items_[id], L"");
+      SetControlText(GetDlgItem(id), L"");
   }
-  ::EnableWindow(items_[IDC_PLUGIN_REMOVE], record != nullptr);
-  ::EnableWindow(items_[IDC_PLUGIN_PROPERTIES], properties);
-  ::EnableWindow(items_[IDC_PLUGIN_UNINSTALL], uninstall);
+  ::EnableWindow(GetDlgItem(IDC_PLUGIN_REMOVE), record != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_PLUGIN_PROPERTIES), properties);
+  ::EnableWindow(GetDlgItem(IDC_PLUGIN_UNINSTALL), uninstall);
 }
 
 void CPluginDlg::OnRowChanged(const NMLISTVIEW& change) {
@@ -363,7 +363,7 @@ void CPluginDlg::OnUninstall() {
   UninstallRequest request = record.module->QueryUninstall();
   if (request.kind == UninstallRequest::kNothing) return;
 
-  ::EnableWindow(items_[IDCANCEL], false);
+  ::EnableWindow(GetDlgItem(IDCANCEL), false);
   const std::u16string path = record.path;
   const std::wstring full = ToW(FullPluginPath(path, plugins_->PluginsFolder()));
   {
@@ -398,7 +398,7 @@ void CPluginDlg::SwapRecords(int first, int second, void* context) {
 }
 
 void CPluginDlg::OnCancel() {
-  if (IsWindowEnabled(items_[IDCANCEL])) EndDialog(IDCANCEL);
+  if (IsWindowEnabled(GetDlgItem(IDCANCEL))) EndDialog(IDCANCEL);
 }
 
 void CPluginDlg::OnOK() {

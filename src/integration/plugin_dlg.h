@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "controls/check_list_win.h"
-#include "controls/dialog_items_win.h"
 #include "frame/dialog_impl_win.h"
 #include "integration/plugin_module_win.h"
 #include "resource_ids.h"
@@ -77,7 +76,6 @@ class CPluginDlg : public CMyDialogImpl<CPluginDlg> {
   std::u16string folder_;        // offered when adding (absolute)
   std::u16string folderAtOpen_;  // "PlugInsFolder" as it was, made absolute
   CCheckList list_;
-  DialogItems items_;
   UINT dpi_ = 96;             // the dialog's DPI, for the images
   bool columnAdded_ = false;  // the list's one column, added by the first fill
   bool ready_ = false;        // check changes count only after the list was filled

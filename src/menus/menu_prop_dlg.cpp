@@ -1,5 +1,6 @@
 #include "menus/menu_prop_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "controls/list_columns_win.h"
 #include "menus/command_table.h"
@@ -30,18 +31,17 @@ void FillListBox(HWND list, const Texts& texts) {
 }  // namespace
 
 BOOL CMenuPropDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
-  label_.SubclassWindow(items_[IDC_MPROP_LABEL]);
-  ::SendMessageW(items_[IDC_MPROP_LABEL], EM_LIMITTEXT, kMenuTextMax, 0);
+  label_.SubclassWindow(GetDlgItem(IDC_MPROP_LABEL));
+  ::SendMessageW(GetDlgItem(IDC_MPROP_LABEL), EM_LIMITTEXT, kMenuTextMax, 0);
 
   std::vector<std::u16string> categories;
   for (uint32_t i = 0; i < model_.Offer().count; ++i)
     categories.push_back(ToU(LoadResString(CategoryNameId(model_.Offer().first + i))));
-  FillListBox(items_[IDC_MPROP_CATEGORIES], categories);
+  FillListBox(GetDlgItem(IDC_MPROP_CATEGORIES), categories);
   FillCommands();
   HWND choices[std::size(kChoices)] = {}, chosen = nullptr;
   for (size_t c = 0; c < std::size(kChoices); ++c) {
-    choices[c] = items_[kChoices[c].id];
+    choices[c] = GetDlgItem(kChoices[c].id);
     if (model_.Choice() == kChoices[c].choice) chosen = choices[c];
   }
   CheckRadio(choices, std::size(choices), chosen);
@@ -51,13 +51,13 @@ BOOL CMenuPropDlg::OnInitDialog() {
 }
 
 void CMenuPropDlg::FillCommands() {
-  ::SendMessageW(items_[IDC_MPROP_CATEGORIES], LB_SETCURSEL,
+  ::SendMessageW(GetDlgItem(IDC_MPROP_CATEGORIES), LB_SETCURSEL,
                  static_cast<WPARAM>(model_.CategoryPosition()), 0);
   std::vector<std::u16string> texts;
   texts.reserve(model_.CommandList().size());
   for (const CommandChoice& c : model_.CommandList()) texts.push_back(c.text);
-  FillListBox(items_[IDC_MPROP_COMMANDS], texts);
-  ::SendMessageW(items_[IDC_MPROP_COMMANDS], LB_SETCURSEL,
+  FillListBox(GetDlgItem(IDC_MPROP_COMMANDS), texts);
+  ::SendMessageW(GetDlgItem(IDC_MPROP_COMMANDS), LB_SETCURSEL,
                  static_cast<WPARAM>(static_cast<INT_PTR>(model_.CommandPosition())), 0);
 }
 
@@ -68,16 +68,16 @@ void CMenuPropDlg::ShowLabel() {
 }
 
 void CMenuPropDlg::ShowState() {
-  ::EnableWindow(items_[IDC_MPROP_COMMAND], model_.CommandChoiceEnabled());
-  ::EnableWindow(items_[IDC_MPROP_POPUP], model_.PopupChoiceEnabled());
-  ::EnableWindow(items_[IDC_MPROP_SEPARATOR], model_.SeparatorChoiceEnabled());
-  ::EnableWindow(items_[IDC_MPROP_CATEGORIES], model_.ListsEnabled());
-  ::EnableWindow(items_[IDC_MPROP_COMMANDS], model_.ListsEnabled());
-  ::EnableWindow(items_[IDC_MPROP_LABEL], model_.LabelEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_COMMAND), model_.CommandChoiceEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_POPUP), model_.PopupChoiceEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_SEPARATOR), model_.SeparatorChoiceEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_CATEGORIES), model_.ListsEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_COMMANDS), model_.ListsEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_LABEL), model_.LabelEnabled());
   const int show = model_.StatusShown() ? SW_SHOWNA : SW_HIDE;
-  ShowWindow(items_[IDC_MPROP_STATUS_LABEL], show);
-  ShowWindow(items_[IDC_MPROP_STATUS], show);
-  SetControlText(items_[IDC_MPROP_STATUS], ToW(model_.StatusText()));
+  ShowWindow(GetDlgItem(IDC_MPROP_STATUS_LABEL), show);
+  ShowWindow(GetDlgItem(IDC_MPROP_STATUS), show);
+  SetControlText(GetDlgItem(IDC_MPROP_STATUS), ToW(model_.StatusText()));
 }
 
 bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
@@ -94,7 +94,7 @@ bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
     case IDC_MPROP_CATEGORIES:
       if (code == LBN_SELCHANGE) {
         model_.ChooseCategoryPosition(
-            static_cast<int>(::SendMessageW(items_[IDC_MPROP_CATEGORIES], LB_GETCURSEL, 0, 0)));
+            static_cast<int>(::SendMessageW(GetDlgItem(IDC_MPROP_CATEGORIES), LB_GETCURSEL, 0, 0)));
         FillCommands();
         ShowState();
       }
@@ -102,14 +102,14 @@ bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
     case IDC_MPROP_COMMANDS:
       if (code == LBN_SELCHANGE) {
         model_.ChooseCommand(
-            static_cast<int>(::SendMessageW(items_[IDC_MPROP_COMMANDS], LB_GETCURSEL, 0, 0)));
+            static_cast<int>(::SendMessageW(GetDlgItem(IDC_MPROP_COMMANDS), LB_GETCURSEL, 0, 0)));
         ShowLabel();
         ShowState();
       }
       return true;
     case IDC_MPROP_LABEL:
       if (code == EN_CHANGE && !showing_)
-        model_.TypeLabel(ToU(GetWindowTextString(items_[IDC_MPROP_LABEL])));
+        model_.TypeLabel(ToU(GetWindowTextString(GetDlgItem(IDC_MPROP_LABEL))));
       return true;
   }
   return CMyDialogImpl::OnCommand(id, code, control);

@@ -2,7 +2,6 @@
 // CMenuPropDlg: one menu item edited as a command, a popup or a separator, with its label; the
 // rules live in MenuPropModel.
 
-#include "controls/dialog_items_win.h"
 #include "controls/edit_dd_win.h"
 #include "frame/dialog_impl_win.h"
 #include "menus/menu_prop.h"
@@ -47,7 +46,6 @@ class CMenuPropDlg : public CMyDialogImpl<CMenuPropDlg> {
   CEditDD label_;
   MenuItem result_;
   bool showing_ = false;  // the label is being set by the dialog, not typed
-  DialogItems items_;     // the controls, each looked up once
 };
 
 }  // namespace scrv

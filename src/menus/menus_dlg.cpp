@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "controls/dialog_items_win.h"
 #include "controls/list_columns_win.h"
 #include "controls/clipboard_win.h"
 #include "controls/list_drag_win.h"
@@ -90,8 +91,7 @@ bool CMenusDlg::Editing() const {
 }
 
 BOOL CMenusDlg::OnInitDialog() {
-  controls_.Attach(m_hWnd);
-  tree_ = controls_[IDC_MENUS_TREE];
+  tree_ = GetDlgItem(IDC_MENUS_TREE);
   model_.Load(Settings(), start_);
   if (DarkTheme()) {
     ControlColors dark = EditColors(true);
@@ -101,7 +101,7 @@ BOOL CMenusDlg::OnInitDialog() {
   dropTarget_ = new CMenuDropTarget(tree_);
   dropRegistered_ = SUCCEEDED(RegisterDragDrop(tree_, dropTarget_));
 
-  HWND list = controls_[IDC_MENUS_LIST];
+  HWND list = GetDlgItem(IDC_MENUS_LIST);
   {
     ListFillScope fill(list);
     for (uint32_t i = 0; i < kMenuCount; ++i)
@@ -110,10 +110,10 @@ BOOL CMenusDlg::OnInitDialog() {
   }
   ::SendMessageW(list, LB_SETCURSEL, model_.Current(), 0);
 
-  delayFormat_ = GetWindowTextString(controls_[IDC_MENUS_DELAY_TEXT]);
-  ::SendMessageW(controls_[IDC_MENUS_DELAY], TBM_SETRANGE, FALSE, MAKELPARAM(0, kDelaySliderMax));
-  ::SendMessageW(controls_[IDC_MENUS_DELAY], TBM_SETTICFREQ, 2, 0);
-  ::SendMessageW(controls_[IDC_MENUS_DELAY], TBM_SETPAGESIZE, 0, 10);
+  delayFormat_ = GetWindowTextString(GetDlgItem(IDC_MENUS_DELAY_TEXT));
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETRANGE, FALSE, MAKELPARAM(0, kDelaySliderMax));
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETTICFREQ, 2, 0);
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETPAGESIZE, 0, 10);
   FillTree(nullptr);
   return TRUE;
 }
@@ -170,24 +170,24 @@ void CMenusDlg::RefreshItem(const MenuNode* node) {
 void CMenusDlg::UpdateButtons() {
   const MenuNode* s = Selected();
   const MenuTree& tree = model_.Tree();
-  ::EnableWindow(controls_[IDC_MENUS_INSERT_BEFORE], s != nullptr);
-  ::EnableWindow(controls_[IDC_MENUS_INSERT_INTO], s && s->IsPopup());
-  ::EnableWindow(controls_[IDC_MENUS_PROPERTIES], s != nullptr);
-  ::EnableWindow(controls_[IDC_MENUS_DELETE], s != nullptr);
-  ::EnableWindow(controls_[IDC_MENUS_UP], s && tree.HasVisibleBefore(s));
-  ::EnableWindow(controls_[IDC_MENUS_DOWN], s && tree.HasVisibleAfter(s));
+  ::EnableWindow(GetDlgItem(IDC_MENUS_INSERT_BEFORE), s != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_MENUS_INSERT_INTO), s && s->IsPopup());
+  ::EnableWindow(GetDlgItem(IDC_MENUS_PROPERTIES), s != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_MENUS_DELETE), s != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_MENUS_UP), s && tree.HasVisibleBefore(s));
+  ::EnableWindow(GetDlgItem(IDC_MENUS_DOWN), s && tree.HasVisibleAfter(s));
 }
 
 void CMenusDlg::ShowDelay() {
-  ::EnableWindow(controls_[IDC_MENUS_DELAY], IsUserMenu(model_.Current()));
-  ::SendMessageW(controls_[IDC_MENUS_DELAY], TBM_SETPOS, TRUE, model_.DelaySliderPosition());
-  SetControlText(controls_[IDC_MENUS_DELAY_TEXT],
+  ::EnableWindow(GetDlgItem(IDC_MENUS_DELAY), IsUserMenu(model_.Current()));
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETPOS, TRUE, model_.DelaySliderPosition());
+  SetControlText(GetDlgItem(IDC_MENUS_DELAY_TEXT),
                  ToW(FormatDelayText(ToU(delayFormat_), model_.Delay())));
 }
 
 void CMenusDlg::OnDelaySlider() {
   model_.SetDelayFromSlider(
-      static_cast<uint32_t>(::SendMessageW(controls_[IDC_MENUS_DELAY], TBM_GETPOS, 0, 0)));
+      static_cast<uint32_t>(::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_GETPOS, 0, 0)));
   ShowDelay();
 }
 
@@ -290,7 +290,7 @@ bool CMenusDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_MENUS_LIST:
       if (code == LBN_SELCHANGE) {
-        const auto index = ::SendMessageW(controls_[IDC_MENUS_LIST], LB_GETCURSEL, 0, 0);
+        const auto index = ::SendMessageW(GetDlgItem(IDC_MENUS_LIST), LB_GETCURSEL, 0, 0);
         if (index >= 0 && model_.SelectMenu(static_cast<uint32_t>(index))) FillTree(nullptr);
       }
       return true;
@@ -563,7 +563,7 @@ bool CMenusDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
       result = 0;
       return true;
     case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lParam) != controls_[IDC_MENUS_DELAY]) return false;
+      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_MENUS_DELAY)) return false;
       switch (LOWORD(wParam)) {
         case TB_THUMBTRACK:
         case TB_THUMBPOSITION:

@@ -8,7 +8,6 @@
 #include <functional>
 #include <unordered_map>
 
-#include "controls/dialog_items_win.h"
 #include "frame/dialog_impl_win.h"
 #include "menus/menu_drop.h"
 #include "menus/menu_drop_target_win.h"
@@ -109,7 +108,6 @@ class CMenusDlg : public CMyDialogImpl<CMenusDlg> {
   MenuNode* dragged_ = nullptr;
   MenuDropTarget drop_;
   bool scrolling_ = false;
-  DialogItems controls_;  // the controls, each looked up once
 };
 
 }  // namespace scrv

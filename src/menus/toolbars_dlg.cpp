@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/dialog_items_win.h"
 #include "controls/image_strip_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
@@ -100,7 +101,7 @@ bool CToolbarsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
       result = 0;
       return true;
     case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lParam) != items_[IDC_TB_ZOOM]) return false;
+      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_TB_ZOOM)) return false;
       OnZoom(LOWORD(wParam));
       result = 0;
       return true;
@@ -114,25 +115,24 @@ bool CToolbarsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 BOOL CToolbarsDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
   dark_ = DarkTheme();
   list_.options = {};
   list_.ownCopy = true;
   list_.darkTheme = dark_;
-  list_.SubclassWindow(items_[IDC_CHECK_LIST]);
+  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   AddParentHook(list_);
 
-  SetButtonChecked(items_[IDC_TB_LARGE_ICONS], args_.styleFlag);
-  CheckRadio({items_[IDC_TB_STYLE_0], items_[IDC_TB_STYLE_1]},
-             items_[args_.styleValue ? IDC_TB_STYLE_1 : IDC_TB_STYLE_0]);
-  SetButtonChecked(items_[IDC_TB_OPTION_1], args_.option1);
-  SetButtonChecked(items_[IDC_TB_OPTION_2], args_.option2);
-  SetButtonChecked(items_[IDC_TB_TEXT_LABELS], settings_.textLabels);
+  SetButtonChecked(GetDlgItem(IDC_TB_LARGE_ICONS), args_.styleFlag);
+  CheckRadio({GetDlgItem(IDC_TB_STYLE_0), GetDlgItem(IDC_TB_STYLE_1)},
+             GetDlgItem(args_.styleValue ? IDC_TB_STYLE_1 : IDC_TB_STYLE_0));
+  SetButtonChecked(GetDlgItem(IDC_TB_OPTION_1), args_.option1);
+  SetButtonChecked(GetDlgItem(IDC_TB_OPTION_2), args_.option2);
+  SetButtonChecked(GetDlgItem(IDC_TB_TEXT_LABELS), settings_.textLabels);
 
-  ::SendMessageW(items_[IDC_TB_ZOOM], TBM_SETRANGE, FALSE,
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETRANGE, FALSE,
                  MAKELPARAM(zoom_slider::kMinPosition, zoom_slider::kMaxPosition));
-  ::SendMessageW(items_[IDC_TB_ZOOM], TBM_SETPAGESIZE, 0, zoom_slider::kPage);
-  ::SendMessageW(items_[IDC_TB_ZOOM], TBM_SETTICFREQ, zoom_slider::kTickEvery, 0);
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETPAGESIZE, 0, zoom_slider::kPage);
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETTICFREQ, zoom_slider::kTickEvery, 0);
   FillFaces();
   ShowZoomAndFace();
   {
@@ -149,7 +149,8 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED && id != IDC_TB_FONT) return false;
   for (const BuiltInBar& bar : kBuiltInBars) {
     if (bar.control == id) {
-      SendToMain(IsButtonChecked(items_[id]) ? SCM_TOOLBAR_SHOW : SCM_TOOLBAR_HIDE, bar.band, 0);
+      SendToMain(IsButtonChecked(GetDlgItem(id)) ? SCM_TOOLBAR_SHOW : SCM_TOOLBAR_HIDE, bar.band,
+                 0);
       return true;
     }
   }
@@ -171,13 +172,13 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
       return true;
     case IDC_TB_LARGE_ICONS:
       args_.styleFlag = !args_.styleFlag;
-      SetButtonChecked(items_[id], args_.styleFlag);
+      SetButtonChecked(GetDlgItem(id), args_.styleFlag);
       Rebuild();
       return true;
     case IDC_TB_STYLE_0:
     case IDC_TB_STYLE_1:
       args_.styleValue = id == IDC_TB_STYLE_1 ? 1 : 0;
-      CheckRadio({items_[IDC_TB_STYLE_0], items_[IDC_TB_STYLE_1]}, items_[id]);
+      CheckRadio({GetDlgItem(IDC_TB_STYLE_0), GetDlgItem(IDC_TB_STYLE_1)}, GetDlgItem(id));
       Rebuild();
       return true;
     case IDC_TB_OPTION_1:
@@ -186,7 +187,7 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
       return true;
     case IDC_TB_TEXT_LABELS:
       settings_.textLabels = !settings_.textLabels;
-      SetButtonChecked(items_[id], settings_.textLabels);
+      SetButtonChecked(GetDlgItem(id), settings_.textLabels);
       WriteTextLabels(Settings(), Flags(), settings_.textLabels);
       Rebuild();
       return true;
@@ -207,8 +208,8 @@ bool CToolbarsDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 void CToolbarsDlg::OnZoom(int code) {
   if (code != TB_THUMBPOSITION && code != TB_THUMBTRACK && code != TB_ENDTRACK) return;
   settings_.zoom =
-      ZoomOfPosition(static_cast<int>(::SendMessageW(items_[IDC_TB_ZOOM], TBM_GETPOS, 0, 0)));
-  SetControlText(items_[IDC_TB_ZOOM_VALUE], ToW(ZoomLabel(settings_.zoom)));
+      ZoomOfPosition(static_cast<int>(::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_GETPOS, 0, 0)));
+  SetControlText(GetDlgItem(IDC_TB_ZOOM_VALUE), ToW(ZoomLabel(settings_.zoom)));
   WriteComboZoom(Settings(), settings_.zoom);
   RemakeSample();
   WriteComboFace(Settings(), settings_.face, defaultFace_);
@@ -249,13 +250,13 @@ void CToolbarsDlg::FillRows() {
 void CToolbarsDlg::ShowBars() {
   RebarBands bands(args_.rebar);
   for (const BuiltInBar& bar : kBuiltInBars)
-    SetButtonChecked(items_[bar.control], IsBandShown(bands, bar.band));
+    SetButtonChecked(GetDlgItem(bar.control), IsBandShown(bands, bar.band));
 }
 
 void CToolbarsDlg::UpdateButtons() {
   const bool selected = SelectedToolbar() >= 0;
-  ::EnableWindow(items_[IDC_TB_DELETE], selected);
-  ::EnableWindow(items_[IDC_TB_CUSTOMIZE], selected);
+  ::EnableWindow(GetDlgItem(IDC_TB_DELETE), selected);
+  ::EnableWindow(GetDlgItem(IDC_TB_CUSTOMIZE), selected);
 }
 
 int CToolbarsDlg::SelectedToolbar() const {
@@ -271,7 +272,7 @@ void CToolbarsDlg::FillFaces() {
   EnumFontFamiliesExW(dc, &all, CollectFace, reinterpret_cast<LPARAM>(&names), 0);
   ReleaseDC(m_hWnd, dc);
   faces_ = SortedFaceNames(std::move(names));
-  HWND box = items_[IDC_TB_FONT];
+  HWND box = GetDlgItem(IDC_TB_FONT);
   ListFillScope fill(box);
   ::SendMessageW(box, CB_INITSTORAGE, faces_.size(), faces_.size() * 32 * sizeof(wchar_t));
   for (const std::u16string& face : faces_)
@@ -279,12 +280,12 @@ void CToolbarsDlg::FillFaces() {
 }
 
 void CToolbarsDlg::ShowZoomAndFace() {
-  ::SendMessageW(items_[IDC_TB_ZOOM], TBM_SETPOS, TRUE, PositionOfZoom(settings_.zoom));
-  SetControlText(items_[IDC_TB_ZOOM_VALUE], ToW(ZoomLabel(settings_.zoom)));
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETPOS, TRUE, PositionOfZoom(settings_.zoom));
+  SetControlText(GetDlgItem(IDC_TB_ZOOM_VALUE), ToW(ZoomLabel(settings_.zoom)));
   // A face that is not installed shows the family it is drawn with.
   int entry = FindFaceName(faces_, settings_.face);
   if (entry < 0) entry = FindFaceName(faces_, DrawnFace(m_hWnd, settings_.face));
-  ::SendMessageW(items_[IDC_TB_FONT], CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  ::SendMessageW(GetDlgItem(IDC_TB_FONT), CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
   RemakeSample();
 }
 
@@ -297,10 +298,10 @@ void CToolbarsDlg::RemakeSample() {
   font.lfCharSet = DEFAULT_CHARSET;
   CopyBounded(font.lfFaceName, LF_FACESIZE, ToW(settings_.face));
   HFONT made = CreateFontIndirectW(&font);
-  ::SendMessageW(items_[IDC_TB_SAMPLE], WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+  ::SendMessageW(GetDlgItem(IDC_TB_SAMPLE), WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
   if (sample_) DeleteObject(sample_);
   sample_ = made;
-  SetControlText(items_[IDC_TB_SAMPLE], AnsiScriptName());
+  SetControlText(GetDlgItem(IDC_TB_SAMPLE), AnsiScriptName());
 }
 
 void CToolbarsDlg::OnDeleteToolbar() {
@@ -311,7 +312,7 @@ void CToolbarsDlg::OnDeleteToolbar() {
 }
 
 void CToolbarsDlg::OnFaceChosen() {
-  const auto entry = static_cast<int>(::SendMessageW(items_[IDC_TB_FONT], CB_GETCURSEL, 0, 0));
+  const auto entry = static_cast<int>(::SendMessageW(GetDlgItem(IDC_TB_FONT), CB_GETCURSEL, 0, 0));
   if (entry < 0 || static_cast<size_t>(entry) >= faces_.size()) return;
   settings_.face = faces_[static_cast<size_t>(entry)];
   RemakeSample();
@@ -333,11 +334,11 @@ void CToolbarsDlg::OnReset() {
     EndDialog(kToolbarsRebuildFailed);
     return;
   }
-  SetButtonCheck(items_[IDC_TB_LARGE_ICONS], BST_UNCHECKED);
-  CheckRadio({items_[IDC_TB_STYLE_0], items_[IDC_TB_STYLE_1]}, items_[IDC_TB_STYLE_1]);
-  SetButtonCheck(items_[IDC_TB_OPTION_1], BST_CHECKED);
-  SetButtonCheck(items_[IDC_TB_OPTION_2], BST_UNCHECKED);
-  SetButtonCheck(items_[IDC_TB_TEXT_LABELS], BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_TB_LARGE_ICONS), BST_UNCHECKED);
+  CheckRadio({GetDlgItem(IDC_TB_STYLE_0), GetDlgItem(IDC_TB_STYLE_1)}, GetDlgItem(IDC_TB_STYLE_1));
+  SetButtonCheck(GetDlgItem(IDC_TB_OPTION_1), BST_CHECKED);
+  SetButtonCheck(GetDlgItem(IDC_TB_OPTION_2), BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_TB_TEXT_LABELS), BST_UNCHECKED);
   ShowZoomAndFace();
   FillList();
   ShowBars();

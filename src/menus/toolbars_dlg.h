@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "controls/check_list_win.h"
-#include "controls/dialog_items_win.h"
 #include "frame/dialog_impl_win.h"
 #include "menus/toolbars.h"
 #include "resource_ids.h"
@@ -100,7 +99,6 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
   ToolbarSettings settings_;
   std::u16string defaultFace_;
   std::vector<std::u16string> faces_;  // the font box's entries
-  DialogItems items_;
   CCheckList list_;
   HFONT sample_ = nullptr;
   HBRUSH darkBrush_ = nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "controls/clipboard_win.h"
 #include "controls/list_columns_win.h"
@@ -104,7 +105,6 @@ bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam
 // Initialisation
 
 BOOL CAdvancedFilterDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
   model_.emplace(std::move(initial_), std::move(columnNames_),
                  ToU(LoadResString(IDS_AF_ANY_COLUMN)), ToU(LoadResString(IDS_AF_RANGE_COLUMN)),
                  ReadFilterDefaultFlags(Settings()), startSecondFilter_);
@@ -112,8 +112,8 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
   columnNames_.clear();
 
   for (int id : {IDC_AF_RANGE_START, IDC_AF_RANGE_END})
-    ::SendMessageW(items_[id], EM_LIMITTEXT, kFilterLineDigits, 0);
-  HWND combo = items_[IDC_AF_COLUMN];
+    ::SendMessageW(GetDlgItem(id), EM_LIMITTEXT, kFilterLineDigits, 0);
+  HWND combo = GetDlgItem(IDC_AF_COLUMN);
   {
     ListFillScope fill(combo);
     for (const std::u16string& entry : model_->ColumnEntries())
@@ -121,7 +121,7 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
   }
 
   {
-    ListFillScope fill(items_[IDC_CHECK_LIST]);
+    ListFillScope fill(GetDlgItem(IDC_CHECK_LIST));
     SetUpList();
     fillingList_ = true;
     ShowRowCount();
@@ -131,15 +131,15 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
   list_.UpdateControls();
 
   RefreshControls();
-  SetButtonCheck(items_[IDC_AF_CLOSE_AFTER], ReadCommonFlag(Settings(), Flags(), flag::kFilterClose)
-                                                 ? BST_CHECKED
-                                                 : BST_UNCHECKED);
+  SetButtonCheck(
+      GetDlgItem(IDC_AF_CLOSE_AFTER),
+      ReadCommonFlag(Settings(), Flags(), flag::kFilterClose) ? BST_CHECKED : BST_UNCHECKED);
   switch (model_->InitialFocus()) {
     case FilterFocus::kRangeStart:
-      ::SetFocus(items_[IDC_AF_RANGE_START]);
+      ::SetFocus(GetDlgItem(IDC_AF_RANGE_START));
       return FALSE;
     case FilterFocus::kRangeEnd:
-      ::SetFocus(items_[IDC_AF_RANGE_END]);
+      ::SetFocus(GetDlgItem(IDC_AF_RANGE_END));
       return FALSE;
     case FilterFocus::kDefault:
       break;
@@ -148,7 +148,7 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
 }
 
 void CAdvancedFilterDlg::SetUpList() {
-  HWND lv = items_[IDC_CHECK_LIST];
+  HWND lv = GetDlgItem(IDC_CHECK_LIST);
   const UINT dpi = WindowDpi(lv);
   const int narrow = MulDiv(kNarrowColumnWidth, static_cast<int>(dpi), 96);
   RECT client = {};
@@ -203,7 +203,7 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_AF_COLUMN:
       if (code == CBN_SELCHANGE) OnColumnChosen();
-      if (code == CBN_DROPDOWN) WidenDropDownToItems(items_[IDC_AF_COLUMN]);
+      if (code == CBN_DROPDOWN) WidenDropDownToItems(GetDlgItem(IDC_AF_COLUMN));
       return true;
     case IDC_AF_RANGE_START:
       if (code == EN_CHANGE) OnRangeStartChanged();
@@ -220,7 +220,7 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
     case IDC_AF_CLOSE_AFTER:
       if (code == BN_CLICKED)
         WriteCommonFlag(Settings(), Flags(), flag::kFilterClose,
-                        IsButtonChecked(items_[IDC_AF_CLOSE_AFTER]) ? 1 : 0);
+                        IsButtonChecked(GetDlgItem(IDC_AF_CLOSE_AFTER)) ? 1 : 0);
       return true;
     case IDC_AF_ADD:
       OnAdd();
@@ -376,26 +376,26 @@ void CAdvancedFilterDlg::RefreshControls() {
   const FilterControls c = model_->ControlsFor(selection);
   fillingControls_ = true;
   for (const FlagBoxControl& f : kFlagBoxes) {
-    SetButtonCheck(items_[f.id], ButtonState(c.Box(f.box)));
-    ::EnableWindow(items_[f.id], c.anySelected && c.BoxEnabled(f.box));
+    SetButtonCheck(GetDlgItem(f.id), ButtonState(c.Box(f.box)));
+    ::EnableWindow(GetDlgItem(f.id), c.anySelected && c.BoxEnabled(f.box));
   }
   for (const MatchKindControl& m : kMatchKinds) {
-    SetButtonCheck(items_[m.id],
+    SetButtonCheck(GetDlgItem(m.id),
                    c.matchKind && *c.matchKind == m.kind ? BST_CHECKED : BST_UNCHECKED);
-    ::EnableWindow(items_[m.id], c.anySelected);
+    ::EnableWindow(GetDlgItem(m.id), c.anySelected);
   }
-  ::SendMessageW(items_[IDC_AF_COLUMN], CB_SETCURSEL, static_cast<WPARAM>(c.columnEntry), 0);
-  ::EnableWindow(items_[IDC_AF_COLUMN], c.anySelected);
-  ::EnableWindow(items_[IDC_AF_DELETE], c.anySelected);
-  SetButtonCheck(items_[IDC_AF_OPEN_START], c.openStart ? BST_CHECKED : BST_UNCHECKED);
-  SetButtonCheck(items_[IDC_AF_OPEN_END], c.openEnd ? BST_CHECKED : BST_UNCHECKED);
-  SetControlText(items_[IDC_AF_RANGE_START], ToW(c.startText));
-  SetControlText(items_[IDC_AF_RANGE_END], ToW(c.endText));
+  ::SendMessageW(GetDlgItem(IDC_AF_COLUMN), CB_SETCURSEL, static_cast<WPARAM>(c.columnEntry), 0);
+  ::EnableWindow(GetDlgItem(IDC_AF_COLUMN), c.anySelected);
+  ::EnableWindow(GetDlgItem(IDC_AF_DELETE), c.anySelected);
+  SetButtonCheck(GetDlgItem(IDC_AF_OPEN_START), c.openStart ? BST_CHECKED : BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_AF_OPEN_END), c.openEnd ? BST_CHECKED : BST_UNCHECKED);
+  SetControlText(GetDlgItem(IDC_AF_RANGE_START), ToW(c.startText));
+  SetControlText(GetDlgItem(IDC_AF_RANGE_END), ToW(c.endText));
   fillingControls_ = false;
   EnableRangeFields(c.openStartEnabled);
-  HWND second = items_[IDC_AF_FILTER_AGAIN];
+  HWND second = GetDlgItem(IDC_AF_FILTER_AGAIN);
   if (!c.secondFilterEnabled && ::GetFocus() == second)
-    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(items_[IDOK]), TRUE);
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
   ::EnableWindow(second, c.secondFilterEnabled);
 }
 
@@ -403,10 +403,12 @@ void CAdvancedFilterDlg::RefreshControls() {
 // also needs its open box unchecked, as the box shows now.
 void CAdvancedFilterDlg::EnableRangeFields(bool rangeColumn) {
   const bool range = rangeColumn;
-  ::EnableWindow(items_[IDC_AF_OPEN_START], range);
-  ::EnableWindow(items_[IDC_AF_OPEN_END], range);
-  ::EnableWindow(items_[IDC_AF_RANGE_START], range && !IsButtonChecked(items_[IDC_AF_OPEN_START]));
-  ::EnableWindow(items_[IDC_AF_RANGE_END], range && !IsButtonChecked(items_[IDC_AF_OPEN_END]));
+  ::EnableWindow(GetDlgItem(IDC_AF_OPEN_START), range);
+  ::EnableWindow(GetDlgItem(IDC_AF_OPEN_END), range);
+  ::EnableWindow(GetDlgItem(IDC_AF_RANGE_START),
+                 range && !IsButtonChecked(GetDlgItem(IDC_AF_OPEN_START)));
+  ::EnableWindow(GetDlgItem(IDC_AF_RANGE_END),
+                 range && !IsButtonChecked(GetDlgItem(IDC_AF_OPEN_END)));
 }
 
 void CAdvancedFilterDlg::OnFlagBox(int id) {
@@ -442,23 +444,23 @@ void CAdvancedFilterDlg::OnMatchKind(int id) {
 void CAdvancedFilterDlg::OnColumnChosen() {
   if (fillingControls_) return;
   const std::vector<size_t> selection = Selection();
-  const int entry = static_cast<int>(::SendMessageW(items_[IDC_AF_COLUMN], CB_GETCURSEL, 0, 0));
+  const int entry = static_cast<int>(::SendMessageW(GetDlgItem(IDC_AF_COLUMN), CB_GETCURSEL, 0, 0));
   model_->ChooseColumnEntry(selection, entry);
   RefreshControls();
   RedrawRows(selection);
 }
 
 void CAdvancedFilterDlg::OnRangeStartChanged() {
-  if (fillingControls_ || IsButtonChecked(items_[IDC_AF_OPEN_START])) return;
+  if (fillingControls_ || IsButtonChecked(GetDlgItem(IDC_AF_OPEN_START))) return;
   const std::vector<size_t> selection = Selection();
-  model_->EditRangeStart(selection, ToU(GetWindowTextString(items_[IDC_AF_RANGE_START])));
+  model_->EditRangeStart(selection, ToU(GetWindowTextString(GetDlgItem(IDC_AF_RANGE_START))));
   RedrawRows(selection);
 }
 
 void CAdvancedFilterDlg::OnRangeEndChanged() {
-  if (fillingControls_ || IsButtonChecked(items_[IDC_AF_OPEN_END])) return;
+  if (fillingControls_ || IsButtonChecked(GetDlgItem(IDC_AF_OPEN_END))) return;
   const std::vector<size_t> selection = Selection();
-  model_->EditRangeEnd(selection, ToU(GetWindowTextString(items_[IDC_AF_RANGE_END])));
+  model_->EditRangeEnd(selection, ToU(GetWindowTextString(GetDlgItem(IDC_AF_RANGE_END))));
   RedrawRows(selection);
 }
 
@@ -468,15 +470,15 @@ void CAdvancedFilterDlg::OnOpenBound(bool start) {
   const std::vector<size_t> selection = Selection();
   const int box = start ? IDC_AF_OPEN_START : IDC_AF_OPEN_END;
   const int field = start ? IDC_AF_RANGE_START : IDC_AF_RANGE_END;
-  const bool open = IsButtonChecked(items_[box]);
-  const std::u16string text = ToU(GetWindowTextString(items_[field]));
+  const bool open = IsButtonChecked(GetDlgItem(box));
+  const std::u16string text = ToU(GetWindowTextString(GetDlgItem(field)));
   if (start)
     model_->SetOpenStart(selection, open, text);
   else
     model_->SetOpenEnd(selection, open, text);
   if (open) {
     fillingControls_ = true;
-    SetControlText(items_[field], L"");
+    SetControlText(GetDlgItem(field), L"");
     fillingControls_ = false;
   }
   EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
@@ -511,7 +513,7 @@ void CAdvancedFilterDlg::OnDelete() {
   if (next) list_.SelectRows({static_cast<int>(*next)}, static_cast<int>(*next));
   list_.UpdateControls();
   RefreshControls();
-  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(items_[IDOK]), TRUE);
+  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
 }
 
 bool CAdvancedFilterDlg::OnCopy() {
@@ -586,7 +588,7 @@ void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
     ::SendMessageW(parent, SCM_APPLY_FILTER, fromSecondButton ? 1 : 0,
                    reinterpret_cast<LPARAM>(*hostBlock_));
   model_->NoteFilterApplied(fromSecondButton);
-  if (!fromSecondButton && IsButtonChecked(items_[IDC_AF_CLOSE_AFTER])) {
+  if (!fromSecondButton && IsButtonChecked(GetDlgItem(IDC_AF_CLOSE_AFTER))) {
     WriteFilterDefaultFlags(Settings(), model_->DefaultFlags());
     EndDialog(IDCANCEL);
     return;

@@ -12,7 +12,6 @@
 
 #include "controls/check_list_win.h"
 #include "controls/column_tip_win.h"
-#include "controls/dialog_items_win.h"
 #include "filter_ids.h"
 #include "frame/dialog_impl_win.h"
 #include "frame/message_box_win.h"
@@ -121,7 +120,6 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   void OnFilter(bool fromSecondButton);
   void ReplaceHostBlock();
 
-  DialogItems items_;
   CCheckList list_;
   CColumnTip flagsLegend_;  // what the letters of the flags column mean
   std::vector<FilterCondition> initial_;

@@ -1,5 +1,6 @@
 #include "tools/delete_duplicates_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
@@ -50,7 +51,6 @@ bool CDeleteDuplicateAdvancedDlg::OnCommand(int id, int code, HWND control) {
 
 BOOL CDeleteDuplicateAdvancedDlg::OnInitDialog() {
   model_.Load(Settings(), Flags());
-  items_.Attach(m_hWnd);
   ShowOptions();
 
   AttachColumnList(1, false);
@@ -72,11 +72,12 @@ std::u16string_view CDeleteDuplicateAdvancedDlg::RowText(LPARAM row, int) const 
 
 void CDeleteDuplicateAdvancedDlg::ShowOptions() {
   for (const OptionBox& box : kOptionBoxes)
-    SetButtonChecked(items_[box.control], model_.options.*box.field);
-  SetButtonCheck(items_[IDC_DD_SELECTION_ONLY], static_cast<UINT>(model_.options.selectionOnly));
+    SetButtonChecked(GetDlgItem(box.control), model_.options.*box.field);
+  SetButtonCheck(GetDlgItem(IDC_DD_SELECTION_ONLY),
+                 static_cast<UINT>(model_.options.selectionOnly));
   HWND radios[std::size(kComparisonRadios)] = {}, checked = nullptr;
   for (size_t r = 0; r < std::size(radios); ++r) {
-    radios[r] = items_[kComparisonRadios[r]];
+    radios[r] = GetDlgItem(kComparisonRadios[r]);
     if (kComparisonRadios[r] == static_cast<int>(model_.comparison)) checked = radios[r];
   }
   CheckRadio(radios, std::size(radios), checked);
@@ -84,11 +85,12 @@ void CDeleteDuplicateAdvancedDlg::ShowOptions() {
 
 void CDeleteDuplicateAdvancedDlg::ReadControls() {
   for (const OptionBox& box : kOptionBoxes)
-    model_.options.*box.field = IsButtonChecked(items_[box.control]);
+    model_.options.*box.field = IsButtonChecked(GetDlgItem(box.control));
   model_.options.selectionOnly =
-      static_cast<CheckState>(::SendMessageW(items_[IDC_DD_SELECTION_ONLY], BM_GETCHECK, 0, 0));
+      static_cast<CheckState>(::SendMessageW(GetDlgItem(IDC_DD_SELECTION_ONLY), BM_GETCHECK, 0, 0));
   for (int radio : kComparisonRadios)
-    if (IsButtonChecked(items_[radio])) model_.comparison = static_cast<DuplicateComparison>(radio);
+    if (IsButtonChecked(GetDlgItem(radio)))
+      model_.comparison = static_cast<DuplicateComparison>(radio);
   model_.rowChecked = RowChecks(model_.RowCount());
 }
 
@@ -96,12 +98,12 @@ void CDeleteDuplicateAdvancedDlg::Refresh() {
   ReadControls();
   DeleteDuplicatesView view = model_.Refresh();
   ::EnableWindow(list_, view.columnListEnabled);
-  ::EnableWindow(items_[IDC_DD_IGNORE_EMPTY_CELLS], view.columnListEnabled);
-  ::EnableWindow(items_[IDC_CHECK_ALL], view.columnListEnabled);
-  ::EnableWindow(items_[IDC_DD_ENTIRE_GROUP], view.entireGroupEnabled);
-  ::EnableWindow(items_[IDC_DD_SELECTION_ONLY], view.selectionOnlyEnabled);
-  ::EnableWindow(items_[IDC_DD_COMPARE_LINES_SELECTION], view.inSelectionRadioEnabled);
-  ::EnableWindow(items_[IDC_DD_COMPARE_COLUMNS], view.columnsRadioEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_IGNORE_EMPTY_CELLS), view.columnListEnabled);
+  ::EnableWindow(GetDlgItem(IDC_CHECK_ALL), view.columnListEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_ENTIRE_GROUP), view.entireGroupEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_SELECTION_ONLY), view.selectionOnlyEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_COMPARE_LINES_SELECTION), view.inSelectionRadioEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_COMPARE_COLUMNS), view.columnsRadioEnabled);
   list_.UpdateControls();
 }
 

@@ -4,7 +4,6 @@
 // the host's key list on OK and on the second button; Cancel writes nothing.
 
 #include "keys_ids.h"
-#include "controls/dialog_items_win.h"
 #include "tools/column_list_win.h"
 #include "tools/delete_duplicates.h"
 
@@ -48,7 +47,6 @@ class CDeleteDuplicateAdvancedDlg : public CColumnListDialog<CDeleteDuplicateAdv
   void OnAccept(int button);
 
   DeleteDuplicatesModel model_;
-  DialogItems items_;
 };
 
 }  // namespace scrv

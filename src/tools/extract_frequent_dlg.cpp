@@ -1,5 +1,6 @@
 #include "tools/extract_frequent_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
 #include "base/text_win.h"
@@ -41,18 +42,17 @@ std::vector<std::u16string> FormatNames() {
 }  // namespace
 
 BOOL CExtractFrequentDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
   OwnedListSetup setup;
   setup.options.editing = true;
   setup.ownPaste = true;
-  HWND list = items_[IDC_CHECK_LIST];
+  HWND list = GetDlgItem(IDC_CHECK_LIST);
   AttachOwnedList(list_, list, setup, DarkTheme());
   AddParentHook(list_);
 
   FillFormats();
-  ::SendMessageW(items_[IDC_EF_LINES], EM_LIMITTEXT, kLineCountDigits, 0);
+  ::SendMessageW(GetDlgItem(IDC_EF_LINES), EM_LIMITTEXT, kLineCountDigits, 0);
   ShowOptions(LoadExtractFrequentOptions(Settings(), Flags(), selectionFlag_));
-  ::EnableWindow(items_[IDC_EF_SELECTION_ONLY], selectionFlag_);
+  ::EnableWindow(GetDlgItem(IDC_EF_SELECTION_ONLY), selectionFlag_);
 
   words_ = LoadIgnoreList();
   {
@@ -65,21 +65,21 @@ BOOL CExtractFrequentDlg::OnInitDialog() {
 }
 
 void CExtractFrequentDlg::FillFormats() {
-  HWND combo = items_[IDC_EF_FORMAT];
+  HWND combo = GetDlgItem(IDC_EF_FORMAT);
   ListFillScope fill(combo);
   for (const std::u16string& name : FormatNames())
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(name)));
 }
 
 void CExtractFrequentDlg::ShowOptions(const ExtractFrequentOptions& o) {
-  SetControlText(items_[IDC_EF_LINES], std::to_wstring(o.lines));
-  HWND format = items_[IDC_EF_FORMAT];
+  SetControlText(GetDlgItem(IDC_EF_LINES), std::to_wstring(o.lines));
+  HWND format = GetDlgItem(IDC_EF_FORMAT);
   auto formats = static_cast<int>(::SendMessageW(format, CB_GETCOUNT, 0, 0));
   ::SendMessageW(format, CB_SETCURSEL, o.formatIndex < formats ? o.formatIndex : 0, 0);
-  SetButtonChecked(items_[IDC_EF_MATCH_CASE], o.matchCase);
-  HWND words = items_[IDC_EF_WORDS], lines = items_[IDC_EF_LINES_KIND];
+  SetButtonChecked(GetDlgItem(IDC_EF_MATCH_CASE), o.matchCase);
+  HWND words = GetDlgItem(IDC_EF_WORDS), lines = GetDlgItem(IDC_EF_LINES_KIND);
   CheckRadio({words, lines}, o.secondKind ? lines : words);
-  SetButtonChecked(items_[IDC_EF_SELECTION_ONLY], o.selectionOnly);
+  SetButtonChecked(GetDlgItem(IDC_EF_SELECTION_ONLY), o.selectionOnly);
 }
 
 bool CExtractFrequentDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -190,15 +190,15 @@ bool CExtractFrequentDlg::EndEdit(const NMLVDISPINFOW& info) {
 }
 
 void CExtractFrequentDlg::OnOK() {
-  std::optional<int32_t> lines = ParseLineCount(ToU(GetWindowTextString(items_[IDC_EF_LINES])));
+  std::optional<int32_t> lines = ParseLineCount(ToU(GetWindowTextString(GetDlgItem(IDC_EF_LINES))));
   if (!lines) return;  // no count to extract: the dialog stays as it is
   ExtractFrequentOptions o;
   o.lines = *lines;
-  auto format = static_cast<int>(::SendMessageW(items_[IDC_EF_FORMAT], CB_GETCURSEL, 0, 0));
+  auto format = static_cast<int>(::SendMessageW(GetDlgItem(IDC_EF_FORMAT), CB_GETCURSEL, 0, 0));
   o.formatIndex = static_cast<uint8_t>(format > 0 ? format : 0);
-  o.matchCase = IsButtonChecked(items_[IDC_EF_MATCH_CASE]);
-  o.secondKind = IsButtonChecked(items_[IDC_EF_LINES_KIND]);
-  o.selectionOnly = IsButtonChecked(items_[IDC_EF_SELECTION_ONLY]);
+  o.matchCase = IsButtonChecked(GetDlgItem(IDC_EF_MATCH_CASE));
+  o.secondKind = IsButtonChecked(GetDlgItem(IDC_EF_LINES_KIND));
+  o.selectionOnly = IsButtonChecked(GetDlgItem(IDC_EF_SELECTION_ONLY));
   SaveExtractFrequentOptions(Settings(), Flags(), o, selectionFlag_);
 
   std::vector<uint8_t> file = words_.FileBytes();

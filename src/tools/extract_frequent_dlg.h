@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "controls/check_list_win.h"
-#include "controls/dialog_items_win.h"
 #include "frame/dialog_impl_win.h"
 #include "scrvdlgs_api.h"
 #include "text_tools_ids.h"
@@ -55,7 +54,6 @@ class CExtractFrequentDlg : public CMyDialogImpl<CExtractFrequentDlg> {
   bool selectionFlag_;
   IgnoreList words_;
   bool adding_ = false;  // the row past the last word is being typed
-  DialogItems items_;
   CCheckList list_;
 };
 

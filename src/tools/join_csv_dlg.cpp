@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "controls/ole_object_win.h"
 #include "frame/drop_down_win.h"
@@ -85,14 +86,13 @@ void CJoinCSVDlg::OnListSelectionChanged() {
 }
 
 BOOL CJoinCSVDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
   AttachColumnList(2, true);
   model_.Load(Settings(), record_);
   for (const JoinOptionBox& box : kJoinOptionBoxes)
-    SetButtonChecked(items_[box.control], (model_.flags & box.bit) != 0);
+    SetButtonChecked(GetDlgItem(box.control), (model_.flags & box.bit) != 0);
 
   for (JoinSide side : {JoinSide::kFirst, JoinSide::kSecond}) {
-    HWND combo = items_[DocumentList(side)];
+    HWND combo = GetDlgItem(DocumentList(side));
     {
       ListFillScope fill(combo);
       for (const std::u16string& name : model_.DocumentNames()) AddComboString(combo, name);
@@ -119,7 +119,7 @@ std::vector<std::u16string> CJoinCSVDlg::AskColumns(int32_t document) {
 }
 
 void CJoinCSVDlg::FillKeyColumns(JoinSide side) {
-  HWND combo = items_[KeyColumnList(side)];
+  HWND combo = GetDlgItem(KeyColumnList(side));
   {
     ListFillScope fill(combo);
     ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
@@ -165,17 +165,18 @@ std::u16string_view CJoinCSVDlg::RowText(LPARAM param, int listColumn) const {
 void CJoinCSVDlg::ReadOptions() {
   uint32_t flags = 0;
   for (const JoinOptionBox& box : kJoinOptionBoxes)
-    if (IsButtonChecked(items_[box.control])) flags |= box.bit;
+    if (IsButtonChecked(GetDlgItem(box.control))) flags |= box.bit;
   model_.flags = flags;
 }
 
 void CJoinCSVDlg::ShowEnabling() {
   const bool enabled = model_.KeyControlsEnabled();
-  for (int id : kKeyControls) ::EnableWindow(items_[id], enabled);
+  for (int id : kKeyControls) ::EnableWindow(GetDlgItem(id), enabled);
 }
 
 void CJoinCSVDlg::OnDocumentChanged(JoinSide side) {
-  auto selected = static_cast<int>(::SendMessageW(items_[DocumentList(side)], CB_GETCURSEL, 0, 0));
+  auto selected =
+      static_cast<int>(::SendMessageW(GetDlgItem(DocumentList(side)), CB_GETCURSEL, 0, 0));
   if (selected < 0) return;
   model_.SelectDocument(side, selected);
   FillKeyColumns(side);
@@ -183,8 +184,8 @@ void CJoinCSVDlg::OnDocumentChanged(JoinSide side) {
 }
 
 void CJoinCSVDlg::OnKeyColumnChanged(JoinSide side) {
-  model_.SelectKeyColumn(
-      side, static_cast<int32_t>(::SendMessageW(items_[KeyColumnList(side)], CB_GETCURSEL, 0, 0)));
+  model_.SelectKeyColumn(side, static_cast<int32_t>(::SendMessageW(GetDlgItem(KeyColumnList(side)),
+                                                                   CB_GETCURSEL, 0, 0)));
 }
 
 void CJoinCSVDlg::ReadRowChecks() {
@@ -193,8 +194,8 @@ void CJoinCSVDlg::ReadRowChecks() {
 }
 
 void CJoinCSVDlg::OnOK() {
-  if (::SendMessageW(items_[IDC_JOIN_FIRST_DOCUMENT], CB_GETCURSEL, 0, 0) < 0 ||
-      ::SendMessageW(items_[IDC_JOIN_SECOND_DOCUMENT], CB_GETCURSEL, 0, 0) < 0)
+  if (::SendMessageW(GetDlgItem(IDC_JOIN_FIRST_DOCUMENT), CB_GETCURSEL, 0, 0) < 0 ||
+      ::SendMessageW(GetDlgItem(IDC_JOIN_SECOND_DOCUMENT), CB_GETCURSEL, 0, 0) < 0)
     return;
   ReadRowChecks();
   ReadOptions();

@@ -4,7 +4,6 @@
 // columns, can save the join as a macro statement, and hands the choices back in the host's
 // join record.
 
-#include "controls/dialog_items_win.h"
 #include "keys_ids.h"
 #include "tools/column_list_win.h"
 #include "tools/join_csv.h"
@@ -68,7 +67,6 @@ class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
 
   JoinCsvModel model_;
   JoinCsvRecord record_;
-  DialogItems items_;
   bool columnsAdded_ = false;  // the list's columns, added by the first fill
 };
 

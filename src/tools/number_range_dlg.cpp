@@ -1,5 +1,6 @@
 #include "tools/number_range_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "frame/export_guard_win.h"
 #include "scrvdlgs_api.h"
@@ -38,12 +39,11 @@ bool CNumberRangeDlg::OnCommand(int id, int code, HWND control) {
 }
 
 BOOL CNumberRangeDlg::OnInitDialog() {
-  items_.Attach(m_hWnd);
-  lowerEdit_.SubclassWindow(items_[IDC_NR_LOWER]);
-  upperEdit_.SubclassWindow(items_[IDC_NR_UPPER]);
-  expressionEdit_.SubclassWindow(items_[IDC_NR_EXPRESSION]);
+  lowerEdit_.SubclassWindow(GetDlgItem(IDC_NR_LOWER));
+  upperEdit_.SubclassWindow(GetDlgItem(IDC_NR_UPPER));
+  expressionEdit_.SubclassWindow(GetDlgItem(IDC_NR_EXPRESSION));
   for (int id : {IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_EXPRESSION})
-    ::SendMessageW(items_[id], EM_LIMITTEXT, kCapacity - 1, 0);
+    ::SendMessageW(GetDlgItem(id), EM_LIMITTEXT, kCapacity - 1, 0);
   state_ = InitialNumberRangeState(ToU(text), LocaleDecimalChar());
   ShowState();
   Refresh();
@@ -54,10 +54,10 @@ void CNumberRangeDlg::ReadControls() {
   state_.lower = ToU(GetWindowTextString(lowerEdit_));
   state_.upper = ToU(GetWindowTextString(upperEdit_));
   state_.expression = ToU(GetWindowTextString(expressionEdit_));
-  state_.lowerInclusive = IsButtonChecked(items_[IDC_NR_LOWER_INCLUSIVE]);
-  state_.upperInclusive = IsButtonChecked(items_[IDC_NR_UPPER_INCLUSIVE]);
-  state_.integersOnly = IsButtonChecked(items_[IDC_NR_INTEGERS]);
-  state_.directMode = IsButtonChecked(items_[IDC_NR_DIRECT]);
+  state_.lowerInclusive = IsButtonChecked(GetDlgItem(IDC_NR_LOWER_INCLUSIVE));
+  state_.upperInclusive = IsButtonChecked(GetDlgItem(IDC_NR_UPPER_INCLUSIVE));
+  state_.integersOnly = IsButtonChecked(GetDlgItem(IDC_NR_INTEGERS));
+  state_.directMode = IsButtonChecked(GetDlgItem(IDC_NR_DIRECT));
 }
 
 // Writes the state into the controls without reacting to the change notifications it causes.
@@ -66,27 +66,27 @@ void CNumberRangeDlg::ShowState() {
   SetControlText(lowerEdit_, ToW(state_.lower));
   SetControlText(upperEdit_, ToW(state_.upper));
   SetControlText(expressionEdit_, ToW(state_.expression));
-  SetButtonChecked(items_[IDC_NR_LOWER_INCLUSIVE], state_.lowerInclusive);
-  SetButtonChecked(items_[IDC_NR_UPPER_INCLUSIVE], state_.upperInclusive);
-  SetButtonChecked(items_[IDC_NR_INTEGERS], state_.integersOnly);
-  SetButtonChecked(items_[IDC_NR_DIRECT], state_.directMode);
+  SetButtonChecked(GetDlgItem(IDC_NR_LOWER_INCLUSIVE), state_.lowerInclusive);
+  SetButtonChecked(GetDlgItem(IDC_NR_UPPER_INCLUSIVE), state_.upperInclusive);
+  SetButtonChecked(GetDlgItem(IDC_NR_INTEGERS), state_.integersOnly);
+  SetButtonChecked(GetDlgItem(IDC_NR_DIRECT), state_.directMode);
   filling_ = false;
 }
 
 void CNumberRangeDlg::Refresh() {
   NumberRangeEnabling e = NumberRangeEnablingOf(state_);
-  ::EnableWindow(items_[IDC_NR_EXPRESSION], e.expression);
+  ::EnableWindow(GetDlgItem(IDC_NR_EXPRESSION), e.expression);
   for (int id : {IDC_NR_INTEGERS, IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_LOWER_INCLUSIVE,
                  IDC_NR_UPPER_INCLUSIVE})
-    ::EnableWindow(items_[id], e.fields);
-  ::EnableWindow(items_[IDOK], e.ok);
+    ::EnableWindow(GetDlgItem(id), e.fields);
+  ::EnableWindow(GetDlgItem(IDOK), e.ok);
   // While OK is disabled the examples line says why.
-  if (examples_.empty()) examples_ = GetWindowTextString(items_[IDC_NR_EXAMPLES]);
+  if (examples_.empty()) examples_ = GetWindowTextString(GetDlgItem(IDC_NR_EXAMPLES));
   const std::wstring line =
       e.ok ? examples_ : ToW(NumberRangeReasonText(NumberRangeReasonOf(state_), [](uint32_t id) {
         return ToU(LoadResString(id));
       }));
-  SetControlText(items_[IDC_NR_EXAMPLES], line);
+  SetControlText(GetDlgItem(IDC_NR_EXAMPLES), line);
 }
 
 void CNumberRangeDlg::OnFieldsChanged() {
@@ -106,7 +106,7 @@ void CNumberRangeDlg::OnExpressionChanged() {
 }
 
 void CNumberRangeDlg::RememberSkip() {
-  if (IsButtonChecked(items_[IDC_NR_SKIP]))
+  if (IsButtonChecked(GetDlgItem(IDC_NR_SKIP)))
     WriteCommonFlag(Settings(), Flags(), flag::kSkipNumRange, 1);
 }
 

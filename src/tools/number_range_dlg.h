@@ -2,7 +2,6 @@
 // The number range dialog: builds and checks a number-range expression, either from a lower
 // and an upper bound with their inclusive boxes, or typed directly.
 
-#include "controls/dialog_items_win.h"
 #include "controls/edit_dd_win.h"
 #include "frame/dialog_impl_win.h"
 #include "tools/number_range_model.h"
@@ -51,7 +50,6 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
 
   // The bounds and the expression take dropped text and drag their selection out.
   CEditDD lowerEdit_, upperEdit_, expressionEdit_;
-  DialogItems items_;
   NumberRangeDialogState state_;
   bool filling_ = false;   // set while the dialog writes its own fields
   std::wstring examples_;  // the examples line, shown again once the input is valid
