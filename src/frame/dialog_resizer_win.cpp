@@ -39,14 +39,29 @@ Rect WorkAreaOf(HMONITOR monitor) {
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT* rect, LPARAM list) {
-  MONITORINFO mi = {sizeof mi};
-  if (GetMonitorInfoW(monitor, &mi))
-    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
-        {FromRect(mi.rcMonitor), FromRect(mi.rcWork)});
-  else if (rect)
-    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
-        {FromRect(*rect), FromRect(*rect)});
+  if (rect)
+    reinterpret_cast<std::vector<std::pair<HMONITOR, RECT>>*>(list)->emplace_back(monitor, *rect);
   return TRUE;
+}
+
+// Every monitor with its work area. Each monitor query is a round trip to the display, but the
+// primary monitor's work area is known without one: a single monitor costs only the listing.
+std::vector<MonitorArea> ReadMonitors() {
+  std::vector<std::pair<HMONITOR, RECT>> found;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&found));
+  std::vector<MonitorArea> monitors;
+  RECT work = {};
+  if (found.size() <= 1 && SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    monitors.push_back(
+        {found.empty() ? FromRect(work) : FromRect(found[0].second), FromRect(work)});
+    return monitors;
+  }
+  for (const auto& [monitor, rect] : found) {
+    MONITORINFO mi = {sizeof mi};
+    monitors.push_back(
+        {FromRect(rect), GetMonitorInfoW(monitor, &mi) ? FromRect(mi.rcWork) : FromRect(rect)});
+  }
+  return monitors;
 }
 
 Size BitmapSize(HBITMAP bmp) {
@@ -355,13 +370,8 @@ std::optional<Rect> DialogResizer::VisibleParentRect() {
 const std::vector<MonitorArea>& DialogResizer::Monitors() {
   // Read once per placement pass; any other question reads them afresh.
   if (!monitors_ || !deferMoves_) {
-    monitors_.emplace();
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&*monitors_));
-    if (monitors_->empty()) {
-      RECT r = {};
-      SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-      monitors_->push_back({FromRect(r), FromRect(r)});
-    }
+    monitors_ = ReadMonitors();
+    if (monitors_->empty()) monitors_->push_back({});
   }
   return *monitors_;
 }
