@@ -387,6 +387,12 @@ Rect DialogResizer::CentringWorkArea() {
 }
 
 Rect DialogResizer::WorkAreaNearest(const Rect& screenRect) {
+  // Monitors do not overlap, so a rectangle inside the primary monitor's work area (which the
+  // system keeps at hand) is on that monitor: the monitors need not be read at all.
+  RECT primary = {};
+  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &primary, 0) &&
+      Contains(FromRect(primary), screenRect))
+    return FromRect(primary);
   return NearestMonitor(Monitors(), screenRect)->work;
 }
 

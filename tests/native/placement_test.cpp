@@ -99,6 +99,15 @@ TEST(NearestMonitor, LargestOverlapElseClosest) {
   EXPECT_EQ(NearestMonitor({}, {0, 0, 10, 10}), nullptr);
 }
 
+TEST(NearestMonitor, ARectangleInsideAWorkAreaIsOnItsMonitor) {
+  const Rect work{0, 0, 1920, 1040};
+  EXPECT_TRUE(Contains(work, {0, 0, 1920, 1040}));
+  EXPECT_TRUE(Contains(work, {100, 100, 500, 400}));
+  EXPECT_FALSE(Contains(work, {1800, 100, 2200, 400}));  // partly on the next monitor
+  EXPECT_FALSE(Contains(work, {-8, -8, 1928, 1048}));    // a maximised window's frame
+  EXPECT_FALSE(Contains(work, {100, 100, 100, 400}));    // empty: could touch a neighbour
+}
+
 class PlacementFlow : public ::testing::Test {
  protected:
   // Opens a dialog whose template is 300 x 200 at 100 % over a visible parent.
