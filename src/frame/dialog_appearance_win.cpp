@@ -72,11 +72,15 @@ void ForgetAppIcons() {
 HICON SetDialogIcon(HWND dialog) {
   HMODULE images = Module().imageModule;
   if (!images) return nullptr;
+  // A caption icon set when this dialog opened tells which design the setting chose.
+  const auto caption = reinterpret_cast<HICON>(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0));
+  const UINT id = caption && caption == g_icons.big && g_icons.module == images
+                      ? g_icons.id
+                      : DialogIconId(Settings());
   UINT scale = WindowScalePercent(dialog);
   int cx = MulDiv(GetSystemMetrics(SM_CXICON), static_cast<int>(scale), 100);
   int cy = MulDiv(GetSystemMetrics(SM_CYICON), static_cast<int>(scale), 100);
-  auto icon = static_cast<HICON>(
-      LoadImageW(images, MAKEINTRESOURCEW(DialogIconId(Settings())), IMAGE_ICON, cx, cy, 0));
+  auto icon = static_cast<HICON>(LoadImageW(images, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
   if (icon)
     SendDlgItemMessageW(dialog, IDC_DIALOG_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   return icon;

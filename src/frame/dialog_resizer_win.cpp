@@ -38,6 +38,32 @@ Rect WorkAreaOf(HMONITOR monitor) {
   return FromRect(mi.rcWork);
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT* rect, LPARAM list) {
+  if (rect)
+    reinterpret_cast<std::vector<std::pair<HMONITOR, RECT>>*>(list)->emplace_back(monitor, *rect);
+  return TRUE;
+}
+
+// Every monitor with its work area. Each monitor query is a round trip to the display, but the
+// primary monitor's work area is known without one: a single monitor costs only the listing.
+std::vector<MonitorArea> ReadMonitors() {
+  std::vector<std::pair<HMONITOR, RECT>> found;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&found));
+  std::vector<MonitorArea> monitors;
+  RECT work = {};
+  if (found.size() <= 1 && SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    monitors.push_back(
+        {found.empty() ? FromRect(work) : FromRect(found[0].second), FromRect(work)});
+    return monitors;
+  }
+  for (const auto& [monitor, rect] : found) {
+    MONITORINFO mi = {sizeof mi};
+    monitors.push_back(
+        {FromRect(rect), GetMonitorInfoW(monitor, &mi) ? FromRect(mi.rcWork) : FromRect(rect)});
+  }
+  return monitors;
+}
+
 Size BitmapSize(HBITMAP bmp) {
   BITMAP bm = {};
   if (!bmp || !GetObjectW(bmp, sizeof bm, &bm)) return {};
@@ -82,18 +108,46 @@ void DialogResizer::Attach(HWND window, SettingsStore& settings) {
   SetBigIcon(window, settings);
   RECT rc = {};
   GetWindowRect(window, &rc);
+  // One reading of the window's DPI serves the grip and the scale.
   gripDpi_ = WindowDpi(window);
   model_.Attach(FromRect(rc).Extent(), ScaledGripSize(SystemGripSize(), gripDpi_));
-  model_.Placement().scale = WindowScalePercent(window);
+  model_.Placement().scale = ScalePercentAt(gripDpi_);
 }
 
 bool DialogResizer::AddAnchor(UINT controlId, UINT flags) {
   return model_.AddAnchor(window_ ? this : nullptr, controlId, flags);
 }
 
+void DialogResizer::KnowControls(std::span<const HWND> children) {
+  for (HWND child : children) {
+    const auto id = static_cast<uint32_t>(GetDlgCtrlID(child));
+    bool known = false;
+    for (const auto& [knownId, control] : controls_) known = known || knownId == id;
+    // The first child with an identifier is the one a lookup by identifier finds.
+    if (!known) controls_.emplace_back(id, child);
+  }
+}
+
 void DialogResizer::Reanchor(HWND window) {
   window_ = window;
   model_.Reanchor(*this);
+}
+
+HWND DialogResizer::Control(uint32_t controlId) {
+  // The fallback grip is the engine's own control.
+  if (controlId == kFallbackGripId) return IsWindow(gripControl_) ? gripControl_ : nullptr;
+  for (auto& [id, control] : controls_) {
+    if (id != controlId) continue;
+    // A control destroyed since is looked up again.
+    if (IsWindow(control) && GetParent(control) == window_ &&
+        static_cast<uint32_t>(GetDlgCtrlID(control)) == controlId)
+      return control;
+    control = GetDlgItem(window_, static_cast<int>(controlId));
+    return control;
+  }
+  HWND control = GetDlgItem(window_, static_cast<int>(controlId));
+  if (control) controls_.emplace_back(controlId, control);
+  return control;
 }
 
 void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode) {
@@ -104,10 +158,31 @@ void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode,
                                      SettingsStore& settings) {
   if (!window_) return;
   deferMoves_ = true;
-  pendingMove_.reset();
+  pending_.reset();
   model_.RestorePlacement(*this, settings, keyName, resizeMode);
   deferMoves_ = false;
-  if (pendingMove_) MoveWindowTo(*pendingMove_);
+  monitors_.reset();
+  // The pass is over once the window is where it put it: the layout that the resize runs does
+  // not count as the user's resizing.
+  const bool resized = model_.Placement().resized;
+  CommitPlacement();
+  model_.Placement().resized = resized;
+}
+
+void DialogResizer::CommitPlacement() {
+  if (!pending_) return;
+  const Rect to = *pending_;
+  pending_.reset();
+  RECT rc = {};
+  GetWindowRect(window_, &rc);
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (rc.left == to.left && rc.top == to.top) flags |= SWP_NOMOVE;
+  if (rc.right - rc.left == to.Width() && rc.bottom - rc.top == to.Height()) flags |= SWP_NOSIZE;
+  if ((flags & SWP_NOMOVE) && (flags & SWP_NOSIZE)) return;
+  POINT pt = {to.left, to.top};
+  // A child dialog is positioned in its parent's client coordinates.
+  if (GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window_), &pt);
+  SetWindowPos(window_, nullptr, pt.x, pt.y, to.Width(), to.Height(), flags);
 }
 
 void DialogResizer::OnSize() {
@@ -139,7 +214,8 @@ void DialogResizer::OnPaint() {
     theme_ = OpenThemeData(window_, L"Status");
   }
   if (theme_ || dark_) {
-    if (HWND fallback = GetDlgItem(window_, kFallbackGripId)) DestroyWindow(fallback);
+    if (gripControl_) DestroyWindow(gripControl_);
+    gripControl_ = nullptr;
     RECT client = {};
     GetClientRect(window_, &client);
     if (client.right != gripRect_.right || client.bottom != gripRect_.bottom)
@@ -154,7 +230,7 @@ void DialogResizer::OnPaint() {
     EndPaint(window_, &ps);
     return;
   }
-  if (!GetDlgItem(window_, kFallbackGripId)) CreateFallbackGrip();
+  if (!gripControl_ || !IsWindow(gripControl_)) CreateFallbackGrip();
 }
 
 void DialogResizer::OnThemeChanged() {
@@ -181,6 +257,7 @@ void DialogResizer::CreateFallbackGrip() {
       0, L"STATIC", nullptr, kFallbackGripStyle, at.x, at.y, grip.width, grip.height, window_,
       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFallbackGripId)), nullptr, nullptr);
   if (!control) return;
+  gripControl_ = control;
   SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(gripBitmap_));
   // The control takes the bitmap's size; keep its corner in the client area's corner.
   if (std::optional<Rect> placed = ControlRect(kFallbackGripId))
@@ -192,6 +269,8 @@ void DialogResizer::OnDestroy() {
   model_.OnDestroy(*this, Settings());
   if (gripBitmap_) DeleteObject(gripBitmap_);
   gripBitmap_ = nullptr;
+  gripControl_ = nullptr;
+  controls_.clear();
   OnThemeChanged();
   window_ = nullptr;
 }
@@ -203,7 +282,7 @@ Size DialogResizer::ClientSize() {
 }
 
 std::optional<Rect> DialogResizer::ControlRect(uint32_t controlId) {
-  HWND control = GetDlgItem(window_, static_cast<int>(controlId));
+  HWND control = Control(controlId);
   if (!control) return std::nullopt;
   RECT rc = {};
   GetWindowRect(control, &rc);
@@ -212,26 +291,27 @@ std::optional<Rect> DialogResizer::ControlRect(uint32_t controlId) {
 }
 
 void DialogResizer::MoveControl(uint32_t controlId, Point topLeft) {
-  if (HWND control = GetDlgItem(window_, static_cast<int>(controlId)))
+  if (HWND control = Control(controlId))
     SetWindowPos(control, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | kControlMoveFlags);
 }
 
 void DialogResizer::SizeControl(uint32_t controlId, Size size) {
-  if (HWND control = GetDlgItem(window_, static_cast<int>(controlId)))
+  if (HWND control = Control(controlId))
     SetWindowPos(control, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | kControlMoveFlags);
 }
 
 Rect DialogResizer::WindowRect() {
+  if (pending_) return *pending_;
   RECT rc = {};
   GetWindowRect(window_, &rc);
-  if (deferMoves_ && pendingMove_)
-    OffsetRect(&rc, pendingMove_->x - rc.left, pendingMove_->y - rc.top);
   return FromRect(rc);
 }
 
 void DialogResizer::MoveWindowTo(Point screenTopLeft) {
   if (deferMoves_) {
-    pendingMove_ = screenTopLeft;
+    Rect r = WindowRect();
+    pending_ = Rect{screenTopLeft.x, screenTopLeft.y, screenTopLeft.x + r.Width(),
+                    screenTopLeft.y + r.Height()};
     return;
   }
   RECT rc = {};
@@ -244,6 +324,11 @@ void DialogResizer::MoveWindowTo(Point screenTopLeft) {
 }
 
 void DialogResizer::ResizeWindow(Size outer) {
+  if (deferMoves_) {
+    Rect r = WindowRect();
+    pending_ = Rect{r.left, r.top, r.left + outer.width, r.top + outer.height};
+    return;
+  }
   RECT rc = {};
   GetWindowRect(window_, &rc);
   if (rc.right - rc.left == outer.width && rc.bottom - rc.top == outer.height) return;
@@ -282,17 +367,38 @@ std::optional<Rect> DialogResizer::VisibleParentRect() {
   return FromRect(rc);
 }
 
+const std::vector<MonitorArea>& DialogResizer::Monitors() {
+  // Read once per placement pass; any other question reads them afresh.
+  if (!monitors_ || !deferMoves_) {
+    monitors_ = ReadMonitors();
+    if (monitors_->empty()) monitors_->push_back({});
+  }
+  return *monitors_;
+}
+
 Rect DialogResizer::CentringWorkArea() {
-  HWND parent = Reference();
-  return WorkAreaOf(MonitorFromWindow(parent ? parent : window_, MONITOR_DEFAULTTONEAREST));
+  HWND from = Reference();
+  if (!from) from = window_;
+  // A minimised window's monitor is that of its restored position: the platform knows it.
+  if (IsIconic(from)) return WorkAreaOf(MonitorFromWindow(from, MONITOR_DEFAULTTONEAREST));
+  RECT rc = {};
+  GetWindowRect(from, &rc);
+  return WorkAreaNearest(FromRect(rc));
 }
 
 Rect DialogResizer::WorkAreaNearest(const Rect& screenRect) {
-  RECT rc = ToRect(screenRect);
-  return WorkAreaOf(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST));
+  // Monitors do not overlap, so a rectangle inside the primary monitor's work area (which the
+  // system keeps at hand) is on that monitor: the monitors need not be read at all.
+  RECT primary = {};
+  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &primary, 0) &&
+      Contains(FromRect(primary), screenRect))
+    return FromRect(primary);
+  return NearestMonitor(Monitors(), screenRect)->work;
 }
 
 uint32_t DialogResizer::ScalePercent() {
+  // Within the placement pass the window stays where it was attached, at the scale found then.
+  if (deferMoves_) return model_.Placement().scale;
   return WindowScalePercent(window_);
 }
 

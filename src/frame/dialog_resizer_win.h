@@ -7,6 +7,10 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include <span>
+#include <utility>
+#include <vector>
+
 #include "frame/resizer_model.h"
 
 namespace scrv {
@@ -24,6 +28,9 @@ class DialogResizer : public ResizerWindow {
   void Attach(HWND window);
   // Before Attach the entry waits for Reanchor; a control that does not exist is not added.
   bool AddAnchor(UINT controlId, UINT flags);
+  // The dialog's child windows, when the caller has walked them anyway: the anchored controls
+  // are then found among them instead of being looked up one by one.
+  void KnowControls(std::span<const HWND> children);
   void Reanchor(HWND window);
   // Right after the anchors: centre over the owner, then the size and position stored under
   // `keyName` in "Common" (null: nothing is remembered).
@@ -69,15 +76,23 @@ class DialogResizer : public ResizerWindow {
 
  private:
   HWND Reference() const;
+  HWND Control(uint32_t controlId);
+  const std::vector<MonitorArea>& Monitors();
+  void CommitPlacement();
   void CreateFallbackGrip();
 
   HWND window_ = nullptr;
-  // While the placement is restored a move only records where the window is to go: the window
-  // is then moved once, not once per step (every move of a top-level window costs a round trip
-  // to the display).
+  // The controls the engine has looked up, by identifier: a lookup walks the dialog's children
+  // (a round trip to the window server), so each control is looked up once.
+  std::vector<std::pair<uint32_t, HWND>> controls_;
+  // While the placement is restored, moves and resizes only record where the window is to go,
+  // and the monitors are read once: the window is then placed with a single move (every move of
+  // a top-level window, and every monitor query, costs round trips to the display).
   bool deferMoves_ = false;
-  std::optional<Point> pendingMove_;
+  std::optional<Rect> pending_;  // the window's rectangle as the pass has placed it
+  std::optional<std::vector<MonitorArea>> monitors_;
   UINT gripDpi_ = 96;             // the window's DPI the grip is sized for
+  HWND gripControl_ = nullptr;    // the fallback grip control, while there is one
   HBITMAP gripBitmap_ = nullptr;  // the fallback grip's bitmap, made when first needed
   HTHEME theme_ = nullptr;        // the "Status" visual style, while styles are on
   bool themeChecked_ = false;

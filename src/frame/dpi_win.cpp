@@ -46,11 +46,23 @@ const DpiApi& Api() {
   return api;
 }
 
+// The screen's DPI is fixed for the life of the process, and reading it takes a display device
+// context (a round trip to the display): it is read once.
 UINT ScreenDpi() {
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-  if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+  static const UINT screen = [] {
+    HDC dc = GetDC(nullptr);
+    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
+    if (dc) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
+  }();
+  return screen;
+}
+
+// GetDpiForSystem answers from the thread's awareness without a round trip, so it is asked
+// each time (a thread may change its awareness).
+UINT RawSystemDpi() {
+  const DpiApi& a = Api();
+  return a.getDpiForSystem ? a.getDpiForSystem() : ScreenDpi();
 }
 
 // Before Windows 10 the host's main window knows the DPI of the monitor it is on.
@@ -93,18 +105,21 @@ UINT WindowDpi(HWND hwnd) {
 }
 
 UINT SystemDpi() {
-  const DpiApi& a = Api();
-  UINT dpi = a.getDpiForSystem ? a.getDpiForSystem() : ScreenDpi();
+  UINT dpi = RawSystemDpi();
   return dpi ? dpi : 96;
+}
+
+UINT ScalePercentAt(UINT windowDpi) {
+  if (!ThreadIsPerMonitorAware()) return 100;
+  UINT systemDpi = RawSystemDpi();
+  if (!windowDpi || !systemDpi) return 100;
+  return static_cast<UINT>(MulDiv(static_cast<int>(windowDpi), 100, static_cast<int>(systemDpi)));
 }
 
 UINT WindowScalePercent(HWND hwnd) {
   if (!hwnd || !ThreadIsPerMonitorAware()) return 100;
   const DpiApi& a = Api();
-  UINT windowDpi = a.getDpiForWindow ? a.getDpiForWindow(hwnd) : DpiFromHost(hwnd);
-  UINT systemDpi = a.getDpiForSystem ? a.getDpiForSystem() : ScreenDpi();
-  if (!windowDpi || !systemDpi) return 100;
-  return static_cast<UINT>(MulDiv(static_cast<int>(windowDpi), 100, static_cast<int>(systemDpi)));
+  return ScalePercentAt(a.getDpiForWindow ? a.getDpiForWindow(hwnd) : DpiFromHost(hwnd));
 }
 
 bool Windows81OrLater() {

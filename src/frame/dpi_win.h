@@ -12,6 +12,9 @@ bool ThreadIsPerMonitorAware();
 bool ThreadIsPerMonitorAwareV2();
 // The DPI of the monitor a window is on (before Windows 10 asked of the host's main window).
 UINT WindowDpi(HWND hwnd);
+// The scale in percent of the system DPI that a window at `windowDpi` has (100 when the thread
+// is not per-monitor aware): what WindowScalePercent says once the window's DPI is known.
+UINT ScalePercentAt(UINT windowDpi);
 UINT SystemDpi();
 // Windows 8.1 (version 6.3) or later.
 bool Windows81OrLater();

@@ -18,6 +18,11 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
   return static_cast<int32_t>(q);
 }
 
+bool Contains(const Rect& outer, const Rect& inner) {
+  return inner.left < inner.right && inner.top < inner.bottom && inner.left >= outer.left &&
+         inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
 int32_t Saturate32(int64_t v) {
   if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();

@@ -30,6 +30,9 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Whether `inner` is a non-empty rectangle lying wholly inside `outer`.
+bool Contains(const Rect& outer, const Rect& inner);
+
 // a * b / c in 64-bit, rounded half away from zero; -1 when c is 0 or the result does not fit
 // in 32 bits. Same contract as the system's MulDiv, so that the core and the Win32 layer agree
 // to the pixel.

@@ -92,6 +92,37 @@ Point ClampPosition(Point topLeft, Size size, const Rect& workArea) {
   return {Saturate32(x), Saturate32(y)};
 }
 
+const MonitorArea* NearestMonitor(const std::vector<MonitorArea>& monitors, const Rect& rect) {
+  const MonitorArea* best = nullptr;
+  int64_t bestArea = 0;
+  uint64_t bestDistance = UINT64_MAX;
+  for (const MonitorArea& m : monitors) {
+    const Rect& r = m.monitor;
+    int64_t dx = std::min<int64_t>(rect.right, r.right) - std::max<int64_t>(rect.left, r.left);
+    int64_t dy = std::min<int64_t>(rect.bottom, r.bottom) - std::max<int64_t>(rect.top, r.top);
+    if (dx > 0 && dy > 0) {
+      if (dx * dy > bestArea) {
+        bestArea = dx * dy;
+        best = &m;
+      }
+      continue;
+    }
+    if (bestArea) continue;
+    // Gaps between the edges (0 where the ranges overlap), squared and summed.
+    auto gap = [](int64_t lo1, int64_t hi1, int64_t lo2, int64_t hi2) -> uint64_t {
+      int64_t g = std::max<int64_t>({lo2 - hi1, lo1 - hi2, 0});
+      return static_cast<uint64_t>(g) * static_cast<uint64_t>(g);
+    };
+    uint64_t distance =
+        gap(rect.left, rect.right, r.left, r.right) + gap(rect.top, rect.bottom, r.top, r.bottom);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = &m;
+    }
+  }
+  return best;
+}
+
 void CenterOverOwner(PlacementWindow& window) {
   Rect work = window.CentringWorkArea();
   Rect reference = window.VisibleParentRect().value_or(work);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/geometry.h"
 #include "settings/settings_store.h"
@@ -62,6 +63,17 @@ Point CenterPosition(const Rect& reference, const Rect& workArea, Size size);
 // Top-left corner that keeps a window of `size` inside the work area where it fits; a window
 // larger than the work area is aligned to its left and top edges.
 Point ClampPosition(Point topLeft, Size size, const Rect& workArea);
+
+// A display monitor: its whole rectangle and the work area inside it (screen coordinates).
+struct MonitorArea {
+  Rect monitor;
+  Rect work;
+};
+
+// The monitor the platform's "nearest" choice gives for a screen rectangle: the one sharing the
+// largest area with it (the first of equals), else the one closest to it; null for no monitors.
+// One reading of the monitors can then answer every question of a placement pass.
+const MonitorArea* NearestMonitor(const std::vector<MonitorArea>& monitors, const Rect& rect);
 
 // The window side of placement: the dialog's rectangle, its reference window (the parent, or
 // the owner when there is no parent) and the monitors' work areas.

@@ -2,7 +2,6 @@
 // An in-memory dialog for the resizing engine and placement tests: controls with rectangles,
 // a window rectangle on a desktop of monitors, and a reference window's client origin.
 
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <vector>
@@ -68,25 +67,10 @@ class FakeDialogWindow : public ResizerWindow {
     return std::nullopt;
   }
   Rect CentringWorkArea() override { return WorkAreaNearest(parent ? *parent : window); }
-  // The monitor sharing the most area with the rectangle, else the closest one.
   Rect WorkAreaNearest(const Rect& r) override {
-    auto overlap = [&](const Rect& w) {
-      int64_t dx = std::min<int64_t>(r.right, w.right) - std::max<int64_t>(r.left, w.left);
-      int64_t dy = std::min<int64_t>(r.bottom, w.bottom) - std::max<int64_t>(r.top, w.top);
-      return dx > 0 && dy > 0 ? dx * dy : 0;
-    };
-    auto distance = [&](const Rect& w) {
-      int64_t dx = std::max<int64_t>({int64_t{w.left} - r.right, int64_t{r.left} - w.right, 0});
-      int64_t dy = std::max<int64_t>({int64_t{w.top} - r.bottom, int64_t{r.top} - w.bottom, 0});
-      return dx * dx + dy * dy;
-    };
-    const Rect* best = &workAreas.front();
-    for (const Rect& w : workAreas) {
-      if (overlap(w) > overlap(*best) ||
-          (overlap(*best) == 0 && overlap(w) == 0 && distance(w) < distance(*best)))
-        best = &w;
-    }
-    return *best;
+    std::vector<MonitorArea> monitors;
+    for (const Rect& w : workAreas) monitors.push_back({w, w});
+    return NearestMonitor(monitors, r)->work;
   }
   uint32_t ScalePercent() override { return scale; }
   uint32_t SystemDpi() override { return systemDpi; }

@@ -79,6 +79,35 @@ TEST(Clamping, OffMonitorPositionsArePulledIntoTheWorkArea) {
   EXPECT_EQ(ClampPosition({1800, 10}, {400, 300}, second), (Point{1920, 10}));
 }
 
+TEST(NearestMonitor, LargestOverlapElseClosest) {
+  // Two monitors side by side, the second with a taskbar on its left edge.
+  const std::vector<MonitorArea> monitors{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+                                          {{1920, 0, 3840, 1080}, {1980, 0, 3840, 1080}}};
+  const struct {
+    Rect rect;
+    size_t monitor;
+  } cases[] = {
+      {{100, 100, 500, 400}, 0},      // inside the first
+      {{1800, 100, 2200, 400}, 1},    // more of it on the second
+      {{1720, 100, 2120, 400}, 0},    // equal halves: the first of equals
+      {{5000, 100, 5400, 400}, 1},    // off to the right: the closest
+      {{-900, -900, -500, -600}, 0},  // off to the top left
+      {{2000, 2000, 2000, 2000}, 1},  // an empty rectangle below the second
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(NearestMonitor(monitors, c.rect), &monitors[c.monitor]) << c.rect.left;
+  EXPECT_EQ(NearestMonitor({}, {0, 0, 10, 10}), nullptr);
+}
+
+TEST(NearestMonitor, ARectangleInsideAWorkAreaIsOnItsMonitor) {
+  const Rect work{0, 0, 1920, 1040};
+  EXPECT_TRUE(Contains(work, {0, 0, 1920, 1040}));
+  EXPECT_TRUE(Contains(work, {100, 100, 500, 400}));
+  EXPECT_FALSE(Contains(work, {1800, 100, 2200, 400}));  // partly on the next monitor
+  EXPECT_FALSE(Contains(work, {-8, -8, 1928, 1048}));    // a maximised window's frame
+  EXPECT_FALSE(Contains(work, {100, 100, 100, 400}));    // empty: could touch a neighbour
+}
+
 class PlacementFlow : public ::testing::Test {
  protected:
   // Opens a dialog whose template is 300 x 200 at 100 % over a visible parent.

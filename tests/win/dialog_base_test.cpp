@@ -87,6 +87,22 @@ TEST_F(DialogBase, NumberRangeControlsFollowTheirAnchorsWhenTheDialogWidens) {
   EXPECT_EQ(stored.bytes.size(), 16u);
 }
 
+TEST_F(DialogBase, AControlMadeAgainUnderItsIdentifierKeepsItsAnchor) {
+  RECT ok0 = {}, ok1 = {};
+  OpenJump([&](HWND dlg) {
+    ok0 = ControlRect(dlg, IDOK);
+    DestroyWindow(GetDlgItem(dlg, IDOK));
+    CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, ok0.left, ok0.top,
+                    ok0.right - ok0.left, ok0.bottom - ok0.top, dlg,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDOK)), nullptr, nullptr);
+    Widen(dlg, 40);
+    ok1 = ControlRect(dlg, IDOK);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(ok1.left, ok0.left + 40);
+  EXPECT_EQ(ok1.right - ok1.left, ok0.right - ok0.left);
+}
+
 TEST_F(DialogBase, AWidthOnlyDialogSizesOnlyHorizontallyAndNeverBelowItsTemplate) {
   LRESULT corner = 0, grip = 0, top = 0, left = 0;
   MINMAXINFO info = {};
