@@ -118,16 +118,6 @@ bool DialogResizer::AddAnchor(UINT controlId, UINT flags) {
   return model_.AddAnchor(window_ ? this : nullptr, controlId, flags);
 }
 
-void DialogResizer::KnowControls(std::span<const HWND> children) {
-  for (HWND child : children) {
-    const auto id = static_cast<uint32_t>(GetDlgCtrlID(child));
-    bool known = false;
-    for (const auto& [knownId, control] : controls_) known = known || knownId == id;
-    // The first child with an identifier is the one a lookup by identifier finds.
-    if (!known) controls_.emplace_back(id, child);
-  }
-}
-
 void DialogResizer::Reanchor(HWND window) {
   window_ = window;
   model_.Reanchor(*this);

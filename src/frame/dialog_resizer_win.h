@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <uxtheme.h>
 
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -28,9 +27,6 @@ class DialogResizer : public ResizerWindow {
   void Attach(HWND window);
   // Before Attach the entry waits for Reanchor; a control that does not exist is not added.
   bool AddAnchor(UINT controlId, UINT flags);
-  // The dialog's child windows, when the caller has walked them anyway: the anchored controls
-  // are then found among them instead of being looked up one by one.
-  void KnowControls(std::span<const HWND> children);
   void Reanchor(HWND window);
   // Right after the anchors: centre over the owner, then the size and position stored under
   // `keyName` in "Common" (null: nothing is remembered).
