@@ -55,7 +55,7 @@ BOOL CCustomizePage::OnInitDialog() {
   const PageDescriptor& page = model_.Page();
   for (const Binding& b : page.bindings) {
     if (b.inList) continue;
-    HWND control = GetDlgItem(b.id);
+    HWND control = Control(b.id);
     if (!control) continue;
     if (IsEdit(b.show)) {
       ::SendMessageW(control, EM_LIMITTEXT, EditLimit(page.rows[b.row]), 0);
@@ -90,15 +90,24 @@ BOOL CCustomizePage::OnInitDialog() {
       options_.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
       optionIds_.push_back(b.id);
     }
-    options_.SendMessage(WM_SETREDRAW, TRUE);
     rowEnabled_.assign(optionIds_.size(), true);
   }
   ShowValues();
   if (options_.m_hWnd) {
     options_.SelectRows({0}, 0);
+    // The list is drawn once, with every entry's tick in place.
+    options_.SendMessage(WM_SETREDRAW, TRUE);
     options_.UpdateControls();
   }
   return TRUE;
+}
+
+HWND CCustomizePage::Control(uint16_t id) {
+  for (const auto& [known, control] : controls_)
+    if (known == id) return control;
+  HWND control = GetDlgItem(id);
+  controls_.emplace_back(id, control);
+  return control;
 }
 
 int CCustomizePage::OptionRow(uint16_t id) const {
@@ -109,7 +118,7 @@ int CCustomizePage::OptionRow(uint16_t id) const {
 void CCustomizePage::ShowValues() {
   for (const Binding& b : model_.Page().bindings) {
     if (b.inList) continue;
-    HWND control = GetDlgItem(b.id);
+    HWND control = Control(b.id);
     if (!control) continue;
     if (IsEdit(b.show)) {
       const std::wstring text = ToW(model_.TextOf(b.id));
@@ -138,9 +147,10 @@ void CCustomizePage::ShowStates() {
       }
       continue;
     }
-    HWND control = GetDlgItem(s.id);
+    HWND control = Control(s.id);
     if (!control) continue;
-    if (b && IsBox(b->show)) CheckDlgButton(s.id, s.on ? BST_CHECKED : BST_UNCHECKED);
+    if (b && IsBox(b->show))
+      ::SendMessageW(control, BM_SETCHECK, s.on ? BST_CHECKED : BST_UNCHECKED, 0);
     if (b && b->show == Show::kColor) InvalidateRect(control, nullptr, FALSE);
     if ((IsWindowEnabled(control) != FALSE) != s.enabled) EnableWindow(control, s.enabled);
   }
@@ -154,7 +164,8 @@ void CCustomizePage::ReadBoxes() {
     if (!b || !IsBox(b->show) || !s.enabled) continue;
     const int row = b->inList ? OptionRow(b->id) : -1;
     if (b->inList && row < 0) continue;
-    const bool on = b->inList ? options_.RowStateImage(row) != 1 : IsDlgButtonChecked(b->id);
+    const bool on = b->inList ? options_.RowStateImage(row) != 1
+                              : ::SendMessageW(Control(b->id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     boxes.push_back({b->id, on, true});
   }
   model_.SetBoxes(boxes);
@@ -163,8 +174,8 @@ void CCustomizePage::ReadBoxes() {
 
 void CCustomizePage::ReadEdits() {
   for (const Binding& b : model_.Page().bindings)
-    if (!b.inList && IsEdit(b.show) && GetDlgItem(b.id))
-      model_.SetText(b.id, ToU(GetDlgItemText(b.id)));
+    if (HWND control = !b.inList && IsEdit(b.show) ? Control(b.id) : nullptr)
+      model_.SetText(b.id, ToU(GetWindowTextString(control)));
 }
 
 bool CCustomizePage::OnCommand(int id, int code, HWND) {
@@ -179,12 +190,13 @@ bool CCustomizePage::OnCommand(int id, int code, HWND) {
     case Show::kNumber:
     case Show::kText:
       if (code != EN_KILLFOCUS) return false;
-      model_.SetText(b->id, ToU(GetDlgItemText(id)));
+      model_.SetText(b->id, ToU(GetWindowTextString(Control(b->id))));
       ShowValues();
       return true;
     case Show::kCombo:
       if (code != CBN_SELCHANGE) return false;
-      model_.SetSelection(b->id, static_cast<int>(SendDlgItemMessage(id, CB_GETCURSEL)));
+      model_.SetSelection(b->id,
+                          static_cast<int>(::SendMessageW(Control(b->id), CB_GETCURSEL, 0, 0)));
       ShowValues();
       return true;
     case Show::kColor:

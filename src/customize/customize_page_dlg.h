@@ -5,6 +5,7 @@
 // enable rules. Pages with controls of their own (the Sort page's locales, the Language page's
 // list, the File page's association button) derive from it.
 
+#include <utility>
 #include <vector>
 
 #include "controls/check_list_win.h"
@@ -40,6 +41,8 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   void Browse(const Binding& b);
   void DrawColorButton(const DRAWITEMSTRUCT& item);
   int OptionRow(uint16_t id) const;
+  // A control of the page (null when the template has none), looked up once.
+  HWND Control(uint16_t id);
 
   PageModel& model_;
   CustomizeEnvironment& env_;
@@ -47,6 +50,7 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   CCheckList options_;
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
+  std::vector<std::pair<uint16_t, HWND>> controls_;
 };
 
 }  // namespace scrv
