@@ -212,10 +212,11 @@ inline LRESULT(WINAPI* g_sendItem)(HWND, int, UINT, WPARAM, LPARAM) = nullptr;
 inline LRESULT WINAPI SendItemHook(HWND w, int id, UINT msg, WPARAM wp, LPARAM lp) {
   return TimedSend(GetDlgItem(w, id), msg, wp, [&] { return g_sendItem(w, id, msg, wp, lp); });
 }
-inline BOOL(WINAPI* g_subclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR) = nullptr;
-inline BOOL WINAPI SubclassHook(HWND w, SUBCLASSPROC p, UINT_PTR id, DWORD_PTR data) {
-  g_subclassed.insert(w);
-  return g_subclass(w, p, id, data);
+// The library subclasses a control by replacing its window procedure.
+inline LONG_PTR(WINAPI* g_setLong)(HWND, int, LONG_PTR) = nullptr;
+inline LONG_PTR WINAPI SetLongHook(HWND w, int index, LONG_PTR value) {
+  if (index == GWLP_WNDPROC) g_subclassed.insert(w);
+  return g_setLong(w, index, value);
 }
 
 struct Patch {
@@ -305,8 +306,8 @@ inline std::vector<Patch>& Patches() {
             reinterpret_cast<void**>(&g_send)},
       Patch{"user32.dll", "SendDlgItemMessageW", reinterpret_cast<void*>(&SendItemHook),
             reinterpret_cast<void**>(&g_sendItem)},
-      Patch{"comctl32.dll", "SetWindowSubclass", reinterpret_cast<void*>(&SubclassHook),
-            reinterpret_cast<void**>(&g_subclass)},
+      Patch{"user32.dll", "SetWindowLongPtrW", reinterpret_cast<void*>(&SetLongHook),
+            reinterpret_cast<void**>(&g_setLong)},
   };
   return patches;
 }

@@ -8,12 +8,13 @@
 
 #include "base/text_win.h"
 #include "frame/dialog_appearance_win.h"
+#include "frame/subclass_win.h"
 #include "frame_ids.h"
 
 namespace scrv {
 namespace {
 
-// One identifier per kind of subclass (SetWindowSubclass keys them by procedure and number).
+// One identifier per kind of subclass (a chain keys them by procedure and number).
 constexpr UINT_PTR kLookSubclass = 0x5C4C;
 // The longest clipboard text a numeric edit looks at.
 constexpr size_t kPasteLimit = 4096;
@@ -87,14 +88,13 @@ void PasteDigits(HWND edit) {
   SendMessageW(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip));
 }
 
-LRESULT CALLBACK NumericEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK NumericEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR) {
   if (msg == WM_PASTE) {
     if (!(GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY)) PasteDigits(hwnd);
     return 0;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, NumericEditProc, id);
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 // Push buttons: the whole button is drawn here.
@@ -151,8 +151,7 @@ void OverpaintCombo(HWND combo) {
   ReleaseDC(combo, dc);
 }
 
-LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                           DWORD_PTR) {
+LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   switch (msg) {
     case WM_PAINT:
     case WM_ENABLE:
@@ -163,15 +162,12 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UI
     case WM_CAPTURECHANGED:
     case CB_SETCURSEL:
     case CB_SHOWDROPDOWN: {
-      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
       OverpaintCombo(hwnd);
       return r;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, ComboProc, id);
-      break;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 // List-view headers: items and the empty rest painted here.
@@ -242,7 +238,7 @@ void PaintTabs(HWND tab, HDC dc) {
 }
 
 template <void (*Paint)(HWND, HDC)>
-LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR) {
   switch (msg) {
     case WM_PAINT: {
@@ -279,15 +275,12 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     case BM_SETSTATE:
     case BM_SETSTYLE: {
       // A button draws its new state straight away, in its light style: draw it again.
-      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
       InvalidateRect(hwnd, nullptr, FALSE);
       return r;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, PaintedProc<Paint>, id);
-      break;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 // Group boxes: the frame in the border colour and the caption on the face, painted in place
@@ -316,7 +309,7 @@ void PaintGroupBox(HWND box, HDC dc) {
             DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 
-LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {
   switch (msg) {
     case WM_PAINT: {
@@ -331,15 +324,12 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
       return 0;
     case WM_ENABLE:
     case WM_SETTEXT: {
-      const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
       InvalidateRect(hwnd, nullptr, TRUE);
       return r;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, GroupBoxProc, id);
-      break;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 // List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
@@ -358,15 +348,14 @@ void ShowListEnabled(HWND list, bool dark) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
-LRESULT CALLBACK ListEnableProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK ListEnableProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR dark) {
   if (msg == WM_ENABLE) {
-    const LRESULT r = DefSubclassProc(hwnd, msg, wParam, lParam);
+    const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
     ShowListEnabled(hwnd, dark != 0);
     return r;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ListEnableProc, id);
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 void PrepareDark(HWND control) {
@@ -377,25 +366,25 @@ void PrepareDark(HWND control) {
     const LONG type = style & BS_TYPEMASK;
     if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) return;
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
-      SetWindowSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
+      SetSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
     else if (type == BS_GROUPBOX)
-      SetWindowSubclass(control, GroupBoxProc, kLookSubclass, 0);
+      SetSubclass(control, GroupBoxProc, kLookSubclass, 0);
     else
       SetWindowTheme(control, L"", L"");  // check boxes and radio buttons
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
     SetWindowTheme(control, L"", L"");
-    SetWindowSubclass(control, ComboProc, kLookSubclass, 0);
+    SetSubclass(control, ComboProc, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_LISTVIEWW) == 0) {
     ShowListEnabled(control, true);
     if (auto header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0)))
-      SetWindowSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
+      SetSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
     SendMessageW(control, TVM_SETBKCOLOR, 0, kDarkBackgroundColor);
     SendMessageW(control, TVM_SETTEXTCOLOR, 0, kDarkTextColor);
     SendMessageW(control, TVM_SETLINECOLOR, 0, kDarkBorderColor);
   } else if (lstrcmpiW(cls, WC_TABCONTROLW) == 0) {
-    SetWindowSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
+    SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, TRACKBAR_CLASSW) == 0) {
     SetWindowTheme(control, L"", L"");
   }
@@ -436,9 +425,9 @@ bool DarkListCustomDraw(NMHDR& header, LRESULT& result) {
 void PrepareControls(HWND parent, bool dark) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassIs(child, L"Edit") && (GetWindowLongW(child, GWL_STYLE) & ES_NUMBER))
-      SetWindowSubclass(child, NumericEditProc, kLookSubclass, 0);
+      SetSubclass(child, NumericEditProc, kLookSubclass, 0);
     if (ClassIs(child, WC_LISTVIEWW)) {
-      SetWindowSubclass(child, ListEnableProc, kLookSubclass, dark);
+      SetSubclass(child, ListEnableProc, kLookSubclass, dark);
       if (!IsWindowEnabled(child)) ShowListEnabled(child, dark);
     }
     if (dark) PrepareDark(child);

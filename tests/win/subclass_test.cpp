@@ -1,5 +1,6 @@
-// The subclassing helper: messages reach the object first and the rest the replaced
-// procedure; unbinding, window destruction and procedures installed over ours.
+// The subclassing helpers: messages reach the object first and the rest the replaced
+// procedure; unbinding, window destruction, procedures installed over ours, and chains of
+// procedures removed while they run.
 
 #include <windows.h>
 
@@ -87,9 +88,45 @@ TEST(Subclass, UnbindingUnderAnotherSubclasserKeepsTheChainWorking) {
   SetWindowTextW(edit, L"still an edit");
   EXPECT_EQ(scrv::GetWindowTextString(edit), L"still an edit");
   EXPECT_EQ(SendMessageW(edit, kPing, 0, 0), 0);
-  Recorder again;
-  EXPECT_FALSE(again.SubclassWindow(edit));  // would loop through the orphaned procedure
+  Recorder again;  // joins the chain that the outer procedure still forwards to
+  ASSERT_TRUE(again.SubclassWindow(edit));
+  EXPECT_EQ(SendMessageW(edit, kPing, 0, 0), 42);
   DestroyWindow(edit);
+  EXPECT_EQ(again.finals, 1);
+}
+
+// Two procedures that tag the ping's result; the first removes itself while it runs.
+LRESULT CALLBACK Tens(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
+  if (m != kPing) return scrv::DefSubclass(h, m, w, l);
+  if (w) scrv::RemoveSubclass(h, Tens, id);
+  return 10 + scrv::DefSubclass(h, m, w, l);
+}
+LRESULT CALLBACK Hundreds(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+  if (m != kPing) return scrv::DefSubclass(h, m, w, l);
+  return static_cast<LRESULT>(data) + scrv::DefSubclass(h, m, w, l);
+}
+
+TEST(Subclass, ChainRunsNewestFirstAndGivesTheProcedureBackWhenEmpty) {
+  HWND edit = NewEdit();
+  auto original = GetWindowLongPtrW(edit, GWLP_WNDPROC);
+  ASSERT_TRUE(scrv::SetSubclass(edit, Hundreds, 1, 100));
+  ASSERT_TRUE(scrv::SetSubclass(edit, Tens, 1, 0));
+  ASSERT_TRUE(scrv::SetSubclass(edit, Hundreds, 1, 200));  // same pair: new data, same place
+  EXPECT_EQ(SendMessageW(edit, kPing, 0, 0), 210);
+  EXPECT_EQ(SendMessageW(edit, kPing, 1, 0), 210);  // removed itself, the message went on
+  EXPECT_EQ(SendMessageW(edit, kPing, 0, 0), 200);
+  DWORD_PTR data = 0;
+  EXPECT_FALSE(scrv::FindSubclass(edit, Tens, 1, &data));
+  ASSERT_TRUE(scrv::FindSubclass(edit, Hundreds, 1, &data));
+  EXPECT_EQ(data, 200u);
+  SetWindowTextW(edit, L"typed");
+  EXPECT_EQ(scrv::GetWindowTextString(edit), L"typed");
+  EXPECT_TRUE(scrv::RemoveSubclass(edit, Hundreds, 1));
+  EXPECT_FALSE(scrv::RemoveSubclass(edit, Hundreds, 1));
+  EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), original);
+  ASSERT_TRUE(scrv::SetSubclass(edit, Tens, 2, 0));
+  DestroyWindow(edit);  // takes the chain with it
+  EXPECT_FALSE(scrv::FindSubclass(edit, Tens, 2, nullptr));
 }
 
 }  // namespace
