@@ -76,10 +76,12 @@ BOOL CCustomizePage::OnInitDialog() {
     options_.options.cutEnabled = false;
     options_.ownCopy = true;
     options_.darkTheme = DarkTheme();
-    options_.SubclassWindow(GetDlgItem(page.optionList));
+    HWND list = Control(page.optionList);
+    // Nothing of the list is laid out or drawn until it is filled.
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    options_.SubclassWindow(list);
     AddParentHook(options_);
     AddListColumn(options_.m_hWnd, 0, 0, FillColumnWidth(options_.m_hWnd, 0));
-    options_.SendMessage(WM_SETREDRAW, FALSE);
     for (const Binding& b : page.bindings) {
       if (!b.inList) continue;
       std::wstring label = LoadResString(b.id);
@@ -95,8 +97,7 @@ BOOL CCustomizePage::OnInitDialog() {
   ShowValues();
   if (options_.m_hWnd) {
     options_.SelectRows({0}, 0);
-    // The list is drawn once, with every entry's tick in place.
-    options_.SendMessage(WM_SETREDRAW, TRUE);
+    listHeld_ = true;
     options_.UpdateControls();
   }
   return TRUE;
@@ -108,6 +109,14 @@ HWND CCustomizePage::Control(uint16_t id) {
   HWND control = GetDlgItem(id);
   controls_.emplace_back(id, control);
   return control;
+}
+
+void CCustomizePage::OnSetActive() {
+  // The option list is laid out and drawn once, filled, ticked and at the size the sheet gives
+  // the page, which it has by the time the page is first made current.
+  if (!listHeld_) return;
+  listHeld_ = false;
+  options_.SendMessage(WM_SETREDRAW, TRUE);
 }
 
 int CCustomizePage::OptionRow(uint16_t id) const {

@@ -23,6 +23,7 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
+  void OnSetActive() override;
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -51,6 +52,7 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
   std::vector<std::pair<uint16_t, HWND>> controls_;
+  bool listHeld_ = false;  // the option list's redraw is off until the page is first current
 };
 
 }  // namespace scrv
