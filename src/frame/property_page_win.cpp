@@ -61,11 +61,6 @@ void CPropertyPageBase::OnHelp() {
   if (help_) ShowHelpTopic(m_hWnd, help_);
 }
 
-bool CPropertyPageBase::SheetTabsHidden() const {
-  HWND tab = reinterpret_cast<HWND>(::SendMessageW(Sheet(), PSM_GETTABCONTROL, 0, 0));
-  return tab && !IsWindowVisible(tab);
-}
-
 bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
                                              LRESULT& result) {
   switch (msg) {

@@ -54,6 +54,8 @@ class CPropertyPageBase : public CDialogBase {
   bool Visited() const { return visited_; }
   // The sheet's theme decision, given before the page is created.
   void SetDarkTheme(bool dark) { dark_ = dark; }
+  // Whether the sheet shows its page list instead of its tab row, given likewise.
+  void SetSheetNavigation(bool navigation) { navigation_ = navigation; }
 
   // The decoded handlers.
   virtual BOOL OnInitDialog() { return TRUE; }
@@ -71,7 +73,7 @@ class CPropertyPageBase : public CDialogBase {
  protected:
   HWND Sheet() const { return ::GetParent(m_hWnd); }
   // Whether the sheet shows its page list instead of its tab row.
-  bool SheetTabsHidden() const;
+  bool SheetTabsHidden() const { return navigation_; }
   // Resizable pages: their anchors, laid out on every WM_SIZE (the page calls this before its
   // dialog exists, typically in its constructor).
   void SetAnchors(std::span<const PageAnchorRule> anchors) { anchors_ = anchors; }
@@ -89,6 +91,7 @@ class CPropertyPageBase : public CDialogBase {
   UINT help_;
   bool visited_ = false;
   bool dark_ = false;
+  bool navigation_ = false;
   bool registered_ = false;
   std::span<const PageAnchorRule> anchors_;
   std::optional<DialogResizer> resizer_;
