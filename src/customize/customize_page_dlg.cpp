@@ -60,10 +60,13 @@ BOOL CCustomizePage::OnInitDialog() {
     if (IsEdit(b.show)) {
       ::SendMessageW(control, EM_LIMITTEXT, EditLimit(page.rows[b.row]), 0);
     } else if (b.show == Show::kCombo) {
+      // The drop-down list is drawn once, after the last item.
+      ::SendMessageW(control, WM_SETREDRAW, FALSE, 0);
       for (uint16_t item : b.items) {
         const std::wstring text = LoadResString(item);
         ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
       }
+      ::SendMessageW(control, WM_SETREDRAW, TRUE, 0);
     }
   }
   if (page.optionList) {
@@ -101,14 +104,6 @@ BOOL CCustomizePage::OnInitDialog() {
     options_.UpdateControls();
   }
   return TRUE;
-}
-
-HWND CCustomizePage::Control(uint16_t id) {
-  for (const auto& [known, control] : controls_)
-    if (known == id) return control;
-  HWND control = GetDlgItem(id);
-  controls_.emplace_back(id, control);
-  return control;
 }
 
 void CCustomizePage::OnSetActive() {

@@ -5,7 +5,6 @@
 // enable rules. Pages with controls of their own (the Sort page's locales, the Language page's
 // list, the File page's association button) derive from it.
 
-#include <utility>
 #include <vector>
 
 #include "controls/check_list_win.h"
@@ -42,8 +41,6 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   void Browse(const Binding& b);
   void DrawColorButton(const DRAWITEMSTRUCT& item);
   int OptionRow(uint16_t id) const;
-  // A control of the page (null when the template has none), looked up once.
-  HWND Control(uint16_t id);
 
   PageModel& model_;
   CustomizeEnvironment& env_;
@@ -51,7 +48,6 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   CCheckList options_;
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
-  std::vector<std::pair<uint16_t, HWND>> controls_;
   bool listHeld_ = false;  // the option list's redraw is off until the page is first current
 };
 

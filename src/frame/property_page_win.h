@@ -22,6 +22,8 @@
 
 #include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "frame/control_look_win.h"
 #include "frame/dialog_appearance_win.h"
@@ -78,6 +80,10 @@ class CPropertyPageBase : public CDialogBase {
   // dialog exists, typically in its constructor).
   void SetAnchors(std::span<const PageAnchorRule> anchors) { anchors_ = anchors; }
   bool DarkTheme() const { return dark_; }
+  // A control of the page (null when the template has none), looked up once.
+  HWND Control(int id);
+  // Enables or disables a control unless it already is.
+  void EnableControl(int id, bool enable);
 
  private:
   static UINT CALLBACK PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW page);
@@ -98,6 +104,7 @@ class CPropertyPageBase : public CDialogBase {
   HBRUSH brush_ = nullptr;
   DarkFace face_;    // the dark theme's face
   UINT marked_ = 0;  // the control marked for a moment
+  std::vector<std::pair<int, HWND>> controls_;
 };
 
 // The names the pages are declared with: every page is a CResizablePropertyPageImpl over its

@@ -17,6 +17,7 @@
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
+#include "settings/common_read_pass.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
@@ -41,8 +42,11 @@ constexpr size_t kConfigurationCapacity = 260;
 constexpr int kClassNameCapacity = 31;
 
 void AddComboNumbers(HWND combo, int first, int last) {
+  // The drop-down list is drawn once, after the last number.
+  ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
   for (int i = first; i <= last; ++i)
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(i).c_str()));
+  ::SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
 }
 
 // The command name of a command string: the part after the status text's line feed.
@@ -103,21 +107,35 @@ BOOL CMarkerListPage::OnInitDialog() {
   list_.swapCallback = SwapMarkers;
   list_.swapContext = this;
   list_.darkTheme = DarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  HWND list = Control(IDC_CHECK_LIST);
+  // Nothing of the list is laid out or drawn until it is filled (see OnSetActive).
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  list_.SubclassWindow(list);
   AddParentHook(list_);
   SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_MARKER_COLORS);
-  SendDlgItemMessage(IDC_ML_NAME, EM_LIMITTEXT, kMarkerNameMax);
-  AddComboNumbers(GetDlgItem(IDC_ML_COLOR), 1, kMarkerColorCount);
-  FillList();
+  ::SendMessageW(Control(IDC_ML_NAME), EM_LIMITTEXT, kMarkerNameMax, 0);
+  AddComboNumbers(Control(IDC_ML_COLOR), 1, kMarkerColorCount);
+  for (size_t i = 0; i < model_.markers.size(); ++i) InsertRow(static_cast<int>(i));
   if (!model_.markers.empty()) {
     const int count = static_cast<int>(model_.markers.size());
     const int row = selectMarker_ >= 0 && selectMarker_ < count ? selectMarker_ : 0;
     list_.SelectRows({row}, row);
-    list_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    shownRow_ = row;
   }
+  listHeld_ = true;
   list_.UpdateControls();
   ShowSelection();
   return TRUE;
+}
+
+void CMarkerListPage::OnSetActive() {
+  // The list is laid out and drawn once, filled and at the size the sheet gives the page, which
+  // it has by the time the page is first made current; then the chosen marker is scrolled into
+  // view.
+  if (!listHeld_) return;
+  listHeld_ = false;
+  list_.SendMessage(WM_SETREDRAW, TRUE);
+  if (shownRow_ >= 0) list_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(shownRow_), FALSE);
 }
 
 bool CMarkerListPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -128,7 +146,7 @@ bool CMarkerListPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, L
       result = 0;
       return true;
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_ML_COLOR_SAMPLE)) break;
+      if (reinterpret_cast<HWND>(lParam) != Control(IDC_ML_COLOR_SAMPLE)) break;
       if (HBRUSH brush = SampleBrush(reinterpret_cast<HDC>(wParam))) {
         result = reinterpret_cast<LRESULT>(brush);
         return true;
@@ -255,14 +273,17 @@ void CMarkerListPage::ShowSelection() {
   const bool any = !selection_.empty();
   showing_ = true;
   for (const FlagBox& box : kFlagBoxes)
-    CheckDlgButton(box.id, static_cast<UINT>(SelectionFlagState(model_.markers, selection_,
-                                                                box.flag, BoxState::kUnchecked)));
-  for (int id : kSelectionControls) EnableDlgItem(id, any);
-  EnableDlgItem(IDC_ML_NAME, any && GetDlgButtonState(IDC_ML_NAMED) == BST_CHECKED);
-  SetDlgItemText(IDC_ML_NAME, ToW(SelectionName(model_.markers, selection_)));
-  SendDlgItemMessage(IDC_ML_COLOR, CB_SETCURSEL,
-                     static_cast<WPARAM>(SelectionColor(model_.markers, selection_)));
-  ::InvalidateRect(GetDlgItem(IDC_ML_COLOR_SAMPLE), nullptr, TRUE);
+    ::SendMessageW(Control(box.id), BM_SETCHECK,
+                   static_cast<WPARAM>(SelectionFlagState(model_.markers, selection_, box.flag,
+                                                          BoxState::kUnchecked)),
+                   0);
+  for (int id : kSelectionControls) EnableControl(id, any);
+  EnableControl(IDC_ML_NAME,
+                any && ::SendMessageW(Control(IDC_ML_NAMED), BM_GETCHECK, 0, 0) == BST_CHECKED);
+  SetWindowTextW(Control(IDC_ML_NAME), ToW(SelectionName(model_.markers, selection_)).c_str());
+  ::SendMessageW(Control(IDC_ML_COLOR), CB_SETCURSEL,
+                 static_cast<WPARAM>(SelectionColor(model_.markers, selection_)), 0);
+  ::InvalidateRect(Control(IDC_ML_COLOR_SAMPLE), nullptr, TRUE);
   showing_ = false;
 }
 
@@ -439,13 +460,20 @@ extern "C" int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* conf
   using namespace scrv;
   return GuardExport(0, [&] {
     SettingsStore& store = Settings();
-    MarkerSheetModel model;
-    model.Load(store, Flags());
     const std::u16string config =
         configuration
             ? ToU(std::wstring_view(configuration, wcsnlen(configuration, kConfigurationCapacity)))
             : std::u16string();
-    const MarkerColorSet colors = LoadMarkerColors(store, config);
+    MarkerSheetModel model;
+    MarkerColorSet colors;
+    bool dark = false;
+    {
+      // The model and the theme read "Common" through one handle.
+      CommonReadPass reads(store);
+      model.Load(reads, Flags());
+      colors = LoadMarkerColors(reads, config);
+      dark = IsDarkTheme(reads);
+    }
 
     SheetOptions options;
     options.caption = CommandName(IDS_CMD_CUSTOMIZE_MARKERS);
@@ -455,7 +483,7 @@ extern "C" int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* conf
     options.lastPageKey = kMarkerStartPageKey.data();
     options.focusControl = focusControl;
     options.focusItem = focusControl ? static_cast<int>(focusItem) : -1;
-    options.dark = IsDarkTheme(store);
+    options.dark = dark;
     CMarkerSheet sheet(std::move(options), owner, model, colors, selectMarker);
     if (sheet.DoModal() != IDOK) return 0;
     SendChangesToMainWindows(model.Save(store, Flags()));
