@@ -80,8 +80,7 @@ BOOL CCustomizePage::OnInitDialog() {
     options_.ownCopy = true;
     options_.darkTheme = DarkTheme();
     HWND list = Control(page.optionList);
-    // Nothing of the list is laid out or drawn until it is filled.
-    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    HoldRedraw(list);
     options_.SubclassWindow(list);
     AddParentHook(options_);
     AddListColumn(options_.m_hWnd, 0, 0, FillColumnWidth(options_.m_hWnd, 0));
@@ -100,18 +99,9 @@ BOOL CCustomizePage::OnInitDialog() {
   ShowValues();
   if (options_.m_hWnd) {
     options_.SelectRows({0}, 0);
-    listHeld_ = true;
     options_.UpdateControls();
   }
   return TRUE;
-}
-
-void CCustomizePage::OnSetActive() {
-  // The option list is laid out and drawn once, filled, ticked and at the size the sheet gives
-  // the page, which it has by the time the page is first made current.
-  if (!listHeld_) return;
-  listHeld_ = false;
-  options_.SendMessage(WM_SETREDRAW, TRUE);
 }
 
 int CCustomizePage::OptionRow(uint16_t id) const {

@@ -22,7 +22,6 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
-  void OnSetActive() override;
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -48,7 +47,6 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   CCheckList options_;
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
-  bool listHeld_ = false;  // the option list's redraw is off until the page is first current
 };
 
 }  // namespace scrv

@@ -84,6 +84,11 @@ class CPropertyPageBase : public CDialogBase {
   HWND Control(int id);
   // Enables or disables a control unless it already is.
   void EnableControl(int id, bool enable);
+  // Turns a list's redraw off until the page is first made current: by then the sheet has given
+  // the page its size, and the list, filled in the meantime, is laid out and drawn once. With
+  // `showFocused` a list view then scrolls its focused row into view.
+  void HoldRedraw(HWND list, bool showFocused = false);
+  bool RedrawHeld(HWND list) const;
 
  private:
   static UINT CALLBACK PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW page);
@@ -105,6 +110,7 @@ class CPropertyPageBase : public CDialogBase {
   DarkFace face_;    // the dark theme's face
   UINT marked_ = 0;  // the control marked for a moment
   std::vector<std::pair<int, HWND>> controls_;
+  std::vector<std::pair<HWND, bool>> held_;  // lists whose redraw waits, and showFocused
 };
 
 // The names the pages are declared with: every page is a CResizablePropertyPageImpl over its

@@ -242,13 +242,12 @@ void CPropertySheetBase::BuildNavigation() {
   ::SendMessageW(box, EM_LIMITTEXT, kSearchLimit, 0);
 
   HWND listLabel = createLabel(IDC_NAV_TITLES_LABEL, IDS_NAV_TITLES_LABEL);
-  HWND titles =
-      CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"",
-                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL |
-                          WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                      lines.list.left, lines.list.top, navWidth_,
-                      lines.list.bottom - lines.list.top, m_hWnd,
-                      reinterpret_cast<HMENU>(IDC_NAV_TITLES), instance, nullptr);
+  HWND titles = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"ListBox", L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL |
+          WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      lines.list.left, lines.list.top, navWidth_, lines.list.bottom - lines.list.top, m_hWnd,
+      reinterpret_cast<HMENU>(IDC_NAV_TITLES), instance, nullptr);
   titles_.SubclassWindow(titles);
   ::SendMessageW(titles, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   // The search box and the list come first in the tab order, each after its label, which names

@@ -108,8 +108,8 @@ BOOL CMarkerListPage::OnInitDialog() {
   list_.swapContext = this;
   list_.darkTheme = DarkTheme();
   HWND list = Control(IDC_CHECK_LIST);
-  // Nothing of the list is laid out or drawn until it is filled (see OnSetActive).
-  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  // Laid out once it is filled and sized, when the chosen marker is scrolled into view.
+  HoldRedraw(list, true);
   list_.SubclassWindow(list);
   AddParentHook(list_);
   SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_MARKER_COLORS);
@@ -120,22 +120,10 @@ BOOL CMarkerListPage::OnInitDialog() {
     const int count = static_cast<int>(model_.markers.size());
     const int row = selectMarker_ >= 0 && selectMarker_ < count ? selectMarker_ : 0;
     list_.SelectRows({row}, row);
-    shownRow_ = row;
   }
-  listHeld_ = true;
   list_.UpdateControls();
   ShowSelection();
   return TRUE;
-}
-
-void CMarkerListPage::OnSetActive() {
-  // The list is laid out and drawn once, filled and at the size the sheet gives the page, which
-  // it has by the time the page is first made current; then the chosen marker is scrolled into
-  // view.
-  if (!listHeld_) return;
-  listHeld_ = false;
-  list_.SendMessage(WM_SETREDRAW, TRUE);
-  if (shownRow_ >= 0) list_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(shownRow_), FALSE);
 }
 
 bool CMarkerListPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

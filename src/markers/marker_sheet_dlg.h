@@ -36,7 +36,6 @@ class CMarkerListPage : public CResizablePropertyPageImpl<CMarkerListPage> {
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
   bool OnKillActive() override;
-  void OnSetActive() override;
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -62,9 +61,7 @@ class CMarkerListPage : public CResizablePropertyPageImpl<CMarkerListPage> {
   int selectMarker_;
   CCheckList list_;
   std::vector<int> selection_;
-  bool listHeld_ = false;  // the list's redraw is off until the page is first current
-  int shownRow_ = -1;      // the marker to scroll into view then
-  bool showing_ = false;   // controls are being set from the model, not by the user
+  bool showing_ = false;  // controls are being set from the model, not by the user
   HBRUSH sampleBrush_ = nullptr;
   COLORREF sampleColor_ = 0;
 };
