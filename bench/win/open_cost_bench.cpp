@@ -7,6 +7,7 @@
 // figures are the median and the interquartile range of the per-pair ratios.
 //
 //   scripts/wine-run build/win64/bin/open_cost_bench.exe [pairs] [filter] [--profile] [--marks]
+//                                                        [--frame]
 //
 // The filter keeps the dialogs whose export name or demo title contains it.
 //
@@ -14,6 +15,12 @@
 // on, and its line adds what an open did up to the first paint (messages, settings reads, GDI
 // objects, rows inserted, layout passes, the time inside each kind of platform call) and which
 // of the objects it created outlived it.
+//
+// With --frame the platform's side does, on top of the bare template, what every dialog of the
+// library must do when it opens: the application's icon in the caption (small, then big, as
+// the library sets them) and a position centred over the owner within the work area. The ratio
+// then shows what the library adds beyond that. Property sheets, whose bare run is their own,
+// are left out.
 //
 // With --marks every timed open is bracketed by a lookup of a named atom ("scrv-mark:ours" or
 // "scrv-mark:bare", then "scrv-mark:end"). The lookups cost nothing worth counting but show in
@@ -83,6 +90,30 @@ INT_PTR CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     return TRUE;
   }
   return FALSE;
+}
+
+// The bare template plus the frame every dialog must have (see --frame above).
+INT_PTR CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_INITDIALOG) return BareProc(hwnd, msg, wParam, lParam);
+  static HMODULE images = GetModuleHandleW(L"scrvres.dll");  // loaded with the library
+  static HICON big = static_cast<HICON>(
+      LoadImageW(images, MAKEINTRESOURCEW(128), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  static HICON small = static_cast<HICON>(LoadImageW(images, MAKEINTRESOURCEW(128), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  RECT owner = {}, self = {};
+  GetWindowRect(GetWindow(hwnd, GW_OWNER), &owner);
+  GetWindowRect(hwnd, &self);
+  MONITORINFO monitor = {sizeof monitor};
+  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LONG w = self.right - self.left, h = self.bottom - self.top;
+  const LONG x = std::clamp((owner.left + owner.right - w) / 2, work.left, work.right - w);
+  const LONG y = std::clamp((owner.top + owner.bottom - h) / 2, work.top, work.bottom - h);
+  SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return TRUE;
 }
 
 // The value below which fraction `q` of the sorted values lie (linear interpolation).
@@ -220,12 +251,15 @@ static void Mark(bool on, const wchar_t* name) {
 int main(int argc, char** argv) {
   bool profile = false;
   bool marks = false;
+  bool frame = false;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--profile")
       profile = true;
     else if (std::string(argv[i]) == "--marks")
       marks = true;
+    else if (std::string(argv[i]) == "--frame")
+      frame = true;
     else
       args.push_back(argv[i]);
   }
@@ -258,14 +292,15 @@ int main(int argc, char** argv) {
   SetHostLogging(false);
   g_hook = SetWindowsHookExW(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
 
-  std::printf("%-28s %-34s %5s %9s %9s %7s %13s\n", "export", "demo", "tmpl", "ours ms", "bare ms",
-              "ratio", "IQR");
+  std::printf("%-28s %-34s %5s %9s %9s %7s %13s\n", "export", "demo", "tmpl", "ours ms",
+              frame ? "frame ms" : "bare ms", "ratio", "IQR");
   for (const DemoEntry& e : DemoEntries()) {
     std::string exportName = Narrow(e.exportName);
     if (!filter.empty() && exportName.find(filter) == std::string::npos &&
         Narrow(e.title).find(filter) == std::string::npos)
       continue;
     if (!e.measured || (!e.templateId && !e.bare)) continue;  // nothing to compare with
+    if (frame && e.bare) continue;
     auto ours = [&] {
       g_armed = true;
       Mark(marks, L"scrv-mark:ours");
@@ -278,7 +313,8 @@ int main(int argc, char** argv) {
       if (e.bare)
         e.bare(owner);
       else
-        DialogBoxParamW(loc, MAKEINTRESOURCEW(e.templateId), owner, BareProc, 0);
+        DialogBoxParamW(loc, MAKEINTRESOURCEW(e.templateId), owner, frame ? FrameProc : BareProc,
+                        0);
       Mark(marks, L"scrv-mark:end");
     };
     for (int i = 0; i < 3; ++i) ours(), bare();  // caches, fonts, settings keys

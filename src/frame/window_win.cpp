@@ -80,6 +80,26 @@ void CDialogBase::RegisterForCreation() {
   PushCreationEntry(entry_, this);
 }
 
+HWND CDialogBase::GetDlgItem(int id) const {
+  // A kept handle is checked first: controls can be destroyed and their numbers reused.
+  auto kept = [&](HWND h) {
+    return ::IsWindow(h) && GetWindowLongPtrW(h, GWLP_ID) == id &&
+           GetAncestor(h, GA_PARENT) == m_hWnd;
+  };
+  for (auto& [itemId, hwnd] : items_) {
+    if (itemId != id) continue;
+    if (!kept(hwnd)) hwnd = ::GetDlgItem(m_hWnd, id);
+    return hwnd;
+  }
+  HWND hwnd = ::GetDlgItem(m_hWnd, id);
+  if (hwnd && id != -1) items_.emplace_back(id, hwnd);
+  return hwnd;
+}
+
+std::wstring CDialogBase::GetDlgItemText(int id) const {
+  return GetWindowTextString(GetDlgItem(id));
+}
+
 CDialogBase* CDialogBase::TakeCreationEntry() {
   return static_cast<CDialogBase*>(TakeCreationEntryObject());
 }
@@ -151,7 +171,9 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   }
   if (!handled) return FALSE;
   if (ReturnsDirectly(msg)) return static_cast<INT_PTR>(result);
-  SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+  // Reading the slot costs nothing; writing it can be a round trip to the window server.
+  if (GetWindowLongPtrW(hwnd, DWLP_MSGRESULT) != result)
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }
 

@@ -110,6 +110,24 @@ class CDialogBase : public ATL::CWindow {
   // Takes this thread's first entry off the creation list, or null.
   static CDialogBase* TakeCreationEntry();
 
+  // The dialog's controls by number, as CWindow's, but the handles found are kept: looking a
+  // control up walks the dialog's children, which can be a round trip to the window server,
+  // and dialogs address their controls by number on nearly every message.
+  HWND GetDlgItem(int id) const;
+  LRESULT SendDlgItemMessage(int id, UINT msg, WPARAM w = 0, LPARAM l = 0) const {
+    return ::SendMessageW(GetDlgItem(id), msg, w, l);
+  }
+  std::wstring GetDlgItemText(int id) const;
+  void SetDlgItemText(int id, const std::wstring& text) const {
+    SendDlgItemMessage(id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  bool IsDlgButtonChecked(int id) const { return GetDlgButtonState(id) == BST_CHECKED; }
+  UINT GetDlgButtonState(int id) const {
+    return static_cast<UINT>(SendDlgItemMessage(id, BM_GETCHECK));
+  }
+  void CheckDlgButton(int id, UINT state) const { SendDlgItemMessage(id, BM_SETCHECK, state); }
+  void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable); }
+
  protected:
   const MSG* CurrentMessage() const { return current_; }
 
@@ -121,6 +139,7 @@ class CDialogBase : public ATL::CWindow {
 
  private:
   std::vector<ParentMessageHook*> hooks_;
+  mutable std::vector<std::pair<int, HWND>> items_;  // controls looked up so far
   std::exception_ptr failure_;
   CreateWndEntry entry_;
   const MSG* current_ = nullptr;

@@ -212,14 +212,7 @@ TEST_F(CheckListTest, OwnCopyPutsCrLfLinesOnTheClipboard) {
   Run({L"alpha", L"beta", L"gamma"}, {}, [&](HWND, HWND lv) {
     Select({0, 2});
     Key(lv, 'C', {VK_CONTROL});
-    ASSERT_TRUE(OpenClipboard(lv));
-    std::wstring text;
-    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-      text = static_cast<const wchar_t*>(GlobalLock(h));
-      GlobalUnlock(h);
-    }
-    CloseClipboard();
-    EXPECT_EQ(text, L"alpha\r\ngamma\r\n");
+    EXPECT_EQ(ClipboardText(lv), L"alpha\r\ngamma\r\n");
     EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCopy), 0u);
   });
 }
@@ -239,14 +232,7 @@ TEST_F(CheckListTest, OwnerDataRowsAreAskedFromTheParentForCopy) {
       [&](HWND, HWND lv) {
         Select({1, 2});
         EXPECT_TRUE(list.CopySelection());
-        ASSERT_TRUE(OpenClipboard(lv));
-        std::wstring text;
-        if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-          text = static_cast<const wchar_t*>(GlobalLock(h));
-          GlobalUnlock(h);
-        }
-        CloseClipboard();
-        EXPECT_EQ(text, L"row two\r\nrow three\r\n");
+        EXPECT_EQ(ClipboardText(lv), L"row two\r\nrow three\r\n");
         EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClGetRowText), 2u);
       },
       LVS_OWNERDATA);
@@ -288,14 +274,7 @@ TEST_F(CheckListTest, OwnPasteInsertsEachLineAfterTheSelection) {
     return 1;
   };
   Run({L"a", L"b", L"c"}, {}, [&](HWND, HWND lv) {
-    ASSERT_TRUE(OpenClipboard(lv));
-    EmptyClipboard();
-    std::wstring text = L"x\r\ny\r\n";
-    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(h), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(h);
-    SetClipboardData(CF_UNICODETEXT, h);
-    CloseClipboard();
+    PutClipboardText(lv, L"x\r\ny\r\n");
     Select({0});
     Key(lv, 'V', {VK_CONTROL});
     EXPECT_EQ(pasted, (std::vector<std::pair<int, std::wstring>>{{1, L"x"}, {2, L"y"}}));

@@ -66,6 +66,19 @@ TEST_F(JumpExport, ZeroBasedNumbersAreShownOneBasedAndComeBackUnchanged) {
   EXPECT_EQ(secondary, 0u);
 }
 
+TEST_F(JumpExport, PastingIntoANumberKeepsItsDigitsOnly) {
+  std::wstring pasted;
+  Run(0, [&](HWND dlg) {
+    HWND edit = GetDlgItem(dlg, IDC_JUMP_TARGET);
+    SetText(dlg, IDC_JUMP_TARGET, L"");
+    PutClipboardText(dlg, L"1,2a 3");
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    pasted = Text(dlg, IDC_JUMP_TARGET);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(pasted, L"123");
+}
+
 TEST_F(JumpExport, TheListShowsTheHostsEntriesAndChoosingOneResetsTheSecondaryNumber) {
   choice = 1;
   secondary = 40;

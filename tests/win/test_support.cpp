@@ -248,6 +248,29 @@ bool Checked(HWND dlg, int id) {
 UINT CheckState(HWND dlg, int id) {
   return IsDlgButtonChecked(dlg, id);
 }
+void PutClipboardText(HWND owner, const std::wstring& text) {
+  if (!OpenClipboard(owner)) return;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    memcpy(GlobalLock(h), text.c_str(), bytes);
+    GlobalUnlock(h);
+    if (!SetClipboardData(CF_UNICODETEXT, h)) GlobalFree(h);
+  }
+  CloseClipboard();
+}
+
+std::wstring ClipboardText(HWND owner) {
+  std::wstring text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) text = p;
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return text;
+}
+
 bool Enabled(HWND dlg, int id) {
   return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE;
 }

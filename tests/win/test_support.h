@@ -110,6 +110,9 @@ void Click(HWND dlg, int id);
 void ChooseComboEntry(HWND dlg, int id, LRESULT entry);
 void SetText(HWND dlg, int id, const std::wstring& text);
 std::wstring Text(HWND dlg, int id);
+// The clipboard's Unicode text, set or read as a user's other program would.
+void PutClipboardText(HWND owner, const std::wstring& text);
+std::wstring ClipboardText(HWND owner);
 bool Checked(HWND dlg, int id);
 UINT CheckState(HWND dlg, int id);
 bool Enabled(HWND dlg, int id);
