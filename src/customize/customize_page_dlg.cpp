@@ -55,7 +55,7 @@ BOOL CCustomizePage::OnInitDialog() {
   const PageDescriptor& page = model_.Page();
   for (const Binding& b : page.bindings) {
     if (b.inList) continue;
-    HWND control = Control(b.id);
+    HWND control = GetDlgItem(b.id);
     if (!control) continue;
     if (IsEdit(b.show)) {
       ::SendMessageW(control, EM_LIMITTEXT, EditLimit(page.rows[b.row]), 0);
@@ -79,7 +79,7 @@ BOOL CCustomizePage::OnInitDialog() {
     options_.options.cutEnabled = false;
     options_.ownCopy = true;
     options_.darkTheme = DarkTheme();
-    HWND list = Control(page.optionList);
+    HWND list = GetDlgItem(page.optionList);
     HoldRedraw(list);
     options_.SubclassWindow(list);
     AddParentHook(options_);
@@ -112,7 +112,7 @@ int CCustomizePage::OptionRow(uint16_t id) const {
 void CCustomizePage::ShowValues() {
   for (const Binding& b : model_.Page().bindings) {
     if (b.inList) continue;
-    HWND control = Control(b.id);
+    HWND control = GetDlgItem(b.id);
     if (!control) continue;
     if (IsEdit(b.show)) {
       const std::wstring text = ToW(model_.TextOf(b.id));
@@ -141,10 +141,9 @@ void CCustomizePage::ShowStates() {
       }
       continue;
     }
-    HWND control = Control(s.id);
+    HWND control = GetDlgItem(s.id);
     if (!control) continue;
-    if (b && IsBox(b->show))
-      ::SendMessageW(control, BM_SETCHECK, s.on ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (b && IsBox(b->show)) CheckDlgButton(s.id, s.on ? BST_CHECKED : BST_UNCHECKED);
     if (b && b->show == Show::kColor) InvalidateRect(control, nullptr, FALSE);
     if ((IsWindowEnabled(control) != FALSE) != s.enabled) EnableWindow(control, s.enabled);
   }
@@ -158,8 +157,7 @@ void CCustomizePage::ReadBoxes() {
     if (!b || !IsBox(b->show) || !s.enabled) continue;
     const int row = b->inList ? OptionRow(b->id) : -1;
     if (b->inList && row < 0) continue;
-    const bool on = b->inList ? options_.RowStateImage(row) != 1
-                              : ::SendMessageW(Control(b->id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool on = b->inList ? options_.RowStateImage(row) != 1 : IsDlgButtonChecked(b->id);
     boxes.push_back({b->id, on, true});
   }
   model_.SetBoxes(boxes);
@@ -168,8 +166,8 @@ void CCustomizePage::ReadBoxes() {
 
 void CCustomizePage::ReadEdits() {
   for (const Binding& b : model_.Page().bindings)
-    if (HWND control = !b.inList && IsEdit(b.show) ? Control(b.id) : nullptr)
-      model_.SetText(b.id, ToU(GetWindowTextString(control)));
+    if (!b.inList && IsEdit(b.show) && GetDlgItem(b.id))
+      model_.SetText(b.id, ToU(GetDlgItemText(b.id)));
 }
 
 bool CCustomizePage::OnCommand(int id, int code, HWND) {
@@ -184,13 +182,12 @@ bool CCustomizePage::OnCommand(int id, int code, HWND) {
     case Show::kNumber:
     case Show::kText:
       if (code != EN_KILLFOCUS) return false;
-      model_.SetText(b->id, ToU(GetWindowTextString(Control(b->id))));
+      model_.SetText(b->id, ToU(GetDlgItemText(id)));
       ShowValues();
       return true;
     case Show::kCombo:
       if (code != CBN_SELCHANGE) return false;
-      model_.SetSelection(b->id,
-                          static_cast<int>(::SendMessageW(Control(b->id), CB_GETCURSEL, 0, 0)));
+      model_.SetSelection(b->id, static_cast<int>(SendDlgItemMessage(id, CB_GETCURSEL)));
       ShowValues();
       return true;
     case Show::kColor:

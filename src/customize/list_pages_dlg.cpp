@@ -174,7 +174,7 @@ BOOL CCustomizeStatusPage::OnInitDialog() {
   list_.darkTheme = DarkTheme();
   list_.swapCallback = Swapped;
   list_.swapContext = this;
-  HWND list = Control(IDC_CHECK_LIST);
+  HWND list = GetDlgItem(IDC_CHECK_LIST);
   HoldRedraw(list);
   list_.SubclassWindow(list);
   AddParentHook(list_);
@@ -294,7 +294,7 @@ BOOL CCustomizeCsvPage::OnInitDialog() {
   formats_.upDownButtons = true;
   formats_.swapCallback = Swapped;
   formats_.swapContext = this;
-  HWND list = Control(IDC_CSV_FORMATS);
+  HWND list = GetDlgItem(IDC_CSV_FORMATS);
   ::EnableWindow(list, TRUE);
   // Laid out once it is filled and sized, when the chosen format is scrolled into view.
   HoldRedraw(list, true);

@@ -111,7 +111,7 @@ BOOL CCustomizeActiveStringPage::OnInitDialog() {
     const char16_t* key;
   } lists[] = {{IDC_AS_KINDS, 0, 22, u"CustASType"}, {IDC_AS_OCCASIONS, 22, 5, u"CustASWhen"}};
   for (const List& l : lists) {
-    HWND list = Control(l.id);
+    HWND list = GetDlgItem(l.id);
     // Laid out once it is filled and sized, when the chosen row is scrolled into view.
     HoldRedraw(list, true);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -146,7 +146,7 @@ bool CCustomizeActiveStringPage::OnNotify(int id, NMHDR& header, LRESULT& result
 BOOL CCustomizeLangPage::OnInitDialog() {
   CCustomizePage::OnInitDialog();
   languages_ = Env().Languages();
-  HWND list = Control(IDC_LANG_LIST);
+  HWND list = GetDlgItem(IDC_LANG_LIST);
   HoldRedraw(list);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   RECT rc = {};

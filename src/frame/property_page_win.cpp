@@ -57,19 +57,6 @@ UINT CALLBACK CPropertyPageBase::PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW p
   return 1;
 }
 
-HWND CPropertyPageBase::Control(int id) {
-  for (const auto& [known, control] : controls_)
-    if (known == id) return control;
-  HWND control = GetDlgItem(id);
-  controls_.emplace_back(id, control);
-  return control;
-}
-
-void CPropertyPageBase::EnableControl(int id, bool enable) {
-  HWND control = Control(id);
-  if (control && (IsWindowEnabled(control) != FALSE) != enable) EnableWindow(control, enable);
-}
-
 void CPropertyPageBase::HoldRedraw(HWND list, bool showFocused) {
   if (!list || RedrawHeld(list)) return;
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);

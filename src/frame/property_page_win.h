@@ -80,10 +80,6 @@ class CPropertyPageBase : public CDialogBase {
   // dialog exists, typically in its constructor).
   void SetAnchors(std::span<const PageAnchorRule> anchors) { anchors_ = anchors; }
   bool DarkTheme() const { return dark_; }
-  // A control of the page (null when the template has none), looked up once.
-  HWND Control(int id);
-  // Enables or disables a control unless it already is.
-  void EnableControl(int id, bool enable);
   // Turns a list's redraw off until the page is first made current: by then the sheet has given
   // the page its size, and the list, filled in the meantime, is laid out and drawn once. With
   // `showFocused` a list view then scrolls its focused row into view.
@@ -107,9 +103,8 @@ class CPropertyPageBase : public CDialogBase {
   std::span<const PageAnchorRule> anchors_;
   std::optional<DialogResizer> resizer_;
   HBRUSH brush_ = nullptr;
-  DarkFace face_;    // the dark theme's face
-  UINT marked_ = 0;  // the control marked for a moment
-  std::vector<std::pair<int, HWND>> controls_;
+  DarkFace face_;                            // the dark theme's face
+  UINT marked_ = 0;                          // the control marked for a moment
   std::vector<std::pair<HWND, bool>> held_;  // lists whose redraw waits, and showFocused
 };
 

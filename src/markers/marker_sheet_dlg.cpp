@@ -107,14 +107,14 @@ BOOL CMarkerListPage::OnInitDialog() {
   list_.swapCallback = SwapMarkers;
   list_.swapContext = this;
   list_.darkTheme = DarkTheme();
-  HWND list = Control(IDC_CHECK_LIST);
+  HWND list = GetDlgItem(IDC_CHECK_LIST);
   // Laid out once it is filled and sized, when the chosen marker is scrolled into view.
   HoldRedraw(list, true);
   list_.SubclassWindow(list);
   AddParentHook(list_);
   SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_MARKER_COLORS);
-  ::SendMessageW(Control(IDC_ML_NAME), EM_LIMITTEXT, kMarkerNameMax, 0);
-  AddComboNumbers(Control(IDC_ML_COLOR), 1, kMarkerColorCount);
+  SendDlgItemMessage(IDC_ML_NAME, EM_LIMITTEXT, kMarkerNameMax);
+  AddComboNumbers(GetDlgItem(IDC_ML_COLOR), 1, kMarkerColorCount);
   for (size_t i = 0; i < model_.markers.size(); ++i) InsertRow(static_cast<int>(i));
   if (!model_.markers.empty()) {
     const int count = static_cast<int>(model_.markers.size());
@@ -134,7 +134,7 @@ bool CMarkerListPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, L
       result = 0;
       return true;
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) != Control(IDC_ML_COLOR_SAMPLE)) break;
+      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_ML_COLOR_SAMPLE)) break;
       if (HBRUSH brush = SampleBrush(reinterpret_cast<HDC>(wParam))) {
         result = reinterpret_cast<LRESULT>(brush);
         return true;
@@ -261,17 +261,14 @@ void CMarkerListPage::ShowSelection() {
   const bool any = !selection_.empty();
   showing_ = true;
   for (const FlagBox& box : kFlagBoxes)
-    ::SendMessageW(Control(box.id), BM_SETCHECK,
-                   static_cast<WPARAM>(SelectionFlagState(model_.markers, selection_, box.flag,
-                                                          BoxState::kUnchecked)),
-                   0);
-  for (int id : kSelectionControls) EnableControl(id, any);
-  EnableControl(IDC_ML_NAME,
-                any && ::SendMessageW(Control(IDC_ML_NAMED), BM_GETCHECK, 0, 0) == BST_CHECKED);
-  SetWindowTextW(Control(IDC_ML_NAME), ToW(SelectionName(model_.markers, selection_)).c_str());
-  ::SendMessageW(Control(IDC_ML_COLOR), CB_SETCURSEL,
-                 static_cast<WPARAM>(SelectionColor(model_.markers, selection_)), 0);
-  ::InvalidateRect(Control(IDC_ML_COLOR_SAMPLE), nullptr, TRUE);
+    CheckDlgButton(box.id, static_cast<UINT>(SelectionFlagState(model_.markers, selection_,
+                                                                box.flag, BoxState::kUnchecked)));
+  for (int id : kSelectionControls) EnableDlgItem(id, any);
+  EnableDlgItem(IDC_ML_NAME, any && GetDlgButtonState(IDC_ML_NAMED) == BST_CHECKED);
+  SetDlgItemText(IDC_ML_NAME, ToW(SelectionName(model_.markers, selection_)));
+  SendDlgItemMessage(IDC_ML_COLOR, CB_SETCURSEL,
+                     static_cast<WPARAM>(SelectionColor(model_.markers, selection_)));
+  ::InvalidateRect(GetDlgItem(IDC_ML_COLOR_SAMPLE), nullptr, TRUE);
   showing_ = false;
 }
 
