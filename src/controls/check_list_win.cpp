@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "base/module_state_win.h"
 #include "base/text_win.h"
@@ -13,6 +14,7 @@
 #include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
 #include "frame/dialog_appearance.h"
+#include "frame/dpi_win.h"
 
 namespace scrv {
 namespace {
@@ -22,22 +24,6 @@ constexpr COLORREF kDarkListText = 0xE0FFFC;
 constexpr COLORREF kDarkListBackground = 0x262D30;
 constexpr int kCheckBoxImages = 2;  // the list view's own unchecked and checked images
 constexpr UINT kMsgDpiChangedAfterParent = 0x02E3;
-
-UINT WindowDpi(HWND hwnd) {
-  using Fn = UINT(WINAPI*)(HWND);
-  static const Fn getDpiForWindow = [] {
-    HMODULE user = GetModuleHandleW(L"user32.dll");
-    return user ? reinterpret_cast<Fn>(
-                      reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")))
-                : nullptr;
-  }();
-  if (getDpiForWindow)
-    if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-  if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
 
 int HeaderColumnCount(HWND list) {
   HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -124,6 +110,7 @@ CCheckList::~CCheckList() {
 
 bool CCheckList::SubclassWindow(HWND list) {
   if (!CSubclassedWindow::SubclassWindow(list)) return false;
+  parentControls_.Attach(::GetParent(list));
   controlId = static_cast<UINT16>(GetDlgCtrlID(list));
   if (dpi == 0) dpi = WindowDpi(list);
   ApplyConfiguration();
@@ -140,7 +127,9 @@ void CCheckList::ApplyConfiguration() {
   if (options.checkBoxes) RebuildStateImages();
   // An owner-data list asks for the check states of the rows it draws.
   if (OwnerData()) SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
-  UpdateControls();
+  // A list still empty and hidden is being set up: its dialog fills it and then updates the
+  // controls (disabling them now would only have them enabled again a moment later).
+  if (RowCount() > 0 || IsWindowVisible(m_hWnd)) UpdateControls();
 }
 
 void CCheckList::ApplyColors() {
@@ -150,7 +139,8 @@ void CCheckList::ApplyColors() {
   SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
   SendMessage(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
   SendMessage(LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
-  InvalidateRect(m_hWnd, nullptr, TRUE);
+  // A list not shown yet is painted in its new colours when it first appears.
+  if (IsWindowVisible(m_hWnd)) InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CCheckList::RebuildStateImages() {
@@ -472,19 +462,21 @@ void CCheckList::UpdateControls() {
   int count = RowCount();
   std::vector<int> rows = SelectedRows();
   if (checkAllId) {
-    if (HWND box = ::GetDlgItem(parent, checkAllId)) {
+    if (HWND box = parentControls_[checkAllId]) {
       CheckAllView view = ComputeCheckAll(count, rows, [this](int r) { return IsRowChecked(r); });
       std::wstring caption = LoadResString(view.captionId);
       if (!caption.empty() && caption != GetWindowTextString(box))
         SetWindowTextW(box, caption.c_str());
-      ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(view.state), 0);
+      SetButtonCheck(box, static_cast<UINT>(view.state));
     }
   }
-  auto enable = [&](int id, bool on) {
-    HWND button = ::GetDlgItem(parent, id);
-    if (!button) return;
+  std::optional<HWND> focus;  // asked for once, when a button is to be disabled
+  auto enable = [&](UINT id, bool on) {
+    HWND button = parentControls_[static_cast<int>(id)];
+    if (!button || (IsWindowEnabled(button) != FALSE) == on) return;
+    if (!on && !focus) focus = GetFocus();
     // A button that disables itself must not keep the focus: the keyboard would be lost.
-    if (!on && GetFocus() == button)
+    if (!on && *focus == button)
       ::SendMessageW(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
     EnableWindow(button, on);
   };
@@ -786,6 +778,7 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
       OnDpiChanged();
       return true;
     case WM_DESTROY:
+      parentControls_.Attach(nullptr);
       KillTimer(m_hWnd, kCheckListSelectionTimer);
       KillTimer(m_hWnd, kCheckListScrollTimer);
       selectionTimer_ = false;

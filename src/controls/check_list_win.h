@@ -6,7 +6,8 @@
 //
 // How a dialog uses it:
 //   1. A member `CCheckList list;`. In WM_INITDIALOG set the configuration fields below, then
-//      `list.SubclassWindow(GetDlgItem(IDC_CHECK_LIST))`, fill the rows, `list.UpdateControls()`.
+//      `list.SubclassWindow(GetDlgItem(IDC_CHECK_LIST))`, fill the rows, `list.UpdateControls()`
+//      (which subclassing an empty list in a hidden dialog leaves to that call).
 //      Changing the configuration later: set the fields, then `list.ApplyConfiguration()`.
 //   2. Register the list as a hook of the dialog (`AddParentHook(list)`, next to the
 //      subclassing), so that it sees the dialog's messages before the dialog's own handlers.
@@ -43,6 +44,7 @@
 
 #include "controls/check_list_commands.h"
 #include "controls/check_states.h"
+#include "controls/dialog_items_win.h"
 #include "controls/row_moves.h"
 #include "controls_ids.h"
 #include "frame/subclass_win.h"
@@ -199,6 +201,7 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   bool OnOwnerDataClick(LPARAM lParam);
   static void DropMove(void* context, int target);
 
+  DialogItems parentControls_;  // the parent's check-all box and move buttons
   bool selectionTimer_ = false;
   bool dragging_ = false;
   bool clicking_ = false;  // an owner-data list's check box click is being handled

@@ -24,11 +24,12 @@ BITMAPINFO TopDownInfo(int width, int height) {
 }
 
 // One fitted frame as an image and its mask, added to the list.
-bool AddCell(HIMAGELIST list, HDC screen, const StateImageCell& cell) {
+bool AddCell(HIMAGELIST list, const StateImageCell& cell) {
   if (cell.width <= 0) return false;
   BITMAPINFO bi = TopDownInfo(cell.width, cell.height);
   void* bits = nullptr;
-  HBITMAP image = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  // RGB colours need no device context (getting the screen's costs a trip to the display).
+  HBITMAP image = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!image || !bits) {
     if (image) DeleteObject(image);
     return false;
@@ -97,10 +98,8 @@ bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
     cells = at->second;
   }
   if (cells.empty()) return false;
-  HDC screen = GetDC(nullptr);
   bool ok = true;
-  for (const StateImageCell& cell : cells) ok = AddCell(list, screen, cell) && ok;
-  ReleaseDC(nullptr, screen);
+  for (const StateImageCell& cell : cells) ok = AddCell(list, cell) && ok;
   return ok;
 }
 

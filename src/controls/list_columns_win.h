@@ -13,4 +13,18 @@ int FillColumnWidth(HWND list, int otherColumns);
 // again whenever their client area changes (resize, DPI change, a scroll bar shown or hidden).
 void FitLastColumn(HWND list);
 
+// Holds off the redrawing of a list view, list box or combo box while it is filled: its scroll
+// bars (and a list view's header) are then updated, and the control repainted, once at the end
+// instead of once per row.
+class ListFillScope {
+ public:
+  explicit ListFillScope(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
+  ~ListFillScope() { SendMessageW(list_, WM_SETREDRAW, TRUE, 0); }
+  ListFillScope(const ListFillScope&) = delete;
+  ListFillScope& operator=(const ListFillScope&) = delete;
+
+ private:
+  HWND list_;
+};
+
 }  // namespace scrv

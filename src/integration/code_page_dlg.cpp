@@ -107,15 +107,17 @@ BOOL CCodePageDlg::OnInitDialog() {
   setup.options.checkBoxes = true;
   setup.textCallback = true;
   HWND list = GetDlgItem(IDC_CHECK_LIST);
-  AttachOwnedList(list_, list, setup, IsDarkTheme());
+  AttachOwnedList(list_, list, setup, DarkTheme());
   AddParentHook(list_);
-  // The columns start at their fitted widths: each later width change costs a header layout.
-  auto [nameWidth, scriptWidth] = ColumnWidths();
-  AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);
-  AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, scriptWidth);
-
-  list_.SendMessage(LVM_SETITEMCOUNT, selection_->size());
-  if (selection_->size() > 0) list_.SelectRows({0}, 0);
+  {
+    ListFillScope fill(list);
+    // The columns start at their fitted widths: each later width change costs a header layout.
+    auto [nameWidth, scriptWidth] = ColumnWidths();
+    AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);
+    AddListColumn(list, 1, IDS_CP_SCRIPT_HEADER, scriptWidth);
+    list_.SendMessage(LVM_SETITEMCOUNT, selection_->size());
+    if (selection_->size() > 0) list_.SelectRows({0}, 0);
+  }
   list_.UpdateControls();
   return TRUE;
 }

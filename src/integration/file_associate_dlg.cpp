@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/dialog_items_win.h"
 #include "frame/dpi_awareness_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/dpi_win.h"
@@ -46,14 +47,10 @@ bool CFileAssociateDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 }
 
 BOOL CFileAssociateDlg::OnInitDialog() {
-  HWND list = GetDlgItem(IDC_ASSOC_LIST);
-  ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
+  list_ = GetDlgItem(IDC_ASSOC_LIST);
+  ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                  LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  const int dpi = static_cast<int>(WindowDpi(m_hWnd));
-  // The columns start at their fitted widths: each later width change costs a header layout.
-  const int first = MulDiv(kExtensionColumn96, dpi, 96);
-  AddListColumn(list, 0, IDS_ASSOC_EXTENSION_HEADER, first);
-  AddListColumn(list, 1, IDS_ASSOC_DESCRIPTION_HEADER, FillColumnWidth(list, first));
+  dpi_ = static_cast<int>(WindowDpi(m_hWnd));
   associations_ = ReadAssociations(registry_, program_, InvariantCase());
   Fill(0);
   FitColumns();
@@ -80,11 +77,18 @@ bool CFileAssociateDlg::OnCommand(int id, int code, HWND control) {
 }
 
 void CFileAssociateDlg::Fill(int row) {
-  HWND list = GetDlgItem(IDC_ASSOC_LIST);
-  const int size = MulDiv(kIconSize96, static_cast<int>(WindowDpi(m_hWnd)), 96);
+  HWND list = list_;
+  const int size = MulDiv(kIconSize96, dpi_, 96);
   HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK,
                                        static_cast<int>(associations_.size()), 1);
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  if (!columnsAdded_) {
+    // The columns start at their fitted widths: each later width change costs a header layout.
+    const int first = MulDiv(kExtensionColumn96, dpi_, 96);
+    AddListColumn(list, 0, IDS_ASSOC_EXTENSION_HEADER, first);
+    AddListColumn(list, 1, IDS_ASSOC_DESCRIPTION_HEADER, FillColumnWidth(list, first));
+    columnsAdded_ = true;
+  }
   ::SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   // An association whose icon cannot be had is not listed. The icons are taken file by file.
   std::vector<HICON> icons(associations_.size(), nullptr);
@@ -136,13 +140,14 @@ void CFileAssociateDlg::Fill(int row) {
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(&state));
+    // Scrolling to the row needs the scroll bars, which the list sets up as redrawing resumes.
     ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
   UpdateButtons();
 }
 
 void CFileAssociateDlg::FitColumns() {
-  HWND list = GetDlgItem(IDC_ASSOC_LIST);
+  HWND list = list_;
   int first = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
   int fill = FillColumnWidth(list, first);
   if (::SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) != fill)
@@ -151,17 +156,17 @@ void CFileAssociateDlg::FitColumns() {
 
 int CFileAssociateDlg::SelectedRow() const {
   return static_cast<int>(
-      SendDlgItemMessage(IDC_ASSOC_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+      ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void CFileAssociateDlg::UpdateButtons() {
   const int row = SelectedRow();
   const Association* a =
       row >= 0 && static_cast<size_t>(row) < associations_.size() ? &associations_[row] : nullptr;
-  EnableDlgItem(IDC_ASSOC_PROPERTIES, a && CanEditAssociation(*a));
-  EnableDlgItem(IDC_ASSOC_DELETE, a && CanDeleteAssociation(*a));
+  ::EnableWindow(GetDlgItem(IDC_ASSOC_PROPERTIES), a && CanEditAssociation(*a));
+  ::EnableWindow(GetDlgItem(IDC_ASSOC_DELETE), a && CanDeleteAssociation(*a));
   // Deleting a machine-wide association needs the administrator.
-  SendDlgItemMessage(IDC_ASSOC_DELETE, BCM_SETSHIELD, 0, a && a->machineWide);
+  ::SendMessageW(GetDlgItem(IDC_ASSOC_DELETE), BCM_SETSHIELD, 0, a && a->machineWide);
 }
 
 void CFileAssociateDlg::OnAdd() {

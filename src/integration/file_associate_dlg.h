@@ -51,6 +51,9 @@ class CFileAssociateDlg : public CMyDialogImpl<CFileAssociateDlg> {
   WinClassesRegistry registry_;
   const std::u16string program_;  // the editor the associations start
   std::vector<Association> associations_;
+  HWND list_ = nullptr;
+  int dpi_ = 96;               // the dialog runs system aware: its DPI stays
+  bool columnsAdded_ = false;  // the list's columns, added by the first fill
 };
 
 }  // namespace scrv

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/dpi_win.h"
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
 #include "frame/message_box_win.h"
@@ -95,6 +95,7 @@ bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
       result = 0;
       return true;
     case WM_DPICHANGED:
+      dpi_ = LOWORD(wParam);
       BuildImages();
       break;
   }
@@ -116,13 +117,10 @@ BOOL CPluginDlg::OnInitDialog() {
   list_.upDownButtons = true;
   list_.swapCallback = SwapRecords;
   list_.swapContext = this;
-  list_.darkTheme = IsDarkTheme();
+  list_.darkTheme = DarkTheme();
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  dpi_ = list_.dpi;  // the dialog's, which the list asked for
   AddParentHook(list_);
-  LVCOLUMNW column = {};
-  column.mask = LVCF_WIDTH;
-  column.cx = FillColumnWidth(list_.m_hWnd, 0);
-  list_.SendMessage(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 
   loader_ = std::make_unique<WinPluginLoader>(m_hWnd);
   plugins_ = std::make_unique<PluginList>(ModulePluginsFolder(), *loader_, InvariantCase());
@@ -131,10 +129,10 @@ BOOL CPluginDlg::OnInitDialog() {
   if (record) plugins_->Load(LoadStoredPlugins(*record, files), false);
 
   // The path reads as a text like the descriptions below it, but can be selected and copied.
-  SendDlgItemMessage(IDC_PLUGIN_PATH, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-  if (HasModulePath()) SendDlgItemMessage(IDC_PLUGIN_UNINSTALL, BCM_SETSHIELD, 0, TRUE);
+  ::SendMessageW(GetDlgItem(IDC_PLUGIN_PATH), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  if (HasModulePath()) ::SendMessageW(GetDlgItem(IDC_PLUGIN_UNINSTALL), BCM_SETSHIELD, 0, TRUE);
   const ModuleState& m = Module();
-  if (m.packaged && !m.sideLoad) EnableDlgItem(IDC_PLUGIN_ADD, false);
+  if (m.packaged && !m.sideLoad) ::EnableWindow(GetDlgItem(IDC_PLUGIN_ADD), false);
   FillList();
   ready_ = true;
   return TRUE;
@@ -180,12 +178,20 @@ bool CPluginDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 }
 
 void CPluginDlg::FillList() {
-  list_.SendMessage(WM_SETREDRAW, FALSE);
-  list_.SendMessage(LVM_DELETEALLITEMS);
-  for (size_t i = 0; i < plugins_->Count(); ++i) AppendRow(i);
-  BuildImages();
-  list_.SendMessage(WM_SETREDRAW, TRUE);
-  if (plugins_->Count() > 0) list_.SelectRows({0}, 0);
+  {
+    ListFillScope fill(list_);
+    if (!columnAdded_) {
+      LVCOLUMNW column = {};
+      column.mask = LVCF_WIDTH;
+      column.cx = FillColumnWidth(list_.m_hWnd, 0);
+      list_.SendMessage(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+      columnAdded_ = true;
+    }
+    list_.SendMessage(LVM_DELETEALLITEMS);
+    for (size_t i = 0; i < plugins_->Count(); ++i) AppendRow(i);
+    BuildImages();
+    if (plugins_->Count() > 0) list_.SelectRows({0}, 0);
+  }
   list_.UpdateControls();
   ShowDetails();
 }
@@ -199,13 +205,14 @@ void CPluginDlg::AppendRow(size_t position) {
   item.iImage = static_cast<int>(position);  // see BuildImages
   int row =
       static_cast<int>(list_.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row >= 0) list_.SetRowChecked(row, plugins_->At(position).enabled);
+  // A list with check boxes inserts its rows unchecked.
+  if (row >= 0 && plugins_->At(position).enabled) list_.SetRowChecked(row, true);
 }
 
 // One image per position, in list order; a plug-in without a bitmap gets a clear one. Rows carry
 // their image index when the list moves them, so only a rebuild renumbers them.
 void CPluginDlg::BuildImages() {
-  const UINT dpi = WindowDpi(m_hWnd);
+  const UINT dpi = dpi_ ? dpi_ : 96;
   const int size = MulDiv(kImageSize96, static_cast<int>(dpi), 96);
   HIMAGELIST images =
       ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(plugins_->Count()), 1);
@@ -258,18 +265,19 @@ void CPluginDlg::ShowDetails() {
                              : nullptr;
   bool properties = false, uninstall = false;
   if (record) {
-    SetDlgItemText(IDC_PLUGIN_PATH, ToW(FullPluginPath(record->path, plugins_->PluginsFolder())));
-    SetDlgItemText(IDC_PLUGIN_FIRST_TEXT, ToW(record->module->Description(0)));
-    SetDlgItemText(IDC_PLUGIN_SECOND_TEXT, ToW(record->module->Description(1)));
+    SetControlText(GetDlgItem(IDC_PLUGIN_PATH),
+                   ToW(FullPluginPath(record->path, plugins_->PluginsFolder())));
+    SetControlText(GetDlgItem(IDC_PLUGIN_FIRST_TEXT), ToW(record->module->Description(0)));
+    SetControlText(GetDlgItem(IDC_PLUGIN_SECOND_TEXT), ToW(record->module->Description(1)));
     properties = record->module->HasProperties();
     uninstall = record->module->CanUninstall() && !PluginBusy(record->path);
   } else {
     for (int id : {IDC_PLUGIN_PATH, IDC_PLUGIN_FIRST_TEXT, IDC_PLUGIN_SECOND_TEXT})
-      SetDlgItemText(id, L"");
+      SetControlText(GetDlgItem(id), L"");
   }
-  EnableDlgItem(IDC_PLUGIN_REMOVE, record != nullptr);
-  EnableDlgItem(IDC_PLUGIN_PROPERTIES, properties);
-  EnableDlgItem(IDC_PLUGIN_UNINSTALL, uninstall);
+  ::EnableWindow(GetDlgItem(IDC_PLUGIN_REMOVE), record != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_PLUGIN_PROPERTIES), properties);
+  ::EnableWindow(GetDlgItem(IDC_PLUGIN_UNINSTALL), uninstall);
 }
 
 void CPluginDlg::OnRowChanged(const NMLISTVIEW& change) {
@@ -355,7 +363,7 @@ void CPluginDlg::OnUninstall() {
   UninstallRequest request = record.module->QueryUninstall();
   if (request.kind == UninstallRequest::kNothing) return;
 
-  EnableDlgItem(IDCANCEL, false);
+  ::EnableWindow(GetDlgItem(IDCANCEL), false);
   const std::u16string path = record.path;
   const std::wstring full = ToW(FullPluginPath(path, plugins_->PluginsFolder()));
   {

@@ -76,7 +76,9 @@ class CPluginDlg : public CMyDialogImpl<CPluginDlg> {
   std::u16string folder_;        // offered when adding (absolute)
   std::u16string folderAtOpen_;  // "PlugInsFolder" as it was, made absolute
   CCheckList list_;
-  bool ready_ = false;  // check changes count only after the list was filled
+  UINT dpi_ = 96;             // the dialog's DPI, for the images
+  bool columnAdded_ = false;  // the list's one column, added by the first fill
+  bool ready_ = false;        // check changes count only after the list was filled
 };
 
 // Tells the owner and every main window that the plug-in list changed: SCM_PLUGINS_CHANGING 0

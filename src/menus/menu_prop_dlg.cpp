@@ -1,6 +1,8 @@
 #include "menus/menu_prop_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
+#include "controls/list_columns_win.h"
 #include "menus/command_table.h"
 
 namespace scrv {
@@ -16,60 +18,66 @@ constexpr struct {
 // Fills a list box without drawing every row.
 template <class Texts>
 void FillListBox(HWND list, const Texts& texts) {
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const auto& text : texts)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(text)));
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+  {
+    ListFillScope fill(list);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const auto& text : texts)
+      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(text)));
+  }
+  // A list not shown yet is drawn whole when it first appears.
+  if (IsWindowVisible(list)) InvalidateRect(list, nullptr, TRUE);
 }
 
 }  // namespace
 
 BOOL CMenuPropDlg::OnInitDialog() {
   label_.SubclassWindow(GetDlgItem(IDC_MPROP_LABEL));
-  SendDlgItemMessage(IDC_MPROP_LABEL, EM_LIMITTEXT, kMenuTextMax);
+  ::SendMessageW(GetDlgItem(IDC_MPROP_LABEL), EM_LIMITTEXT, kMenuTextMax, 0);
 
   std::vector<std::u16string> categories;
   for (uint32_t i = 0; i < model_.Offer().count; ++i)
     categories.push_back(ToU(LoadResString(CategoryNameId(model_.Offer().first + i))));
   FillListBox(GetDlgItem(IDC_MPROP_CATEGORIES), categories);
   FillCommands();
-  for (const auto& c : kChoices)
-    CheckDlgButton(c.id, model_.Choice() == c.choice ? BST_CHECKED : BST_UNCHECKED);
+  HWND choices[std::size(kChoices)] = {}, chosen = nullptr;
+  for (size_t c = 0; c < std::size(kChoices); ++c) {
+    choices[c] = GetDlgItem(kChoices[c].id);
+    if (model_.Choice() == kChoices[c].choice) chosen = choices[c];
+  }
+  CheckRadio(choices, std::size(choices), chosen);
   ShowLabel();
   ShowState();
   return TRUE;
 }
 
 void CMenuPropDlg::FillCommands() {
-  SendDlgItemMessage(IDC_MPROP_CATEGORIES, LB_SETCURSEL,
-                     static_cast<WPARAM>(model_.CategoryPosition()));
+  ::SendMessageW(GetDlgItem(IDC_MPROP_CATEGORIES), LB_SETCURSEL,
+                 static_cast<WPARAM>(model_.CategoryPosition()), 0);
   std::vector<std::u16string> texts;
   texts.reserve(model_.CommandList().size());
   for (const CommandChoice& c : model_.CommandList()) texts.push_back(c.text);
   FillListBox(GetDlgItem(IDC_MPROP_COMMANDS), texts);
-  SendDlgItemMessage(IDC_MPROP_COMMANDS, LB_SETCURSEL,
-                     static_cast<WPARAM>(static_cast<INT_PTR>(model_.CommandPosition())));
+  ::SendMessageW(GetDlgItem(IDC_MPROP_COMMANDS), LB_SETCURSEL,
+                 static_cast<WPARAM>(static_cast<INT_PTR>(model_.CommandPosition())), 0);
 }
 
 void CMenuPropDlg::ShowLabel() {
   showing_ = true;
-  ::SetDlgItemTextW(m_hWnd, IDC_MPROP_LABEL, W(model_.Label()));
+  SetControlText(label_, ToW(model_.Label()));
   showing_ = false;
 }
 
 void CMenuPropDlg::ShowState() {
-  EnableDlgItem(IDC_MPROP_COMMAND, model_.CommandChoiceEnabled());
-  EnableDlgItem(IDC_MPROP_POPUP, model_.PopupChoiceEnabled());
-  EnableDlgItem(IDC_MPROP_SEPARATOR, model_.SeparatorChoiceEnabled());
-  EnableDlgItem(IDC_MPROP_CATEGORIES, model_.ListsEnabled());
-  EnableDlgItem(IDC_MPROP_COMMANDS, model_.ListsEnabled());
-  EnableDlgItem(IDC_MPROP_LABEL, model_.LabelEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_COMMAND), model_.CommandChoiceEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_POPUP), model_.PopupChoiceEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_SEPARATOR), model_.SeparatorChoiceEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_CATEGORIES), model_.ListsEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_COMMANDS), model_.ListsEnabled());
+  ::EnableWindow(GetDlgItem(IDC_MPROP_LABEL), model_.LabelEnabled());
   const int show = model_.StatusShown() ? SW_SHOWNA : SW_HIDE;
   ShowWindow(GetDlgItem(IDC_MPROP_STATUS_LABEL), show);
   ShowWindow(GetDlgItem(IDC_MPROP_STATUS), show);
-  ::SetDlgItemTextW(m_hWnd, IDC_MPROP_STATUS, W(model_.StatusText()));
+  SetControlText(GetDlgItem(IDC_MPROP_STATUS), ToW(model_.StatusText()));
 }
 
 bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
@@ -86,7 +94,7 @@ bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
     case IDC_MPROP_CATEGORIES:
       if (code == LBN_SELCHANGE) {
         model_.ChooseCategoryPosition(
-            static_cast<int>(SendDlgItemMessage(IDC_MPROP_CATEGORIES, LB_GETCURSEL)));
+            static_cast<int>(::SendMessageW(GetDlgItem(IDC_MPROP_CATEGORIES), LB_GETCURSEL, 0, 0)));
         FillCommands();
         ShowState();
       }
@@ -94,7 +102,7 @@ bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
     case IDC_MPROP_COMMANDS:
       if (code == LBN_SELCHANGE) {
         model_.ChooseCommand(
-            static_cast<int>(SendDlgItemMessage(IDC_MPROP_COMMANDS, LB_GETCURSEL)));
+            static_cast<int>(::SendMessageW(GetDlgItem(IDC_MPROP_COMMANDS), LB_GETCURSEL, 0, 0)));
         ShowLabel();
         ShowState();
       }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "controls/dialog_items_win.h"
+#include "controls/list_columns_win.h"
 #include "controls/clipboard_win.h"
 #include "controls/list_drag_win.h"
 #include "frame/export_guard_win.h"
@@ -100,15 +102,18 @@ BOOL CMenusDlg::OnInitDialog() {
   dropRegistered_ = SUCCEEDED(RegisterDragDrop(tree_, dropTarget_));
 
   HWND list = GetDlgItem(IDC_MENUS_LIST);
-  for (uint32_t i = 0; i < kMenuCount; ++i)
-    ::SendMessageW(list, LB_ADDSTRING, 0,
-                   reinterpret_cast<LPARAM>(LoadResString(MenuNameStringId(i)).c_str()));
+  {
+    ListFillScope fill(list);
+    for (uint32_t i = 0; i < kMenuCount; ++i)
+      ::SendMessageW(list, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(LoadResString(MenuNameStringId(i)).c_str()));
+  }
   ::SendMessageW(list, LB_SETCURSEL, model_.Current(), 0);
 
   delayFormat_ = GetWindowTextString(GetDlgItem(IDC_MENUS_DELAY_TEXT));
-  SendDlgItemMessage(IDC_MENUS_DELAY, TBM_SETRANGE, FALSE, MAKELPARAM(0, kDelaySliderMax));
-  SendDlgItemMessage(IDC_MENUS_DELAY, TBM_SETTICFREQ, 2);
-  SendDlgItemMessage(IDC_MENUS_DELAY, TBM_SETPAGESIZE, 0, 10);
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETRANGE, FALSE, MAKELPARAM(0, kDelaySliderMax));
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETTICFREQ, 2, 0);
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETPAGESIZE, 0, 10);
   FillTree(nullptr);
   return TRUE;
 }
@@ -146,7 +151,8 @@ void CMenusDlg::FillTree(MenuNode* select) {
   TreeView_SelectItem(tree_, selected);
   if (selected) TreeView_EnsureVisible(tree_, selected);
   ::SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(tree_, nullptr, TRUE);
+  // A tree not shown yet is drawn whole when it first appears.
+  if (IsWindowVisible(tree_)) InvalidateRect(tree_, nullptr, TRUE);
   refilling_ = false;
   UpdateButtons();
   ShowDelay();
@@ -164,23 +170,24 @@ void CMenusDlg::RefreshItem(const MenuNode* node) {
 void CMenusDlg::UpdateButtons() {
   const MenuNode* s = Selected();
   const MenuTree& tree = model_.Tree();
-  EnableDlgItem(IDC_MENUS_INSERT_BEFORE, s != nullptr);
-  EnableDlgItem(IDC_MENUS_INSERT_INTO, s && s->IsPopup());
-  EnableDlgItem(IDC_MENUS_PROPERTIES, s != nullptr);
-  EnableDlgItem(IDC_MENUS_DELETE, s != nullptr);
-  EnableDlgItem(IDC_MENUS_UP, s && tree.HasVisibleBefore(s));
-  EnableDlgItem(IDC_MENUS_DOWN, s && tree.HasVisibleAfter(s));
+  ::EnableWindow(GetDlgItem(IDC_MENUS_INSERT_BEFORE), s != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_MENUS_INSERT_INTO), s && s->IsPopup());
+  ::EnableWindow(GetDlgItem(IDC_MENUS_PROPERTIES), s != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_MENUS_DELETE), s != nullptr);
+  ::EnableWindow(GetDlgItem(IDC_MENUS_UP), s && tree.HasVisibleBefore(s));
+  ::EnableWindow(GetDlgItem(IDC_MENUS_DOWN), s && tree.HasVisibleAfter(s));
 }
 
 void CMenusDlg::ShowDelay() {
-  EnableDlgItem(IDC_MENUS_DELAY, IsUserMenu(model_.Current()));
-  SendDlgItemMessage(IDC_MENUS_DELAY, TBM_SETPOS, TRUE, model_.DelaySliderPosition());
-  ::SetDlgItemTextW(m_hWnd, IDC_MENUS_DELAY_TEXT,
-                    W(FormatDelayText(ToU(delayFormat_), model_.Delay())));
+  ::EnableWindow(GetDlgItem(IDC_MENUS_DELAY), IsUserMenu(model_.Current()));
+  ::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_SETPOS, TRUE, model_.DelaySliderPosition());
+  SetControlText(GetDlgItem(IDC_MENUS_DELAY_TEXT),
+                 ToW(FormatDelayText(ToU(delayFormat_), model_.Delay())));
 }
 
 void CMenusDlg::OnDelaySlider() {
-  model_.SetDelayFromSlider(static_cast<uint32_t>(SendDlgItemMessage(IDC_MENUS_DELAY, TBM_GETPOS)));
+  model_.SetDelayFromSlider(
+      static_cast<uint32_t>(::SendMessageW(GetDlgItem(IDC_MENUS_DELAY), TBM_GETPOS, 0, 0)));
   ShowDelay();
 }
 
@@ -283,7 +290,7 @@ bool CMenusDlg::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDC_MENUS_LIST:
       if (code == LBN_SELCHANGE) {
-        const auto index = SendDlgItemMessage(IDC_MENUS_LIST, LB_GETCURSEL);
+        const auto index = ::SendMessageW(GetDlgItem(IDC_MENUS_LIST), LB_GETCURSEL, 0, 0);
         if (index >= 0 && model_.SelectMenu(static_cast<uint32_t>(index))) FillTree(nullptr);
       }
       return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/dialog_items_win.h"
 #include "controls/image_strip_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
@@ -114,28 +115,32 @@ bool CToolbarsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 BOOL CToolbarsDlg::OnInitDialog() {
-  dark_ = IsDarkTheme();
+  dark_ = DarkTheme();
   list_.options = {};
   list_.ownCopy = true;
   list_.darkTheme = dark_;
   list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
   AddParentHook(list_);
-  SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_TOOLBAR_IMAGES);
 
-  CheckDlgButton(IDC_TB_LARGE_ICONS, args_.styleFlag ? BST_CHECKED : BST_UNCHECKED);
-  CheckRadioButton(m_hWnd, IDC_TB_STYLE_0, IDC_TB_STYLE_1,
-                   args_.styleValue ? IDC_TB_STYLE_1 : IDC_TB_STYLE_0);
-  CheckDlgButton(IDC_TB_OPTION_1, args_.option1 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_TB_OPTION_2, args_.option2 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_TB_TEXT_LABELS, settings_.textLabels ? BST_CHECKED : BST_UNCHECKED);
+  SetButtonChecked(GetDlgItem(IDC_TB_LARGE_ICONS), args_.styleFlag);
+  CheckRadio({GetDlgItem(IDC_TB_STYLE_0), GetDlgItem(IDC_TB_STYLE_1)},
+             GetDlgItem(args_.styleValue ? IDC_TB_STYLE_1 : IDC_TB_STYLE_0));
+  SetButtonChecked(GetDlgItem(IDC_TB_OPTION_1), args_.option1);
+  SetButtonChecked(GetDlgItem(IDC_TB_OPTION_2), args_.option2);
+  SetButtonChecked(GetDlgItem(IDC_TB_TEXT_LABELS), settings_.textLabels);
 
-  SendDlgItemMessage(IDC_TB_ZOOM, TBM_SETRANGE, FALSE,
-                     MAKELPARAM(zoom_slider::kMinPosition, zoom_slider::kMaxPosition));
-  SendDlgItemMessage(IDC_TB_ZOOM, TBM_SETPAGESIZE, 0, zoom_slider::kPage);
-  SendDlgItemMessage(IDC_TB_ZOOM, TBM_SETTICFREQ, zoom_slider::kTickEvery);
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETRANGE, FALSE,
+                 MAKELPARAM(zoom_slider::kMinPosition, zoom_slider::kMaxPosition));
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETPAGESIZE, 0, zoom_slider::kPage);
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETTICFREQ, zoom_slider::kTickEvery, 0);
   FillFaces();
   ShowZoomAndFace();
-  FillList();
+  {
+    ListFillScope fill(list_);
+    SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_TOOLBAR_IMAGES);
+    FillRows();
+  }
+  UpdateButtons();
   ShowBars();
   return TRUE;
 }
@@ -144,7 +149,8 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED && id != IDC_TB_FONT) return false;
   for (const BuiltInBar& bar : kBuiltInBars) {
     if (bar.control == id) {
-      SendToMain(IsDlgButtonChecked(id) ? SCM_TOOLBAR_SHOW : SCM_TOOLBAR_HIDE, bar.band, 0);
+      SendToMain(IsButtonChecked(GetDlgItem(id)) ? SCM_TOOLBAR_SHOW : SCM_TOOLBAR_HIDE, bar.band,
+                 0);
       return true;
     }
   }
@@ -166,13 +172,13 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
       return true;
     case IDC_TB_LARGE_ICONS:
       args_.styleFlag = !args_.styleFlag;
-      CheckDlgButton(id, args_.styleFlag ? BST_CHECKED : BST_UNCHECKED);
+      SetButtonChecked(GetDlgItem(id), args_.styleFlag);
       Rebuild();
       return true;
     case IDC_TB_STYLE_0:
     case IDC_TB_STYLE_1:
       args_.styleValue = id == IDC_TB_STYLE_1 ? 1 : 0;
-      CheckRadioButton(m_hWnd, IDC_TB_STYLE_0, IDC_TB_STYLE_1, id);
+      CheckRadio({GetDlgItem(IDC_TB_STYLE_0), GetDlgItem(IDC_TB_STYLE_1)}, GetDlgItem(id));
       Rebuild();
       return true;
     case IDC_TB_OPTION_1:
@@ -181,7 +187,7 @@ bool CToolbarsDlg::OnCommand(int id, int code, HWND) {
       return true;
     case IDC_TB_TEXT_LABELS:
       settings_.textLabels = !settings_.textLabels;
-      CheckDlgButton(id, settings_.textLabels ? BST_CHECKED : BST_UNCHECKED);
+      SetButtonChecked(GetDlgItem(id), settings_.textLabels);
       WriteTextLabels(Settings(), Flags(), settings_.textLabels);
       Rebuild();
       return true;
@@ -201,8 +207,9 @@ bool CToolbarsDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 
 void CToolbarsDlg::OnZoom(int code) {
   if (code != TB_THUMBPOSITION && code != TB_THUMBTRACK && code != TB_ENDTRACK) return;
-  settings_.zoom = ZoomOfPosition(static_cast<int>(SendDlgItemMessage(IDC_TB_ZOOM, TBM_GETPOS)));
-  SetDlgItemText(IDC_TB_ZOOM_VALUE, ToW(ZoomLabel(settings_.zoom)));
+  settings_.zoom =
+      ZoomOfPosition(static_cast<int>(::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_GETPOS, 0, 0)));
+  SetControlText(GetDlgItem(IDC_TB_ZOOM_VALUE), ToW(ZoomLabel(settings_.zoom)));
   WriteComboZoom(Settings(), settings_.zoom);
   RemakeSample();
   WriteComboFace(Settings(), settings_.face, defaultFace_);
@@ -217,10 +224,17 @@ HBRUSH CToolbarsDlg::OnStaticColor(HDC dc) {
 }
 
 void CToolbarsDlg::FillList() {
+  {
+    ListFillScope fill(list_);
+    FillRows();
+  }
+  UpdateButtons();
+}
+
+void CToolbarsDlg::FillRows() {
   RebarBands bands(args_.rebar);
   const uint32_t count = ListedUserToolbars(bands);
   const std::u16string format = ToU(LoadResString(IDS_USER_TOOLBAR_NAME));
-  list_.SendMessage(WM_SETREDRAW, FALSE);
   list_.SendMessage(LVM_DELETEALLITEMS);
   for (uint32_t k = 1; k <= count; ++k) {
     std::wstring text = ToW(UserToolbarName(format, k));
@@ -231,20 +245,18 @@ void CToolbarsDlg::FillList() {
     item.iImage = TOOLBAR_LIST_IMAGE;
     list_.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   }
-  list_.SendMessage(WM_SETREDRAW, TRUE);
-  UpdateButtons();
 }
 
 void CToolbarsDlg::ShowBars() {
   RebarBands bands(args_.rebar);
   for (const BuiltInBar& bar : kBuiltInBars)
-    CheckDlgButton(bar.control, IsBandShown(bands, bar.band) ? BST_CHECKED : BST_UNCHECKED);
+    SetButtonChecked(GetDlgItem(bar.control), IsBandShown(bands, bar.band));
 }
 
 void CToolbarsDlg::UpdateButtons() {
   const bool selected = SelectedToolbar() >= 0;
-  EnableDlgItem(IDC_TB_DELETE, selected);
-  EnableDlgItem(IDC_TB_CUSTOMIZE, selected);
+  ::EnableWindow(GetDlgItem(IDC_TB_DELETE), selected);
+  ::EnableWindow(GetDlgItem(IDC_TB_CUSTOMIZE), selected);
 }
 
 int CToolbarsDlg::SelectedToolbar() const {
@@ -261,20 +273,19 @@ void CToolbarsDlg::FillFaces() {
   ReleaseDC(m_hWnd, dc);
   faces_ = SortedFaceNames(std::move(names));
   HWND box = GetDlgItem(IDC_TB_FONT);
-  ::SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+  ListFillScope fill(box);
   ::SendMessageW(box, CB_INITSTORAGE, faces_.size(), faces_.size() * 32 * sizeof(wchar_t));
   for (const std::u16string& face : faces_)
     ::SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(face)));
-  ::SendMessageW(box, WM_SETREDRAW, TRUE, 0);
 }
 
 void CToolbarsDlg::ShowZoomAndFace() {
-  SendDlgItemMessage(IDC_TB_ZOOM, TBM_SETPOS, TRUE, PositionOfZoom(settings_.zoom));
-  SetDlgItemText(IDC_TB_ZOOM_VALUE, ToW(ZoomLabel(settings_.zoom)));
+  ::SendMessageW(GetDlgItem(IDC_TB_ZOOM), TBM_SETPOS, TRUE, PositionOfZoom(settings_.zoom));
+  SetControlText(GetDlgItem(IDC_TB_ZOOM_VALUE), ToW(ZoomLabel(settings_.zoom)));
   // A face that is not installed shows the family it is drawn with.
   int entry = FindFaceName(faces_, settings_.face);
   if (entry < 0) entry = FindFaceName(faces_, DrawnFace(m_hWnd, settings_.face));
-  SendDlgItemMessage(IDC_TB_FONT, CB_SETCURSEL, static_cast<WPARAM>(entry));
+  ::SendMessageW(GetDlgItem(IDC_TB_FONT), CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
   RemakeSample();
 }
 
@@ -287,10 +298,10 @@ void CToolbarsDlg::RemakeSample() {
   font.lfCharSet = DEFAULT_CHARSET;
   CopyBounded(font.lfFaceName, LF_FACESIZE, ToW(settings_.face));
   HFONT made = CreateFontIndirectW(&font);
-  SendDlgItemMessage(IDC_TB_SAMPLE, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+  ::SendMessageW(GetDlgItem(IDC_TB_SAMPLE), WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
   if (sample_) DeleteObject(sample_);
   sample_ = made;
-  SetDlgItemText(IDC_TB_SAMPLE, AnsiScriptName());
+  SetControlText(GetDlgItem(IDC_TB_SAMPLE), AnsiScriptName());
 }
 
 void CToolbarsDlg::OnDeleteToolbar() {
@@ -301,7 +312,7 @@ void CToolbarsDlg::OnDeleteToolbar() {
 }
 
 void CToolbarsDlg::OnFaceChosen() {
-  const auto entry = static_cast<int>(SendDlgItemMessage(IDC_TB_FONT, CB_GETCURSEL));
+  const auto entry = static_cast<int>(::SendMessageW(GetDlgItem(IDC_TB_FONT), CB_GETCURSEL, 0, 0));
   if (entry < 0 || static_cast<size_t>(entry) >= faces_.size()) return;
   settings_.face = faces_[static_cast<size_t>(entry)];
   RemakeSample();
@@ -323,11 +334,11 @@ void CToolbarsDlg::OnReset() {
     EndDialog(kToolbarsRebuildFailed);
     return;
   }
-  CheckDlgButton(IDC_TB_LARGE_ICONS, BST_UNCHECKED);
-  CheckRadioButton(m_hWnd, IDC_TB_STYLE_0, IDC_TB_STYLE_1, IDC_TB_STYLE_1);
-  CheckDlgButton(IDC_TB_OPTION_1, BST_CHECKED);
-  CheckDlgButton(IDC_TB_OPTION_2, BST_UNCHECKED);
-  CheckDlgButton(IDC_TB_TEXT_LABELS, BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_TB_LARGE_ICONS), BST_UNCHECKED);
+  CheckRadio({GetDlgItem(IDC_TB_STYLE_0), GetDlgItem(IDC_TB_STYLE_1)}, GetDlgItem(IDC_TB_STYLE_1));
+  SetButtonCheck(GetDlgItem(IDC_TB_OPTION_1), BST_CHECKED);
+  SetButtonCheck(GetDlgItem(IDC_TB_OPTION_2), BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_TB_TEXT_LABELS), BST_UNCHECKED);
   ShowZoomAndFace();
   FillList();
   ShowBars();

@@ -78,7 +78,9 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
   void OnZoom(int code);
   HBRUSH OnStaticColor(HDC dc);
 
+  // The user toolbars' rows; FillList refills them with redraw off and updates the buttons.
   void FillList();
+  void FillRows();
   void ShowBars();
   void UpdateButtons();
   void FillFaces();

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "controls/clipboard_win.h"
+#include "controls/list_columns_win.h"
 #include "frame/dpi_win.h"
 #include "frame/drop_down_win.h"
 #include "frame/export_guard_win.h"
@@ -110,22 +112,28 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
   columnNames_.clear();
 
   for (int id : {IDC_AF_RANGE_START, IDC_AF_RANGE_END})
-    SendDlgItemMessage(id, EM_LIMITTEXT, kFilterLineDigits);
+    ::SendMessageW(GetDlgItem(id), EM_LIMITTEXT, kFilterLineDigits, 0);
   HWND combo = GetDlgItem(IDC_AF_COLUMN);
-  for (const std::u16string& entry : model_->ColumnEntries())
-    ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(entry)));
+  {
+    ListFillScope fill(combo);
+    for (const std::u16string& entry : model_->ColumnEntries())
+      ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(entry)));
+  }
 
-  SetUpList();
-  fillingList_ = true;
-  ShowRowCount();
-  if (model_->Count()) list_.SelectRows({0}, 0);
-  fillingList_ = false;
+  {
+    ListFillScope fill(GetDlgItem(IDC_CHECK_LIST));
+    SetUpList();
+    fillingList_ = true;
+    ShowRowCount();
+    if (model_->Count()) list_.SelectRows({0}, 0);
+    fillingList_ = false;
+  }
   list_.UpdateControls();
 
   RefreshControls();
-  CheckDlgButton(IDC_AF_CLOSE_AFTER, ReadCommonFlag(Settings(), Flags(), flag::kFilterClose)
-                                         ? BST_CHECKED
-                                         : BST_UNCHECKED);
+  SetButtonCheck(
+      GetDlgItem(IDC_AF_CLOSE_AFTER),
+      ReadCommonFlag(Settings(), Flags(), flag::kFilterClose) ? BST_CHECKED : BST_UNCHECKED);
   switch (model_->InitialFocus()) {
     case FilterFocus::kRangeStart:
       ::SetFocus(GetDlgItem(IDC_AF_RANGE_START));
@@ -171,7 +179,7 @@ void CAdvancedFilterDlg::SetUpList() {
   list_.swapContext = this;
   list_.dpi = dpi;
   list_.fillLastColumn = false;  // the flags column keeps the width it was given
-  list_.darkTheme = IsDarkTheme();
+  list_.darkTheme = DarkTheme();
   list_.SubclassWindow(lv);
   AddParentHook(list_);
 }
@@ -212,7 +220,7 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
     case IDC_AF_CLOSE_AFTER:
       if (code == BN_CLICKED)
         WriteCommonFlag(Settings(), Flags(), flag::kFilterClose,
-                        IsDlgButtonChecked(IDC_AF_CLOSE_AFTER) ? 1 : 0);
+                        IsButtonChecked(GetDlgItem(IDC_AF_CLOSE_AFTER)) ? 1 : 0);
       return true;
     case IDC_AF_ADD:
       OnAdd();
@@ -368,22 +376,21 @@ void CAdvancedFilterDlg::RefreshControls() {
   const FilterControls c = model_->ControlsFor(selection);
   fillingControls_ = true;
   for (const FlagBoxControl& f : kFlagBoxes) {
-    CheckDlgButton(f.id, ButtonState(c.Box(f.box)));
-    EnableDlgItem(f.id, c.anySelected && c.BoxEnabled(f.box));
+    SetButtonCheck(GetDlgItem(f.id), ButtonState(c.Box(f.box)));
+    ::EnableWindow(GetDlgItem(f.id), c.anySelected && c.BoxEnabled(f.box));
   }
   for (const MatchKindControl& m : kMatchKinds) {
-    CheckDlgButton(m.id, c.matchKind && *c.matchKind == m.kind ? BST_CHECKED : BST_UNCHECKED);
-    EnableDlgItem(m.id, c.anySelected);
+    SetButtonCheck(GetDlgItem(m.id),
+                   c.matchKind && *c.matchKind == m.kind ? BST_CHECKED : BST_UNCHECKED);
+    ::EnableWindow(GetDlgItem(m.id), c.anySelected);
   }
-  SendDlgItemMessage(IDC_AF_COLUMN, CB_SETCURSEL, static_cast<WPARAM>(c.columnEntry));
-  EnableDlgItem(IDC_AF_COLUMN, c.anySelected);
-  EnableDlgItem(IDC_AF_DELETE, c.anySelected);
-  CheckDlgButton(IDC_AF_OPEN_START, c.openStart ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_AF_OPEN_END, c.openEnd ? BST_CHECKED : BST_UNCHECKED);
-  if (GetDlgItemText(IDC_AF_RANGE_START) != ToW(c.startText))
-    SetDlgItemText(IDC_AF_RANGE_START, ToW(c.startText));
-  if (GetDlgItemText(IDC_AF_RANGE_END) != ToW(c.endText))
-    SetDlgItemText(IDC_AF_RANGE_END, ToW(c.endText));
+  ::SendMessageW(GetDlgItem(IDC_AF_COLUMN), CB_SETCURSEL, static_cast<WPARAM>(c.columnEntry), 0);
+  ::EnableWindow(GetDlgItem(IDC_AF_COLUMN), c.anySelected);
+  ::EnableWindow(GetDlgItem(IDC_AF_DELETE), c.anySelected);
+  SetButtonCheck(GetDlgItem(IDC_AF_OPEN_START), c.openStart ? BST_CHECKED : BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_AF_OPEN_END), c.openEnd ? BST_CHECKED : BST_UNCHECKED);
+  SetControlText(GetDlgItem(IDC_AF_RANGE_START), ToW(c.startText));
+  SetControlText(GetDlgItem(IDC_AF_RANGE_END), ToW(c.endText));
   fillingControls_ = false;
   EnableRangeFields(c.openStartEnabled);
   HWND second = GetDlgItem(IDC_AF_FILTER_AGAIN);
@@ -396,10 +403,12 @@ void CAdvancedFilterDlg::RefreshControls() {
 // also needs its open box unchecked, as the box shows now.
 void CAdvancedFilterDlg::EnableRangeFields(bool rangeColumn) {
   const bool range = rangeColumn;
-  EnableDlgItem(IDC_AF_OPEN_START, range);
-  EnableDlgItem(IDC_AF_OPEN_END, range);
-  EnableDlgItem(IDC_AF_RANGE_START, range && !IsDlgButtonChecked(IDC_AF_OPEN_START));
-  EnableDlgItem(IDC_AF_RANGE_END, range && !IsDlgButtonChecked(IDC_AF_OPEN_END));
+  ::EnableWindow(GetDlgItem(IDC_AF_OPEN_START), range);
+  ::EnableWindow(GetDlgItem(IDC_AF_OPEN_END), range);
+  ::EnableWindow(GetDlgItem(IDC_AF_RANGE_START),
+                 range && !IsButtonChecked(GetDlgItem(IDC_AF_OPEN_START)));
+  ::EnableWindow(GetDlgItem(IDC_AF_RANGE_END),
+                 range && !IsButtonChecked(GetDlgItem(IDC_AF_OPEN_END)));
 }
 
 void CAdvancedFilterDlg::OnFlagBox(int id) {
@@ -435,23 +444,23 @@ void CAdvancedFilterDlg::OnMatchKind(int id) {
 void CAdvancedFilterDlg::OnColumnChosen() {
   if (fillingControls_) return;
   const std::vector<size_t> selection = Selection();
-  const int entry = static_cast<int>(SendDlgItemMessage(IDC_AF_COLUMN, CB_GETCURSEL));
+  const int entry = static_cast<int>(::SendMessageW(GetDlgItem(IDC_AF_COLUMN), CB_GETCURSEL, 0, 0));
   model_->ChooseColumnEntry(selection, entry);
   RefreshControls();
   RedrawRows(selection);
 }
 
 void CAdvancedFilterDlg::OnRangeStartChanged() {
-  if (fillingControls_ || IsDlgButtonChecked(IDC_AF_OPEN_START)) return;
+  if (fillingControls_ || IsButtonChecked(GetDlgItem(IDC_AF_OPEN_START))) return;
   const std::vector<size_t> selection = Selection();
-  model_->EditRangeStart(selection, ToU(GetDlgItemText(IDC_AF_RANGE_START)));
+  model_->EditRangeStart(selection, ToU(GetWindowTextString(GetDlgItem(IDC_AF_RANGE_START))));
   RedrawRows(selection);
 }
 
 void CAdvancedFilterDlg::OnRangeEndChanged() {
-  if (fillingControls_ || IsDlgButtonChecked(IDC_AF_OPEN_END)) return;
+  if (fillingControls_ || IsButtonChecked(GetDlgItem(IDC_AF_OPEN_END))) return;
   const std::vector<size_t> selection = Selection();
-  model_->EditRangeEnd(selection, ToU(GetDlgItemText(IDC_AF_RANGE_END)));
+  model_->EditRangeEnd(selection, ToU(GetWindowTextString(GetDlgItem(IDC_AF_RANGE_END))));
   RedrawRows(selection);
 }
 
@@ -461,15 +470,15 @@ void CAdvancedFilterDlg::OnOpenBound(bool start) {
   const std::vector<size_t> selection = Selection();
   const int box = start ? IDC_AF_OPEN_START : IDC_AF_OPEN_END;
   const int field = start ? IDC_AF_RANGE_START : IDC_AF_RANGE_END;
-  const bool open = IsDlgButtonChecked(box);
-  const std::u16string text = ToU(GetDlgItemText(field));
+  const bool open = IsButtonChecked(GetDlgItem(box));
+  const std::u16string text = ToU(GetWindowTextString(GetDlgItem(field)));
   if (start)
     model_->SetOpenStart(selection, open, text);
   else
     model_->SetOpenEnd(selection, open, text);
   if (open) {
     fillingControls_ = true;
-    SetDlgItemText(field, L"");
+    SetControlText(GetDlgItem(field), L"");
     fillingControls_ = false;
   }
   EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
@@ -579,7 +588,7 @@ void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
     ::SendMessageW(parent, SCM_APPLY_FILTER, fromSecondButton ? 1 : 0,
                    reinterpret_cast<LPARAM>(*hostBlock_));
   model_->NoteFilterApplied(fromSecondButton);
-  if (!fromSecondButton && IsDlgButtonChecked(IDC_AF_CLOSE_AFTER)) {
+  if (!fromSecondButton && IsButtonChecked(GetDlgItem(IDC_AF_CLOSE_AFTER))) {
     WriteFilterDefaultFlags(Settings(), model_->DefaultFlags());
     EndDialog(IDCANCEL);
     return;

@@ -36,7 +36,9 @@ void AppendCallbackRow(CCheckList& list, LPARAM param, bool checked) {
     sub.pszText = LPSTR_TEXTCALLBACKW;
     list.SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
   }
-  list.SetRowChecked(row, checked);
+  // A list with check boxes inserts its rows unchecked.
+  const auto extended = static_cast<DWORD>(list.SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+  if (checked || !(extended & LVS_EX_CHECKBOXES)) list.SetRowChecked(row, checked);
 }
 
 void FillDisplayText(NMLVDISPINFOW& info, std::u16string_view text) {

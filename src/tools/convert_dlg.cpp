@@ -4,6 +4,7 @@
 
 #include "frame/export_guard_win.h"
 #include "base/text_win.h"
+#include "controls/dialog_items_win.h"
 #include "settings/settings_tables_win.h"
 #include "tools/column_list_win.h"
 
@@ -43,23 +44,32 @@ void CConvertDlg::AttachList(CCheckList& list, int id, UINT headerId) {
   setup.options.checkBoxes = true;
   setup.textCallback = true;
   HWND control = GetDlgItem(id);
-  AttachOwnedList(list, control, setup, IsDarkTheme());
+  // Both lists are at the dialog's DPI: the second need not ask for it again.
+  if (characters_.dpi) list.dpi = characters_.dpi;
+  AttachOwnedList(list, control, setup, DarkTheme());
   AddParentHook(list);
+  ListFillScope fill(control);
   AddListColumn(control, 0, headerId, FillColumnWidth(control, 0));
 }
 
 BOOL CConvertDlg::OnInitDialog() {
   model_.Load(Settings(), Flags(), hostFlags_);
-  CheckDlgButton(IDC_CV_TO_HALF, model_.secondAction ? BST_UNCHECKED : BST_CHECKED);
-  CheckDlgButton(IDC_CV_TO_FULL, model_.secondAction ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_CV_SELECTION, model_.firstScope ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_CV_DOCUMENT, model_.firstScope ? BST_UNCHECKED : BST_CHECKED);
-  EnableDlgItem(IDC_CV_DOCUMENT, !model_.scopeForced);
+  for (size_t b = 0; b < kCategoryCount; ++b) boxes_[b] = GetDlgItem(kCategoryBoxes[b]);
+  HWND toHalf = GetDlgItem(IDC_CV_TO_HALF), document = GetDlgItem(IDC_CV_DOCUMENT);
+  toFull_ = GetDlgItem(IDC_CV_TO_FULL);
+  search_ = GetDlgItem(IDC_CV_SEARCH);
+  selection_ = GetDlgItem(IDC_CV_SELECTION);
+  CheckRadio({toHalf, toFull_}, model_.secondAction ? toFull_ : toHalf);
+  CheckRadio({selection_, document}, model_.firstScope ? selection_ : document);
+  ::EnableWindow(document, !model_.scopeForced);
 
   AttachList(characters_, IDC_CV_CHARACTERS, IDS_CV_CHARACTER_HEADER);
   AttachList(options_, IDC_CV_OPTIONS, IDS_CV_OPTION_HEADER);
-  for (size_t o = 0; o < kConvertOptionCount; ++o)
-    AppendCallbackRow(options_, static_cast<LPARAM>(o), model_.options[o]);
+  {
+    ListFillScope fill(options_);
+    for (size_t o = 0; o < kConvertOptionCount; ++o)
+      AppendCallbackRow(options_, static_cast<LPARAM>(o), model_.options[o]);
+  }
   ShowBoxes();
   FillCharacters();
   return TRUE;
@@ -150,7 +160,7 @@ LRESULT CConvertDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
 void CConvertDlg::ShowBoxes() {
   std::array<BoxState, kCategoryCount> states = model_.BoxStates();
   for (size_t b = 0; b < kCategoryCount; ++b)
-    CheckDlgButton(kCategoryBoxes[b], static_cast<UINT>(states[b]));
+    SetButtonCheck(boxes_[b], static_cast<UINT>(states[b]));
 }
 
 void CConvertDlg::ShowRowChecks() {
@@ -158,13 +168,17 @@ void CConvertDlg::ShowRowChecks() {
 }
 
 void CConvertDlg::FillCharacters() {
-  std::u16string query = ToU(GetDlgItemText(IDC_CV_SEARCH));
+  std::u16string query = ToU(GetWindowTextString(search_));
   shown_.clear();
   for (size_t i = 0; i < kConvertCharCount; ++i)
     if (query.empty() || ConvertRowMatches(RowText(i), query)) shown_.push_back(i);
-  characters_.SendMessage(LVM_DELETEALLITEMS);
-  characters_.SendMessage(LVM_SETITEMCOUNT, shown_.size());
-  InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
+  {
+    ListFillScope fill(characters_);
+    characters_.SendMessage(LVM_DELETEALLITEMS);
+    characters_.SendMessage(LVM_SETITEMCOUNT, shown_.size());
+  }
+  // Not shown yet while the dialog opens: the first paint draws the rows anyway.
+  if (::IsWindowVisible(characters_)) InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
 }
 
 void CConvertDlg::OnCategoryClicked(size_t box) {
@@ -184,8 +198,8 @@ void CConvertDlg::OnApplyOptions() {
 }
 
 void CConvertDlg::Close(int button) {
-  model_.secondAction = IsDlgButtonChecked(IDC_CV_TO_FULL);
-  model_.firstScope = IsDlgButtonChecked(IDC_CV_SELECTION);
+  model_.secondAction = IsButtonChecked(toFull_);
+  model_.firstScope = IsButtonChecked(selection_);
   model_.Save(Settings(), Flags());
   closed_ = true;
   EndDialog(button);

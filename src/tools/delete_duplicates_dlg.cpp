@@ -1,5 +1,6 @@
 #include "tools/delete_duplicates_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
@@ -53,12 +54,14 @@ BOOL CDeleteDuplicateAdvancedDlg::OnInitDialog() {
   ShowOptions();
 
   AttachColumnList(1, false);
-  AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
-
-  // Rows never move here, so a row's index names its key.
-  for (size_t row = 0; row < model_.RowCount(); ++row)
-    AppendCallbackRow(list_, static_cast<LPARAM>(row), model_.rowChecked[row]);
-  if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+  {
+    ListFillScope fill(list_);
+    AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
+    // Rows never move here, so a row's index names its key.
+    for (size_t row = 0; row < model_.RowCount(); ++row)
+      AppendCallbackRow(list_, static_cast<LPARAM>(row), model_.rowChecked[row]);
+    if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+  }
   Refresh();
   return TRUE;
 }
@@ -69,32 +72,38 @@ std::u16string_view CDeleteDuplicateAdvancedDlg::RowText(LPARAM row, int) const 
 
 void CDeleteDuplicateAdvancedDlg::ShowOptions() {
   for (const OptionBox& box : kOptionBoxes)
-    CheckDlgButton(box.control, model_.options.*box.field ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_DD_SELECTION_ONLY, static_cast<UINT>(model_.options.selectionOnly));
-  for (int radio : kComparisonRadios)
-    CheckDlgButton(radio,
-                   radio == static_cast<int>(model_.comparison) ? BST_CHECKED : BST_UNCHECKED);
+    SetButtonChecked(GetDlgItem(box.control), model_.options.*box.field);
+  SetButtonCheck(GetDlgItem(IDC_DD_SELECTION_ONLY),
+                 static_cast<UINT>(model_.options.selectionOnly));
+  HWND radios[std::size(kComparisonRadios)] = {}, checked = nullptr;
+  for (size_t r = 0; r < std::size(radios); ++r) {
+    radios[r] = GetDlgItem(kComparisonRadios[r]);
+    if (kComparisonRadios[r] == static_cast<int>(model_.comparison)) checked = radios[r];
+  }
+  CheckRadio(radios, std::size(radios), checked);
 }
 
 void CDeleteDuplicateAdvancedDlg::ReadControls() {
   for (const OptionBox& box : kOptionBoxes)
-    model_.options.*box.field = IsDlgButtonChecked(box.control);
-  model_.options.selectionOnly = static_cast<CheckState>(GetDlgButtonState(IDC_DD_SELECTION_ONLY));
+    model_.options.*box.field = IsButtonChecked(GetDlgItem(box.control));
+  model_.options.selectionOnly =
+      static_cast<CheckState>(::SendMessageW(GetDlgItem(IDC_DD_SELECTION_ONLY), BM_GETCHECK, 0, 0));
   for (int radio : kComparisonRadios)
-    if (IsDlgButtonChecked(radio)) model_.comparison = static_cast<DuplicateComparison>(radio);
+    if (IsButtonChecked(GetDlgItem(radio)))
+      model_.comparison = static_cast<DuplicateComparison>(radio);
   model_.rowChecked = RowChecks(model_.RowCount());
 }
 
 void CDeleteDuplicateAdvancedDlg::Refresh() {
   ReadControls();
   DeleteDuplicatesView view = model_.Refresh();
-  EnableDlgItem(IDC_CHECK_LIST, view.columnListEnabled);
-  EnableDlgItem(IDC_DD_IGNORE_EMPTY_CELLS, view.columnListEnabled);
-  EnableDlgItem(IDC_CHECK_ALL, view.columnListEnabled);
-  EnableDlgItem(IDC_DD_ENTIRE_GROUP, view.entireGroupEnabled);
-  EnableDlgItem(IDC_DD_SELECTION_ONLY, view.selectionOnlyEnabled);
-  EnableDlgItem(IDC_DD_COMPARE_LINES_SELECTION, view.inSelectionRadioEnabled);
-  EnableDlgItem(IDC_DD_COMPARE_COLUMNS, view.columnsRadioEnabled);
+  ::EnableWindow(list_, view.columnListEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_IGNORE_EMPTY_CELLS), view.columnListEnabled);
+  ::EnableWindow(GetDlgItem(IDC_CHECK_ALL), view.columnListEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_ENTIRE_GROUP), view.entireGroupEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_SELECTION_ONLY), view.selectionOnlyEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_COMPARE_LINES_SELECTION), view.inSelectionRadioEnabled);
+  ::EnableWindow(GetDlgItem(IDC_DD_COMPARE_COLUMNS), view.columnsRadioEnabled);
   list_.UpdateControls();
 }
 

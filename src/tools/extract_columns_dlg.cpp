@@ -17,8 +17,6 @@ constexpr size_t kBlockFieldOffset = 24;
 
 BOOL CExtractColumnsDlg::OnInitDialog() {
   AttachColumnList(1, true);
-  AddListColumn(list_, 0, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, 0));
-
   HWND parent = GetParent();
   if (parent) {
     names_ = RequestHostNames([parent](size_t count, char16_t* buffer) {
@@ -28,9 +26,13 @@ BOOL CExtractColumnsDlg::OnInitDialog() {
     });
   }
   model_.emplace(names_);
-  for (const ColumnEntry& entry : model_->Entries())
-    AppendCallbackRow(list_, static_cast<LPARAM>(entry.column), true);
-  if (model_->RowCount() > 0) list_.SelectRows({0}, 0);
+  {
+    ListFillScope fill(list_);
+    AddListColumn(list_, 0, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, 0));
+    for (const ColumnEntry& entry : model_->Entries())
+      AppendCallbackRow(list_, static_cast<LPARAM>(entry.column), true);
+    if (model_->RowCount() > 0) list_.SelectRows({0}, 0);
+  }
   list_.UpdateControls();
   return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "tools/extract_frequent_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
 #include "base/text_win.h"
@@ -45,35 +46,40 @@ BOOL CExtractFrequentDlg::OnInitDialog() {
   setup.options.editing = true;
   setup.ownPaste = true;
   HWND list = GetDlgItem(IDC_CHECK_LIST);
-  AttachOwnedList(list_, list, setup, IsDarkTheme());
+  AttachOwnedList(list_, list, setup, DarkTheme());
   AddParentHook(list_);
-  AddListColumn(list, 0, IDS_IGNORE_LIST_HEADER, FillColumnWidth(list, 0));
 
   FillFormats();
-  SendDlgItemMessage(IDC_EF_LINES, EM_LIMITTEXT, kLineCountDigits);
+  ::SendMessageW(GetDlgItem(IDC_EF_LINES), EM_LIMITTEXT, kLineCountDigits, 0);
   ShowOptions(LoadExtractFrequentOptions(Settings(), Flags(), selectionFlag_));
-  EnableDlgItem(IDC_EF_SELECTION_ONLY, selectionFlag_);
+  ::EnableWindow(GetDlgItem(IDC_EF_SELECTION_ONLY), selectionFlag_);
 
   words_ = LoadIgnoreList();
-  SetRowCount(words_.size());
+  {
+    ListFillScope fill(list);
+    AddListColumn(list, 0, IDS_IGNORE_LIST_HEADER, FillColumnWidth(list, 0));
+    list_.SendMessage(LVM_SETITEMCOUNT, words_.size(), LVSICF_NOSCROLL);
+  }
   list_.UpdateControls();
   return TRUE;
 }
 
 void CExtractFrequentDlg::FillFormats() {
   HWND combo = GetDlgItem(IDC_EF_FORMAT);
+  ListFillScope fill(combo);
   for (const std::u16string& name : FormatNames())
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(name)));
 }
 
 void CExtractFrequentDlg::ShowOptions(const ExtractFrequentOptions& o) {
-  SetDlgItemInt(m_hWnd, IDC_EF_LINES, static_cast<UINT>(o.lines), TRUE);
-  auto formats = static_cast<int>(SendDlgItemMessage(IDC_EF_FORMAT, CB_GETCOUNT));
-  SendDlgItemMessage(IDC_EF_FORMAT, CB_SETCURSEL, o.formatIndex < formats ? o.formatIndex : 0);
-  CheckDlgButton(IDC_EF_MATCH_CASE, o.matchCase ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_EF_WORDS, o.secondKind ? BST_UNCHECKED : BST_CHECKED);
-  CheckDlgButton(IDC_EF_LINES_KIND, o.secondKind ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_EF_SELECTION_ONLY, o.selectionOnly ? BST_CHECKED : BST_UNCHECKED);
+  SetControlText(GetDlgItem(IDC_EF_LINES), std::to_wstring(o.lines));
+  HWND format = GetDlgItem(IDC_EF_FORMAT);
+  auto formats = static_cast<int>(::SendMessageW(format, CB_GETCOUNT, 0, 0));
+  ::SendMessageW(format, CB_SETCURSEL, o.formatIndex < formats ? o.formatIndex : 0, 0);
+  SetButtonChecked(GetDlgItem(IDC_EF_MATCH_CASE), o.matchCase);
+  HWND words = GetDlgItem(IDC_EF_WORDS), lines = GetDlgItem(IDC_EF_LINES_KIND);
+  CheckRadio({words, lines}, o.secondKind ? lines : words);
+  SetButtonChecked(GetDlgItem(IDC_EF_SELECTION_ONLY), o.selectionOnly);
 }
 
 bool CExtractFrequentDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -184,15 +190,15 @@ bool CExtractFrequentDlg::EndEdit(const NMLVDISPINFOW& info) {
 }
 
 void CExtractFrequentDlg::OnOK() {
-  std::optional<int32_t> lines = ParseLineCount(ToU(GetDlgItemText(IDC_EF_LINES)));
+  std::optional<int32_t> lines = ParseLineCount(ToU(GetWindowTextString(GetDlgItem(IDC_EF_LINES))));
   if (!lines) return;  // no count to extract: the dialog stays as it is
   ExtractFrequentOptions o;
   o.lines = *lines;
-  auto format = static_cast<int>(SendDlgItemMessage(IDC_EF_FORMAT, CB_GETCURSEL));
+  auto format = static_cast<int>(::SendMessageW(GetDlgItem(IDC_EF_FORMAT), CB_GETCURSEL, 0, 0));
   o.formatIndex = static_cast<uint8_t>(format > 0 ? format : 0);
-  o.matchCase = IsDlgButtonChecked(IDC_EF_MATCH_CASE);
-  o.secondKind = IsDlgButtonChecked(IDC_EF_LINES_KIND);
-  o.selectionOnly = IsDlgButtonChecked(IDC_EF_SELECTION_ONLY);
+  o.matchCase = IsButtonChecked(GetDlgItem(IDC_EF_MATCH_CASE));
+  o.secondKind = IsButtonChecked(GetDlgItem(IDC_EF_LINES_KIND));
+  o.selectionOnly = IsButtonChecked(GetDlgItem(IDC_EF_SELECTION_ONLY));
   SaveExtractFrequentOptions(Settings(), Flags(), o, selectionFlag_);
 
   std::vector<uint8_t> file = words_.FileBytes();

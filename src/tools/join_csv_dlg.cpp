@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "controls/ole_object_win.h"
 #include "frame/drop_down_win.h"
@@ -86,17 +87,16 @@ void CJoinCSVDlg::OnListSelectionChanged() {
 
 BOOL CJoinCSVDlg::OnInitDialog() {
   AttachColumnList(2, true);
-  int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
-  AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
-  AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));
-
   model_.Load(Settings(), record_);
   for (const JoinOptionBox& box : kJoinOptionBoxes)
-    CheckDlgButton(box.control, (model_.flags & box.bit) ? BST_CHECKED : BST_UNCHECKED);
+    SetButtonChecked(GetDlgItem(box.control), (model_.flags & box.bit) != 0);
 
   for (JoinSide side : {JoinSide::kFirst, JoinSide::kSecond}) {
     HWND combo = GetDlgItem(DocumentList(side));
-    for (const std::u16string& name : model_.DocumentNames()) AddComboString(combo, name);
+    {
+      ListFillScope fill(combo);
+      for (const std::u16string& name : model_.DocumentNames()) AddComboString(combo, name);
+    }
     if (model_.Document(side) >= 0) {
       ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model_.Document(side)), 0);
       FillKeyColumns(side);
@@ -120,19 +120,29 @@ std::vector<std::u16string> CJoinCSVDlg::AskColumns(int32_t document) {
 
 void CJoinCSVDlg::FillKeyColumns(JoinSide side) {
   HWND combo = GetDlgItem(KeyColumnList(side));
-  ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::u16string& name : model_.ColumnNames(side)) AddComboString(combo, name);
+  {
+    ListFillScope fill(combo);
+    ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::u16string& name : model_.ColumnNames(side)) AddComboString(combo, name);
+  }
   if (model_.KeyColumn(side) >= 0)
     ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model_.KeyColumn(side)), 0);
 }
 
 void CJoinCSVDlg::FillPairList() {
-  list_.SendMessage(WM_SETREDRAW, FALSE);
-  list_.SendMessage(LVM_DELETEALLITEMS);
-  for (const ColumnEntry& entry : model_.Pairs())
-    AppendCallbackRow(list_, RowParam(entry), (entry.flags & kColumnTaken) != 0);
-  list_.SendMessage(WM_SETREDRAW, TRUE);
-  if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+  {
+    ListFillScope fill(list_);
+    if (!columnsAdded_) {
+      const int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
+      AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
+      AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));
+      columnsAdded_ = true;
+    }
+    list_.SendMessage(LVM_DELETEALLITEMS);
+    for (const ColumnEntry& entry : model_.Pairs())
+      AppendCallbackRow(list_, RowParam(entry), (entry.flags & kColumnTaken) != 0);
+    if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+  }
   list_.UpdateControls();
 }
 
@@ -155,17 +165,18 @@ std::u16string_view CJoinCSVDlg::RowText(LPARAM param, int listColumn) const {
 void CJoinCSVDlg::ReadOptions() {
   uint32_t flags = 0;
   for (const JoinOptionBox& box : kJoinOptionBoxes)
-    if (IsDlgButtonChecked(box.control)) flags |= box.bit;
+    if (IsButtonChecked(GetDlgItem(box.control))) flags |= box.bit;
   model_.flags = flags;
 }
 
 void CJoinCSVDlg::ShowEnabling() {
   const bool enabled = model_.KeyControlsEnabled();
-  for (int id : kKeyControls) EnableDlgItem(id, enabled);
+  for (int id : kKeyControls) ::EnableWindow(GetDlgItem(id), enabled);
 }
 
 void CJoinCSVDlg::OnDocumentChanged(JoinSide side) {
-  auto selected = static_cast<int>(SendDlgItemMessage(DocumentList(side), CB_GETCURSEL));
+  auto selected =
+      static_cast<int>(::SendMessageW(GetDlgItem(DocumentList(side)), CB_GETCURSEL, 0, 0));
   if (selected < 0) return;
   model_.SelectDocument(side, selected);
   FillKeyColumns(side);
@@ -173,8 +184,8 @@ void CJoinCSVDlg::OnDocumentChanged(JoinSide side) {
 }
 
 void CJoinCSVDlg::OnKeyColumnChanged(JoinSide side) {
-  model_.SelectKeyColumn(
-      side, static_cast<int32_t>(SendDlgItemMessage(KeyColumnList(side), CB_GETCURSEL)));
+  model_.SelectKeyColumn(side, static_cast<int32_t>(::SendMessageW(GetDlgItem(KeyColumnList(side)),
+                                                                   CB_GETCURSEL, 0, 0)));
 }
 
 void CJoinCSVDlg::ReadRowChecks() {
@@ -183,8 +194,8 @@ void CJoinCSVDlg::ReadRowChecks() {
 }
 
 void CJoinCSVDlg::OnOK() {
-  if (SendDlgItemMessage(IDC_JOIN_FIRST_DOCUMENT, CB_GETCURSEL) < 0 ||
-      SendDlgItemMessage(IDC_JOIN_SECOND_DOCUMENT, CB_GETCURSEL) < 0)
+  if (::SendMessageW(GetDlgItem(IDC_JOIN_FIRST_DOCUMENT), CB_GETCURSEL, 0, 0) < 0 ||
+      ::SendMessageW(GetDlgItem(IDC_JOIN_SECOND_DOCUMENT), CB_GETCURSEL, 0, 0) < 0)
     return;
   ReadRowChecks();
   ReadOptions();

@@ -67,6 +67,7 @@ class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
 
   JoinCsvModel model_;
   JoinCsvRecord record_;
+  bool columnsAdded_ = false;  // the list's columns, added by the first fill
 };
 
 }  // namespace scrv

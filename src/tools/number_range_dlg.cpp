@@ -1,5 +1,6 @@
 #include "tools/number_range_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "frame/export_guard_win.h"
 #include "scrvdlgs_api.h"
@@ -42,7 +43,7 @@ BOOL CNumberRangeDlg::OnInitDialog() {
   upperEdit_.SubclassWindow(GetDlgItem(IDC_NR_UPPER));
   expressionEdit_.SubclassWindow(GetDlgItem(IDC_NR_EXPRESSION));
   for (int id : {IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_EXPRESSION})
-    SendDlgItemMessage(id, EM_LIMITTEXT, kCapacity - 1);
+    ::SendMessageW(GetDlgItem(id), EM_LIMITTEXT, kCapacity - 1, 0);
   state_ = InitialNumberRangeState(ToU(text), LocaleDecimalChar());
   ShowState();
   Refresh();
@@ -50,45 +51,42 @@ BOOL CNumberRangeDlg::OnInitDialog() {
 }
 
 void CNumberRangeDlg::ReadControls() {
-  state_.lower = ToU(GetDlgItemText(IDC_NR_LOWER));
-  state_.upper = ToU(GetDlgItemText(IDC_NR_UPPER));
-  state_.expression = ToU(GetDlgItemText(IDC_NR_EXPRESSION));
-  state_.lowerInclusive = IsDlgButtonChecked(IDC_NR_LOWER_INCLUSIVE);
-  state_.upperInclusive = IsDlgButtonChecked(IDC_NR_UPPER_INCLUSIVE);
-  state_.integersOnly = IsDlgButtonChecked(IDC_NR_INTEGERS);
-  state_.directMode = IsDlgButtonChecked(IDC_NR_DIRECT);
+  state_.lower = ToU(GetWindowTextString(lowerEdit_));
+  state_.upper = ToU(GetWindowTextString(upperEdit_));
+  state_.expression = ToU(GetWindowTextString(expressionEdit_));
+  state_.lowerInclusive = IsButtonChecked(GetDlgItem(IDC_NR_LOWER_INCLUSIVE));
+  state_.upperInclusive = IsButtonChecked(GetDlgItem(IDC_NR_UPPER_INCLUSIVE));
+  state_.integersOnly = IsButtonChecked(GetDlgItem(IDC_NR_INTEGERS));
+  state_.directMode = IsButtonChecked(GetDlgItem(IDC_NR_DIRECT));
 }
 
 // Writes the state into the controls without reacting to the change notifications it causes.
 void CNumberRangeDlg::ShowState() {
   filling_ = true;
-  auto setIfChanged = [this](int id, const std::u16string& value) {
-    if (GetDlgItemText(id) != ToW(value)) SetDlgItemText(id, ToW(value));
-  };
-  setIfChanged(IDC_NR_LOWER, state_.lower);
-  setIfChanged(IDC_NR_UPPER, state_.upper);
-  setIfChanged(IDC_NR_EXPRESSION, state_.expression);
-  CheckDlgButton(IDC_NR_LOWER_INCLUSIVE, state_.lowerInclusive ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_NR_UPPER_INCLUSIVE, state_.upperInclusive ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_NR_INTEGERS, state_.integersOnly ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_NR_DIRECT, state_.directMode ? BST_CHECKED : BST_UNCHECKED);
+  SetControlText(lowerEdit_, ToW(state_.lower));
+  SetControlText(upperEdit_, ToW(state_.upper));
+  SetControlText(expressionEdit_, ToW(state_.expression));
+  SetButtonChecked(GetDlgItem(IDC_NR_LOWER_INCLUSIVE), state_.lowerInclusive);
+  SetButtonChecked(GetDlgItem(IDC_NR_UPPER_INCLUSIVE), state_.upperInclusive);
+  SetButtonChecked(GetDlgItem(IDC_NR_INTEGERS), state_.integersOnly);
+  SetButtonChecked(GetDlgItem(IDC_NR_DIRECT), state_.directMode);
   filling_ = false;
 }
 
 void CNumberRangeDlg::Refresh() {
   NumberRangeEnabling e = NumberRangeEnablingOf(state_);
-  EnableDlgItem(IDC_NR_EXPRESSION, e.expression);
+  ::EnableWindow(GetDlgItem(IDC_NR_EXPRESSION), e.expression);
   for (int id : {IDC_NR_INTEGERS, IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_LOWER_INCLUSIVE,
                  IDC_NR_UPPER_INCLUSIVE})
-    EnableDlgItem(id, e.fields);
-  EnableDlgItem(IDOK, e.ok);
+    ::EnableWindow(GetDlgItem(id), e.fields);
+  ::EnableWindow(GetDlgItem(IDOK), e.ok);
   // While OK is disabled the examples line says why.
-  if (examples_.empty()) examples_ = GetDlgItemText(IDC_NR_EXAMPLES);
+  if (examples_.empty()) examples_ = GetWindowTextString(GetDlgItem(IDC_NR_EXAMPLES));
   const std::wstring line =
       e.ok ? examples_ : ToW(NumberRangeReasonText(NumberRangeReasonOf(state_), [](uint32_t id) {
         return ToU(LoadResString(id));
       }));
-  if (GetDlgItemText(IDC_NR_EXAMPLES) != line) SetDlgItemText(IDC_NR_EXAMPLES, line);
+  SetControlText(GetDlgItem(IDC_NR_EXAMPLES), line);
 }
 
 void CNumberRangeDlg::OnFieldsChanged() {
@@ -108,7 +106,8 @@ void CNumberRangeDlg::OnExpressionChanged() {
 }
 
 void CNumberRangeDlg::RememberSkip() {
-  if (IsDlgButtonChecked(IDC_NR_SKIP)) WriteCommonFlag(Settings(), Flags(), flag::kSkipNumRange, 1);
+  if (IsButtonChecked(GetDlgItem(IDC_NR_SKIP)))
+    WriteCommonFlag(Settings(), Flags(), flag::kSkipNumRange, 1);
 }
 
 void CNumberRangeDlg::OnOK() {

@@ -2,7 +2,7 @@
 
 #include "frame/export_guard_win.h"
 #include "frame/dialog_appearance.h"
-#include "frame/dpi_win.h"
+#include "controls/dialog_items_win.h"
 #include "frame/wide_string_list.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
@@ -29,19 +29,24 @@ bool CSortMultiDlg::OnCommand(int id, int code, HWND control) {
 
 BOOL CSortMultiDlg::OnInitDialog() {
   model_.Load(Settings(), Flags());
-  CheckDlgButton(IDC_SM_ENTIRE_GROUP, model_.entireGroup ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_SM_SELECTION_ONLY, model_.selectionOnly ? BST_CHECKED : BST_UNCHECKED);
+  for (size_t k = 0; k < kinds_.size(); ++k)
+    kinds_[k] = GetDlgItem(IDC_SM_KIND_FIRST + static_cast<int>(k));
+  entireGroup_ = GetDlgItem(IDC_SM_ENTIRE_GROUP);
+  selectionOnly_ = GetDlgItem(IDC_SM_SELECTION_ONLY);
+  ok_ = GetDlgItem(IDOK);
+  sortSecond_ = GetDlgItem(IDC_SM_SORT_SECOND);
+  SetButtonChecked(entireGroup_, model_.entireGroup);
+  SetButtonChecked(selectionOnly_, model_.selectionOnly);
 
   AttachColumnList(1, true);
-  AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
-
-  for (size_t row = 0; row < model_.RowCount(); ++row) {
-    AppendCallbackRow(list_, model_.Keys().Column(row), model_.rowChecked[row]);
+  {
+    ListFillScope fill(list_);
+    AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
+    for (size_t row = 0; row < model_.RowCount(); ++row)
+      AppendCallbackRow(list_, model_.Keys().Column(row), model_.rowChecked[row]);
+    if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
   }
-  if (model_.RowCount() > 0) {
-    list_.SelectRows({0}, 0);
-    ::SetFocus(list_);
-  }
+  if (model_.RowCount() > 0) ::SetFocus(list_);
   Refresh();
   return model_.RowCount() == 0;  // FALSE: the focus is on the first row already
 }
@@ -57,21 +62,23 @@ void CSortMultiDlg::ReadList() {
   model_.rowChecked = RowChecks(model_.RowCount());
   model_.selectedRows.clear();
   for (int row : list_.SelectedRows()) model_.selectedRows.push_back(static_cast<size_t>(row));
-  model_.entireGroup = IsDlgButtonChecked(IDC_SM_ENTIRE_GROUP);
-  model_.selectionOnly = IsDlgButtonChecked(IDC_SM_SELECTION_ONLY);
+  model_.entireGroup = IsButtonChecked(entireGroup_);
+  model_.selectionOnly = IsButtonChecked(selectionOnly_);
 }
 
 void CSortMultiDlg::Refresh() {
   ReadList();
   SortMultiView view = model_.Refresh();
-  for (int radio = IDC_SM_KIND_FIRST; radio <= IDC_SM_KIND_LAST; ++radio) {
-    CheckDlgButton(radio, radio == view.checkedRadio ? BST_CHECKED : BST_UNCHECKED);
-    EnableDlgItem(radio, view.radiosEnabled);
-  }
-  EnableDlgItem(IDOK, view.okEnabled);
-  EnableDlgItem(IDC_SM_SORT_SECOND, view.okEnabled);
-  EnableDlgItem(IDC_SM_ENTIRE_GROUP, view.entireGroupEnabled);
-  EnableDlgItem(IDC_SM_SELECTION_ONLY, view.selectionOnlyEnabled);
+  const bool anyChecked =
+      view.checkedRadio >= IDC_SM_KIND_FIRST && view.checkedRadio <= IDC_SM_KIND_LAST;
+  CheckRadio(
+      kinds_.data(), kinds_.size(),
+      anyChecked ? kinds_[static_cast<size_t>(view.checkedRadio - IDC_SM_KIND_FIRST)] : nullptr);
+  for (HWND radio : kinds_) ::EnableWindow(radio, view.radiosEnabled);
+  ::EnableWindow(ok_, view.okEnabled);
+  ::EnableWindow(sortSecond_, view.okEnabled);
+  ::EnableWindow(entireGroup_, view.entireGroupEnabled);
+  ::EnableWindow(selectionOnly_, view.selectionOnlyEnabled);
   list_.UpdateControls();
 }
 
@@ -100,7 +107,7 @@ RECT CSortMultiDlg::GridFocusRect(HWND radio) const {
   RECT r = {};
   ::GetWindowRect(radio, &r);
   ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-  const int margin = MulDiv(2, static_cast<int>(WindowDpi(m_hWnd)), 96);
+  const int margin = ScaleForList(list_, 2);  // the list keeps the dialog's DPI
   InflateRect(&r, margin, margin);
   return r;
 }
@@ -122,7 +129,7 @@ void CSortMultiDlg::DrawGridFocus() {
   if (::SendMessageW(m_hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return;
   RECT r = GridFocusRect(focus);
   HDC dc = ::GetDC(m_hWnd);
-  LOGBRUSH brush = {BS_SOLID, IsDarkTheme() ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT), 0};
+  LOGBRUSH brush = {BS_SOLID, DarkTheme() ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT), 0};
   HPEN pen = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));

@@ -2,6 +2,8 @@
 // The sort multi dialog: which columns take part in a sort, in which priority, and how each
 // compares. Edits the host's key list in place; the host sorts.
 
+#include <array>
+
 #include "keys_ids.h"
 #include "tools/column_list_win.h"
 #include "tools/sort_multi.h"
@@ -82,6 +84,12 @@ class CSortMultiDlg : public CColumnListDialog<CSortMultiDlg> {
 
   std::vector<std::u16string> names_;  // a row's text is the name of its key's column
   SortMultiModel model_;
+  // The controls Refresh sets, looked up once.
+  std::array<HWND, IDC_SM_KIND_LAST - IDC_SM_KIND_FIRST + 1> kinds_ = {};
+  HWND entireGroup_ = nullptr;
+  HWND selectionOnly_ = nullptr;
+  HWND ok_ = nullptr;
+  HWND sortSecond_ = nullptr;
 };
 
 }  // namespace scrv

@@ -1,0 +1,49 @@
+#pragma once
+// A dialog's controls without needless trips to the window server. Every lookup of a control
+// by identifier walks the dialog's children, so DialogItems looks each one up once. Every
+// BM_SETCHECK on a radio button rewrites its style, even when the state stays, and checking an
+// automatic radio button makes the button walk the whole dialog to clear the rest of its
+// group: SetButtonCheck sets a state only where it changes, and CheckRadio clears a group
+// itself.
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace scrv {
+
+// A dialog's controls by identifier, each looked up when first asked for.
+class DialogItems {
+ public:
+  // Forgets what was looked up in another dialog.
+  void Attach(HWND dialog);
+  // The control, or null when the dialog has none.
+  HWND operator[](int id);
+
+ private:
+  HWND dialog_ = nullptr;
+  std::vector<std::pair<int, HWND>> items_;
+};
+
+// Sets a control's text when it differs from the one shown (each change is a trip to the
+// server and a repaint).
+void SetControlText(HWND control, const std::wstring& text);
+
+bool IsButtonChecked(HWND button);
+// Sets `button`'s check state when it differs from the one shown. A radio button is checked
+// alone: CheckRadio clears its group too.
+void SetButtonCheck(HWND button, UINT state);
+inline void SetButtonChecked(HWND button, bool checked) {
+  SetButtonCheck(button, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+// Checks `checked` (one of `group`, or null for none) and clears the others of `group`: the
+// radio buttons of one group.
+void CheckRadio(const HWND* group, size_t count, HWND checked);
+inline void CheckRadio(std::initializer_list<HWND> group, HWND checked) {
+  CheckRadio(group.begin(), group.size(), checked);
+}
+
+}  // namespace scrv
