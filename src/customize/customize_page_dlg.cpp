@@ -50,6 +50,7 @@ CCustomizePage::CCustomizePage(PageModel& model, CustomizeEnvironment& env)
 }
 
 BOOL CCustomizePage::OnInitDialog() {
+  model_.EnsureLoaded();
   model_.visited = true;
   const PageDescriptor& page = model_.Page();
   for (const Binding& b : page.bindings) {
@@ -59,10 +60,13 @@ BOOL CCustomizePage::OnInitDialog() {
     if (IsEdit(b.show)) {
       ::SendMessageW(control, EM_LIMITTEXT, EditLimit(page.rows[b.row]), 0);
     } else if (b.show == Show::kCombo) {
+      // The drop-down list is drawn once, after the last item.
+      ::SendMessageW(control, WM_SETREDRAW, FALSE, 0);
       for (uint16_t item : b.items) {
         const std::wstring text = LoadResString(item);
         ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
       }
+      ::SendMessageW(control, WM_SETREDRAW, TRUE, 0);
     }
   }
   if (page.optionList) {
@@ -75,10 +79,11 @@ BOOL CCustomizePage::OnInitDialog() {
     options_.options.cutEnabled = false;
     options_.ownCopy = true;
     options_.darkTheme = DarkTheme();
-    options_.SubclassWindow(GetDlgItem(page.optionList));
+    HWND list = GetDlgItem(page.optionList);
+    HoldRedraw(list);
+    options_.SubclassWindow(list);
     AddParentHook(options_);
     AddListColumn(options_.m_hWnd, 0, 0, FillColumnWidth(options_.m_hWnd, 0));
-    options_.SendMessage(WM_SETREDRAW, FALSE);
     for (const Binding& b : page.bindings) {
       if (!b.inList) continue;
       std::wstring label = LoadResString(b.id);
@@ -89,7 +94,6 @@ BOOL CCustomizePage::OnInitDialog() {
       options_.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
       optionIds_.push_back(b.id);
     }
-    options_.SendMessage(WM_SETREDRAW, TRUE);
     rowEnabled_.assign(optionIds_.size(), true);
   }
   ShowValues();

@@ -97,7 +97,8 @@ extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNoti
     options.focusControl = focusControl;
     options.focusItem = focusControl ? static_cast<int>(focusItem) : 0;
 
-    // Everything the pages and the sheet read comes through one read-only "Common" handle.
+    // Everything the pages and the sheet read comes through one read-only "Common" handle, open
+    // while the sheet is: each page reads its settings when it is first shown.
     CommonReadPass common(Settings());
     const SettingsHandle h = common.OpenCommon(false);
     options.startPage =
@@ -110,8 +111,7 @@ extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNoti
     if (rendering.gamma == 0.0f) rendering.gamma = 0.001f;
     WinCustomizeEnvironment env(rendering, options.dark);
     CustomizeSession session(env);
-    session.Load(common, h);
-    common.CloseSettings(h);
+    session.LoadOnDemand(common, h);
     session.Page(page::kCsv).Extension<CsvExtension>().preselect = csvFormat;
 
     CCustomizeSheet sheet(std::move(options), session);

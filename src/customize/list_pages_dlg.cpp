@@ -174,7 +174,9 @@ BOOL CCustomizeStatusPage::OnInitDialog() {
   list_.darkTheme = DarkTheme();
   list_.swapCallback = Swapped;
   list_.swapContext = this;
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  HWND list = GetDlgItem(IDC_CHECK_LIST);
+  HoldRedraw(list);
+  list_.SubclassWindow(list);
   AddParentHook(list_);
   AddListColumn(list_.m_hWnd, 0, 0, FillColumnWidth(list_.m_hWnd, 0));
   Fill();
@@ -184,11 +186,12 @@ BOOL CCustomizeStatusPage::OnInitDialog() {
 void CCustomizeStatusPage::Fill() {
   const StatusOrder& order = Status().order;
   const auto bits = static_cast<uint32_t>(StatusExtension::ShowBits(Model()).number);
-  list_.SendMessage(WM_SETREDRAW, FALSE);
+  const bool redraw = !RedrawHeld(list_.m_hWnd);
+  if (redraw) list_.SendMessage(WM_SETREDRAW, FALSE);
   list_.SendMessage(LVM_DELETEALLITEMS);
   for (size_t p = 1; p < kStatusItemCount; ++p)
     AppendCallbackRow(list_, 0, order[p] < 32 && ((bits >> order[p]) & 1));
-  list_.SendMessage(WM_SETREDRAW, TRUE);
+  if (redraw) list_.SendMessage(WM_SETREDRAW, TRUE);
   list_.SelectRows({0}, 0);
   list_.UpdateControls();
 }
@@ -293,6 +296,8 @@ BOOL CCustomizeCsvPage::OnInitDialog() {
   formats_.swapContext = this;
   HWND list = GetDlgItem(IDC_CSV_FORMATS);
   ::EnableWindow(list, TRUE);
+  // Laid out once it is filled and sized, when the chosen format is scrolled into view.
+  HoldRedraw(list, true);
   AttachOwnedList(formats_, list, setup, DarkTheme());
   AddParentHook(formats_);
   AddListColumn(list, 0, 0, FillColumnWidth(list, 0));
@@ -310,14 +315,15 @@ std::vector<size_t> CCustomizeCsvPage::Selected() const {
 
 void CCustomizeCsvPage::Refill(int select) {
   filling_ = true;
-  formats_.SendMessage(WM_SETREDRAW, FALSE);
+  const bool redraw = !RedrawHeld(formats_.m_hWnd);
+  if (redraw) formats_.SendMessage(WM_SETREDRAW, FALSE);
   formats_.SendMessage(LVM_DELETEALLITEMS);
   for (size_t k = 0; k < List().Size(); ++k) AppendCallbackRow(formats_, 0, false);
-  formats_.SendMessage(WM_SETREDRAW, TRUE);
+  if (redraw) formats_.SendMessage(WM_SETREDRAW, TRUE);
   if (select >= 0 && static_cast<size_t>(select) < List().Size()) {
     // Unless the list allows only one selection, nothing else stays selected.
     formats_.SelectRows({select}, select);
-    formats_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(select), FALSE);
+    if (redraw) formats_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(select), FALSE);
   }
   filling_ = false;
   formats_.UpdateControls();

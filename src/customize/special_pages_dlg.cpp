@@ -112,11 +112,12 @@ BOOL CCustomizeActiveStringPage::OnInitDialog() {
   } lists[] = {{IDC_AS_KINDS, 0, 22, u"CustASType"}, {IDC_AS_OCCASIONS, 22, 5, u"CustASWhen"}};
   for (const List& l : lists) {
     HWND list = GetDlgItem(l.id);
+    // Laid out once it is filled and sized, when the chosen row is scrolled into view.
+    HoldRedraw(list, true);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     RECT rc = {};
     GetClientRect(list, &rc);
     AddListColumn(list, 0, 0, rc.right - GetSystemMetrics(SM_CXVSCROLL));
-    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     for (size_t i = 0; i < l.count; ++i) {
       std::wstring label = LoadResString(page.extraTexts[l.first + i]);
       LVITEMW item = {};
@@ -125,10 +126,8 @@ BOOL CCustomizeActiveStringPage::OnInitDialog() {
       item.pszText = label.data();
       ListView_InsertItem(list, &item);
     }
-    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     const auto chosen = static_cast<int>(Model().Working(RowOfKey(Model(), l.key)).number);
     ListView_SetItemState(list, chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_EnsureVisible(list, chosen, FALSE);
   }
   return TRUE;
 }
@@ -148,6 +147,7 @@ BOOL CCustomizeLangPage::OnInitDialog() {
   CCustomizePage::OnInitDialog();
   languages_ = Env().Languages();
   HWND list = GetDlgItem(IDC_LANG_LIST);
+  HoldRedraw(list);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   RECT rc = {};
   GetClientRect(list, &rc);

@@ -57,13 +57,20 @@ UINT CALLBACK CPropertyPageBase::PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW p
   return 1;
 }
 
-void CPropertyPageBase::OnHelp() {
-  if (help_) ShowHelpTopic(m_hWnd, help_);
+void CPropertyPageBase::HoldRedraw(HWND list, bool showFocused) {
+  if (!list || RedrawHeld(list)) return;
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  held_.emplace_back(list, showFocused);
 }
 
-bool CPropertyPageBase::SheetTabsHidden() const {
-  HWND tab = reinterpret_cast<HWND>(::SendMessageW(Sheet(), PSM_GETTABCONTROL, 0, 0));
-  return tab && !IsWindowVisible(tab);
+bool CPropertyPageBase::RedrawHeld(HWND list) const {
+  for (const auto& [held, show] : held_)
+    if (held == list) return true;
+  return false;
+}
+
+void CPropertyPageBase::OnHelp() {
+  if (help_) ShowHelpTopic(m_hWnd, help_);
 }
 
 bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -153,6 +160,14 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
 bool CPropertyPageBase::OnSheetNotify(NMHDR& header, LRESULT& result) {
   switch (header.code) {
     case PSN_SETACTIVE:
+      for (const auto& [list, showFocused] : held_) {
+        ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        const auto row = showFocused ? ::SendMessageW(list, LVM_GETNEXTITEM,
+                                                      static_cast<WPARAM>(-1), LVNI_FOCUSED)
+                                     : -1;
+        if (row >= 0) ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+      }
+      held_.clear();
       ::SendMessageW(Sheet(), SCM_PAGE_ACTIVATED, 0, reinterpret_cast<LPARAM>(m_hWnd));
       OnSetActive();
       result = 0;

@@ -22,6 +22,8 @@
 
 #include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "frame/control_look_win.h"
 #include "frame/dialog_appearance_win.h"
@@ -54,6 +56,8 @@ class CPropertyPageBase : public CDialogBase {
   bool Visited() const { return visited_; }
   // The sheet's theme decision, given before the page is created.
   void SetDarkTheme(bool dark) { dark_ = dark; }
+  // Whether the sheet shows its page list instead of its tab row, given likewise.
+  void SetSheetNavigation(bool navigation) { navigation_ = navigation; }
 
   // The decoded handlers.
   virtual BOOL OnInitDialog() { return TRUE; }
@@ -71,11 +75,16 @@ class CPropertyPageBase : public CDialogBase {
  protected:
   HWND Sheet() const { return ::GetParent(m_hWnd); }
   // Whether the sheet shows its page list instead of its tab row.
-  bool SheetTabsHidden() const;
+  bool SheetTabsHidden() const { return navigation_; }
   // Resizable pages: their anchors, laid out on every WM_SIZE (the page calls this before its
   // dialog exists, typically in its constructor).
   void SetAnchors(std::span<const PageAnchorRule> anchors) { anchors_ = anchors; }
   bool DarkTheme() const { return dark_; }
+  // Turns a list's redraw off until the page is first made current: by then the sheet has given
+  // the page its size, and the list, filled in the meantime, is laid out and drawn once. With
+  // `showFocused` a list view then scrolls its focused row into view.
+  void HoldRedraw(HWND list, bool showFocused = false);
+  bool RedrawHeld(HWND list) const;
 
  private:
   static UINT CALLBACK PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW page);
@@ -89,12 +98,14 @@ class CPropertyPageBase : public CDialogBase {
   UINT help_;
   bool visited_ = false;
   bool dark_ = false;
+  bool navigation_ = false;
   bool registered_ = false;
   std::span<const PageAnchorRule> anchors_;
   std::optional<DialogResizer> resizer_;
   HBRUSH brush_ = nullptr;
-  DarkFace face_;    // the dark theme's face
-  UINT marked_ = 0;  // the control marked for a moment
+  DarkFace face_;                            // the dark theme's face
+  UINT marked_ = 0;                          // the control marked for a moment
+  std::vector<std::pair<HWND, bool>> held_;  // lists whose redraw waits, and showFocused
 };
 
 // The names the pages are declared with: every page is a CResizablePropertyPageImpl over its

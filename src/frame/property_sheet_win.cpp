@@ -1,6 +1,7 @@
 #include "frame/property_sheet_win.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "frame/text_folder_win.h"
 #include "controls_ids.h"
@@ -39,11 +40,18 @@ RECT ChildRect(HWND parent, HWND child) {
   return rc;
 }
 
-void MoveBy(HWND parent, int id, int dx) {
-  HWND w = ::GetDlgItem(parent, id);
+void MoveBy(HWND parent, HWND w, int dx) {
   if (!w) return;
   RECT rc = ChildRect(parent, w);
   SetWindowPos(w, nullptr, rc.left + dx, rc.top, 0, 0, kMoveFlags);
+}
+
+// Moves or sizes a child unless it is already where it belongs.
+void PlaceChild(HWND parent, HWND child, const RECT& rc) {
+  if (!child) return;
+  if (const RECT now = ChildRect(parent, child); EqualRect(&rc, &now)) return;
+  SetWindowPos(child, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring KeyName(UINT vk) {
@@ -73,6 +81,7 @@ bool CPropertySheetBase::AddPage(CPropertyPageBase& page, std::u16string extraTe
     if (data) entry.templateCopy.assign(data, data + SizeofResource(module, res));
   }
   page.SetDarkTheme(options_.dark);
+  page.SetSheetNavigation(options_.navigation);
   HPROPSHEETPAGE handle =
       page.CreatePage(entry.templateCopy.empty() ? nullptr : entry.templateCopy.data());
   if (!handle) return false;
@@ -134,15 +143,18 @@ int CALLBACK CPropertySheetBase::SheetCallback(HWND hwnd, UINT msg, LPARAM lPara
   return 0;
 }
 
-HWND CPropertySheetBase::TabControl() const {
-  return reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETTABCONTROL, 0, 0));
+HWND CPropertySheetBase::TabControl() {
+  // The platform's tab control lives as long as the sheet.
+  if (!tab_ && m_hWnd)
+    tab_ = reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETTABCONTROL, 0, 0));
+  return tab_;
 }
 
 HWND CPropertySheetBase::CurrentPage() const {
   return reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-int CPropertySheetBase::CurrentIndex() const {
+int CPropertySheetBase::CurrentIndex() {
   HWND tab = TabControl();
   return tab ? static_cast<int>(::SendMessageW(tab, TCM_GETCURSEL, 0, 0)) : -1;
 }
@@ -190,16 +202,25 @@ void CPropertySheetBase::BuildNavigation() {
 
   RECT sheet = {};
   GetWindowRect(m_hWnd, &sheet);
+  // Nothing limits the sheet's size yet: the size-limit messages, which ask the platform about
+  // the monitor, are spared.
   SetWindowPos(m_hWnd, nullptr, 0, 0, sheet.right - sheet.left + navWidth_,
-               sheet.bottom - sheet.top, kSizeFlags);
-  const HINSTANCE instance = Module().dllInstance;
-  CreateWindowExW(0, L"STATIC", L"",
-                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_ETCHEDHORZ, 0, 0,
-                  0, 1, m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_SEPARATOR), instance, nullptr);
+               sheet.bottom - sheet.top, kSizeFlags | SWP_NOSENDCHANGING);
   SetWindowPos(tab, nullptr, former.left + navWidth_, former.top - tabRowHeight_, 0, 0, kMoveFlags);
-  for (int id : {IDCANCEL, IDOK, IDHELP, kApplyButton}) MoveBy(m_hWnd, id, navWidth_);
+  const int buttonIds[] = {IDCANCEL, IDOK, IDHELP, kApplyButton};
+  for (size_t i = 0; i < std::size(buttonIds); ++i) {
+    buttons_[i] = ::GetDlgItem(m_hWnd, buttonIds[i]);
+    MoveBy(m_hWnd, buttons_[i], navWidth_);
+  }
+  const RECT list = {former.left, former.top + boxHeight + gap, former.left + navWidth_, 0};
+  const NavigationLines lines = Lines(list);
 
   HFONT font = NavigationFont();
+  const HINSTANCE instance = Module().dllInstance;
+  separator_ = CreateWindowExW(
+      0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_ETCHEDHORZ,
+      lines.separator.left, lines.separator.top, lines.separator.right - lines.separator.left, 1,
+      m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_SEPARATOR), instance, nullptr);
   // The search box and the list fill the column without room for a visible label; each gets
   // a hidden one just before it, which a screen reader takes as its name.
   auto createLabel = [&](int id, int textId) {
@@ -221,45 +242,47 @@ void CPropertySheetBase::BuildNavigation() {
   ::SendMessageW(box, EM_LIMITTEXT, kSearchLimit, 0);
 
   HWND listLabel = createLabel(IDC_NAV_TITLES_LABEL, IDS_NAV_TITLES_LABEL);
-  const int listTop = former.top + boxHeight + gap;
-  HWND list =
-      CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"",
-                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL |
-                          WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                      former.left, listTop, navWidth_, former.bottom - tabRowHeight_ / 2 - listTop,
-                      m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_TITLES), instance, nullptr);
-  titles_.SubclassWindow(list);
-  ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  HWND titles = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"ListBox", L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL |
+          WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      lines.list.left, lines.list.top, navWidth_, lines.list.bottom - lines.list.top, m_hWnd,
+      reinterpret_cast<HMENU>(IDC_NAV_TITLES), instance, nullptr);
+  titles_.SubclassWindow(titles);
+  ::SendMessageW(titles, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   // The search box and the list come first in the tab order, each after its label, which names
   // it for a screen reader.
-  for (HWND w : {list, listLabel, box, boxLabel})
+  for (HWND w : {titles, listLabel, box, boxLabel})
     SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   FillTitles();
 }
 
+CPropertySheetBase::NavigationLines CPropertySheetBase::Lines(const RECT& list) {
+  RECT client = {};
+  GetClientRect(m_hWnd, &client);
+  const HWND ok = buttons_[1];
+  const int lineY = (ok ? ChildRect(m_hWnd, ok).top : client.bottom) - tabRowHeight_ / 2;
+  return {{list.left, list.top, list.left + navWidth_, lineY - list.left},
+          {list.left, lineY, client.right - list.left, lineY + 1}};
+}
+
 void CPropertySheetBase::OnFirstShow() {
   if (search_.m_hWnd) {
-    // The platform has laid its buttons out again since the page list was built: they end at
-    // the right edge with the margin the list keeps on the left.
+    // Where the platform has laid its buttons out again since the page list was built, they
+    // are moved to end at the right edge with the margin the list keeps on the left, and the
+    // list and the separator follow them.
     RECT client = {};
     GetClientRect(m_hWnd, &client);
     const RECT list = ChildRect(m_hWnd, titles_.m_hWnd);
-    HWND ok = ::GetDlgItem(m_hWnd, IDOK);
-    RECT okRc = ChildRect(m_hWnd, ok);
     int right = 0;
-    for (int id : {IDOK, IDCANCEL, IDHELP})
-      if (HWND b = ::GetDlgItem(m_hWnd, id); b && (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE))
+    for (HWND b : {buttons_[0], buttons_[1], buttons_[2]})
+      if (b && (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE))
         right = std::max<int>(right, ChildRect(m_hWnd, b).right);
-    const int shift = client.right - list.left - right;
-    if (shift) {
-      for (int id : {IDCANCEL, IDOK, IDHELP, kApplyButton}) MoveBy(m_hWnd, id, shift);
-      okRc = ChildRect(m_hWnd, ok);
-    }
-    const int lineY = okRc.top - tabRowHeight_ / 2;
-    SetWindowPos(titles_.m_hWnd, nullptr, 0, 0, navWidth_, lineY - list.left - list.top,
-                 kSizeFlags);
-    SetWindowPos(::GetDlgItem(m_hWnd, IDC_NAV_SEPARATOR), nullptr, list.left, lineY,
-                 client.right - 2 * list.left, 1, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const int shift = client.right - list.left - right)
+      for (HWND b : buttons_) MoveBy(m_hWnd, b, shift);
+    const NavigationLines lines = Lines(list);
+    PlaceChild(m_hWnd, titles_.m_hWnd, lines.list);
+    PlaceChild(m_hWnd, separator_, lines.separator);
   }
   if (options_.resizable) AttachResizer();
 

@@ -58,9 +58,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
                             LRESULT& result) override;
 
  protected:
-  HWND TabControl() const;
+  HWND TabControl();
   HWND CurrentPage() const;
-  int CurrentIndex() const;
+  int CurrentIndex();
 
  private:
   struct PageEntry {
@@ -73,6 +73,12 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   static int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lParam);
   void OnInitialized();
   void BuildNavigation();
+  // Where the title list (its left, top and width given) ends and the separator under it runs:
+  // half a tab row above the buttons, with the list's margin on both sides.
+  struct NavigationLines {
+    RECT list, separator;
+  };
+  NavigationLines Lines(const RECT& list);
   void OnFirstShow();
   void AttachResizer();
   void LayoutPageArea();
@@ -96,6 +102,7 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   std::vector<HPROPSHEETPAGE> handles_;
   std::vector<PageEntry> pages_;
   CreateWndEntry entry_;
+  HWND tab_ = nullptr;
   bool shown_ = false;
   bool layingOut_ = false;
 
@@ -110,6 +117,8 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   CSearchBox search_;
   CTitleList titles_;
   std::vector<PageListRow> rows_;
+  HWND separator_ = nullptr;
+  HWND buttons_[4] = {};  // Cancel, OK, Help, Apply
   HFONT font_ = nullptr;
   int navWidth_ = 0;
   int tabRowHeight_ = 0;

@@ -17,6 +17,7 @@
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
+#include "settings/common_read_pass.h"
 #include "settings/settings_tables_win.h"
 
 namespace scrv {
@@ -41,8 +42,11 @@ constexpr size_t kConfigurationCapacity = 260;
 constexpr int kClassNameCapacity = 31;
 
 void AddComboNumbers(HWND combo, int first, int last) {
+  // The drop-down list is drawn once, after the last number.
+  ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
   for (int i = first; i <= last; ++i)
     ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(i).c_str()));
+  ::SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
 }
 
 // The command name of a command string: the part after the status text's line feed.
@@ -103,17 +107,19 @@ BOOL CMarkerListPage::OnInitDialog() {
   list_.swapCallback = SwapMarkers;
   list_.swapContext = this;
   list_.darkTheme = DarkTheme();
-  list_.SubclassWindow(GetDlgItem(IDC_CHECK_LIST));
+  HWND list = GetDlgItem(IDC_CHECK_LIST);
+  // Laid out once it is filled and sized, when the chosen marker is scrolled into view.
+  HoldRedraw(list, true);
+  list_.SubclassWindow(list);
   AddParentHook(list_);
   SetUpImageRows(list_.m_hWnd, Module().imageModule, IDB_MARKER_COLORS);
   SendDlgItemMessage(IDC_ML_NAME, EM_LIMITTEXT, kMarkerNameMax);
   AddComboNumbers(GetDlgItem(IDC_ML_COLOR), 1, kMarkerColorCount);
-  FillList();
+  for (size_t i = 0; i < model_.markers.size(); ++i) InsertRow(static_cast<int>(i));
   if (!model_.markers.empty()) {
     const int count = static_cast<int>(model_.markers.size());
     const int row = selectMarker_ >= 0 && selectMarker_ < count ? selectMarker_ : 0;
     list_.SelectRows({row}, row);
-    list_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
   list_.UpdateControls();
   ShowSelection();
@@ -439,13 +445,20 @@ extern "C" int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* conf
   using namespace scrv;
   return GuardExport(0, [&] {
     SettingsStore& store = Settings();
-    MarkerSheetModel model;
-    model.Load(store, Flags());
     const std::u16string config =
         configuration
             ? ToU(std::wstring_view(configuration, wcsnlen(configuration, kConfigurationCapacity)))
             : std::u16string();
-    const MarkerColorSet colors = LoadMarkerColors(store, config);
+    MarkerSheetModel model;
+    MarkerColorSet colors;
+    bool dark = false;
+    {
+      // The model and the theme read "Common" through one handle.
+      CommonReadPass reads(store);
+      model.Load(reads, Flags());
+      colors = LoadMarkerColors(reads, config);
+      dark = IsDarkTheme(reads);
+    }
 
     SheetOptions options;
     options.caption = CommandName(IDS_CMD_CUSTOMIZE_MARKERS);
@@ -455,7 +468,7 @@ extern "C" int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* conf
     options.lastPageKey = kMarkerStartPageKey.data();
     options.focusControl = focusControl;
     options.focusItem = focusControl ? static_cast<int>(focusItem) : -1;
-    options.dark = IsDarkTheme(store);
+    options.dark = dark;
     CMarkerSheet sheet(std::move(options), owner, model, colors, selectMarker);
     if (sheet.DoModal() != IDOK) return 0;
     SendChangesToMainWindows(model.Save(store, Flags()));
