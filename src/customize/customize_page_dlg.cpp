@@ -50,7 +50,6 @@ CCustomizePage::CCustomizePage(PageModel& model, CustomizeEnvironment& env)
 }
 
 BOOL CCustomizePage::OnInitDialog() {
-  model_.EnsureLoaded();
   model_.visited = true;
   const PageDescriptor& page = model_.Page();
   for (const Binding& b : page.bindings) {

@@ -13,8 +13,8 @@ std::array<PageModel, sizeof...(I)> MakePages(std::index_sequence<I...>) {
 CustomizeSession::CustomizeSession(CustomizeEnvironment& env)
     : env_(env), pages_(MakePages(std::make_index_sequence<page::kCount>())) {}
 
-void CustomizeSession::LoadOnDemand(SettingsStore& store, SettingsHandle common) {
-  for (PageModel& page : pages_) page.LoadOnDemand({&store, common, &env_});
+void CustomizeSession::Load(SettingsStore& store, SettingsHandle common) {
+  for (PageModel& page : pages_) page.Load(store, common, env_);
 }
 
 CustomizeOutcome CustomizeSession::Save(SettingsStore& store, SettingsHandle common,

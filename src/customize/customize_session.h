@@ -1,8 +1,8 @@
 #pragma once
 // What DoCustomize does around the sheet, without the sheet: every page loads its working copy
-// when it is first shown (a page never shown is neither read nor written), and after OK every
-// page that was shown saves in table order (the Language page last) while the sheet collects
-// the result word, the change bits and the restart notice; then it decides who is told.
+// before the sheet opens, and after OK every page that was shown saves in the same order (the
+// Language page last) while the sheet collects the result word, the change bits and the restart
+// notice; then it decides who is told.
 
 #include <array>
 #include <cstdint>
@@ -24,9 +24,8 @@ class CustomizeSession {
   PageModel& Page(size_t index) { return pages_[index]; }
   CustomizeEnvironment& Environment() { return env_; }
 
-  // The pages' load steps read through `common` (the "Common" configuration open for reading,
-  // kept open until the save steps have run), each when its page is first needed.
-  void LoadOnDemand(SettingsStore& store, SettingsHandle common);
+  // The load steps, through `common` (the "Common" configuration open for reading).
+  void Load(SettingsStore& store, SettingsHandle common);
   // The save steps after OK, through `common` open for writing. `restart` is the host's
   // RestartNotice, or null.
   CustomizeOutcome Save(SettingsStore& store, SettingsHandle common, uint32_t* restart);

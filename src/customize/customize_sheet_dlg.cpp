@@ -97,8 +97,7 @@ extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNoti
     options.focusControl = focusControl;
     options.focusItem = focusControl ? static_cast<int>(focusItem) : 0;
 
-    // Everything the pages and the sheet read comes through one read-only "Common" handle, open
-    // while the sheet is: each page reads its settings when it is first shown.
+    // Everything the pages and the sheet read comes through one read-only "Common" handle.
     CommonReadPass common(Settings());
     const SettingsHandle h = common.OpenCommon(false);
     options.startPage =
@@ -111,7 +110,8 @@ extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNoti
     if (rendering.gamma == 0.0f) rendering.gamma = 0.001f;
     WinCustomizeEnvironment env(rendering, options.dark);
     CustomizeSession session(env);
-    session.LoadOnDemand(common, h);
+    session.Load(common, h);
+    common.CloseSettings(h);
     session.Page(page::kCsv).Extension<CsvExtension>().preselect = csvFormat;
 
     CCustomizeSheet sheet(std::move(options), session);

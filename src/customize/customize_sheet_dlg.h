@@ -1,8 +1,8 @@
 #pragma once
 // The Customize sheet: the application's options on twenty-three pages, with the page list and
-// its search in place of the tab row (unless "NewPropertySheet" is 0). Each page loads its
-// settings when it is first shown; after OK DoCustomize saves the pages that were shown and
-// tells the host's windows what changed.
+// its search in place of the tab row (unless "NewPropertySheet" is 0). DoCustomize loads every
+// page's settings before the sheet opens, and after OK saves the pages that were shown and tells
+// the host's windows what changed.
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // The state of the pages that keep more than rows: the status bar's order, the CSV formats,
 // the active string table, the rendering values and the folders left out of the history.
-// Each is loaded with its page and saved with it after OK.
+// Each is loaded with its page before the sheet opens and saved with it after OK.
 
 #include <string>
 #include <vector>

@@ -99,16 +99,6 @@ void PageModel::Load(SettingsStore& store, SettingsHandle h, CustomizeEnvironmen
     if (!extension_) extension_ = page_->extension();
     extension_->Load(*this, store, h, env);
   }
-  read_ = true;
-}
-
-void PageModel::LoadOnDemand(const LoadSource& source) {
-  source_ = source;
-  if (page_->extension && !extension_) extension_ = page_->extension();
-}
-
-void PageModel::EnsureLoaded() {
-  if (!read_ && source_.store && source_.env) Load(*source_.store, source_.handle, *source_.env);
 }
 
 void PageModel::Reset() {
@@ -131,8 +121,6 @@ std::optional<size_t> PageModel::RowOf(std::u16string_view key) const {
 
 uint64_t PageModel::Save(SaveContext& ctx) {
   if (!visited) return 0;
-  EnsureLoaded();
-  if (!read_) return 0;
   uint64_t bits = page_->visitedBits;
   ctx.result |= page_->visitedResult;
   const FlagTable& flags = ctx.env.Flags();

@@ -19,14 +19,6 @@ struct SettingValue {
   friend bool operator==(const SettingValue&, const SettingValue&) = default;
 };
 
-// Where a page's load step reads when it runs on demand: the "Common" configuration open for
-// reading, which stays open while the sheet is.
-struct LoadSource {
-  SettingsStore* store = nullptr;
-  SettingsHandle handle = 0;
-  CustomizeEnvironment* env = nullptr;
-};
-
 // A control's state after the enable rules.
 struct ControlState {
   uint16_t id = 0;
@@ -43,15 +35,11 @@ class PageModel {
   // The load step: every row from `h` (the open "Common" configuration); the values as
   // loaded are kept for change detection.
   void Load(SettingsStore& store, SettingsHandle h, CustomizeEnvironment& env);
-  // The load step deferred until the page is first needed (EnsureLoaded): a page never shown
-  // is never read. The extension is made now, so that the sheet can hand it what it needs.
-  void LoadOnDemand(const LoadSource& source);
-  void EnsureLoaded();
   // The reset button: every row back to its default (the page's rules may add to it).
   void Reset();
-  // The save step: nothing unless the page was shown (a page shown is loaded first). Writes each
-  // row its table says (every kAlways row, the others when changed), ORs the result bits of changed
-  // rows into the context and returns the change bits.
+  // The save step: nothing unless the page was shown. Writes each row its table says (every
+  // kAlways row, the others when changed), ORs the result bits of changed rows into the
+  // context and returns the change bits.
   uint64_t Save(SaveContext& ctx);
 
   // Set when the page's dialog is created.
@@ -107,8 +95,6 @@ class PageModel {
   const PageDescriptor* page_;
   std::vector<SettingValue> working_, loaded_, defaults_;
   std::unique_ptr<PageExtension> extension_;
-  LoadSource source_;
-  bool read_ = false;  // the load step has run
 };
 
 // The label string of entry i of a page's searchable texts (its extra texts, else its option

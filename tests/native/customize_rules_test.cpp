@@ -228,31 +228,12 @@ TEST_F(Rules, ABoxShowingAStoredTwoIsLeftAlone) {
   EXPECT_EQ(Stored(u"UseSysColorCaret"), 2u);
 }
 
-class Session : public Rules {
- protected:
-  // What the sheet does when it first shows a page.
-  PageModel& Show(CustomizeSession& session, size_t p) {
-    session.Page(p).EnsureLoaded();
-    session.Page(p).visited = true;
-    return session.Page(p);
-  }
-};
-
-TEST_F(Session, APageReadsItsSettingsOnceWhenFirstShown) {
-  CustomizeSession session(env);
-  Put(u"TabWidth", 3);
-  session.LoadOnDemand(store, OpenCommon(store));
-  Put(u"TabWidth", 5);
-  PageModel& tab = Show(session, page::kTab);
-  Put(u"TabWidth", 7);
-  tab.EnsureLoaded();
-  EXPECT_EQ(tab.Working(tab.RowOf(u"TabWidth").value()).number, 5u);
-}
+class Session : public Rules {};
 
 TEST_F(Session, OkOnTheFilePageAloneWritesOnlyTheFileFilter) {
   CustomizeSession session(env);
-  session.LoadOnDemand(store, OpenCommon(store));
-  Show(session, page::kFile);
+  session.Load(store, OpenCommon(store));
+  session.Page(page::kFile).visited = true;
   CustomizeOutcome out = session.Save(store, OpenCommon(store), &restart);
   EXPECT_EQ(out.result, 1u);
   EXPECT_EQ(out.changes, 0u);
@@ -263,9 +244,11 @@ TEST_F(Session, OkOnTheFilePageAloneWritesOnlyTheFileFilter) {
 
 TEST_F(Session, ResultsAndBitsOfSeveralPagesAddUpAndTheLanguageSpeaksLast) {
   CustomizeSession session(env);
-  session.LoadOnDemand(store, OpenCommon(store));
-  for (size_t p : {page::kCsv, page::kView, page::kAdvanced, page::kLanguage}) Show(session, p);
-  PageModel& status = Show(session, page::kStatus);
+  session.Load(store, OpenCommon(store));
+  for (size_t p : {page::kCsv, page::kView, page::kAdvanced, page::kLanguage})
+    session.Page(p).visited = true;
+  PageModel& status = session.Page(page::kStatus);
+  status.visited = true;
   StatusExtension::ShowBits(status).number |= 8;
   session.Page(page::kAdvanced).SetText(IDC_ADV_L1, u"512");
   session.Page(page::kLanguage).SetBoxes({{IDC_LANG_SYSTEM, false}});
