@@ -144,6 +144,9 @@ class CMyDialogImpl : public CDialogBase {
         if (!resizer_.Window()) return false;
         result = resizer_.OnNcHitTest(lParam, ResizeMode());
         return true;
+      case WM_WINDOWPOSCHANGING:
+        resizer_.OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        return false;
       case WM_PAINT:
         resizer_.OnPaint();
         return false;
@@ -182,7 +185,7 @@ class CMyDialogImpl : public CDialogBase {
         assert(added && "an anchor names a control the template does not have");
       }
     }
-    resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common);
+    resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common, /*atShow=*/true);
     dark_ = IsDarkTheme(common);
     colors_ = EditColors(dark_);
     resizer_.SetDark(dark_);

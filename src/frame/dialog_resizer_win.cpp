@@ -145,13 +145,21 @@ void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode) {
 }
 
 void DialogResizer::RestorePlacement(const char16_t* keyName, UINT resizeMode,
-                                     SettingsStore& settings) {
+                                     SettingsStore& settings, bool atShow) {
   if (!window_) return;
   deferMoves_ = true;
   pending_.reset();
+  pendingAtShow_ = false;
   model_.RestorePlacement(*this, settings, keyName, resizeMode);
   deferMoves_ = false;
   monitors_.reset();
+  // Every move of a top-level window is a round trip to the display: a hidden pop-up takes
+  // its place with the move that shows it.
+  if (pending_ && atShow && !IsWindowVisible(window_) &&
+      !(GetWindowLongW(window_, GWL_STYLE) & WS_CHILD)) {
+    pendingAtShow_ = true;
+    return;
+  }
   // The pass is over once the window is where it put it: the layout that the resize runs does
   // not count as the user's resizing.
   const bool resized = model_.Placement().resized;
@@ -175,9 +183,33 @@ void DialogResizer::CommitPlacement() {
   SetWindowPos(window_, nullptr, pt.x, pt.y, to.Width(), to.Height(), flags);
 }
 
+void DialogResizer::OnWindowPosChanging(WINDOWPOS* pos) {
+  if (!pendingAtShow_ || !pending_ || !pos) return;
+  const Rect to = *pending_;
+  pending_.reset();
+  pendingAtShow_ = false;
+  // What the move leaves alone takes the kept place, as if the window had been there already.
+  if (pos->flags & SWP_NOMOVE) {
+    pos->x = to.left;
+    pos->y = to.top;
+    pos->flags &= ~SWP_NOMOVE;
+  }
+  if (pos->flags & SWP_NOSIZE) {
+    RECT rc = {};
+    GetWindowRect(window_, &rc);
+    // The layout this size change runs is not the user's resizing.
+    if (rc.right - rc.left != to.Width() || rc.bottom - rc.top != to.Height())
+      resizedAtShow_ = model_.Placement().resized;
+    pos->cx = to.Width();
+    pos->cy = to.Height();
+    pos->flags &= ~SWP_NOSIZE;
+  }
+}
+
 void DialogResizer::OnSize() {
   if (!window_ || !IsWindow(window_)) return;
   model_.OnSize(*this);
+  if (resizedAtShow_) model_.Placement().resized = *std::exchange(resizedAtShow_, std::nullopt);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE);
 }
 

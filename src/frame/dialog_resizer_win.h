@@ -29,9 +29,15 @@ class DialogResizer : public ResizerWindow {
   bool AddAnchor(UINT controlId, UINT flags);
   void Reanchor(HWND window);
   // Right after the anchors: centre over the owner, then the size and position stored under
-  // `keyName` in "Common" (null: nothing is remembered).
-  void RestorePlacement(const char16_t* keyName, UINT resizeMode, SettingsStore& settings);
+  // `keyName` in "Common" (null: nothing is remembered). With `atShow`, a pop-up that is still
+  // hidden is given its place by the move that shows it (OnWindowPosChanging), one move fewer
+  // per open; until then WindowRect reports that place.
+  void RestorePlacement(const char16_t* keyName, UINT resizeMode, SettingsStore& settings,
+                        bool atShow = false);
   void RestorePlacement(const char16_t* keyName, UINT resizeMode);
+  // WM_WINDOWPOSCHANGING: a place kept for the show goes into the first move of the window
+  // (the show itself, or a move the dialog makes before it, which then still wins).
+  void OnWindowPosChanging(WINDOWPOS* pos);
 
   void OnSize();
   void OnGetMinMaxInfo(MINMAXINFO* info, UINT resizeMode);
@@ -85,7 +91,9 @@ class DialogResizer : public ResizerWindow {
   // and the monitors are read once: the window is then placed with a single move (every move of
   // a top-level window, and every monitor query, costs round trips to the display).
   bool deferMoves_ = false;
-  std::optional<Rect> pending_;  // the window's rectangle as the pass has placed it
+  std::optional<Rect> pending_;        // the window's rectangle as the pass has placed it
+  bool pendingAtShow_ = false;         // pending_ waits for the window's first move
+  std::optional<bool> resizedAtShow_;  // `resized` as it was before the show's WM_SIZE
   std::optional<std::vector<MonitorArea>> monitors_;
   UINT gripDpi_ = 96;             // the window's DPI the grip is sized for
   HWND gripControl_ = nullptr;    // the fallback grip control, while there is one

@@ -109,7 +109,12 @@ class DialogPlacement : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(DialogPlacement, AResizedDialogStoresItsSizeAndReopensWithIt) {
-  RECT initial = OpenedRect();
+  RECT initial = {}, initialOk = {};
+  Open([&](HWND dlg) {
+    initial = WindowRectOf(dlg);
+    initialOk = WindowRectOf(GetDlgItem(dlg, IDOK));
+    Click(dlg, IDCANCEL);
+  });
   Forget();
   const int width = initial.right - initial.left, height = initial.bottom - initial.top;
   RECT resized = {};
@@ -132,11 +137,20 @@ TEST_P(DialogPlacement, AResizedDialogStoresItsSizeAndReopensWithIt) {
     EXPECT_EQ(folder.IniText(L"scCommon.ini", L"Common", L"JumpDlgPos-Size"), L"\x1");
   }
 
-  RECT reopened = OpenedRect();
+  // The dialog takes its place as it is shown, with its controls laid out for that size, and
+  // an unchanged dialog stores the same record again.
+  RECT reopened = {}, ok = {};
+  Open([&](HWND dlg) {
+    reopened = WindowRectOf(dlg);
+    ok = WindowRectOf(GetDlgItem(dlg, IDOK));
+    Click(dlg, IDCANCEL);
+  });
   EXPECT_EQ(reopened.left, resized.left);
   EXPECT_EQ(reopened.top, resized.top);
   EXPECT_EQ(reopened.right - reopened.left, width + 120);
   EXPECT_EQ(reopened.bottom - reopened.top, height);
+  EXPECT_EQ(reopened.right - ok.right, initial.right - initialOk.right);
+  EXPECT_EQ(Stored()->width, width + 120);
 }
 
 TEST_P(DialogPlacement, APositionOffEveryMonitorIsPulledIntoTheWorkArea) {
