@@ -103,6 +103,21 @@ bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
   return ok;
 }
 
+bool AddIconImage(HIMAGELIST list, HICON icon) {
+  ICONINFO info = {};
+  if (!list || !icon || !GetIconInfo(icon, &info)) return false;
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(list, &cx, &cy);
+  BITMAP color = {};
+  const bool sameSize = info.hbmColor && GetObjectW(info.hbmColor, sizeof color, &color) &&
+                        color.bmWidth == cx && color.bmHeight == cy;
+  const int added =
+      sameSize ? ImageList_Add(list, info.hbmColor, info.hbmMask) : ImageList_AddIcon(list, icon);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return added >= 0;
+}
+
 void SetUpImageRows(HWND list, HMODULE module, int bitmapId) {
   // The column leaves room for a vertical scroll bar, so that rows do not scroll sideways.
   RECT client = {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/dialog_items_win.h"
+#include "controls/image_strip_win.h"
 #include "frame/dpi_awareness_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/dpi_win.h"
@@ -109,7 +110,7 @@ void CFileAssociateDlg::Fill(int row) {
   size_t kept = 0;
   for (size_t i = 0; i < associations_.size(); ++i) {
     if (!icons[i]) continue;
-    ImageList_AddIcon(images, icons[i]);
+    AddIconImage(images, icons[i]);
     DestroyIcon(icons[i]);
     if (kept != i) associations_[kept] = std::move(associations_[i]);
     ++kept;
