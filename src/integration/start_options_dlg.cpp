@@ -1,5 +1,6 @@
 #include "integration/start_options_dlg.h"
 
+#include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
 #include "base/module_state_win.h"
 #include "settings/settings_tables_win.h"
@@ -31,10 +32,10 @@ BOOL CCustomizeStartDlg::OnInitDialog() {
 }
 
 void CCustomizeStartDlg::ShowValues() {
+  // Set only where a state changes, and a radio without its group walk: both cost round trips.
   for (size_t i = 0; i < kStartOptionCount; ++i)
-    CheckDlgButton(kRowControls[i], model_.values[i] ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_SD_SMALL_ICONS,
-                 IsDlgButtonChecked(IDC_SD_LARGE_ICONS) ? BST_UNCHECKED : BST_CHECKED);
+    SetButtonChecked(GetDlgItem(kRowControls[i]), model_.values[i]);
+  SetButtonChecked(GetDlgItem(IDC_SD_SMALL_ICONS), !IsDlgButtonChecked(IDC_SD_LARGE_ICONS));
 }
 
 void CCustomizeStartDlg::OnOK() {

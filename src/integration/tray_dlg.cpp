@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/text_win.h"
+#include "controls/list_columns_win.h"
 #include "frame/export_guard_win.h"
 #include "menus/command_table.h"
 
@@ -41,9 +42,12 @@ void CCustomizeTrayDlg::FillCombos() {
   entries[2] = LoadResString(IDS_TRAY_MENU2);
   for (size_t i = 0; i < kTrayCommandCount; ++i)
     entries[kTrayFixedEntries + i] = ToW(CommandNameOf(ToU(LoadResString(kTrayCommands[i]))));
-  for (int combo : kClickCombos)
+  for (int id : kClickCombos) {
+    HWND combo = GetDlgItem(id);
+    ListFillScope fill(combo);
     for (const std::wstring& entry : entries)
-      SendDlgItemMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+      ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  }
 }
 
 void CCustomizeTrayDlg::ShowOptions(const TrayOptions& options) {
