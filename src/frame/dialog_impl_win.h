@@ -178,6 +178,7 @@ class CMyDialogImpl : public CDialogBase {
   // Everything the base reads from "Common" is read here, through one handle.
   void InitResizer() {
     CommonReadPass common(Settings());
+    resizer_.SetControlLookup([this](int id) { return GetDlgItem(id); });
     resizer_.Attach(m_hWnd, common);
     if constexpr (requires { T::kAnchors; }) {
       for (const auto& a : T::kAnchors) {

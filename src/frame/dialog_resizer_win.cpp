@@ -126,6 +126,7 @@ void DialogResizer::Reanchor(HWND window) {
 HWND DialogResizer::Control(uint32_t controlId) {
   // The fallback grip is the engine's own control.
   if (controlId == kFallbackGripId) return IsWindow(gripControl_) ? gripControl_ : nullptr;
+  if (lookup_) return lookup_(static_cast<int>(controlId));
   for (auto& [id, control] : controls_) {
     if (id != controlId) continue;
     // A control destroyed since is looked up again.

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,10 @@ class DialogResizer : public ResizerWindow {
   // Before Attach the entry waits for Reanchor; a control that does not exist is not added.
   bool AddAnchor(UINT controlId, UINT flags);
   void Reanchor(HWND window);
+  // Where the engine finds a control by identifier: the dialog's own look-up, which keeps the
+  // handles it has found, so that a control the dialog also fills is looked up once. Without
+  // one the engine looks controls up and keeps them itself.
+  void SetControlLookup(std::function<HWND(int)> lookup) { lookup_ = std::move(lookup); }
   // Right after the anchors: centre over the owner, then the size and position stored under
   // `keyName` in "Common" (null: nothing is remembered). With `atShow`, a pop-up that is still
   // hidden is given its place by the move that shows it (OnWindowPosChanging), one move fewer
@@ -87,6 +92,7 @@ class DialogResizer : public ResizerWindow {
   // The controls the engine has looked up, by identifier: a lookup walks the dialog's children
   // (a round trip to the window server), so each control is looked up once.
   std::vector<std::pair<uint32_t, HWND>> controls_;
+  std::function<HWND(int)> lookup_;
   // While the placement is restored, moves and resizes only record where the window is to go,
   // and the monitors are read once: the window is then placed with a single move (every move of
   // a top-level window, and every monitor query, costs round trips to the display).

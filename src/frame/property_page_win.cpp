@@ -86,6 +86,7 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
       // template placed them.
       if (!anchors_.empty()) {
         resizer_.emplace();
+        resizer_->SetControlLookup([this](int id) { return GetDlgItem(id); });
         for (const PageAnchorRule& a : anchors_) resizer_->AddAnchor(a.controlId, a.flags);
         resizer_->Reanchor(m_hWnd);
       }
