@@ -1,5 +1,7 @@
 #include "frame/dialog_appearance_win.h"
 
+#include <vector>
+
 #include "base/module_state_win.h"
 #include "frame/window_win.h"
 #include "frame_ids.h"
@@ -20,6 +22,16 @@ struct CachedIcons {
   HICON small = nullptr;
 };
 CachedIcons g_icons;
+
+// The dialog icons of static control 1920, by design and size (one size per DPI in use): an
+// icon loaded at a size of its own cannot be shared by the system, so the library keeps it.
+struct SizedIcon {
+  HMODULE module;
+  UINT id;
+  int cx, cy;
+  HICON icon;
+};
+std::vector<SizedIcon> g_dialogIcons;
 
 HICON LoadShared(HMODULE module, UINT id, int cx, int cy) {
   return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy,
@@ -67,11 +79,13 @@ void SetBigIcon(HWND dialog, SettingsStore& settings) {
 
 void ForgetAppIcons() {
   g_icons = {};
+  for (const SizedIcon& sized : g_dialogIcons) DestroyIcon(sized.icon);
+  g_dialogIcons.clear();
 }
 
-HICON SetDialogIcon(HWND dialog) {
+bool SetDialogIcon(HWND dialog) {
   HMODULE images = Module().imageModule;
-  if (!images) return nullptr;
+  if (!images) return false;
   // A caption icon set when this dialog opened tells which design the setting chose.
   const auto caption = reinterpret_cast<HICON>(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0));
   const UINT id = caption && caption == g_icons.big && g_icons.module == images
@@ -80,10 +94,17 @@ HICON SetDialogIcon(HWND dialog) {
   UINT scale = WindowScalePercent(dialog);
   int cx = MulDiv(GetSystemMetrics(SM_CXICON), static_cast<int>(scale), 100);
   int cy = MulDiv(GetSystemMetrics(SM_CYICON), static_cast<int>(scale), 100);
-  auto icon = static_cast<HICON>(LoadImageW(images, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
-  if (icon)
-    SendDlgItemMessageW(dialog, IDC_DIALOG_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  return icon;
+  HICON icon = nullptr;
+  for (const SizedIcon& sized : g_dialogIcons)
+    if (sized.module == images && sized.id == id && sized.cx == cx && sized.cy == cy)
+      icon = sized.icon;
+  if (!icon) {
+    icon = static_cast<HICON>(LoadImageW(images, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
+    if (!icon) return false;
+    g_dialogIcons.push_back({images, id, cx, cy, icon});
+  }
+  SendDlgItemMessageW(dialog, IDC_DIALOG_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  return true;
 }
 
 ControlColors EditColors(bool dark) {

@@ -19,11 +19,12 @@ std::optional<uint32_t> SystemAppsUseLightTheme();
 // The caption's icons (WM_SETICON, ICON_BIG, and the same icon's small image as ICON_SMALL).
 // Missing icons leave the dialog without one.
 void SetBigIcon(HWND dialog, SettingsStore& settings);
-// The caption icons are loaded once per image module; forgotten when the module is freed.
+// The caption icons, and the dialog icons of each size, are loaded once per image module;
+// forgotten (the dialog icons destroyed) when the module is freed.
 void ForgetAppIcons();
 // Puts the icon into static control 1920 at the system icon size times the window's scale.
-// Returns the icon, which the caller destroys once the dialog is gone; null when missing.
-HICON SetDialogIcon(HWND dialog);
+// The icon stays the library's; false when it is missing.
+bool SetDialogIcon(HWND dialog);
 
 // The colours of edit fields and lists: the dark theme's or the system's.
 struct ControlColors {

@@ -52,7 +52,6 @@ class CMyDialogImpl : public CDialogBase {
  public:
   ~CMyDialogImpl() override {
     if (brush_) DeleteObject(brush_);
-    if (dialogIcon_) DestroyIcon(dialogIcon_);
   }
 
   // Runs the dialog modally over template T::IDD of the localisation module.
@@ -98,10 +97,7 @@ class CMyDialogImpl : public CDialogBase {
   }
 
   // The icon of the about and opening dialogs, in static control 1920.
-  void SetDialogIcon() {
-    if (dialogIcon_) DestroyIcon(dialogIcon_);
-    dialogIcon_ = scrv::SetDialogIcon(m_hWnd);
-  }
+  void SetDialogIcon() { scrv::SetDialogIcon(m_hWnd); }
 
  protected:
   DialogResizer& Resizer() { return resizer_; }
@@ -206,7 +202,6 @@ class CMyDialogImpl : public CDialogBase {
   std::optional<ControlColors> colors_;
   bool dark_ = false;
   DarkFace face_;  // the face and the controls that ask for it, in the dark theme
-  HICON dialogIcon_ = nullptr;
 };
 
 }  // namespace scrv

@@ -25,9 +25,15 @@ TEST(AboutExport, ShowsTheHostsVersionTheLinkAndTheComponentVersions) {
   FakeHost host;
   host.version = L"3.2.1.0";
   std::wstring version, link, components;
+  // The application's icon at the system's icon size, the same one on every opening.
+  auto shownIcon = [](HWND dlg) {
+    return reinterpret_cast<HICON>(SendDlgItemMessageW(dlg, IDC_DIALOG_ICON, STM_GETICON, 0, 0));
+  };
+  HICON icon = nullptr, iconAgain = nullptr;
   auto r =
       RunDialog([&] { return doAbout(host.Hwnd(), 7); },
                 [&](HWND dlg) {
+                  icon = shownIcon(dlg);
                   version = Text(dlg, IDC_ABOUT_VERSION);
                   link = Text(dlg, IDC_ABOUT_LINK);
                   for (int id : {IDC_ABOUT_COMPONENT1, IDC_ABOUT_COMPONENT2, IDC_ABOUT_COMPONENT3})
@@ -46,9 +52,21 @@ TEST(AboutExport, ShowsTheHostsVersionTheLinkAndTheComponentVersions) {
   for (const auto& m : host.messages) versionQueries += m.msg == 0x83A && m.wParam == 290;
   EXPECT_EQ(versionQueries, 1u);
 
-  auto ok = RunDialog([&] { return doAbout(host.Hwnd(), 0); }, [&](HWND dlg) { Click(dlg, IDOK); });
+  auto ok = RunDialog([&] { return doAbout(host.Hwnd(), 0); },
+                      [&](HWND dlg) {
+                        iconAgain = shownIcon(dlg);
+                        Click(dlg, IDOK);
+                      });
   EXPECT_EQ(ok.result, IDOK);
   EXPECT_FALSE(ok.timedOut);
+  ICONINFO info = {};
+  ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+  BITMAP bm = {};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(iconAgain, icon);
 }
 
 class AboutLink : public ::testing::Test {
