@@ -54,13 +54,10 @@ void CConvertDlg::AttachList(CCheckList& list, int id, UINT headerId) {
 
 BOOL CConvertDlg::OnInitDialog() {
   model_.Load(Settings(), Flags(), hostFlags_);
-  for (size_t b = 0; b < kCategoryCount; ++b) boxes_[b] = GetDlgItem(kCategoryBoxes[b]);
-  HWND toHalf = GetDlgItem(IDC_CV_TO_HALF), document = GetDlgItem(IDC_CV_DOCUMENT);
-  toFull_ = GetDlgItem(IDC_CV_TO_FULL);
-  search_ = GetDlgItem(IDC_CV_SEARCH);
-  selection_ = GetDlgItem(IDC_CV_SELECTION);
-  CheckRadio({toHalf, toFull_}, model_.secondAction ? toFull_ : toHalf);
-  CheckRadio({selection_, document}, model_.firstScope ? selection_ : document);
+  HWND toHalf = GetDlgItem(IDC_CV_TO_HALF), toFull = GetDlgItem(IDC_CV_TO_FULL);
+  HWND selection = GetDlgItem(IDC_CV_SELECTION), document = GetDlgItem(IDC_CV_DOCUMENT);
+  CheckRadio({toHalf, toFull}, model_.secondAction ? toFull : toHalf);
+  CheckRadio({selection, document}, model_.firstScope ? selection : document);
   ::EnableWindow(document, !model_.scopeForced);
 
   AttachList(characters_, IDC_CV_CHARACTERS, IDS_CV_CHARACTER_HEADER);
@@ -160,7 +157,7 @@ LRESULT CConvertDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
 void CConvertDlg::ShowBoxes() {
   std::array<BoxState, kCategoryCount> states = model_.BoxStates();
   for (size_t b = 0; b < kCategoryCount; ++b)
-    SetButtonCheck(boxes_[b], static_cast<UINT>(states[b]));
+    SetButtonCheck(GetDlgItem(kCategoryBoxes[b]), static_cast<UINT>(states[b]));
 }
 
 void CConvertDlg::ShowRowChecks() {
@@ -168,7 +165,7 @@ void CConvertDlg::ShowRowChecks() {
 }
 
 void CConvertDlg::FillCharacters() {
-  std::u16string query = ToU(GetWindowTextString(search_));
+  std::u16string query = ToU(GetDlgItemText(IDC_CV_SEARCH));
   shown_.clear();
   for (size_t i = 0; i < kConvertCharCount; ++i)
     if (query.empty() || ConvertRowMatches(RowText(i), query)) shown_.push_back(i);
@@ -198,8 +195,8 @@ void CConvertDlg::OnApplyOptions() {
 }
 
 void CConvertDlg::Close(int button) {
-  model_.secondAction = IsButtonChecked(toFull_);
-  model_.firstScope = IsButtonChecked(selection_);
+  model_.secondAction = IsDlgButtonChecked(IDC_CV_TO_FULL);
+  model_.firstScope = IsDlgButtonChecked(IDC_CV_SELECTION);
   model_.Save(Settings(), Flags());
   closed_ = true;
   EndDialog(button);

@@ -68,10 +68,6 @@ class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
   std::array<std::optional<std::u16string>, kConvertCharCount> names_;
   CCheckList characters_;
   CCheckList options_;
-  std::array<HWND, kCategoryCount> boxes_ = {};  // the category boxes, looked up once
-  HWND toFull_ = nullptr;
-  HWND selection_ = nullptr;
-  HWND search_ = nullptr;
   bool closed_ = false;
 };
 

@@ -29,14 +29,8 @@ bool CSortMultiDlg::OnCommand(int id, int code, HWND control) {
 
 BOOL CSortMultiDlg::OnInitDialog() {
   model_.Load(Settings(), Flags());
-  for (size_t k = 0; k < kinds_.size(); ++k)
-    kinds_[k] = GetDlgItem(IDC_SM_KIND_FIRST + static_cast<int>(k));
-  entireGroup_ = GetDlgItem(IDC_SM_ENTIRE_GROUP);
-  selectionOnly_ = GetDlgItem(IDC_SM_SELECTION_ONLY);
-  ok_ = GetDlgItem(IDOK);
-  sortSecond_ = GetDlgItem(IDC_SM_SORT_SECOND);
-  SetButtonChecked(entireGroup_, model_.entireGroup);
-  SetButtonChecked(selectionOnly_, model_.selectionOnly);
+  SetButtonChecked(GetDlgItem(IDC_SM_ENTIRE_GROUP), model_.entireGroup);
+  SetButtonChecked(GetDlgItem(IDC_SM_SELECTION_ONLY), model_.selectionOnly);
 
   AttachColumnList(1, true);
   {
@@ -62,23 +56,26 @@ void CSortMultiDlg::ReadList() {
   model_.rowChecked = RowChecks(model_.RowCount());
   model_.selectedRows.clear();
   for (int row : list_.SelectedRows()) model_.selectedRows.push_back(static_cast<size_t>(row));
-  model_.entireGroup = IsButtonChecked(entireGroup_);
-  model_.selectionOnly = IsButtonChecked(selectionOnly_);
+  model_.entireGroup = IsDlgButtonChecked(IDC_SM_ENTIRE_GROUP);
+  model_.selectionOnly = IsDlgButtonChecked(IDC_SM_SELECTION_ONLY);
 }
 
 void CSortMultiDlg::Refresh() {
   ReadList();
   SortMultiView view = model_.Refresh();
+  std::array<HWND, IDC_SM_KIND_LAST - IDC_SM_KIND_FIRST + 1> kinds = {};
+  for (size_t k = 0; k < kinds.size(); ++k)
+    kinds[k] = GetDlgItem(IDC_SM_KIND_FIRST + static_cast<int>(k));
   const bool anyChecked =
       view.checkedRadio >= IDC_SM_KIND_FIRST && view.checkedRadio <= IDC_SM_KIND_LAST;
   CheckRadio(
-      kinds_.data(), kinds_.size(),
-      anyChecked ? kinds_[static_cast<size_t>(view.checkedRadio - IDC_SM_KIND_FIRST)] : nullptr);
-  for (HWND radio : kinds_) ::EnableWindow(radio, view.radiosEnabled);
-  ::EnableWindow(ok_, view.okEnabled);
-  ::EnableWindow(sortSecond_, view.okEnabled);
-  ::EnableWindow(entireGroup_, view.entireGroupEnabled);
-  ::EnableWindow(selectionOnly_, view.selectionOnlyEnabled);
+      kinds.data(), kinds.size(),
+      anyChecked ? kinds[static_cast<size_t>(view.checkedRadio - IDC_SM_KIND_FIRST)] : nullptr);
+  for (HWND radio : kinds) ::EnableWindow(radio, view.radiosEnabled);
+  EnableDlgItem(IDOK, view.okEnabled);
+  EnableDlgItem(IDC_SM_SORT_SECOND, view.okEnabled);
+  EnableDlgItem(IDC_SM_ENTIRE_GROUP, view.entireGroupEnabled);
+  EnableDlgItem(IDC_SM_SELECTION_ONLY, view.selectionOnlyEnabled);
   list_.UpdateControls();
 }
 

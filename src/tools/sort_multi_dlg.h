@@ -85,11 +85,6 @@ class CSortMultiDlg : public CColumnListDialog<CSortMultiDlg> {
   std::vector<std::u16string> names_;  // a row's text is the name of its key's column
   SortMultiModel model_;
   // The controls Refresh sets, looked up once.
-  std::array<HWND, IDC_SM_KIND_LAST - IDC_SM_KIND_FIRST + 1> kinds_ = {};
-  HWND entireGroup_ = nullptr;
-  HWND selectionOnly_ = nullptr;
-  HWND ok_ = nullptr;
-  HWND sortSecond_ = nullptr;
 };
 
 }  // namespace scrv
