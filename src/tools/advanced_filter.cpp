@@ -374,8 +374,13 @@ void AdvancedFilterModel::NoteFilterApplied(bool fromSecondButton) {
   secondFilterEnabled_ = !fromSecondButton;
 }
 
-uint64_t ReadFilterDefaultFlags(SettingsStore& settings) {
-  return settings.ReadCommonQword(u"FilterDefFlags", 0);
+FilterSettings ReadFilterSettings(SettingsStore& settings, const FlagTable& flags) {
+  FilterSettings s;
+  SettingsHandle h = settings.OpenCommon(false);
+  s.defaultFlags = settings.ReadQword(h, u"FilterDefFlags", 0);
+  s.closeAfter = ReadFlag(settings, flags, h, flag::kFilterClose);
+  settings.CloseSettings(h);
+  return s;
 }
 
 void WriteFilterDefaultFlags(SettingsStore& settings, uint64_t flags) {

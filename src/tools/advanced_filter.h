@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/flag_table.h"
 #include "settings/settings_store.h"
 #include "tools/filter_condition.h"
 
@@ -177,8 +178,13 @@ class AdvancedFilterModel {
   bool secondFilterEnabled_;
 };
 
-// "FilterDefFlags" in "Common": the flags of new conditions and plain lines.
-uint64_t ReadFilterDefaultFlags(SettingsStore& settings);
+// What the dialog reads from "Common" when it opens, in one pass: "FilterDefFlags" (the flags
+// of new conditions and plain lines) and "FilterClose" (close after filtering).
+struct FilterSettings {
+  uint64_t defaultFlags = 0;
+  bool closeAfter = false;
+};
+FilterSettings ReadFilterSettings(SettingsStore& settings, const FlagTable& flags);
 void WriteFilterDefaultFlags(SettingsStore& settings, uint64_t flags);
 
 }  // namespace scrv

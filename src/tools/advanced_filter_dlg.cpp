@@ -105,9 +105,10 @@ bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam
 // Initialisation
 
 BOOL CAdvancedFilterDlg::OnInitDialog() {
+  const FilterSettings stored = ReadFilterSettings(Settings(), Flags());
   model_.emplace(std::move(initial_), std::move(columnNames_),
                  ToU(LoadResString(IDS_AF_ANY_COLUMN)), ToU(LoadResString(IDS_AF_RANGE_COLUMN)),
-                 ReadFilterDefaultFlags(Settings()), startSecondFilter_);
+                 stored.defaultFlags, startSecondFilter_);
   initial_.clear();
   columnNames_.clear();
 
@@ -131,9 +132,7 @@ BOOL CAdvancedFilterDlg::OnInitDialog() {
   list_.UpdateControls();
 
   RefreshControls();
-  SetButtonCheck(
-      GetDlgItem(IDC_AF_CLOSE_AFTER),
-      ReadCommonFlag(Settings(), Flags(), flag::kFilterClose) ? BST_CHECKED : BST_UNCHECKED);
+  SetButtonCheck(GetDlgItem(IDC_AF_CLOSE_AFTER), stored.closeAfter ? BST_CHECKED : BST_UNCHECKED);
   switch (model_->InitialFocus()) {
     case FilterFocus::kRangeStart:
       ::SetFocus(GetDlgItem(IDC_AF_RANGE_START));

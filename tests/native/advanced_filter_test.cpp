@@ -307,9 +307,15 @@ TEST(AdvancedFilter, EditsKeepTextsWithinTheLimitAndIgnoreMissingRows) {
 TEST(AdvancedFilter, DefaultFlagsPersistInCommon) {
   for (bool ini : {false, true}) {
     MemorySettings settings(ini);
-    EXPECT_EQ(ReadFilterDefaultFlags(settings), 0u);
+    const FlagTable flags(1252);
+    EXPECT_EQ(ReadFilterSettings(settings, flags).defaultFlags, 0u);
+    EXPECT_FALSE(ReadFilterSettings(settings, flags).closeAfter);
     WriteFilterDefaultFlags(settings, kNumberRange | kCase);
-    EXPECT_EQ(ReadFilterDefaultFlags(settings), kNumberRange | kCase);
+    WriteCommonFlag(settings, flags, flag::kFilterClose, 1);
+    const FilterSettings read = ReadFilterSettings(settings, flags);
+    EXPECT_EQ(read.defaultFlags, kNumberRange | kCase);
+    EXPECT_TRUE(read.closeAfter);
+    EXPECT_EQ(settings.OpenHandles(), 0);
     const StoredValue* stored = settings.Find(u"Common", u"FilterDefFlags");
     ASSERT_NE(stored, nullptr);
     if (ini) {
