@@ -1,12 +1,9 @@
 #include "menus/menu_resources_win.h"
 
-#include <memory>
-
 #include "base/module_state_win.h"
 #include "base/text_win.h"
-#include "settings/app_data_path_win.h"
-#include "settings/app_path.h"
 #include "settings/file_store_win.h"
+#include "settings/settings_tables_win.h"
 
 namespace scrv {
 
@@ -37,20 +34,8 @@ bool SameNameOrdinal(std::u16string_view a, std::u16string_view b) {
 
 MenuRecordFiles AppMenuRecordFiles() {
   static Win32FileStore files;
-  // The menus are all in one folder: it is found (and created) once, not once per record.
-  auto folders = std::make_shared<std::map<std::u16string, std::u16string, std::less<>>>();
-  return {[folders](std::u16string_view folder, std::u16string_view name) {
-            auto it = folders->find(folder);
-            if (it == folders->end()) {
-              std::wstring f = ToW(folder);
-              it = folders
-                       ->emplace(folder,
-                                 ToU(GetAppDataPath(f.empty() ? nullptr : f.c_str(), nullptr)))
-                       .first;
-            }
-            return JoinPath(it->second, std::u16string(name) + u".bin");
-          },
-          &files};
+  // The exports that read many records hold an AppDataScope: the folder is found once.
+  return {AppRecordPath, &files};
 }
 
 }  // namespace scrv

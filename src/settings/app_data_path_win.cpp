@@ -41,10 +41,30 @@ std::wstring DataRoot(bool local) {
   return AddLevel(vendor, m.packaged ? L"ScrivletUWP" : L"Scrivlet");
 }
 
+thread_local AppDataScope* t_scope = nullptr;
+
 }  // namespace
 
+AppDataScope::AppDataScope() : outer_(t_scope) {
+  if (!outer_) t_scope = this;
+}
+
+AppDataScope::~AppDataScope() {
+  if (!outer_) t_scope = nullptr;
+}
+
 std::wstring GetAppDataPath(const wchar_t* first, const wchar_t* second, bool local) {
-  return AddLevel(AddLevel(DataRoot(local), first), second);
+  AppDataScope* scope = t_scope;
+  if (!scope) return AddLevel(AddLevel(DataRoot(local), first), second);
+  // The levels' names, apart, keyed with the root they hang below.
+  std::wstring key = local ? L"L" : L"R";
+  key.append(first ? first : L"").append(1, L'\0').append(second ? second : L"");
+  if (auto found = scope->folders_.find(key); found != scope->folders_.end()) return found->second;
+  std::optional<std::wstring>& root = scope->roots_[local ? 1 : 0];
+  if (!root) root = DataRoot(local);
+  std::wstring path = AddLevel(AddLevel(*root, first), second);
+  scope->folders_.emplace(std::move(key), path);
+  return path;
 }
 
 std::wstring GetBinFilePath(const wchar_t* first, const wchar_t* second, std::wstring_view name) {
