@@ -21,7 +21,7 @@ std::wstring ProgramFolder() {
 // The plug-ins built beside the host: two with their own images and texts, one switched off.
 // The user's folder is asked for once: the shell's look-up is not what the benchmark measures.
 void EnsurePluginList() {
-  static const std::wstring appData = [] {
+  static const std::wstring appData = []() -> std::wstring {
     wchar_t path[MAX_PATH] = {};
     return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, path)) ? path : L"";
   }();
