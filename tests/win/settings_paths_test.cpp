@@ -87,6 +87,26 @@ TEST_F(SettingsPaths, PackagedInstallationsKeepTheirDataApart) {
   EXPECT_TRUE(IsFolder(expected));
 }
 
+// A scope answers from what it found for as long as it lives (here the packaged flag flips
+// under it), keeps the two roots apart, and is forgotten when it ends.
+TEST_F(SettingsPaths, AScopeLooksTheFoldersUpOnceForItsLength) {
+  Start(false);
+  const std::wstring roaming = ShellFolder(CSIDL_APPDATA) + L"\\Veltranix\\";
+  {
+    scrv::AppDataScope scope;
+    EXPECT_EQ(scrv::GetAppDataPath(L"Config", L"Text"), roaming + L"Scrivlet\\Config\\Text");
+    EXPECT_TRUE(IsFolder(roaming + L"Scrivlet\\Config\\Text"));
+    scrv::Module().packaged = true;
+    scrv::AppDataScope inner;
+    EXPECT_EQ(scrv::GetBinFilePath(L"Config", nullptr, L"ClrVar"),
+              roaming + L"Scrivlet\\Config\\ClrVar.bin");
+    EXPECT_TRUE(IsFolder(roaming + L"Scrivlet\\Config"));
+    EXPECT_EQ(scrv::GetAppDataPath(L"Cache", nullptr, true),
+              ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Veltranix\\ScrivletUWP\\Cache");
+  }
+  EXPECT_EQ(scrv::GetAppDataPath(L"Config", L"Text"), roaming + L"ScrivletUWP\\Config\\Text");
+}
+
 TEST_F(SettingsPaths, IniModeKeepsDataBesideTheProgram) {
   Start(true);
   const std::wstring expected = folder->File(L"AppData");
