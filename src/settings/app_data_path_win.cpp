@@ -56,7 +56,7 @@ AppDataScope::~AppDataScope() {
 std::wstring GetAppDataPath(const wchar_t* first, const wchar_t* second, bool local) {
   AppDataScope* scope = t_scope;
   if (!scope) return AddLevel(AddLevel(DataRoot(local), first), second);
-  // The levels' names, apart, keyed with the root they hang below.
+  // Keyed by the root and the two levels' names, a null between them.
   std::wstring key = local ? L"L" : L"R";
   key.append(first ? first : L"").append(1, L'\0').append(second ? second : L"");
   if (auto found = scope->folders_.find(key); found != scope->folders_.end()) return found->second;
