@@ -26,7 +26,9 @@ std::wstring WindowsDrive() {
   return root.empty() ? L"C:\\" : root;
 }
 
-std::wstring UserDataFolder(bool local) {
+thread_local AppDataScope* t_scope = nullptr;
+
+std::wstring AskShell(bool local) {
   wchar_t path[MAX_PATH] = {};
   int csidl = local ? CSIDL_LOCAL_APPDATA : CSIDL_APPDATA;
   if (SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) && *path)
@@ -37,11 +39,9 @@ std::wstring UserDataFolder(bool local) {
 std::wstring DataRoot(bool local) {
   const ModuleState& m = Module();
   if (m.iniMode) return AddLevel(m.appFolder, L"AppData");
-  std::wstring vendor = AddLevel(UserDataFolder(local), L"Veltranix");
+  std::wstring vendor = AddLevel(AppDataScope::UserFolder(local), L"Veltranix");
   return AddLevel(vendor, m.packaged ? L"ScrivletUWP" : L"Scrivlet");
 }
-
-thread_local AppDataScope* t_scope = nullptr;
 
 }  // namespace
 
@@ -53,18 +53,16 @@ AppDataScope::~AppDataScope() {
   if (!outer_) t_scope = nullptr;
 }
 
-std::wstring GetAppDataPath(const wchar_t* first, const wchar_t* second, bool local) {
+std::wstring AppDataScope::UserFolder(bool local) {
   AppDataScope* scope = t_scope;
-  if (!scope) return AddLevel(AddLevel(DataRoot(local), first), second);
-  // Keyed by the root and the two levels' names, a null between them.
-  std::wstring key = local ? L"L" : L"R";
-  key.append(first ? first : L"").append(1, L'\0').append(second ? second : L"");
-  if (auto found = scope->folders_.find(key); found != scope->folders_.end()) return found->second;
-  std::optional<std::wstring>& root = scope->roots_[local ? 1 : 0];
-  if (!root) root = DataRoot(local);
-  std::wstring path = AddLevel(AddLevel(*root, first), second);
-  scope->folders_.emplace(std::move(key), path);
-  return path;
+  if (!scope) return AskShell(local);
+  std::optional<std::wstring>& known = scope->userFolders_[local ? 1 : 0];
+  if (!known) known = AskShell(local);
+  return *known;
+}
+
+std::wstring GetAppDataPath(const wchar_t* first, const wchar_t* second, bool local) {
+  return AddLevel(AddLevel(DataRoot(local), first), second);
 }
 
 std::wstring GetBinFilePath(const wchar_t* first, const wchar_t* second, std::wstring_view name) {

@@ -3,18 +3,16 @@
 // files: the user's roaming (or local) application data plus "Veltranix\Scrivlet" (or
 // "ScrivletUWP" when packaged), or the "AppData" folder beside the program in INI mode.
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace scrv {
 
-// While one lives on this thread, the application-data folders are looked up once each: the
-// shell names the user's folder once and every level is created once, however many records a
-// dialog opens. The outermost scope holds the answers; scopes inside it add nothing. An export
-// holds one for the length of its call and never longer, since a host may move the folder (or
-// switch settings back ends) between calls.
+// While one lives on this thread, the shell is asked for the user's folder once (the look-up
+// writes to the registry every time); every level below it is still created when missing. The
+// outermost scope holds the answer; scopes inside it add nothing. An export holds one for the
+// length of its call and never longer, since a host may move the folder between calls.
 class AppDataScope {
  public:
   AppDataScope();
@@ -22,12 +20,13 @@ class AppDataScope {
   AppDataScope(const AppDataScope&) = delete;
   AppDataScope& operator=(const AppDataScope&) = delete;
 
- private:
-  friend std::wstring GetAppDataPath(const wchar_t*, const wchar_t*, bool);
+  // The user's roaming or local folder as the shell names it: asked once within a scope, every
+  // time outside one.
+  static std::wstring UserFolder(bool local);
 
+ private:
   AppDataScope* outer_;
-  std::optional<std::wstring> roots_[2];  // roaming, local
-  std::map<std::wstring, std::wstring> folders_;
+  std::optional<std::wstring> userFolders_[2];
 };
 
 // The folder, and below it `first` and then `second` when given (null or empty skips a level);

@@ -87,24 +87,56 @@ TEST_F(SettingsPaths, PackagedInstallationsKeepTheirDataApart) {
   EXPECT_TRUE(IsFolder(expected));
 }
 
-// A scope answers from what it found for as long as it lives (here the packaged flag flips
-// under it), keeps the two roots apart, and is forgotten when it ends.
-TEST_F(SettingsPaths, AScopeLooksTheFoldersUpOnceForItsLength) {
+// Moves the user's roaming folder for the shell and puts it back at destruction.
+class MovedRoamingFolder {
+ public:
+  explicit MovedRoamingFolder(const std::wstring& to) {
+    DWORD size = sizeof old_;
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kKey, L"AppData", RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                        nullptr, old_, &size) == ERROR_SUCCESS;
+    Set(to.c_str());
+  }
+  ~MovedRoamingFolder() {
+    if (had_)
+      Set(old_);
+    else
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"AppData");
+  }
+
+ private:
+  static constexpr const wchar_t* kKey =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  static void Set(const wchar_t* path) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"AppData", REG_EXPAND_SZ, path,
+                    static_cast<DWORD>((wcslen(path) + 1) * sizeof(wchar_t)));
+  }
+  wchar_t old_[MAX_PATH] = {};
+  bool had_ = false;
+};
+
+// A scope keeps the shell's answer while the user's folder moves under it, still creates every
+// level, and is forgotten when it ends.
+TEST_F(SettingsPaths, AScopeAsksTheShellOnceForItsLength) {
   Start(false);
-  const std::wstring roaming = ShellFolder(CSIDL_APPDATA) + L"\\Veltranix\\";
+  const std::wstring roaming = ShellFolder(CSIDL_APPDATA) + L"\\Veltranix\\Scrivlet";
+  const std::wstring moved = NoSlash(folder->Path());
   {
     scrv::AppDataScope scope;
-    EXPECT_EQ(scrv::GetAppDataPath(L"Config", L"Text"), roaming + L"Scrivlet\\Config\\Text");
-    EXPECT_TRUE(IsFolder(roaming + L"Scrivlet\\Config\\Text"));
-    scrv::Module().packaged = true;
+    EXPECT_EQ(scrv::GetAppDataPath(nullptr, nullptr), roaming);
+    MovedRoamingFolder move(moved);
+    ASSERT_EQ(ShellFolder(CSIDL_APPDATA), moved);
+    RemoveVendorFolders();
     scrv::AppDataScope inner;
-    EXPECT_EQ(scrv::GetBinFilePath(L"Config", nullptr, L"ClrVar"),
-              roaming + L"Scrivlet\\Config\\ClrVar.bin");
-    EXPECT_TRUE(IsFolder(roaming + L"Scrivlet\\Config"));
-    EXPECT_EQ(scrv::GetAppDataPath(L"Cache", nullptr, true),
-              ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Veltranix\\ScrivletUWP\\Cache");
+    EXPECT_EQ(scrv::GetBinFilePath(L"Config", L"Text", L"ClrVar"),
+              roaming + L"\\Config\\Text\\ClrVar.bin");
+    EXPECT_TRUE(IsFolder(roaming + L"\\Config\\Text"));
+    EXPECT_FALSE(IsFolder(moved + L"\\Veltranix"));
+    // The next call asks again.
   }
-  EXPECT_EQ(scrv::GetAppDataPath(L"Config", L"Text"), roaming + L"ScrivletUWP\\Config\\Text");
+  {
+    MovedRoamingFolder move(moved);
+    EXPECT_EQ(scrv::GetAppDataPath(nullptr, nullptr), moved + L"\\Veltranix\\Scrivlet");
+  }
 }
 
 TEST_F(SettingsPaths, IniModeKeepsDataBesideTheProgram) {
