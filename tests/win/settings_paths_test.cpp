@@ -87,56 +87,37 @@ TEST_F(SettingsPaths, PackagedInstallationsKeepTheirDataApart) {
   EXPECT_TRUE(IsFolder(expected));
 }
 
-// Moves the user's roaming folder for the shell and puts it back at destruction.
-class MovedRoamingFolder {
- public:
-  explicit MovedRoamingFolder(const std::wstring& to) {
-    DWORD size = sizeof old_;
-    had_ = RegGetValueW(HKEY_CURRENT_USER, kKey, L"AppData", RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-                        nullptr, old_, &size) == ERROR_SUCCESS;
-    Set(to.c_str());
-  }
-  ~MovedRoamingFolder() {
-    if (had_)
-      Set(old_);
-    else
-      RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"AppData");
-  }
-
- private:
-  static constexpr const wchar_t* kKey =
-      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-  static void Set(const wchar_t* path) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"AppData", REG_EXPAND_SZ, path,
-                    static_cast<DWORD>((wcslen(path) + 1) * sizeof(wchar_t)));
-  }
-  wchar_t old_[MAX_PATH] = {};
-  bool had_ = false;
-};
-
-// A scope keeps the shell's answer while the user's folder moves under it, still creates every
-// level, and is forgotten when it ends.
+// A scope keeps the shell's answer while the user's folder moves under it, still making every
+// level; the next call asks again.
 TEST_F(SettingsPaths, AScopeAsksTheShellOnceForItsLength) {
   Start(false);
-  const std::wstring roaming = ShellFolder(CSIDL_APPDATA) + L"\\Veltranix\\Scrivlet";
+  const wchar_t* key =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  wchar_t old[MAX_PATH] = {};
+  DWORD size = sizeof old;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, key, L"AppData", RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                         nullptr, old, &size),
+            ERROR_SUCCESS);
+  auto pointTo = [&](const wchar_t* path) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppData", REG_EXPAND_SZ, path,
+                    static_cast<DWORD>((wcslen(path) + 1) * sizeof(wchar_t)));
+  };
+  const std::wstring vendor = ShellFolder(CSIDL_APPDATA) + L"\\Veltranix";
   const std::wstring moved = NoSlash(folder->Path());
+  std::wstring inScope;
   {
     scrv::AppDataScope scope;
-    EXPECT_EQ(scrv::GetAppDataPath(nullptr, nullptr), roaming);
-    MovedRoamingFolder move(moved);
-    ASSERT_EQ(ShellFolder(CSIDL_APPDATA), moved);
-    RemoveVendorFolders();
+    scrv::GetAppDataPath(nullptr, nullptr);
+    pointTo(moved.c_str());
+    RemoveTree(vendor);
     scrv::AppDataScope inner;
-    EXPECT_EQ(scrv::GetBinFilePath(L"Config", L"Text", L"ClrVar"),
-              roaming + L"\\Config\\Text\\ClrVar.bin");
-    EXPECT_TRUE(IsFolder(roaming + L"\\Config\\Text"));
-    EXPECT_FALSE(IsFolder(moved + L"\\Veltranix"));
-    // The next call asks again.
+    inScope = scrv::GetAppDataPath(L"Config", nullptr);
   }
-  {
-    MovedRoamingFolder move(moved);
-    EXPECT_EQ(scrv::GetAppDataPath(nullptr, nullptr), moved + L"\\Veltranix\\Scrivlet");
-  }
+  const std::wstring afterScope = scrv::GetAppDataPath(nullptr, nullptr);
+  pointTo(old);
+  EXPECT_EQ(inScope, vendor + L"\\Scrivlet\\Config");
+  EXPECT_TRUE(IsFolder(vendor + L"\\Scrivlet\\Config"));
+  EXPECT_EQ(afterScope, moved + L"\\Veltranix\\Scrivlet");
 }
 
 TEST_F(SettingsPaths, IniModeKeepsDataBesideTheProgram) {
