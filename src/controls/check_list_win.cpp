@@ -110,7 +110,7 @@ CCheckList::~CCheckList() {
 
 bool CCheckList::SubclassWindow(HWND list) {
   if (!CSubclassedWindow::SubclassWindow(list)) return false;
-  parentControls_.Attach(::GetParent(list));
+  parentControls_.Attach(::GetParent(list), parentLookup);
   controlId = static_cast<UINT16>(GetDlgCtrlID(list));
   if (dpi == 0) dpi = WindowDpi(list);
   ApplyConfiguration();
