@@ -49,6 +49,8 @@ bool CFileAssociateDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 
 BOOL CFileAssociateDlg::OnInitDialog() {
   list_ = GetDlgItem(IDC_ASSOC_LIST);
+  // Held off until Fill has added the columns and rows (the styles need no repaint before).
+  ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                  LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   dpi_ = static_cast<int>(WindowDpi(m_hWnd));
@@ -133,7 +135,6 @@ void CFileAssociateDlg::Fill(int row) {
     sub.pszText = description.data();
     ::SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&sub));
   }
-  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   const int count = static_cast<int>(associations_.size());
   if (count > 0) {
     row = std::clamp(row, 0, count - 1);
@@ -141,9 +142,10 @@ void CFileAssociateDlg::Fill(int row) {
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(&state));
-    // Scrolling to the row needs the scroll bars, which the list sets up as redrawing resumes.
-    ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  // Scrolling to the row needs the scroll bars, which the list sets up as redrawing resumes.
+  if (count > 0) ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   UpdateButtons();
 }
 
