@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "controls/dialog_items_win.h"
-#include "controls/image_strip_win.h"
 #include "frame/dpi_awareness_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/dpi_win.h"
@@ -112,8 +111,7 @@ void CFileAssociateDlg::Fill(int row) {
   size_t kept = 0;
   for (size_t i = 0; i < associations_.size(); ++i) {
     if (!icons[i]) continue;
-    AddIconImage(images, icons[i]);
-    DestroyIcon(icons[i]);
+    AddKeptIconImage(images, icons[i]);
     if (kept != i) associations_[kept] = std::move(associations_[i]);
     ++kept;
   }
