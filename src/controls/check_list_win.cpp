@@ -110,7 +110,7 @@ CCheckList::~CCheckList() {
 
 bool CCheckList::SubclassWindow(HWND list) {
   if (!CSubclassedWindow::SubclassWindow(list)) return false;
-  parentControls_.Attach(::GetParent(list));
+  parentControls_.Attach(::GetParent(list), parentLookup);
   controlId = static_cast<UINT16>(GetDlgCtrlID(list));
   if (dpi == 0) dpi = WindowDpi(list);
   ApplyConfiguration();
@@ -779,8 +779,9 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
       return true;
     case WM_DESTROY:
       parentControls_.Attach(nullptr);
-      KillTimer(m_hWnd, kCheckListSelectionTimer);
-      KillTimer(m_hWnd, kCheckListScrollTimer);
+      // Only running timers are stopped: each call is a trip to the window server.
+      if (selectionTimer_) KillTimer(m_hWnd, kCheckListSelectionTimer);
+      if (dragging_) KillTimer(m_hWnd, kCheckListScrollTimer);
       selectionTimer_ = false;
       return false;
   }

@@ -39,6 +39,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,9 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
                                           // kept so whenever the client area changes
   CheckListSwapFn swapCallback = nullptr;
   void* swapContext = nullptr;
+  // The parent dialog's look-up of its controls (the check-all box, the move buttons), when it
+  // keeps the handles it has found; else each is looked up once in the parent's children.
+  std::function<HWND(int)> parentLookup;
   UINT dpi = 0;  // the DPI the column widths are for (0: the window's when subclassed); the
                  // control keeps it current
 

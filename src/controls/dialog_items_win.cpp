@@ -4,15 +4,16 @@
 
 namespace scrv {
 
-void DialogItems::Attach(HWND dialog) {
+void DialogItems::Attach(HWND dialog, std::function<HWND(int)> lookup) {
   dialog_ = dialog;
+  lookup_ = dialog ? std::move(lookup) : nullptr;
   items_.clear();
 }
 
 HWND DialogItems::operator[](int id) {
   for (const auto& [known, control] : items_)
     if (known == id) return control;
-  HWND control = dialog_ ? ::GetDlgItem(dialog_, id) : nullptr;
+  HWND control = lookup_ ? lookup_(id) : dialog_ ? ::GetDlgItem(dialog_, id) : nullptr;
   items_.emplace_back(id, control);
   return control;
 }

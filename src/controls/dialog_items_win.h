@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -18,13 +19,15 @@ namespace scrv {
 // A dialog's controls by identifier, each looked up when first asked for.
 class DialogItems {
  public:
-  // Forgets what was looked up in another dialog.
-  void Attach(HWND dialog);
+  // Forgets what was looked up in another dialog. `lookup`, when given, is the dialog's own
+  // look-up of its controls (one that keeps what it found), asked instead of the window server.
+  void Attach(HWND dialog, std::function<HWND(int)> lookup = {});
   // The control, or null when the dialog has none.
   HWND operator[](int id);
 
  private:
   HWND dialog_ = nullptr;
+  std::function<HWND(int)> lookup_;
   std::vector<std::pair<int, HWND>> items_;
 };
 

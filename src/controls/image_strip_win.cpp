@@ -118,6 +118,46 @@ bool AddIconImage(HIMAGELIST list, HICON icon) {
   return added >= 0;
 }
 
+IconBitmaps ReadIconBitmaps(HICON icon) {
+  IconBitmaps out;
+  ICONINFO info = {};
+  if (!icon || !GetIconInfo(icon, &info)) return out;
+  BITMAP color = {};
+  if (info.hbmColor && GetObjectW(info.hbmColor, sizeof color, &color) && color.bmWidth > 0 &&
+      color.bmHeight > 0 && color.bmWidth <= 1024 && color.bmHeight <= 1024) {
+    BITMAPINFO bi = TopDownInfo(color.bmWidth, color.bmHeight);
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (copy && bits && dc &&
+        GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(color.bmHeight), bits, &bi,
+                  DIB_RGB_COLORS) == color.bmHeight) {
+      out = {copy, info.hbmMask, color.bmWidth, color.bmHeight};
+      copy = nullptr;
+      info.hbmMask = nullptr;
+    }
+    if (dc) DeleteDC(dc);
+    if (copy) DeleteObject(copy);
+  }
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return out;
+}
+
+void FreeIconBitmaps(IconBitmaps& bitmaps) {
+  if (bitmaps.color) DeleteObject(bitmaps.color);
+  if (bitmaps.mask) DeleteObject(bitmaps.mask);
+  bitmaps = {};
+}
+
+bool AddIconBitmaps(HIMAGELIST list, const IconBitmaps& bitmaps, HICON icon) {
+  int cx = 0, cy = 0;
+  if (!list || !bitmaps.color || !ImageList_GetIconSize(list, &cx, &cy) || bitmaps.width != cx ||
+      bitmaps.height != cy)
+    return AddIconImage(list, icon);
+  return ImageList_Add(list, bitmaps.color, bitmaps.mask) >= 0;
+}
+
 void SetUpImageRows(HWND list, HMODULE module, int bitmapId) {
   // The column leaves room for a vertical scroll bar, so that rows do not scroll sideways.
   RECT client = {};

@@ -18,6 +18,22 @@ bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId);
 // (under Wine, some forty round trips to the server less per icon); any other is drawn.
 bool AddIconImage(HIMAGELIST list, HICON icon);
 
+// An icon's image, copied into a 32-bit DIB section (alpha kept), and its mask: what
+// AddIconImage adds, in a form an image list takes without the screen (the icon's own image
+// is a device bitmap, and asking for it, as adding it, costs trips to the display under
+// Wine). For icons the library keeps; null bitmaps when the icon has no colour image.
+struct IconBitmaps {
+  HBITMAP color = nullptr;
+  HBITMAP mask = nullptr;
+  int width = 0;
+  int height = 0;
+};
+IconBitmaps ReadIconBitmaps(HICON icon);
+void FreeIconBitmaps(IconBitmaps& bitmaps);
+// Appends the icon's image through `bitmaps` when they are of the list's size, else as
+// AddIconImage does.
+bool AddIconBitmaps(HIMAGELIST list, const IconBitmaps& bitmaps, HICON icon);
+
 // A one-column report list whose rows show images of a strip: the column fills the list and
 // the strip becomes the list's small images, at the system's small icon size.
 void SetUpImageRows(HWND list, HMODULE module, int bitmapId);

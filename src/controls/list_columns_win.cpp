@@ -24,4 +24,13 @@ void FitLastColumn(HWND list) {
     SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(columns - 1), MAKELPARAM(width, 0));
 }
 
+ListViewFillScope::~ListViewFillScope() {
+  const LONG style = GetWindowLongW(list_, GWL_STYLE);
+  if (!(style & (WS_VSCROLL | LVS_NOSCROLL))) {
+    const auto rows = SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0);
+    if (rows > SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0)) ShowScrollBar(list_, SB_VERT, TRUE);
+  }
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+}
+
 }  // namespace scrv

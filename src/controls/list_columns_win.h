@@ -27,4 +27,21 @@ class ListFillScope {
   HWND list_;
 };
 
+// ListFillScope for a report-view list view that is being set up: styles, columns and rows
+// all go in with redrawing held off, so that the list lays out its header and scroll bars once.
+// A list whose rows will not fit shows its vertical scroll bar before redrawing resumes: shown
+// during that layout, the bar would resize the list and have the whole layout run again.
+class ListViewFillScope {
+ public:
+  explicit ListViewFillScope(HWND list) : list_(list) {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  }
+  ~ListViewFillScope();
+  ListViewFillScope(const ListViewFillScope&) = delete;
+  ListViewFillScope& operator=(const ListViewFillScope&) = delete;
+
+ private:
+  HWND list_;
+};
+
 }  // namespace scrv

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "base/text_win.h"
@@ -13,6 +14,8 @@ namespace {
 constexpr wchar_t kClasses[] = L"Software\\Classes";
 // A value longer than this is not a class entry of ours and is not read.
 constexpr DWORD kMaxValueBytes = 64 * 1024;
+// Characters of the first read of a value: class names, commands and icon locations fit.
+constexpr size_t kFirstReadChars = 520;
 
 std::wstring UnderClasses(std::u16string_view key) {
   std::wstring path = kClasses;
@@ -66,12 +69,16 @@ std::vector<std::u16string> WinClassesRegistry::SubKeyNames(ClassesTree tree,
   if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
                        nullptr, nullptr, nullptr) != ERROR_SUCCESS)
     count = 0;
-  auto nameAt = [&](DWORD i) -> std::u16string {
+  // The two searches below probe mostly the same indexes: each name is enumerated once.
+  std::map<DWORD, std::u16string> seen;
+  auto nameAt = [&](DWORD i) -> const std::u16string& {
+    auto [at, added] = seen.try_emplace(i);
+    if (!added) return at->second;
     wchar_t name[256];
     DWORD length = 256;
-    if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-      return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(name), length);
+    if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+      at->second.assign(reinterpret_cast<const char16_t*>(name), length);
+    return at->second;
   };
   // A tree of classes holds hundreds or thousands of keys; reading every name costs more than
   // the dialog itself. Subkeys are kept sorted without regard to case (Windows compares the
@@ -88,11 +95,11 @@ std::vector<std::u16string> WinClassesRegistry::SubKeyNames(ClassesTree tree,
         hi = mid;
     }
     for (DWORD i = lo; i < count; ++i) {
-      std::u16string name = nameAt(i);
+      const std::u16string& name = nameAt(i);
       if (!StartsWithIgnoringCase(name, prefix)) break;
       if (std::find(taken.begin(), taken.end(), i) != taken.end()) continue;
       taken.push_back(i);
-      if (name.starts_with(prefix)) names.push_back(std::move(name));
+      if (name.starts_with(prefix)) names.push_back(name);
     }
   }
   RegCloseKey(key);
@@ -111,16 +118,19 @@ std::optional<std::u16string> WinClassesRegistry::ReadString(ClassesTree tree,
   const std::wstring path = UnderClasses(key);
   const std::wstring value = ToW(name);
   const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
-  DWORD bytes = 0;
-  if (RegGetValueW(RootOf(tree), path.c_str(), value.c_str(), flags, nullptr, nullptr, &bytes) !=
-          ERROR_SUCCESS ||
-      bytes > kMaxValueBytes)
-    return std::nullopt;
-  std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
-  bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-  if (RegGetValueW(RootOf(tree), path.c_str(), value.c_str(), flags, nullptr, buffer.data(),
-                   &bytes) != ERROR_SUCCESS)
-    return std::nullopt;
+  // Each call opens the key anew: a buffer that fits the usual entry reads it in one call, and
+  // only a longer value is asked for its size and read again.
+  std::vector<wchar_t> buffer(kFirstReadChars, L'\0');
+  DWORD bytes = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+  LONG r = RegGetValueW(RootOf(tree), path.c_str(), value.c_str(), flags, nullptr, buffer.data(),
+                        &bytes);
+  if (r == ERROR_MORE_DATA && bytes <= kMaxValueBytes) {
+    buffer.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+    r = RegGetValueW(RootOf(tree), path.c_str(), value.c_str(), flags, nullptr, buffer.data(),
+                     &bytes);
+  }
+  if (r != ERROR_SUCCESS) return std::nullopt;
   buffer.back() = L'\0';
   return ToU(buffer.data());
 }

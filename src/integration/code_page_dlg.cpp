@@ -107,10 +107,10 @@ BOOL CCodePageDlg::OnInitDialog() {
   setup.options.checkBoxes = true;
   setup.textCallback = true;
   HWND list = GetDlgItem(IDC_CHECK_LIST);
-  AttachOwnedList(list_, list, setup, DarkTheme());
-  AddParentHook(list_);
   {
-    ListFillScope fill(list);
+    ListViewFillScope fill(list);
+    AttachOwnedList(list_, list, setup, DarkTheme());
+    AddParentHook(list_);
     // The columns start at their fitted widths: each later width change costs a header layout.
     auto [nameWidth, scriptWidth] = ColumnWidths();
     AddListColumn(list, 0, IDS_CP_NAME_HEADER, nameWidth);

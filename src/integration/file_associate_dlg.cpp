@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "controls/dialog_items_win.h"
-#include "controls/image_strip_win.h"
 #include "frame/dpi_awareness_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/dpi_win.h"
@@ -49,6 +48,8 @@ bool CFileAssociateDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 
 BOOL CFileAssociateDlg::OnInitDialog() {
   list_ = GetDlgItem(IDC_ASSOC_LIST);
+  // Held off until Fill has added the columns and rows (the styles need no repaint before).
+  ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                  LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   dpi_ = static_cast<int>(WindowDpi(m_hWnd));
@@ -110,8 +111,7 @@ void CFileAssociateDlg::Fill(int row) {
   size_t kept = 0;
   for (size_t i = 0; i < associations_.size(); ++i) {
     if (!icons[i]) continue;
-    AddIconImage(images, icons[i]);
-    DestroyIcon(icons[i]);
+    AddKeptIconImage(images, icons[i]);
     if (kept != i) associations_[kept] = std::move(associations_[i]);
     ++kept;
   }
@@ -133,7 +133,6 @@ void CFileAssociateDlg::Fill(int row) {
     sub.pszText = description.data();
     ::SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&sub));
   }
-  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   const int count = static_cast<int>(associations_.size());
   if (count > 0) {
     row = std::clamp(row, 0, count - 1);
@@ -141,9 +140,10 @@ void CFileAssociateDlg::Fill(int row) {
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(&state));
-    // Scrolling to the row needs the scroll bars, which the list sets up as redrawing resumes.
-    ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  // Scrolling to the row needs the scroll bars, which the list sets up as redrawing resumes.
+  if (count > 0) ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   UpdateButtons();
 }
 

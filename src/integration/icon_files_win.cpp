@@ -1,8 +1,56 @@
 #include "integration/icon_files_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <tuple>
+
+#include "controls/image_strip_win.h"
 
 namespace scrv {
+namespace {
+
+// The icons taken so far, by file, index and size, with the file's state when they were
+// taken: the association list shows the same few icons on every open, and taking one out of
+// its file opens and maps the file and creates the icon, each a trip to the window server.
+// There are as many as the associations listed, at the sizes they were shown at.
+struct FileStamp {
+  uint64_t size = 0;
+  uint64_t written = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+struct KeptIcon {
+  FileStamp stamp;
+  HICON icon = nullptr;
+  IconBitmaps bitmaps;  // read when the icon is first added to an image list
+};
+using IconKey = std::tuple<std::wstring, int, int>;
+
+std::mutex& KeptLock() {
+  static std::mutex lock;
+  return lock;
+}
+std::map<IconKey, KeptIcon>& Kept() {
+  static std::map<IconKey, KeptIcon> kept;
+  return kept;
+}
+
+std::optional<FileStamp> StampOf(const std::wstring& file) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return FileStamp{
+      uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+      uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime};
+}
+
+// ExtractIconsAt without the keeping: the caller owns the icons.
+std::vector<HICON> TakeIconsAt(const std::wstring& file, const std::vector<int>& indexes, int size);
+
+}  // namespace
 
 HICON ExtractIconAt(const std::wstring& file, int index, int size) {
   if (file.empty()) return nullptr;
@@ -15,6 +63,52 @@ HICON ExtractIconAt(const std::wstring& file, int index, int size) {
 
 std::vector<HICON> ExtractIconsAt(const std::wstring& file, const std::vector<int>& indexes,
                                   int size) {
+  std::vector<HICON> icons(indexes.size(), nullptr);
+  if (indexes.empty() || file.empty()) return icons;
+  const std::optional<FileStamp> stamp = StampOf(file);
+  std::lock_guard<std::mutex> hold(KeptLock());
+  std::map<IconKey, KeptIcon>& kept = Kept();
+  std::vector<int> missing;
+  for (size_t i = 0; i < indexes.size(); ++i) {
+    auto at = kept.find(IconKey{file, indexes[i], size});
+    if (at != kept.end() && stamp && at->second.stamp == *stamp)
+      icons[i] = at->second.icon;
+    else if (std::find(missing.begin(), missing.end(), indexes[i]) == missing.end())
+      missing.push_back(indexes[i]);
+  }
+  if (missing.empty()) return icons;
+  std::vector<HICON> taken = TakeIconsAt(file, missing, size);
+  for (size_t m = 0; m < missing.size(); ++m) {
+    HICON icon = taken[m];
+    if (!icon) continue;
+    // An icon of a file whose state cannot be had is kept too (it is the library's), but
+    // taken anew every time.
+    auto [at, added] = kept.try_emplace(IconKey{file, missing[m], size});
+    if (!added) {  // from a file that has changed since
+      DestroyIcon(at->second.icon);
+      FreeIconBitmaps(at->second.bitmaps);
+    }
+    at->second = {stamp.value_or(FileStamp{}), icon, {}};
+    for (size_t i = 0; i < indexes.size(); ++i)
+      if (indexes[i] == missing[m]) icons[i] = icon;
+  }
+  return icons;
+}
+
+bool AddKeptIconImage(HIMAGELIST list, HICON icon) {
+  std::lock_guard<std::mutex> hold(KeptLock());
+  for (auto& [key, kept] : Kept()) {
+    if (kept.icon != icon) continue;
+    if (!kept.bitmaps.color) kept.bitmaps = ReadIconBitmaps(icon);
+    return AddIconBitmaps(list, kept.bitmaps, icon);
+  }
+  return AddIconImage(list, icon);
+}
+
+namespace {
+
+std::vector<HICON> TakeIconsAt(const std::wstring& file, const std::vector<int>& indexes,
+                               int size) {
   std::vector<HICON> icons(indexes.size(), nullptr);
   if (indexes.empty() || file.empty()) return icons;
   // Each extraction reads the file anew: one run from the lowest to the highest index serves
@@ -44,6 +138,8 @@ std::vector<HICON> ExtractIconsAt(const std::wstring& file, const std::vector<in
   for (size_t i = 0; i < indexes.size(); ++i) icons[i] = ExtractIconAt(file, indexes[i], size);
   return icons;
 }
+
+}  // namespace
 
 std::vector<HICON> ExtractAllIcons(const std::wstring& file, int size) {
   std::vector<HICON> icons;

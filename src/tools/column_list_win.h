@@ -74,6 +74,7 @@ class CColumnListDialog : public CMyDialogImpl<T> {
   // Attaches the check list 119 with `columnCount` columns; `movable` lets the user reorder the
   // rows (OnRowsSwapped then follows every exchange).
   void AttachColumnList(int columnCount, bool movable) {
+    list_.parentLookup = [this](int id) { return this->GetDlgItem(id); };
     AttachColumnChoiceList(list_, this->GetDlgItem(IDC_CHECK_LIST), columnCount, this->DarkTheme(),
                            movable ? SwapRows : nullptr, this);
     this->AddParentHook(list_);

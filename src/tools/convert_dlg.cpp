@@ -48,7 +48,6 @@ void CConvertDlg::AttachList(CCheckList& list, int id, UINT headerId) {
   if (characters_.dpi) list.dpi = characters_.dpi;
   AttachOwnedList(list, control, setup, DarkTheme());
   AddParentHook(list);
-  ListFillScope fill(control);
   AddListColumn(control, 0, headerId, FillColumnWidth(control, 0));
 }
 
@@ -60,15 +59,16 @@ BOOL CConvertDlg::OnInitDialog() {
   CheckRadio({selection, document}, model_.firstScope ? selection : document);
   ::EnableWindow(document, !model_.scopeForced);
 
+  // Both lists get their styles, column and rows with redraw off: each lays out its header
+  // and scroll bars once, when its scope ends.
+  ListViewFillScope fillCharacters(GetDlgItem(IDC_CV_CHARACTERS));
+  ListViewFillScope fillOptions(GetDlgItem(IDC_CV_OPTIONS));
   AttachList(characters_, IDC_CV_CHARACTERS, IDS_CV_CHARACTER_HEADER);
   AttachList(options_, IDC_CV_OPTIONS, IDS_CV_OPTION_HEADER);
-  {
-    ListFillScope fill(options_);
-    for (size_t o = 0; o < kConvertOptionCount; ++o)
-      AppendCallbackRow(options_, static_cast<LPARAM>(o), model_.options[o]);
-  }
+  for (size_t o = 0; o < kConvertOptionCount; ++o)
+    AppendCallbackRow(options_, static_cast<LPARAM>(o), model_.options[o]);
   ShowBoxes();
-  FillCharacters();
+  ShowCharacters();
   return TRUE;
 }
 
@@ -164,18 +164,21 @@ void CConvertDlg::ShowRowChecks() {
   InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
 }
 
-void CConvertDlg::FillCharacters() {
+void CConvertDlg::ShowCharacters() {
   std::u16string query = ToU(GetDlgItemText(IDC_CV_SEARCH));
   shown_.clear();
   for (size_t i = 0; i < kConvertCharCount; ++i)
     if (query.empty() || ConvertRowMatches(RowText(i), query)) shown_.push_back(i);
+  characters_.SendMessage(LVM_DELETEALLITEMS);
+  characters_.SendMessage(LVM_SETITEMCOUNT, shown_.size());
+}
+
+void CConvertDlg::FillCharacters() {
   {
-    ListFillScope fill(characters_);
-    characters_.SendMessage(LVM_DELETEALLITEMS);
-    characters_.SendMessage(LVM_SETITEMCOUNT, shown_.size());
+    ListViewFillScope fill(characters_);
+    ShowCharacters();
   }
-  // Not shown yet while the dialog opens: the first paint draws the rows anyway.
-  if (::IsWindowVisible(characters_)) InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
+  InvalidateRect(characters_.m_hWnd, nullptr, TRUE);
 }
 
 void CConvertDlg::OnCategoryClicked(size_t box) {

@@ -56,7 +56,9 @@ class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
   LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
   void ShowBoxes();
   void ShowRowChecks();
-  // The rows matching the search text, with their checks.
+  // The rows matching the search text, with their checks (ShowCharacters leaves redrawing to
+  // the caller; FillCharacters repaints the list).
+  void ShowCharacters();
   void FillCharacters();
   void OnCategoryClicked(size_t box);
   void OnApplyOptions();

@@ -53,9 +53,9 @@ BOOL CDeleteDuplicateAdvancedDlg::OnInitDialog() {
   model_.Load(Settings(), Flags());
   ShowOptions();
 
-  AttachColumnList(1, false);
   {
-    ListFillScope fill(list_);
+    ListViewFillScope fill(GetDlgItem(IDC_CHECK_LIST));
+    AttachColumnList(1, false);
     AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
     // Rows never move here, so a row's index names its key.
     for (size_t row = 0; row < model_.RowCount(); ++row)

@@ -16,7 +16,6 @@ constexpr size_t kBlockFieldOffset = 24;
 }  // namespace
 
 BOOL CExtractColumnsDlg::OnInitDialog() {
-  AttachColumnList(1, true);
   HWND parent = GetParent();
   if (parent) {
     names_ = RequestHostNames([parent](size_t count, char16_t* buffer) {
@@ -27,7 +26,8 @@ BOOL CExtractColumnsDlg::OnInitDialog() {
   }
   model_.emplace(names_);
   {
-    ListFillScope fill(list_);
+    ListViewFillScope fill(GetDlgItem(IDC_CHECK_LIST));
+    AttachColumnList(1, true);
     AddListColumn(list_, 0, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, 0));
     for (const ColumnEntry& entry : model_->Entries())
       AppendCallbackRow(list_, static_cast<LPARAM>(entry.column), true);

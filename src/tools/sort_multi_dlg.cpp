@@ -32,9 +32,9 @@ BOOL CSortMultiDlg::OnInitDialog() {
   SetButtonChecked(GetDlgItem(IDC_SM_ENTIRE_GROUP), model_.entireGroup);
   SetButtonChecked(GetDlgItem(IDC_SM_SELECTION_ONLY), model_.selectionOnly);
 
-  AttachColumnList(1, true);
   {
-    ListFillScope fill(list_);
+    ListViewFillScope fill(GetDlgItem(IDC_CHECK_LIST));
+    AttachColumnList(1, true);
     AddListColumn(list_, 0, IDS_KEY_COLUMN_HEADER, FillColumnWidth(list_, 0));
     for (size_t row = 0; row < model_.RowCount(); ++row)
       AppendCallbackRow(list_, model_.Keys().Column(row), model_.rowChecked[row]);

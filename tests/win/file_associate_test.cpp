@@ -54,10 +54,11 @@ void PutAssociation(HKEY root, const std::wstring& extension, const std::wstring
 
 // Every key the tests plant or the dialogs write.
 void RemoveTestKeys() {
-  for (const wchar_t* key : {L".txt", L"scrivlet64.txt", L".scrvtst", L"scrivlet64.scrvtst",
-                             L"Other.Type", L"scrivlet64.scrvone", L"scrivlet64.scworkspace",
-                             L"scrivlet64.scrvother", L"scrivlet64.scrvnoicon", L"scrivlet64.log",
-                             L"Scrivlet64.scrvcase", L"scriv_x", L"scrivlet64_z", L"scrivlet64"})
+  for (const wchar_t* key :
+       {L".txt", L"scrivlet64.txt", L".scrvtst", L"scrivlet64.scrvtst", L"Other.Type",
+        L"scrivlet64.scrvone", L"scrivlet64.scworkspace", L"scrivlet64.scrvother",
+        L"scrivlet64.scrvnoicon", L"scrivlet64.log", L"scrivlet64.scrvlong", L"Scrivlet64.scrvcase",
+        L"scriv_x", L"scrivlet64_z", L"scrivlet64"})
     RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + std::wstring(key)).c_str());
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + std::wstring(L"scrivlet64.scrvmw")).c_str());
 }
@@ -206,6 +207,8 @@ TEST_F(FileAssociate, ListKeepsOnlyThisCopysAssociationsWithIconsAndGuardsSpecia
   PutAssociation(HKEY_CURRENT_USER, L"scworkspace", program, icons + L",0");
   PutAssociation(HKEY_CURRENT_USER, L"scrvother", L"C:\\Other\\scrivlet.exe", icons + L",0");
   PutAssociation(HKEY_CURRENT_USER, L"scrvnoicon", program, L"C:\\missing.ico,0");
+  // A command longer than the usual entry is still read whole.
+  PutAssociation(HKEY_CURRENT_USER, L"scrvlong", std::wstring(600, L' ') + program, icons + L",0");
   PutAssociation(HKEY_LOCAL_MACHINE, L"scrvmw", L"\"" + program + L"\"", icons + L",1");
   // The prefix is exact; keys that sort around it differently under either case order are
   // neither missed nor taken.
@@ -214,10 +217,10 @@ TEST_F(FileAssociate, ListKeepsOnlyThisCopysAssociationsWithIconsAndGuardsSpecia
   for (const wchar_t* key : {L"scriv_x", L"scrivlet64_z", L"scrivlet64"})
     Put(HKEY_CURRENT_USER, key, L"x");
   Open([&](HWND list) {
-    EXPECT_EQ(Rows(list), L".scrvmw|.scworkspace");  // the machine's first
+    EXPECT_EQ(Rows(list), L".scrvmw|.scrvlong|.scworkspace");  // the machine's first
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_PROPERTIES));
     EXPECT_TRUE(Enabled(list, IDC_ASSOC_DELETE));
-    SelectRows(list, {1});
+    SelectRows(list, {2});
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_PROPERTIES));
     EXPECT_FALSE(Enabled(list, IDC_ASSOC_DELETE));
     Click(list, IDC_ASSOC_CLOSE);

@@ -1,5 +1,5 @@
-// Icons added to an image list: one of the list's size through its own bitmaps, looking as the
-// icon itself does, any other drawn into the list.
+// Icons added to an image list: one of the list's size through its own bitmaps (or through
+// copies of them read once), looking as the icon itself does, any other drawn into the list.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -50,6 +50,20 @@ TEST(ImageStrip, IconsOfAnySizeLookAsThemselvesInTheList) {
   for (size_t p = 0; p < icon.size(); ++p)
     for (int shift : {0, 8, 16})
       EXPECT_NEAR((listed[p] >> shift) & 0xFF, (icon[p] >> shift) & 0xFF, 2) << "pixel " << p;
+  // Through the icon's bitmaps read once: the very pixels AddIconImage gives; of another size,
+  // drawn as AddIconImage draws it.
+  scrv::IconBitmaps smallBitmaps = scrv::ReadIconBitmaps(small);
+  scrv::IconBitmaps bigBitmaps = scrv::ReadIconBitmaps(big);
+  EXPECT_EQ(smallBitmaps.width, 16);
+  EXPECT_TRUE(scrv::AddIconBitmaps(list, smallBitmaps, small));
+  EXPECT_TRUE(scrv::AddIconBitmaps(list, bigBitmaps, big));
+  EXPECT_EQ(ImageList_GetImageCount(list), 4);
+  for (int kept : {2, 3})
+    EXPECT_EQ(Painted([&](HDC dc) { ImageList_Draw(list, kept, dc, 0, 0, ILD_NORMAL); }),
+              Painted([&](HDC dc) { ImageList_Draw(list, kept - 2, dc, 0, 0, ILD_NORMAL); }))
+        << "image " << kept;
+  scrv::FreeIconBitmaps(smallBitmaps);
+  scrv::FreeIconBitmaps(bigBitmaps);
   DestroyIcon(small);
   DestroyIcon(big);
   ImageList_Destroy(list);
