@@ -10,17 +10,23 @@
 // what the platform reports for a dialog object that cannot get its window), and
 // ERROR_INTERNAL_ERROR for any other exception. Exceptions thrown inside a dialog's handlers
 // arrive here too: the dialog procedure keeps them and RunModal throws them again.
+//
+// For the length of the call the shell is asked for the user's data folder once, however many
+// record files the export opens (AppDataScope).
 
 #include <windows.h>
 
 #include <new>
 #include <utility>
 
+#include "settings/app_data_path_win.h"
+
 namespace scrv {
 
 template <class R, class Body>
 R GuardExport(R failureValue, Body&& body) noexcept {
   try {
+    AppDataScope dataFolders;
     return static_cast<R>(std::forward<Body>(body)());
   } catch (const std::bad_alloc&) {
     SetLastError(ERROR_OUTOFMEMORY);

@@ -105,6 +105,15 @@ bool AddKeptIconImage(HIMAGELIST list, HICON icon) {
   return AddIconImage(list, icon);
 }
 
+void ForgetKeptIcons() {
+  std::lock_guard<std::mutex> hold(KeptLock());
+  for (auto& [key, kept] : Kept()) {
+    DestroyIcon(kept.icon);
+    FreeIconBitmaps(kept.bitmaps);
+  }
+  Kept().clear();
+}
+
 namespace {
 
 std::vector<HICON> TakeIconsAt(const std::wstring& file, const std::vector<int>& indexes,

@@ -15,7 +15,6 @@
 #include "frame/text_case_win.h"
 #include "base/text_win.h"
 #include "scrvdlgs_api.h"
-#include "settings/app_data_path_win.h"
 #include "settings/app_path.h"
 #include "settings/file_store_win.h"
 #include "settings/module_path_win.h"
@@ -425,7 +424,6 @@ void CPluginDlg::OnOK() {
 extern "C" int DoPlugIn(HWND owner) {
   if (FAILED(CoInitialize(nullptr))) return 0;
   int result = scrv::GuardExport(-1, [&] {
-    scrv::AppDataScope dataFolders;  // the plug-ins' record, read at the start and saved at OK
     scrv::CPluginDlg dlg(owner);
     INT_PTR r = dlg.DoModal(owner);
     return r > 0 ? static_cast<int>(r) : -1;

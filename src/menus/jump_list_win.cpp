@@ -8,7 +8,6 @@
 
 #include "frame/export_guard_win.h"
 #include "base/module_state_win.h"
-#include "settings/app_data_path_win.h"
 #include "settings/app_settings_win.h"
 #include "base/text_win.h"
 #include "menus/menu_resources_win.h"
@@ -166,7 +165,6 @@ JumpListOutcome RebuildAppJumpList(MenuResources& resources) {
 
 extern "C" void ResetJumpList() {
   scrv::GuardExport(0, [] {
-    scrv::AppDataScope dataFolders;  // every menu's record
     scrv::CModuleMenuResources resources;
     scrv::RebuildAppJumpList(resources);
     return 0;

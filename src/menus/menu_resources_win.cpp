@@ -34,7 +34,7 @@ bool SameNameOrdinal(std::u16string_view a, std::u16string_view b) {
 
 MenuRecordFiles AppMenuRecordFiles() {
   static Win32FileStore files;
-  // The exports that read many records hold an AppDataScope: the shell is asked once.
+  // Every export holds an AppDataScope (GuardExport): the shell is asked once per call.
   return {AppRecordPath, &files};
 }
 

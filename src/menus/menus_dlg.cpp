@@ -14,7 +14,6 @@
 #include "menus/menu_resources_win.h"
 #include "menus/stored_plugin_labels.h"
 #include "scrvdlgs_api.h"
-#include "settings/app_data_path_win.h"
 
 namespace scrv {
 namespace {
@@ -625,7 +624,6 @@ void CMenusDlg::OnCancel() {
 
 extern "C" int DoMenu(HWND owner, int32_t start) {
   return scrv::GuardExport(-1, [&] {
-    scrv::AppDataScope dataFolders;  // the menus' and the plug-ins' records
     scrv::CModuleMenuResources resources;
     const scrv::MenuRecordFiles records = scrv::AppMenuRecordFiles();
     scrv::StoredPlugInLabels plugIns(records.binPath, *records.files);

@@ -215,7 +215,6 @@ void CExtractFrequentDlg::OnOK() {
 
 extern "C" int DoExtractFrequent(HWND owner, uint8_t selectionFlag) {
   return scrv::GuardExport(0, [&] {
-    scrv::AppDataScope dataFolders;  // the formats' records and the ignore list
     scrv::CExtractFrequentDlg dlg(selectionFlag != 0);
     return dlg.DoModal(owner) == IDOK ? 1 : 0;
   });
