@@ -86,23 +86,28 @@ void CJoinCSVDlg::OnListSelectionChanged() {
 }
 
 BOOL CJoinCSVDlg::OnInitDialog() {
-  AttachColumnList(2, true);
-  model_.Load(Settings(), record_);
-  for (const JoinOptionBox& box : kJoinOptionBoxes)
-    SetButtonChecked(GetDlgItem(box.control), (model_.flags & box.bit) != 0);
+  {
+    // The list's styles, columns and first rows go in before it lays itself out.
+    ListViewFillScope fill(GetDlgItem(IDC_CHECK_LIST));
+    AttachColumnList(2, true);
+    model_.Load(Settings(), record_);
+    for (const JoinOptionBox& box : kJoinOptionBoxes)
+      SetButtonChecked(GetDlgItem(box.control), (model_.flags & box.bit) != 0);
 
-  for (JoinSide side : {JoinSide::kFirst, JoinSide::kSecond}) {
-    HWND combo = GetDlgItem(DocumentList(side));
-    {
-      ListFillScope fill(combo);
-      for (const std::u16string& name : model_.DocumentNames()) AddComboString(combo, name);
+    for (JoinSide side : {JoinSide::kFirst, JoinSide::kSecond}) {
+      HWND combo = GetDlgItem(DocumentList(side));
+      {
+        ListFillScope comboFill(combo);
+        for (const std::u16string& name : model_.DocumentNames()) AddComboString(combo, name);
+      }
+      if (model_.Document(side) >= 0) {
+        ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model_.Document(side)), 0);
+        FillKeyColumns(side);
+      }
     }
-    if (model_.Document(side) >= 0) {
-      ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model_.Document(side)), 0);
-      FillKeyColumns(side);
-    }
+    FillPairRows();
   }
-  FillPairList();
+  list_.UpdateControls();
   ShowEnabling();
   return TRUE;
 }
@@ -131,19 +136,23 @@ void CJoinCSVDlg::FillKeyColumns(JoinSide side) {
 
 void CJoinCSVDlg::FillPairList() {
   {
-    ListFillScope fill(list_);
-    if (!columnsAdded_) {
-      const int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
-      AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
-      AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));
-      columnsAdded_ = true;
-    }
-    list_.SendMessage(LVM_DELETEALLITEMS);
-    for (const ColumnEntry& entry : model_.Pairs())
-      AppendCallbackRow(list_, RowParam(entry), (entry.flags & kColumnTaken) != 0);
-    if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
+    ListViewFillScope fill(list_);
+    FillPairRows();
   }
   list_.UpdateControls();
+}
+
+void CJoinCSVDlg::FillPairRows() {
+  if (!columnsAdded_) {
+    const int documentWidth = ScaleForList(list_, kDocumentColumnWidth);
+    AddListColumn(list_, 0, IDS_JOIN_DOCUMENT_HEADER, documentWidth);
+    AddListColumn(list_, 1, IDS_JOIN_COLUMN_HEADER, FillColumnWidth(list_, documentWidth));
+    columnsAdded_ = true;
+  }
+  list_.SendMessage(LVM_DELETEALLITEMS);
+  for (const ColumnEntry& entry : model_.Pairs())
+    AppendCallbackRow(list_, RowParam(entry), (entry.flags & kColumnTaken) != 0);
+  if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
 }
 
 // The texts follow the row's parameter, not its position: the check list reads a row's texts

@@ -57,6 +57,8 @@ class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
   void OnListSelectionChanged() override;
   void FillKeyColumns(JoinSide side);
   void FillPairList();
+  // The pair rows, with the columns added the first time; the caller holds the list's redraw.
+  void FillPairRows();
   void ReadOptions();
   void ShowEnabling();
   void OnDocumentChanged(JoinSide side);
