@@ -143,6 +143,9 @@ class CMyDialogImpl : public CDialogBase {
       case WM_WINDOWPOSCHANGING:
         resizer_.OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
         return false;
+      case WM_DPICHANGED:
+        resizer_.OnDpiChanging();
+        return false;
       case WM_PAINT:
         resizer_.OnPaint();
         return false;
@@ -179,7 +182,7 @@ class CMyDialogImpl : public CDialogBase {
     if constexpr (requires { T::kAnchors; }) {
       for (const auto& a : T::kAnchors) {
         [[maybe_unused]] const bool added = resizer_.AddAnchor(a.controlId, a.flags);
-        assert(added && "an anchor names a control the template does not have");
+        assert(added && "an anchor rule the layout cannot honour");
       }
     }
     resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common, /*atShow=*/true);

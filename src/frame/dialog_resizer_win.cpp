@@ -110,12 +110,12 @@ void DialogResizer::Attach(HWND window, SettingsStore& settings) {
   GetWindowRect(window, &rc);
   // One reading of the window's DPI serves the grip and the scale.
   gripDpi_ = WindowDpi(window);
-  model_.Attach(FromRect(rc).Extent(), ScaledGripSize(SystemGripSize(), gripDpi_));
+  model_.Attach(FromRect(rc).Extent(), ClientSize(), ScaledGripSize(SystemGripSize(), gripDpi_));
   model_.Placement().scale = ScalePercentAt(gripDpi_);
 }
 
 bool DialogResizer::AddAnchor(UINT controlId, UINT flags) {
-  return model_.AddAnchor(window_ ? this : nullptr, controlId, flags);
+  return model_.AddAnchor(controlId, flags);
 }
 
 void DialogResizer::Reanchor(HWND window) {
