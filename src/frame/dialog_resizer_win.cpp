@@ -186,6 +186,9 @@ void DialogResizer::CommitPlacement() {
 
 void DialogResizer::OnWindowPosChanging(WINDOWPOS* pos) {
   if (!pendingAtShow_ || !pending_ || !pos) return;
+  // A dialog closed before it was ever shown is hidden without a move no one would see; its
+  // place still goes into the placement record (WindowRect).
+  if (pos->flags & SWP_HIDEWINDOW) return;
   const Rect to = *pending_;
   pending_.reset();
   pendingAtShow_ = false;
