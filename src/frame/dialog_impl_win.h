@@ -123,7 +123,7 @@ class CMyDialogImpl : public CDialogBase {
     switch (msg) {
       case WM_INITDIALOG:
         InitResizer();
-        PrepareControls(m_hWnd, dark_);
+        PrepareDialogControls(m_hWnd, T::IDD, dark_, [this](int id) { return GetDlgItem(id); });
         if (dark_) DarkenCaption(m_hWnd);
         return false;
       case WM_SIZE:
