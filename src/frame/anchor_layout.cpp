@@ -206,16 +206,16 @@ bool AnchorList::Add(ControlGeometry* window, uint32_t controlId, uint32_t flags
   return true;
 }
 
-void AnchorList::Reanchor(ControlGeometry& window) {
-  Size client = window.ClientSize();
-  for (AnchorEntry& e : entries_) {
-    if (e.first != 0 || e.second != 0) continue;
+void AnchorList::Reanchor(ControlGeometry& window, Size client) {
+  std::erase_if(entries_, [&](AnchorEntry& e) {
+    if (e.first != 0 || e.second != 0) return false;
     std::optional<Rect> rc = window.ControlRect(e.controlId);
-    if (!rc) continue;
+    if (!rc) return true;
     AnchorOffsets o = ComputeAnchorOffsets(e.flags, client, *rc);
     e.first = o.first;
     e.second = o.second;
-  }
+    return false;
+  });
 }
 
 void AnchorList::Layout(ControlGeometry& window, uint32_t currentScale, uint32_t anchorScale) {

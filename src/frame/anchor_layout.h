@@ -102,8 +102,10 @@ class AnchorList {
   // With the window at hand the offsets are taken now and a missing control is not added;
   // without it (null) the entry waits with offsets 0, 0 for Reanchor. Invalid rules are refused.
   bool Add(ControlGeometry* window, uint32_t controlId, uint32_t flags);
-  // Takes the offsets of every entry whose two offsets are still 0.
-  void Reanchor(ControlGeometry& window);
+  // Takes the offsets of every entry whose two offsets are still 0 from where its control is
+  // now, against `client`, the client size the controls were placed for. An entry whose
+  // control does not exist is dropped.
+  void Reanchor(ControlGeometry& window, Size client);
   // One layout pass over the active entries, in order.
   void Layout(ControlGeometry& window, uint32_t currentScale, uint32_t anchorScale);
   // Entries of a control are skipped (or laid out again) while it is hidden (or shown).

@@ -4,9 +4,14 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "base/module_state_win.h"
 #include "base/text_win.h"
+#include "frame/dialog_template.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/subclass_win.h"
 #include "frame_ids.h"
@@ -450,6 +455,40 @@ void PrepareControls(HWND parent, bool dark) {
     if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
     if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, true);
     PrepareDark(child);
+  }
+}
+
+namespace {
+
+// The controls template `templateId` of `module` declares for PrepareDialogControls (nothing
+// when the template does not tell). Reading it costs no round trip.
+std::optional<std::vector<PreparedControl>> DeclaredControls(HMODULE module, UINT templateId) {
+  HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
+  HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return std::nullopt;
+  std::optional<DialogTemplateText> text =
+      ReadDialogTemplateText(static_cast<const uint8_t*>(data), SizeofResource(module, res));
+  return text ? ControlsToPrepare(*text) : std::nullopt;
+}
+
+}  // namespace
+
+void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
+                           const std::function<HWND(int)>& lookup) {
+  std::optional<std::vector<PreparedControl>> declared;
+  if (!dark) declared = DeclaredControls(Module().resourceModule, templateId);
+  if (!declared) {
+    PrepareControls(dialog, dark);
+    return;
+  }
+  for (const PreparedControl& c : *declared) {
+    HWND control = lookup(static_cast<int>(c.id));
+    if (!control) continue;
+    if (c.listView)
+      PrepareList(control, false);
+    else
+      PrepareNumericEdit(control);
   }
 }
 

@@ -11,11 +11,20 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace scrv {
 
 // Prepares every child of `parent` (and the children of a list view: its header). Call once the
 // controls exist; calling it again for the same controls does no harm.
 void PrepareControls(HWND parent, bool dark);
+// The same for a dialog made from template `templateId` of the localisation module: in the
+// light theme only numeric edits and list views need anything, and the controls the template
+// declares as such are found through `lookup` (the dialog's own, which keeps the handles for
+// the dialog's use), where a search by class costs a round trip to the window system per
+// control found and one more per class. Otherwise as PrepareControls.
+void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
+                           const std::function<HWND(int)>& lookup);
 
 // NM_CUSTOMDRAW of a list view in the dark theme, for a parent whose own handlers left it: a
 // selected row of a list without the focus is shown dark instead of in the light face colour.

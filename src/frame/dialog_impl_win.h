@@ -123,7 +123,7 @@ class CMyDialogImpl : public CDialogBase {
     switch (msg) {
       case WM_INITDIALOG:
         InitResizer();
-        PrepareControls(m_hWnd, dark_);
+        PrepareDialogControls(m_hWnd, T::IDD, dark_, [this](int id) { return GetDlgItem(id); });
         if (dark_) DarkenCaption(m_hWnd);
         return false;
       case WM_SIZE:
@@ -142,6 +142,9 @@ class CMyDialogImpl : public CDialogBase {
         return true;
       case WM_WINDOWPOSCHANGING:
         resizer_.OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        return false;
+      case WM_DPICHANGED:
+        resizer_.OnDpiChanging();
         return false;
       case WM_PAINT:
         resizer_.OnPaint();
@@ -179,7 +182,7 @@ class CMyDialogImpl : public CDialogBase {
     if constexpr (requires { T::kAnchors; }) {
       for (const auto& a : T::kAnchors) {
         [[maybe_unused]] const bool added = resizer_.AddAnchor(a.controlId, a.flags);
-        assert(added && "an anchor names a control the template does not have");
+        assert(added && "an anchor rule the layout cannot honour");
       }
     }
     resizer_.RestorePlacement(PlacementKey(), ResizeMode(), common, /*atShow=*/true);

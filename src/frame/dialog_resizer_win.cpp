@@ -110,12 +110,12 @@ void DialogResizer::Attach(HWND window, SettingsStore& settings) {
   GetWindowRect(window, &rc);
   // One reading of the window's DPI serves the grip and the scale.
   gripDpi_ = WindowDpi(window);
-  model_.Attach(FromRect(rc).Extent(), ScaledGripSize(SystemGripSize(), gripDpi_));
+  model_.Attach(FromRect(rc).Extent(), ClientSize(), ScaledGripSize(SystemGripSize(), gripDpi_));
   model_.Placement().scale = ScalePercentAt(gripDpi_);
 }
 
 bool DialogResizer::AddAnchor(UINT controlId, UINT flags) {
-  return model_.AddAnchor(window_ ? this : nullptr, controlId, flags);
+  return model_.AddAnchor(controlId, flags);
 }
 
 void DialogResizer::Reanchor(HWND window) {
@@ -186,6 +186,9 @@ void DialogResizer::CommitPlacement() {
 
 void DialogResizer::OnWindowPosChanging(WINDOWPOS* pos) {
   if (!pendingAtShow_ || !pending_ || !pos) return;
+  // A dialog closed before it was ever shown is hidden without a move no one would see; its
+  // place still goes into the placement record (WindowRect).
+  if (pos->flags & SWP_HIDEWINDOW) return;
   const Rect to = *pending_;
   pending_.reset();
   pendingAtShow_ = false;

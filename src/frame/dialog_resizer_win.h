@@ -26,9 +26,16 @@ class DialogResizer : public ResizerWindow {
   // `settings` gives "IconDesign" (by default the library's store).
   void Attach(HWND window, SettingsStore& settings);
   void Attach(HWND window);
-  // Before Attach the entry waits for Reanchor; a control that does not exist is not added.
+  // The control is looked up and its offsets taken at the first size change (see
+  // ResizerModel::ResolveAnchors); a control that does not exist is then dropped.
   bool AddAnchor(UINT controlId, UINT flags);
+  // An engine that is not attached (a page's) takes its window and client size here.
   void Reanchor(HWND window);
+  // WM_DPICHANGED (WM_DPICHANGED_BEFOREPARENT for a child): the anchors are taken before the
+  // platform rescales the controls.
+  void OnDpiChanging() {
+    if (window_) model_.ResolveAnchors(*this);
+  }
   // Where the engine finds a control by identifier: the dialog's own look-up, which keeps the
   // handles it has found, so that a control the dialog also fills is looked up once. Without
   // one the engine looks controls up and keeps them itself.

@@ -1,9 +1,25 @@
 #include "frame/dialog_template.h"
 
+#include <iterator>
+#include <string_view>
+
 namespace scrv {
 namespace {
 
-constexpr uint32_t kFontStyles = 0x48;  // DS_SETFONT | DS_FIXEDSYS
+constexpr uint32_t kFontStyles = 0x48;     // DS_SETFONT | DS_FIXEDSYS
+constexpr uint32_t kNumberStyle = 0x2000;  // ES_NUMBER
+
+// The predefined control classes a template names by ordinal, from 0x80.
+constexpr const char16_t* kOrdinalClasses[] = {u"Button",  u"Edit",      u"Static",
+                                               u"ListBox", u"ScrollBar", u"ComboBox"};
+
+bool SameClass(const std::u16string& name, std::u16string_view wanted) {
+  if (name.size() != wanted.size()) return false;
+  auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+  for (size_t i = 0; i < name.size(); ++i)
+    if (lower(name[i]) != lower(wanted[i])) return false;
+  return true;
+}
 
 // A bounded reader over the template; every read checks what is left.
 class Reader {
@@ -36,12 +52,14 @@ class Reader {
     }
     return false;
   }
-  // A menu, class or title field: 0xFFFF and an ordinal, or a string. `text` receives a string.
-  bool NameOrOrdinal(std::u16string* text) {
+  // A menu, class or title field: 0xFFFF and an ordinal, or a string. `text` receives a string,
+  // `ordinal` the ordinal (0 for a string).
+  bool NameOrOrdinal(std::u16string* text, uint16_t* ordinal = nullptr) {
     uint16_t first;
     if (pos_ + 2 > size_) return false;
     first = static_cast<uint16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
-    if (first == 0xFFFF) return Skip(4);
+    if (ordinal) *ordinal = 0;
+    if (first == 0xFFFF) return Skip(2) && Word(ordinal ? ordinal : &first);
     return String(text);
   }
 
@@ -77,20 +95,35 @@ std::optional<DialogTemplateText> ReadDialogTemplateText(const uint8_t* data, si
   }
   for (uint16_t i = 0; i < count; ++i) {
     TemplateControl control;
-    uint16_t id16 = 0, extra = 0;
+    uint16_t id16 = 0, extra = 0, classOrdinal = 0;
     if (!r.AlignDword()) return std::nullopt;
     if (extended) {
       // helpID, exStyle, style, x, y, cx, cy, then a 32-bit id.
-      if (!r.Skip(20) || !r.Dword(&control.id)) return std::nullopt;
+      if (!r.Skip(8) || !r.Dword(&control.style) || !r.Skip(8) || !r.Dword(&control.id))
+        return std::nullopt;
     } else {
       // style, exStyle, x, y, cx, cy, then a 16-bit id.
-      if (!r.Skip(16) || !r.Word(&id16)) return std::nullopt;
+      if (!r.Dword(&control.style) || !r.Skip(12) || !r.Word(&id16)) return std::nullopt;
       control.id = id16;
     }
-    if (!r.NameOrOrdinal(nullptr) || !r.NameOrOrdinal(&control.title) || !r.Word(&extra) ||
-        !r.Skip(extra))
+    if (!r.NameOrOrdinal(&control.className, &classOrdinal) || !r.NameOrOrdinal(&control.title) ||
+        !r.Word(&extra) || !r.Skip(extra))
       return std::nullopt;
+    if (classOrdinal >= 0x80 && classOrdinal < 0x80 + std::size(kOrdinalClasses))
+      control.className = kOrdinalClasses[classOrdinal - 0x80];
     out.controls.push_back(std::move(control));
+  }
+  return out;
+}
+
+std::optional<std::vector<PreparedControl>> ControlsToPrepare(const DialogTemplateText& text) {
+  std::vector<PreparedControl> out;
+  for (const TemplateControl& c : text.controls) {
+    const bool list = SameClass(c.className, u"SysListView32");
+    if (!list && !(SameClass(c.className, u"Edit") && (c.style & kNumberStyle))) continue;
+    for (const TemplateControl& other : text.controls)
+      if (&other != &c && (other.id & 0xFFFF) == (c.id & 0xFFFF)) return std::nullopt;
+    out.push_back({c.id, list});
   }
   return out;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Reading a dialog template as the resource module holds it (classic DLGTEMPLATE or extended
-// DLGTEMPLATEEX): its caption and the identifier and title of every control. The page-list
-// search matches typed words against these titles.
+// DLGTEMPLATEEX): its caption and the identifier, style, class and title of every control. The
+// page-list search matches typed words against these titles; a dialog that opens finds the
+// controls it sets up from them.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,8 @@ namespace scrv {
 struct TemplateControl {
   uint32_t id = 0;
   std::u16string title;  // empty when the title is an ordinal (an icon or bitmap) or absent
+  uint32_t style = 0;
+  std::u16string className;  // the predefined classes by name ("Button", "Edit", ...)
 };
 
 struct DialogTemplateText {
@@ -24,5 +27,15 @@ struct DialogTemplateText {
 // Nothing for a template that ends before its declared controls do; a template is never read
 // past `size`.
 std::optional<DialogTemplateText> ReadDialogTemplateText(const uint8_t* data, size_t size);
+
+// The controls of a template that the light theme sets up when the dialog opens: numeric edit
+// fields (class "Edit" with ES_NUMBER) and list views. Nothing when one of them shares its
+// identifier with another control, as a look-up by identifier could then find the wrong one.
+struct PreparedControl {
+  uint32_t id = 0;
+  bool listView = false;  // else a numeric edit field
+  friend bool operator==(const PreparedControl&, const PreparedControl&) = default;
+};
+std::optional<std::vector<PreparedControl>> ControlsToPrepare(const DialogTemplateText& text);
 
 }  // namespace scrv

@@ -82,8 +82,8 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
       PrepareControls(m_hWnd, dark_);
       // The light styles' tab texture would be painted under every static text and box.
       if (dark_) EnableThemeDialogTexture(m_hWnd, ETDT_DISABLE);
-      // The page's own initialisation is done: its anchors are taken from the controls as the
-      // template placed them.
+      // The page's own initialisation is done: its anchors will be taken from the controls as
+      // they are now, against the page's size now, when the page is first resized.
       if (!anchors_.empty()) {
         resizer_.emplace();
         resizer_->SetControlLookup([this](int id) { return GetDlgItem(id); });
@@ -96,6 +96,9 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPAR
       if (resizer_) resizer_->OnSize();
       // The platform sizes a page it shows to the sheet's first size; the sheet fits it again.
       ::SendMessageW(Sheet(), WM_SIZE, 0, 0);
+      return false;
+    case WM_DPICHANGED_BEFOREPARENT:
+      if (resizer_) resizer_->OnDpiChanging();
       return false;
     case WM_DESTROY:
       if (resizer_) resizer_->OnDestroy();

@@ -481,6 +481,9 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
     case WM_PAINT:
       if (attached_) resizer_.OnPaint();
       return false;
+    case WM_DPICHANGED:
+      if (attached_) resizer_.OnDpiChanging();
+      return false;
     case WM_THEMECHANGED:
       resizer_.OnThemeChanged();
       return false;

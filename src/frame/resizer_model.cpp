@@ -1,19 +1,29 @@
 #include "frame/resizer_model.h"
 
+#include <utility>
+
 namespace scrv {
 
-void ResizerModel::Attach(Size initialOuter, Size grip) {
+void ResizerModel::Attach(Size initialOuter, Size initialClient, Size grip) {
   placement_.initialOuter = initialOuter;
+  initialClient_ = initialClient;
   grip_ = grip;
 }
 
-bool ResizerModel::AddAnchor(ResizerWindow* window, uint32_t controlId, uint32_t flags) {
-  return anchors_.Add(window, controlId, flags);
+bool ResizerModel::AddAnchor(uint32_t controlId, uint32_t flags) {
+  if (!anchors_.Add(nullptr, controlId, flags)) return false;
+  anchorsWaiting_ = true;
+  return true;
 }
 
 void ResizerModel::Reanchor(ResizerWindow& window) {
   placement_.scale = window.ScalePercent();
-  anchors_.Reanchor(window);
+  initialClient_ = window.ClientSize();
+}
+
+void ResizerModel::ResolveAnchors(ResizerWindow& window) {
+  if (!std::exchange(anchorsWaiting_, false)) return;
+  anchors_.Reanchor(window, initialClient_);
 }
 
 void ResizerModel::RestorePlacement(ResizerWindow& window, SettingsStore& settings,
@@ -31,6 +41,8 @@ void ResizerModel::OnSize(ResizerWindow& window) {
   placement_.resized = true;
   if (std::optional<Rect> grip = window.ControlRect(kFallbackGripId))
     window.MoveControl(kFallbackGripId, FallbackGripPosition(client, grip->Extent()));
+  if (anchorsWaiting_ && client == initialClient_ && scale == placement_.scale) return;
+  ResolveAnchors(window);
   anchors_.Layout(window, scale, placement_.scale);
 }
 
@@ -54,6 +66,7 @@ Rect ResizerModel::GripPaintRect(ResizerWindow& window, uint32_t windowDpi) {
 void ResizerModel::OnDestroy(ResizerWindow& window, SettingsStore& settings) {
   SavePlacement(placement_, window, settings);
   anchors_.Clear();
+  anchorsWaiting_ = false;
 }
 
 }  // namespace scrv

@@ -22,12 +22,20 @@ class ResizerWindow : public ControlGeometry, public PlacementWindow {
 
 class ResizerModel {
  public:
-  // WM_INITDIALOG: the window's outer size now (the template at this moment's scale) and the
-  // size of the grip bitmap in pixels.
-  void Attach(Size initialOuter, Size grip);
-  // Null window: the entry waits for Reanchor.
-  bool AddAnchor(ResizerWindow* window, uint32_t controlId, uint32_t flags);
+  // WM_INITDIALOG: the window's outer and client sizes now (the template at this moment's
+  // scale) and the size of the grip bitmap in pixels.
+  void Attach(Size initialOuter, Size initialClient, Size grip);
+  // The entry's offsets wait for ResolveAnchors; an invalid rule is refused.
+  bool AddAnchor(uint32_t controlId, uint32_t flags);
+  // An engine that is not attached (a page's): the client size and the scale are taken now.
   void Reanchor(ResizerWindow& window);
+  // Takes the offsets of the waiting anchors from where their controls are, against the client
+  // size they were placed for, and drops those whose control does not exist. Until the client
+  // area first changes every control is where its anchors would put it, so this waits for the
+  // first size change (OnSize), or is called before the platform rescales the controls for a
+  // new DPI. Each control looked up is a round trip to the window system, which a dialog that
+  // is never resized then does not pay.
+  void ResolveAnchors(ResizerWindow& window);
   void RestorePlacement(ResizerWindow& window, SettingsStore& settings, const char16_t* key,
                         uint32_t resizeMode);
 
@@ -49,6 +57,8 @@ class ResizerModel {
 
  private:
   AnchorList anchors_;
+  bool anchorsWaiting_ = false;
+  Size initialClient_;
   PlacementState placement_;
   Size grip_;
 };

@@ -136,12 +136,14 @@ bool CDialogBase::RunParentHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 INT_PTR CALLBACK CDialogBase::StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The dialog keeps this procedure, which hands every message after the first to the bound
+  // object's own: replacing the procedure would be one more round trip to the window server.
+  if (CDialogBase* bound = ObjectOf(hwnd)) return bound->GetDialogProc()(hwnd, msg, wParam, lParam);
   CDialogBase* self = TakeCreationEntry();
   if (!self) return 0;
   self->m_hWnd = hwnd;
   self->destroyed_ = false;
   Bind(hwnd, self);
-  SetWindowLongPtrW(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(self->GetDialogProc()));
   return self->GetDialogProc()(hwnd, msg, wParam, lParam);
 }
 
@@ -164,7 +166,9 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   self->current_ = saved;
   if (msg == WM_NCDESTROY) self->destroyed_ = true;
   if (self->destroyed_ && self->depth_ == 0) {
-    Bind(hwnd, nullptr);
+    // No message reaches a window after WM_NCDESTROY, so its slot is left as it is (clearing
+    // it would be a round trip to the window server).
+    if (msg != WM_NCDESTROY) Bind(hwnd, nullptr);
     self->m_hWnd = nullptr;
     self->OnFinalMessage(hwnd);
     return handled ? TRUE : FALSE;

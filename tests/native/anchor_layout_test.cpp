@@ -184,7 +184,8 @@ TEST(AnchorList, ReanchorFillsOnlyEntriesWithoutOffsets) {
   ASSERT_TRUE(anchors.Add(&w, 2, 0x4));
   EXPECT_EQ(anchors.Entries()[0].first, 0);
   w.controls[2] = {10, 10, 200, 30};  // an entry with offsets keeps them
-  anchors.Reanchor(w);
+  w.client = {500, 300};              // the offsets are taken against the size given
+  anchors.Reanchor(w, {300, 200});
   EXPECT_EQ(anchors.Entries()[0].first, 50);
   EXPECT_EQ(anchors.Entries()[0].second, 30);
   EXPECT_EQ(anchors.Entries()[1].first, 10);

@@ -10,7 +10,10 @@
 #include "customize/additional_text.h"
 #include "customize/customize_pages.h"
 #include "customize/page_model.h"
+#include "controls_ids.h"
 #include "customize_ids.h"
+#include "jump_ids.h"
+#include "toolbars_ids.h"
 #include "resource_file.h"
 
 namespace scrv {
@@ -51,6 +54,27 @@ TEST(DialogTemplate, ATruncatedTemplateIsRefused) {
   ASSERT_TRUE(ReadDialogTemplateText(file->data(), file->size()));
   for (size_t cut : {size_t(0), size_t(3), size_t(30), file->size() / 2, file->size() - 1})
     EXPECT_FALSE(ReadDialogTemplateText(file->data(), cut)) << cut;
+}
+
+// The controls a dialog sets up as it opens come from its template: numeric edits and list
+// views, unless one of them shares its identifier with another control.
+TEST(DialogTemplate, NumericEditsAndListViewsAreFoundByIdentifier) {
+  const ResourceFile& res = ResourceFile::Localisation();
+  if (!res.Loaded()) GTEST_SKIP() << "no compiled localisation module";
+  auto declared = [&](uint32_t templateId) {
+    const std::vector<uint8_t>* data = res.Dialog(templateId);
+    std::optional<DialogTemplateText> text =
+        data ? ReadDialogTemplateText(data->data(), data->size()) : std::nullopt;
+    return text ? ControlsToPrepare(*text) : std::nullopt;
+  };
+  EXPECT_EQ(declared(IDD_JUMP),
+            (std::vector<PreparedControl>{{IDC_JUMP_TARGET, false}, {IDC_JUMP_SECONDARY, false}}));
+  EXPECT_EQ(declared(IDD_TOOLBARS), (std::vector<PreparedControl>{{IDC_CHECK_LIST, true}}));
+
+  DialogTemplateText text{u"", {{7, u"", 0x2000, u"Edit"}, {8, u"", 0, u"EDIT"}}};
+  EXPECT_EQ(ControlsToPrepare(text), (std::vector<PreparedControl>{{7, false}}));
+  text.controls.push_back({7, u"", 0, u"Static"});
+  EXPECT_FALSE(ControlsToPrepare(text)) << "two controls numbered 7";
 }
 
 // Every page against its template in the localisation module.

@@ -15,8 +15,8 @@ class Resizer : public ::testing::Test {
   void SetUp() override {
     w.client = {300, 200};
     w.controls[1] = {230, 170, 290, 190};
-    model.Attach({316, 239}, {16, 16});
-    ASSERT_TRUE(model.AddAnchor(&w, 1, anchor::kMoveRight | anchor::kMoveBottom));
+    model.Attach({316, 239}, w.client, {16, 16});
+    ASSERT_TRUE(model.AddAnchor(1, anchor::kMoveRight | anchor::kMoveBottom));
     model.RestorePlacement(w, settings, u"TestDlgPos", 3);
   }
 
@@ -81,14 +81,35 @@ TEST_F(Resizer, DestroySavesThePlacementAndForgetsTheAnchors) {
   EXPECT_EQ(rec->height, 300);
 }
 
-TEST_F(Resizer, ReanchorTakesTheCurrentScale) {
+TEST_F(Resizer, ReanchorTakesTheCurrentScaleAndClientSize) {
   ResizerModel late;
-  late.Attach({316, 239}, {16, 16});
-  ASSERT_TRUE(late.AddAnchor(nullptr, 1, anchor::kMoveRight));
+  ASSERT_TRUE(late.AddAnchor(1, anchor::kMoveRight));
   w.scale = 125;
   late.Reanchor(w);
   EXPECT_EQ(late.Placement().scale, 125u);
+  w.client = {350, 200};
+  late.OnSize(w);
   EXPECT_EQ(late.Anchors().Entries()[0].first, 70);
+}
+
+// Anchors are taken at the first size change, from the controls as they stand then against
+// the size they were placed for; a size message that changes nothing looks no control up.
+TEST_F(Resizer, AnchorsWaitForTheFirstSizeChange) {
+  ResizerModel lazy;
+  lazy.Attach({316, 239}, w.client, {16, 16});
+  ASSERT_TRUE(lazy.AddAnchor(1, anchor::kMoveRight | anchor::kStretchBottom));
+  ASSERT_TRUE(lazy.AddAnchor(99, anchor::kMoveRight));
+  w.controls[1] = {230, 100, 290, 150};  // where the dialog put it after the anchors were added
+  lazy.OnSize(w);
+  EXPECT_EQ(lazy.Anchors().Entries()[0].first, 0) << "not taken yet";
+  EXPECT_EQ(w.controlMoves, 0);
+  w.client = {400, 260};
+  lazy.OnSize(w);
+  ASSERT_EQ(lazy.Anchors().Entries().size(), 1u) << "a missing control is dropped";
+  EXPECT_EQ(w.controls[1], (Rect{330, 100, 390, 210}));
+  w.client = {300, 200};  // taken once: the way back restores the first place
+  lazy.OnSize(w);
+  EXPECT_EQ(w.controls[1], (Rect{230, 100, 290, 150}));
 }
 
 }  // namespace
