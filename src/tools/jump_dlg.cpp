@@ -1,6 +1,9 @@
 #include "tools/jump_dlg.h"
 
+#include <string>
+
 #include "base/text_win.h"
+#include "controls/list_columns_win.h"
 #include "frame/export_guard_win.h"
 #include "scrvdlgs_api.h"
 
@@ -17,11 +20,12 @@ bool CJumpDlg::OnCommand(int id, int code, HWND control) {
 BOOL CJumpDlg::OnInitDialog() {
   for (int id : {IDC_JUMP_TARGET, IDC_JUMP_SECONDARY})
     SendDlgItemMessage(id, EM_LIMITTEXT, JumpModel::kFieldDigits);
-  SetDlgItemInt(m_hWnd, IDC_JUMP_TARGET, static_cast<UINT>(model_.TargetShown()), TRUE);
-  SetDlgItemInt(m_hWnd, IDC_JUMP_SECONDARY, static_cast<UINT>(model_.SecondaryShown()), TRUE);
+  ::SetWindowTextW(GetDlgItem(IDC_JUMP_TARGET), std::to_wstring(model_.TargetShown()).c_str());
+  ::SetWindowTextW(GetDlgItem(IDC_JUMP_SECONDARY),
+                   std::to_wstring(model_.SecondaryShown()).c_str());
   CheckDlgButton(IDC_JUMP_CHECK, model_.CheckedOnOpen() ? BST_CHECKED : BST_UNCHECKED);
   if (model_.ChoiceListEnabled()) {
-    SendDlgItemMessage(IDC_JUMP_CHOICE, CB_RESETCONTENT);
+    ListFillScope fill(GetDlgItem(IDC_JUMP_CHOICE));
     for (const std::u16string& choice : model_.Choices())
       SendDlgItemMessage(IDC_JUMP_CHOICE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(choice)));
     SendDlgItemMessage(IDC_JUMP_CHOICE, CB_SETCURSEL,
@@ -33,7 +37,8 @@ BOOL CJumpDlg::OnInitDialog() {
 }
 
 void CJumpDlg::OnChoiceChanged() {
-  SetDlgItemInt(m_hWnd, IDC_JUMP_SECONDARY, JumpModel::kSecondaryAfterChoiceChange, TRUE);
+  ::SetWindowTextW(GetDlgItem(IDC_JUMP_SECONDARY),
+                   std::to_wstring(JumpModel::kSecondaryAfterChoiceChange).c_str());
 }
 
 std::optional<uint32_t> CJumpDlg::ReadField(int id) const {
