@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "integration/icon_files_win.h"
+#include "test_support.h"
 
 namespace {
 
@@ -45,19 +46,9 @@ void WriteIconFile(const std::wstring& path, const std::vector<uint8_t>& bytes, 
 
 // The colour of the centre of the image list's first image (0xRRGGBB).
 uint32_t CentreOf(HIMAGELIST list) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof bi.bmiHeader, 16, -16, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL);
-  GdiFlush();
-  const uint32_t pixel = static_cast<const uint32_t*>(bits)[8 * 16 + 8] & 0xFFFFFF;
-  SelectObject(dc, old);
-  DeleteObject(bmp);
-  DeleteDC(dc);
-  return pixel;
+  return testing_support::PaintedSquare(
+             [&](HDC dc) { ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL); })[8 * 16 + 8] &
+         0xFFFFFF;
 }
 
 // The colour the kept icon shows once added to a fresh list.

@@ -9,28 +9,9 @@
 #include <vector>
 
 #include "controls/image_strip_win.h"
+#include "test_support.h"
 
 namespace {
-
-// The pixels of a 16 x 16 white square after `draw` has painted on it.
-template <class Draw>
-std::vector<DWORD> Painted(Draw draw) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof bi.bmiHeader, 16, -16, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  RECT all = {0, 0, 16, 16};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  draw(dc);
-  GdiFlush();
-  std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 256);
-  SelectObject(dc, old);
-  DeleteObject(bmp);
-  DeleteDC(dc);
-  return pixels;
-}
 
 TEST(ImageStrip, IconsOfAnySizeLookAsThemselvesInTheList) {
   HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 2);
@@ -42,10 +23,10 @@ TEST(ImageStrip, IconsOfAnySizeLookAsThemselvesInTheList) {
   EXPECT_TRUE(scrv::AddIconImage(list, big));
   EXPECT_FALSE(scrv::AddIconImage(list, nullptr));
   EXPECT_EQ(ImageList_GetImageCount(list), 2);
-  const std::vector<DWORD> listed =
-      Painted([&](HDC dc) { ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL); });
-  const std::vector<DWORD> icon =
-      Painted([&](HDC dc) { DrawIconEx(dc, 0, 0, small, 16, 16, 0, nullptr, DI_NORMAL); });
+  const std::vector<DWORD> listed = testing_support::PaintedSquare(
+      [&](HDC dc) { ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL); });
+  const std::vector<DWORD> icon = testing_support::PaintedSquare(
+      [&](HDC dc) { DrawIconEx(dc, 0, 0, small, 16, 16, 0, nullptr, DI_NORMAL); });
   // The same colours, but for the blending's rounding.
   for (size_t p = 0; p < icon.size(); ++p)
     for (int shift : {0, 8, 16})
@@ -59,8 +40,10 @@ TEST(ImageStrip, IconsOfAnySizeLookAsThemselvesInTheList) {
   EXPECT_TRUE(scrv::AddIconBitmaps(list, bigBitmaps, big));
   EXPECT_EQ(ImageList_GetImageCount(list), 4);
   for (int kept : {2, 3})
-    EXPECT_EQ(Painted([&](HDC dc) { ImageList_Draw(list, kept, dc, 0, 0, ILD_NORMAL); }),
-              Painted([&](HDC dc) { ImageList_Draw(list, kept - 2, dc, 0, 0, ILD_NORMAL); }))
+    EXPECT_EQ(testing_support::PaintedSquare(
+                  [&](HDC dc) { ImageList_Draw(list, kept, dc, 0, 0, ILD_NORMAL); }),
+              testing_support::PaintedSquare(
+                  [&](HDC dc) { ImageList_Draw(list, kept - 2, dc, 0, 0, ILD_NORMAL); }))
         << "image " << kept;
   scrv::FreeIconBitmaps(smallBitmaps);
   scrv::FreeIconBitmaps(bigBitmaps);

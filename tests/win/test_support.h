@@ -154,6 +154,26 @@ class FakeHost {
   HWND hwnd_ = nullptr;
 };
 
+// The pixels of a 16 x 16 white square after `draw` has painted on it.
+template <class Draw>
+std::vector<DWORD> PaintedSquare(Draw draw) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof bi.bmiHeader, 16, -16, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  RECT all = {0, 0, 16, 16};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  draw(dc);
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 256);
+  SelectObject(dc, old);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  return pixels;
+}
+
 }  // namespace testing_support
 
 // Instantiates a suite parameterised on the settings back end: the registry (false) and INI
