@@ -353,11 +353,13 @@ TEST_F(CheckListTest, DpiChangeRescalesColumnsAndKeepsTheExtraImages) {
   });
 }
 
+// A point on the row's text (not on its check box, whose width follows the DPI), near its top
+// or bottom edge.
 POINT RowPoint(HWND lv, int row, bool lower) {
   RECT r = {};
-  r.left = LVIR_BOUNDS;
+  r.left = LVIR_LABEL;
   SendMessageW(lv, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
-  POINT pt = {r.left + 20, lower ? r.bottom - 2 : r.top + 2};
+  POINT pt = {r.left + 4, lower ? r.bottom - 2 : r.top + 2};
   ClientToScreen(lv, &pt);
   return pt;
 }
