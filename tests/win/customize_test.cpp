@@ -251,8 +251,9 @@ TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
     second = {rc.right - rc.left, rc.bottom - rc.top};
     Click(sheet, IDCANCEL);
   });
-  EXPECT_EQ(second.cx, first.cx);
-  EXPECT_EQ(second.cy, first.cy);
+  // The record keeps the size in units of 96 DPI.
+  EXPECT_EQ(second.cx, dialog_test::PlacementPixels(dialog_test::PlacementUnits(first.cx)));
+  EXPECT_EQ(second.cy, dialog_test::PlacementPixels(dialog_test::PlacementUnits(first.cy)));
 }
 
 TEST_P(Customize, AStatusItemMovedAndOkBroadcastsTheStatusBit) {

@@ -131,8 +131,8 @@ TEST_P(DialogPlacement, AResizedDialogStoresItsSizeAndReopensWithIt) {
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->x, resized.left - hostClient.x);
   EXPECT_EQ(stored->y, resized.top - hostClient.y);
-  EXPECT_EQ(stored->width, width + 120);  // 96 DPI, 100 %: placement units are pixels
-  EXPECT_EQ(stored->height, height);
+  EXPECT_EQ(stored->width, PlacementUnits(width + 120));
+  EXPECT_EQ(stored->height, PlacementUnits(height));
   if (Ini()) {
     EXPECT_EQ(folder.IniText(L"scCommon.ini", L"Common", L"JumpDlgPos-Size"), L"\x1");
   }
@@ -147,23 +147,24 @@ TEST_P(DialogPlacement, AResizedDialogStoresItsSizeAndReopensWithIt) {
   });
   EXPECT_EQ(reopened.left, resized.left);
   EXPECT_EQ(reopened.top, resized.top);
-  EXPECT_EQ(reopened.right - reopened.left, width + 120);
+  EXPECT_EQ(reopened.right - reopened.left, PlacementPixels(stored->width));
   EXPECT_EQ(reopened.bottom - reopened.top, height);
   EXPECT_EQ(reopened.right - ok.right, initial.right - initialOk.right);
-  EXPECT_EQ(Stored()->width, width + 120);
+  EXPECT_EQ(Stored()->width, stored->width);
 }
 
 TEST_P(DialogPlacement, APositionOffEveryMonitorIsPulledIntoTheWorkArea) {
   RECT initial = OpenedRect();
   Forget();
   const int width = initial.right - initial.left, height = initial.bottom - initial.top;
-  Plant(Bytes({6000, 5000, width + 40, height + 200}));
+  const int planted = PlacementUnits(width + 40);
+  Plant(Bytes({6000, 5000, planted, PlacementUnits(height + 200)}));
   RECT rc = OpenedRect();
   RECT work = {};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_EQ(rc.right, work.right);
   EXPECT_EQ(rc.bottom, work.bottom);
-  EXPECT_EQ(rc.right - rc.left, width + 40);
+  EXPECT_EQ(rc.right - rc.left, PlacementPixels(planted));
   EXPECT_EQ(rc.bottom - rc.top, height);  // width-only dialogs never take a stored height
 }
 

@@ -56,6 +56,21 @@ inline RECT ControlRect(HWND dlg, int id) {
   return rc;
 }
 
+// Placement records keep sizes in units of 96 DPI; the dialogs under test open at 100 % of
+// the system DPI, so a unit is a pixel only at 96 DPI.
+inline int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+inline int PlacementUnits(int pixels) {
+  return MulDiv(pixels, 96, SystemDpi());
+}
+inline int PlacementPixels(int units) {
+  return MulDiv(units, SystemDpi(), 96);
+}
+
 inline RECT WindowRectOf(HWND hwnd) {
   RECT rc = {};
   GetWindowRect(hwnd, &rc);
