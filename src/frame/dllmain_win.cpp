@@ -13,7 +13,6 @@
 #include "frame/common_controls_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/resource_modules_win.h"
-#include "integration/icon_files_win.h"
 #include "settings/app_settings_win.h"
 
 namespace scrv {
@@ -46,7 +45,6 @@ void ModuleDetach() {
   ModuleState& m = Module();
   ReleaseCommonControls();
   ForgetAppIcons();
-  ForgetKeptIcons();
   if (m.resourceModule) FreeLibrary(m.resourceModule);
   if (m.imageModule) FreeLibrary(m.imageModule);
   m.resourceModule = nullptr;

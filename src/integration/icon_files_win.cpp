@@ -34,9 +34,20 @@ std::mutex& KeptLock() {
   static std::mutex lock;
   return lock;
 }
+// The icons and their bitmaps are the library's: they go when it is unloaded.
+struct KeptIcons {
+  std::map<IconKey, KeptIcon> icons;
+  ~KeptIcons() {
+    for (auto& [key, kept] : icons) {
+      DestroyIcon(kept.icon);
+      FreeIconBitmaps(kept.bitmaps);
+    }
+  }
+};
+
 std::map<IconKey, KeptIcon>& Kept() {
-  static std::map<IconKey, KeptIcon> kept;
-  return kept;
+  static KeptIcons kept;
+  return kept.icons;
 }
 
 std::optional<FileStamp> StampOf(const std::wstring& file) {
@@ -103,15 +114,6 @@ bool AddKeptIconImage(HIMAGELIST list, HICON icon) {
     return AddIconBitmaps(list, kept.bitmaps, icon);
   }
   return AddIconImage(list, icon);
-}
-
-void ForgetKeptIcons() {
-  std::lock_guard<std::mutex> hold(KeptLock());
-  for (auto& [key, kept] : Kept()) {
-    DestroyIcon(kept.icon);
-    FreeIconBitmaps(kept.bitmaps);
-  }
-  Kept().clear();
 }
 
 namespace {

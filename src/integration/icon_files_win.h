@@ -20,8 +20,6 @@ std::vector<HICON> ExtractIconsAt(const std::wstring& file, const std::vector<in
 // Appends an icon that ExtractIconsAt gave to `list` as AddIconImage does, through bitmaps
 // kept with the icon (read on its first use), which the list takes without the screen.
 bool AddKeptIconImage(HIMAGELIST list, HICON icon);
-// Destroys the kept icons; the library calls it when it is unloaded.
-void ForgetKeptIcons();
 // Every icon of the file, in order (at most kMaxIconsListed; an icon that cannot be read is
 // null in its place); empty when the file has none.
 constexpr UINT kMaxIconsListed = 2000;
