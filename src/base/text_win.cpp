@@ -29,12 +29,4 @@ std::wstring LoadResString(UINT id) {
   return n > 0 && p ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
 }
 
-std::wstring FileDialogFilter(UINT id, wchar_t separator) {
-  std::wstring filter = LoadResString(id);
-  for (wchar_t& c : filter)
-    if (c == separator) c = L'\0';
-  filter.append(2, L'\0');  // c_str() adds one more: the list ends with an empty string
-  return filter;
-}
-
 }  // namespace scrv

@@ -37,9 +37,5 @@ std::u16string FromAnsi(std::string_view bytes);
 std::wstring GetWindowTextString(HWND hwnd);
 // A string of the localisation module; empty when it is missing.
 std::wstring LoadResString(UINT id);
-// The filter of an open or save dialog from a string resource whose pairs of description and
-// pattern are each followed by `separator`: the separators become the terminators the dialog
-// reads, and the list ends with an empty string.
-std::wstring FileDialogFilter(UINT id, wchar_t separator);
 
 }  // namespace scrv

@@ -1,6 +1,6 @@
 #include "customize/active_strings.h"
 
-#include "menus/command_table.h"
+#include "base/command_table.h"
 
 namespace scrv {
 namespace {

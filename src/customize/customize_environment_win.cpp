@@ -5,6 +5,7 @@
 
 #include "frame/dialog_appearance.h"
 #include "frame/dpi_win.h"
+#include "frame/host_windows_win.h"
 #include "base/module_state_win.h"
 #include "base/text_win.h"
 #include "scrvdlgs_api.h"
@@ -174,21 +175,8 @@ uint64_t WinCustomizeEnvironment::FileTimeNow() {
 }
 
 void WinCustomizeEnvironment::CsvFormatsMoved(const std::vector<uint32_t>& oldIndex) {
-  struct Table {
-    WPARAM count;
-    LPARAM indices;
-  } table{oldIndex.size(), reinterpret_cast<LPARAM>(oldIndex.data())};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        wchar_t cls[31] = {};
-        GetClassNameW(w, cls, 31);
-        if (wcscmp(cls, kHostMainWindowClass) == 0) {
-          const auto* t = reinterpret_cast<const Table*>(p);
-          SendMessageW(w, SCM_REMAP_CSV_FORMATS, t->count, t->indices);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&table));
+  SendToMainWindows(SCM_REMAP_CSV_FORMATS, oldIndex.size(),
+                    reinterpret_cast<LPARAM>(oldIndex.data()));
 }
 
 bool WinCustomizeEnvironment::SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) {

@@ -1,6 +1,5 @@
 #include "customize/customize_page_dlg.h"
 
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -9,9 +8,10 @@
 #include "frame/control_look_win.h"
 #include "frame/dialog_appearance.h"
 #include "frame/dpi_win.h"
+#include "frame/file_dialog_win.h"
 #include "base/text_win.h"
 #include "resource_ids.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {
@@ -282,18 +282,9 @@ void CCustomizePage::Browse(const Binding& b) {
       CoTaskMemFree(pidl);
     }
   } else {
-    std::wstring filter = LoadResString(IDS_VAL_PROGRAM_FILTER);
-    std::replace(filter.begin(), filter.end(), L'|', L'\0');
-    wchar_t path[MAX_PATH] = {};
-    CopyBounded(path, MAX_PATH, ToW(model_.TextOf(edit->id)));
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&ofn)) chosen = path;
+    FileRequest request{IDS_VAL_PROGRAM_FILTER};
+    request.file = ToW(model_.TextOf(edit->id));
+    if (auto file = AskFiles(m_hWnd, request)) chosen = file->paths.front();
   }
   if (chosen.empty()) return;
   model_.SetText(edit->id, ToU(chosen));

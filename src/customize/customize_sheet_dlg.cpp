@@ -8,6 +8,7 @@
 #include "customize/list_pages_dlg.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
+#include "frame/host_windows_win.h"
 #include "base/text_win.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr size_t kCaptionCapacity = 80;
 constexpr size_t kExtraTextCapacity = 100000;
-constexpr int kClassNameCapacity = 31;  // class names are compared up to 30 characters
 
 class ModuleStrings : public StringSource {
  public:
@@ -64,22 +64,11 @@ CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session
 
 void NotifySettingsChanged(uint64_t changes) {
   if (!changes) return;
-  struct Message {
-    WPARAM low;
-    LPARAM high;
-  } message{static_cast<WPARAM>(changes & 0xFFFFFFFF), static_cast<LPARAM>(changes >> 32)};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        const auto* m = reinterpret_cast<const Message*>(p);
-        wchar_t cls[kClassNameCapacity] = {};
-        GetClassNameW(w, cls, kClassNameCapacity);
-        if (wcscmp(cls, kHostMainWindowClass) != 0) return TRUE;
-        return SendMessageW(w, SCM_SETTINGS_CHANGED, m->low, m->high) == 0;
-      },
-      reinterpret_cast<LPARAM>(&message));
+  SendChangesToMainWindows(changes, /*stopAtNonzero=*/true);
   if (!TrayNeedsChange(changes)) return;
   if (HWND tray = FindWindowW(kHostTrayWindowClass, nullptr))
-    SendMessageW(tray, SCM_SETTINGS_CHANGED, message.low, message.high);
+    SendMessageW(tray, SCM_SETTINGS_CHANGED, static_cast<WPARAM>(changes & 0xFFFFFFFF),
+                 static_cast<LPARAM>(changes >> 32));
 }
 
 }  // namespace scrv

@@ -7,12 +7,12 @@
 #include "base/text_win.h"
 #include "customize/clear_history.h"
 #include "frame/dpi_win.h"
-#include "menus/command_table.h"
+#include "base/command_table.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_data_path_win.h"
 #include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {

@@ -7,7 +7,7 @@
 #include "base/module_state_win.h"
 #include "base/text_win.h"
 #include "resource_ids.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "base/windows_version_win.h"
+#include "frame/host_windows_win.h"
 #include "frame/window_win.h"
 #include "scrvdlgs_api.h"
 
@@ -68,9 +69,7 @@ UINT RawSystemDpi() {
 // Before Windows 10 the host's main window knows the DPI of the monitor it is on.
 UINT DpiFromHost(HWND hwnd) {
   for (HWND w = hwnd; w;) {
-    wchar_t cls[64] = {};
-    GetClassNameW(w, cls, 64);
-    if (wcscmp(cls, kHostMainWindowClass) == 0) {
+    if (IsHostMainWindow(w)) {
       UINT dpi = static_cast<UINT>(SendMessageW(w, SCM_QUERY, kQueryDpi, 0));
       return dpi ? dpi : ScreenDpi();
     }

@@ -1,9 +1,9 @@
 #include "integration/associate_prop_dlg.h"
 
-#include <commdlg.h>
 #include <shlwapi.h>
 
 #include "frame/dpi_win.h"
+#include "frame/file_dialog_win.h"
 #include "frame/message_box_win.h"
 #include "frame/system_calls_win.h"
 #include "frame/text_case_win.h"
@@ -145,17 +145,10 @@ void CAssociatePropDlg::UpdateOk() {
 }
 
 void CAssociatePropDlg::OnBrowse() {
-  std::wstring filter = FileDialogFilter(IDS_ASSOC_ICON_FILTER, L'\t');
-  wchar_t file[MAX_PATH] = {};
-  CopyBounded(file, MAX_PATH, GetDlgItemText(IDC_ASSOC_ICON_FILE));
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (GetOpenFileNameW(&ofn)) SetDlgItemText(IDC_ASSOC_ICON_FILE, file);
+  FileRequest request{IDS_ASSOC_ICON_FILTER};
+  request.file = GetDlgItemText(IDC_ASSOC_ICON_FILE);
+  if (auto chosen = AskFiles(m_hWnd, request))
+    SetDlgItemText(IDC_ASSOC_ICON_FILE, chosen->paths.front());
 }
 
 void CAssociatePropDlg::OnOK() {

@@ -3,10 +3,11 @@
 #include <cstring>
 
 #include "frame/export_guard_win.h"
+#include "frame/host_windows_win.h"
 #include "base/text_win.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {
@@ -25,11 +26,6 @@ uint64_t NowAsFileTime() {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   return uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
-}
-
-bool IsHostMainWindow(HWND hwnd) {
-  wchar_t name[64] = {};
-  return GetClassNameW(hwnd, name, 64) && std::wstring_view(name) == kHostMainWindowClass;
 }
 
 // COM for the thread while the dialog runs; the last thing released on every path.

@@ -100,14 +100,11 @@ std::vector<uint16_t> CodePageSelection::Result() const {
 }
 
 WordStorage PlanWordStorage(const HostVectorHeader& header, size_t count) {
-  auto first = reinterpret_cast<uintptr_t>(header.first);
-  auto last = reinterpret_cast<uintptr_t>(header.last);
-  auto end = reinterpret_cast<uintptr_t>(header.end);
-  if (first == 0 || last < first || end < last) return WordStorage::kNewBlock;
-  if (first % alignof(uint16_t) != 0 || (end - first) % sizeof(uint16_t) != 0 ||
-      (last - first) % sizeof(uint16_t) != 0)
+  const auto extent = ReadHostVector(&header, sizeof(uint16_t), alignof(uint16_t), SIZE_MAX);
+  if (!extent || !extent->first || extent->storageBytes % sizeof(uint16_t))
     return WordStorage::kNewBlock;
-  return (end - first) / sizeof(uint16_t) >= count ? WordStorage::kInPlace : WordStorage::kNewBlock;
+  return extent->storageBytes / sizeof(uint16_t) >= count ? WordStorage::kInPlace
+                                                         : WordStorage::kNewBlock;
 }
 
 }  // namespace scrv

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/settings_record.h"
-#include "tools/key_list.h"
+#include "controls/host_vector.h"
 
 namespace scrv {
 

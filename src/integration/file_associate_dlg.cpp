@@ -15,7 +15,7 @@
 #include "integration/associate_prop_dlg.h"
 #include "integration/icon_files_win.h"
 #include "scrvdlgs_api.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {

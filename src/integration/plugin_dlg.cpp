@@ -1,6 +1,5 @@
 #include "integration/plugin_dlg.h"
 
-#include <commdlg.h>
 #include <objbase.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 
 #include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
+#include "frame/file_dialog_win.h"
 #include "frame/host_windows_win.h"
 #include "frame/message_box_win.h"
 #include "frame/path_text.h"
@@ -20,13 +20,12 @@
 #include "settings/module_path_win.h"
 #include "settings/settings_store.h"
 #include "settings/settings_tables_win.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {
 
 constexpr WPARAM kPluginsChangedMask = 3;
-constexpr size_t kAddBufferUnits = 30000;
 constexpr int kImageSize96 = 16;
 constexpr UINT kHighDpi = 144;
 
@@ -52,16 +51,6 @@ bool PluginBusy(std::u16string_view path) {
 
 // The files chosen in a multiple-selection open dialog: the folder and the names after it, or
 // one full path.
-std::vector<std::wstring> ChosenFiles(const std::vector<wchar_t>& buffer) {
-  std::vector<std::wstring> parts;
-  for (const wchar_t* p = buffer.data(); *p; p += wcslen(p) + 1) parts.emplace_back(p);
-  if (parts.size() <= 1) return parts;
-  std::vector<std::wstring> files;
-  for (size_t i = 1; i < parts.size(); ++i)
-    files.push_back(ToW(JoinPath(ToU(parts[0]), ToU(parts[i]))));
-  return files;
-}
-
 // A fully transparent 32-bit image of `size` pixels (a DIB section starts zeroed).
 HBITMAP ClearBitmap(int size) {
   BITMAPINFO bi = {};
@@ -78,7 +67,7 @@ HBITMAP ClearBitmap(int size) {
 
 void NotifyPluginsChanged(HWND owner) {
   SendMessageW(owner, SCM_PLUGINS_CHANGING, 0, 0);
-  SendToMainWindows(SCM_SETTINGS_CHANGED, kPluginsChangedMask, 0, false);
+  SendChangesToMainWindows(kPluginsChangedMask);
   SendMessageW(owner, SCM_PLUGINS_CHANGING, 1, 0);
 }
 
@@ -297,21 +286,12 @@ void CPluginDlg::OnRowChanged(const NMLISTVIEW& change) {
 }
 
 void CPluginDlg::OnAdd() {
-  std::wstring filter = FileDialogFilter(IDS_PLUGIN_FILTER, L'\t');
-  std::wstring folder = ToW(folder_);
-  std::vector<wchar_t> buffer(kAddBufferUnits, L'\0');
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = static_cast<DWORD>(buffer.size() - 1);
-  ofn.lpstrInitialDir = folder.c_str();
-  ofn.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
-              OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&ofn)) return;
-  std::vector<std::wstring> files = ChosenFiles(buffer);
-  if (files.empty()) return;
+  FileRequest request{IDS_PLUGIN_FILTER};
+  request.folder = ToW(folder_);
+  request.multiple = true;
+  std::optional<ChosenFiles> chosen = AskFiles(m_hWnd, request);
+  if (!chosen) return;
+  const std::vector<std::wstring>& files = chosen->paths;
   folder_ = RemoveFileName(ToU(files.front()));
   for (const std::wstring& file : files) {
     uint32_t error = 0;
@@ -368,7 +348,7 @@ void CPluginDlg::OnUninstall() {
   const std::wstring full = ToW(FullPluginPath(path, plugins_->PluginsFolder()));
   {
     PathAtom atom(path);
-    SendToMainWindows(SCM_RELEASE_PLUGIN, 0, atom.Value(), false);
+    SendToMainWindows(SCM_RELEASE_PLUGIN, 0, atom.Value());
   }
   uint32_t error = 0;
   if (!plugins_->Release(position, error)) {

@@ -5,7 +5,7 @@
 #include "base/text_win.h"
 #include "controls/list_columns_win.h"
 #include "frame/export_guard_win.h"
-#include "menus/command_table.h"
+#include "base/command_table.h"
 
 namespace scrv {
 namespace {

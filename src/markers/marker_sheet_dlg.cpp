@@ -12,6 +12,7 @@
 #include "controls/image_strip_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
+#include "frame/host_windows_win.h"
 #include "markers/marker_clipboard.h"
 #include "markers/marker_edit.h"
 #include "resource_ids.h"
@@ -39,7 +40,6 @@ constexpr int kSelectionControls[] = {IDC_ML_DELETE, IDC_ML_WHOLE_WORD,  IDC_ML_
                                       IDC_ML_COLOR,  IDC_ML_COLOR_SAMPLE};
 
 constexpr size_t kConfigurationCapacity = 260;
-constexpr int kClassNameCapacity = 31;
 
 void AddComboNumbers(HWND combo, int first, int last) {
   // The drop-down list is drawn once, after the last number.
@@ -54,22 +54,6 @@ std::wstring CommandName(UINT id) {
   const std::wstring text = LoadResString(id);
   const size_t feed = text.rfind(L'\n');
   return feed == std::wstring::npos ? text : text.substr(feed + 1);
-}
-
-// The change mask to every main window of the editor.
-void SendChangesToMainWindows(uint64_t changes) {
-  if (!changes) return;
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        const uint64_t mask = *reinterpret_cast<const uint64_t*>(p);
-        wchar_t cls[kClassNameCapacity] = {};
-        GetClassNameW(w, cls, kClassNameCapacity);
-        if (wcscmp(cls, kHostMainWindowClass) == 0)
-          SendMessageW(w, SCM_SETTINGS_CHANGED, static_cast<WPARAM>(mask & 0xFFFFFFFF),
-                       static_cast<LPARAM>(mask >> 32));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&changes));
 }
 
 }  // namespace

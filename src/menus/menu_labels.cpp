@@ -1,6 +1,6 @@
 #include "menus/menu_labels.h"
 
-#include "menus/command_table.h"
+#include "base/command_table.h"
 
 namespace scrv {
 namespace {

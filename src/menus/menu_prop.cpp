@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "menus/command_table.h"
+#include "base/command_table.h"
 #include "menus/menu_set.h"
 
 namespace scrv {

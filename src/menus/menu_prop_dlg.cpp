@@ -3,7 +3,7 @@
 #include "controls/dialog_items_win.h"
 #include "base/text_win.h"
 #include "controls/list_columns_win.h"
-#include "menus/command_table.h"
+#include "base/command_table.h"
 
 namespace scrv {
 namespace {

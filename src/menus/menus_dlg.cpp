@@ -7,6 +7,7 @@
 #include "controls/clipboard_win.h"
 #include "controls/list_drag_win.h"
 #include "frame/export_guard_win.h"
+#include "frame/host_windows_win.h"
 #include "frame/key_names_win.h"
 #include "base/text_win.h"
 #include "menus/jump_list_win.h"
@@ -48,13 +49,6 @@ constexpr WPARAM kMenusChangedMask = 0x800000;
 
 bool KeyDown(int vk) {
   return (GetKeyState(vk) & 0x8000) != 0;
-}
-
-// SCM_SETTINGS_CHANGED to every top-level window of the host's main class, one after the other.
-void BroadcastMenusChanged() {
-  for (HWND w = FindWindowExW(nullptr, nullptr, kHostMainWindowClass, nullptr); w;
-       w = FindWindowExW(nullptr, w, kHostMainWindowClass, nullptr))
-    ::SendMessageW(w, SCM_SETTINGS_CHANGED, kMenusChangedMask, 0);
 }
 
 }  // namespace
@@ -608,7 +602,7 @@ void CMenusDlg::OnOK() {
   }
   model_.Save(Settings());
   RebuildAppJumpList(resources_);
-  BroadcastMenusChanged();
+  SendChangesToMainWindows(kMenusChangedMask);
   EndDialog(IDOK);
 }
 

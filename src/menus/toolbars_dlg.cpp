@@ -9,7 +9,7 @@
 #include "frame/message_box_win.h"
 #include "settings/settings_tables_win.h"
 #include "base/text_win.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {

@@ -13,7 +13,7 @@
 #include "frame/drop_down_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/file_dialog_win.h"
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
 #include "settings/file_store_win.h"

@@ -6,7 +6,7 @@
 #include "base/text_win.h"
 #include "controls/dialog_items_win.h"
 #include "settings/settings_tables_win.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "keys_ids.h"
 #include "settings/flag_table.h"
-#include "tools/key_list.h"
+#include "controls/key_list.h"
 
 namespace scrv {
 

@@ -2,7 +2,7 @@
 
 #include "controls/dialog_items_win.h"
 #include "frame/export_guard_win.h"
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"

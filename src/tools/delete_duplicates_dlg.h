@@ -4,7 +4,7 @@
 // the host's key list on OK and on the second button; Cancel writes nothing.
 
 #include "keys_ids.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 #include "tools/delete_duplicates.h"
 
 namespace scrv {

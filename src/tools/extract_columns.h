@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/key_list.h"
+#include "controls/key_list.h"
 
 namespace scrv {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "keys_ids.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 #include "tools/extract_columns.h"
 
 namespace scrv {

@@ -8,7 +8,7 @@
 #include "settings/csv_formats.h"
 #include "settings/file_store_win.h"
 #include "settings/settings_tables_win.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 namespace scrv {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "keys_ids.h"
 #include "settings/settings_store.h"
-#include "tools/key_list.h"
+#include "controls/key_list.h"
 #include "tools/macro_literal.h"
 
 namespace scrv {

@@ -5,7 +5,7 @@
 // join record.
 
 #include "keys_ids.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 #include "tools/join_csv.h"
 
 namespace scrv {

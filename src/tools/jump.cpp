@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 
 namespace scrv {
 

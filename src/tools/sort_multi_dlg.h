@@ -5,7 +5,7 @@
 #include <array>
 
 #include "keys_ids.h"
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 #include "tools/sort_multi.h"
 
 namespace scrv {

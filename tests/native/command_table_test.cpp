@@ -1,4 +1,4 @@
-#include "menus/command_table.h"
+#include "base/command_table.h"
 
 #include <gtest/gtest.h>
 

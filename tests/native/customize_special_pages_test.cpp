@@ -11,7 +11,7 @@
 #include "customize/customize_pages.h"
 #include "customize/page_extensions.h"
 #include "customize_test_support.h"
-#include "menus/command_table.h"
+#include "base/command_table.h"
 #include "settings/record_table.h"
 #include "text_tools_ids.h"
 

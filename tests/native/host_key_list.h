@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "tools/key_list.h"
+#include "controls/key_list.h"
 
 namespace scrv {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_dialog_window.h"
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 
 namespace scrv {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/key_list.h"
+#include "controls/key_list.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "menu_fixture.h"
-#include "menus/command_table.h"
+#include "base/command_table.h"
 #include "menus/menu_defaults.h"
 #include "menus/menu_set.h"
 #include "menus/stored_plugin_labels.h"

@@ -1,4 +1,4 @@
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "control_dialog.h"
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 #include "resource_ids.h"
 #include "settings_test_support.h"
 #include "test_support.h"

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "dialog_test_support.h"
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 #include "resource_ids.h"
 #include "settings_test_support.h"
 #include "test_support.h"

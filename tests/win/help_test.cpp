@@ -14,7 +14,7 @@
 #include "base/text_win.h"
 #include "dialog_test_support.h"
 #include "frame/help_win.h"
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 #include "settings_test_support.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 #include "resource_ids.h"
 #include "test_support.h"
 #include "scrvdlgs_api.h"

@@ -11,15 +11,9 @@
 #include <optional>
 #include <vector>
 
-namespace scrv {
+#include "controls/host_vector.h"
 
-// The host's sequence descriptor, as it lies in the host's memory.
-struct HostVectorHeader {
-  const void* first = nullptr;
-  const void* last = nullptr;
-  const void* end = nullptr;
-};
-static_assert(sizeof(HostVectorHeader) == 3 * sizeof(void*));
+namespace scrv {
 
 struct KeyEntry {
   int32_t column = 0;
@@ -38,9 +32,8 @@ class KeyList {
  public:
   KeyList() = default;  // an empty list
 
-  // Binds to the descriptor at `header`. Refused (nullopt) when the header is null, the
-  // pointers are out of order, misaligned, span a partial entry or more than kMaxKeyEntries,
-  // or when the list is empty in some parts but not others.
+  // Binds to the descriptor at `header`; refused (nullopt) when ReadHostVector refuses it
+  // (more than kMaxKeyEntries entries included).
   static std::optional<KeyList> Attach(const void* header);
 
   size_t size() const { return count_; }

@@ -1,6 +1,8 @@
-#include "frame/wide_string_list.h"
+#include "controls/wide_string_list.h"
 
 #include <cstring>
+
+#include "controls/host_vector.h"
 
 namespace scrv {
 namespace {
@@ -26,20 +28,15 @@ std::optional<std::vector<std::u16string>> ReadWideStringList(const void* descri
                                                               WideListError* error) {
   if (error) *error = WideListError::kNone;
   if (!descriptor) return Refuse(error, WideListError::kNullDescriptor);
-  const auto* d = static_cast<const uint8_t*>(descriptor);
-  auto begin = Load<uintptr_t>(d);
-  auto end = Load<uintptr_t>(d + sizeof(uintptr_t));
-  auto storageEnd = Load<uintptr_t>(d + 2 * sizeof(uintptr_t));
-
+  HostVectorError why = HostVectorError::kNone;
+  const auto extent = ReadHostVector(descriptor, kWideStringElementSize, alignof(uint64_t),
+                                     kWideStringListMaxCount, &why);
+  if (!extent)
+    return Refuse(error, why == HostVectorError::kBadExtent ? WideListError::kBadExtent
+                                                            : WideListError::kBadPointers);
   std::vector<std::u16string> out;
-  if (!begin && !end && !storageEnd) return out;
-  if (!begin || !end || !storageEnd || end < begin || storageEnd < end)
-    return Refuse(error, WideListError::kBadPointers);
-  uintptr_t bytes = end - begin;
-  if (bytes % kWideStringElementSize || bytes / kWideStringElementSize > kWideStringListMaxCount)
-    return Refuse(error, WideListError::kBadExtent);
-
-  size_t count = bytes / kWideStringElementSize;
+  const uintptr_t begin = extent->first;
+  const size_t count = extent->count;
   size_t total = 0;
   // Validate every element before copying any text, so garbage costs no allocation.
   for (size_t i = 0; i < count; ++i) {

@@ -1,4 +1,4 @@
-#include "tools/key_list.h"
+#include "controls/key_list.h"
 
 #include <cstring>
 
@@ -16,24 +16,9 @@ uint32_t GetLe32(const uint8_t* p) {
 }  // namespace
 
 std::optional<KeyList> KeyList::Attach(const void* header) {
-  if (!header) return std::nullopt;
-  HostVectorHeader h;
-  std::memcpy(&h, header, sizeof h);
-  auto first = reinterpret_cast<uintptr_t>(h.first);
-  auto last = reinterpret_cast<uintptr_t>(h.last);
-  auto end = reinterpret_cast<uintptr_t>(h.end);
-  if (first == 0) {
-    // A vector that never allocated: all three pointers are null.
-    if (last != 0 || end != 0) return std::nullopt;
-    return KeyList();
-  }
-  if (last < first || end < last) return std::nullopt;
-  if (first % alignof(uint32_t) != 0) return std::nullopt;
-  uintptr_t bytes = last - first;
-  if (bytes % sizeof(KeyEntry) != 0) return std::nullopt;
-  size_t count = bytes / sizeof(KeyEntry);
-  if (count > kMaxKeyEntries) return std::nullopt;
-  return KeyList(reinterpret_cast<unsigned char*>(first), count);
+  const auto extent = ReadHostVector(header, sizeof(KeyEntry), alignof(KeyEntry), kMaxKeyEntries);
+  if (!extent) return std::nullopt;
+  return KeyList(reinterpret_cast<unsigned char*>(extent->first), extent->count);
 }
 
 KeyEntry KeyList::Get(size_t i) const {

@@ -1,4 +1,4 @@
-#include "tools/column_list_win.h"
+#include "controls/column_list_win.h"
 
 #include "base/text_win.h"
 
