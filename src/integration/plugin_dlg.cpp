@@ -3,7 +3,6 @@
 #include <objbase.h>
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "controls/dialog_items_win.h"
@@ -169,10 +168,7 @@ bool CPluginDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
 
 void CPluginDlg::FillList() {
   {
-    // Redrawing is held off only for rows coming or going: turned back on, the list lays
-    // itself out again, which an empty list that stays empty does not need.
-    std::optional<ListFillScope> fill;
-    if (plugins_->Count() > 0 || list_.RowCount() > 0) fill.emplace(list_);
+    ListFillScope fill(list_);
     if (!columnAdded_) {
       LVCOLUMNW column = {};
       column.mask = LVCF_WIDTH;
@@ -205,10 +201,6 @@ void CPluginDlg::AppendRow(size_t position) {
 // One image per position, in list order; a plug-in without a bitmap gets a clear one. Rows carry
 // their image index when the list moves them, so only a rebuild renumbers them.
 void CPluginDlg::BuildImages() {
-  // Without plug-ins there is nothing to picture until one is added, which builds them.
-  if (plugins_->Count() == 0 &&
-      !list_.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL))
-    return;
   const UINT dpi = dpi_ ? dpi_ : 96;
   const int size = MulDiv(kImageSize96, static_cast<int>(dpi), 96);
   HIMAGELIST images =
