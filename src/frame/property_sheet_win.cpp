@@ -328,7 +328,6 @@ void CPropertySheetBase::AttachResizer() {
   }
   // Centres the sheet over its owner first, then applies what is stored.
   resizer_.RestorePlacement(options_.placementKey, kBoth, common);
-  attached_ = true;
   LayoutPageArea();
 }
 
@@ -461,41 +460,21 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
         OnFirstShow();
       }
       return false;
-    case WM_SIZE:
-      if (!attached_ || layingOut_) return false;
+    case WM_SIZE: {
+      if (layingOut_) return false;
       layingOut_ = true;
-      resizer_.OnSize();
-      LayoutPageArea();
+      const bool laidOut = resizer_.OnMessage(msg, wParam, lParam, kBoth, result);
+      if (laidOut) LayoutPageArea();
       layingOut_ = false;
-      result = 0;
-      return true;
-    case WM_GETMINMAXINFO:
-      if (!attached_) return false;
-      resizer_.OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam), kBoth);
-      result = 0;
-      return true;
-    case WM_NCHITTEST:
-      if (!attached_) return false;
-      result = resizer_.OnNcHitTest(lParam, kBoth);
-      return true;
-    case WM_PAINT:
-      if (attached_) resizer_.OnPaint();
-      return false;
-    case WM_DPICHANGED:
-      if (attached_) resizer_.OnDpiChanging();
-      return false;
-    case WM_THEMECHANGED:
-      resizer_.OnThemeChanged();
-      return false;
-    case WM_DESTROY: {
+      return laidOut;
+    }
+    case WM_DESTROY:
       if (options_.lastPageKey) {
         const int index = CurrentIndex();
         Settings().WriteCommonDword(options_.lastPageKey,
                                     index < 0 ? options_.startPage : static_cast<uint32_t>(index));
       }
-      if (attached_) resizer_.OnDestroy();
-      return false;
-    }
+      break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != SC_CONTEXTHELP) return false;
       [[fallthrough]];
@@ -527,7 +506,7 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       }
       return false;
   }
-  return false;
+  return resizer_.OnMessage(msg, wParam, lParam, kBoth, result);
 }
 
 }  // namespace scrv
