@@ -2,6 +2,9 @@
 
 #include "controls_ids.h"
 
+#include <cwchar>
+#include <stdexcept>
+
 #include "base/module_state_win.h"
 
 namespace scrv {
@@ -45,6 +48,9 @@ HPROPSHEETPAGE CPropertyPageBase::CreatePage(const void* indirect) {
   psp.pfnDlgProc = StartDialogProc;
   psp.lParam = reinterpret_cast<LPARAM>(this);
   psp.pfnCallback = PageCallback;
+  wchar_t seam[12] = {};
+  if (GetEnvironmentVariableW(L"SCRV_TEST_PAGE_THROW", seam, 12))
+    throwOn_ = static_cast<UINT>(wcstoul(seam, nullptr, 0));
   return CreatePropertySheetPageW(&psp);
 }
 
@@ -70,6 +76,7 @@ bool CPropertyPageBase::RedrawHeld(HWND list) const {
 
 bool CPropertyPageBase::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                              LRESULT& result) {
+  if (throwOn_ && msg == throwOn_) throw std::runtime_error("a page handler failed (test seam)");
   switch (msg) {
     case WM_ERASEBKGND: {
       if (!DarkTheme() && !SheetTabsHidden()) break;

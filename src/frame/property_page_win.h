@@ -12,6 +12,9 @@
 // While the sheet shows its page list instead of tabs the page paints its own background and
 // takes Ctrl+F to the search box. A control the search found on the page is framed in the
 // highlight colour for a moment (SCM_MARK_CONTROL).
+//
+// A test seam: when the environment variable SCRV_TEST_PAGE_THROW holds a message number, a
+// page that gets that message throws, as a broken handler would.
 
 #include <windows.h>
 
@@ -73,6 +76,7 @@ class CPropertyPageBase : public CDialogFrame {
 
   bool navigation_ = false;
   bool registered_ = false;
+  UINT throwOn_ = 0;                         // the test seam's message
   UINT marked_ = 0;                          // the control marked for a moment
   std::vector<std::pair<HWND, bool>> held_;  // lists whose redraw waits, and showFocused
 };

@@ -109,16 +109,22 @@ INT_PTR CPropertySheetBase::DoModal() {
   header_.pfnCallback = SheetCallback;
   if (handles_.empty()) return -1;
 
+  // A failure in a page or in the sheet ends the sheet as its Cancel button does (no page
+  // saves; the sheet still remembers its page and placement) and is thrown again here.
+  ModalScope scope([](HWND sheet) { PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); });
+  scope_ = &scope;
   const bool outerResizable = t_resizable;
   t_resizable = options_.resizable;
   PushCreationEntry(entry_, this);
   const INT_PTR result = PropertySheetW(&header_);
   DropCreationEntry(entry_);  // still listed only when the sheet never came up
   t_resizable = outerResizable;
+  scope_ = nullptr;
   // The pages belong to the platform from here on, whether the sheet came up or not.
   handles_.clear();
   header_.phpage = nullptr;
   header_.nPages = 0;
+  scope.Rethrow();
   return result;
 }
 
@@ -136,6 +142,7 @@ int CALLBACK CPropertySheetBase::SheetCallback(HWND hwnd, UINT msg, LPARAM lPara
       auto* self = static_cast<CPropertySheetBase*>(TakeCreationEntryObject());
       if (!self || !self->SubclassWindow(hwnd)) break;
       self->handles_.clear();  // the sheet owns the pages now
+      if (self->scope_) self->scope_->SetWindow(hwnd);
       self->OnInitialized();
       break;
     }

@@ -8,7 +8,8 @@
 // A sheet derives from CPropertySheetBase, adds its pages in order with AddPage and runs
 // DoModal. The page list shows the pages whose title, option labels (the extra text given to
 // AddPage) or control captions hold every typed word; when a caption found the page, choosing
-// the page puts the focus on that control and marks it for a moment.
+// the page puts the focus on that control and marks it for a moment. What a page or the sheet
+// throws ends the sheet as its Cancel button does, and DoModal throws it again.
 
 #include <windows.h>
 
@@ -101,6 +102,7 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   std::vector<HPROPSHEETPAGE> handles_;
   std::vector<PageEntry> pages_;
   CreateWndEntry entry_;
+  ModalScope* scope_ = nullptr;  // while DoModal runs
   HWND tab_ = nullptr;
   bool shown_ = false;
   bool layingOut_ = false;
