@@ -53,7 +53,7 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 }  // namespace
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CResizablePropertySheetImpl(std::move(options)) {
+    : CPropertySheetBase(std::move(options)) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
