@@ -4,7 +4,7 @@
 
 #include <cassert>
 
-#include "controls/check_list_win.h"
+#include "frame/library_messages_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/help_win.h"
 #include "settings/app_settings_win.h"
@@ -60,7 +60,7 @@ bool CDialogFrame::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lP
       if (OnNotify(static_cast<int>(header->idFrom), *header, result)) return true;
       return dark_ && DarkListCustomDraw(*header, result);
     }
-    case SCM_CHECKLIST:
+    case SLM_CHECKLIST:
       result = OnCheckList(static_cast<UINT>(wParam), lParam);
       return true;
   }

@@ -23,7 +23,7 @@
 //     which end the dialog with IDOK and IDCANCEL. A dialog's own OnCommand handles its
 //     controls and returns the base's answer for the rest.
 //   - WM_NOTIFY calls OnNotify (nothing handled by default).
-//   - The check list's SCM_CHECKLIST calls OnCheckList with its code (check_list_win.h).
+//   - The check list's SLM_CHECKLIST calls OnCheckList with its code (check_list_win.h).
 //   - WM_SIZE: the resizer lays the anchored controls out, then OnLayout runs (a list refits
 //     its columns there).
 // Before the decoded handlers a message goes to the frame's own handling (the resizer's

@@ -89,7 +89,7 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam,
       result = 1;
       return true;
     }
-    case SCM_MARK_CONTROL:
+    case SLM_MARK_CONTROL:
       Mark(static_cast<UINT>(wParam));
       result = 0;
       return true;

@@ -11,7 +11,7 @@
 //
 // While the sheet shows its page list instead of tabs the page paints its own background and
 // takes Ctrl+F to the search box. A control the search found on the page is framed in the
-// highlight colour for a moment (SCM_MARK_CONTROL).
+// highlight colour for a moment (SLM_MARK_CONTROL).
 //
 // A test seam: when the environment variable SCRV_TEST_PAGE_THROW holds a message number, a
 // page that gets that message throws, as a broken handler would.
@@ -25,13 +25,9 @@
 #include <vector>
 
 #include "frame/dialog_impl_win.h"
+#include "frame/library_messages_win.h"
 
 namespace scrv {
-
-// From a page to its sheet when it becomes the current page: lParam is the page window.
-constexpr UINT SCM_PAGE_ACTIVATED = 0x80FF;
-// From the sheet to a page: mark control wParam for a moment (the search found it there).
-constexpr UINT SCM_MARK_CONTROL = 0x80FE;
 
 class CPropertyPageBase : public CDialogFrame {
  public:

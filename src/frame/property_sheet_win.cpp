@@ -423,7 +423,7 @@ bool CPropertySheetBase::ShowMatch(bool focus) {
       rows_[row].match.where != PageMatch::kControl)
     return false;
   const auto id = static_cast<int>(rows_[row].match.controlId);
-  ::SendMessageW(page, SCM_MARK_CONTROL, static_cast<WPARAM>(id), 0);
+  ::SendMessageW(page, SLM_MARK_CONTROL, static_cast<WPARAM>(id), 0);
   HWND control = ::GetDlgItem(page, id);
   if (!focus || !control || !IsWindowEnabled(control) || !IsWindowVisible(control)) return false;
   PostMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
