@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <new>
@@ -133,12 +134,19 @@ TEST(ExceptionBoundary, AFailedPageEndsEachSheetExportAsACancelThatFails) {
     std::function<void(HWND)> change;
     std::function<int(testing_support::Library&, HWND)> run;
   } sheets[] = {
-      {"Customize", 11,
-       [](HWND sheet) { key_dialog_steps::SetRowChecked(CurrentPage(sheet), 2, true); },
+      // A previewed rendering change: a failed sheet takes it back as Cancel does.
+      {"Customize", 6,
+       [](HWND sheet) {
+         HWND page = CurrentPage(sheet);
+         HWND gamma = GetDlgItem(page, IDC_RENDER_GAMMA);
+         SendMessageW(gamma, TBM_SETPOS, TRUE, 25);
+         SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                      reinterpret_cast<LPARAM>(gamma));
+       },
        [](testing_support::Library& lib, HWND host) {
          uint32_t restart = 0;
          return static_cast<int>(
-             lib.Get<decltype(&DoCustomize)>("DoCustomize")(host, 11, &restart, -1, 0, 0));
+             lib.Get<decltype(&DoCustomize)>("DoCustomize")(host, 6, &restart, -1, 0, 0));
        }},
       {"Markers", 2,
        [](HWND sheet) { testing_support::Click(CurrentPage(sheet), IDC_MO_COUNT_MATCHES); },
@@ -168,6 +176,8 @@ TEST(ExceptionBoundary, AFailedPageEndsEachSheetExportAsACancelThatFails) {
     const auto cancelled = CommonValues();
     std::vector<UINT> told;
     for (const auto& m : host.messages) told.push_back(m.msg);
+    if (s.page == 6)  // the preview taken back
+      EXPECT_EQ(std::count(told.begin(), told.end(), scrv::SCM_SETTINGS_CHANGED), 1);
 
     testing_support::ClearRegistrySettings();
     host.messages.clear();
