@@ -4,6 +4,7 @@
 #include "customize/customize_pages.h"
 #include "customize/page_model.h"
 #include "resource_ids.h"
+#include "settings/flag_table.h"
 
 namespace scrv {
 namespace {
@@ -30,19 +31,19 @@ enum : uint8_t {
 constexpr SettingRow kRows[] = {
     Dword(u"MaxThreads", 0).Bits(0x4000),
     Dword(u"CPU", 0),
-    Dword(u"MultipleProcesses", 0),
+    FlagDword(flag::kMultipleProcesses),
     Dword(u"L1CacheSize", 256),
     Dword(u"L2CacheSize", 128),
     Dword(u"MaxReserveBits", 0),
-    Dword(u"UseFileBased", 1),
+    FlagDword(flag::kUseFileBased),
     Dword(u"TempFileSize", 300),
     Dword(u"AsyncFileSize", 10),
-    Dword(u"TempFileRead", 1),
-    Dword(u"TempFileLock", 1),
+    FlagDword(flag::kTempFileRead),
+    FlagDword(flag::kTempFileLock),
     Dword(u"SystemTemp", 1),
     Text(u"TempFolder", 260).IgnoreCase(),
     Dword(u"SortMemoryPercent", 90).Bits(0x4000),
-    Dword(u"TempFileSizeAuto", 0),
+    FlagDword(flag::kTempFileSizeAuto),
     Dword(u"MemoryFileMB", 0).Result(128),
 };
 

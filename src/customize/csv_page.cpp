@@ -9,6 +9,7 @@
 #include "frame/anchor_layout.h"
 #include "settings/record_table.h"
 #include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -37,23 +38,23 @@ enum : uint8_t {
 // A change from the header options on redraws the documents.
 constexpr uint64_t kBits = 0x4000;
 constexpr SettingRow kRows[] = {
-    Dword(u"DragSepOnlyHeadings", 1).Always(),
-    Dword(u"NoEditHeadings", 0).Always().Bits(kBits),
-    Dword(u"AdjustColumnVisible", 3).Always().Bits(kBits),
-    Dword(u"DblclkSelectCell", 0).Always(),
+    FlagDword(flag::kDragSepOnlyHeadings).Always(),
+    FlagDword(flag::kNoEditHeadings).Always().Bits(kBits),
+    SmallDword(small_value::kAdjustColumnVisible).Always().Bits(kBits),
+    FlagDword(flag::kDblclkSelectCell).Always(),
     Flag(flag::kAutoCsvCell),
-    Dword(u"ShowCsvTip", 1).Always(),
-    Dword(u"ShowCellBarCsv", 1).Always(),
-    Dword(u"CellBarFocus", 0).Always(),
-    Dword(u"CellBarAutoHeight", 0).Always(),
-    Dword(u"ShowHeader", 1).Always().Bits(kBits),
-    Dword(u"HeaderType", 0).Always().Bits(kBits),
-    Dword(u"EnableAutoFill", 1).Always().Bits(kBits),
-    Dword(u"EnableCsvDragDrop", 1).Always().Bits(kBits),
-    Dword(u"CsvKeepNumOfColSame", 0).Always().Bits(kBits),
-    Dword(u"CsvTabCreateCell", 1).Always().Bits(kBits),
-    Dword(u"CsvDblclkHeaderCreate", 1).Always().Bits(kBits),
-    Dword(u"CsvDblclkCreateCell", 1).Always().Bits(kBits),
+    FlagDword(flag::kShowCsvTip).Always(),
+    FlagDword(flag::kShowCellBarCsv).Always(),
+    FlagDword(flag::kCellBarFocus).Always(),
+    FlagDword(flag::kCellBarAutoHeight).Always(),
+    FlagDword(flag::kShowHeader).Always().Bits(kBits),
+    SmallDword(small_value::kHeaderType).Always().Bits(kBits),
+    FlagDword(flag::kEnableAutoFill).Always().Bits(kBits),
+    FlagDword(flag::kEnableCsvDragDrop).Always().Bits(kBits),
+    FlagDword(flag::kCsvKeepNumOfColSame).Always().Bits(kBits),
+    FlagDword(flag::kCsvTabCreateCell).Always().Bits(kBits),
+    FlagDword(flag::kCsvDblclkHeaderCreate).Always().Bits(kBits),
+    FlagDword(flag::kCsvDblclkCreateCell).Always().Bits(kBits),
     Dword(u"DefSepWidth", 10).Always().Bits(kBits),
 };
 

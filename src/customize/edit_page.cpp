@@ -39,7 +39,7 @@ constexpr SettingRow kRows[] = {
     Text(u"TagLine", 260, uR"(\2)").Always(),
     Text(u"TagCol", 260, uR"(\3)").Always(),
     Text(u"AlphanumericChars", 260, u"_").Bits(0x4000),
-    Dword(u"TagRegexp", 0).Bits(0x100),
+    FlagDword(flag::kTagRegexp).Bits(0x100),
 };
 
 constexpr Binding kBindings[] = {

@@ -6,6 +6,7 @@
 #include "resource_ids.h"
 #include "frame/anchor_layout.h"
 #include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -35,8 +36,8 @@ constexpr SettingRow kRows[] = {
     Flag(flag::kPromptNewFile),
     Flag(flag::kPromptNetworkNew),
     Flag(flag::kAddRecentDocs),
-    Dword(u"ShowDetect", 1),
-    Dword(u"ShowDetectGrep", 0),
+    SmallDword(small_value::kShowDetect),
+    SmallDword(small_value::kShowDetectGrep),
     Flag(flag::kAvoidPrinterAccess).Bits(0x100),
     Flag(flag::kAutoLargeFileBar),
     Flag(flag::kPromptPortionOpened),

@@ -2,6 +2,8 @@
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -22,17 +24,17 @@ enum : uint8_t {
 
 constexpr uint64_t kBits = 0x6000;
 constexpr SettingRow kRows[] = {
-    Dword(u"UseSystemDate", 1).Bits(kBits),
-    Dword(u"UseSystemTime", 1).Bits(kBits),
+    FlagDword(flag::kUseSystemDate).Bits(kBits),
+    FlagDword(flag::kUseSystemTime).Bits(kBits),
     Text(u"DateFormat", 260, u"yyyy-MM-dd").Bits(kBits),
     Text(u"TimeFormat", 260, u"HH:mm:ss").Bits(kBits),
-    Dword(u"LineNumGroupingDec", 0).Bits(kBits),
+    SmallDword(small_value::kLineNumGroupingDec).Bits(kBits),
     Text(u"LineNumSepDec", 4, u",").Bits(kBits),
-    Dword(u"LineNumGroupingHex", 0).Bits(kBits),
+    SmallDword(small_value::kLineNumGroupingHex).Bits(kBits),
     Text(u"LineNumSepHex", 4, u"'").Bits(kBits),
-    Dword(u"LineNumGroupingSpaceDec", 5).Bits(kBits),
-    Dword(u"LineNumGroupingSpaceHex", 5).Bits(kBits),
-    Dword(u"HexFormat", 1).Bits(kBits),
+    SmallDword(small_value::kLineNumGroupingSpaceDec).Bits(kBits),
+    SmallDword(small_value::kLineNumGroupingSpaceHex).Bits(kBits),
+    SmallDword(small_value::kHexFormat).Bits(kBits),
 };
 
 constexpr uint16_t kGroupings[] = {IDS_GROUP_NONE, IDS_GROUP_3, IDS_GROUP_4};

@@ -6,6 +6,7 @@
 #include "customize/page_extensions.h"
 #include "frame/anchor_layout.h"
 #include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -25,16 +26,16 @@ enum : uint8_t {
 
 constexpr uint64_t kHistoryBits = 0x400000000;
 constexpr SettingRow kRows[] = {
-    Dword(u"MaxRecentFile", 16).Always().Bits(kHistoryBits),
-    Dword(u"MaxRecentFont", 16).Always().Bits(kHistoryBits),
-    Dword(u"MaxFindHistory", 32).Always().Bits(0x4000),
-    Dword(u"MorePopupCount", 8).Always().Bits(kHistoryBits),
-    Dword(u"StripCurPath", 1).Always().Bits(kHistoryBits),
-    Dword(u"ExtraShortcut", 0).Always().Bits(kHistoryBits),
-    Dword(u"UseAttr", 0).Always().Bits(kHistoryBits),
+    SmallDword(small_value::kMaxRecentFile).Always().Bits(kHistoryBits),
+    SmallDword(small_value::kMaxRecentFont).Always().Bits(kHistoryBits),
+    SmallDword(small_value::kMaxFindHistory).Always().Bits(0x4000),
+    SmallDword(small_value::kMorePopupCount).Always().Bits(kHistoryBits),
+    FlagDword(flag::kStripCurPath).Always().Bits(kHistoryBits),
+    SmallDword(small_value::kExtraShortcut).Always().Bits(kHistoryBits),
+    FlagDword(flag::kUseAttr).Always().Bits(kHistoryBits),
     Dword(u"AttrPurgeDays", 30).Always().Bits(kHistoryBits),
     Flag(flag::kAttrDontDeleteBookmarked).Always().Bits(kHistoryBits),
-    Dword(u"ExcludeInternetCache", 1).Always(),
+    FlagDword(flag::kExcludeInternetCache).Always(),
 };
 
 constexpr uint16_t kShortcuts[] = {IDS_SHORTCUT_NONE, IDS_SHORTCUT_CTRL, IDS_SHORTCUT_ALT,

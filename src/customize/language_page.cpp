@@ -5,6 +5,7 @@
 #include "customize/page_model.h"
 #include "resource_ids.h"
 #include "frame/anchor_layout.h"
+#include "settings/flag_table.h"
 
 namespace scrv {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 enum : uint8_t { kSystemLang, kFolder, kIconDesign };
 
 constexpr SettingRow kRows[] = {
-    Dword(u"SystemLang", 1).Always(),
+    FlagDword(flag::kSystemLang).Always(),
     Text(u"LangFolder", 260, u"1033").Always().IgnoreCase(),
     Dword(u"IconDesign", 1).From(SystemDefault::kIconDesign),
 };

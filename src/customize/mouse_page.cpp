@@ -18,7 +18,7 @@ constexpr SettingRow kRows[] = {
     Flag(flag::kDragSelBorder).Bits(kBits),      Flag(flag::kEnableAutoRepeat).Bits(kBits),
     Flag(flag::kActivateOnDrop).Bits(kBits),     Dword(u"TabMClickCmd", 4117).Bits(kBits),
     Dword(u"TabDblClkCmd", 4391).Bits(kBits),    Dword(u"TabMClickOutCmd", 4117).Bits(kBits),
-    Dword(u"TabDblClkOutCmd", 4096).Bits(kBits), Dword(u"TabWheel", 1).Bits(kBits),
+    Dword(u"TabDblClkOutCmd", 4096).Bits(kBits), FlagDword(flag::kTabWheel).Bits(kBits),
 };
 
 // The host's commands a click on the tab bar can run.

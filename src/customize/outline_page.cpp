@@ -7,23 +7,24 @@
 #include "resource_ids.h"
 #include "settings/flag_table.h"
 #include "settings/settings_store.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
 
 enum : uint8_t { kPosition, kConfig, kGuide, kFocus, kEscClose, kGoClose };
 
-// A position of -1 has never been stored: the outline bar then still follows the settings of
-// the custom bar it replaced.
+// A position that was never stored loads as -1: the outline bar then still follows the settings
+// of the custom bar it replaced.
 constexpr uint32_t kNeverStored = 0xFFFFFFFF;
 
 constexpr SettingRow kRows[] = {
-    Dword(u"OutlineBarPos", kNeverStored).Always().Bits(0x20000000),
-    Dword(u"OutlineBarConfig", 0).Always(),
-    Dword(u"OutlineBarGuide", 0).Always(),
-    Dword(u"FocusBar", 0).Always(),
-    Dword(u"EscCloseBar", 0).Always(),
-    Dword(u"GoCloseBar", 0).Always(),
+    SmallDword(small_value::kOutlineBarPos).LoadUnstoredAs(kNeverStored).Always().Bits(0x20000000),
+    FlagDword(flag::kOutlineBarConfig).Always(),
+    FlagDword(flag::kOutlineBarGuide).Always(),
+    FlagDword(flag::kFocusBar).Always(),
+    FlagDword(flag::kEscCloseBar).Always(),
+    FlagDword(flag::kGoCloseBar).Always(),
 };
 
 constexpr uint16_t kPositionItems[] = {IDS_BAR_TOP, IDS_BAR_BOTTOM, IDS_BAR_LEFT, IDS_BAR_RIGHT};

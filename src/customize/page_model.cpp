@@ -77,7 +77,9 @@ void PageModel::Load(SettingsStore& store, SettingsHandle h, CustomizeEnvironmen
     SettingValue& v = working_[i];
     switch (row.stored) {
       case Stored::kDword:
-        v.number = store.ReadDword(h, row.key, static_cast<uint32_t>(defaults_[i].number));
+        v.number = store.ReadDword(
+            h, row.key,
+            row.marksUnstored ? row.unstored : static_cast<uint32_t>(defaults_[i].number));
         break;
       case Stored::kQword:
         v.number = store.ReadQword(h, row.key, defaults_[i].number);

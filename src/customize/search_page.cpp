@@ -3,6 +3,7 @@
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
 #include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -22,11 +23,11 @@ enum : uint8_t {
 };
 
 constexpr SettingRow kRows[] = {
-    Dword(u"ChangeFindFont", 1),         Dword(u"HighlightRF", 1),
-    Dword(u"FindBarFocusView", 1),       Dword(u"FindBarEscClose", 0),
-    Dword(u"DisableShortcuts", 0),       Dword(u"AddOccurrenceFlags", 66),
-    Dword(u"PromptSearchedEnd", 1),      Dword(u"RegexEngine", 0).Bits(0x4100),
-    Dword(u"SyncFindHistory", 1),        Flag(flag::kSkipNumRange),
+    SmallDword(small_value::kChangeFindFont), FlagDword(flag::kHighlightRF),
+    FlagDword(flag::kFindBarFocusView),       FlagDword(flag::kFindBarEscClose),
+    FlagDword(flag::kDisableShortcuts),       Dword(u"AddOccurrenceFlags", 66),
+    FlagDword(flag::kPromptSearchedEnd),      SmallDword(small_value::kRegexEngine).Bits(0x4100),
+    FlagDword(flag::kSyncFindHistory),        Flag(flag::kSkipNumRange),
     Flag(flag::kPromptDisableIncSearch),
 };
 

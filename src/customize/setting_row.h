@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "frame/anchor_layout.h"
+#include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 
@@ -54,6 +56,10 @@ struct SettingRow {
   bool ignoreCase = false;  // kString: a change of case alone is no change
   uint64_t changeBits = 0;  // the page's change bits when the value changed
   uint32_t resultBits = 0;  // ORed into the sheet's result when the value changed
+  // kDword: a value never stored loads as `unstored` instead of the default, so that the page's
+  // rules can tell it apart; the default, and a reset, stay the row's.
+  bool marksUnstored = false;
+  uint32_t unstored = 0;
 
   constexpr SettingRow Always() const {
     SettingRow r = *this;
@@ -73,6 +79,12 @@ struct SettingRow {
   constexpr SettingRow From(SystemDefault source) const {
     SettingRow r = *this;
     r.system = source;
+    return r;
+  }
+  constexpr SettingRow LoadUnstoredAs(uint32_t marker) const {
+    SettingRow r = *this;
+    r.marksUnstored = true;
+    r.unstored = marker;
     return r;
   }
   constexpr SettingRow IgnoreCase() const {
@@ -104,6 +116,19 @@ constexpr SettingRow Text(std::u16string_view key, uint16_t capacity,
 }
 constexpr SettingRow Flag(uint32_t row) {
   return MakeRow({}, Stored::kFlag, row);
+}
+// A row of the flag table that its page keeps as a plain DWORD (written as the page says, not
+// deleted at its default): the name and the default are the table's. A flag whose default the
+// running system decides has no compile-time default and is refused here; use Flag for it.
+// Not constexpr: a call in a constant expression is the compile error.
+inline void DefaultDecidedAtRunTime() {}
+constexpr SettingRow FlagDword(uint32_t row) {
+  if (row == flag::kBackslashJapanese) DefaultDecidedAtRunTime();
+  return Dword(kFlagRows.at(row).name, kFlagRows.at(row).def);
+}
+// A row of the small-value table, its name and default the table's.
+constexpr SettingRow SmallDword(uint32_t row) {
+  return Dword(kSmallValueRows.at(row).name, kSmallValueRows.at(row).def);
 }
 // A value the page keeps while the sheet is open and never stores.
 constexpr SettingRow Transient(uint64_t def = 0) {

@@ -5,6 +5,7 @@
 #include "customize/customize_pages.h"
 #include "customize/page_model.h"
 #include "resource_ids.h"
+#include "settings/flag_table.h"
 
 namespace scrv {
 namespace {
@@ -12,8 +13,8 @@ namespace {
 enum : uint8_t { kTray, kQuickStart, kTrayStartup };
 
 constexpr SettingRow kRows[] = {
-    Dword(u"TrayIconAppLaunch", 0),
-    Dword(u"QuickStart", 0),
+    FlagDword(flag::kTrayIconAppLaunch),
+    FlagDword(flag::kQuickStart),
     Dword(u"TrayIconStartup", 0),
 };
 

@@ -6,6 +6,7 @@
 #include "resource_ids.h"
 #include "customize/page_extensions.h"
 #include "frame/anchor_layout.h"
+#include "settings/flag_table.h"
 
 namespace scrv {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 enum : uint8_t { kShowTime, kShowBits };
 
 constexpr SettingRow kRows[] = {
-    Dword(u"ShowTime", 0).Always(),
+    FlagDword(flag::kShowTime).Always(),
     Dword(u"StatusShowBits", 2679).Always().Bits(0x4),
 };
 

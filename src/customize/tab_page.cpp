@@ -3,6 +3,8 @@
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -24,17 +26,17 @@ enum : uint8_t {
 
 constexpr uint64_t kLookBits = 0x4002;
 constexpr SettingRow kRows[] = {
-    Dword(u"TabStyle", 0).Always().Bits(kLookBits),
-    Dword(u"TabIcon", 1).Always().Bits(kLookBits),
-    Dword(u"TabWidthMode", 0).Always().Bits(kLookBits),
-    Dword(u"TabInsertPos", 1).Always(),
+    FlagDword(flag::kTabStyle).Always().Bits(kLookBits),
+    SmallDword(small_value::kTabIcon).Always().Bits(kLookBits),
+    SmallDword(small_value::kTabWidthMode).Always().Bits(kLookBits),
+    SmallDword(small_value::kTabInsertPos).Always(),
     Dword(u"TabWidth", 160).Always().Bits(kLookBits),
-    Dword(u"TabCloseBtn", 2).Always().Bits(kLookBits | 0x20),
-    Dword(u"TabWhenClosed", 0).Always(),
-    Dword(u"OpenIn", 1).Always(),
-    Dword(u"AdjustTabWidth", 2).Always().Bits(kLookBits),
-    Dword(u"ReadOnlyIcon", 1).Always().Bits(kLookBits),
-    Dword(u"HighlightActiveTab", 0).Always().Bits(kLookBits),
+    SmallDword(small_value::kTabCloseBtn).Always().Bits(kLookBits | 0x20),
+    SmallDword(small_value::kTabWhenClosed).Always(),
+    SmallDword(small_value::kOpenIn).Always(),
+    SmallDword(small_value::kAdjustTabWidth).Always().Bits(kLookBits),
+    FlagDword(flag::kReadOnlyIcon).Always().Bits(kLookBits),
+    FlagDword(flag::kHighlightActiveTab).Always().Bits(kLookBits),
     Dword(u"ActiveTabColor", 0).From(SystemDefault::kActiveTabColor).Always().Bits(kLookBits),
 };
 

@@ -3,6 +3,8 @@
 
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
+#include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -26,19 +28,19 @@ enum : uint8_t {
 // Bars and theme repaint everything; any other change of the page only the views.
 constexpr uint64_t kRepaintBits = 0x20000;
 constexpr SettingRow kRows[] = {
-    Dword(u"UseSysColorCaret", 1),
-    Dword(u"UseSysColorCaretOvr", 1),
+    FlagDword(flag::kUseSysColorCaret),
+    FlagDword(flag::kUseSysColorCaretOvr),
     Dword(u"CaretColor", 0xFFFF00),
     Dword(u"CaretColorOvr", 0xFFFF00),
-    Dword(u"CaretWidth", 11),
-    Dword(u"CaretWidthOvr", 0),
-    Dword(u"CaretHeight", 0),
-    Dword(u"CaretHeightOvr", 0),
+    SmallDword(small_value::kCaretWidth),
+    SmallDword(small_value::kCaretWidthOvr),
+    SmallDword(small_value::kCaretHeight),
+    SmallDword(small_value::kCaretHeightOvr),
     Dword(u"BarTextColor", 0).From(SystemDefault::kBarTextColor).Bits(kRepaintBits),
     Dword(u"BarBackColor", 0).From(SystemDefault::kBarBackColor).Bits(kRepaintBits),
-    Dword(u"UseSysColorBar", 1).Bits(kRepaintBits),
-    Dword(u"SyncWrap", 1),
-    Dword(u"AppTheme", 1).Bits(kRepaintBits),
+    FlagDword(flag::kUseSysColorBar).Bits(kRepaintBits),
+    FlagDword(flag::kSyncWrap),
+    SmallDword(small_value::kAppTheme).Bits(kRepaintBits),
 };
 
 constexpr uint16_t kThemes[] = {IDS_THEME_SYSTEM, IDS_THEME_LIGHT, IDS_THEME_DARK};

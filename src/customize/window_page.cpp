@@ -4,6 +4,8 @@
 #include "customize/page_model.h"
 #include "resource_ids.h"
 #include "frame/anchor_layout.h"
+#include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -22,15 +24,15 @@ enum : uint8_t {
 };
 
 constexpr SettingRow kRows[] = {
-    Dword(u"RestoreWindowSize", 0).Always(),
-    Dword(u"SwitchLastWindow", 1).Always(),
-    Dword(u"Beep", 1).Always(),
-    Dword(u"BeepLevel", 2).Always(),
-    Dword(u"CloseAllCombined", 1).Always(),
-    Dword(u"NoCloseLast", 1).Always(),
-    Dword(u"RestoreCWS", 2).Always(),
-    Dword(u"ExpandCustomBar", 0).Always(),
-    Dword(u"SaveAlwaysTop", 0),
+    SmallDword(small_value::kRestoreWindowSize).Always(),
+    FlagDword(flag::kSwitchLastWindow).Always(),
+    FlagDword(flag::kBeep).Always(),
+    SmallDword(small_value::kBeepLevel).Always(),
+    FlagDword(flag::kCloseAllCombined).Always(),
+    FlagDword(flag::kNoCloseLast).Always(),
+    SmallDword(small_value::kRestoreCWS).Always(),
+    SmallDword(small_value::kExpandCustomBar).Always(),
+    FlagDword(flag::kSaveAlwaysTop),
     // The host records the current window size when the sheet's result says so.
     Transient(0).Result(2),
 };

@@ -4,6 +4,7 @@
 #include "customize/customize_pages.h"
 #include "resource_ids.h"
 #include "settings/flag_table.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -23,14 +24,14 @@ enum : uint8_t {
 // The host restarts its save timer when the sheet's result says the period changed.
 constexpr uint32_t kTimerResult = 16;
 constexpr SettingRow kRows[] = {
-    Dword(u"AutoWorkspace", 1),
+    SmallDword(small_value::kAutoWorkspace),
     Dword(u"WSMaxLines", 10000000),
     Dword(u"AWSTime", 10).Result(kTimerResult),
-    Dword(u"NoPromptExitApp", 1),
-    Dword(u"DontSaveWSUseTemp", 1),
-    Dword(u"DontSaveWSLines", 1),
-    Dword(u"AWSCrashed", 1),
-    Dword(u"AWSPeriodic", 0).Result(kTimerResult),
+    FlagDword(flag::kNoPromptExitApp),
+    FlagDword(flag::kDontSaveWSUseTemp),
+    FlagDword(flag::kDontSaveWSLines),
+    FlagDword(flag::kAWSCrashed),
+    FlagDword(flag::kAWSPeriodic).Result(kTimerResult),
     Flag(flag::kNoSaveWorkspace),
 };
 

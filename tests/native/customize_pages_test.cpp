@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -10,6 +11,7 @@
 #include "customize/page_model.h"
 #include "customize_test_support.h"
 #include "resource_ids.h"
+#include "settings/small_value_table.h"
 
 namespace scrv {
 namespace {
@@ -173,6 +175,50 @@ TEST(PageTables, EveryKeyBelongsToOnePage) {
       if (row.stored != Stored::kNone)
         EXPECT_TRUE(keys.insert(KeyOf(row, env.flags)).second)
             << std::string(KeyOf(row, env.flags).begin(), KeyOf(row, env.flags).end());
+}
+
+// A key that the flag or small-value table owns is a DWORD on every page, with the table's
+// default: a page with a default of its own would change the setting at OK although the user
+// touched nothing. A key no table owns has one default wherever a page names it.
+TEST(PageTables, EveryDefaultIsTheKeyTablesOrDeclaredOnce) {
+  FakeCustomizeEnvironment env;
+  std::map<std::u16string, uint64_t> owned;
+  for (uint32_t i = 0; i < kFlagRowCount; ++i)
+    owned.emplace(env.flags.Row(i)->name, env.flags.Row(i)->def);
+  for (uint32_t i = 0; i < kSmallValueRowCount; ++i)
+    EXPECT_TRUE(owned.emplace(SmallValueRowAt(i)->name, SmallValueRowAt(i)->def).second)
+        << "owned by both tables: " << i;
+  size_t checked = 0;
+  std::map<std::u16string, SettingValue> declared;
+  for (const PageDescriptor* page : CustomizePages()) {
+    MemorySettings store;
+    PageModel m(*page);
+    m.Load(store, OpenCommon(store), env);
+    for (size_t i = 0; i < page->rows.size(); ++i) {
+      const SettingRow& row = page->rows[i];
+      if (row.stored == Stored::kNone) continue;
+      const std::u16string key = KeyOf(row, env.flags);
+      SCOPED_TRACE(std::string(key.begin(), key.end()));
+      if (auto table = owned.find(key); table != owned.end()) {
+        EXPECT_TRUE(row.stored == Stored::kDword || row.stored == Stored::kFlag);
+        EXPECT_EQ(m.DefaultOf(i).number, table->second);
+        ++checked;
+      } else if (row.system == SystemDefault::kNone) {
+        auto [it, first] = declared.emplace(key, m.DefaultOf(i));
+        if (!first) EXPECT_EQ(it->second, m.DefaultOf(i));
+      }
+    }
+  }
+  EXPECT_GE(checked, 100u);  // the pages' table rows were walked, not skipped
+}
+
+// The one default the two declarations disagreed on: the table's holds.
+TEST(PageTables, TabCreatesACellOnlyWhenTheUserSaysSo) {
+  FakeCustomizeEnvironment env;
+  MemorySettings store;
+  PageModel m(kCsvPage);
+  m.Load(store, OpenCommon(store), env);
+  EXPECT_EQ(m.Working(m.RowOf(u"CsvTabCreateCell").value()).number, 0u);
 }
 
 // Pages with rules of their own derive some values at load; every other page shows exactly its
