@@ -78,6 +78,10 @@ bool Common(const std::vector<const FilterCondition*>& sel, Get get) {
 
 }  // namespace
 
+uint64_t InheritableFilterFlags(uint64_t flags) {
+  return flags & ~filter_flag::kNumberRange;
+}
+
 uint64_t FilterFlagBoxMask(FilterFlagBox box) {
   return kBoxMasks[static_cast<size_t>(box)];
 }
@@ -97,7 +101,7 @@ AdvancedFilterModel::AdvancedFilterModel(std::vector<FilterCondition> conditions
       columnNames_(std::move(columnNames)),
       anyColumnLabel_(std::move(anyColumnLabel)),
       rangeLabel_(std::move(rangeLabel)),
-      defaultFlags_(defaultFlags),
+      defaultFlags_(InheritableFilterFlags(defaultFlags)),
       secondFilterEnabled_(secondFilterEnabled) {}
 
 std::u16string AdvancedFilterModel::ColumnText(const FilterCondition& c) const {
@@ -227,6 +231,7 @@ void AdvancedFilterModel::SetFlag(std::span<const size_t> selection, uint64_t ma
   auto apply = [&](uint64_t& flags) { flags = on ? (flags | mask) : (flags & ~mask); };
   ForSelected(selection, [&](FilterCondition& c) { apply(c.flags); });
   apply(defaultFlags_);
+  defaultFlags_ = InheritableFilterFlags(defaultFlags_);
 }
 
 FilterBoxState AdvancedFilterModel::ClickFlagBox(std::span<const size_t> selection,
@@ -323,7 +328,8 @@ void AdvancedFilterModel::Swap(size_t a, size_t b) {
 size_t AdvancedFilterModel::Add(std::span<const size_t> selection) {
   std::vector<size_t> rows = ValidRows(selection, conditions_.size());
   FilterCondition c;
-  c.flags = (rows.empty() ? defaultFlags_ : conditions_[rows[0]].flags) | filter_flag::kEnabled;
+  c.flags = InheritableFilterFlags(rows.empty() ? defaultFlags_ : conditions_[rows[0]].flags) |
+            filter_flag::kEnabled;
   conditions_.push_back(std::move(c));
   return conditions_.size() - 1;
 }
@@ -377,14 +383,14 @@ void AdvancedFilterModel::NoteFilterApplied(bool fromSecondButton) {
 FilterSettings ReadFilterSettings(SettingsStore& settings, const FlagTable& flags) {
   FilterSettings s;
   SettingsHandle h = settings.OpenCommon(false);
-  s.defaultFlags = settings.ReadQword(h, u"FilterDefFlags", 0);
+  s.defaultFlags = InheritableFilterFlags(settings.ReadQword(h, u"FilterDefFlags", 0));
   s.closeAfter = ReadFlag(settings, flags, h, flag::kFilterClose);
   settings.CloseSettings(h);
   return s;
 }
 
 void WriteFilterDefaultFlags(SettingsStore& settings, uint64_t flags) {
-  settings.WriteCommonQword(u"FilterDefFlags", flags);
+  settings.WriteCommonQword(u"FilterDefFlags", InheritableFilterFlags(flags));
 }
 
 }  // namespace scrv

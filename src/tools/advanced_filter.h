@@ -41,6 +41,11 @@ constexpr size_t kFilterFlagBoxCount = 12;
 
 uint64_t FilterFlagBoxMask(FilterFlagBox box);
 
+// The flags a new or pasted condition may take over from another condition or from the default
+// flags. A number range belongs to the one text it was checked for: its bit is never passed on,
+// nor kept in the default flags (whether read, edited or written).
+uint64_t InheritableFilterFlags(uint64_t flags);
+
 // The match-kind radio buttons: plain text, regular expression, escape sequences, number range.
 enum class FilterMatchKind : uint8_t { kNone, kRegExp, kEscSeq, kNumberRange };
 

@@ -310,20 +310,40 @@ TEST(AdvancedFilter, DefaultFlagsPersistInCommon) {
     const FlagTable flags(1252);
     EXPECT_EQ(ReadFilterSettings(settings, flags).defaultFlags, 0u);
     EXPECT_FALSE(ReadFilterSettings(settings, flags).closeAfter);
-    WriteFilterDefaultFlags(settings, kNumberRange | kCase);
+    WriteFilterDefaultFlags(settings, kNegative | kCase);
     WriteCommonFlag(settings, flags, flag::kFilterClose, 1);
     const FilterSettings read = ReadFilterSettings(settings, flags);
-    EXPECT_EQ(read.defaultFlags, kNumberRange | kCase);
+    EXPECT_EQ(read.defaultFlags, kNegative | kCase);
     EXPECT_TRUE(read.closeAfter);
     EXPECT_EQ(settings.OpenHandles(), 0);
     const StoredValue* stored = settings.Find(u"Common", u"FilterDefFlags");
     ASSERT_NE(stored, nullptr);
     if (ini) {
-      EXPECT_EQ(stored->text, u"17592186044418");  // decimal text in [Common]
+      EXPECT_EQ(stored->text, u"1073741826");  // decimal text in [Common]
     } else {
       EXPECT_EQ(stored->type, ValueType::kQword);
     }
   }
+}
+
+// A number range belongs to its one text: no added or pasted condition takes the kind over,
+// and the default flags never hold it, whether read, edited or written.
+TEST(AdvancedFilter, TheNumberRangeKindIsNeverPassedOn) {
+  auto m = Model({Make(kEnabled | kNumberRange | kCase, -1, 0, -1, u"[1 , 2]")},
+                 kNumberRange | kOnlyWord);
+  EXPECT_EQ(m.DefaultFlags(), kOnlyWord);
+  Rows first = {0};
+  m.ChooseMatchKind(first, FilterMatchKind::kNumberRange);
+  EXPECT_EQ(m.DefaultFlags(), kOnlyWord);
+  EXPECT_EQ(m.Conditions()[m.Add(first)].flags, kEnabled | kCase);
+  const FilterInsertedRows pasted = m.Paste({}, u"plain\r\non\tx\t-1\tC\t0\t-1\r\n");
+  for (size_t i = 0; i < pasted.count; ++i)
+    EXPECT_EQ(m.Conditions()[pasted.first + i].flags & kNumberRange, 0u) << i;
+  MemorySettings settings(false);
+  WriteFilterDefaultFlags(settings, kNumberRange | kCase);
+  EXPECT_EQ(ReadFilterSettings(settings, FlagTable(1252)).defaultFlags, kCase);
+  settings.WriteCommonQword(u"FilterDefFlags", kNumberRange | kCase);  // an earlier version's
+  EXPECT_EQ(ReadFilterSettings(settings, FlagTable(1252)).defaultFlags, kCase);
 }
 
 }  // namespace

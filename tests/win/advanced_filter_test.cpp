@@ -580,6 +580,39 @@ TEST_P(AdvancedFilterSettings, SkipNumRangeChoosesTheKindWithoutTheDialog) {
   EXPECT_EQ(sent[0].flags, ff::kEnabled | ff::kNumberRange);
 }
 
+// A number range belongs to the one text it was checked for: making one condition a range
+// passes the kind on to no added or pasted condition, neither in this session nor, through the
+// stored default flags, in a later one (where an earlier version may have stored it).
+TEST_P(AdvancedFilterSettings, TheNumberRangeKindIsNeverPassedOnToOtherConditions) {
+  Store(L"SkipNumRange", 1, false);
+  std::vector<std::wstring> letters;
+  // Adds a condition and pastes a plain line; the letters of both new rows.
+  auto addAndPaste = [&](HWND dlg) {
+    Click(dlg, IDC_AF_ADD);
+    PumpMessages(30);
+    SendDlgItemMessageW(dlg, IDC_CHECK_LIST, LVM_CANCELEDITLABEL, 0, 0);
+    letters.push_back(Cell(dlg, RowCount(dlg) - 1, 2));
+    PutClipboardText(dlg, L"plain");
+    ListKey(dlg, 'V', {VK_CONTROL});
+    letters.push_back(Cell(dlg, SelectedRows(dlg).at(0), 2));
+  };
+  Open({Cond(u"[1 , 2]", ff::kEnabled)}, [&](HWND dlg) {
+    Select(dlg, {0});
+    Click(dlg, IDC_AF_MATCH_NUMRANGE);
+    Click(dlg, IDC_AF_CASE);
+    addAndPaste(dlg);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(Stored(L"FilterDefFlags"), Expect(L"qword", ff::kCase));
+  Store(L"FilterDefFlags", ff::kNumberRange | ff::kCase, true);
+  Open({}, [&](HWND dlg) {
+    addAndPaste(dlg);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(letters, (std::vector<std::wstring>{L"C", L"C", L"C", L"C"}));
+  for (const FilterCondition& c : LastFilter()) EXPECT_EQ(c.flags & ff::kNumberRange, 0u);
+}
+
 // --- What the host hands in -------------------------------------------------------------------
 
 TEST_F(AdvancedFilter, NoColumnListAndNoHandleStillRunTheDialog) {
