@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "filter_ids.h"
+#include "frame/reason_text.h"
 #include "tools/filter_file.h"
 
 namespace scrv {
@@ -364,6 +366,43 @@ std::u16string AdvancedFilterModel::Copy(std::span<const size_t> selection) cons
 FilterInsertedRows AdvancedFilterModel::Paste(std::span<const size_t> selection,
                                               std::u16string_view text) {
   return Insert(selection, ParseFilterLines(text, defaultFlags_));
+}
+
+FilterRangeIssue AdvancedFilterModel::CheckRangeFields(std::span<const size_t> selection,
+                                                       std::u16string_view startField,
+                                                       bool startInUse,
+                                                       std::u16string_view endField,
+                                                       bool endInUse) const {
+  auto lineNumber = [](std::u16string_view field) {
+    const std::optional<int64_t> n = FieldNumber(field);
+    return n && *n >= 1;
+  };
+  if (startInUse && !lineNumber(startField)) return {FilterRangeProblem::kNoStart};
+  if (endInUse && !lineNumber(endField)) return {FilterRangeProblem::kNoEnd};
+  for (size_t r : ValidRows(selection, conditions_.size())) {
+    const FilterCondition& c = conditions_[r];
+    if (!c.IsRange() || c.rangeStart == kFilterRangeOpen || c.rangeEnd == kFilterRangeOpen)
+      continue;
+    const int64_t first = int64_t{c.rangeStart} + 1;
+    if (first > c.rangeEnd) return {FilterRangeProblem::kInverted, first, c.rangeEnd};
+  }
+  return {};
+}
+
+std::u16string AdvancedFilterModel::RangeIssueText(
+    const FilterRangeIssue& issue, const std::function<std::u16string(uint32_t)>& text) {
+  switch (issue.problem) {
+    case FilterRangeProblem::kNoStart:
+      return text(IDS_AF_WHY_NO_START);
+    case FilterRangeProblem::kNoEnd:
+      return text(IDS_AF_WHY_NO_END);
+    case FilterRangeProblem::kInverted:
+      return FillArguments(text(IDS_AF_WHY_INVERTED),
+                           {DecimalText(issue.first), DecimalText(issue.last)});
+    case FilterRangeProblem::kNone:
+      break;
+  }
+  return {};
 }
 
 std::optional<size_t> AdvancedFilterModel::FindInvalidRange(

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "filter_ids.h"
 #include "settings/memory_settings.h"
 
 namespace scrv {
@@ -344,6 +345,40 @@ TEST(AdvancedFilter, TheNumberRangeKindIsNeverPassedOn) {
   EXPECT_EQ(ReadFilterSettings(settings, FlagTable(1252)).defaultFlags, kCase);
   settings.WriteCommonQword(u"FilterDefFlags", kNumberRange | kCase);  // an earlier version's
   EXPECT_EQ(ReadFilterSettings(settings, FlagTable(1252)).defaultFlags, kCase);
+}
+
+TEST(AdvancedFilter, RangeFieldsRefuseAMissingLineAndAnInvertedRange) {
+  auto m = Model({Make(kEnabled, -2, 599, 5, u""), Make(kEnabled, -2, 4, 9, u""),
+                  Make(kEnabled, -2, -1, 3, u""), Make(kEnabled, -1, 9, 2, u"")});
+  struct Case {
+    Rows selection;
+    std::u16string start;
+    bool startInUse;
+    std::u16string end;
+    bool endInUse;
+    FilterRangeProblem problem;
+  } cases[] = {
+      {{0}, u"600", true, u"5", true, FilterRangeProblem::kInverted},
+      {{1}, u"5", true, u"9", true, FilterRangeProblem::kNone},
+      {{1}, u"", true, u"9", true, FilterRangeProblem::kNoStart},
+      {{1}, u"0", true, u"9", true, FilterRangeProblem::kNoStart},
+      {{1}, u"5", true, u"", true, FilterRangeProblem::kNoEnd},
+      {{1}, u"", false, u"", false, FilterRangeProblem::kNone},  // differing or untouched
+      {{2}, u"", false, u"3", true, FilterRangeProblem::kNone},  // open start
+      {{3}, u"", false, u"", false, FilterRangeProblem::kNone},  // not a range condition
+      {{}, u"", false, u"", false, FilterRangeProblem::kNone},
+      {{1, 0}, u"", false, u"", false, FilterRangeProblem::kInverted},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(m.CheckRangeFields(c.selection, c.start, c.startInUse, c.end, c.endInUse).problem,
+              c.problem)
+        << c.selection.size() << " " << c.start.size() << " " << c.end.size();
+  const FilterRangeIssue inverted = m.CheckRangeFields(Rows{0}, u"", false, u"", false);
+  EXPECT_EQ(inverted.first, 600);
+  EXPECT_EQ(inverted.last, 5);
+  auto text = [](uint32_t id) { return id == IDS_AF_WHY_INVERTED ? u"%1-%2" : u"?"; };
+  EXPECT_EQ(AdvancedFilterModel::RangeIssueText(inverted, text), u"600-5");
+  EXPECT_EQ(AdvancedFilterModel::RangeIssueText({}, text), u"");
 }
 
 }  // namespace
