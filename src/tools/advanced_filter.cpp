@@ -263,6 +263,11 @@ std::u16string AdvancedFilterModel::NumberRangeDialogText(std::span<const size_t
   return conditions_[rows[0]].text.substr(0, kNumberRangeDialogMax);
 }
 
+bool AdvancedFilterModel::NumberRangeDialogTextCut(std::span<const size_t> selection) const {
+  std::vector<size_t> rows = ValidRows(selection, conditions_.size());
+  return !rows.empty() && conditions_[rows[0]].text.size() > kNumberRangeDialogMax;
+}
+
 void AdvancedFilterModel::ApplyNumberRange(std::span<const size_t> selection,
                                            std::u16string_view rangeText) {
   ChooseMatchKind(selection, FilterMatchKind::kNumberRange);

@@ -138,6 +138,8 @@ class AdvancedFilterModel {
   bool NeedsNumberRangeDialog(bool skipNumberRangeDialog) const;
   // The text the number range dialog opens with: the first selected text, at most 159 units.
   std::u16string NumberRangeDialogText(std::span<const size_t> selection) const;
+  // That text had to be cut.
+  bool NumberRangeDialogTextCut(std::span<const size_t> selection) const;
   // After the number range dialog was confirmed: the kind, and its text (when not empty) for
   // every selected condition.
   void ApplyNumberRange(std::span<const size_t> selection, std::u16string_view rangeText);

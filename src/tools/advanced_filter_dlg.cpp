@@ -464,6 +464,7 @@ void CAdvancedFilterDlg::OnMatchKind(int id) {
     CNumberRangeDlg dlg;
     CopyBounded(dlg.text, CNumberRangeDlg::kCapacity,
                 ToW(model_->NumberRangeDialogText(selection)));
+    dlg.textCut = model_->NumberRangeDialogTextCut(selection);
     if (dlg.DoModal(m_hWnd) == IDOK) model_->ApplyNumberRange(selection, ToU(dlg.text));
   } else {
     model_->ChooseMatchKind(selection, kind);
