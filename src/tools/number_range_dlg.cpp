@@ -48,6 +48,12 @@ BOOL CNumberRangeDlg::OnInitDialog() {
   state_.cut = state_.cut || textCut;
   ShowState();
   Refresh();
+  // An expression typed directly is what the dialog opens on: the focus starts in it.
+  if (state_.directMode) {
+    ::SetFocus(expressionEdit_);
+    ::SendMessageW(expressionEdit_, EM_SETSEL, 0, -1);
+    return FALSE;
+  }
   return TRUE;
 }
 
