@@ -96,11 +96,11 @@ const std::vector<DemoEntry>& DemoEntries() {
        nullptr},
       {L"Advanced Filter", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
        [](HWND owner) {
-         // Conditions of each kind on the current document (Id, Name, City, Country, Since).
+         // Conditions of each kind on the columns of the current document.
          HGLOBAL block = MakeConditionBlock({
              {0x43, 2, 0, -1, L"Berlin"},                   // case, whole words, in City
              {0x101, 1, 0, -1, L"^(Anna|Jo)"},              // regular expression in Name
-             {0x100000000001, 4, 0, -1, L"[2015 , 2020]"},  // number range in Since
+             {0x100000000001, 4, 0, -1, L"[2015 , 2020]"},  // number range in Customer since
              {0x1, -2, 9, 500, L""},                        // lines 10 to 500
              {0x40000004, -1, 0, -1, L"test\\t"},           // escape sequences, negative, off
              {0x40000040401, -1, 0, -1, L"draft"},          // or, bookmarked lines only
