@@ -37,6 +37,9 @@ HWND HostRebarWindow();
 // The column names of the host's current document.
 std::vector<std::wstring> CurrentDocumentColumns();
 void HostLog(const std::wstring& line);
+// How often the library asked for the DPI since the last call, as a note for an open's log line
+// (empty when it did not ask).
+std::wstring TakeDpiQuestions();
 // The open-cost benchmark measures the dialogs without the log pane's cost.
 void SetHostLogging(bool on);
 

@@ -48,21 +48,23 @@ RECT ToolbarsAndDialog(HWND dlg) {
   return {bars.left, bars.top, box.right + 8, box.bottom + 8};
 }
 
+// The jump dialog over line 120, column 8 of a document counted in four kinds of line.
+std::wstring OpenJumpDemo(HWND owner) {
+  HostStringList units({L"Logical lines", L"Display lines", L"Paragraphs", L"Pages"});
+  uint32_t line = 119, column = 7;
+  int32_t unit = 1;
+  int r = DoJump(owner, &line, &column, &unit, units.Descriptor(), 0);
+  return Result(r) + L", line " + std::to_wstring(line) + L", column " + std::to_wstring(column) +
+         L", unit " + std::to_wstring(unit);
+}
+
 }  // namespace
 
 const std::vector<DemoEntry>& DemoEntries() {
   static std::vector<DemoEntry> entries = {
-      {L"Jump", L"DoJump", IDD_JUMP,
-       [](HWND owner) {
-         // Line 120, column 8 (zero-based), counted by the second kind of line.
-         HostStringList units({L"Logical lines", L"Display lines", L"Paragraphs", L"Pages"});
-         uint32_t line = 119, column = 7;
-         int32_t unit = 1;
-         int r = DoJump(owner, &line, &column, &unit, units.Descriptor(), 0);
-         return Result(r) + L", line " + std::to_wstring(line) + L", column " +
-                std::to_wstring(column) + L", unit " + std::to_wstring(unit);
-       },
-       nullptr},
+      {L"Jump", L"DoJump", IDD_JUMP, OpenJumpDemo, nullptr},
+      {L"Jump (a number out of range: what OK will use)", L"DoJump", IDD_JUMP, OpenJumpDemo,
+       [](HWND dlg) { SetDlgItemTextW(dlg, IDC_JUMP_TARGET, L"0"); }},
       {L"Number Range", L"DoNumberRangeDlg", IDD_NUMBER_RANGE,
        [](HWND owner) {
          wchar_t text[160] = L"[1 , 100]";
@@ -87,6 +89,14 @@ const std::vector<DemoEntry>& DemoEntries() {
          SetDlgItemTextW(dlg, IDC_NR_LOWER, L"10.0.0.1");
          SetDlgItemTextW(dlg, IDC_NR_UPPER, L"250");
        }},
+      {L"Number Range (a range longer than 159 characters, cut)", L"DoNumberRangeDlg",
+       IDD_NUMBER_RANGE,
+       [](HWND owner) {
+         std::wstring text = L"[1 , 100]" + std::wstring(190, L' ') + L"and more";
+         text.resize(260);
+         return Result(DoNumberRangeDlg(owner, text.data(), 260));
+       },
+       nullptr},
       {L"Sort by Multiple Columns", L"DoSortMulti", IDD_SORT_MULTI, OpenSortMultiDemo,
        PrepareSortMultiDemo},
       {L"Delete Duplicate Lines", L"DoDeleteDuplicateAdvanced", IDD_DELETE_DUPLICATES,
@@ -96,11 +106,11 @@ const std::vector<DemoEntry>& DemoEntries() {
        nullptr},
       {L"Advanced Filter", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
        [](HWND owner) {
-         // Conditions of each kind on the current document (Id, Name, City, Country, Since).
+         // Conditions of each kind on the columns of the current document.
          HGLOBAL block = MakeConditionBlock({
              {0x43, 2, 0, -1, L"Berlin"},                   // case, whole words, in City
              {0x101, 1, 0, -1, L"^(Anna|Jo)"},              // regular expression in Name
-             {0x100000000001, 4, 0, -1, L"[2015 , 2020]"},  // number range in Since
+             {0x100000000001, 4, 0, -1, L"[2015 , 2020]"},  // number range in Customer since
              {0x1, -2, 9, 500, L""},                        // lines 10 to 500
              {0x40000004, -1, 0, -1, L"test\\t"},           // escape sequences, negative, off
              {0x40000040401, -1, 0, -1, L"draft"},          // or, bookmarked lines only
@@ -124,6 +134,10 @@ const std::vector<DemoEntry>& DemoEntries() {
       {L"Advanced Filter (an invalid number range, refused on Filter)", L"DoAdvancedFilterDlg",
        IDD_ADVANCED_FILTER, OpenFilterDemo({{0x100000000001, 4, 0, -1, L"[2020 , 2015]"}}),
        [](HWND dlg) { PostMessageW(dlg, WM_COMMAND, IDOK, 0); }},
+      {L"Advanced Filter (a line range that ends before it starts, refused beside the fields)",
+       L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
+       OpenFilterDemo({{0x1, -2, 9, 500, L""}, {0x101, 1, 0, -1, L"^(Anna|Jo)"}}),
+       [](HWND dlg) { SetDlgItemTextW(dlg, IDC_AF_RANGE_START, L"600"); }},
       {L"Advanced Filter (no conditions yet)", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
        OpenFilterDemo({}), nullptr},
       {L"Plug-ins", L"DoPlugIn", IDD_PLUGINS, OpenPlugInsDemo, nullptr},
@@ -133,12 +147,19 @@ const std::vector<DemoEntry>& DemoEntries() {
        nullptr},
       {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
        PrepareAssociatePropertiesDemo, nullptr, false},
+      {L"File Type Properties (an extension that cannot be taken: why OK is greyed)",
+       L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,
+       PrepareReservedExtensionDemo, nullptr, false},
       {L"Customize Menus", L"DoMenu", IDD_MENUS, OpenMainMenuDemo, PrepareMainMenuDemo},
       {L"Customize Menus (user menu)", L"DoMenu", IDD_MENUS, OpenUserMenuDemo, nullptr},
       {L"Menu Item Properties (command)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
        PrepareCommandPropertiesDemo, BareMenusDialog},
       {L"Menu Item Properties (popup)", L"DoMenu", IDD_MENU_PROPERTIES, OpenMainMenuDemo,
        PreparePopupPropertiesDemo, BareMenusDialog},
+      {L"Menu Item Properties (an item without a label, refused on OK)", L"DoMenu",
+       IDD_MENU_PROPERTIES, OpenMainMenuDemo, PrepareUnlabelledPropertiesDemo, BareMenusDialog},
+      {L"Customize Menus (a paste that holds no menu items)", L"DoMenu", IDD_MENUS,
+       OpenUserMenuDemo, PreparePasteOfNoItemsDemo},
       {L"Toolbars", L"DoToolbarsDlg", IDD_TOOLBARS,
        [](HWND owner) {
          int r = DoToolbarsDlg(owner, HostRebarWindow(), 0, 1, 1, 0);
@@ -147,6 +168,12 @@ const std::vector<DemoEntry>& DemoEntries() {
        PlaceBelowToolbars, nullptr, true, ToolbarsAndDialog},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
+      {L"Extract Frequent Strings (no count, refused on OK)", L"DoExtractFrequent",
+       IDD_EXTRACT_FREQUENT, OpenExtractFrequentDemo,
+       [](HWND dlg) {
+         SetDlgItemTextW(dlg, IDC_EF_LINES, L"0");
+         PostMessageW(dlg, WM_COMMAND, IDOK, 0);
+       }},
       {L"Convert Characters", L"DoConvert", IDD_CONVERT, OpenConvertDemo, nullptr},
       {L"Code Pages", L"DoCodePage", IDD_CODE_PAGE,
        [](HWND owner) { return Result(DoCodePage(owner)); }, nullptr},

@@ -226,10 +226,11 @@ Opened OpenForShot(HWND owner, const DemoEntry& e, const std::wstring& file) {
   g_shot = &shot;
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, ShotTick);
   Opened o;
+  TakeDpiQuestions();
   o.log = e.open(owner);
   KillTimer(nullptr, timer);
   g_shot = nullptr;
-  HostLog(std::wstring(L"gallery: ") + e.exportName + L": " + o.log);
+  HostLog(std::wstring(L"gallery: ") + e.exportName + L": " + o.log + TakeDpiQuestions());
   auto after = SnapshotSettings();
   for (const auto& [k, v] : after)
     if (!before.count(k) || before[k] != v) o.settings += k + L" ";
@@ -266,7 +267,7 @@ int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter, 
       images += "<img src=\"" + Utf8(o.file) + "\" alt=\"" + Utf8(e.title) +
                 (dark ? " (dark)" : "") + "\">";
       if (!dark)
-        figure += "<br>returned " + Utf8(o.log) + "<br>settings written: " +
+        figure += "<br>" + Utf8(o.log) + "<br>settings written: " +
                   (o.settings.empty() ? std::string("none") : Utf8(o.settings));
     }
     theme.Dark(false);

@@ -107,6 +107,27 @@ std::wstring OpenFileAssociateDemo(HWND owner) {
   return L"returned nothing";
 }
 
+void PrepareReservedExtensionDemo(HWND dlg) {
+  static HWND s_list;
+  s_list = dlg;
+  PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_ASSOC_ADD, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_ASSOC_ADD)));
+  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+    HWND props = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM found) -> BOOL {
+          if (GetWindow(w, GW_OWNER) != s_list || !IsWindowVisible(w)) return TRUE;
+          *reinterpret_cast<HWND*>(found) = w;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&props));
+    if (!props) return;
+    KillTimer(nullptr, id);
+    SetDlgItemTextW(props, IDC_ASSOC_EXTENSION, L"exe");
+  });
+}
+
 void PrepareAssociatePropertiesDemo(HWND dlg) {
   PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_ASSOC_PROPERTIES, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_ASSOC_PROPERTIES)));

@@ -14,3 +14,5 @@ std::wstring OpenStandardPlugInsDemo(HWND owner);
 std::wstring OpenFileAssociateDemo(HWND owner);
 // Opens the properties of the first association over the list.
 void PrepareAssociatePropertiesDemo(HWND dlg);
+// Adding an association for "exe": the properties say why their OK is greyed.
+void PrepareReservedExtensionDemo(HWND dlg);

@@ -76,6 +76,42 @@ void PreparePopupPropertiesDemo(HWND dlg) {
   ShowProperties(dlg, OpenEdit(GetDlgItem(dlg, IDC_MENUS_TREE)));
 }
 
+void PrepareUnlabelledPropertiesDemo(HWND dlg) {
+  PrepareCommandPropertiesDemo(dlg);
+  // The properties dialog opens from the posted command; a thread timer finds it once it shows.
+  static HWND s_menus;
+  s_menus = dlg;
+  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+    HWND props = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM found) -> BOOL {
+          if (GetWindow(w, GW_OWNER) != s_menus || !IsWindowVisible(w)) return TRUE;
+          *reinterpret_cast<HWND*>(found) = w;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&props));
+    if (!props) return;
+    KillTimer(nullptr, id);
+    SetDlgItemTextW(props, IDC_MPROP_LABEL, L"");
+    SendMessageW(props, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+}
+
+void PreparePasteOfNoItemsDemo(HWND dlg) {
+  constexpr wchar_t kText[] = L"Just a sentence, not a menu item.";
+  if (OpenClipboard(dlg)) {
+    EmptyClipboard();
+    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof kText)) {
+      memcpy(GlobalLock(block), kText, sizeof kText);
+      GlobalUnlock(block);
+      if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    }
+    CloseClipboard();
+  }
+  PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(ID_MENUS_PASTE, 0), 0);
+}
+
 INT_PTR BareMenusDialog(HWND owner) {
   static HMODULE loc = [] {
     wchar_t path[MAX_PATH] = {};

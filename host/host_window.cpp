@@ -16,6 +16,8 @@ constexpr int kMenuFirstDemo = 1000;
 constexpr int kMenuGallery = 900;
 constexpr int kMenuExit = 901;
 HWND g_log = nullptr;
+unsigned g_dpiQuestions = 0;  // since the current open began
+UINT g_lastDpi = 0;
 HostRebar* g_rebar = nullptr;
 bool g_logging = true;
 
@@ -25,7 +27,7 @@ struct FakeDocument {
   std::vector<const wchar_t*> columns;
 };
 const FakeDocument kDocuments[] = {
-    {L"customers.csv", {L"Id", L"Name", L"City", L"Country", L"Since"}},
+    {L"customers.csv", {L"Id", L"Name", L"City", L"Country", L"Customer since"}},
     {L"orders.csv", {L"Order", L"Customer", L"Date", L"Amount"}},
     {L"notes.txt", {}},
 };
@@ -94,7 +96,10 @@ LRESULT OnPrivateMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case scrv::SCM_QUERY:
       if (wParam == scrv::kQueryDpi) {
-        result = WindowDpi(hwnd);
+        // Asked at every layout pass: counted, and told once in the open's own line.
+        ++g_dpiQuestions;
+        g_lastDpi = WindowDpi(hwnd);
+        return g_lastDpi;
       } else if (wParam == scrv::kQueryVersion && lParam) {
         lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"3.0.0.1", 64);
         result = 1;
@@ -183,7 +188,9 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       const auto& demos = DemoEntries();
       if (id >= kMenuFirstDemo && id < kMenuFirstDemo + static_cast<int>(demos.size())) {
         const DemoEntry& e = demos[static_cast<size_t>(id - kMenuFirstDemo)];
-        HostLog(std::wstring(e.exportName) + L": " + e.open(hwnd));
+        TakeDpiQuestions();
+        const std::wstring result = e.open(hwnd);
+        HostLog(std::wstring(e.exportName) + L": " + result + TakeDpiQuestions());
       } else if (id == kMenuExit) {
         DestroyWindow(hwnd);
       }
@@ -214,6 +221,15 @@ HMENU BuildMenu() {
 }
 
 }  // namespace
+
+std::wstring TakeDpiQuestions() {
+  if (!g_dpiQuestions) return {};
+  std::wstring note = L" (asked the DPI " + std::to_wstring(g_dpiQuestions) +
+                      (g_dpiQuestions == 1 ? L" time: " : L" times: ") +
+                      std::to_wstring(g_lastDpi) + L")";
+  g_dpiQuestions = 0;
+  return note;
+}
 
 void SetHostLogging(bool on) {
   g_logging = on;

@@ -16,6 +16,7 @@
 #define IDC_ASSOC_BROWSE 1005
 #define IDC_ASSOC_ICONS 1008
 #define IDC_ASSOC_EXTENSION 1010
+#define IDC_ASSOC_REASON 2954 /* why OK is disabled */
 
 #define IDS_ASSOC_INI_MODE 230         /* confirmation before associating in INI mode */
 #define IDS_ASSOC_REPLACE_TYPE 2624    /* %s: the type the extension belongs to now */
@@ -26,4 +27,8 @@
 #define IDS_ASSOC_PROPERTIES_TITLE 2631 /* %s: the extension with its dot */
 #define IDS_ASSOC_EXTENSION_HEADER 2632
 #define IDS_ASSOC_DESCRIPTION_HEADER 2633
+#define IDS_ASSOC_WHY_NO_EXTENSION 3413
+#define IDS_ASSOC_WHY_RESERVED 3414
+#define IDS_ASSOC_WHY_NO_ICON_FILE 3415
+#define IDS_ASSOC_WHY_NO_ICON 3416
 #define IDS_ASSOC_ICON_FILTER 2634     /* pairs of description and pattern, each followed by TAB */

@@ -57,5 +57,9 @@
 #define IDS_AF_BAD_NUMBER_RANGE 761
 #define IDS_AF_OPEN_FILTER 1255 /* file types of the Load dialog, separated by "|" */
 #define IDS_AF_SAVE_FILTER 1257 /* file types of the Save dialog, in save-type order */
+#define IDS_AF_WHY_NO_START 3405  /* the "from" field holds no line number */
+#define IDS_AF_WHY_NO_END 3406
+#define IDS_AF_WHY_INVERTED 3407  /* %1 first line, %2 last line */
 #define IDS_AF_FLAGS_LEGEND 3330 /* tooltip of the flags column: what each letter means */
 #define IDC_AF_LIST_LABEL 667
+#define IDC_AF_RANGE_REASON 2951 /* why the line range keeps Filter off */

@@ -30,6 +30,8 @@
 #define IDC_ML_COLOR 1719
 #define IDC_ML_COLOR_SAMPLE 1028
 #define IDC_ML_COLOR_LABEL 1720
+#define IDC_ML_REASON 2953 /* why OK keeps the sheet open */
+#define IDS_MARKER_WHY_BAD_REGEX 3412 /* %1 the marker's number, %2 the start of its text */
 
 // Automatic markers page: one check box per bit of "AutoMarkerFlags".
 #define IDC_MA_SELECTION 1712

@@ -78,4 +78,11 @@
 #define IDC_MPROP_LABEL 1011
 #define IDC_MPROP_STATUS_LABEL 662
 #define IDC_MPROP_LABEL_LABEL 663
+#define IDC_MPROP_REASON 2950        /* why OK keeps the dialog open */
+
+// Why the menu properties dialog or a paste refuses an item.
+#define IDS_MPROP_WHY_UNKNOWN_COMMAND 3400
+#define IDS_MPROP_WHY_NO_LABEL 3401
+#define IDS_MENUS_PASTE_NO_ITEMS 3402
+#define IDS_MENUS_PASTE_UNKNOWN_COMMAND 3403
 #define HELP_TOPIC_MENU_PROPERTIES 7029

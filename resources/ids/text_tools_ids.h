@@ -17,6 +17,11 @@
 #define IDC_EF_ADD 123
 #define IDC_EF_DELETE 121
 #define IDS_IGNORE_LIST_HEADER 385
+#define IDC_EF_LINES_REASON 2952 /* why OK refuses the count */
+#define IDS_EF_WHY_EMPTY 3408
+#define IDS_EF_WHY_ZERO 3409
+#define IDS_EF_WHY_TOO_BIG 3410
+#define IDS_EF_WHY_NOT_NUMBER 3411
 
 // Names of the built-in separated-value formats offered when none is configured.
 #define IDS_CSV_FORMAT_COMMA 363

@@ -33,4 +33,5 @@
 // Strings.
 #define IDS_USER_TOOLBAR_NAME 136      /* "%d" replaced by the toolbar's number */
 #define IDS_RESET_TOOLBARS_QUESTION 1086
+#define IDS_DELETE_TOOLBAR_QUESTION 3404  /* %1: the toolbar's name */
 #define IDS_SCRIPT_WESTERN 16869       /* when the system gives no script name */

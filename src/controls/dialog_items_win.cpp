@@ -22,6 +22,15 @@ void SetControlText(HWND control, const std::wstring& text) {
   if (control && GetWindowTextString(control) != text) ::SetWindowTextW(control, text.c_str());
 }
 
+void KeepFocusUsable(HWND dialog, HWND preferred, HWND pressed) {
+  HWND focus = ::GetFocus();
+  if (!focus || !::IsChild(dialog, focus)) focus = pressed;
+  if (!focus || ::IsWindowEnabled(focus) || !::IsChild(dialog, focus)) return;
+  auto usable = [](HWND w) { return w && ::IsWindowEnabled(w) && ::IsWindowVisible(w); };
+  HWND next = usable(preferred) ? preferred : ::GetNextDlgTabItem(dialog, focus, FALSE);
+  if (usable(next)) ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+}
+
 bool IsButtonChecked(HWND button) {
   return button && ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

@@ -35,6 +35,13 @@ class DialogItems {
 // server and a repaint).
 void SetControlText(HWND control, const std::wstring& text);
 
+// After a control of `dialog` was disabled: when it held the focus, the focus goes to
+// `preferred` (when that can take it) or else to the next control that can, so that the keys
+// keep working without a click. `pressed`, when given, is the button whose command this is: a
+// box it asked closes and gives the focus back to it later, so it counts as holding the focus
+// while the dialog has none.
+void KeepFocusUsable(HWND dialog, HWND preferred, HWND pressed = nullptr);
+
 bool IsButtonChecked(HWND button);
 // Sets `button`'s check state when it differs from the one shown. A radio button is checked
 // alone: CheckRadio clears its group too.

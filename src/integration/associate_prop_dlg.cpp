@@ -1,5 +1,7 @@
 #include "integration/associate_prop_dlg.h"
 
+#include "controls/dialog_items_win.h"
+
 #include <shlwapi.h>
 
 #include "frame/dpi_win.h"
@@ -140,8 +142,11 @@ void CAssociatePropDlg::UpdateOk() {
   NormalizedExtension ext = NormalizeExtension(
       adding_ ? ToU(GetDlgItemText(IDC_ASSOC_EXTENSION)) : result_.extension, InvariantCase());
   bool iconSelected = SendDlgItemMessage(IDC_ASSOC_ICONS, LB_GETCURSEL) != LB_ERR;
-  EnableDlgItem(IDOK,
-                CanAcceptAssociation(ext, ToU(GetDlgItemText(IDC_ASSOC_ICON_FILE)), iconSelected));
+  const std::u16string iconFile = ToU(GetDlgItemText(IDC_ASSOC_ICON_FILE));
+  EnableDlgItem(IDOK, CanAcceptAssociation(ext, iconFile, iconSelected));
+  // While OK is greyed, the line beside the icons says why.
+  const uint32_t why = AssociationRefusalText(ext, iconFile, iconSelected);
+  SetControlText(GetDlgItem(IDC_ASSOC_REASON), why ? LoadResString(why) : std::wstring());
 }
 
 void CAssociatePropDlg::OnBrowse() {

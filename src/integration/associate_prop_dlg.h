@@ -19,6 +19,7 @@ class CAssociatePropDlg : public CMyDialogImpl<CAssociatePropDlg> {
       {IDCANCEL, anchor::kMoveRight},
       {IDC_ASSOC_BROWSE, anchor::kMoveRight},
       {IDC_ASSOC_ICON_FILE, anchor::kStretchRight},
+      {IDC_ASSOC_REASON, anchor::kStretchRight},
       {IDC_ASSOC_ICONS, anchor::kStretchRight | anchor::kStretchBottom},
   };
   static constexpr const char16_t* kPlacementKey = u"AssociatePropDlgPos";

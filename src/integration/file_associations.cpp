@@ -1,5 +1,7 @@
 #include "integration/file_associations.h"
 
+#include "associate_ids.h"
+
 #include <algorithm>
 
 namespace scrv {
@@ -112,6 +114,15 @@ bool IsReservedExtension(std::u16string_view extension) {
 bool CanAcceptAssociation(const NormalizedExtension& ext, std::u16string_view iconFile,
                           bool iconSelected) {
   return ext.valid && !IsReservedExtension(ext.WithoutDot()) && !iconFile.empty() && iconSelected;
+}
+
+uint32_t AssociationRefusalText(const NormalizedExtension& ext, std::u16string_view iconFile,
+                                bool iconSelected) {
+  if (!ext.valid) return IDS_ASSOC_WHY_NO_EXTENSION;
+  if (IsReservedExtension(ext.WithoutDot())) return IDS_ASSOC_WHY_RESERVED;
+  if (iconFile.empty()) return IDS_ASSOC_WHY_NO_ICON_FILE;
+  if (!iconSelected) return IDS_ASSOC_WHY_NO_ICON;
+  return 0;
 }
 
 bool CanEditAssociation(const Association& a) {

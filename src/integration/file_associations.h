@@ -90,6 +90,10 @@ bool IsReservedExtension(std::u16string_view extensionWithoutDot);
 // OK of the properties dialog is enabled.
 bool CanAcceptAssociation(const NormalizedExtension& ext, std::u16string_view iconFile,
                           bool iconSelected);
+// Why OK of the properties dialog is disabled: the string that says so (0 while it is enabled),
+// with the rules of CanAcceptAssociation in their order.
+uint32_t AssociationRefusalText(const NormalizedExtension& ext, std::u16string_view iconFile,
+                                bool iconSelected);
 // The list dialog's buttons for the selected association.
 bool CanEditAssociation(const Association& a);
 bool CanDeleteAssociation(const Association& a);

@@ -1,5 +1,8 @@
 #include "markers/marker_sheet.h"
 
+#include "frame/reason_text.h"
+#include "markers_ids.h"
+
 #include <vector>
 
 namespace scrv {
@@ -74,6 +77,15 @@ int FindInvalidMarker(const MarkerList& markers, RegexCheck& check) {
       return static_cast<int>(i);
   }
   return -1;
+}
+
+std::u16string InvalidMarkerReason(const MarkerList& markers, int index,
+                                   const std::function<std::u16string(uint32_t)>& text) {
+  if (index < 0 || static_cast<size_t>(index) >= markers.size()) return {};
+  constexpr size_t kShownUnits = 40;
+  std::u16string pattern = markers[static_cast<size_t>(index)].text;
+  if (pattern.size() > kShownUnits) pattern = pattern.substr(0, kShownUnits) + u"\u2026";
+  return FillArguments(text(IDS_MARKER_WHY_BAD_REGEX), {DecimalText(index + 1), pattern});
 }
 
 namespace {

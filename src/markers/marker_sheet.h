@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -105,6 +106,10 @@ class RegexCheck {
 
 // The first marker that is on, uses a regular expression and fails the check; -1 when none.
 int FindInvalidMarker(const MarkerList& markers, RegexCheck& check);
+// What the list page says while OK is refused for marker `index` (its number and the start of
+// its text); `text` loads a string of the localisation module by its number.
+std::u16string InvalidMarkerReason(const MarkerList& markers, int index,
+                                   const std::function<std::u16string(uint32_t)>& text);
 
 // A syntax check for when the editor gives no answer: brackets and groups closed, no
 // quantifier without something to repeat, no escape cut off at the end, counted repeats in

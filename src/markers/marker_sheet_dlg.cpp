@@ -9,6 +9,7 @@
 #include "base/module_state_win.h"
 #include "base/text_win.h"
 #include "controls/clipboard_win.h"
+#include "controls/dialog_items_win.h"
 #include "controls/image_strip_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
@@ -168,7 +169,10 @@ bool CMarkerListPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
       const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
       const bool accepted =
           item.pszText && item.iItem >= 0 && item.iItem < static_cast<int>(model_.markers.size());
-      if (accepted) model_.markers[item.iItem].text = ToU(item.pszText).substr(0, kMarkerTextMax);
+      if (accepted) {
+        model_.markers[item.iItem].text = ToU(item.pszText).substr(0, kMarkerTextMax);
+        ForgetRefusal();
+      }
       result = accepted;
       return true;
     }
@@ -181,10 +185,19 @@ bool CMarkerListPage::OnKillActive() {
   return false;
 }
 
-bool CMarkerListPage::OnApply() {
-  ReadChecks();
+int CMarkerListPage::ShowRegexReason() {
   HostRegexCheck check(owner_);
   const int invalid = FindInvalidMarker(model_.markers, check);
+  SetControlText(GetDlgItem(IDC_ML_REASON),
+                 ToW(InvalidMarkerReason(model_.markers, invalid,
+                                         [](uint32_t id) { return ToU(LoadResString(id)); })));
+  return invalid;
+}
+
+bool CMarkerListPage::OnApply() {
+  ReadChecks();
+  const int invalid = ShowRegexReason();
+  refused_ = invalid >= 0;
   if (invalid < 0) return true;
   list_.SelectRows({invalid}, invalid);
   list_.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(invalid), FALSE);
@@ -254,9 +267,17 @@ void CMarkerListPage::ShowSelection() {
   showing_ = false;
 }
 
+// The reason of a refused OK stays until the markers are edited; OK checks them again.
+void CMarkerListPage::ForgetRefusal() {
+  if (!refused_) return;
+  refused_ = false;
+  SetControlText(GetDlgItem(IDC_ML_REASON), L"");
+}
+
 void CMarkerListPage::OnFlagBox(int id, uint8_t flag) {
   // A box showing mixed markers sets the flag on all of them.
   SetSelectionFlag(model_.markers, selection_, flag, GetDlgButtonState(id) != BST_CHECKED);
+  ForgetRefusal();
   ShowSelection();
 }
 
@@ -330,6 +351,7 @@ void CMarkerListPage::Delete() {
   const std::vector<int> rows = list_.SelectedRows();
   if (rows.empty()) return;
   const int next = RemoveSelection(model_.markers, rows);
+  ForgetRefusal();
   FillList();
   if (next >= 0) list_.SelectRows({next}, next);
   list_.UpdateControls();

@@ -47,6 +47,10 @@ class CMarkerListPage : public CPropertyPageBase {
   void AppendAndSelect(const MarkerList& added, bool editFirst);
   void ReadChecks();
   void ShowSelection();
+  // Checks the markers again and shows why OK is refused (nothing once all are valid); the
+  // first invalid marker, -1 when none.
+  int ShowRegexReason();
+  void ForgetRefusal();
   void OnFlagBox(int id, uint8_t flag);
   void OnNamed();
   void OnColor();
@@ -64,6 +68,7 @@ class CMarkerListPage : public CPropertyPageBase {
   CCheckList list_;
   std::vector<int> selection_;
   bool showing_ = false;  // controls are being set from the model, not by the user
+  bool refused_ = false;  // OK was refused for a regular expression: the reason line shows
   HBRUSH sampleBrush_ = nullptr;
   COLORREF sampleColor_ = 0;
 };

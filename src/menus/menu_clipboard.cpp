@@ -53,7 +53,7 @@ std::u16string FormatMenuClipboard(const MenuList& items, const MenuLabelSources
   return out;
 }
 
-MenuList ParseMenuClipboard(std::u16string_view text) {
+MenuList ParseMenuClipboard(std::u16string_view text, std::vector<uint32_t>* rawCommands) {
   MenuList items;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -77,6 +77,7 @@ MenuList ParseMenuClipboard(std::u16string_view text) {
     item.text = Truncated(fields[0], kMenuTextMax);
     item.target = Truncated(fields[1], kMenuTargetMax);
     const uint32_t command = ParseNumber(fields[2]);
+    if (rawCommands) rawCommands->push_back(command);
     item.level = static_cast<uint8_t>(ParseNumber(fields[3]));
     if (command == 0xFFFFFFFF) {
       item.kind = MenuKind::kPopup;

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "menus/menu_item.h"
 #include "menus/menu_labels.h"
@@ -21,6 +22,8 @@ std::u16string FormatMenuClipboard(const MenuList& items, const MenuLabelSources
 // Numbers are signed decimals: a command of -1 makes a popup; otherwise the kind is the
 // number's low 8 bits (unknown kinds read as `Custom`); command and level keep their low 16 and
 // 8 bits. Over-long labels and targets are cut to their capacities.
-MenuList ParseMenuClipboard(std::u16string_view text);
+// `rawCommands`, when given, receives each item's command number as the text has it (before it
+// is cut to 16 bits), in item order.
+MenuList ParseMenuClipboard(std::u16string_view text, std::vector<uint32_t>* rawCommands = nullptr);
 
 }  // namespace scrv

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "base/command_table.h"
+#include "frame/reason_text.h"
 #include "menus/menu_set.h"
+#include "menus_ids.h"
 
 namespace scrv {
 namespace {
@@ -34,6 +36,11 @@ uint32_t BaseOf(uint32_t category) {
 }
 
 }  // namespace
+
+bool IsKnownCommand(uint32_t command) {
+  auto ids = CommandIds();
+  return std::find(ids.begin(), ids.end(), command) != ids.end();
+}
 
 CategoryOffer OfferedCategories(uint32_t menuIndex) {
   switch (menuIndex) {
@@ -246,6 +253,31 @@ MenuItem MenuPropModel::Accept() const {
   }
   item.target = Truncated(item.target, kMenuTargetMax);
   return item;
+}
+
+MenuPropProblem MenuPropModel::Problem() const {
+  if (choice_ == MenuItemChoice::kSeparator) return MenuPropProblem::kNone;
+  const MenuItem item = Accept();
+  const bool ordinaryCommand = item.kind == MenuKind::kCustom ||
+                               item.kind == MenuKind::kDefaultLabel ||
+                               item.kind == MenuKind::kCommandName;
+  if (choice_ == MenuItemChoice::kCommand && ordinaryCommand && !IsKnownCommand(item.command))
+    return MenuPropProblem::kUnknownCommand;
+  if (OwnOrResolvedLabel(item, sources_).empty()) return MenuPropProblem::kNoLabel;
+  return MenuPropProblem::kNone;
+}
+
+std::u16string MenuPropModel::ProblemText(
+    const std::function<std::u16string(uint32_t)>& text) const {
+  switch (Problem()) {
+    case MenuPropProblem::kUnknownCommand:
+      return FillArguments(text(IDS_MPROP_WHY_UNKNOWN_COMMAND), {DecimalText(record_.command)});
+    case MenuPropProblem::kNoLabel:
+      return text(IDS_MPROP_WHY_NO_LABEL);
+    case MenuPropProblem::kNone:
+      break;
+  }
+  return {};
 }
 
 }  // namespace scrv

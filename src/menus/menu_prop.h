@@ -4,6 +4,7 @@
 // choices back into an item.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,16 @@ struct CommandChoice {
 
 // A status text is at most this long.
 constexpr size_t kMenuStatusMax = 520;
+
+// What stands between the dialog's choices and an item a menu can show.
+enum class MenuPropProblem : uint8_t {
+  kNone,
+  kUnknownCommand,  // a command item with no command picked and none the editor knows
+  kNoLabel,         // the item would show an empty entry
+};
+
+// A command the editor has a command string for.
+bool IsKnownCommand(uint32_t command);
 
 class MenuPropModel {
  public:
@@ -68,6 +79,12 @@ class MenuPropModel {
 
   // The item as OK leaves it.
   MenuItem Accept() const;
+  // Why OK must keep the dialog open instead (kNone when it may close): an item that would
+  // run a command the editor does not know, or that would show no label at all.
+  MenuPropProblem Problem() const;
+  // The problem as one sentence from the localisation module's texts (`text` loads a string by
+  // its number); empty for kNone.
+  std::u16string ProblemText(const std::function<std::u16string(uint32_t)>& text) const;
 
  private:
   void SelectCategory(uint32_t category);

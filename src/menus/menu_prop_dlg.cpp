@@ -78,6 +78,12 @@ void CMenuPropDlg::ShowState() {
   ShowWindow(GetDlgItem(IDC_MPROP_STATUS_LABEL), show);
   ShowWindow(GetDlgItem(IDC_MPROP_STATUS), show);
   SetControlText(GetDlgItem(IDC_MPROP_STATUS), ToW(model_.StatusText()));
+  if (refused_) ShowReason();
+}
+
+void CMenuPropDlg::ShowReason() {
+  SetControlText(GetDlgItem(IDC_MPROP_REASON),
+                 ToW(model_.ProblemText([](uint32_t id) { return ToU(LoadResString(id)); })));
 }
 
 bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
@@ -108,14 +114,28 @@ bool CMenuPropDlg::OnCommand(int id, int code, HWND control) {
       }
       return true;
     case IDC_MPROP_LABEL:
-      if (code == EN_CHANGE && !showing_)
+      if (code == EN_CHANGE && !showing_) {
         model_.TypeLabel(ToU(GetWindowTextString(GetDlgItem(IDC_MPROP_LABEL))));
+        if (refused_) ShowReason();
+      }
       return true;
   }
   return CMyDialogImpl::OnCommand(id, code, control);
 }
 
+// OK never leaves an item that runs nothing known or shows an empty entry: the dialog stays
+// open, says why beside the label, and puts the focus where the fix is made.
 void CMenuPropDlg::OnOK() {
+  const MenuPropProblem problem = model_.Problem();
+  if (problem != MenuPropProblem::kNone) {
+    refused_ = true;
+    ShowReason();
+    MessageBeep(MB_ICONWARNING);
+    const int fix =
+        problem == MenuPropProblem::kUnknownCommand ? IDC_MPROP_COMMANDS : IDC_MPROP_LABEL;
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(fix)), TRUE);
+    return;
+  }
   result_ = model_.Accept();
   EndDialog(IDOK);
 }

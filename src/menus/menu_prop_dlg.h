@@ -19,7 +19,8 @@ class CMenuPropDlg : public CMyDialogImpl<CMenuPropDlg> {
                                               {IDC_MPROP_STATUS_LABEL, 6},
                                               {IDC_MPROP_STATUS, 6},
                                               {IDC_MPROP_LABEL_LABEL, 6},
-                                              {IDC_MPROP_LABEL, 6}};
+                                              {IDC_MPROP_LABEL, 6},
+                                              {IDC_MPROP_REASON, 6}};
   static constexpr const char16_t* kPlacementKey = u"MenuPropDlgPos";
   static constexpr uint32_t kResizeMode = 3;
   static constexpr uint32_t kHelpTopic = HELP_TOPIC_MENU_PROPERTIES;
@@ -41,11 +42,13 @@ class CMenuPropDlg : public CMyDialogImpl<CMenuPropDlg> {
   void FillCommands();
   void ShowLabel();
   void ShowState();
+  void ShowReason();
 
   MenuPropModel model_;
   CEditDD label_;
   MenuItem result_;
   bool showing_ = false;  // the label is being set by the dialog, not typed
+  bool refused_ = false;  // OK was refused: the reason line follows every change
 };
 
 }  // namespace scrv

@@ -9,6 +9,8 @@
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
 #include "frame/key_names_win.h"
+#include "frame/message_box_win.h"
+#include "frame/reason_text.h"
 #include "base/text_win.h"
 #include "menus/jump_list_win.h"
 #include "menus/menu_prop_dlg.h"
@@ -217,9 +219,24 @@ bool CMenusDlg::Copy() {
   return node && WriteClipboardText(m_hWnd, model_.CopyText(node));
 }
 
+// Text that is not a run of item records, or that names a command the editor does not know,
+// is refused as a whole and the user is told why.
 void CMenusDlg::Paste() {
   std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
-  if (!text) return;
+  const MenuPasteRefusal refusal =
+      text ? model_.CheckPaste(*text) : MenuPasteRefusal{MenuPasteProblem::kNoItems};
+  if (refusal.problem == MenuPasteProblem::kNoItems) {
+    ShowMessage(m_hWnd, UiText::Res(IDS_MENUS_PASTE_NO_ITEMS), {}, MB_ICONINFORMATION);
+    return;
+  }
+  if (refusal.problem == MenuPasteProblem::kUnknownCommand) {
+    ShowMessage(m_hWnd,
+                UiText::Of(FillArguments(ToU(LoadResString(IDS_MENUS_PASTE_UNKNOWN_COMMAND)),
+                                         {DecimalText(static_cast<int64_t>(refusal.line)),
+                                          DecimalText(refusal.command)})),
+                {}, MB_ICONINFORMATION);
+    return;
+  }
   if (MenuNode* first = model_.Paste(*text, Selected())) FillTree(first);
 }
 

@@ -3,6 +3,7 @@
 #include "menus/macro_list.h"
 #include "menus/menu_clipboard.h"
 #include "menus/menu_defaults.h"
+#include "menus/menu_prop.h"
 #include "settings/common_read_pass.h"
 
 namespace scrv {
@@ -196,6 +197,20 @@ std::u16string MenusModel::CopyText(const MenuNode* node) const {
 
 std::u16string MenusModel::CopyAllText() const {
   return FormatMenuClipboard(tree_.Flatten(), sources_);
+}
+
+MenuPasteRefusal MenusModel::CheckPaste(std::u16string_view text) const {
+  std::vector<uint32_t> commands;
+  const MenuList items = ParseMenuClipboard(text, &commands);
+  if (items.empty()) return {MenuPasteProblem::kNoItems};
+  for (size_t i = 0; i < items.size(); ++i) {
+    const MenuKind kind = items[i].kind;
+    const bool ordinaryCommand = kind == MenuKind::kCustom || kind == MenuKind::kDefaultLabel ||
+                                 kind == MenuKind::kCommandName;
+    if (ordinaryCommand && commands[i] != 0 && !IsKnownCommand(commands[i]))
+      return {MenuPasteProblem::kUnknownCommand, commands[i], i + 1};
+  }
+  return {};
 }
 
 MenuNode* MenusModel::Paste(std::u16string_view text, MenuNode* selected) {

@@ -7,6 +7,7 @@
 #include "controls/image_strip_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/message_box_win.h"
+#include "frame/reason_text.h"
 #include "settings/settings_tables_win.h"
 #include "base/text_win.h"
 #include "controls/column_list_win.h"
@@ -259,6 +260,7 @@ void CToolbarsDlg::UpdateButtons() {
   const bool selected = SelectedToolbar() >= 0;
   ::EnableWindow(GetDlgItem(IDC_TB_DELETE), selected);
   ::EnableWindow(GetDlgItem(IDC_TB_CUSTOMIZE), selected);
+  KeepFocusUsable(m_hWnd, list_.m_hWnd);
 }
 
 int CToolbarsDlg::SelectedToolbar() const {
@@ -306,11 +308,21 @@ void CToolbarsDlg::RemakeSample() {
   SetControlText(GetDlgItem(IDC_TB_SAMPLE), AnsiScriptName());
 }
 
+// A deleted user toolbar cannot be brought back and the dialog has no Cancel: the user is
+// asked first, No being the default, and the editor hears of it only after Yes.
 void CToolbarsDlg::OnDeleteToolbar() {
   const int selected = SelectedToolbar();
   if (selected < 0) return;
+  const std::u16string name = UserToolbarName(ToU(LoadResString(IDS_USER_TOOLBAR_NAME)),
+                                              static_cast<uint32_t>(selected) + 1);
+  const std::u16string question =
+      FillArguments(ToU(LoadResString(IDS_DELETE_TOOLBAR_QUESTION)), {name});
+  if (ShowMessage(m_hWnd, UiText::Of(question), {},
+                  mb::kYesNo | mb::kIconQuestion | mb::kDefButton2) != button_id::kYes)
+    return;
   SendToMain(SCM_TOOLBAR_HIDE, kUserToolbarBand + static_cast<uint32_t>(selected), 0);
   FillList();
+  KeepFocusUsable(m_hWnd, list_.m_hWnd, GetDlgItem(IDC_TB_DELETE));
 }
 
 void CToolbarsDlg::OnFaceChosen() {

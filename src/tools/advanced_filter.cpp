@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "filter_ids.h"
+#include "frame/reason_text.h"
 #include "tools/filter_file.h"
 
 namespace scrv {
@@ -78,6 +80,10 @@ bool Common(const std::vector<const FilterCondition*>& sel, Get get) {
 
 }  // namespace
 
+uint64_t InheritableFilterFlags(uint64_t flags) {
+  return flags & ~filter_flag::kNumberRange;
+}
+
 uint64_t FilterFlagBoxMask(FilterFlagBox box) {
   return kBoxMasks[static_cast<size_t>(box)];
 }
@@ -97,7 +103,7 @@ AdvancedFilterModel::AdvancedFilterModel(std::vector<FilterCondition> conditions
       columnNames_(std::move(columnNames)),
       anyColumnLabel_(std::move(anyColumnLabel)),
       rangeLabel_(std::move(rangeLabel)),
-      defaultFlags_(defaultFlags),
+      defaultFlags_(InheritableFilterFlags(defaultFlags)),
       secondFilterEnabled_(secondFilterEnabled) {}
 
 std::u16string AdvancedFilterModel::ColumnText(const FilterCondition& c) const {
@@ -227,6 +233,7 @@ void AdvancedFilterModel::SetFlag(std::span<const size_t> selection, uint64_t ma
   auto apply = [&](uint64_t& flags) { flags = on ? (flags | mask) : (flags & ~mask); };
   ForSelected(selection, [&](FilterCondition& c) { apply(c.flags); });
   apply(defaultFlags_);
+  defaultFlags_ = InheritableFilterFlags(defaultFlags_);
 }
 
 FilterBoxState AdvancedFilterModel::ClickFlagBox(std::span<const size_t> selection,
@@ -254,6 +261,11 @@ std::u16string AdvancedFilterModel::NumberRangeDialogText(std::span<const size_t
   std::vector<size_t> rows = ValidRows(selection, conditions_.size());
   if (rows.empty()) return {};
   return conditions_[rows[0]].text.substr(0, kNumberRangeDialogMax);
+}
+
+bool AdvancedFilterModel::NumberRangeDialogTextCut(std::span<const size_t> selection) const {
+  std::vector<size_t> rows = ValidRows(selection, conditions_.size());
+  return !rows.empty() && conditions_[rows[0]].text.size() > kNumberRangeDialogMax;
 }
 
 void AdvancedFilterModel::ApplyNumberRange(std::span<const size_t> selection,
@@ -323,7 +335,8 @@ void AdvancedFilterModel::Swap(size_t a, size_t b) {
 size_t AdvancedFilterModel::Add(std::span<const size_t> selection) {
   std::vector<size_t> rows = ValidRows(selection, conditions_.size());
   FilterCondition c;
-  c.flags = (rows.empty() ? defaultFlags_ : conditions_[rows[0]].flags) | filter_flag::kEnabled;
+  c.flags = InheritableFilterFlags(rows.empty() ? defaultFlags_ : conditions_[rows[0]].flags) |
+            filter_flag::kEnabled;
   conditions_.push_back(std::move(c));
   return conditions_.size() - 1;
 }
@@ -360,6 +373,43 @@ FilterInsertedRows AdvancedFilterModel::Paste(std::span<const size_t> selection,
   return Insert(selection, ParseFilterLines(text, defaultFlags_));
 }
 
+FilterRangeIssue AdvancedFilterModel::CheckRangeFields(std::span<const size_t> selection,
+                                                       std::u16string_view startField,
+                                                       bool startInUse,
+                                                       std::u16string_view endField,
+                                                       bool endInUse) const {
+  auto lineNumber = [](std::u16string_view field) {
+    const std::optional<int64_t> n = FieldNumber(field);
+    return n && *n >= 1;
+  };
+  if (startInUse && !lineNumber(startField)) return {FilterRangeProblem::kNoStart};
+  if (endInUse && !lineNumber(endField)) return {FilterRangeProblem::kNoEnd};
+  for (size_t r : ValidRows(selection, conditions_.size())) {
+    const FilterCondition& c = conditions_[r];
+    if (!c.IsRange() || c.rangeStart == kFilterRangeOpen || c.rangeEnd == kFilterRangeOpen)
+      continue;
+    const int64_t first = int64_t{c.rangeStart} + 1;
+    if (first > c.rangeEnd) return {FilterRangeProblem::kInverted, first, c.rangeEnd};
+  }
+  return {};
+}
+
+std::u16string AdvancedFilterModel::RangeIssueText(
+    const FilterRangeIssue& issue, const std::function<std::u16string(uint32_t)>& text) {
+  switch (issue.problem) {
+    case FilterRangeProblem::kNoStart:
+      return text(IDS_AF_WHY_NO_START);
+    case FilterRangeProblem::kNoEnd:
+      return text(IDS_AF_WHY_NO_END);
+    case FilterRangeProblem::kInverted:
+      return FillArguments(text(IDS_AF_WHY_INVERTED),
+                           {DecimalText(issue.first), DecimalText(issue.last)});
+    case FilterRangeProblem::kNone:
+      break;
+  }
+  return {};
+}
+
 std::optional<size_t> AdvancedFilterModel::FindInvalidRange(
     const FilterRangeValidator& valid) const {
   for (size_t i = 0; i < conditions_.size(); ++i) {
@@ -377,14 +427,14 @@ void AdvancedFilterModel::NoteFilterApplied(bool fromSecondButton) {
 FilterSettings ReadFilterSettings(SettingsStore& settings, const FlagTable& flags) {
   FilterSettings s;
   SettingsHandle h = settings.OpenCommon(false);
-  s.defaultFlags = settings.ReadQword(h, u"FilterDefFlags", 0);
+  s.defaultFlags = InheritableFilterFlags(settings.ReadQword(h, u"FilterDefFlags", 0));
   s.closeAfter = ReadFlag(settings, flags, h, flag::kFilterClose);
   settings.CloseSettings(h);
   return s;
 }
 
 void WriteFilterDefaultFlags(SettingsStore& settings, uint64_t flags) {
-  settings.WriteCommonQword(u"FilterDefFlags", flags);
+  settings.WriteCommonQword(u"FilterDefFlags", InheritableFilterFlags(flags));
 }
 
 }  // namespace scrv

@@ -41,6 +41,11 @@ constexpr size_t kFilterFlagBoxCount = 12;
 
 uint64_t FilterFlagBoxMask(FilterFlagBox box);
 
+// The flags a new or pasted condition may take over from another condition or from the default
+// flags. A number range belongs to the one text it was checked for: its bit is never passed on,
+// nor kept in the default flags (whether read, edited or written).
+uint64_t InheritableFilterFlags(uint64_t flags);
+
 // The match-kind radio buttons: plain text, regular expression, escape sequences, number range.
 enum class FilterMatchKind : uint8_t { kNone, kRegExp, kEscSeq, kNumberRange };
 
@@ -74,6 +79,19 @@ struct FilterControls {
 
   FilterBoxState Box(FilterFlagBox b) const { return boxes[static_cast<size_t>(b)]; }
   bool BoxEnabled(FilterFlagBox b) const { return boxEnabled[static_cast<size_t>(b)]; }
+};
+
+// Why the line range the fields show cannot be filtered with.
+enum class FilterRangeProblem : uint8_t {
+  kNone,
+  kNoStart,   // the "from" field is in use but holds no line number
+  kNoEnd,     // the "to" field likewise
+  kInverted,  // a selected range ends before it starts
+};
+struct FilterRangeIssue {
+  FilterRangeProblem problem = FilterRangeProblem::kNone;
+  int64_t first = 0;  // kInverted: the range as the user numbers its lines
+  int64_t last = 0;
 };
 
 // Rows the dialog inserted into its list: select and focus each, deselect the others.
@@ -120,6 +138,8 @@ class AdvancedFilterModel {
   bool NeedsNumberRangeDialog(bool skipNumberRangeDialog) const;
   // The text the number range dialog opens with: the first selected text, at most 159 units.
   std::u16string NumberRangeDialogText(std::span<const size_t> selection) const;
+  // That text had to be cut.
+  bool NumberRangeDialogTextCut(std::span<const size_t> selection) const;
   // After the number range dialog was confirmed: the kind, and its text (when not empty) for
   // every selected condition.
   void ApplyNumberRange(std::span<const size_t> selection, std::u16string_view rangeText);
@@ -156,6 +176,16 @@ class AdvancedFilterModel {
   std::u16string Copy(std::span<const size_t> selection) const;
   // Clipboard text parsed as a condition file, plain lines with the default flags.
   FilterInsertedRows Paste(std::span<const size_t> selection, std::u16string_view text);
+
+  // The range fields as the user left them (`startInUse`/`endInUse`: the field is enabled and
+  // its open box clear) against the selected conditions: a field without a line number of at
+  // least 1, or a selected range whose last line comes before its first, keeps Filter off.
+  FilterRangeIssue CheckRangeFields(std::span<const size_t> selection,
+                                    std::u16string_view startField, bool startInUse,
+                                    std::u16string_view endField, bool endInUse) const;
+  // The issue as one sentence from the localisation module's texts; empty for kNone.
+  static std::u16string RangeIssueText(const FilterRangeIssue& issue,
+                                       const std::function<std::u16string(uint32_t)>& text);
 
   // --- Filter.
   // The row of the first enabled number-range condition whose text the validator refuses.

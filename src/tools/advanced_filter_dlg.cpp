@@ -89,8 +89,11 @@ bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam
   // The legend's tooltip is made when the mouse first comes over the list, not with the dialog.
   if (msg == WM_SETCURSOR && !flagsLegend_.Attached() && list_.m_hWnd) {
     auto over = reinterpret_cast<HWND>(wParam);
-    if (over == list_.m_hWnd || ::GetParent(over) == list_.m_hWnd)
+    if (over == list_.m_hWnd || ::GetParent(over) == list_.m_hWnd) {
+      // The cells' tip first: the legend, made last, lies above it.
+      columnTip_.Attach(list_.m_hWnd, 1);
       flagsLegend_.Attach(list_.m_hWnd, 2, LoadResString(IDS_AF_FLAGS_LEGEND));
+    }
   }
   return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
@@ -177,6 +180,21 @@ void CAdvancedFilterDlg::SetUpList() {
   AddParentHook(list_);
 }
 
+void CAdvancedFilterDlg::FitColumns() {
+  HWND lv = list_.m_hWnd;
+  if (!lv) return;
+  RECT client = {};
+  ::GetClientRect(lv, &client);
+  const int narrow = MulDiv(kNarrowColumnWidth, static_cast<int>(WindowDpi(lv)), 96);
+  const int flags = static_cast<int>(::SendMessageW(lv, LVM_GETCOLUMNWIDTH, 2, 0));
+  const int rest = static_cast<int>(client.right) - flags - GetSystemMetrics(SM_CXVSCROLL) -
+                   2 * GetSystemMetrics(SM_CXEDGE);
+  const int share = std::max(narrow, rest / 2);
+  for (int column : {0, 1})
+    if (::SendMessageW(lv, LVM_GETCOLUMNWIDTH, column, 0) != share)
+      ::SendMessageW(lv, LVM_SETCOLUMNWIDTH, column, share);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Messages
 
@@ -235,7 +253,10 @@ bool CAdvancedFilterDlg::OnCommand(int id, int code, HWND control) {
 }
 
 bool CAdvancedFilterDlg::OnNotify(int, NMHDR& header, LRESULT& result) {
-  if (header.code == HDN_ITEMCHANGEDW || header.code == HDN_ENDTRACKW) flagsLegend_.Fit();
+  if (header.code == HDN_ITEMCHANGEDW || header.code == HDN_ENDTRACKW) {
+    flagsLegend_.Fit();
+    columnTip_.Fit();
+  }
   if (header.hwndFrom != list_.m_hWnd || !model_) return false;
   auto* info = reinterpret_cast<NMLVDISPINFOW*>(&header);
   switch (header.code) {
@@ -390,6 +411,23 @@ void CAdvancedFilterDlg::RefreshControls() {
   if (!c.secondFilterEnabled && ::GetFocus() == second)
     ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
   ::EnableWindow(second, c.secondFilterEnabled);
+  startTyped_ = endTyped_ = false;
+  ShowRangeIssue();
+}
+
+bool CAdvancedFilterDlg::ShowRangeIssue() {
+  HWND start = GetDlgItem(IDC_AF_RANGE_START), end = GetDlgItem(IDC_AF_RANGE_END);
+  const FilterRangeIssue issue = model_->CheckRangeFields(
+      Selection(), ToU(GetWindowTextString(start)), startTyped_ && ::IsWindowEnabled(start),
+      ToU(GetWindowTextString(end)), endTyped_ && ::IsWindowEnabled(end));
+  const bool fine = issue.problem == FilterRangeProblem::kNone;
+  SetControlText(GetDlgItem(IDC_AF_RANGE_REASON),
+                 ToW(AdvancedFilterModel::RangeIssueText(
+                     issue, [](uint32_t id) { return ToU(LoadResString(id)); })));
+  ::EnableWindow(GetDlgItem(IDOK), fine);
+  ::EnableWindow(GetDlgItem(IDC_AF_FILTER_AGAIN), fine && model_->SecondFilterEnabled());
+  KeepFocusUsable(m_hWnd, issue.problem == FilterRangeProblem::kNoEnd ? end : start);
+  return fine;
 }
 
 // The range controls need a selection whose column list shows the range entry; each field
@@ -426,6 +464,7 @@ void CAdvancedFilterDlg::OnMatchKind(int id) {
     CNumberRangeDlg dlg;
     CopyBounded(dlg.text, CNumberRangeDlg::kCapacity,
                 ToW(model_->NumberRangeDialogText(selection)));
+    dlg.textCut = model_->NumberRangeDialogTextCut(selection);
     if (dlg.DoModal(m_hWnd) == IDOK) model_->ApplyNumberRange(selection, ToU(dlg.text));
   } else {
     model_->ChooseMatchKind(selection, kind);
@@ -446,15 +485,19 @@ void CAdvancedFilterDlg::OnColumnChosen() {
 void CAdvancedFilterDlg::OnRangeStartChanged() {
   if (fillingControls_ || IsButtonChecked(GetDlgItem(IDC_AF_OPEN_START))) return;
   const std::vector<size_t> selection = Selection();
+  startTyped_ = true;
   model_->EditRangeStart(selection, ToU(GetWindowTextString(GetDlgItem(IDC_AF_RANGE_START))));
   RedrawRows(selection);
+  ShowRangeIssue();
 }
 
 void CAdvancedFilterDlg::OnRangeEndChanged() {
   if (fillingControls_ || IsButtonChecked(GetDlgItem(IDC_AF_OPEN_END))) return;
   const std::vector<size_t> selection = Selection();
+  endTyped_ = true;
   model_->EditRangeEnd(selection, ToU(GetWindowTextString(GetDlgItem(IDC_AF_RANGE_END))));
   RedrawRows(selection);
+  ShowRangeIssue();
 }
 
 // An open end's box: checked, the end is open and its field emptied; unchecked, the field's
@@ -464,6 +507,8 @@ void CAdvancedFilterDlg::OnOpenBound(bool start) {
   const int box = start ? IDC_AF_OPEN_START : IDC_AF_OPEN_END;
   const int field = start ? IDC_AF_RANGE_START : IDC_AF_RANGE_END;
   const bool open = IsButtonChecked(GetDlgItem(box));
+  // A field given back by its box must be filled in before the range counts.
+  (start ? startTyped_ : endTyped_) = !open;
   const std::u16string text = ToU(GetWindowTextString(GetDlgItem(field)));
   if (start)
     model_->SetOpenStart(selection, open, text);
@@ -476,6 +521,7 @@ void CAdvancedFilterDlg::OnOpenBound(bool start) {
   }
   EnableRangeFields(model_->ControlsFor(selection).openStartEnabled);
   RedrawRows(selection);
+  ShowRangeIssue();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -560,6 +606,8 @@ void CAdvancedFilterDlg::OnSave() {
 // Filter and closing
 
 void CAdvancedFilterDlg::OnFilter(bool fromSecondButton) {
+  // A line range the fields refuse is never handed on (the buttons are off meanwhile).
+  if (!ShowRangeIssue()) return;
   const char16_t decimal = LocaleDecimalChar();
   std::optional<size_t> invalid = model_->FindInvalidRange([decimal](std::u16string_view text) {
     return ParseNumberRange(text, decimal, nullptr) != kNumberRangeInvalid;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/check_list_win.h"
+#include "controls/cell_tip_win.h"
 #include "controls/column_tip_win.h"
 #include "filter_ids.h"
 #include "frame/dialog_impl_win.h"
@@ -33,6 +34,7 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
       {IDC_AF_COLUMN_LABEL, anchor::kSpanHalfToRight},
       {IDC_AF_RANGE_START, anchor::kSpanHalfToRight},
       {IDC_AF_RANGE_END, anchor::kSpanHalfToRight},
+      {IDC_AF_RANGE_REASON, anchor::kSpanHalfToRight},
       {IDC_AF_CASE, anchor::kMoveHalfX},
       {IDC_AF_ONLY_WORD, anchor::kMoveHalfX},
       {IDC_AF_NEGATIVE, anchor::kMoveHalfX},
@@ -80,13 +82,20 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   void OnOK() override { OnFilter(false); }
   void OnCancel() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
-  void OnLayout() override { flagsLegend_.Fit(); }
+  void OnLayout() override {
+    FitColumns();
+    flagsLegend_.Fit();
+    columnTip_.Fit();
+  }
   // The legend's tooltip, made at WM_SETCURSOR.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
  private:
   void SetUpList();
+  // The text and column columns share the width the flags column leaves, never narrower than
+  // they opened: a wider dialog shows more of each condition.
+  void FitColumns();
 
   // The list view.
   std::vector<size_t> Selection() const;
@@ -101,6 +110,9 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   // The controls outside the list.
   void RefreshControls();
   void EnableRangeFields(bool rangeColumn);
+  // Says beside the range fields why they cannot be filtered with, and keeps both Filter
+  // buttons off meanwhile; true when the range is fine.
+  bool ShowRangeIssue();
   void OnFlagBox(int id);
   void OnMatchKind(int id);
   void OnColumnChosen();
@@ -123,6 +135,7 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
 
   CCheckList list_;
   CColumnTip flagsLegend_;  // what the letters of the flags column mean
+  CCellTip columnTip_;      // the whole column text (a line range) where the column cuts it
   std::vector<FilterCondition> initial_;
   std::vector<std::u16string> columnNames_;
   std::optional<AdvancedFilterModel> model_;
@@ -130,6 +143,10 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   bool startSecondFilter_;
   bool fillingControls_ = false;  // set while the dialog writes its own controls
   bool fillingList_ = false;      // set while rows are inserted
+  // The user typed in (or reopened) a range field since the selection last filled it: only
+  // then does an empty field count as a missing line number.
+  bool startTyped_ = false;
+  bool endTyped_ = false;
 };
 
 }  // namespace scrv

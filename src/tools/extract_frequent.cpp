@@ -1,4 +1,5 @@
 #include "tools/extract_frequent.h"
+#include "text_tools_ids.h"
 
 #include <algorithm>
 
@@ -143,6 +144,21 @@ std::optional<int32_t> ParseLineCount(std::u16string_view text) {
   }
   if (negative || value < 1) return std::nullopt;
   return static_cast<int32_t>(value);
+}
+
+std::u16string LineCountReason(std::u16string_view field,
+                               const std::function<std::u16string(uint32_t)>& text) {
+  if (ParseLineCount(field)) return {};
+  auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+  while (!field.empty() && blank(field.front())) field.remove_prefix(1);
+  while (!field.empty() && blank(field.back())) field.remove_suffix(1);
+  if (field.empty()) return text(IDS_EF_WHY_EMPTY);
+  const bool digits =
+      std::all_of(field.begin(), field.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+  // All digits and still refused: zero (leading zeros aside) or more than a count can be.
+  if (digits && field.find_first_not_of(u'0') != std::u16string_view::npos)
+    return text(IDS_EF_WHY_TOO_BIG);
+  return text(digits ? IDS_EF_WHY_ZERO : IDS_EF_WHY_NOT_NUMBER);
 }
 
 }  // namespace scrv

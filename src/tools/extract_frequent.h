@@ -6,6 +6,7 @@
 // by LF. It is always written back with the mark and with LF after every word.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,5 +85,9 @@ void SaveExtractFrequentOptions(SettingsStore& store, const FlagTable& flags,
 // The line count typed into 1705: a signed decimal number (blanks around it allowed) of at
 // least 1; nothing for anything else, which keeps the dialog open.
 std::optional<int32_t> ParseLineCount(std::u16string_view text);
+// Why ParseLineCount refuses a text, for the line the dialog shows under the field; empty when
+// it accepts it (`text` loads a string of the localisation module by its number).
+std::u16string LineCountReason(std::u16string_view field,
+                               const std::function<std::u16string(uint32_t)>& text);
 
 }  // namespace scrv

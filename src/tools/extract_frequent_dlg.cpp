@@ -119,6 +119,9 @@ bool CExtractFrequentDlg::OnCommand(int id, int code, HWND control) {
     case IDC_EF_DELETE:
       DeleteSelected();
       return true;
+    case IDC_EF_LINES:
+      if (code == EN_CHANGE) ShowLineCountReason();
+      return true;
   }
   return CMyDialogImpl::OnCommand(id, code, control);
 }
@@ -180,9 +183,22 @@ bool CExtractFrequentDlg::EndEdit(const NMLVDISPINFOW& info) {
   return accepted;
 }
 
+// The count field's line says, while it holds something OK refuses, why.
+bool CExtractFrequentDlg::ShowLineCountReason() {
+  const std::u16string why = LineCountReason(ToU(GetWindowTextString(GetDlgItem(IDC_EF_LINES))),
+                                             [](uint32_t id) { return ToU(LoadResString(id)); });
+  SetControlText(GetDlgItem(IDC_EF_LINES_REASON), ToW(why));
+  return why.empty();
+}
+
 void CExtractFrequentDlg::OnOK() {
   std::optional<int32_t> lines = ParseLineCount(ToU(GetWindowTextString(GetDlgItem(IDC_EF_LINES))));
-  if (!lines) return;  // no count to extract: the dialog stays as it is
+  if (!lines) {
+    // No count to extract: the dialog stays open, the reason under the field.
+    ShowLineCountReason();
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_EF_LINES)), TRUE);
+    return;
+  }
   ExtractFrequentOptions o;
   o.lines = *lines;
   auto format = static_cast<int>(::SendMessageW(GetDlgItem(IDC_EF_FORMAT), CB_GETCURSEL, 0, 0));

@@ -24,6 +24,7 @@ class CExtractFrequentDlg : public CMyDialogImpl<CExtractFrequentDlg> {
       {IDC_EF_LINES, anchor::kStretchRight},
       {IDC_EF_FORMAT, anchor::kStretchRight},
       {IDC_EF_LINES_LABEL, anchor::kStretchRight},
+      {IDC_EF_LINES_REASON, anchor::kStretchRight},
       {IDC_EF_FORMAT_LABEL, anchor::kStretchRight},
       {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
   };
@@ -40,6 +41,7 @@ class CExtractFrequentDlg : public CMyDialogImpl<CExtractFrequentDlg> {
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
 
  private:
+  bool ShowLineCountReason();
   void FillFormats();
   void ShowOptions(const ExtractFrequentOptions& options);
   // Shows `count` rows (the words, and the new row while one is being added).

@@ -1,5 +1,7 @@
 #include "tools/jump.h"
 
+#include "frame/reason_text.h"
+
 #include <algorithm>
 
 #include "controls/wide_string_list.h"
@@ -25,6 +27,22 @@ int32_t JumpModel::InitialSelection() const {
 uint32_t JumpModel::ReadNumber(std::optional<uint32_t> field, uint32_t opening) const {
   if (!field) return opening;
   return std::clamp(*field, MinimumEntry(), kJumpMaxNumber);
+}
+
+std::u16string JumpModel::FieldNote(std::optional<uint32_t> field, uint32_t opening,
+                                    std::u16string_view label,
+                                    const std::function<std::u16string(uint32_t)>& text) const {
+  // The label without its mnemonic and colon.
+  std::u16string name;
+  for (char16_t c : label)
+    if (c != u'&') name += c;
+  while (!name.empty() && (name.back() == u':' || name.back() == u' ')) name.pop_back();
+  if (!field) return FillArguments(text(IDS_JUMP_NOTE_NOT_NUMBER), {name, DecimalText(opening)});
+  const uint32_t used = ReadNumber(field, opening);
+  if (used == *field) return {};
+  return FillArguments(
+      text(IDS_JUMP_NOTE_OUT_OF_RANGE),
+      {name, DecimalText(MinimumEntry()), DecimalText(kJumpMaxNumber), DecimalText(used)});
 }
 
 void JumpModel::Accept(std::optional<uint32_t> targetField, std::optional<uint32_t> secondaryField,

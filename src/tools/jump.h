@@ -4,6 +4,7 @@
 // read back, and what the host gets on OK.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ constexpr Anchor kJumpAnchors[] = {
     {IDC_JUMP_SECONDARY_LABEL, anchor::kMoveHalfX},
     {IDC_JUMP_SECONDARY, anchor::kSpanHalfToRight},
     {IDC_JUMP_CHOICE, anchor::kStretchRight},
+    {IDC_JUMP_NOTE, anchor::kStretchRight},
     {1, anchor::kMoveRight},  // OK
     {2, anchor::kMoveRight},  // Cancel
 };
@@ -68,6 +70,13 @@ class JumpModel {
   // one (empty, letters, out of the unsigned range); that keeps the opening value, anything
   // else is clamped to MinimumEntry() .. 2147483646.
   uint32_t ReadNumber(std::optional<uint32_t> field, uint32_t opening) const;
+
+  // While a field holds what OK will not take as it is, the note the dialog shows under the
+  // fields (empty otherwise): not a number (OK keeps `opening`) or out of range (OK uses the
+  // nearest end). `label` names the field; `text` loads a string by its number.
+  std::u16string FieldNote(std::optional<uint32_t> field, uint32_t opening,
+                           std::u16string_view label,
+                           const std::function<std::u16string(uint32_t)>& text) const;
 
   // OK: the two fields, the check box and the list's selection (-1 for none).
   void Accept(std::optional<uint32_t> targetField, std::optional<uint32_t> secondaryField,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/text_win.h"
+#include "controls/dialog_items_win.h"
 #include "controls/list_columns_win.h"
 #include "frame/export_guard_win.h"
 #include "scrvdlgs_api.h"
@@ -12,6 +13,10 @@ namespace scrv {
 bool CJumpDlg::OnCommand(int id, int code, HWND control) {
   if (id == IDC_JUMP_CHOICE) {
     if (code == CBN_SELCHANGE) OnChoiceChanged();
+    return true;
+  }
+  if (id == IDC_JUMP_TARGET || id == IDC_JUMP_SECONDARY) {
+    if (code == EN_CHANGE) ShowNote();
     return true;
   }
   return CMyDialogImpl::OnCommand(id, code, control);
@@ -39,6 +44,20 @@ BOOL CJumpDlg::OnInitDialog() {
 void CJumpDlg::OnChoiceChanged() {
   ::SetWindowTextW(GetDlgItem(IDC_JUMP_SECONDARY),
                    std::to_wstring(JumpModel::kSecondaryAfterChoiceChange).c_str());
+}
+
+// Text that OK would not take as it is stays in its field (OK keeps the opening value or uses
+// the nearest number in range), and the line under the fields says so meanwhile.
+void CJumpDlg::ShowNote() {
+  const auto text = [](uint32_t id) { return ToU(LoadResString(id)); };
+  std::u16string note =
+      model_.FieldNote(ReadField(IDC_JUMP_TARGET), static_cast<uint32_t>(model_.TargetShown()),
+                       ToU(GetWindowTextString(GetDlgItem(IDC_JUMP_TARGET_LABEL))), text);
+  if (note.empty())
+    note = model_.FieldNote(ReadField(IDC_JUMP_SECONDARY),
+                            static_cast<uint32_t>(model_.SecondaryShown()),
+                            ToU(GetWindowTextString(GetDlgItem(IDC_JUMP_SECONDARY_LABEL))), text);
+  SetControlText(GetDlgItem(IDC_JUMP_NOTE), ToW(note));
 }
 
 std::optional<uint32_t> CJumpDlg::ReadField(int id) const {

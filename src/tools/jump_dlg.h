@@ -26,6 +26,7 @@ class CJumpDlg : public CMyDialogImpl<CJumpDlg> {
 
  private:
   void OnChoiceChanged();
+  void ShowNote();
   std::optional<uint32_t> ReadField(int id) const;
 
   JumpModel model_;

@@ -45,8 +45,15 @@ BOOL CNumberRangeDlg::OnInitDialog() {
   for (int id : {IDC_NR_LOWER, IDC_NR_UPPER, IDC_NR_EXPRESSION})
     ::SendMessageW(GetDlgItem(id), EM_LIMITTEXT, kCapacity - 1, 0);
   state_ = InitialNumberRangeState(ToU(text), LocaleDecimalChar());
+  state_.cut = state_.cut || textCut;
   ShowState();
   Refresh();
+  // An expression typed directly is what the dialog opens on: the focus starts in it.
+  if (state_.directMode) {
+    ::SetFocus(expressionEdit_);
+    ::SendMessageW(expressionEdit_, EM_SETSEL, 0, -1);
+    return FALSE;
+  }
   return TRUE;
 }
 
@@ -80,12 +87,13 @@ void CNumberRangeDlg::Refresh() {
                  IDC_NR_UPPER_INCLUSIVE})
     ::EnableWindow(GetDlgItem(id), e.fields);
   ::EnableWindow(GetDlgItem(IDOK), e.ok);
-  // While OK is disabled the examples line says why.
+  // While OK is disabled, or the host's text had to be cut, the examples line says why.
   if (examples_.empty()) examples_ = GetWindowTextString(GetDlgItem(IDC_NR_EXAMPLES));
   const std::wstring line =
-      e.ok ? examples_ : ToW(NumberRangeReasonText(NumberRangeReasonOf(state_), [](uint32_t id) {
-        return ToU(LoadResString(id));
-      }));
+      e.ok && !state_.cut ? examples_
+                          : ToW(NumberRangeReasonText(NumberRangeReasonOf(state_), [](uint32_t id) {
+                              return ToU(LoadResString(id));
+                            }));
   SetControlText(GetDlgItem(IDC_NR_EXAMPLES), line);
 }
 
@@ -129,7 +137,11 @@ void CNumberRangeDlg::OnCancel() {
 extern "C" int DoNumberRangeDlg(HWND owner, wchar_t* text, int capacity) {
   return scrv::GuardExport(-1, [&] {
     scrv::CNumberRangeDlg dlg;
-    if (text) scrv::CopyBounded(dlg.text, scrv::CNumberRangeDlg::kCapacity, text);
+    if (text) {
+      scrv::CopyBounded(dlg.text, scrv::CNumberRangeDlg::kCapacity, text);
+      dlg.textCut =
+          wcsnlen(text, scrv::CNumberRangeDlg::kCapacity) >= scrv::CNumberRangeDlg::kCapacity;
+    }
     INT_PTR result = dlg.DoModal(owner);
     if (result == IDOK && text && capacity > 0)
       scrv::CopyBounded(text, static_cast<size_t>(capacity), dlg.text);

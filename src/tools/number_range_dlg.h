@@ -34,6 +34,8 @@ class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
   static constexpr size_t kCapacity = 160;  // the expression, at most 159 characters
 
   wchar_t text[kCapacity] = {};
+  // The text the caller had was longer than `text` holds: the dialog says it was cut.
+  bool textCut = false;
 
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;

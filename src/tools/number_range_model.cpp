@@ -33,6 +33,7 @@ std::optional<std::u16string> ComposedNormalForm(const NumberRangeDialogState& s
 NumberRangeDialogState InitialNumberRangeState(std::u16string_view hostText, char16_t decimalChar) {
   NumberRangeDialogState state;
   state.decimalChar = decimalChar;
+  state.cut = hostText.size() > kNumberRangeMaxLength;
   hostText = hostText.substr(0, kNumberRangeMaxLength);
   if (hostText.empty()) return state;
   NumberRange range;
@@ -45,11 +46,13 @@ NumberRangeDialogState InitialNumberRangeState(std::u16string_view hostText, cha
 }
 
 void NumberRangeFieldsChanged(NumberRangeDialogState& state) {
+  state.cut = false;
   std::optional<std::u16string> normal = ComposedNormalForm(state);
   state.expression = normal ? std::move(*normal) : std::u16string();
 }
 
 void NumberRangeExpressionChanged(NumberRangeDialogState& state) {
+  state.cut = false;
   NumberRange range;
   if (state.expression.size() <= kNumberRangeMaxLength &&
       ParseNumberRange(state.expression, state.decimalChar, &range) != kNumberRangeInvalid) {
@@ -166,6 +169,8 @@ uint32_t ReasonTextId(NumberRangeProblem problem) {
       return IDS_NR_WHY_BAD_EXPRESSION;
     case NumberRangeProblem::kTooLong:
       return IDS_NR_WHY_TOO_LONG;
+    case NumberRangeProblem::kCut:
+      return IDS_NR_WHY_CUT;
   }
   return 0;
 }
@@ -217,6 +222,7 @@ NumberRangeReason NumberRangeExpressionReason(std::u16string_view text, char16_t
 }
 
 NumberRangeReason NumberRangeReasonOf(const NumberRangeDialogState& state) {
+  if (state.cut) return {NumberRangeProblem::kCut};
   if (state.directMode) return NumberRangeExpressionReason(state.expression, state.decimalChar);
   NumberRangeReason r = BoundsReason(
       {state.lower, state.upper, state.lowerInclusive, state.upperInclusive, state.integersOnly},

@@ -23,6 +23,9 @@ struct NumberRangeDialogState {
   bool integersOnly = false;    // 1958
   bool directMode = false;      // type the expression directly (1896)
   std::u16string expression;    // the expression field (2005)
+  // The host's text was longer than the dialog takes and was cut; said until the user changes
+  // the input.
+  bool cut = false;
 };
 
 // What the dialog enables.
@@ -65,6 +68,7 @@ enum class NumberRangeProblem : uint8_t {
   kBadPrefix,       // an address block's prefix length; detail: the expression
   kBadExpression,   // neither an interval nor an address block
   kTooLong,
+  kCut,  // the host's text was cut to kNumberRangeMaxLength characters
 };
 
 struct NumberRangeReason {

@@ -1,6 +1,7 @@
 #include "tools/sort_multi_dlg.h"
 
 #include "frame/export_guard_win.h"
+#include "frame/subclass_win.h"
 #include "frame/dialog_appearance.h"
 #include "controls/dialog_items_win.h"
 #include "controls/wide_string_list.h"
@@ -40,6 +41,8 @@ BOOL CSortMultiDlg::OnInitDialog() {
       AppendCallbackRow(list_, model_.Keys().Column(row), model_.rowChecked[row]);
     if (model_.RowCount() > 0) list_.SelectRows({0}, 0);
   }
+  for (int id = IDC_SM_KIND_FIRST; id < IDC_SM_RANDOM; ++id)
+    SetSubclass(GetDlgItem(id), GridRadioKeys, 0, 0);
   if (model_.RowCount() > 0) ::SetFocus(list_);
   Refresh();
   return model_.RowCount() == 0;  // FALSE: the focus is on the first row already
@@ -135,6 +138,25 @@ void CSortMultiDlg::DrawGridFocus() {
   SelectObject(dc, oldPen);
   DeleteObject(pen);
   ::ReleaseDC(m_hWnd, dc);
+}
+
+LRESULT CALLBACK CSortMultiDlg::GridRadioKeys(HWND radio, UINT msg, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR) {
+  const bool across = wParam == VK_LEFT || wParam == VK_RIGHT;
+  const auto* asked = reinterpret_cast<const MSG*>(lParam);
+  if (msg == WM_GETDLGCODE && asked && asked->message == WM_KEYDOWN && across)
+    return DefSubclass(radio, msg, wParam, lParam) | DLGC_WANTARROWS;
+  if (msg == WM_KEYDOWN && across) {
+    // The grid's rows pair a descending radio (even number) with an ascending one.
+    HWND dlg = ::GetParent(radio);
+    HWND partner = ::GetDlgItem(dlg, ::GetDlgCtrlID(radio) ^ 1);
+    if (partner && ::IsWindowEnabled(partner)) {
+      ::SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(partner), TRUE);
+      ::SendMessageW(partner, BM_CLICK, 0, 0);
+    }
+    return 0;
+  }
+  return DefSubclass(radio, msg, wParam, lParam);
 }
 
 void CSortMultiDlg::OnClose(int button) {

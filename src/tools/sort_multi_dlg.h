@@ -80,6 +80,10 @@ class CSortMultiDlg : public CColumnListDialog<CSortMultiDlg> {
   bool IsGridRadio(HWND window) const;
   RECT GridFocusRect(HWND radio) const;
   void RedrawGridFocus(HWND radio);
+  // Left and Right move between the two radios of one row (ascending, descending); Up and Down
+  // keep the dialog's own walk down a column.
+  static LRESULT CALLBACK GridRadioKeys(HWND radio, UINT msg, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data);
   void DrawGridFocus();
 
   std::vector<std::u16string> names_;  // a row's text is the name of its key's column

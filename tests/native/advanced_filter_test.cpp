@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "filter_ids.h"
 #include "settings/memory_settings.h"
 
 namespace scrv {
@@ -310,20 +311,74 @@ TEST(AdvancedFilter, DefaultFlagsPersistInCommon) {
     const FlagTable flags(1252);
     EXPECT_EQ(ReadFilterSettings(settings, flags).defaultFlags, 0u);
     EXPECT_FALSE(ReadFilterSettings(settings, flags).closeAfter);
-    WriteFilterDefaultFlags(settings, kNumberRange | kCase);
+    WriteFilterDefaultFlags(settings, kNegative | kCase);
     WriteCommonFlag(settings, flags, flag::kFilterClose, 1);
     const FilterSettings read = ReadFilterSettings(settings, flags);
-    EXPECT_EQ(read.defaultFlags, kNumberRange | kCase);
+    EXPECT_EQ(read.defaultFlags, kNegative | kCase);
     EXPECT_TRUE(read.closeAfter);
     EXPECT_EQ(settings.OpenHandles(), 0);
     const StoredValue* stored = settings.Find(u"Common", u"FilterDefFlags");
     ASSERT_NE(stored, nullptr);
     if (ini) {
-      EXPECT_EQ(stored->text, u"17592186044418");  // decimal text in [Common]
+      EXPECT_EQ(stored->text, u"1073741826");  // decimal text in [Common]
     } else {
       EXPECT_EQ(stored->type, ValueType::kQword);
     }
   }
+}
+
+// A number range belongs to its one text: no added or pasted condition takes the kind over,
+// and the default flags never hold it, whether read, edited or written.
+TEST(AdvancedFilter, TheNumberRangeKindIsNeverPassedOn) {
+  auto m = Model({Make(kEnabled | kNumberRange | kCase, -1, 0, -1, u"[1 , 2]")},
+                 kNumberRange | kOnlyWord);
+  EXPECT_EQ(m.DefaultFlags(), kOnlyWord);
+  Rows first = {0};
+  m.ChooseMatchKind(first, FilterMatchKind::kNumberRange);
+  EXPECT_EQ(m.DefaultFlags(), kOnlyWord);
+  EXPECT_EQ(m.Conditions()[m.Add(first)].flags, kEnabled | kCase);
+  const FilterInsertedRows pasted = m.Paste({}, u"plain\r\non\tx\t-1\tC\t0\t-1\r\n");
+  for (size_t i = 0; i < pasted.count; ++i)
+    EXPECT_EQ(m.Conditions()[pasted.first + i].flags & kNumberRange, 0u) << i;
+  MemorySettings settings(false);
+  WriteFilterDefaultFlags(settings, kNumberRange | kCase);
+  EXPECT_EQ(ReadFilterSettings(settings, FlagTable(1252)).defaultFlags, kCase);
+  settings.WriteCommonQword(u"FilterDefFlags", kNumberRange | kCase);  // an earlier version's
+  EXPECT_EQ(ReadFilterSettings(settings, FlagTable(1252)).defaultFlags, kCase);
+}
+
+TEST(AdvancedFilter, RangeFieldsRefuseAMissingLineAndAnInvertedRange) {
+  auto m = Model({Make(kEnabled, -2, 599, 5, u""), Make(kEnabled, -2, 4, 9, u""),
+                  Make(kEnabled, -2, -1, 3, u""), Make(kEnabled, -1, 9, 2, u"")});
+  struct Case {
+    Rows selection;
+    std::u16string start;
+    bool startInUse;
+    std::u16string end;
+    bool endInUse;
+    FilterRangeProblem problem;
+  } cases[] = {
+      {{0}, u"600", true, u"5", true, FilterRangeProblem::kInverted},
+      {{1}, u"5", true, u"9", true, FilterRangeProblem::kNone},
+      {{1}, u"", true, u"9", true, FilterRangeProblem::kNoStart},
+      {{1}, u"0", true, u"9", true, FilterRangeProblem::kNoStart},
+      {{1}, u"5", true, u"", true, FilterRangeProblem::kNoEnd},
+      {{1}, u"", false, u"", false, FilterRangeProblem::kNone},  // differing or untouched
+      {{2}, u"", false, u"3", true, FilterRangeProblem::kNone},  // open start
+      {{3}, u"", false, u"", false, FilterRangeProblem::kNone},  // not a range condition
+      {{}, u"", false, u"", false, FilterRangeProblem::kNone},
+      {{1, 0}, u"", false, u"", false, FilterRangeProblem::kInverted},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(m.CheckRangeFields(c.selection, c.start, c.startInUse, c.end, c.endInUse).problem,
+              c.problem)
+        << c.selection.size() << " " << c.start.size() << " " << c.end.size();
+  const FilterRangeIssue inverted = m.CheckRangeFields(Rows{0}, u"", false, u"", false);
+  EXPECT_EQ(inverted.first, 600);
+  EXPECT_EQ(inverted.last, 5);
+  auto text = [](uint32_t id) { return id == IDS_AF_WHY_INVERTED ? u"%1-%2" : u"?"; };
+  EXPECT_EQ(AdvancedFilterModel::RangeIssueText(inverted, text), u"600-5");
+  EXPECT_EQ(AdvancedFilterModel::RangeIssueText({}, text), u"");
 }
 
 }  // namespace

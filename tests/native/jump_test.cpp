@@ -119,6 +119,7 @@ TEST(Jump, AnchorsWidenTheFieldsWithTheDialog) {
                 {IDC_JUMP_SECONDARY_LABEL, {160, 10, 200, 30}},
                 {IDC_JUMP_SECONDARY, {210, 10, 290, 30}},
                 {IDC_JUMP_CHOICE, {10, 40, 290, 60}},
+                {IDC_JUMP_NOTE, {10, 31, 290, 39}},
                 {IDC_JUMP_CHECK, {10, 70, 120, 85}},
                 {1, {150, 90, 210, 110}},
                 {2, {220, 90, 280, 110}}};
@@ -130,6 +131,7 @@ TEST(Jump, AnchorsWidenTheFieldsWithTheDialog) {
   EXPECT_EQ(w.controls[IDC_JUMP_SECONDARY_LABEL], (Rect{260, 10, 300, 30}));
   EXPECT_EQ(w.controls[IDC_JUMP_SECONDARY], (Rect{310, 10, 490, 30}));
   EXPECT_EQ(w.controls[IDC_JUMP_CHOICE], (Rect{10, 40, 490, 60}));
+  EXPECT_EQ(w.controls[IDC_JUMP_NOTE], (Rect{10, 31, 490, 39}));
   EXPECT_EQ(w.controls[IDC_JUMP_CHECK], (Rect{10, 70, 120, 85}));
   EXPECT_EQ(w.controls[1], (Rect{350, 90, 410, 110}));
   EXPECT_EQ(w.controls[2], (Rect{420, 90, 480, 110}));

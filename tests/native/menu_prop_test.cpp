@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+
+#include "menus_ids.h"
 
 #include "menu_fixture.h"
 #include "base/command_table.h"
@@ -140,6 +143,40 @@ TEST_F(MenuProp, OkRules) {
 
 namespace scrv {
 namespace {
+
+// OK never produces an item that runs no known command or shows an empty entry.
+TEST_F(MenuProp, OkIsRefusedForAnItemThatWouldShowNothing) {
+  using P = MenuPropProblem;
+  struct Case {
+    MenuItem item;
+    std::optional<std::u16string> typed;  // the label typed before OK
+    std::optional<C> choice;
+    P problem;
+  } cases[] = {
+      {Item(K::kCommandName, 57599, 0), {}, {}, P::kUnknownCommand},
+      {Item(K::kCustom, 57599, 0, u"Mine"), {}, {}, P::kUnknownCommand},
+      {Item(K::kDefaultLabel, 4097, 1), {}, {}, P::kNone},
+      {Item(K::kDefaultLabel, 4097, 1), u"", {}, P::kNoLabel},
+      {Item(K::kCommandName, 4097, 1), u"Open it", {}, P::kNone},
+      {Item(K::kPopup, 0, 0, u"Mine"), u"", {}, P::kNoLabel},
+      {Item(K::kCommandName, 4097, 1), u"", C::kSeparator, P::kNone},
+      {Item(K::kMacro, 0, 0, u"", u"Gone.jssc"), {}, {}, P::kNoLabel},
+  };
+  for (const Case& c : cases) {
+    MenuPropModel m(c.item, 0, c.item.IsPopup(), sources);
+    if (c.typed) m.TypeLabel(*c.typed);
+    if (c.choice) m.Choose(*c.choice);
+    EXPECT_EQ(m.Problem(), c.problem) << c.item.command << " " << c.item.text.size();
+  }
+  MenuPropModel unknown(Item(K::kCommandName, 57599, 0), 0, false, sources);
+  auto text = [](uint32_t id) -> std::u16string {
+    return id == IDS_MPROP_WHY_UNKNOWN_COMMAND ? u"command %1?" : u"label";
+  };
+  EXPECT_EQ(unknown.ProblemText(text), u"command 57599?");
+  unknown.ChooseCommand(PositionIn(0, 4096));
+  EXPECT_EQ(unknown.Problem(), P::kNone);
+  EXPECT_EQ(unknown.ProblemText(text), u"");
+}
 
 TEST(StoredPlugInLabels, TheEnabledPlugInsOfTheStoredListInOrder) {
   menu_test::MemoryRecords records;

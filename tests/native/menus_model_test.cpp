@@ -112,6 +112,31 @@ TEST_P(MenusModelTest, CopyAndPasteKeepRelativeLevelsAndCarryLabelsAsText) {
   EXPECT_FALSE(m.Paste(u"not a menu", edit));
 }
 
+// A paste is refused whole when it holds no item, or an item whose command (as written, before
+// it is cut to 16 bits) the editor does not know; popups and separators need none.
+TEST_P(MenusModelTest, PastesOfNoItemsOrUnknownCommandsAreRefusedWithTheirLine) {
+  MenusModel& m = Open(5);
+  struct Case {
+    std::u16string_view text;
+    MenuPasteProblem problem;
+    uint32_t command;
+    size_t line;
+  } cases[] = {
+      {u"not a menu", MenuPasteProblem::kNoItems, 0, 0},
+      {u"", MenuPasteProblem::kNoItems, 0, 0},
+      {u"A\t\t4096\t0\t2\r\nB\t\t99999999\t0\t2\r\n", MenuPasteProblem::kUnknownCommand, 99999999,
+       2},
+      {u"A\t\t69632\t0\t0\r\n", MenuPasteProblem::kUnknownCommand, 69632, 1},  // 4096 + 65536
+      {u"P\t\t-1\t0\t3\r\n-\t\t0\t1\t1\r\nA\t\t4096\t1\t2\r\n", MenuPasteProblem::kNone, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const MenuPasteRefusal r = m.CheckPaste(c.text);
+    EXPECT_EQ(r.problem, c.problem) << c.line;
+    EXPECT_EQ(r.command, c.command) << c.line;
+    EXPECT_EQ(r.line, c.line) << c.line;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBackEnds, MenusModelTest, testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Ini" : "Registry"; });
 

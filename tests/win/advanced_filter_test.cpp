@@ -478,6 +478,60 @@ TEST_F(AdvancedFilter, CopyAndPasteCarryConditionsThroughTheClipboard) {
   EXPECT_EQ(sent[4].text, u"c");
 }
 
+// A line range that ends before it starts, or a bound field emptied by the user, is refused
+// beside the fields with the reason, and neither Filter button can hand it on until it is fixed.
+TEST_F(AdvancedFilter, AnInvertedOrEmptiedLineRangeKeepsFilterOffAndSaysWhy) {
+  struct Step {
+    const wchar_t* start;  // typed into the field, or null
+    const wchar_t* end;
+    std::wstring reason;
+    bool filterEnabled;
+  } steps[] = {
+      {L"600", nullptr, L"Lines 600 to 500: the last line comes before the first.", false},
+      {L"5", L"", L"Type the last line (1 or more), or tick To end.", false},
+      {L"", L"7", L"Type the first line (1 or more), or tick From start.", false},
+      {L"5", nullptr, L"", true},
+  };
+  std::vector<std::wstring> reasons;
+  std::vector<bool> okEnabled, againEnabled;
+  Open({Cond(u"", ff::kEnabled, -2, 9, 500)}, [&](HWND dlg) {
+    for (const Step& step : steps) {
+      if (step.start) SetText(dlg, IDC_AF_RANGE_START, step.start);
+      if (step.end) SetText(dlg, IDC_AF_RANGE_END, step.end);
+      reasons.push_back(Text(dlg, IDC_AF_RANGE_REASON));
+      okEnabled.push_back(Enabled(dlg, IDOK));
+      againEnabled.push_back(Enabled(dlg, IDC_AF_FILTER_AGAIN));
+      // Enter, as the modal loop hands it over, reaches a refused range only as a command.
+      SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+  });
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    EXPECT_EQ(reasons[i], steps[i].reason) << i;
+    EXPECT_EQ(okEnabled[i], steps[i].filterEnabled) << i;
+    EXPECT_EQ(againEnabled[i], steps[i].filterEnabled) << i;
+  }
+  auto f = Filters();
+  ASSERT_EQ(f.size(), 1u);  // only the fixed range was handed on
+  EXPECT_EQ(LastFilter(), (std::vector<FilterCondition>{Cond(u"", ff::kEnabled, -2, 4, 7)}));
+}
+
+// The column column ("Line numbers (10...500)") widens with the dialog, as the text column does.
+TEST_F(AdvancedFilter, TheTextAndColumnColumnsWidenWithTheDialog) {
+  int before = 0, after = 0, textAfter = 0;
+  Open({Cond(u"", ff::kEnabled, -2, 9, 500)}, [&](HWND dlg) {
+    HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
+    before = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0));
+    RECT r = {};
+    GetWindowRect(dlg, &r);
+    SetWindowPos(dlg, nullptr, 0, 0, r.right - r.left + 400, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    after = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0));
+    textAfter = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+  });
+  EXPECT_GE(after, before + 80);
+  EXPECT_EQ(textAfter, after);
+}
+
 // --- The number range dialog ------------------------------------------------------------------
 
 TEST_F(AdvancedFilter, TheNumberRangeRadioAsksTheNumberRangeDialogFirst) {
@@ -578,6 +632,39 @@ TEST_P(AdvancedFilterSettings, SkipNumRangeChoosesTheKindWithoutTheDialog) {
   auto sent = LastFilter();
   ASSERT_EQ(sent.size(), 1u);
   EXPECT_EQ(sent[0].flags, ff::kEnabled | ff::kNumberRange);
+}
+
+// A number range belongs to the one text it was checked for: making one condition a range
+// passes the kind on to no added or pasted condition, neither in this session nor, through the
+// stored default flags, in a later one (where an earlier version may have stored it).
+TEST_P(AdvancedFilterSettings, TheNumberRangeKindIsNeverPassedOnToOtherConditions) {
+  Store(L"SkipNumRange", 1, false);
+  std::vector<std::wstring> letters;
+  // Adds a condition and pastes a plain line; the letters of both new rows.
+  auto addAndPaste = [&](HWND dlg) {
+    Click(dlg, IDC_AF_ADD);
+    PumpMessages(30);
+    SendDlgItemMessageW(dlg, IDC_CHECK_LIST, LVM_CANCELEDITLABEL, 0, 0);
+    letters.push_back(Cell(dlg, RowCount(dlg) - 1, 2));
+    PutClipboardText(dlg, L"plain");
+    ListKey(dlg, 'V', {VK_CONTROL});
+    letters.push_back(Cell(dlg, SelectedRows(dlg).at(0), 2));
+  };
+  Open({Cond(u"[1 , 2]", ff::kEnabled)}, [&](HWND dlg) {
+    Select(dlg, {0});
+    Click(dlg, IDC_AF_MATCH_NUMRANGE);
+    Click(dlg, IDC_AF_CASE);
+    addAndPaste(dlg);
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(Stored(L"FilterDefFlags"), Expect(L"qword", ff::kCase));
+  Store(L"FilterDefFlags", ff::kNumberRange | ff::kCase, true);
+  Open({}, [&](HWND dlg) {
+    addAndPaste(dlg);
+    Click(dlg, IDOK);
+  });
+  EXPECT_EQ(letters, (std::vector<std::wstring>{L"C", L"C", L"C", L"C"}));
+  for (const FilterCondition& c : LastFilter()) EXPECT_EQ(c.flags & ff::kNumberRange, 0u);
 }
 
 // --- What the host hands in -------------------------------------------------------------------

@@ -117,6 +117,28 @@ TEST_P(DeleteDuplicatesExport, AColumnListThatCannotBeReadIsRefusedWithoutADialo
   EXPECT_FALSE(r.scriptRan);
 }
 
+// Tab walks the option boxes column by column as they stand: "Selection only", last of the
+// left column, comes before the right column.
+TEST_P(DeleteDuplicatesExport, TabWalksTheOptionsInTheOrderTheyStand) {
+  HostKeyList keys({{0, 0}, {1, 0}, {2, 0}});
+  std::vector<int> order;
+  Run(
+      names.Descriptor(), keys,
+      [&](HWND dlg) {
+        Click(dlg, IDC_DD_COMPARE_COLUMNS);  // every option box enabled
+        HWND at = GetDlgItem(dlg, IDC_DD_IGNORE_CASE);
+        for (int i = 0; i < 6 && at; ++i) {
+          order.push_back(GetDlgCtrlID(at));
+          at = GetNextDlgTabItem(dlg, at, FALSE);
+        }
+        Click(dlg, IDCANCEL);
+      },
+      1, 1);
+  EXPECT_EQ(order, (std::vector<int>{IDC_DD_IGNORE_CASE, IDC_DD_IGNORE_EMPTY_LINES,
+                                     IDC_DD_IGNORE_EMPTY_CELLS, IDC_DD_SELECTION_ONLY,
+                                     IDC_DD_ADJACENT_ONLY, IDC_DD_INCLUDE_ALL}));
+}
+
 SCRV_IN_BOTH_BACK_ENDS(DeleteDuplicatesExport);
 
 }  // namespace

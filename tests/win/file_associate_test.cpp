@@ -112,13 +112,21 @@ TEST_F(FileAssociate, AddingTxtWritesItsEntriesAndDeletingItRemovesTheExtension)
   Open([&](HWND list) {
     InProperties(list, IDC_ASSOC_ADD, [&](HWND props) {
       EXPECT_FALSE(Enabled(props, IDOK));
+      EXPECT_EQ(Text(props, IDC_ASSOC_REASON), L"Type an extension, such as txt.");
+      SetText(props, IDC_ASSOC_ICON_FILE, L"");
+      SetText(props, IDC_ASSOC_EXTENSION, L"exe");
+      EXPECT_EQ(Text(props, IDC_ASSOC_REASON),
+                L"Programs and workspaces cannot be opened with the editor.");
       SetText(props, IDC_ASSOC_EXTENSION, L"TXT");
+      EXPECT_EQ(Text(props, IDC_ASSOC_REASON), L"Choose an icon file (Browse).");
+      SetText(props, IDC_ASSOC_ICON_FILE, icons);
       SetFocus(GetDlgItem(props, IDC_ASSOC_DESCRIPTION));  // leaving the field normalises it
       extension = Text(props, IDC_ASSOC_EXTENSION);
       description = Text(props, IDC_ASSOC_DESCRIPTION);
       iconCount = static_cast<int>(SendDlgItemMessageW(props, IDC_ASSOC_ICONS, LB_GETCOUNT, 0, 0));
       EXPECT_EQ(Text(props, IDC_ASSOC_ICON_FILE), icons);
       EXPECT_TRUE(Enabled(props, IDOK));
+      EXPECT_EQ(Text(props, IDC_ASSOC_REASON), L"");
       Click(props, IDOK);
     });
     EXPECT_EQ(Rows(list), L".txt");

@@ -168,6 +168,7 @@ TEST_P(MarkerSheet, AnInvalidExpressionKeepsTheSheetOpenWithItsMarkerSelected) {
   int pageAfterOk = -1;
   std::vector<int> selected;
   bool listFocused = false;
+  std::wstring reason;
   EXPECT_EQ(Open(0,
                  [&](HWND sheet) {
                    SendMessageW(sheet, PSM_SETCURSEL, 2, 0);
@@ -178,12 +179,16 @@ TEST_P(MarkerSheet, AnInvalidExpressionKeepsTheSheetOpenWithItsMarkerSelected) {
                      if (SendMessageW(List(Page(sheet)), LVM_GETITEMSTATE, r, LVIS_SELECTED))
                        selected.push_back(r);
                    listFocused = GetFocus() == List(Page(sheet));
+                   reason = Text(Page(sheet), IDC_ML_REASON);
                    Click(sheet, IDCANCEL);
                  }),
             0);
   EXPECT_EQ(pageAfterOk, 0);
   EXPECT_EQ(selected, std::vector<int>{2});
   EXPECT_TRUE(listFocused);
+  EXPECT_EQ(reason,
+            L"Marker 3, \"a(b\", is not a valid regular expression: correct it, clear Regular "
+            L"expression, or turn the marker off.");
   int asked = 0;
   for (const FakeHost::Message& m : host.messages)
     asked += m.msg == scrv::SCM_QUERY && m.wParam == scrv::kQueryRegex;

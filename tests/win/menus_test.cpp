@@ -290,6 +290,99 @@ TEST_P(MenusExport, ThePropertiesDialogStoresAPickedCommandByItsName) {
   EXPECT_EQ((*stored)[1], (MenuItem{u"", u"", 4097, 1, MenuKind::kCommandName}));
 }
 
+// OK never leaves an item without a label or with a command the editor does not know: the
+// dialog stays open, says why beside the label, and accepts once the user has fixed it.
+TEST_P(MenusExport, ThePropertiesKeepAnItemThatWouldShowNothingOpenAndSayWhy) {
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(RecordPath(6)).parent_path(), ec);
+  ASSERT_TRUE(scrv::SaveMenu(
+      6,
+      {{u"", u"", 57599, 0, MenuKind::kCommandName}, {u"", u"", 4097, 0, MenuKind::kCommandName}},
+      false, Records()));
+  struct Step {
+    int row;
+    const wchar_t* label;  // typed into the label field, or null
+    bool openAfterOk;
+    std::wstring reason;
+  } steps[] = {
+      {0, nullptr, true,
+       L"Choose a command: the item's command 57599 is not one the editor knows."},
+      {1, L"", true, L"Type a label: without one the menu entry would be empty."},
+  };
+  std::vector<bool> open;
+  std::vector<std::wstring> reasons;
+  int r = Run(6, [&](HWND menus) {
+    HWND tree = Tree(menus);
+    for (const Step& step : steps) {
+      Select(tree, Root(tree, step.row));
+      RunOver(
+          menus, [&] { Click(menus, IDC_MENUS_PROPERTIES); },
+          [&](HWND props) {
+            if (step.label) SetDlgItemTextW(props, IDC_MPROP_LABEL, step.label);
+            Click(props, IDOK);
+            open.push_back(IsWindow(props) && IsWindowVisible(props));
+            reasons.push_back(Text(props, IDC_MPROP_REASON));
+            // Fixed (a command picked, a label typed), OK closes.
+            if (step.label) {
+              SetDlgItemTextW(props, IDC_MPROP_LABEL, L"Mine");
+            } else {
+              SendDlgItemMessageW(props, IDC_MPROP_COMMANDS, LB_SETCURSEL, 1, 0);  // Open...
+              SendMessageW(props, WM_COMMAND, MAKEWPARAM(IDC_MPROP_COMMANDS, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(GetDlgItem(props, IDC_MPROP_COMMANDS)));
+            }
+            Click(props, IDOK);
+          });
+    }
+    Click(menus, IDOK);
+  });
+  EXPECT_EQ(r, IDOK);
+  ASSERT_EQ(open.size(), std::size(steps));
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    EXPECT_EQ(open[i], steps[i].openAfterOk) << i;
+    EXPECT_EQ(reasons[i], steps[i].reason) << i;
+  }
+  std::optional<MenuList> stored = Stored(6);
+  ASSERT_TRUE(stored);
+  ASSERT_EQ(stored->size(), 2u);
+  EXPECT_EQ((*stored)[0], (MenuItem{u"", u"", 4097, 0, MenuKind::kCommandName}));
+  EXPECT_EQ((*stored)[1], (MenuItem{u"Mine", u"", 4097, 0, MenuKind::kCustom}));
+}
+
+// A paste that would bring in a command the editor does not know, or text that holds no item,
+// is refused as a whole with a message saying why.
+TEST_P(MenusExport, APasteOfUnknownCommandsOrOfNoItemsSaysWhyAndPastesNothing) {
+  struct Case {
+    const char16_t* clipboard;
+    std::wstring message;
+  } cases[] = {
+      {u"A\t\t4096\t0\t2\r\nB\t\t99999999\t0\t2\r\n",
+       L"Nothing was pasted: line 2 names command 99999999, which the editor does not know."},
+      {u"just some words", L"The clipboard holds no menu items."},
+  };
+  std::vector<std::wstring> shown;
+  std::vector<int> rows;
+  int r = Run(6, [&](HWND dlg) {
+    PressKey(Tree(dlg), VK_DELETE, false, true);
+    for (const Case& c : cases) {
+      ASSERT_TRUE(scrv::WriteClipboardText(dlg, c.clipboard));
+      NestedDialogs box(dlg, [&](HWND message) {
+        shown.push_back(key_dialog_steps::AllTexts(message));
+        AnswerBox(message, IDOK);
+      });
+      PressKey(Tree(dlg), 'V', true);
+      EXPECT_TRUE(box.Ran());
+      rows.push_back(static_cast<int>(TreeView_GetCount(Tree(dlg))));
+    }
+    Click(dlg, IDCANCEL);
+  });
+  EXPECT_EQ(r, IDCANCEL);
+  ASSERT_EQ(shown.size(), std::size(cases));
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_NE(shown[i].find(cases[i].message), std::wstring::npos) << i;
+    EXPECT_EQ(rows[i], 0) << i;
+  }
+}
+
 TEST_P(MenusExport, TheDelayOfAUserMenuIsWrittenWhenItChanged) {
   std::wstring text;
   bool mainMenuSlider = true;

@@ -113,6 +113,19 @@ TEST_P(NumberRangeDialog, BoundsAndExpressionAcceptDroppedText) {
   EXPECT_FALSE(integers) << "only the three edits are drop targets";
 }
 
+// An address block opens in direct mode: the focus starts in the expression it shows.
+TEST_P(NumberRangeDialog, DirectModeOpensWithTheFocusInTheExpression) {
+  wchar_t buf[160] = L"10.0.0.0/8";
+  int focused = 0;
+  auto r = RunDialog([&] { return fn(host.Hwnd(), buf, 160); },
+                     [&](HWND dlg) {
+                       focused = GetDlgCtrlID(GetFocus());
+                       Click(dlg, IDCANCEL);
+                     });
+  ASSERT_TRUE(r.scriptRan);
+  EXPECT_EQ(focused, IDC_NR_EXPRESSION);
+}
+
 SCRV_IN_BOTH_BACK_ENDS(NumberRangeDialog);
 
 }  // namespace

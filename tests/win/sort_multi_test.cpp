@@ -160,6 +160,38 @@ TEST_P(SortMultiExport, GrowingKeepsTheButtonsAtTheEdgesAndThePlacementIsStored)
   EXPECT_TRUE(PlacementStored(folder, ini, L"SortMultiDlgPos"));
 }
 
+// The grid's rows pair ascending and descending: Right and Left cross to the other radio of
+// the same row (and choose it), Up and Down keep to a column.
+TEST_P(SortMultiExport, ArrowKeysCrossARowSidewaysAndWalkAColumnDownwards) {
+  HostKeyList keys({{0, kIncluded}, {1, 0}, {2, 0}});
+  struct Press {
+    UINT key;
+    int focus;    // the radio focused after the key
+    int checked;  // and the one checked (0: the platform's own walk decides)
+  } presses[] = {{VK_RIGHT, IDC_SM_TEXT_DESC, IDC_SM_TEXT_DESC},
+                 {VK_DOWN, IDC_SM_CASE_DESC, 0},
+                 {VK_LEFT, IDC_SM_CASE_ASC, IDC_SM_CASE_ASC}};
+  std::vector<int> focus, checked;
+  Run(keys, [&](HWND dlg) {
+    SetFocus(GetDlgItem(dlg, IDC_SM_TEXT_ASC));
+    for (const Press& p : presses) {
+      // The key as the modal loop hands it to the dialog.
+      MSG msg = {GetFocus(), WM_KEYDOWN, p.key, 1};
+      IsDialogMessageW(dlg, &msg);
+      Settle();
+      focus.push_back(GetDlgCtrlID(GetFocus()));
+      std::vector<int> on = CheckedRadios(dlg);
+      checked.push_back(on.size() == 1 ? on[0] : 0);
+    }
+    Click(dlg, IDCANCEL);
+  });
+  for (size_t i = 0; i < std::size(presses); ++i) {
+    EXPECT_EQ(focus[i], presses[i].focus) << i;
+    if (presses[i].checked) EXPECT_EQ(checked[i], presses[i].checked) << i;
+  }
+  EXPECT_EQ(keys.Keys()[0].flags, kIncluded | 0x40000000u);  // text matching case, ascending
+}
+
 SCRV_IN_BOTH_BACK_ENDS(SortMultiExport);
 
 }  // namespace

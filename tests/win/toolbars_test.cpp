@@ -214,6 +214,7 @@ TEST_F(Toolbars, DeletingAfterARebuildAsksTheNewRebar) {
     Click(dlg, IDC_TB_LARGE_ICONS);  // the host builds a new rebar; the old one is gone
     SelectRows(dlg, {1});
     before = Rows(dlg);
+    NestedDialogs yes(dlg, [](HWND question) { AnswerBox(question, IDYES); });
     Click(dlg, IDC_TB_DELETE);
     after = Rows(dlg);
     enabledAfter = Enabled(dlg, IDC_TB_DELETE);
@@ -222,6 +223,41 @@ TEST_F(Toolbars, DeletingAfterARebuildAsksTheNewRebar) {
   EXPECT_EQ(before, L"Toolbar 1|Toolbar 2|Toolbar 3");
   EXPECT_EQ(after, L"Toolbar 1|Toolbar 2");
   EXPECT_FALSE(enabledAfter);
+}
+
+// Deleting a user toolbar cannot be undone and the dialog has no Cancel: the user is asked
+// first (No sends nothing), and the focus leaves the button that disabled itself for the list,
+// where the keys go on working.
+TEST_F(Toolbars, DeleteAsksFirstAndLeavesTheFocusOnTheList) {
+  std::vector<std::wstring> questions, rows;
+  std::vector<size_t> sentBefore;
+  bool focusOnList = false;
+  auto r = Open([&](HWND dlg) {
+    for (int answer : {IDNO, IDYES}) {
+      SelectRows(dlg, {1});
+      SetFocus(GetDlgItem(dlg, IDC_TB_DELETE));
+      sentBefore.push_back(Toolbar().size());
+      NestedDialogs box(dlg, [&](HWND question) {
+        questions.push_back(AllTexts(question));
+        AnswerBox(question, answer);
+      });
+      Click(dlg, IDC_TB_DELETE);
+      rows.push_back(Rows(dlg));
+    }
+    focusOnList = GetFocus() == List(dlg);
+    // The keys work without a click: Esc, as the modal loop hands it over, closes the dialog.
+    MSG esc = {GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1};
+    IsDialogMessageW(dlg, &esc);
+  });
+  EXPECT_EQ(r.result, IDCANCEL);
+  ASSERT_EQ(questions.size(), 2u);
+  EXPECT_NE(questions[0].find(L"Delete Toolbar 2?"), std::wstring::npos) << questions[0];
+  EXPECT_EQ(rows,
+            (std::vector<std::wstring>{L"Toolbar 1|Toolbar 2|Toolbar 3", L"Toolbar 1|Toolbar 2"}));
+  const std::vector<Sent> sent = Toolbar();
+  EXPECT_EQ(sent.size(), sentBefore[1] + 1);  // nothing after No, one delete after Yes
+  EXPECT_EQ(sent.back(), (Sent{scrv::SCM_TOOLBAR_HIDE, 513, 0}));
+  EXPECT_TRUE(focusOnList);
 }
 
 TEST_F(Toolbars, ResultsOfTheClosingButtons) {
