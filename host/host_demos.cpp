@@ -34,6 +34,29 @@ std::function<std::wstring(HWND)> OpenFilterDemo(std::vector<HostCondition> cond
   };
 }
 
+// An import's report over a sample settings file: changes, an unknown and an out-of-range
+// value, a duplicate, a damaged line and a file of a newer version.
+std::wstring OpenImportReportDemo(HWND owner) {
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  const std::wstring path = std::wstring(dir) + L"scrvhost-sample.scrvset";
+  const char text[] =
+      "Scrivlet settings\nversion = 2\n[Common]\n"
+      "TabWidth = dword 120\nAppTheme = dword 9\nDateFormat = string \"dd.MM.yyyy\"\n"
+      "OtherEditorFont = string \"Consolas\"\nMaxRecentFile = dword 8\n"
+      "MaxRecentFile = dword 12\nBeep = dword one\n"
+      "[Record Menu0]\ndword 1\ntext \"&File\"\nend\n[End]\n";
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  if (f != INVALID_HANDLE_VALUE) {
+    WriteFile(f, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(f);
+  }
+  const int r = ImportSettings(owner, path.c_str(), 0);
+  DeleteFileW(path.c_str());
+  return Result(r);
+}
+
 // The dialog placed below the host's toolbars, and both in the screenshot.
 void PlaceBelowToolbars(HWND dlg) {
   RECT bars = {};
@@ -181,6 +204,8 @@ const std::vector<DemoEntry>& DemoEntries() {
        [](HWND owner) { return Result(DoCustomizeTray(owner)); }, nullptr},
       {L"Start Dialog Options", L"DoCustomizeStart", IDD_START_OPTIONS,
        [](HWND owner) { return Result(DoCustomizeStart(owner)); }, nullptr},
+      {L"Import Settings", L"ImportSettings", IDD_SETTINGS_REPORT, OpenImportReportDemo,
+       nullptr},
       {L"About", L"DoAbout", IDD_ABOUT, [](HWND owner) { return Result(DoAbout(owner, 0)); },
        nullptr},
   };

@@ -132,6 +132,20 @@ int DoToolbarsDlg(HWND mainWindow, HWND rebar, uint8_t styleFlag, uint8_t styleV
 int DoCustomizeMarkers(HWND owner, int startPage, const wchar_t* configuration, int selectMarker,
                        uint32_t focusControl, uint32_t focusItem);
 
+// Writes the values of "Common" that differ from their defaults (flags bit 0: every value) and
+// the customised record files to one UTF-8 settings file; a null path asks for it with the Save
+// dialog owned by `owner`. Returns 1 written, 0 cancelled, -1 failed (with a message box giving
+// the reason when `owner` is not null).
+int ExportSettings(HWND owner, const wchar_t* path, uint32_t flags);
+
+// Reads a settings file (a null path asks for it with the Open dialog) and, unless flags bit 0 is
+// set, lists in a report what would change, what is unknown and what is refused before anything
+// is written. Applies all or nothing, then sends SCM_SETTINGS_CHANGED with the union of the
+// changes' bits to every main window. Returns the number of entries applied (>= 0), -1 when
+// cancelled, -2 when the file was refused (unreadable, damaged, not a settings file) or could
+// not be applied.
+int ImportSettings(HWND owner, const wchar_t* path, uint32_t flags);
+
 }  // extern "C"
 
 namespace scrv {

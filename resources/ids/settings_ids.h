@@ -1,2 +1,35 @@
 // Settings store.
 #pragma once
+
+// Settings files: export, import and the import report.
+#define IDD_SETTINGS_REPORT 3400
+#define IDC_SR_SUMMARY 3401
+#define IDC_SR_NEWER 3402
+#define IDC_SR_LIST 3403
+#define IDS_ST_FILE_TYPES 3410
+#define IDS_ST_EXPORT_FAILED 3411
+#define IDS_ST_IMPORT_REFUSED 3412
+#define IDS_ST_APPLY_FAILED 3413
+#define IDS_ST_WHY_EMPTY 3420
+#define IDS_ST_WHY_UTF16 3421
+#define IDS_ST_WHY_TOO_LARGE 3422
+#define IDS_ST_WHY_NOT_SETTINGS 3423
+#define IDS_ST_WHY_BAD_VERSION 3424
+#define IDS_ST_WHY_CUT_SHORT 3425
+#define IDS_ST_WHY_UNREADABLE 3426
+// The report's lines: %1 the entry's name, %2 its line, %3 and %4 as each says.
+#define IDS_ST_SUMMARY 3430
+#define IDS_ST_NOTHING 3431
+#define IDS_ST_NEWER 3432
+#define IDS_ST_CHANGE 3433
+#define IDS_ST_RECORD_CHANGE 3434
+#define IDS_ST_UNKNOWN 3435
+#define IDS_ST_UNKNOWN_RECORD 3436
+#define IDS_ST_REPLACED 3437
+#define IDS_ST_WRONG_TYPE 3438
+#define IDS_ST_OUT_OF_RANGE 3439
+#define IDS_ST_TOO_LONG 3440
+#define IDS_ST_CONTROL_TEXT 3441
+#define IDS_ST_NOT_A_RECORD 3442
+#define IDS_ST_LINE_REFUSED 3443
+#define IDS_ST_RECORD_REFUSED 3444

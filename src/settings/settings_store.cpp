@@ -202,7 +202,12 @@ uint32_t SettingsStore::WriteString(SettingsHandle h, std::u16string_view name,
   return WriteRaw(h, name, ValueType::kString, z.data(), z.size() * sizeof(char16_t));
 }
 
+bool SettingsStore::HasValue(SettingsHandle h, std::u16string_view name) {
+  return ReadRaw(h, name, 4).found;
+}
+
 // A list is stored as one string of at most 2999 characters.
+
 std::vector<std::u16string> SettingsStore::ReadStringList(SettingsHandle h,
                                                           std::u16string_view name) {
   return DecodeStringList(ReadString(h, name, 3000, u""));

@@ -117,6 +117,9 @@ class SettingsStore {
   uint32_t WriteString(SettingsHandle h, std::u16string_view name, std::u16string_view value,
                        bool quote = false, const char16_t* def = nullptr);
 
+  // Whether a value of that name is stored at all, whatever its type.
+  bool HasValue(SettingsHandle h, std::u16string_view name);
+
   std::vector<std::u16string> ReadStringList(SettingsHandle h, std::u16string_view name);
   uint32_t WriteStringList(SettingsHandle h, std::u16string_view name,
                            const std::vector<std::u16string>& items);
