@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include "frame/dialog_appearance_win.h"
 #include "frame/subclass_win.h"
 
 namespace scrv {
@@ -20,7 +21,7 @@ namespace scrv {
 constexpr UINT SCM_URLTEXT_COLORS = 0x8042;
 
 // The link's text colour (blue).
-constexpr COLORREF kUrlTextColor = RGB(0, 0, 255);
+constexpr COLORREF kUrlTextColor = kLinkColor;
 
 class CUrlText : public CSubclassedWindow, public ParentMessageHook {
  public:

@@ -169,6 +169,10 @@ class CMyDialogImpl : public CDialogBase {
       case WM_CTLCOLORLISTBOX:
         result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
         return true;
+      case WM_SYSCOLORCHANGE:
+      case WM_SETTINGCHANGE:
+        OnColoursChanged();
+        return false;
     }
     if (dark_ && face_.OnCtlColor(msg, wParam, lParam, result)) return true;
     return false;
@@ -189,6 +193,19 @@ class CMyDialogImpl : public CDialogBase {
     dark_ = IsDarkTheme(common);
     colors_ = EditColors(dark_);
     resizer_.SetDark(dark_);
+  }
+
+  // High contrast turned on (the dark theme gives way to the system colours) or off again.
+  void OnColoursChanged() {
+    const bool dark = IsDarkTheme();
+    if (colors_ && dark == dark_ && colors_->background == EditColors(dark).background) return;
+    if (dark && !dark_) PrepareControls(m_hWnd, true);
+    dark_ = dark;
+    colors_ = EditColors(dark_);
+    if (brush_) DeleteObject(brush_);
+    brush_ = nullptr;
+    RedrawWindow(m_hWnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
   }
 
   // The brush is made on first use and lives as long as the dialog object.
