@@ -50,6 +50,24 @@ void SetHostLogging(bool on);
 int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter = L"",
                int* missing = nullptr);
 
+// The system in high contrast for the library, while an object lives: the system colours of the
+// "High Contrast Black" scheme, the visual styles off, and SPI_GETHIGHCONTRAST answering "on" to
+// the library (Wine's answer is always "off" and it refuses to change it: the library's import
+// of the call is redirected here). The user's colours come back at destruction.
+class HighContrastScope {
+ public:
+  HighContrastScope();
+  ~HighContrastScope();
+  HighContrastScope(const HighContrastScope&) = delete;
+  HighContrastScope& operator=(const HighContrastScope&) = delete;
+  bool Active() const { return active_; }
+
+ private:
+  std::vector<int> elements_;
+  std::vector<COLORREF> saved_;
+  bool active_ = false;
+};
+
 // Saves the window's current image, or a rectangle of the screen, to a PNG file.
 bool CaptureWindowPng(HWND hwnd, const std::wstring& path);
 bool CaptureScreenPng(const RECT& screenRect, const std::wstring& path);

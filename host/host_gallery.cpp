@@ -2,12 +2,14 @@
 // index page that shows them with their export, template and the settings each one wrote.
 
 #include <windows.h>
+#include <uxtheme.h>
 #include <wincodec.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -205,6 +207,52 @@ class ThemeSwitch {
   bool had_ = false;
 };
 
+// -- High contrast ------------------------------------------------------------------------------
+
+using SpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT);
+SpiFn g_realSpi = nullptr;
+bool g_highContrast = false;
+
+BOOL WINAPI HighContrastSpi(UINT action, UINT param, PVOID data, UINT winIni) {
+  if (action == SPI_GETHIGHCONTRAST && g_highContrast && data &&
+      static_cast<HIGHCONTRASTW*>(data)->cbSize == sizeof(HIGHCONTRASTW)) {
+    auto* hc = static_cast<HIGHCONTRASTW*>(data);
+    hc->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
+    hc->lpszDefaultScheme = nullptr;
+    return TRUE;
+  }
+  return g_realSpi(action, param, data, winIni);
+}
+
+// Points `module`'s import of user32's SystemParametersInfoW at HighContrastSpi.
+bool RedirectSpi(HMODULE module) {
+  auto* base = reinterpret_cast<BYTE*>(module);
+  auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (!dir.VirtualAddress) return false;
+  for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name;
+       ++d) {
+    if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), "user32.dll") != 0) continue;
+    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), "SystemParametersInfoW") != 0)
+        continue;
+      if (!g_realSpi) g_realSpi = reinterpret_cast<SpiFn>(slots->u1.Function);
+      DWORD old = 0;
+      if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old))
+        return false;
+      slots->u1.Function = reinterpret_cast<ULONG_PTR>(&HighContrastSpi);
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+      return true;
+    }
+  }
+  return false;
+}
+
 UINT ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
@@ -240,6 +288,43 @@ Opened OpenForShot(HWND owner, const DemoEntry& e, const std::wstring& file) {
 
 }  // namespace
 
+HighContrastScope::HighContrastScope() {
+  HMODULE library = LoadLibraryW(L"scrvdlgs.dll");  // kept loaded: its imports stay redirected
+  if (!library || !RedirectSpi(library)) return;
+  // "High Contrast Black".
+  const std::pair<int, COLORREF> scheme[] = {
+      {COLOR_WINDOW, RGB(0, 0, 0)},           {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+      {COLOR_BTNFACE, RGB(0, 0, 0)},          {COLOR_BTNTEXT, RGB(255, 255, 255)},
+      {COLOR_GRAYTEXT, RGB(63, 242, 63)},     {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
+      {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)},    {COLOR_HOTLIGHT, RGB(255, 255, 0)},
+      {COLOR_BTNSHADOW, RGB(128, 128, 128)},  {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+      {COLOR_3DDKSHADOW, RGB(255, 255, 255)}, {COLOR_3DLIGHT, RGB(192, 192, 192)},
+      {COLOR_WINDOWFRAME, RGB(255, 255, 255)}, {COLOR_ACTIVECAPTION, RGB(0, 0, 0)},
+      {COLOR_CAPTIONTEXT, RGB(255, 255, 255)}, {COLOR_INFOBK, RGB(0, 0, 0)},
+      {COLOR_INFOTEXT, RGB(255, 255, 255)},   {COLOR_MENU, RGB(0, 0, 0)},
+      {COLOR_MENUTEXT, RGB(255, 255, 255)},   {COLOR_ACTIVEBORDER, RGB(255, 255, 255)},
+      {COLOR_APPWORKSPACE, RGB(0, 0, 0)},     {COLOR_GRADIENTACTIVECAPTION, RGB(0, 0, 0)}};
+  std::vector<COLORREF> colours;
+  for (const auto& [element, colour] : scheme) {
+    elements_.push_back(element);
+    saved_.push_back(GetSysColor(element));
+    colours.push_back(colour);
+  }
+  SetSysColors(static_cast<int>(elements_.size()), elements_.data(), colours.data());
+  // High contrast turns the visual styles off: windows made from now on draw in the classic
+  // look, in the system colours.
+  SetThemeAppProperties(0);
+  g_highContrast = true;
+  active_ = true;
+}
+
+HighContrastScope::~HighContrastScope() {
+  if (!active_) return;
+  g_highContrast = false;
+  SetThemeAppProperties(STAP_ALLOW_NONCLIENT | STAP_ALLOW_CONTROLS | STAP_ALLOW_WEBCONTENT);
+  SetSysColors(static_cast<int>(elements_.size()), elements_.data(), saved_.data());
+}
+
 int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter, int* missing) {
   g_dir = dir;
   if (!g_dir.empty() && g_dir.back() != L'\\') g_dir += L'\\';
@@ -254,18 +339,23 @@ int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter, 
     std::string figure = "<figure><figcaption><b>" + Utf8(e.title) + "</b><br><code>" +
                          Utf8(e.exportName) + "</code>, template " + std::to_string(e.templateId);
     std::string images;
-    for (const bool dark : {false, true}) {
+    // Light, dark, and high contrast over the dark setting (which it must override).
+    for (const int pass : {0, 1, 2}) {
+      const bool dark = pass > 0;
       theme.Dark(dark);
-      const Opened o = OpenForShot(owner, e, std::wstring(base) + (dark ? L"-dark.png" : L".png"));
-      if (o.file.empty()) {
+      std::optional<HighContrastScope> contrast;
+      if (pass == 2) contrast.emplace();
+      const wchar_t* suffix = pass == 0 ? L".png" : pass == 1 ? L"-dark.png" : L"-hc.png";
+      const std::string name = pass == 0 ? "light" : pass == 1 ? "dark" : "high contrast";
+      const Opened o = OpenForShot(owner, e, std::wstring(base) + suffix);
+      if (o.file.empty() || (pass == 2 && !contrast->Active())) {
         ++lost;
-        images +=
-            "<p class=missing>no screenshot (" + std::string(dark ? "dark" : "light") + ")</p>";
+        images += "<p class=missing>no screenshot (" + name + ")</p>";
         continue;
       }
       ++written;
       images += "<img src=\"" + Utf8(o.file) + "\" alt=\"" + Utf8(e.title) +
-                (dark ? " (dark)" : "") + "\">";
+                (dark ? " (" + name + ")" : "") + "\">";
       if (!dark)
         figure += "<br>" + Utf8(o.log) + "<br>settings written: " +
                   (o.settings.empty() ? std::string("none") : Utf8(o.settings));
@@ -286,7 +376,8 @@ int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter, 
           "vertical-align:top;margin:12px;padding:8px;background:#fff;border:1px solid #ccc}"
           "figure img{display:block;margin-top:6px}figcaption{font-size:13px}"
           ".missing{color:#b00}</style>\n<h1>Scrivlet dialogs at "
-       << scale << " (" << dpi << " DPI), light and dark</h1>\n<p><a href=\"" << other
+       << scale << " (" << dpi << " DPI), light, dark and in high contrast</h1>\n<p><a href=\""
+       << other
        << "\">The same dialogs at " << otherName << "</a></p>\n"
        << rows;
   if (missing) *missing = lost;

@@ -69,7 +69,7 @@ bool CUrlText::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam
     case SLM_URLTEXT_COLORS: {
       auto dc = reinterpret_cast<HDC>(wParam);
       SelectObject(dc, UnderlinedFont());
-      SetTextColor(dc, kUrlTextColor);
+      SetTextColor(dc, LinkColor(IsDarkTheme()));
       SetBkMode(dc, TRANSPARENT);
       result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       return true;

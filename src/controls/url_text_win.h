@@ -11,13 +11,14 @@
 
 #include <windows.h>
 
+#include "frame/dialog_appearance_win.h"
 #include "frame/subclass_win.h"
 #include "frame/library_messages_win.h"
 
 namespace scrv {
 
 // The link's text colour (blue).
-constexpr COLORREF kUrlTextColor = RGB(0, 0, 255);
+constexpr COLORREF kUrlTextColor = kLinkColor;
 
 class CUrlText : public CSubclassedWindow, public ParentMessageHook {
  public:

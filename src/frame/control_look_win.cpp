@@ -157,6 +157,7 @@ void OverpaintCombo(HWND combo) {
 }
 
 LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT:
     case WM_ENABLE:
@@ -245,6 +246,8 @@ void PaintTabs(HWND tab, HDC dc) {
 template <void (*Paint)(HWND, HDC)>
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR) {
+  // In high contrast the platform paints the control in the system colours.
+  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -316,6 +319,7 @@ void PaintGroupBox(HWND box, HDC dc) {
 
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {
+  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -340,6 +344,7 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
 // List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
 // looking as if it took input. `dark` rides along as the subclass's data.
 void ShowListEnabled(HWND list, bool dark) {
+  dark = dark && !HighContrastOn();
   const bool enabled = IsWindowEnabled(list);
   COLORREF back = dark ? kDarkBackgroundColor : GetSysColor(COLOR_WINDOW);
   COLORREF text = dark ? kDarkTextColor : GetSysColor(COLOR_WINDOWTEXT);
@@ -353,14 +358,83 @@ void ShowListEnabled(HWND list, bool dark) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
+// The colours a dark list or tree was given are taken back while high contrast is on, and
+// given again once it is off: checked as it paints.
+bool DarkColoursDue(COLORREF background, bool dark) {
+  const bool dueDark = dark && !HighContrastOn();
+  const bool isDark = background == kDarkBackgroundColor || background == kDarkFaceColor;
+  return dueDark != isDark;
+}
+
+LRESULT CALLBACK TreeLookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+  if (msg == WM_PAINT &&
+      DarkColoursDue(static_cast<COLORREF>(SendMessageW(hwnd, TVM_GETBKCOLOR, 0, 0)), true)) {
+    const bool dark = !HighContrastOn();
+    SendMessageW(hwnd, TVM_SETBKCOLOR, 0, dark ? kDarkBackgroundColor : CLR_NONE);
+    SendMessageW(hwnd, TVM_SETTEXTCOLOR, 0, dark ? kDarkTextColor : CLR_NONE);
+    SendMessageW(hwnd, TVM_SETLINECOLOR, 0, dark ? kDarkBorderColor : CLR_DEFAULT);
+  }
+  return DefSubclass(hwnd, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK ListEnableProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR dark) {
+  if (msg == WM_PAINT && dark &&
+      DarkColoursDue(static_cast<COLORREF>(SendMessageW(hwnd, LVM_GETBKCOLOR, 0, 0)), true))
+    ShowListEnabled(hwnd, true);
   if (msg == WM_ENABLE) {
     const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
     ShowListEnabled(hwnd, dark != 0);
     return r;
   }
   return DefSubclass(hwnd, msg, wParam, lParam);
+}
+
+// Check boxes and radio buttons without room for their caption (one of a grid under column
+// headings): the platform draws the focus around the caption, which here has no room, so the
+// focus is drawn around the box. `dark` rides along as the subclass's data.
+LRESULT CALLBACK BoxFocusProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR dark) {
+  switch (msg) {
+    case WM_PAINT: {
+      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
+      if (GetFocus() == hwnd && !(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        HDC dc = GetDC(hwnd);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        const bool darkNow = dark && !HighContrastOn();
+        SetTextColor(dc, darkNow ? kDarkTextColor : GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, darkNow ? kDarkFaceColor : GetSysColor(COLOR_BTNFACE));
+        DrawFocusRect(dc, &rc);
+        ReleaseDC(hwnd, dc);
+      }
+      return r;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return r;
+    }
+  }
+  return DefSubclass(hwnd, msg, wParam, lParam);
+}
+
+void PrepareBoxOnly(HWND button, bool dark) {
+  SetSubclass(button, BoxFocusProc, kLookSubclass + 1, dark);
+}
+
+// A check box or radio button no wider than the template's box-only width.
+bool IsBoxOnlyWindow(HWND button, LONG type) {
+  if (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX && type != BS_RADIOBUTTON &&
+      type != BS_3STATE && type != BS_AUTO3STATE && type != BS_AUTORADIOBUTTON)
+    return false;
+  RECT units = {0, 0, kBoxOnlyWidth, 0}, rc;
+  MapDialogRect(GetParent(button), &units);
+  GetWindowRect(button, &rc);
+  return rc.right - rc.left <= units.right && GetWindowTextLengthW(button) > 0;
 }
 
 void PrepareDark(HWND control) {
@@ -376,6 +450,7 @@ void PrepareDark(HWND control) {
       SetSubclass(control, GroupBoxProc, kLookSubclass, 0);
     else
       SetWindowTheme(control, L"", L"");  // check boxes and radio buttons
+    if (IsBoxOnlyWindow(control, type)) PrepareBoxOnly(control, true);
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
     SetWindowTheme(control, L"", L"");
@@ -388,6 +463,7 @@ void PrepareDark(HWND control) {
     SendMessageW(control, TVM_SETBKCOLOR, 0, kDarkBackgroundColor);
     SendMessageW(control, TVM_SETTEXTCOLOR, 0, kDarkTextColor);
     SendMessageW(control, TVM_SETLINECOLOR, 0, kDarkBorderColor);
+    SetSubclass(control, TreeLookProc, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TABCONTROLW) == 0) {
     SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, TRACKBAR_CLASSW) == 0) {
@@ -407,6 +483,7 @@ void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent) {
 
 bool DarkListCustomDraw(NMHDR& header, LRESULT& result) {
   if (header.code != NM_CUSTOMDRAW || !ClassIs(header.hwndFrom, WC_LISTVIEWW)) return false;
+  if (HighContrastOn()) return false;
   auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
@@ -442,6 +519,19 @@ void PrepareList(HWND list, bool dark) {
 }  // namespace
 
 void PrepareControls(HWND parent, bool dark) {
+  if (!dark && HighContrastOn()) {
+    // High contrast turns the visual styles off, where a style's own text colours would
+    // ignore the system's: every control takes the classic look in the system colours.
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      SetWindowTheme(child, L"", L"");
+      if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
+      if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, false);
+      if (ClassIs(child, L"Button") &&
+          IsBoxOnlyWindow(child, GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK))
+        PrepareBoxOnly(child, false);
+    }
+    return;
+  }
   if (!dark) {
     // Only edits and lists need anything in the light theme: finding them by class costs one
     // look-up per control found, where a walk costs one per child.
@@ -477,7 +567,7 @@ std::optional<std::vector<PreparedControl>> DeclaredControls(HMODULE module, UIN
 void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
                            const std::function<HWND(int)>& lookup) {
   std::optional<std::vector<PreparedControl>> declared;
-  if (!dark) declared = DeclaredControls(Module().resourceModule, templateId);
+  if (!dark && !HighContrastOn()) declared = DeclaredControls(Module().resourceModule, templateId);
   if (!declared) {
     PrepareControls(dialog, dark);
     return;
@@ -487,6 +577,8 @@ void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
     if (!control) continue;
     if (c.listView)
       PrepareList(control, false);
+    else if (c.boxOnly)
+      PrepareBoxOnly(control, false);
     else
       PrepareNumericEdit(control);
   }
@@ -525,6 +617,7 @@ DarkFace::~DarkFace() {
 
 bool DarkFace::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg < WM_CTLCOLORMSGBOX || msg > WM_CTLCOLORSTATIC) return false;
+  if (HighContrastOn()) return false;  // the system's colours
   auto dc = reinterpret_cast<HDC>(wParam);
   if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX ||
       (msg == WM_CTLCOLORSTATIC && ClassIs(reinterpret_cast<HWND>(lParam), L"Edit"))) {
@@ -536,13 +629,19 @@ bool DarkFace::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     return true;
   }
   if (!face_) face_ = CreateSolidBrush(kDarkFaceColor);
-  SetTextColor(dc, kDarkTextColor);
+  // A disabled label, check box or radio button looks disabled.
+  SetTextColor(dc, IsWindowEnabled(reinterpret_cast<HWND>(lParam)) ? kDarkTextColor
+                                                                   : kDarkDisabledTextColor);
   SetBkColor(dc, kDarkFaceColor);
   result = reinterpret_cast<LRESULT>(face_);
   return true;
 }
 
 void DarkFace::Fill(HDC dc, const RECT& rect) {
+  if (HighContrastOn()) {
+    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
   if (!face_) face_ = CreateSolidBrush(kDarkFaceColor);
   FillRect(dc, &rect, face_);
 }

@@ -28,8 +28,54 @@ constexpr uint32_t kDarkButtonColor = 0x333333;
 constexpr uint32_t kDarkPressedColor = 0x4A4A4A;
 constexpr uint32_t kDarkBorderColor = 0x6B6B6B;
 constexpr uint32_t kDarkAccentColor = 0xD77800;  // the default button's frame, the chosen tab
-constexpr uint32_t kDarkDisabledTextColor = 0x858585;
+// Grey enough to read as disabled beside the text colour, light enough to be read on every
+// background it is drawn on (see kDarkColourPairs).
+constexpr uint32_t kDarkDisabledTextColor = 0xA6A6A6;
 constexpr uint32_t kDarkHeaderColor = 0x2B2B2B;
+// Links (an address the user can open): blue on the light face, a light blue on the dark one.
+constexpr uint32_t kLinkColor = 0xFF0000;
+constexpr uint32_t kDarkLinkColor = 0xFFB45A;
+// The light theme's default face, for the one colour of our own drawn on it (the link).
+constexpr uint32_t kLightFaceColor = 0xF0F0F0;
+
+// Every pair of colours the library draws one on the other in the dark theme, with what it is
+// for. Text must reach a contrast ratio of 4.5:1 against its background; large text and the
+// parts of a control that are no text (an arrow, a frame that shows where a control is) 3:1.
+struct ColourPair {
+  const char* use;
+  uint32_t foreground;
+  uint32_t background;
+  bool large;  // large text or a graphic: 3:1 is enough
+};
+inline constexpr ColourPair kDarkColourPairs[] = {
+    {"edit and list text", kDarkTextColor, kDarkBackgroundColor, false},
+    {"disabled edit and list text", kDarkDisabledTextColor, kDarkBackgroundColor, false},
+    {"label, check box and radio caption", kDarkTextColor, kDarkFaceColor, false},
+    {"disabled label and caption", kDarkDisabledTextColor, kDarkFaceColor, false},
+    {"push button caption", kDarkTextColor, kDarkButtonColor, false},
+    {"pressed push button caption", kDarkTextColor, kDarkPressedColor, false},
+    {"disabled push button caption", kDarkDisabledTextColor, kDarkButtonColor, false},
+    {"list header", kDarkTextColor, kDarkHeaderColor, false},
+    {"disabled list header", kDarkDisabledTextColor, kDarkHeaderColor, false},
+    {"tab caption", kDarkTextColor, kDarkHeaderColor, false},
+    {"chosen tab caption", kDarkTextColor, kDarkButtonColor, false},
+    {"selected row of a list without the focus", kDarkTextColor, kDarkPressedColor, false},
+    {"disabled list (the face)", kDarkDisabledTextColor, kDarkFaceColor, false},
+    {"combo box arrow", kDarkTextColor, kDarkButtonColor, true},
+    {"disabled combo box arrow", kDarkDisabledTextColor, kDarkButtonColor, true},
+    {"control frame on the face", kDarkBorderColor, kDarkFaceColor, true},
+    {"default button and chosen tab frame", kDarkAccentColor, kDarkFaceColor, true},
+    {"size grip", kDarkBorderColor, kDarkFaceColor, true},
+    {"link", kDarkLinkColor, kDarkFaceColor, false},
+    {"link in the light theme", kLinkColor, kLightFaceColor, false},
+};
+// Text the dark theme shows disabled must still look disabled: its contrast with the face at
+// most this fraction of the enabled text's.
+constexpr double kDisabledContrastShare = 0.6;
+
+// The contrast ratio of two COLORREF values (red in the low byte): (L1 + 0.05) / (L2 + 0.05) of
+// their relative luminances, the lighter one above; 1 for equal colours, 21 for black on white.
+double ContrastRatio(uint32_t a, uint32_t b);
 
 // "AppTheme" in "Common" (default 1): 2 is dark, any other nonzero value light, 0 follows the
 // system, which is dark exactly when its "AppsUseLightTheme" value reads 0. The system value

@@ -52,8 +52,14 @@ UINT DialogIconId(SettingsStore& settings) {
   return scrv::DialogIconId(settings, Module().packaged);
 }
 
+bool HighContrastOn() {
+  HIGHCONTRASTW hc = {sizeof hc};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) &&
+         (hc.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 bool IsDarkTheme(SettingsStore& settings) {
-  return scrv::IsDarkTheme(settings, SystemAppsUseLightTheme);
+  return !HighContrastOn() && scrv::IsDarkTheme(settings, SystemAppsUseLightTheme);
 }
 
 bool IsDarkTheme() {
@@ -110,6 +116,11 @@ bool SetDialogIcon(HWND dialog) {
 ControlColors EditColors(bool dark) {
   if (dark) return {kDarkTextColor, kDarkBackgroundColor};
   return {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
+}
+
+COLORREF LinkColor(bool dark) {
+  if (HighContrastOn()) return GetSysColor(COLOR_HOTLIGHT);
+  return dark ? kDarkLinkColor : kLinkColor;
 }
 
 }  // namespace scrv

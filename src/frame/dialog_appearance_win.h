@@ -10,7 +10,12 @@ namespace scrv {
 
 // Icon 128 or 129 of the image module, by "IconDesign" in "Common".
 UINT DialogIconId(SettingsStore& settings);
-// "AppTheme" in "Common", and for 0 the system's "AppsUseLightTheme".
+// Whether the system's high-contrast mode is on (SPI_GETHIGHCONTRAST). While it is, the dark
+// theme and every colour of the library's own give way to the system colours; asked when a
+// dialog opens, when the system says its colours or settings changed, and as controls paint.
+bool HighContrastOn();
+// "AppTheme" in "Common", and for 0 the system's "AppsUseLightTheme"; never while high
+// contrast is on.
 bool IsDarkTheme(SettingsStore& settings);
 bool IsDarkTheme();
 // The system's "AppsUseLightTheme"; nullopt when the key or value is missing.
@@ -32,5 +37,7 @@ struct ControlColors {
   COLORREF background;
 };
 ControlColors EditColors(bool dark);
+// The colour of a link's text on the dialog's face.
+COLORREF LinkColor(bool dark);
 
 }  // namespace scrv

@@ -117,8 +117,23 @@ bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CTLCOLORLISTBOX:
       result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
       return true;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnColoursChanged();
+      return false;
   }
   return dark_ && face_.OnCtlColor(msg, wParam, lParam, result);
+}
+
+// High contrast turned on (the dark theme gives way to the system colours) or off again.
+void CDialogFrame::OnColoursChanged() {
+  const bool dark = IsDarkTheme();
+  if (colors_ && dark == dark_ && colors_->background == EditColors(dark).background) return;
+  if (dark && !dark_) PrepareControls(m_hWnd, true);
+  SetDark(dark);
+  if (brush_) DeleteObject(brush_);
+  brush_ = nullptr;
+  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 // Everything a dialog reads from "Common" is read here, through one handle.

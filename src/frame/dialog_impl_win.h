@@ -94,6 +94,7 @@ class CDialogFrame : public CDialogBase {
   bool FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void AttachResizer();
   HBRUSH OnCtlColor(HDC dc);
+  void OnColoursChanged();
 
   FrameTraits traits_;
   DialogResizer resizer_;

@@ -95,20 +95,24 @@ std::optional<DialogTemplateText> ReadDialogTemplateText(const uint8_t* data, si
   }
   for (uint16_t i = 0; i < count; ++i) {
     TemplateControl control;
-    uint16_t id16 = 0, extra = 0, classOrdinal = 0;
+    uint16_t id16 = 0, extra = 0, classOrdinal = 0, width = 0;
     if (!r.AlignDword()) return std::nullopt;
     if (extended) {
       // helpID, exStyle, style, x, y, cx, cy, then a 32-bit id.
-      if (!r.Skip(8) || !r.Dword(&control.style) || !r.Skip(8) || !r.Dword(&control.id))
+      if (!r.Skip(8) || !r.Dword(&control.style) || !r.Skip(4) || !r.Word(&width) ||
+          !r.Skip(2) || !r.Dword(&control.id))
         return std::nullopt;
     } else {
       // style, exStyle, x, y, cx, cy, then a 16-bit id.
-      if (!r.Dword(&control.style) || !r.Skip(12) || !r.Word(&id16)) return std::nullopt;
+      if (!r.Dword(&control.style) || !r.Skip(8) || !r.Word(&width) || !r.Skip(2) ||
+          !r.Word(&id16))
+        return std::nullopt;
       control.id = id16;
     }
     if (!r.NameOrOrdinal(&control.className, &classOrdinal) || !r.NameOrOrdinal(&control.title) ||
         !r.Word(&extra) || !r.Skip(extra))
       return std::nullopt;
+    control.width = static_cast<int16_t>(width);
     if (classOrdinal >= 0x80 && classOrdinal < 0x80 + std::size(kOrdinalClasses))
       control.className = kOrdinalClasses[classOrdinal - 0x80];
     out.controls.push_back(std::move(control));
@@ -116,14 +120,24 @@ std::optional<DialogTemplateText> ReadDialogTemplateText(const uint8_t* data, si
   return out;
 }
 
+bool IsBoxOnly(const TemplateControl& c) {
+  // BS_CHECKBOX, BS_AUTOCHECKBOX, BS_RADIOBUTTON, BS_3STATE, BS_AUTO3STATE, BS_AUTORADIOBUTTON.
+  const uint32_t type = c.style & 0xF;
+  const bool box = type == 2 || type == 3 || type == 4 || type == 5 || type == 6 || type == 9;
+  return box && SameClass(c.className, u"Button") && !c.title.empty() &&
+         c.width <= kBoxOnlyWidth;
+}
+
 std::optional<std::vector<PreparedControl>> ControlsToPrepare(const DialogTemplateText& text) {
   std::vector<PreparedControl> out;
   for (const TemplateControl& c : text.controls) {
     const bool list = SameClass(c.className, u"SysListView32");
-    if (!list && !(SameClass(c.className, u"Edit") && (c.style & kNumberStyle))) continue;
+    const bool boxOnly = IsBoxOnly(c);
+    if (!list && !boxOnly && !(SameClass(c.className, u"Edit") && (c.style & kNumberStyle)))
+      continue;
     for (const TemplateControl& other : text.controls)
       if (&other != &c && (other.id & 0xFFFF) == (c.id & 0xFFFF)) return std::nullopt;
-    out.push_back({c.id, list});
+    out.push_back({c.id, list, boxOnly});
   }
   return out;
 }

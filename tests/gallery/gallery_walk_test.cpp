@@ -1,26 +1,44 @@
-// Every dialog of the gallery, opened through its export with the gallery's sample data:
-//   - in the dark theme no visible control, nor the face around them, paints the light face;
-//   - every control a user can reach has a name a screen reader reads, and no two controls of
-//     one dialog share a name unless a group box tells them apart.
+// Every dialog and page of the gallery, opened through its export with the gallery's sample
+// data, in the light and in the dark theme, held to the rules a user of a screen reader, of the
+// keyboard alone or of a dark desktop depends on. Each rule is a row of one table; the walk
+// prints, per dialog, how many findings each rule has, and fails on any.
+//   name      every control a user can reach has a name by the platform's rule (its own caption
+//             for buttons, check boxes and radio buttons, else the label just before it),
+//             not blank, at most 512 characters, without its control type and without
+//             private-use characters;
+//   unique    no two reachable siblings share name and type;
+//   geometry  every visible control is at least 25 square pixels, lies inside its parent, and
+//             none covers another visible one completely;
+//   fit       the caption of every static, button, check box, radio button and group box fits
+//             the room the control gives it, in the control's own font;
+//   keyboard  Tab visits every enabled tab stop once, in reading order, never stays put, and
+//             the control it reaches shows the focus; no two mnemonics of a dialog (with its
+//             page) share a letter;
+//   colours   in the dark theme no control, nor the face around them, paints the light face;
+//             in high contrast (over the dark setting) nothing paints the dark theme's colours.
+// The same walk runs at 144 DPI in a prefix of its own (see cmake/win64.cmake).
 
 #include <windows.h>
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cwctype>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "frame/dialog_appearance.h"
 #include "host_app.h"
 #include "scrvdlgs_api.h"
 #include "test_support.h"
 
 namespace {
 
-using testing_support::FindThreadDialog;
 using testing_support::NestedDialogs;
 using testing_support::PumpMessages;
 using testing_support::RunDialog;
@@ -34,14 +52,21 @@ std::wstring ClassOf(HWND w) {
 }
 
 std::wstring TextOf(HWND w) {
-  wchar_t text[512] = {};
-  GetWindowTextW(w, text, 512);
+  const int n = GetWindowTextLengthW(w);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(w, text.data(), n + 1)));
   return text;
 }
 
 std::string Narrow(const std::wstring& w) {
-  return std::string(w.begin(), w.end());
+  std::string out;
+  for (wchar_t c : w) out += c < 128 ? static_cast<char>(c) : '?';
+  return out;
 }
+
+LONG StyleOf(HWND w) { return GetWindowLongW(w, GWL_STYLE); }
+LONG ButtonType(HWND w) { return StyleOf(w) & BS_TYPEMASK; }
+bool IsGroupBox(HWND w) { return ClassOf(w) == L"Button" && ButtonType(w) == BS_GROUPBOX; }
 
 // The dialog and, for a property sheet, its current page: the windows whose children a user
 // sees.
@@ -52,39 +77,420 @@ std::vector<HWND> Surfaces(HWND dlg) {
   return out;
 }
 
-// Runs `check` on a dialog once it has painted.
-void CheckPainted(const DemoEntry& e, HWND dlg,
-                  const std::function<void(const DemoEntry&, HWND)>& check) {
-  RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpMessages(100);
-  check(e, dlg);
+// The visible controls of a surface, in z-order (the dialog's own order), pages left out.
+std::vector<HWND> Controls(HWND surface) {
+  std::vector<HWND> out;
+  for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (IsWindowVisible(c) && ClassOf(c) != L"#32770") out.push_back(c);
+  return out;
 }
 
-// Opens every gallery entry in turn and runs `check` on its dialog, then closes it.
-void ForEachDialog(const std::function<void(const DemoEntry&, HWND)>& check) {
-  HWND owner = FindWindowW(scrv::kHostMainWindowClass, nullptr);
-  for (const DemoEntry& e : DemoEntries()) {
-    SCOPED_TRACE(Narrow(e.title));
-    auto run = RunDialog([&] { return static_cast<INT_PTR>(e.open(owner).size()); },
-                         [&](HWND dlg) {
-                           if (e.measured || !e.prepare) {
-                             CheckPainted(e, dlg, check);
-                           } else {
-                             // A dialog the export opens only over its first one: checked in place.
-                             NestedDialogs inner(dlg, [&](HWND d) {
-                               CheckPainted(e, d, check);
-                               PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-                             });
-                             e.prepare(dlg);
-                             for (int i = 0; i < 100 && !inner.Ran(); ++i) PumpMessages(50);
-                             EXPECT_TRUE(inner.Ran());
-                           }
-                           PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
-                         });
-    EXPECT_TRUE(run.scriptRan);
-    EXPECT_FALSE(run.timedOut);
+std::string Describe(HWND c) {
+  return Narrow(ClassOf(c)) + " " + std::to_string(GetDlgCtrlID(c)) + " \"" +
+         Narrow(TextOf(c)).substr(0, 40) + "\"";
+}
+
+RECT ScreenRect(HWND w) {
+  RECT rc;
+  GetWindowRect(w, &rc);
+  return rc;
+}
+
+RECT ClientOnScreen(HWND w) {
+  RECT rc;
+  GetClientRect(w, &rc);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}
+
+long Area(const RECT& rc) {
+  return std::max(0L, static_cast<long>(rc.right - rc.left)) *
+         std::max(0L, static_cast<long>(rc.bottom - rc.top));
+}
+
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// ---------------------------------------------------------------------------------------------
+// What a screen reader reads
+
+// A control the user can reach with the keyboard or the mouse and that takes input.
+bool Focusable(HWND c) {
+  const std::wstring cls = ClassOf(c);
+  if (cls == L"Button") return ButtonType(c) != BS_GROUPBOX;
+  return cls == L"Edit" || cls == L"ComboBox" || cls == WC_LISTVIEWW || cls == WC_TREEVIEWW ||
+         cls == TRACKBAR_CLASSW || cls == L"ListBox" || cls == WC_TABCONTROLW;
+}
+
+// The control's type as a screen reader says it: two focusable siblings may share a name only
+// when their types differ, and a name must not repeat the type.
+std::wstring ControlType(HWND c) {
+  const std::wstring cls = ClassOf(c);
+  if (cls == L"Button") {
+    const LONG t = ButtonType(c);
+    if (t == BS_CHECKBOX || t == BS_AUTOCHECKBOX || t == BS_3STATE || t == BS_AUTO3STATE)
+      return L"check box";
+    if (t == BS_RADIOBUTTON || t == BS_AUTORADIOBUTTON) return L"radio button";
+    return L"button";
+  }
+  if (cls == L"Edit") return L"edit";
+  if (cls == L"ComboBox") return L"combo box";
+  if (cls == WC_LISTVIEWW || cls == L"ListBox") return L"list";
+  if (cls == WC_TREEVIEWW) return L"tree";
+  if (cls == TRACKBAR_CLASSW) return L"slider";
+  if (cls == WC_TABCONTROLW) return L"tab";
+  return cls;
+}
+
+bool IsLabel(HWND w) {
+  if (ClassOf(w) != L"Static") return false;
+  const LONG type = StyleOf(w) & SS_TYPEMASK;
+  return type != SS_ICON && type != SS_BITMAP && type != SS_ETCHEDHORZ && type != SS_ETCHEDVERT &&
+         type != SS_ETCHEDFRAME && type != SS_BLACKRECT && type != SS_GRAYRECT &&
+         type != SS_WHITERECT && type != SS_BLACKFRAME && type != SS_GRAYFRAME &&
+         type != SS_WHITEFRAME && type != SS_OWNERDRAW && !TextOf(w).empty();
+}
+
+// As a screen reader reads it: without the mnemonic's "&" (a doubled one stays as one "&").
+std::wstring WithoutAmpersand(const std::wstring& s) {
+  std::wstring out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == L'&' && i + 1 < s.size()) ++i;
+    else if (s[i] == L'&') continue;
+    out += s[i];
+  }
+  return out;
+}
+
+// The name by the platform's rule: a button's own caption; otherwise the text of the label
+// before the control in z-order, looking back past hidden windows (a hidden label directly before
+// the control still names it) and past windows that are no stop, but not past a control that
+// is one (WS_GROUP or WS_TABSTOP): then the control has no name.
+std::wstring WindowsName(HWND c) {
+  if (ClassOf(c) == L"Button") return WithoutAmpersand(TextOf(c));
+  for (HWND p = GetWindow(c, GW_HWNDPREV); p; p = GetWindow(p, GW_HWNDPREV)) {
+    if (!IsWindowVisible(p) && !(p == GetWindow(c, GW_HWNDPREV) && IsLabel(p))) continue;
+    if (IsLabel(p) || IsGroupBox(p)) return WithoutAmpersand(TextOf(p));
+    if (StyleOf(p) & (WS_GROUP | WS_TABSTOP)) return {};
+  }
+  return {};
+}
+
+bool HasWord(const std::wstring& text, const std::wstring& word) {
+  std::wstring lower = text;
+  for (wchar_t& ch : lower) ch = static_cast<wchar_t>(std::towlower(ch));
+  for (size_t at = lower.find(word); at != std::wstring::npos; at = lower.find(word, at + 1)) {
+    const bool before = at == 0 || !std::iswalnum(lower[at - 1]);
+    const size_t end = at + word.size();
+    const bool after = end == lower.size() || !std::iswalnum(lower[end]);
+    if (before && after) return true;
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The rules
+
+enum class Look { kLight, kDark, kHighContrast };
+const char* LookName(Look look) {
+  return look == Look::kLight ? "light" : look == Look::kDark ? "dark" : "high contrast";
+}
+
+struct Walked {
+  HWND dlg;
+  Look look;
+};
+using Findings = std::vector<std::string>;
+
+void NameRule(const Walked& w, Findings& out) {
+  for (HWND surface : Surfaces(w.dlg))
+    for (HWND c : Controls(surface)) {
+      if (!Focusable(c) || ClassOf(c) == WC_TABCONTROLW) continue;
+      const std::wstring name = WindowsName(c);
+      const bool blank = name.find_first_not_of(L" \t\r\n") == std::wstring::npos;
+      const bool privateUse = std::any_of(name.begin(), name.end(),
+                                          [](wchar_t ch) { return ch >= 0xE000 && ch <= 0xF8FF; });
+      if (blank)
+        out.push_back(Describe(c) + ": no name");
+      else if (name.size() > 512)
+        out.push_back(Describe(c) + ": a name of " + std::to_string(name.size()) + " characters");
+      else if (HasWord(name, ControlType(c)))
+        out.push_back(Describe(c) + ": the name \"" + Narrow(name) + "\" says its type");
+      else if (privateUse)
+        out.push_back(Describe(c) + ": private-use characters in its name");
+    }
+}
+
+void UniqueRule(const Walked& w, Findings& out) {
+  for (HWND surface : Surfaces(w.dlg)) {
+    std::map<std::pair<std::wstring, std::wstring>, std::vector<HWND>> seen;
+    for (HWND c : Controls(surface)) {
+      if (!Focusable(c)) continue;
+      const std::wstring name = WindowsName(c);
+      if (!name.empty()) seen[{name, ControlType(c)}].push_back(c);
+    }
+    for (const auto& [key, controls] : seen)
+      if (controls.size() > 1)
+        out.push_back(std::to_string(controls.size()) + " " + Narrow(key.second) + "es named \"" +
+                      Narrow(key.first) + "\", the first " + Describe(controls[0]));
   }
 }
+
+// Windows whose business is to hold or frame others.
+bool IsContainer(HWND c) {
+  const std::wstring cls = ClassOf(c);
+  if (IsGroupBox(c) || cls == WC_TABCONTROLW) return true;
+  if (cls != L"Static") return false;
+  const LONG type = StyleOf(c) & SS_TYPEMASK;
+  return type == SS_ETCHEDFRAME || type == SS_BLACKFRAME || type == SS_GRAYFRAME ||
+         type == SS_WHITEFRAME || type == SS_BLACKRECT || type == SS_GRAYRECT ||
+         type == SS_WHITERECT || type == SS_ETCHEDHORZ || type == SS_ETCHEDVERT;
+}
+
+void GeometryRule(const Walked& w, Findings& out) {
+  for (HWND surface : Surfaces(w.dlg)) {
+    const RECT room = ClientOnScreen(surface);
+    const std::vector<HWND> controls = Controls(surface);
+    for (HWND c : controls) {
+      const RECT rc = ScreenRect(c);
+      if (Area(rc) < 25) out.push_back(Describe(c) + ": " + std::to_string(Area(rc)) + " px²");
+      if (!Contains(room, rc)) out.push_back(Describe(c) + ": reaches outside its parent");
+      if (IsContainer(c)) continue;
+      for (HWND other : controls)
+        if (other != c && Contains(rc, ScreenRect(other)) && Area(ScreenRect(other)) > 0)
+          out.push_back(Describe(c) + " covers " + Describe(other));
+    }
+  }
+}
+
+// The room a control's caption needs, in its own font, against the room it has.
+void FitRule(const Walked& w, Findings& out) {
+  for (HWND surface : Surfaces(w.dlg))
+    for (HWND c : Controls(surface)) {
+      const std::wstring cls = ClassOf(c);
+      const std::wstring text = TextOf(c);
+      if (text.empty() || (cls != L"Static" && cls != L"Button")) continue;
+      const LONG style = StyleOf(c);
+      RECT client;
+      GetClientRect(c, &client);
+      int roomW = client.right, roomH = client.bottom;
+      UINT format = DT_CALCRECT;
+      if (cls == L"Static") {
+        if (!IsLabel(c) || style & (SS_ENDELLIPSIS | SS_PATHELLIPSIS | SS_WORDELLIPSIS)) continue;
+        const LONG type = style & SS_TYPEMASK;
+        format |= type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE ? DT_SINGLELINE : DT_WORDBREAK;
+        if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+      } else {
+        const LONG type = ButtonType(c);
+        if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) continue;
+        format |= style & BS_MULTILINE ? DT_WORDBREAK : DT_SINGLELINE;
+        const UINT dpi = GetDpiForWindow(c);
+        if (type == BS_GROUPBOX) {
+          roomW -= MulDiv(10, static_cast<int>(dpi), 96);  // the frame's indent on both sides
+          roomH = client.bottom;
+        } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+          roomW -= MulDiv(4, static_cast<int>(dpi), 96);  // the edges
+          roomH -= MulDiv(4, static_cast<int>(dpi), 96);
+        } else {  // the box or dot, and the gap after it
+          roomW -= MulDiv(13 + 4, static_cast<int>(dpi), 96);
+          // A box with no room for its caption at all (one of a grid under column headings)
+          // carries the caption as its name only.
+          if (roomW <= 0) continue;
+        }
+      }
+      HDC dc = GetDC(c);
+      HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)));
+      RECT need = {0, 0, std::max(1, roomW), 0};
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need, format);
+      SelectObject(dc, old);
+      ReleaseDC(c, dc);
+      if (need.right > roomW || need.bottom > roomH)
+        out.push_back(Describe(c) + ": needs " + std::to_string(need.right) + "x" +
+                      std::to_string(need.bottom) + ", has " + std::to_string(roomW) + "x" +
+                      std::to_string(roomH));
+    }
+}
+
+// The letters after a single "&" in the captions a dialog and its page show.
+void MnemonicFindings(HWND dlg, Findings& out) {
+  std::map<wchar_t, std::vector<HWND>> letters;
+  for (HWND surface : Surfaces(dlg))
+    for (HWND c : Controls(surface)) {
+      const std::wstring cls = ClassOf(c);
+      if (cls != L"Button" && !(IsLabel(c) && !(StyleOf(c) & SS_NOPREFIX))) continue;
+      const std::wstring text = TextOf(c);
+      for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] != L'&')
+          letters[static_cast<wchar_t>(std::towlower(text[i + 1]))].push_back(c);
+        ++i;
+      }
+    }
+  for (const auto& [letter, controls] : letters)
+    if (controls.size() > 1) {
+      std::string who;
+      for (HWND c : controls) who += " " + Describe(c);
+      out.push_back("mnemonic '" + std::string(1, static_cast<char>(letter)) + "' on" + who);
+    }
+}
+
+// The pixels of a window as shown on the screen.
+std::vector<uint32_t> Pixels(const RECT& screen) {
+  const int w = screen.right - screen.left, h = screen.bottom - screen.top;
+  std::vector<uint32_t> out;
+  if (w <= 0 || h <= 0) return out;
+  HDC dc = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(dc);
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, dc, screen.left, screen.top, SRCCOPY);
+  const auto* px = static_cast<const uint32_t*>(bits);
+  out.assign(px, px + static_cast<size_t>(w) * h);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, dc);
+  return out;
+}
+
+// The enabled, visible tab stops of a dialog, its page included.
+void TabStops(HWND parent, std::set<HWND>& out) {
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(c) || !IsWindowEnabled(c)) continue;
+    if (GetWindowLongW(c, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)
+      TabStops(c, out);
+    else if (StyleOf(c) & WS_TABSTOP)
+      out.insert(c);
+  }
+}
+
+// One Tab key as the dialog's own loop handles it.
+void PressTab(HWND dlg) {
+  HWND focus = GetFocus();
+  MSG down = {focus ? focus : dlg, WM_KEYDOWN, VK_TAB, 0x000F0001};
+  if (!IsDialogMessageW(dlg, &down)) DispatchMessageW(&down);
+  MSG up = {GetFocus() ? GetFocus() : dlg, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001)};
+  if (!IsDialogMessageW(dlg, &up)) DispatchMessageW(&up);
+  RedrawWindow(dlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpMessages(0);
+}
+
+void KeyboardRule(const Walked& w, Findings& out) {
+  MnemonicFindings(w.dlg, out);
+  std::set<HWND> stops;
+  TabStops(w.dlg, stops);
+  if (stops.empty()) return;
+  HWND first = GetNextDlgTabItem(w.dlg, nullptr, FALSE);
+  if (!first) {
+    out.push_back("Tab finds no control");
+    return;
+  }
+  SetForegroundWindow(w.dlg);
+  SetActiveWindow(w.dlg);
+  SetFocus(first);
+  PumpMessages(0);
+  if (!GetFocus() || !IsChild(w.dlg, GetFocus())) {
+    out.push_back("the dialog does not take the focus");
+    return;
+  }
+  std::vector<HWND> visited = {GetFocus()};
+  std::vector<uint32_t> shown = Pixels(ScreenRect(GetFocus()));
+  for (size_t step = 0; step < stops.size() + 2; ++step) {
+    HWND before = GetFocus();
+    PressTab(w.dlg);
+    HWND now = GetFocus();
+    if (!now || !IsChild(w.dlg, now)) {
+      out.push_back("Tab from " + Describe(before) + " leaves the dialog");
+      return;
+    }
+    if (now == before) {
+      out.push_back("Tab stays in " + Describe(before));
+      return;
+    }
+    // The control left must look different from while it had the focus.
+    if (ClassOf(before) == L"Button" && Pixels(ScreenRect(before)) == shown)
+      out.push_back(Describe(before) + " shows no focus");
+    shown = Pixels(ScreenRect(now));
+    if (SendMessageW(now, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)
+      out.push_back(Describe(now) + " hides its focus after Tab");
+    if (now == visited.front()) break;
+    // Reading order: top to bottom, left to right; a step back both up and left is out of it,
+    // unless it goes from the page to the sheet's own controls or back.
+    const RECT a = ScreenRect(before), b = ScreenRect(now);
+    if (GetParent(before) == GetParent(now) && b.bottom <= a.top && b.right <= a.left)
+      out.push_back("Tab goes back from " + Describe(before) + " to " + Describe(now));
+    visited.push_back(now);
+  }
+  std::map<HWND, int> count;
+  for (HWND c : visited) ++count[c];
+  for (HWND c : stops)
+    if (!count.count(c)) out.push_back("Tab never reaches " + Describe(c));
+  for (const auto& [c, n] : count) {
+    // Tab reaches a control inside a tab stop (the edit of a combo box) as that stop.
+    if (!stops.count(c) && !stops.count(GetParent(c)))
+      out.push_back("Tab reaches " + Describe(c) + ", which is no tab stop");
+    if (n > 1) out.push_back("Tab reaches " + Describe(c) + " " + std::to_string(n) + " times");
+  }
+  if (visited.size() > stops.size() + 1 || GetFocus() != visited.front())
+    out.push_back("Tab does not come back to " + Describe(visited.front()));
+}
+
+// How many pixels of a screen rectangle are exactly `color`.
+long PixelsOf(const RECT& screen, COLORREF color) {
+  const uint32_t want = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+  long hits = 0;
+  for (uint32_t px : Pixels(screen)) hits += (px & 0xFFFFFF) == want;
+  return hits;
+}
+
+void ColoursRule(const Walked& w, Findings& out) {
+  if (w.look == Look::kHighContrast) {
+    for (HWND surface : Surfaces(w.dlg)) {
+      const RECT whole = ClientOnScreen(surface);
+      for (COLORREF own :
+           {scrv::kDarkFaceColor, scrv::kDarkBackgroundColor, scrv::kDarkButtonColor})
+        if (PixelsOf(whole, own) * 1000 / std::max(1L, Area(whole)) >= 5)
+          out.push_back("the dark theme's colour " + std::to_string(own) + " in " +
+                        Narrow(TextOf(surface)));
+    }
+    return;
+  }
+  if (w.look != Look::kDark) return;
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  for (HWND surface : Surfaces(w.dlg)) {
+    const RECT whole = ClientOnScreen(surface);
+    long onChildren = 0;
+    for (HWND c : Controls(surface)) {
+      const RECT rc = ClientOnScreen(c);
+      const long light = PixelsOf(rc, face);
+      onChildren += light;
+      // An owner-drawn button shows a value the dialog draws (a colour), not a face.
+      if (ClassOf(c) == L"Button" && ButtonType(c) == BS_OWNERDRAW) continue;
+      // A few light pixels (a focus rectangle's dots, a box's edge) are no face.
+      if (light * 1000 / std::max(1L, Area(rc)) >= 50)
+        out.push_back(Describe(c) + " paints the light face");
+    }
+    if ((PixelsOf(whole, face) - onChildren) * 1000 / std::max(1L, Area(whole)) >= 20)
+      out.push_back("the face of " + Narrow(TextOf(surface)) + " is light");
+  }
+}
+
+struct Rule {
+  const char* name;
+  void (*check)(const Walked&, Findings&);
+};
+// In this order: the keyboard rule moves the focus, which the others do not care about.
+constexpr Rule kRules[] = {{"name", NameRule},         {"unique", UniqueRule},
+                           {"geometry", GeometryRule}, {"fit", FitRule},
+                           {"colours", ColoursRule},   {"keyboard", KeyboardRule}};
+
+// ---------------------------------------------------------------------------------------------
+// The walk
 
 class GalleryWalk : public ::testing::Test {
  protected:
@@ -99,175 +505,80 @@ class GalleryWalk : public ::testing::Test {
     DestroyWindow(host_);
     OleUninitialize();
   }
+
+  // Opens every gallery entry whose title contains SCRV_WALK_FILTER (every entry when unset),
+  // runs every rule on its dialog once it has painted, prints the table and fails on any
+  // finding.
+  static void WalkAll(Look look) {
+    DWORD value = 2;
+    if (look != Look::kLight)
+      RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme", REG_DWORD, &value, sizeof value);
+    std::optional<HighContrastScope> contrast;
+    if (look == Look::kHighContrast) {
+      contrast.emplace();
+      ASSERT_TRUE(contrast->Active()) << "high contrast could not be simulated";
+    }
+    wchar_t filter[128] = {};
+    GetEnvironmentVariableW(L"SCRV_WALK_FILTER", filter, 128);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    std::printf("%-58s", ("rules x findings, " + std::string(LookName(look)) + ", " +
+                          std::to_string(dpi) + " DPI")
+                             .c_str());
+    for (const Rule& r : kRules) std::printf(" %8s", r.name);
+    std::printf("\n");
+    int dialogs = 0;
+    size_t total = 0;
+    for (const DemoEntry& e : DemoEntries()) {
+      if (*filter && std::wstring(e.title).find(filter) == std::wstring::npos) continue;
+      ++dialogs;
+      std::vector<Findings> found(std::size(kRules));
+      const auto check = [&](HWND d) {
+        RedrawWindow(d, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpMessages(100);
+        for (size_t i = 0; i < std::size(kRules); ++i) kRules[i].check({d, look}, found[i]);
+      };
+      auto run = RunDialog([&] { return static_cast<INT_PTR>(e.open(host_).size()); },
+                           [&](HWND dlg) {
+                             if (e.measured || !e.prepare) {
+                               check(dlg);
+                             } else {
+                               // A dialog the export opens only over its first one.
+                               NestedDialogs inner(dlg, [&](HWND d) {
+                                 check(d);
+                                 PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+                               });
+                               e.prepare(dlg);
+                               for (int i = 0; i < 100 && !inner.Ran(); ++i) PumpMessages(50);
+                               EXPECT_TRUE(inner.Ran()) << Narrow(e.title);
+                             }
+                             PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+                           });
+      EXPECT_TRUE(run.scriptRan) << Narrow(e.title);
+      EXPECT_FALSE(run.timedOut) << Narrow(e.title);
+      std::printf("%-58s", Narrow(e.title).substr(0, 58).c_str());
+      for (const Findings& f : found) std::printf(" %8zu", f.size());
+      std::printf("\n");
+      for (size_t i = 0; i < found.size(); ++i)
+        for (const std::string& f : found[i]) {
+          ADD_FAILURE() << Narrow(e.title) << ": " << kRules[i].name << ": " << f;
+          ++total;
+        }
+    }
+    std::printf("%d dialogs, %zu findings\n", dialogs, total);
+    std::fflush(stdout);
+    EXPECT_GT(dialogs, 0);
+    if (look != Look::kLight) RegDeleteKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme");
+  }
+
   static HWND host_;
 };
 HWND GalleryWalk::host_ = nullptr;
 
-// ---------------------------------------------------------------------------------------------
-// Dark theme
-
-// How many pixels of a screen rectangle are exactly `color`.
-long PixelsOf(const RECT& screen, COLORREF color) {
-  const int w = screen.right - screen.left, h = screen.bottom - screen.top;
-  if (w <= 0 || h <= 0) return 0;
-  HDC dc = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(dc);
-  BITMAPINFO bi = {};
-  bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, dc, screen.left, screen.top, SRCCOPY);
-  const auto* px = static_cast<const uint32_t*>(bits);
-  const uint32_t want = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-  long hits = 0;
-  for (int i = 0; i < w * h; ++i) hits += (px[i] & 0xFFFFFF) == want;
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, dc);
-  return hits;
-}
-
-RECT ClientOnScreen(HWND w) {
-  RECT rc;
-  GetClientRect(w, &rc);
-  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-  return rc;
-}
-
-long Area(const RECT& rc) {
-  return std::max(1L, static_cast<long>(rc.right - rc.left) * (rc.bottom - rc.top));
-}
-
-TEST_F(GalleryWalk, DarkThemeLeavesNoLightFaceInAnyDialog) {
-  DWORD dark = 2;
-  RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme", REG_DWORD, &dark, sizeof dark);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  ForEachDialog([&](const DemoEntry&, HWND dlg) {
-    for (HWND surface : Surfaces(dlg)) {
-      const RECT whole = ClientOnScreen(surface);
-      long onChildren = 0;
-      for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(c) || ClassOf(c) == L"#32770") continue;
-        const RECT rc = ClientOnScreen(c);
-        const long light = PixelsOf(rc, face);
-        onChildren += light;
-        // An owner-drawn button shows a value the dialog draws (a colour), not a face.
-        if (ClassOf(c) == L"Button" && (GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
-          continue;
-        // A few light pixels (a focus rectangle's dots, a box's edge) are no face.
-        EXPECT_LT(light * 1000 / Area(rc), 50)
-            << Narrow(ClassOf(c)) << " " << GetDlgCtrlID(c) << " \"" << Narrow(TextOf(c)) << "\"";
-      }
-      EXPECT_LT((PixelsOf(whole, face) - onChildren) * 1000 / Area(whole), 20)
-          << "the face of " << Narrow(TextOf(dlg));
-    }
-  });
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kCommonKey, L"AppTheme");
-}
-
-// ---------------------------------------------------------------------------------------------
-// Names a screen reader reads
-
-bool Focusable(HWND c) {
-  if (!IsWindowVisible(c)) return false;
-  const std::wstring cls = ClassOf(c);
-  const LONG style = GetWindowLongW(c, GWL_STYLE);
-  if (cls == L"Button") return (style & BS_TYPEMASK) != BS_GROUPBOX;
-  return cls == L"Edit" || cls == L"ComboBox" || cls == WC_LISTVIEWW || cls == WC_TREEVIEWW ||
-         cls == TRACKBAR_CLASSW || cls == L"ListBox";
-}
-
-bool IsLabel(HWND w) {
-  if (ClassOf(w) != L"Static") return false;
-  const LONG type = GetWindowLongW(w, GWL_STYLE) & SS_TYPEMASK;
-  return type != SS_ICON && type != SS_BITMAP && type != SS_ETCHEDHORZ && type != SS_ETCHEDVERT &&
-         type != SS_ETCHEDFRAME && !TextOf(w).empty();
-}
-
-// As a screen reader reads it: without the mnemonic's "&" and the blanks around.
-std::wstring WithoutAmpersand(std::wstring s) {
-  for (size_t at = s.find(L'&'); at != std::wstring::npos; at = s.find(L'&', at + 1))
-    s.erase(at, 1);
-  s.erase(0, s.find_first_not_of(L' '));
-  s.erase(s.find_last_not_of(L' ') + 1);
-  return s;
-}
-
-// The name the accessibility layer gives the control: its own text for buttons, else the text
-// of the label just before it (skipping hidden windows other than a hidden label placed directly
-// before the control to name it).
-std::wstring ComputedName(HWND c) {
-  if (ClassOf(c) == L"Button") return WithoutAmpersand(TextOf(c));
-  for (HWND p = GetWindow(c, GW_HWNDPREV); p; p = GetWindow(p, GW_HWNDPREV)) {
-    if (!IsWindowVisible(p) && !(p == GetWindow(c, GW_HWNDPREV) && IsLabel(p))) continue;
-    const bool group =
-        ClassOf(p) == L"Button" && (GetWindowLongW(p, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-    return IsLabel(p) || group ? WithoutAmpersand(TextOf(p)) : std::wstring();
-  }
-  return {};
-}
-
-// The platform's own answer, when it gives one.
-std::wstring AccessibleName(HWND c) {
-  IAccessible* acc = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(c, OBJID_CLIENT, IID_IAccessible,
-                                        reinterpret_cast<void**>(&acc))) ||
-      !acc)
-    return {};
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  std::wstring out;
-  if (acc->get_accName(self, &name) == S_OK && name) out = name;
-  SysFreeString(name);
-  acc->Release();
-  return out;
-}
-
-// The group box whose rectangle holds the control, or null.
-HWND EnclosingGroup(HWND surface, HWND c) {
-  RECT rc;
-  GetWindowRect(c, &rc);
-  for (HWND g = GetWindow(surface, GW_CHILD); g; g = GetWindow(g, GW_HWNDNEXT)) {
-    if (ClassOf(g) != L"Button" || (GetWindowLongW(g, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX)
-      continue;
-    RECT gr, both;
-    GetWindowRect(g, &gr);
-    if (IntersectRect(&both, &gr, &rc) && EqualRect(&both, &rc)) return g;
-  }
-  return nullptr;
-}
-
-TEST_F(GalleryWalk, EveryReachableControlHasItsOwnName) {
-  int asked = 0, computed = 0;
-  ForEachDialog([&](const DemoEntry&, HWND dlg) {
-    for (HWND surface : Surfaces(dlg)) {
-      std::map<std::pair<std::wstring, HWND>, std::vector<int>> seen;
-      for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!Focusable(c)) continue;
-        // Where the platform's accessibility layer answers by the same rule, its answer counts.
-        std::wstring name = ComputedName(c);
-        const std::wstring platform = AccessibleName(c);
-        if (!platform.empty() && platform == name)
-          ++asked;
-        else
-          ++computed;
-        EXPECT_FALSE(name.empty()) << Narrow(ClassOf(c)) << " " << GetDlgCtrlID(c);
-        if (name.empty()) continue;
-        seen[{name, EnclosingGroup(surface, c)}].push_back(GetDlgCtrlID(c));
-      }
-      for (const auto& [key, ids] : seen)
-        EXPECT_EQ(ids.size(), 1u) << "\"" << Narrow(key.first) << "\" names " << ids.size()
-                                  << " controls, the first " << ids[0];
-    }
-  });
-  // Which way the names were found, for the record of the run.
-  std::printf("names: %d confirmed by the accessibility layer, %d computed\n", asked, computed);
-  EXPECT_GT(asked + computed, 0);
-}
+TEST_F(GalleryWalk, EveryDialogKeepsEveryRuleInTheLightTheme) { WalkAll(Look::kLight); }
+TEST_F(GalleryWalk, EveryDialogKeepsEveryRuleInTheDarkTheme) { WalkAll(Look::kDark); }
+TEST_F(GalleryWalk, EveryDialogKeepsEveryRuleInHighContrast) { WalkAll(Look::kHighContrast); }
 
 }  // namespace

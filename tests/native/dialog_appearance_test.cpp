@@ -40,5 +40,25 @@ TEST(DialogIcon, IconDesignDefaultsByInstallation) {
   EXPECT_EQ(DialogIconId(s, true), 128u);
 }
 
+TEST(DarkTheme, ContrastRatioIsTheWebsRatioOfLuminances) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(0x000000, 0xFFFFFF), 21.0);
+  EXPECT_DOUBLE_EQ(ContrastRatio(0x123456, 0x123456), 1.0);
+  EXPECT_DOUBLE_EQ(ContrastRatio(0xFFFFFF, 0x000000), ContrastRatio(0x000000, 0xFFFFFF));
+  EXPECT_NEAR(ContrastRatio(0x767676, 0xFFFFFF), 4.54, 0.01);  // the lightest grey passing 4.5
+  EXPECT_NEAR(ContrastRatio(0x0000FF, 0xFFFFFF), 3.99, 0.01);  // pure red: the low byte
+}
+
+// Every pair the dark theme draws reads: 4.5:1 for text, 3:1 for large text and graphics; and
+// disabled text stays visibly fainter than enabled text on the same background.
+TEST(DarkTheme, EveryColourPairReads) {
+  for (const ColourPair& p : kDarkColourPairs) {
+    const double ratio = ContrastRatio(p.foreground, p.background);
+    EXPECT_GE(ratio, p.large ? 3.0 : 4.5) << p.use << ": " << ratio << ":1";
+    if (p.foreground == kDarkDisabledTextColor)
+      EXPECT_LE(ratio, ContrastRatio(kDarkTextColor, p.background) * kDisabledContrastShare)
+          << p.use << " would look enabled";
+  }
+}
+
 }  // namespace
 }  // namespace scrv

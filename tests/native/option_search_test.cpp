@@ -73,6 +73,10 @@ TEST(DialogTemplate, NumericEditsAndListViewsAreFoundByIdentifier) {
 
   DialogTemplateText text{u"", {{7, u"", 0x2000, u"Edit"}, {8, u"", 0, u"EDIT"}}};
   EXPECT_EQ(ControlsToPrepare(text), (std::vector<PreparedControl>{{7, false}}));
+  // A radio button or check box with room for its box only, and a caption to name it.
+  DialogTemplateText boxes{u"", {{9, u"Up", 9, u"Button", 8}, {10, u"Down", 9, u"Button", 11},
+                                 {11, u"", 3, u"Button", 8}, {12, u"Go", 0, u"Button", 8}}};
+  EXPECT_EQ(ControlsToPrepare(boxes), (std::vector<PreparedControl>{{9, false, true}}));
   text.controls.push_back({7, u"", 0, u"Static"});
   EXPECT_FALSE(ControlsToPrepare(text)) << "two controls numbered 7";
 }
