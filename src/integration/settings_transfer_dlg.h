@@ -17,7 +17,7 @@ namespace scrv {
 class CSettingsReportDlg : public CMyDialogImpl<CSettingsReportDlg> {
  public:
   enum { IDD = IDD_SETTINGS_REPORT };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_SR_SUMMARY, anchor::kStretchRight},
       {IDC_SR_NEWER, anchor::kStretchRight},
       {IDC_SR_LIST, anchor::kStretchRight | anchor::kStretchBottom},
