@@ -115,3 +115,35 @@ bool ResetToDefault(PageModel& page, const PageDefaults& defaults, uint16_t id) 
 }
 
 }  // namespace scrv
+
+#include "controls_ids.h"
+#include "customize/additional_text.h"
+#include "frame/search_query.h"
+
+namespace scrv {
+
+std::u16string ResetEntryText(const ShownDefault& shown, const StringSource& strings) {
+  constexpr size_t kShownMax = 40;
+  std::u16string value;
+  switch (shown.kind) {
+    case Kind::kNone:
+      return {};
+    case Kind::kTicked:
+      value = strings.Load(IDS_DEFAULT_TICKED);
+      break;
+    case Kind::kCleared:
+      value = strings.Load(IDS_DEFAULT_CLEARED);
+      break;
+    case Kind::kItem:
+      value = strings.Load(shown.id);
+      break;
+    case Kind::kText:
+    case Kind::kColor:
+      value = shown.text.empty() ? strings.Load(IDS_DEFAULT_EMPTY) : shown.text;
+      break;
+  }
+  if (value.size() > kShownMax) value = value.substr(0, kShownMax - 1) + u"\u2026";
+  return FormatText(strings.Load(IDS_RESET_TO_DEFAULT), value, true);
+}
+
+}  // namespace scrv

@@ -39,3 +39,13 @@ bool CanResetToDefault(const PageModel& page, const PageDefaults& defaults, uint
 bool ResetToDefault(PageModel& page, const PageDefaults& defaults, uint16_t id);
 
 }  // namespace scrv
+
+namespace scrv {
+
+class StringSource;
+
+// The menu entry for control `id`: IDS_RESET_TO_DEFAULT with the default as its control shows
+// it (a long text cut to 40 characters with an ellipsis); empty when the control has none.
+std::u16string ResetEntryText(const ShownDefault& shown, const StringSource& strings);
+
+}  // namespace scrv

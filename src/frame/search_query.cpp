@@ -47,3 +47,21 @@ SearchQuery ParseSearchQuery(std::u16string_view typed) {
 }
 
 }  // namespace scrv
+
+namespace scrv {
+
+std::u16string FormatText(std::u16string_view format, std::u16string_view text, bool forMenu) {
+  std::u16string arg;
+  for (char16_t c : text) {
+    arg.push_back(c);
+    if (forMenu && c == u'&') arg.push_back(u'&');
+  }
+  std::u16string out(format);
+  if (size_t at = out.find(u"%s"); at != std::u16string::npos)
+    out.replace(at, 2, arg);
+  else
+    out += arg;
+  return out;
+}
+
+}  // namespace scrv

@@ -21,3 +21,13 @@ SearchQuery ParseSearchQuery(std::u16string_view typed);
 inline constexpr std::u16string_view kModifiedFilter = u"@modified";
 
 }  // namespace scrv
+
+namespace scrv {
+
+// A resource text with its one "%s" replaced by `text` (appended when it has none), e.g. the
+// line "No settings match "…"" or a menu entry. For a menu entry (`forMenu`), an ampersand of
+// `text` is doubled so that it shows instead of marking a mnemonic.
+std::u16string FormatText(std::u16string_view format, std::u16string_view text,
+                          bool forMenu = false);
+
+}  // namespace scrv

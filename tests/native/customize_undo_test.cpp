@@ -10,7 +10,9 @@
 
 #include "customize/page_extensions.h"
 #include "customize/setting_reset.h"
+#include "customize/additional_text.h"
 #include "customize_ids.h"
+#include "resource_file.h"
 #include "customize_test_support.h"
 #include "settings/flag_table.h"
 
@@ -109,6 +111,33 @@ TEST_P(Sheet, TheDefaultIsNamedAsItsControlShowsIt) {
   EXPECT_FALSE(CanResetToDefault(tab, defaults.Of(page::kTab), IDC_TAB_WIDTH));
   tab.SetText(IDC_TAB_WIDTH, u"90");
   EXPECT_TRUE(CanResetToDefault(tab, defaults.Of(page::kTab), IDC_TAB_WIDTH));
+}
+
+class ModuleStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override {
+    return testing_res::ResourceFile::Localisation().String(id);
+  }
+};
+
+TEST_P(Sheet, TheMenuEntryNamesTheDefaultAsTheControlShowsIt) {
+  if (!testing_res::ResourceFile::Localisation().Loaded()) GTEST_SKIP() << "no localisation module";
+  Load();
+  const ModuleStrings strings;
+  auto entry = [&](size_t p, uint16_t id) {
+    return ResetEntryText(DefaultShownBy(session.Page(p), defaults.Of(p), id), strings);
+  };
+  EXPECT_EQ(entry(page::kTab, IDC_TAB_WIDTH), u"&Reset to default (160)");
+  EXPECT_EQ(entry(page::kTab, IDC_TAB_ICON), u"&Reset to default (ticked)");
+  EXPECT_EQ(entry(page::kFile, IDS_FILE_SHOW_DETECT_FAILED), u"&Reset to default (cleared)");
+  EXPECT_EQ(entry(page::kTab, IDC_TAB_STYLE),
+            u"&Reset to default (" + strings.Load(IDS_TAB_STYLE_TABS) + u")");
+  EXPECT_EQ(entry(page::kFile, IDC_FILE_ASSOCIATE), u"");
+  // A long default is cut, and its ampersands show in the menu.
+  const std::u16string tag = entry(page::kEdit, IDC_EDIT_TAG_FIND);
+  EXPECT_NE(tag.find(u"&&"), std::u16string::npos);
+  EXPECT_EQ(tag.substr(tag.size() - 2), u"\u2026)");
+  EXPECT_LE(tag.size(), std::u16string(u"&Reset to default ()").size() + 40 + 1);
 }
 
 TEST_P(Sheet, ResetRunsThePagesRulesAndOkWritesTheDefault) {

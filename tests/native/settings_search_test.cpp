@@ -8,6 +8,7 @@
 #include "customize/customize_pages.h"
 #include "customize/customize_search.h"
 #include "customize/page_model.h"
+#include "controls_ids.h"
 #include "resource_file.h"
 
 namespace scrv {
@@ -45,6 +46,16 @@ TEST(SearchQuery, TheModifiedFilterIsTakenOutAndEverythingElseStaysAsTyped) {
     EXPECT_EQ(q.modified, c.modified) << Narrow(c.typed);
     EXPECT_EQ(q.Empty(), c.empty) << Narrow(c.typed);
   }
+}
+
+TEST(SearchTexts, TheQueryOrTheDefaultGoesWhereTheTextSaysAndShowsItsAmpersands) {
+  EXPECT_EQ(FormatText(u"No settings match \"%s\"", u"tab width"), u"No settings match \"tab width\"");
+  EXPECT_EQ(FormatText(u"&Reset to default (%s)", u"Tom & Jerry", true),
+            u"&Reset to default (Tom && Jerry)");
+  EXPECT_EQ(FormatText(u"Restore defaults of ", u"A&B"), u"Restore defaults of A&B");
+  if (!ResourceFile::Localisation().Loaded()) GTEST_SKIP() << "no compiled localisation module";
+  EXPECT_EQ(FormatText(ResourceFile::Localisation().String(IDS_SEARCH_NO_MATCH), u"xyz"),
+            u"No settings match \"xyz\"");
 }
 
 // Three pages: File and Status hold changed settings, Tab does not.
