@@ -2,6 +2,7 @@
 // compiled templates and strings, every match of a page, and the walk through the matches.
 
 #include "frame/search_index.h"
+#include "frame/sheet_search.h"
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,59 @@ TEST(CustomizeIndex, FindsEveryCaptionAndLabelOfEveryPage) {
       EXPECT_TRUE(listed(words)) << Narrow(words);
     }
   }
+}
+
+}  // namespace
+}  // namespace scrv
+
+namespace scrv {
+namespace {
+
+// The sheet's search over the small index: File and Status hold changes (File in its second
+// row, Status in control 61).
+class OpenSheet : public SmallIndex {
+ protected:
+  OpenSheet()
+      : search(index, kFolder, [](size_t p) { return p != 1; },
+               [](size_t p) { return p == 0 ? PageHits{{}, {1}} : p == 2 ? PageHits{{61}, {}} : PageHits{}; }) {}
+  SheetSearch search;
+};
+
+TEST_F(OpenSheet, StepsThroughEveryPlaceAcrossPagesAndStartsAgainOnANewQuery) {
+  EXPECT_FALSE(search.HasQuery());
+  EXPECT_EQ(search.Rows().size(), 3u);
+  EXPECT_EQ(search.Step(false), std::nullopt);  // nothing typed: nothing to go to
+
+  search.Update(u"width");
+  ASSERT_EQ(search.Rows().size(), 1u);
+  EXPECT_EQ(search.Step(false), (SearchMatch{1, 10}));
+  EXPECT_EQ(search.Step(false), (SearchMatch{1, 12}));
+  EXPECT_EQ(search.Step(false), (SearchMatch{1, 10}));  // round the end
+  EXPECT_EQ(search.Step(true), (SearchMatch{1, 12}));
+
+  search.Update(u"tab");
+  EXPECT_EQ(search.Step(false), (SearchMatch{0, 50, 1}));  // File's row "Open in a new tab"
+  EXPECT_EQ(search.FirstOn(1), (SearchMatch{1, 10}));
+  EXPECT_EQ(search.Current(), (SearchMatch{1, 10}));
+  EXPECT_EQ(search.FirstOn(2), std::nullopt);  // not listed
+
+  search.Update(u"nothing at all");
+  EXPECT_TRUE(search.NoMatch());
+  EXPECT_EQ(search.Step(false), std::nullopt);
+  search.Update(u"  ");
+  EXPECT_FALSE(search.NoMatch());
+}
+
+TEST_F(OpenSheet, ModifiedLeadsToTheChangedSettingsOfTheListedPages) {
+  search.Update(u"@modified");
+  ASSERT_EQ(search.Rows().size(), 2u);
+  EXPECT_EQ(search.Places(0), (PageHits{{}, {1}}));
+  EXPECT_EQ(search.Step(false), (SearchMatch{0, 50, 1}));
+  EXPECT_EQ(search.Step(false), (SearchMatch{2, 61}));
+  // Combined with a word, both the matches and the changes of a listed page are places.
+  search.Update(u"@modified encoding");
+  EXPECT_EQ(search.Places(0), (PageHits{{}, {0, 1}}));
+  EXPECT_EQ(search.Places(2), (PageHits{{61}, {0}}));
 }
 
 }  // namespace
