@@ -44,6 +44,7 @@ PageHits CustomizeDefaults::Marks(size_t page) {
   PageHits marks;
   PageModel& model = session_.Page(page);
   const PageDefaults& defaults = Of(page);
+  if (page == page::kStatus) marks.rows = ChangedStatusItems(model, defaults);
   size_t row = 0;
   for (const Binding& b : model.Page().bindings) {
     const bool differs = BindingDiffers(model, defaults, b);

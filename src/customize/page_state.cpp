@@ -176,4 +176,23 @@ bool BindingDiffers(const PageModel& page, const PageDefaults& defaults, const B
          BindingDiffersFrom(page, defaults.unstored, b);
 }
 
+std::vector<size_t> ChangedStatusItems(PageModel& status, const PageDefaults& defaults) {
+  std::vector<size_t> items;
+  const auto* order = std::get_if<StatusOrder>(&defaults.restored.extension);
+  if (&status.Page() != &kStatusPage || !order || !status.HasExtension()) return items;
+  const StatusOrder& now = status.Extension<StatusExtension>().order;
+  const uint64_t bits = StatusExtension::ShowBits(status).number;
+  const std::optional<size_t> row = status.RowOf(u"StatusShowBits");
+  const uint64_t defBits = row && *row < defaults.restored.rows.size()
+                               ? defaults.restored.rows[*row].number
+                               : kDefaultStatusShowBits;
+  auto position = [](const StatusOrder& o, uint32_t item) {
+    return std::find(o.begin() + 1, o.end(), item) - o.begin();
+  };
+  for (uint32_t item = 1; item < kStatusItemCount; ++item)
+    if (((bits ^ defBits) >> item & 1) || position(now, item) != position(*order, item))
+      items.push_back(item - 1);
+  return items;
+}
+
 }  // namespace scrv

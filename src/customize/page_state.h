@@ -65,4 +65,8 @@ bool PageDiffers(PageModel& page, const PageDefaults& defaults);
 // (a bit box: its bit), or any other control whose row differs. Buttons never.
 bool BindingDiffers(const PageModel& page, const PageDefaults& defaults, const Binding& b);
 
+// The status bar's items (label index: 0 for item 1) that differ from their defaults: shown
+// where the default hides them or the other way round, or at another position.
+std::vector<size_t> ChangedStatusItems(PageModel& status, const PageDefaults& defaults);
+
 }  // namespace scrv

@@ -45,25 +45,26 @@ std::vector<SearchMatch> SearchIndex::Walk(const std::vector<PageListRow>& rows,
       walk.push_back({row.page});
       continue;
     }
-    auto addRows = [&] {
-      for (size_t r : hits.rows) walk.push_back({row.page, p.listControl, static_cast<int>(r)});
-    };
-    bool rowsAdded = hits.rows.empty();
-    // The list's rows go where the list stands in the template, else after the controls.
-    std::vector<uint32_t> order;
+    std::vector<uint32_t> order;  // the template's controls
     if (p.controls)
       for (const TemplateControl& c : p.controls->controls) order.push_back(c.id);
-    for (uint32_t id : order) {
-      if (!rowsAdded && id == p.listControl) {
-        addRows();
-        rowsAdded = true;
+    auto inTemplate = [&](uint32_t id) {
+      return std::find(order.begin(), order.end(), id) != order.end();
+    };
+    auto addLabels = [&](auto where) {
+      for (size_t label : hits.rows) {
+        const LabelPlace place = p.PlaceOf(label);
+        if (where(place.control)) walk.push_back({row.page, place.control, place.row});
       }
+    };
+    for (uint32_t id : order) {
+      addLabels([id](uint32_t control) { return control == id; });
       if (std::find(hits.controls.begin(), hits.controls.end(), id) != hits.controls.end())
         walk.push_back({row.page, id});
     }
     for (uint32_t id : hits.controls)
-      if (std::find(order.begin(), order.end(), id) == order.end()) walk.push_back({row.page, id});
-    if (!rowsAdded) addRows();
+      if (!inTemplate(id)) walk.push_back({row.page, id});
+    addLabels([&](uint32_t control) { return !inTemplate(control); });
   }
   return walk;
 }

@@ -19,18 +19,31 @@
 
 namespace scrv {
 
-struct IndexedPage {
-  std::u16string title;
-  std::u16string extraText;                   // the rows' labels joined with "::"
-  std::optional<DialogTemplateText> controls;  // none without a template
-  std::vector<std::u16string> labels;         // the searchable list's rows, in list order
-  uint32_t listControl = 0;                   // the control that shows them, 0 for none
+// Where a label of a page is shown: a row (or an item) of one of its controls.
+struct LabelPlace {
+  uint32_t control = 0;
+  int row = -1;
+  friend bool operator==(const LabelPlace&, const LabelPlace&) = default;
 };
 
-// What a query finds on one page: controls in template order, rows in list order.
+struct IndexedPage {
+  std::u16string title;
+  std::u16string extraText;                   // the labels joined with "::"
+  std::optional<DialogTemplateText> controls;  // none without a template
+  std::vector<std::u16string> labels;         // the searchable labels, in the page's order
+  uint32_t listControl = 0;                   // the list that shows them row by row
+  std::vector<LabelPlace> places;             // where each label is, when not in that list
+
+  LabelPlace PlaceOf(size_t label) const {
+    if (label < places.size()) return places[label];
+    return {listControl, static_cast<int>(label)};
+  }
+};
+
+// What a query finds on one page: controls in template order, labels in the page's order.
 struct PageHits {
   std::vector<uint32_t> controls;
-  std::vector<size_t> rows;
+  std::vector<size_t> rows;  // labels, each shown where PlaceOf says
   bool Empty() const { return controls.empty() && rows.empty(); }
   friend bool operator==(const PageHits&, const PageHits&) = default;
 };
@@ -40,7 +53,7 @@ struct PageHits {
 struct SearchMatch {
   size_t page = 0;
   uint32_t control = 0;  // 0: the page itself
-  int row = -1;          // a row of the page's searchable list (control = its list)
+  int row = -1;          // a row or item of that control (a label's place)
   friend bool operator==(const SearchMatch&, const SearchMatch&) = default;
 };
 
@@ -62,8 +75,8 @@ class SearchIndex {
   PageHits Hits(size_t page, const OptionQuery& words) const;
 
   // The places a search leads to in page-list order; on each page its controls in template
-  // order, the list's rows where the list stands among them. A listed page with no hit of its
-  // own is one place.
+  // order, each label's row where the control holding it stands among them. A listed page with
+  // no hit of its own is one place.
   std::vector<SearchMatch> Walk(const std::vector<PageListRow>& rows,
                                 const std::function<PageHits(size_t)>& hitsOf) const;
 

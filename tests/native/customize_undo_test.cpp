@@ -81,6 +81,18 @@ TEST_P(Sheet, ListsWithDefaultsMakeTheirPageModifiedAndTheUsersOwnListsDoNot) {
   EXPECT_EQ(Modified(), (std::vector<size_t>{page::kStatus, page::kActiveString}));
 }
 
+TEST_P(Sheet, StatusItemsShownOrPlacedOtherwiseThanByDefaultAreMarked) {
+  Put(u"StatusShowBits", kDefaultStatusShowBits ^ (1u << 3));
+  Load();
+  EXPECT_EQ(defaults.Marks(page::kStatus).rows, std::vector<size_t>{2});
+  StatusOrder& order = session.Page(page::kStatus).Extension<StatusExtension>().order;
+  std::swap(order[1], order[2]);
+  EXPECT_EQ(defaults.Marks(page::kStatus).rows, (std::vector<size_t>{0, 1, 2}));
+  std::swap(order[1], order[2]);
+  StatusExtension::ShowBits(session.Page(page::kStatus)).number = kDefaultStatusShowBits;
+  EXPECT_TRUE(defaults.Marks(page::kStatus).Empty());
+}
+
 TEST_P(Sheet, TheDefaultIsNamedAsItsControlShowsIt) {
   Load();
   PageModel& file = Shown(page::kFile);

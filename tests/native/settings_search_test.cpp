@@ -139,6 +139,13 @@ TEST(SearchWalk, GoesThroughPagesInListOrderAndControlsInTemplateOrder) {
   EXPECT_EQ(StepMatch(walk, SearchMatch{1}, true), std::optional<size_t>(4));
   EXPECT_EQ(StepMatch(walk, SearchMatch{0, 99}, false), std::optional<size_t>(0));
   EXPECT_EQ(StepMatch({}, std::nullopt, false), std::nullopt);
+
+  // Labels shown by several controls go where each of their controls stands.
+  DialogTemplateText two{u"Two", {{20, u"Open kinds"}, {21, u""}, {22, u""}}};
+  IndexedPage split{u"Two", u"", two, {u"open a", u"b", u"open c"}, 0, {{22, 0}, {21, 0}, {21, 1}}};
+  SearchIndex both({split});
+  EXPECT_EQ(both.Walk({{0, {}}}, [&](size_t p) { return both.Hits(p, open); }),
+            (std::vector<SearchMatch>{{0, 20}, {0, 21, 1}, {0, 22, 0}}));
 }
 
 // The localisation module's templates and strings, as the library reads them.
@@ -193,6 +200,12 @@ TEST(CustomizeIndex, FindsEveryCaptionAndLabelOfEveryPage) {
       EXPECT_NE(std::find(hits.rows.begin(), hits.rows.end(), i), hits.rows.end())
           << "label " << id << " " << Narrow(words);
       EXPECT_TRUE(listed(words)) << Narrow(words);
+      // Each label is shown by a control of the page, where its mark can go.
+      const LabelPlace place = index.Page(p).PlaceOf(i);
+      EXPECT_TRUE(std::any_of(text->controls.begin(), text->controls.end(),
+                              [&](const TemplateControl& c) { return c.id == place.control; }))
+          << "label " << id << " in control " << place.control;
+      EXPECT_GE(place.row, 0);
     }
   }
 }
