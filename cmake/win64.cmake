@@ -28,13 +28,20 @@ add_library(scrvwin STATIC ${SCRV_WIN_SOURCES})
 target_link_libraries(scrvwin PUBLIC scrvcore ${SCRV_SYS_LIBS})
 target_compile_options(scrvwin PRIVATE -Wall -Wextra -Wno-cast-function-type -Wno-missing-field-initializers)
 
+# The library's image. The linker keeps only the sections that an export, the entry point or a
+# static initialiser reaches (--gc-sections). Sections start on page boundaries in the file as
+# in memory (--file-alignment equal to the section alignment): the loader can then map them
+# straight from the file, where with the default 512-byte alignment Wine reads the whole image
+# into fresh memory on every load.
+set(SCRV_PAGE_ALIGNED -Wl,--file-alignment=0x1000,--section-alignment=0x1000)
+
 # The library. Its entry point (frame/dllmain_win.cpp) is in scrvwin with the rest: the DLL's
 # start-up code asks for DllMain, which the linker then takes from there.
 add_library(scrvdlgs SHARED ${CMAKE_SOURCE_DIR}/src/exports.def ${CMAKE_SOURCE_DIR}/src/scrvdlgs.rc)
 set_target_properties(scrvdlgs PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN}
                       LINKER_LANGUAGE CXX)
 target_link_libraries(scrvdlgs PRIVATE scrvwin)
-target_link_options(scrvdlgs PRIVATE ${SCRV_STATIC_LINK})
+target_link_options(scrvdlgs PRIVATE ${SCRV_STATIC_LINK} -Wl,--gc-sections ${SCRV_PAGE_ALIGNED})
 scrv_split_debug(scrvdlgs)
 
 file(GLOB SCRV_ID_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/ids/*.h)
@@ -43,7 +50,7 @@ function(scrv_resource_dll name outdir)
   add_library(${name} SHARED ${ARGN} ${CMAKE_SOURCE_DIR}/resources/resource_module_entry.c)
   set_target_properties(${name} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${outdir} LINKER_LANGUAGE C)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/resources/ids)
-  target_link_options(${name} PRIVATE -nostdlib -Wl,-e,ResourceModuleEntry -s)
+  target_link_options(${name} PRIVATE -nostdlib -Wl,-e,ResourceModuleEntry -s ${SCRV_PAGE_ALIGNED})
 endfunction()
 # scrvloc.rc includes every subsystem's script; the linker cannot merge string tables that
 # several resource objects share, so the module is one compilation.

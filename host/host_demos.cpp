@@ -127,6 +127,8 @@ const std::vector<DemoEntry>& DemoEntries() {
       {L"Advanced Filter (no conditions yet)", L"DoAdvancedFilterDlg", IDD_ADVANCED_FILTER,
        OpenFilterDemo({}), nullptr},
       {L"Plug-ins", L"DoPlugIn", IDD_PLUGINS, OpenPlugInsDemo, nullptr},
+      {L"Plug-ins (standard list)", L"DoPlugIn", IDD_PLUGINS,
+       OpenStandardPlugInsDemo, nullptr},
       {L"File Associations", L"DoFileAssociate", IDD_FILE_ASSOCIATE, OpenFileAssociateDemo,
        nullptr},
       {L"File Type Properties", L"DoFileAssociate", IDD_ASSOCIATE_PROPERTIES, OpenFileAssociateDemo,

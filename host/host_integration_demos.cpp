@@ -18,19 +18,26 @@ std::wstring ProgramFolder() {
   return std::filesystem::path(path).parent_path().wstring();
 }
 
-// The plug-ins built beside the host: two with their own images and texts, one switched off.
-// The user's folder is asked for once: the shell's look-up is not what the benchmark measures.
-void EnsurePluginList() {
+// The file of the stored plug-in list, or nothing without a user folder. The user's folder is
+// asked for once: the shell's look-up is not what the benchmark measures.
+std::filesystem::path PluginListFile() {
   static const std::wstring appData = []() -> std::wstring {
     wchar_t path[MAX_PATH] = {};
     return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, path)) ? path : L"";
   }();
-  if (appData.empty()) return;
+  if (appData.empty()) return {};
   const scrv::RecordInfo* info = scrv::RecordInfoAt(scrv::record::kPlugIns);
-  std::filesystem::path folder = std::filesystem::path(appData) / L"Veltranix" / L"Scrivlet" /
-                                 std::wstring(info->folder.begin(), info->folder.end());
-  std::filesystem::path file =
-      folder / (std::wstring(info->name.begin(), info->name.end()) + L".bin");
+  return std::filesystem::path(appData) / L"Veltranix" / L"Scrivlet" /
+         std::wstring(info->folder.begin(), info->folder.end()) /
+         (std::wstring(info->name.begin(), info->name.end()) + L".bin");
+}
+
+// The plug-ins built beside the host: two with their own images and texts, one switched off.
+void EnsurePluginList() {
+  const std::filesystem::path file = PluginListFile();
+  if (file.empty()) return;
+  const scrv::RecordInfo* info = scrv::RecordInfoAt(scrv::record::kPlugIns);
+  const std::filesystem::path folder = file.parent_path();
   std::error_code ec;
   if (std::filesystem::exists(file, ec)) return;
   std::filesystem::create_directories(folder, ec);
@@ -81,6 +88,17 @@ void EnsureAssociations() {
 std::wstring OpenPlugInsDemo(HWND owner) {
   EnsurePluginList();
   return L"returned " + std::to_wstring(DoPlugIn(owner));
+}
+
+std::wstring OpenStandardPlugInsDemo(HWND owner) {
+  const std::filesystem::path file = PluginListFile();
+  std::error_code ec;
+  std::filesystem::remove(file, ec);
+  std::wstring line = L"returned " + std::to_wstring(DoPlugIn(owner));
+  // Whatever the dialog saved, the other demos have their own list again.
+  std::filesystem::remove(file, ec);
+  EnsurePluginList();
+  return line;
 }
 
 std::wstring OpenFileAssociateDemo(HWND owner) {

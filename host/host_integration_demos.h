@@ -8,6 +8,9 @@
 #include <string>
 
 std::wstring OpenPlugInsDemo(HWND owner);
+// The plug-ins dialog as a fresh installation opens it: no stored list, so the nine standard
+// plug-ins, none of which are in the stand-in's "PlugIns" folder (its five are not listed).
+std::wstring OpenStandardPlugInsDemo(HWND owner);
 std::wstring OpenFileAssociateDemo(HWND owner);
 // Opens the properties of the first association over the list.
 void PrepareAssociatePropertiesDemo(HWND dlg);

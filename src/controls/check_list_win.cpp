@@ -209,7 +209,7 @@ bool CCheckList::OwnerData() const {
 
 LRESULT CCheckList::Notify(WPARAM code, LPARAM lParam) const {
   HWND parent = Parent();
-  return parent ? ::SendMessageW(parent, SCM_CHECKLIST, code, lParam) : 0;
+  return parent ? ::SendMessageW(parent, SLM_CHECKLIST, code, lParam) : 0;
 }
 
 int CCheckList::RowCount() const {

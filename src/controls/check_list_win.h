@@ -2,7 +2,7 @@
 // CCheckList: a report-style list view of a dialog turned into an editable, reorderable list
 // with check boxes. The dialog keeps the row data; the control gives the keys, the context
 // menu, row moves (buttons, keys, drag), the check-all box and copy, and hands every command
-// that changes data to the dialog as SCM_CHECKLIST.
+// that changes data to the dialog as SLM_CHECKLIST.
 //
 // How a dialog uses it:
 //   1. A member `CCheckList list;`. In WM_INITDIALOG set the configuration fields below, then
@@ -13,8 +13,8 @@
 //      subclassing), so that it sees the dialog's messages before the dialog's own handlers.
 //      The hook runs the move buttons (IDC_CL_MOVE_*), a Select All button (ID_CL_SELECT_ALL)
 //      and the check-all box, starts drags, and turns each burst of row state changes (checks
-//      and selection) into one SCM_CHECKLIST / kClSelectionChanged a moment later.
-//   3. Answer SCM_CHECKLIST (wParam one of the codes below) for the commands it allows.
+//      and selection) into one SLM_CHECKLIST / kClSelectionChanged a moment later.
+//   3. Answer SLM_CHECKLIST (wParam one of the codes below) for the commands it allows.
 //   4. When rows move, the swap callback exchanges the dialog's own entries (the list view's
 //      rows are exchanged by the control). Owner-data lists (LVS_OWNERDATA) keep nothing in
 //      the list view: there the callback is the only exchange, the texts for copy come from
@@ -49,14 +49,11 @@
 #include "controls/row_moves.h"
 #include "controls_ids.h"
 #include "frame/subclass_win.h"
+#include "frame/library_messages_win.h"
 
 namespace scrv {
 
-// From the check list to its parent dialog: wParam a code below, lParam as the code says. The
-// parent answers 0 unless the code says otherwise.
-constexpr UINT SCM_CHECKLIST = 0x8078;
-
-// Codes of SCM_CHECKLIST. Commands the dialog carries out on its rows (lParam 0): cut,
+// Codes of SLM_CHECKLIST. Commands the dialog carries out on its rows (lParam 0): cut,
 // copy (only without own copy), paste (only without own paste), delete, add (Insert key),
 // load and save (their menu items).
 constexpr WPARAM kClCut = ID_CL_CUT;

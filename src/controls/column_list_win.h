@@ -60,14 +60,9 @@ class CColumnListDialog : public CMyDialogImpl<T> {
     return true;
   }
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override {
-    if (msg == SCM_CHECKLIST) {
-      if (wParam == kClSelectionChanged) OnListSelectionChanged();
-      result = 0;
-      return true;
-    }
-    return CMyDialogImpl<T>::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  LRESULT OnCheckList(UINT code, LPARAM) override {
+    if (code == kClSelectionChanged) OnListSelectionChanged();
+    return 0;
   }
 
  protected:

@@ -105,11 +105,11 @@ bool CEditDD::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
       registered_ = false;
       ReleaseDropTarget();
       return false;
-    case SCM_TEXT_DRAGOVER:
+    case SLM_TEXT_DRAGOVER:
       OnDragOver(static_cast<DWORD>(wParam), reinterpret_cast<DWORD*>(lParam));
       result = 0;
       return true;
-    case SCM_TEXT_DROP:
+    case SLM_TEXT_DROP:
       OnDrop(static_cast<DWORD>(wParam), reinterpret_cast<const wchar_t*>(lParam));
       result = 0;
       return true;

@@ -72,7 +72,7 @@ CDropTargetText::CDropTargetText(HWND edit)
 DWORD CDropTargetText::AskEffect(DWORD keyState, DWORD allowed) {
   if (!format_ || !edit_) return DROPEFFECT_NONE;
   DWORD effect = allowed;
-  SendMessageW(edit_, SCM_TEXT_DRAGOVER, keyState, reinterpret_cast<LPARAM>(&effect));
+  SendMessageW(edit_, SLM_TEXT_DRAGOVER, keyState, reinterpret_cast<LPARAM>(&effect));
   effect &= DROPEFFECT_COPY | DROPEFFECT_MOVE;
   // The window decides by keys alone; keep to what the source allows.
   if (effect & allowed) return effect & allowed;
@@ -110,7 +110,7 @@ HRESULT CDropTargetText::Drop(IDataObject* data, DWORD keyState, POINTL pt, DWOR
   DWORD result = AskEffect(keyState, *effect);
   std::wstring text;
   if (result != DROPEFFECT_NONE && ReadDroppedText(data, format_, text))
-    SendMessageW(edit_, SCM_TEXT_DROP, result, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(edit_, SLM_TEXT_DROP, result, reinterpret_cast<LPARAM>(text.c_str()));
   else
     result = DROPEFFECT_NONE;
   format_ = 0;

@@ -11,15 +11,9 @@
 #include <string>
 
 #include "controls/ole_object_win.h"
+#include "frame/library_messages_win.h"
 
 namespace scrv {
-
-// Sent to the edit window on a drop: wParam the drop effect, lParam the dropped text
-// (const wchar_t*, terminated, valid during the call).
-constexpr UINT SCM_TEXT_DROP = 0x8079;
-// Sent to the edit window while dragging over it: wParam the key state, lParam a DWORD* that
-// holds the effects the source allows and that the window sets to the effect to show.
-constexpr UINT SCM_TEXT_DRAGOVER = 0x807A;
 
 // The dragged text, as CF_UNICODETEXT (first) and CF_TEXT in the system code page.
 class CTextDataObject : public CFormatDataObject {
@@ -46,8 +40,8 @@ class CTextDropSource : public CComObject<IDropSource> {
 };
 
 // The drop target of an edit window: takes Unicode text, else ANSI text (converted with the
-// system code page), and asks the window for the effect (SCM_TEXT_DRAGOVER) and to take the
-// text (SCM_TEXT_DROP).
+// system code page), and asks the window for the effect (SLM_TEXT_DRAGOVER) and to take the
+// text (SLM_TEXT_DROP).
 class CDropTargetText : public CComObject<IDropTarget> {
  public:
   explicit CDropTargetText(HWND edit);

@@ -28,7 +28,7 @@ HFONT CUrlText::UnderlinedFont() {
 
 bool CUrlText::OnParentMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg != WM_CTLCOLORSTATIC || !m_hWnd || reinterpret_cast<HWND>(lParam) != m_hWnd) return false;
-  result = ::SendMessageW(m_hWnd, SCM_URLTEXT_COLORS, wParam, 0);
+  result = ::SendMessageW(m_hWnd, SLM_URLTEXT_COLORS, wParam, 0);
   return true;
 }
 
@@ -66,7 +66,7 @@ void CUrlText::Open() {
 
 bool CUrlText::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
-    case SCM_URLTEXT_COLORS: {
+    case SLM_URLTEXT_COLORS: {
       auto dc = reinterpret_cast<HDC>(wParam);
       SelectObject(dc, UnderlinedFont());
       SetTextColor(dc, kUrlTextColor);

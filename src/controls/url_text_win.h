@@ -7,17 +7,14 @@
 //   1. A member `CUrlText link;`, and in WM_INITDIALOG `link.SubclassWindow(GetDlgItem(id))`
 //      (the static needs SS_NOTIFY for clicks and WS_TABSTOP for the keyboard).
 //   2. `AddParentHook(link)`: the dialog's WM_CTLCOLORSTATIC for the control then goes to it
-//      as SCM_URLTEXT_COLORS, and the dialog answers what the control answers.
+//      as SLM_URLTEXT_COLORS, and the dialog answers what the control answers.
 
 #include <windows.h>
 
 #include "frame/subclass_win.h"
+#include "frame/library_messages_win.h"
 
 namespace scrv {
-
-// From the dialog to its link while it handles WM_CTLCOLORSTATIC for it: wParam the device
-// context. The link selects its font and colours into it and answers the hollow brush.
-constexpr UINT SCM_URLTEXT_COLORS = 0x8042;
 
 // The link's text colour (blue).
 constexpr COLORREF kUrlTextColor = RGB(0, 0, 255);

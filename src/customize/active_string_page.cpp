@@ -34,7 +34,7 @@ constexpr uint16_t kExtraTexts[] = {
     IDS_AS_ACTION_FIRST + 9,   IDS_AS_ACTION_FIRST + 10,  IDS_AS_ACTION_FIRST + 11,
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_AS_KINDS, anchor::kStretchHalfX | anchor::kStretchHalfY},
     {IDC_AS_OCCASIONS_LABEL, anchor::kMoveHalfX},
     {IDC_AS_OCCASIONS, anchor::kSpanHalfToRight},

@@ -87,7 +87,7 @@ constexpr EnableRule kEnables[] = {
     {IDS_CSV_CELL_BAR_HEIGHT, Effect::kEnable, IDS_CSV_CELL_BAR},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CUST_OPTIONS, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_CSV_SEP_WIDTH_LABEL, anchor::kMoveBottom},
     {IDC_CSV_SEP_WIDTH, anchor::kMoveBottom},

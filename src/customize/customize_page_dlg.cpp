@@ -42,11 +42,10 @@ COLORREF g_customColors[16];
 }  // namespace
 
 CCustomizePage::CCustomizePage(PageModel& model, CustomizeEnvironment& env)
-    : CResizablePropertyPageImpl(model.Page().templateId, model.Page().helpTopic),
+    : CPropertyPageBase(model.Page().templateId, model.Page().helpTopic),
       model_(model),
       env_(env) {
-  for (const PageAnchor& a : model.Page().anchors) anchors_.push_back({a.id, a.flags});
-  SetAnchors(anchors_);
+  SetAnchors(model.Page().anchors);
 }
 
 BOOL CCustomizePage::OnInitDialog() {
@@ -224,13 +223,17 @@ bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   return true;
 }
 
+LRESULT CCustomizePage::OnCheckList(UINT code, LPARAM) {
+  if (code == kClSelectionChanged) ReadBoxes();
+  return 0;
+}
+
+void CCustomizePage::OnLayout() {
+  FitLastColumn(options_);
+}
+
 bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                           LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    if (wParam == kClSelectionChanged) ReadBoxes();
-    result = 0;
-    return true;
-  }
   if (msg == WM_DRAWITEM) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     const Binding* b = item ? model_.Find(static_cast<uint16_t>(item->CtlID)) : nullptr;
@@ -239,9 +242,7 @@ bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LP
     result = TRUE;
     return true;
   }
-  const bool handled = CPropertyPageBase::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-  if (msg == WM_SIZE) FitLastColumn(options_);
-  return handled;
+  return CPropertyPageBase::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
 
 bool CCustomizePage::OnApply() {

@@ -14,7 +14,7 @@
 
 namespace scrv {
 
-class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
+class CCustomizePage : public CPropertyPageBase {
  public:
   CCustomizePage(PageModel& model, CustomizeEnvironment& env);
 
@@ -22,6 +22,9 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnLayout() override;
+  // Colour buttons are drawn by the page (WM_DRAWITEM).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -43,7 +46,6 @@ class CCustomizePage : public CResizablePropertyPageImpl<CCustomizePage> {
 
   PageModel& model_;
   CustomizeEnvironment& env_;
-  std::vector<PageAnchorRule> anchors_;
   CCheckList options_;
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;

@@ -53,7 +53,7 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 }  // namespace
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CResizablePropertySheetImpl(std::move(options)) {
+    : CPropertySheetBase(std::move(options)) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
@@ -104,12 +104,20 @@ extern "C" uint32_t DoCustomize(HWND owner, int startPage, uint32_t* restartNoti
     session.Page(page::kCsv).Extension<CsvExtension>().preselect = csvFormat;
 
     CCustomizeSheet sheet(std::move(options), session);
-    if (sheet.DoModal() != IDOK) {
-      // A previewed rendering change: the host goes back to the stored values.
-      if (session.Page(page::kRendering).Extension<RenderingExtension>().model.applied)
-        NotifySettingsChanged(0x800004000);
-      return 0;
-    }
+    // Unless the sheet ends with OK, a previewed rendering change is taken back: the host goes
+    // back to the stored values. That holds for a sheet that failed too, so it is done on the
+    // way out whatever the way.
+    bool accepted = false;
+    struct PreviewRevert {
+      const bool& accepted;
+      CustomizeSession& session;
+      ~PreviewRevert() {
+        const auto& rendering = session.Page(page::kRendering).Extension<RenderingExtension>();
+        if (!accepted && rendering.model.applied) NotifySettingsChanged(0x800004000);
+      }
+    } revert{accepted, session};
+    if (sheet.DoModal() != IDOK) return 0;
+    accepted = true;
     SettingsStore& store = Settings();
     const SettingsHandle w = store.OpenCommon(true);
     if (!w) return 1;

@@ -13,7 +13,7 @@
 
 namespace scrv {
 
-class CCustomizeSheet : public CResizablePropertySheetImpl<CCustomizeSheet> {
+class CCustomizeSheet : public CPropertySheetBase {
  public:
   CCustomizeSheet(SheetOptions options, CustomizeSession& session);
 

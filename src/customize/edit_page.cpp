@@ -83,7 +83,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_EDIT_TAG_COL_LABEL, Effect::kEnable, IDC_EDIT_TAG_REGEXP},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CUST_OPTIONS, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_EDIT_WORD_CHARS_LABEL, anchor::kMoveBottom},
     {IDC_EDIT_WORD_CHARS, anchor::kMoveBottom},

@@ -80,7 +80,7 @@ constexpr EnableRule kEnables[] = {
     {IDS_FILE_SHOW_DETECT_GREP, Effect::kEnable, IDS_FILE_SHOW_DETECT, IDS_FILE_SHOW_DETECT_FAILED},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CUST_OPTIONS, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_FILE_RANGE_LABEL, anchor::kMoveBottom},
     {IDC_FILE_RANGE_FROM, anchor::kMoveBottom},

@@ -60,7 +60,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_HISTORY_KEEP_BOOKMARKED, Effect::kEnable, IDC_HISTORY_USE_ATTR},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_HISTORY_CLEAR, anchor::kMoveRight},
 };

@@ -27,7 +27,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_LANG_LIST_LABEL, Effect::kEnableOff, IDC_LANG_SYSTEM},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_LANG_LIST, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_LANG_CLASSIC_ICON, anchor::kMoveBottom},
     {IDC_LANG_NOTE, anchor::kMoveBottom},

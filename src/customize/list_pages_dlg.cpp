@@ -104,15 +104,8 @@ void CTextListPart::DeleteSelected() {
   if (!rows.empty() && changed) changed();
 }
 
-bool CTextListPart::OnPageMessage(CCustomizePage& page, HWND hwnd, UINT msg, WPARAM wParam,
-                                  LPARAM lParam, LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    result = OnListCommand(wParam);
-    return true;
-  }
-  const bool handled = page.CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-  if (msg == WM_SIZE && list.m_hWnd) FitLastColumn(list);
-  return handled;
+void CTextListPart::Fit() {
+  if (list.m_hWnd) FitLastColumn(list);
 }
 
 LRESULT CTextListPart::OnListCommand(WPARAM code) {
@@ -235,15 +228,13 @@ bool CCustomizeStatusPage::OnApply() {
   return true;
 }
 
-bool CCustomizeStatusPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                                LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    result = 0;
-    return true;
-  }
-  const bool handled = CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-  if (msg == WM_SIZE && list_.m_hWnd) FitLastColumn(list_);
-  return handled;
+LRESULT CCustomizeStatusPage::OnCheckList(UINT, LPARAM) {
+  return 0;
+}
+
+void CCustomizeStatusPage::OnLayout() {
+  CCustomizePage::OnLayout();
+  if (list_.m_hWnd) FitLastColumn(list_);
 }
 
 // --- CSV formats -----------------------------------------------------------------------------
@@ -432,15 +423,13 @@ bool CCustomizeCsvPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   return true;
 }
 
-bool CCustomizeCsvPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             LRESULT& result) {
-  if (msg == SCM_CHECKLIST && reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_CUST_OPTIONS) &&
-      (wParam == kClAdd || wParam == kClDelete) && ::GetFocus() == formats_.m_hWnd) {
-    wParam == kClAdd ? AddFormat() : DeleteFormats();
-    result = 0;
-    return true;
+LRESULT CCustomizeCsvPage::OnCheckList(UINT code, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_CUST_OPTIONS) &&
+      (code == kClAdd || code == kClDelete) && ::GetFocus() == formats_.m_hWnd) {
+    code == kClAdd ? AddFormat() : DeleteFormats();
+    return 0;
   }
-  return CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+  return CCustomizePage::OnCheckList(code, lParam);
 }
 
 // --- Active strings --------------------------------------------------------------------------
@@ -734,7 +723,12 @@ bool CCustomizeRendering::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wPara
     result = 0;
     return true;
   }
-  return families_.OnPageMessage(*this, hwnd, msg, wParam, lParam, result);
+  return CCustomizePage::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+}
+
+void CCustomizeRendering::OnLayout() {
+  CCustomizePage::OnLayout();
+  families_.Fit();
 }
 
 // --- Font family -----------------------------------------------------------------------------
@@ -831,9 +825,9 @@ bool CCustomizeHistoryPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   return folders_.OnNotify(header, result) || CCustomizePage::OnNotify(id, header, result);
 }
 
-bool CCustomizeHistoryPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                                 LRESULT& result) {
-  return folders_.OnPageMessage(*this, hwnd, msg, wParam, lParam, result);
+void CCustomizeHistoryPage::OnLayout() {
+  CCustomizePage::OnLayout();
+  folders_.Fit();
 }
 
 void CCustomizeHistoryPage::ClearHistory() {
@@ -892,18 +886,15 @@ void CClearHistoryDlg::OnOK() {
   EndDialog(IDOK);
 }
 
-bool CClearHistoryDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                            LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    if (wParam == kClSelectionChanged) EnableDlgItem(IDOK, Ticked() != 0);
-    result = 0;
-    return true;
-  }
+LRESULT CClearHistoryDlg::OnCheckList(UINT code, LPARAM) {
+  if (code == kClSelectionChanged) EnableDlgItem(IDOK, Ticked() != 0);
+  return 0;
+}
+
+bool CClearHistoryDlg::OnNotify(int, NMHDR& header, LRESULT&) {
   // Check marks change through the list view's own keys and clicks too.
-  const bool handled = CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-  if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_ITEMCHANGED && list_.m_hWnd)
-    EnableDlgItem(IDOK, Ticked() != 0);
-  return handled;
+  if (header.code == LVN_ITEMCHANGED && list_.m_hWnd) EnableDlgItem(IDOK, Ticked() != 0);
+  return false;
 }
 
 }  // namespace scrv

@@ -23,13 +23,11 @@ class CTextListPart {
   void Attach(HWND list, std::vector<std::u16string>& texts, size_t capacity, bool darkTheme);
   void Fill();
   void Append(std::u16string_view text);
-  // Answers the list's notifications and SCM_CHECKLIST; true when it was the list's.
+  // Answers the list's notifications and commands; true when it was the list's.
   bool OnNotify(NMHDR& header, LRESULT& result);
   LRESULT OnListCommand(WPARAM code);
-  // A message of the page that holds the list: SCM_CHECKLIST is the list's; the others go to
-  // the page's base, and a new size refits the column.
-  bool OnPageMessage(CCustomizePage& page, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                     LRESULT& result);
+  // The page has been laid out anew: the column fills the list.
+  void Fit();
   void DeleteSelected();
   CCheckList list;
   // Run after every change of the texts (a move, an edit, an addition or a deletion).
@@ -49,8 +47,8 @@ class CCustomizeStatusPage : public CCustomizePage {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnLayout() override;
 
  private:
   void Fill();
@@ -65,8 +63,7 @@ class CCustomizeCsvPage : public CCustomizePage {
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
 
  private:
   CsvFormatList& List() { return Model().Extension<CsvExtension>().list; }
@@ -103,6 +100,9 @@ class CCustomizeRendering : public CCustomizePage {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
+  LRESULT OnCheckList(UINT code, LPARAM) override { return families_.OnListCommand(code); }
+  void OnLayout() override;
+  // The sliders (WM_HSCROLL).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -122,8 +122,8 @@ class CCustomizeHistoryPage : public CCustomizePage {
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
+  LRESULT OnCheckList(UINT code, LPARAM) override { return folders_.OnListCommand(code); }
+  void OnLayout() override;
 
  private:
   void ClearHistory();
@@ -141,8 +141,8 @@ class CClearHistoryDlg : public CMyDialogImpl<CClearHistoryDlg> {
 
   BOOL OnInitDialog() override;
   void OnOK() override;
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
+  bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
 
  private:
   uint32_t Ticked() const;

@@ -11,7 +11,7 @@
 namespace scrv {
 namespace {
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_RENDER_FALLBACK_ADD, anchor::kMoveRight},
     {IDC_RENDER_FALLBACK_REMOVE, anchor::kMoveRight},

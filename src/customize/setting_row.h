@@ -11,6 +11,8 @@
 #include <span>
 #include <string_view>
 
+#include "frame/anchor_layout.h"
+
 namespace scrv {
 
 class PageModel;
@@ -206,12 +208,6 @@ struct EnableRule {
   uint16_t source2 = 0;
 };
 
-// A control the page's resizing keeps anchored (the rule flags of frame/anchor_layout.h).
-struct PageAnchor {
-  uint16_t id;
-  uint32_t flags;
-};
-
 // What a page's save step hands back, and what it may change besides its change bits.
 struct SaveContext {
   SettingsStore& store;
@@ -253,7 +249,7 @@ struct PageDescriptor {
   std::span<const SettingRow> rows;
   std::span<const Binding> bindings;
   std::span<const EnableRule> enables;
-  std::span<const PageAnchor> anchors;
+  std::span<const Anchor> anchors;
   uint16_t optionList = 0;   // the list view of the option entries, 0 without one
   uint16_t resetButton = 0;  // sets every row back to its default
   // The texts the page serves to searches when they are not its option labels.
@@ -270,7 +266,7 @@ constexpr PageDescriptor Describe(uint16_t templateId, uint16_t helpTopic,
                                   std::span<const SettingRow> rows,
                                   std::span<const Binding> bindings = {},
                                   std::span<const EnableRule> enables = {},
-                                  std::span<const PageAnchor> anchors = {},
+                                  std::span<const Anchor> anchors = {},
                                   const PageRules* rules = nullptr) {
   PageDescriptor d;
   d.templateId = templateId;

@@ -35,7 +35,7 @@ constexpr Binding kBindings[] = {
     Option(BitBox(IDS_SORT_REMOVE_DUPLICATES, kOptions, 0x40000000)),
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CUST_OPTIONS, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_SORT_LOCALE_LABEL, anchor::kMoveBottom},
     {IDC_SORT_LOCALE, anchor::kMoveBottom},

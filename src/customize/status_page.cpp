@@ -30,7 +30,7 @@ constexpr uint16_t kItemLabels[] = {
     IDS_STATUS_ITEM_17,
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
     {IDC_CL_MOVE_UP, anchor::kMoveRight},
     {IDC_CL_MOVE_DOWN, anchor::kMoveRight},

@@ -34,7 +34,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_SYNC_TIME_UNIT, Effect::kEnable, IDC_SYNC_ENABLE},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_SYNC_FOLDER, anchor::kStretchRight},
     {IDC_SYNC_BROWSE, anchor::kMoveRight},
 };

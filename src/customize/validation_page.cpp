@@ -54,7 +54,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_VAL_BROWSE, Effect::kEnableOff, IDC_VAL_ENGINE},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_VAL_CUSTOM_PATH, anchor::kStretchRight}, {IDC_VAL_BROWSE, anchor::kMoveRight},
     {IDC_VAL_LINKS_GROUP, anchor::kStretchRight}, {IDC_VAL_TRANSLATE_URL, anchor::kStretchRight},
     {IDC_VAL_SEARCH_URL, anchor::kStretchRight},

@@ -57,7 +57,7 @@ constexpr EnableRule kEnables[] = {
     {IDC_WINDOW_EXPAND_BAR_ALL, Effect::kEnable, IDC_WINDOW_EXPAND_BAR},
 };
 
-constexpr PageAnchor kAnchors[] = {
+constexpr Anchor kAnchors[] = {
     {IDC_CUST_RESET, anchor::kMoveRight | anchor::kMoveBottom},
 };
 

@@ -194,7 +194,7 @@ ControlPlacement LayoutAnchor(const AnchorEntry& entry, Size client, const Rect&
 
 bool AnchorList::Add(ControlGeometry* window, uint32_t controlId, uint32_t flags) {
   if (!IsValidAnchorRule(flags)) return false;
-  AnchorEntry e{controlId, flags, 0, 0, 0xFFFF};
+  AnchorEntry e{{controlId, flags}, 0, 0, 0xFFFF};
   if (window) {
     std::optional<Rect> rc = window->ControlRect(controlId);
     if (!rc) return false;

@@ -49,9 +49,15 @@ constexpr uint32_t kStretchMask = 0x2D6B6C;  // stretch and span rules together
 constexpr uint32_t kAllRules = kMoveMask | kStretchMask;
 }  // namespace anchor
 
-struct AnchorEntry {
+// One control the resizing engine lays out, with its rule flags: what dialogs, pages and
+// sheets declare.
+struct Anchor {
   uint32_t controlId = 0;
   uint32_t flags = 0;
+};
+
+// An anchor as the engine keeps it, with the offsets taken when the control was anchored.
+struct AnchorEntry : Anchor {
   int32_t first = 0;         // A
   int32_t second = 0;        // B
   uint16_t active = 0xFFFF;  // 0: skipped by the layout

@@ -120,6 +120,7 @@ bool DialogResizer::AddAnchor(UINT controlId, UINT flags) {
 
 void DialogResizer::Reanchor(HWND window) {
   window_ = window;
+  child_ = true;
   model_.Reanchor(*this);
 }
 
@@ -210,27 +211,53 @@ void DialogResizer::OnWindowPosChanging(WINDOWPOS* pos) {
   }
 }
 
-void DialogResizer::OnSize() {
-  if (!window_ || !IsWindow(window_)) return;
-  model_.OnSize(*this);
-  if (resizedAtShow_) model_.Placement().resized = *std::exchange(resizedAtShow_, std::nullopt);
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE);
-}
-
-void DialogResizer::OnGetMinMaxInfo(MINMAXINFO* info, UINT resizeMode) {
-  if (!window_ || !info) return;
-  TrackLimits limits = model_.OnGetMinMaxInfo(*this, resizeMode);
-  info->ptMinTrackSize.x = limits.minimum.width;
-  info->ptMinTrackSize.y = limits.minimum.height;
-  if (limits.maximumHeight) info->ptMaxTrackSize.y = *limits.maximumHeight;
-}
-
-LRESULT DialogResizer::OnNcHitTest(LPARAM lParam, UINT resizeMode) {
-  if (!window_) return HTNOWHERE;
-  LRESULT frame = DefWindowProcW(window_, WM_NCHITTEST, 0, lParam);
-  POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  ScreenToClient(window_, &pt);
-  return model_.OnNcHitTest(*this, {pt.x, pt.y}, static_cast<int>(frame), resizeMode);
+bool DialogResizer::OnMessage(UINT msg, WPARAM, LPARAM lParam, UINT resizeMode, LRESULT& result) {
+  if (!window_) return false;
+  switch (msg) {
+    case WM_SIZE:
+      if (!IsWindow(window_)) return false;
+      model_.OnSize(*this);
+      if (resizedAtShow_) model_.Placement().resized = *std::exchange(resizedAtShow_, std::nullopt);
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE);
+      result = 0;
+      return !child_;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      if (child_ || !info) return false;
+      TrackLimits limits = model_.OnGetMinMaxInfo(*this, resizeMode);
+      info->ptMinTrackSize.x = limits.minimum.width;
+      info->ptMinTrackSize.y = limits.minimum.height;
+      if (limits.maximumHeight) info->ptMaxTrackSize.y = *limits.maximumHeight;
+      result = 0;
+      return true;
+    }
+    case WM_NCHITTEST: {
+      if (child_) return false;
+      LRESULT frame = DefWindowProcW(window_, WM_NCHITTEST, 0, lParam);
+      POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      ScreenToClient(window_, &pt);
+      result = model_.OnNcHitTest(*this, {pt.x, pt.y}, static_cast<int>(frame), resizeMode);
+      return true;
+    }
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+      return false;
+    case WM_DPICHANGED:
+    case WM_DPICHANGED_BEFOREPARENT:
+      // The anchors are taken before the platform rescales the controls.
+      model_.ResolveAnchors(*this);
+      return false;
+    case WM_PAINT:
+      if (!child_) OnPaint();
+      return false;
+    case WM_THEMECHANGED:
+      OnThemeChanged();
+      return false;
+    case WM_DESTROY:
+      OnDestroy();
+      return false;
+  }
+  return false;
 }
 
 void DialogResizer::OnPaint() {

@@ -31,38 +31,23 @@ class DialogResizer : public ResizerWindow {
   bool AddAnchor(UINT controlId, UINT flags);
   // An engine that is not attached (a page's) takes its window and client size here.
   void Reanchor(HWND window);
-  // WM_DPICHANGED (WM_DPICHANGED_BEFOREPARENT for a child): the anchors are taken before the
-  // platform rescales the controls.
-  void OnDpiChanging() {
-    if (window_) model_.ResolveAnchors(*this);
-  }
   // Where the engine finds a control by identifier: the dialog's own look-up, which keeps the
   // handles it has found, so that a control the dialog also fills is looked up once. Without
   // one the engine looks controls up and keeps them itself.
   void SetControlLookup(std::function<HWND(int)> lookup) { lookup_ = std::move(lookup); }
   // Right after the anchors: centre over the owner, then the size and position stored under
   // `keyName` in "Common" (null: nothing is remembered). With `atShow`, a pop-up that is still
-  // hidden is given its place by the move that shows it (OnWindowPosChanging), one move fewer
+  // hidden is given its place by the move that shows it (WM_WINDOWPOSCHANGING), one move fewer
   // per open; until then WindowRect reports that place.
   void RestorePlacement(const char16_t* keyName, UINT resizeMode, SettingsStore& settings,
                         bool atShow = false);
   void RestorePlacement(const char16_t* keyName, UINT resizeMode);
-  // WM_WINDOWPOSCHANGING: a place kept for the show goes into the first move of the window
-  // (the show itself, or a move the dialog makes before it, which then still wins).
-  void OnWindowPosChanging(WINDOWPOS* pos);
-
-  void OnSize();
-  void OnGetMinMaxInfo(MINMAXINFO* info, UINT resizeMode);
-  LRESULT OnNcHitTest(LPARAM lParam, UINT resizeMode);
-  // Paints the themed grip, or puts the fallback grip control in place. The message is still
-  // left to default processing.
-  void OnPaint();
+  // The resizer's part of a window's messages: WM_SIZE lays the anchors out, a top-level window
+  // gets its tracking limits, resize borders and grip, WM_DESTROY saves the placement. True when
+  // the message is consumed, with `result` set (WM_SIZE of a child is laid out but passed on).
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, UINT resizeMode, LRESULT& result);
   // In the dark theme the grip is drawn in the dark colours instead of the light styles'.
   void SetDark(bool dark) { dark_ = dark; }
-  // WM_THEMECHANGED: visual styles are looked for again at the next paint.
-  void OnThemeChanged();
-  // Saves the placement, deletes the grip bitmap and empties the anchor list.
-  void OnDestroy();
 
   HWND Window() const { return window_; }
   ResizerModel& Model() { return model_; }
@@ -89,6 +74,16 @@ class DialogResizer : public ResizerWindow {
   void Bind(HWND window) { window_ = window; }
 
  private:
+  // WM_WINDOWPOSCHANGING: a place kept for the show goes into the first move of the window
+  // (the show itself, or a move the dialog makes before it, which then still wins).
+  void OnWindowPosChanging(WINDOWPOS* pos);
+  // Paints the themed grip, or puts the fallback grip control in place. The message is still
+  // left to default processing.
+  void OnPaint();
+  // WM_THEMECHANGED: visual styles are looked for again at the next paint.
+  void OnThemeChanged();
+  // Saves the placement, deletes the grip bitmap and empties the anchor list.
+  void OnDestroy();
   HWND Reference() const;
   HWND Control(uint32_t controlId);
   const std::vector<MonitorArea>& Monitors();
@@ -96,6 +91,7 @@ class DialogResizer : public ResizerWindow {
   void CreateFallbackGrip();
 
   HWND window_ = nullptr;
+  bool child_ = false;  // a page's engine (Reanchor): no frame, grip or placement of its own
   // The controls the engine has looked up, by identifier: a lookup walks the dialog's children
   // (a round trip to the window server), so each control is looked up once.
   std::vector<std::pair<uint32_t, HWND>> controls_;

@@ -8,8 +8,10 @@
 //
 // A failure sets the thread's last error: ERROR_OUTOFMEMORY when memory ran out (which is also
 // what the platform reports for a dialog object that cannot get its window), and
-// ERROR_INTERNAL_ERROR for any other exception. Exceptions thrown inside a dialog's handlers
-// arrive here too: the dialog procedure keeps them and RunModal throws them again.
+// ERROR_INTERNAL_ERROR for any other exception. Exceptions thrown inside the handlers of a
+// dialog, a property sheet or its pages arrive here too: the window procedure gives them to
+// the innermost ModalScope (window_win.h), which ends its loop and throws them again; the
+// export's call is the outermost scope, which keeps what no loop took.
 //
 // For the length of the call the shell is asked for the user's data folder once, however many
 // record files the export opens (AppDataScope).
@@ -19,6 +21,7 @@
 #include <new>
 #include <utility>
 
+#include "frame/window_win.h"
 #include "settings/app_data_path_win.h"
 
 namespace scrv {
@@ -27,7 +30,10 @@ template <class R, class Body>
 R GuardExport(R failureValue, Body&& body) noexcept {
   try {
     AppDataScope dataFolders;
-    return static_cast<R>(std::forward<Body>(body)());
+    ModalScope call;
+    const R result = static_cast<R>(std::forward<Body>(body)());
+    call.Rethrow();
+    return result;
   } catch (const std::bad_alloc&) {
     SetLastError(ERROR_OUTOFMEMORY);
   } catch (...) {

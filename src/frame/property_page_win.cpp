@@ -1,10 +1,10 @@
 #include "frame/property_page_win.h"
 
 #include "controls_ids.h"
-#include <uxtheme.h>
 
-#include "frame/control_look_win.h"
-#include "frame/help_win.h"
+#include <cwchar>
+#include <stdexcept>
+
 #include "base/module_state_win.h"
 
 namespace scrv {
@@ -26,10 +26,12 @@ RECT MarkRect(HWND page, UINT controlId) {
 
 }  // namespace
 
+CPropertyPageBase::CPropertyPageBase(UINT templateId, UINT helpTopic)
+    : CDialogFrame({.templateId = templateId, .helpTopic = helpTopic, .page = true}) {}
+
 CPropertyPageBase::~CPropertyPageBase() {
   // A page registered for a dialog the platform then failed to create must not stay listed.
-  if (registered_ && !visited_) ForgetCreation();
-  if (brush_) DeleteObject(brush_);
+  if (registered_) ForgetCreation();
 }
 
 HPROPSHEETPAGE CPropertyPageBase::CreatePage(const void* indirect) {
@@ -41,11 +43,14 @@ HPROPSHEETPAGE CPropertyPageBase::CreatePage(const void* indirect) {
     psp.dwFlags |= PSP_DLGINDIRECT;
     psp.pResource = static_cast<LPCDLGTEMPLATEW>(indirect);
   } else {
-    psp.pszTemplate = MAKEINTRESOURCEW(templateId_);
+    psp.pszTemplate = MAKEINTRESOURCEW(TemplateId());
   }
   psp.pfnDlgProc = StartDialogProc;
   psp.lParam = reinterpret_cast<LPARAM>(this);
   psp.pfnCallback = PageCallback;
+  wchar_t seam[12] = {};
+  if (GetEnvironmentVariableW(L"SCRV_TEST_PAGE_THROW", seam, 12))
+    throwOn_ = static_cast<UINT>(wcstoul(seam, nullptr, 0));
   return CreatePropertySheetPageW(&psp);
 }
 
@@ -69,96 +74,37 @@ bool CPropertyPageBase::RedrawHeld(HWND list) const {
   return false;
 }
 
-void CPropertyPageBase::OnHelp() {
-  if (help_) ShowHelpTopic(m_hWnd, help_);
-}
-
-bool CPropertyPageBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
+bool CPropertyPageBase::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                              LRESULT& result) {
+  if (throwOn_ && msg == throwOn_) throw std::runtime_error("a page handler failed (test seam)");
   switch (msg) {
-    case WM_INITDIALOG: {
-      visited_ = true;
-      result = OnInitDialog();
-      PrepareControls(m_hWnd, dark_);
-      // The light styles' tab texture would be painted under every static text and box.
-      if (dark_) EnableThemeDialogTexture(m_hWnd, ETDT_DISABLE);
-      // The page's own initialisation is done: its anchors will be taken from the controls as
-      // they are now, against the page's size now, when the page is first resized.
-      if (!anchors_.empty()) {
-        resizer_.emplace();
-        resizer_->SetControlLookup([this](int id) { return GetDlgItem(id); });
-        for (const PageAnchorRule& a : anchors_) resizer_->AddAnchor(a.controlId, a.flags);
-        resizer_->Reanchor(m_hWnd);
-      }
-      return true;
-    }
-    case WM_SIZE:
-      if (resizer_) resizer_->OnSize();
-      // The platform sizes a page it shows to the sheet's first size; the sheet fits it again.
-      ::SendMessageW(Sheet(), WM_SIZE, 0, 0);
-      return false;
-    case WM_DPICHANGED_BEFOREPARENT:
-      if (resizer_) resizer_->OnDpiChanging();
-      return false;
-    case WM_DESTROY:
-      if (resizer_) resizer_->OnDestroy();
-      return false;
     case WM_ERASEBKGND: {
-      if (!dark_ && !SheetTabsHidden()) return false;
+      if (!DarkTheme() && !SheetTabsHidden()) break;
       RECT rc;
       GetClientRect(m_hWnd, &rc);
-      if (dark_)
-        face_.Fill(reinterpret_cast<HDC>(wParam), rc);
+      if (DarkTheme())
+        Face().Fill(reinterpret_cast<HDC>(wParam), rc);
       else
         FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_3DFACE));
       result = 1;
       return true;
     }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
-      return true;
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSCROLLBAR:
-      return dark_ && face_.OnCtlColor(msg, wParam, lParam, result);
-    case WM_HELP:
-      OnHelp();
-      result = TRUE;
-      return true;
-    case SCM_MARK_CONTROL:
+    case SLM_MARK_CONTROL:
       Mark(static_cast<UINT>(wParam));
       result = 0;
       return true;
     case WM_TIMER:
-      if (wParam != kMarkTimer) return false;
+      if (wParam != kMarkTimer) break;
       Mark(0);
       result = 0;
       return true;
     case WM_PAINT:
-      if (!marked_) return false;
+      if (!marked_) break;
       PaintMark();
       result = 0;
       return true;
   }
-  if (RunParentHooks(msg, wParam, lParam, result)) return true;
-  switch (msg) {
-    case WM_COMMAND:
-      result = 0;
-      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (!header) return false;
-      result = 0;
-      if ((header->hwndFrom == Sheet() || header->hwndFrom == m_hWnd) &&
-          OnSheetNotify(*header, result))
-        return true;
-      if (OnNotify(static_cast<int>(header->idFrom), *header, result)) return true;
-      return dark_ && DarkListCustomDraw(*header, result);
-    }
-  }
-  return false;
+  return CDialogFrame::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
 
 bool CPropertyPageBase::OnSheetNotify(NMHDR& header, LRESULT& result) {
@@ -239,14 +185,6 @@ void CPropertyPageBase::PaintMark() {
   InflateRect(&rc, -1, -1);
   FrameRect(dc, &rc, brush);
   EndPaint(m_hWnd, &ps);
-}
-
-HBRUSH CPropertyPageBase::OnCtlColor(HDC dc) {
-  const ControlColors colors = EditColors(dark_);
-  if (!brush_) brush_ = CreateSolidBrush(colors.background);
-  SetTextColor(dc, colors.text);
-  SetBkColor(dc, colors.background);
-  return brush_;
 }
 
 }  // namespace scrv

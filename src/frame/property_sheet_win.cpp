@@ -109,16 +109,22 @@ INT_PTR CPropertySheetBase::DoModal() {
   header_.pfnCallback = SheetCallback;
   if (handles_.empty()) return -1;
 
+  // A failure in a page or in the sheet ends the sheet as its Cancel button does (no page
+  // saves; the sheet still remembers its page and placement) and is thrown again here.
+  ModalScope scope([](HWND sheet) { PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); });
+  scope_ = &scope;
   const bool outerResizable = t_resizable;
   t_resizable = options_.resizable;
   PushCreationEntry(entry_, this);
   const INT_PTR result = PropertySheetW(&header_);
   DropCreationEntry(entry_);  // still listed only when the sheet never came up
   t_resizable = outerResizable;
+  scope_ = nullptr;
   // The pages belong to the platform from here on, whether the sheet came up or not.
   handles_.clear();
   header_.phpage = nullptr;
   header_.nPages = 0;
+  scope.Rethrow();
   return result;
 }
 
@@ -136,6 +142,7 @@ int CALLBACK CPropertySheetBase::SheetCallback(HWND hwnd, UINT msg, LPARAM lPara
       auto* self = static_cast<CPropertySheetBase*>(TakeCreationEntryObject());
       if (!self || !self->SubclassWindow(hwnd)) break;
       self->handles_.clear();  // the sheet owns the pages now
+      if (self->scope_) self->scope_->SetWindow(hwnd);
       self->OnInitialized();
       break;
     }
@@ -328,7 +335,6 @@ void CPropertySheetBase::AttachResizer() {
   }
   // Centres the sheet over its owner first, then applies what is stored.
   resizer_.RestorePlacement(options_.placementKey, kBoth, common);
-  attached_ = true;
   LayoutPageArea();
 }
 
@@ -417,7 +423,7 @@ bool CPropertySheetBase::ShowMatch(bool focus) {
       rows_[row].match.where != PageMatch::kControl)
     return false;
   const auto id = static_cast<int>(rows_[row].match.controlId);
-  ::SendMessageW(page, SCM_MARK_CONTROL, static_cast<WPARAM>(id), 0);
+  ::SendMessageW(page, SLM_MARK_CONTROL, static_cast<WPARAM>(id), 0);
   HWND control = ::GetDlgItem(page, id);
   if (!focus || !control || !IsWindowEnabled(control) || !IsWindowVisible(control)) return false;
   PostMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
@@ -461,41 +467,21 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
         OnFirstShow();
       }
       return false;
-    case WM_SIZE:
-      if (!attached_ || layingOut_) return false;
+    case WM_SIZE: {
+      if (layingOut_) return false;
       layingOut_ = true;
-      resizer_.OnSize();
-      LayoutPageArea();
+      const bool laidOut = resizer_.OnMessage(msg, wParam, lParam, kBoth, result);
+      if (laidOut) LayoutPageArea();
       layingOut_ = false;
-      result = 0;
-      return true;
-    case WM_GETMINMAXINFO:
-      if (!attached_) return false;
-      resizer_.OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam), kBoth);
-      result = 0;
-      return true;
-    case WM_NCHITTEST:
-      if (!attached_) return false;
-      result = resizer_.OnNcHitTest(lParam, kBoth);
-      return true;
-    case WM_PAINT:
-      if (attached_) resizer_.OnPaint();
-      return false;
-    case WM_DPICHANGED:
-      if (attached_) resizer_.OnDpiChanging();
-      return false;
-    case WM_THEMECHANGED:
-      resizer_.OnThemeChanged();
-      return false;
-    case WM_DESTROY: {
+      return laidOut;
+    }
+    case WM_DESTROY:
       if (options_.lastPageKey) {
         const int index = CurrentIndex();
         Settings().WriteCommonDword(options_.lastPageKey,
                                     index < 0 ? options_.startPage : static_cast<uint32_t>(index));
       }
-      if (attached_) resizer_.OnDestroy();
-      return false;
-    }
+      break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != SC_CONTEXTHELP) return false;
       [[fallthrough]];
@@ -527,7 +513,7 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       }
       return false;
   }
-  return false;
+  return resizer_.OnMessage(msg, wParam, lParam, kBoth, result);
 }
 
 }  // namespace scrv

@@ -5,11 +5,11 @@
 // optionally makes the sheet resizable (placement kept under its key, the current page filling
 // the tab area) and replaces the tab row by a page list with a search box.
 //
-// A sheet derives from CResizablePropertySheetImpl (or CScPropertySheetImpl), adds its pages
-// in order with AddPage and runs DoModal. The page list shows the pages whose title, option
-// labels (the extra text given to AddPage) or control captions hold every typed word; when
-// a caption found the page, choosing the page puts the focus on that control and marks it for
-// a moment.
+// A sheet derives from CPropertySheetBase, adds its pages in order with AddPage and runs
+// DoModal. The page list shows the pages whose title, option labels (the extra text given to
+// AddPage) or control captions hold every typed word; when a caption found the page, choosing
+// the page puts the focus on that control and marks it for a moment. What a page or the sheet
+// throws ends the sheet as its Cancel button does, and DoModal throws it again.
 
 #include <windows.h>
 
@@ -102,13 +102,13 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   std::vector<HPROPSHEETPAGE> handles_;
   std::vector<PageEntry> pages_;
   CreateWndEntry entry_;
+  ModalScope* scope_ = nullptr;  // while DoModal runs
   HWND tab_ = nullptr;
   bool shown_ = false;
   bool layingOut_ = false;
 
   // Resizing.
   DialogResizer resizer_;
-  bool attached_ = false;
   SIZE pageInset_ = {};  // how much smaller the page is than the tab control's client area
 
   DarkFace face_;  // the dark theme's face
@@ -122,18 +122,6 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   HFONT font_ = nullptr;
   int navWidth_ = 0;
   int tabRowHeight_ = 0;
-};
-
-template <class T>
-class CScPropertySheetImpl : public CPropertySheetBase {
- public:
-  using CPropertySheetBase::CPropertySheetBase;
-};
-
-template <class T>
-class CResizablePropertySheetImpl : public CScPropertySheetImpl<T> {
- public:
-  using CScPropertySheetImpl<T>::CScPropertySheetImpl;
 };
 
 }  // namespace scrv

@@ -216,7 +216,7 @@ LRESULT CALLBACK CSubclassedWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wPara
       result = DefSubclass(hwnd, msg, wParam, lParam);
   } catch (...) {
     result = 0;
-    CDialogBase::FailModal(std::current_exception());
+    ModalScope::Fail(std::current_exception());
   }
   --self->depth_;
   self->current_ = saved;

@@ -49,8 +49,7 @@ class CSubclassedWindow : public ATL::CWindow {
   HWND UnsubclassWindow();
 
   // The message map: true when handled, with `result` the message's result. An exception
-  // thrown by it ends the innermost modal dialog (CDialogBase::FailModal); the message then
-  // answers 0.
+  // thrown by it ends the innermost modal loop (ModalScope::Fail); the message then answers 0.
   virtual bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                     LRESULT& result) = 0;
   // Called once the window is gone and the outermost message has returned; the object is

@@ -21,6 +21,10 @@ LONG SystemCalls::VerifyTrust(HWND window, GUID* action, WINTRUST_DATA* data) {
   return WinVerifyTrust(window, action, data);
 }
 
+HMODULE SystemCalls::LoadCodeLibrary(const wchar_t* path, DWORD flags) {
+  return LoadLibraryExW(path, nullptr, flags);
+}
+
 BOOL SystemCalls::Execute(SHELLEXECUTEINFOW* info) {
   return ::ShellExecuteExW(info);
 }

@@ -23,8 +23,12 @@ void Bind(HWND hwnd, CDialogBase* object) {
   SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(object));
 }
 
-// The modal dialog whose loop runs innermost on this thread.
-thread_local CDialogBase* t_modal = nullptr;
+// The modal scope whose loop runs innermost on this thread.
+thread_local ModalScope* t_scope = nullptr;
+
+void EndFailedDialog(HWND dialog) {
+  ::EndDialog(dialog, -1);
+}
 
 // Messages whose handled result is the dialog procedure's return value itself rather than
 // DWLP_MSGRESULT.
@@ -104,29 +108,49 @@ CDialogBase* CDialogBase::TakeCreationEntry() {
   return static_cast<CDialogBase*>(TakeCreationEntryObject());
 }
 
+ModalScope::ModalScope(EndFn end) : outer_(t_scope), end_(end) {
+  t_scope = this;
+}
+
+ModalScope::~ModalScope() {
+  t_scope = outer_;
+}
+
+void ModalScope::SetWindow(HWND window) {
+  window_ = window;
+  if (failure_) End();
+}
+
+void ModalScope::Rethrow() {
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void ModalScope::End() {
+  if (window_ && end_) end_(window_);
+}
+
+void ModalScope::Fail(std::exception_ptr failure) {
+  ModalScope* scope = t_scope;
+  if (!scope || scope->failure_) return;
+  scope->failure_ = std::move(failure);
+  scope->End();
+}
+
 INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
-  failure_ = nullptr;
+  ModalScope scope(EndFailedDialog);
+  scope_ = &scope;
   RegisterForCreation();
-  CDialogBase* outer = t_modal;
-  t_modal = this;
   INT_PTR result = 0;
   try {
     result = RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
   } catch (...) {
-    failure_ = std::current_exception();
+    ModalScope::Fail(std::current_exception());
   }
-  t_modal = outer;
+  scope_ = nullptr;
   // A dialog that never got its first message (no template) must not stay on the list.
   if (!m_hWnd && !destroyed_) DropCreationEntry(entry_);
-  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+  scope.Rethrow();
   return result;
-}
-
-void CDialogBase::FailModal(std::exception_ptr failure) {
-  CDialogBase* dialog = t_modal;
-  if (!dialog) return;
-  if (!dialog->failure_) dialog->failure_ = std::move(failure);
-  if (dialog->m_hWnd) ::EndDialog(dialog->m_hWnd, -1);
 }
 
 bool CDialogBase::RunParentHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -144,6 +168,7 @@ INT_PTR CALLBACK CDialogBase::StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam
   self->m_hWnd = hwnd;
   self->destroyed_ = false;
   Bind(hwnd, self);
+  if (self->scope_) self->scope_->SetWindow(hwnd);
   return self->GetDialogProc()(hwnd, msg, wParam, lParam);
 }
 
@@ -160,7 +185,7 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     handled = self->ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
   } catch (...) {
     handled = false;
-    FailModal(std::current_exception());
+    ModalScope::Fail(std::current_exception());
   }
   --self->depth_;
   self->current_ = saved;

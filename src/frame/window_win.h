@@ -72,12 +72,39 @@ class ParentMessageHook {
   ~ParentMessageHook() = default;
 };
 
+// A modal loop on this thread: a dialog's, a property sheet's, or an export's whole call
+// (export_guard_win.h). No exception leaves a window procedure: one thrown by a handler is
+// caught there and given to Fail, which keeps it in the innermost scope (the first one only)
+// and ends that scope's window; the scope's owner throws it again once its loop is over
+// (Rethrow), up to the export's guard, which turns it into the export's failure value.
+class ModalScope {
+ public:
+  // How a scope's window is ended on a failure.
+  using EndFn = void (*)(HWND);
+  explicit ModalScope(EndFn end = nullptr);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+  // The loop's window, once it exists; a failure kept before then ends it now.
+  void SetWindow(HWND window);
+  bool Failed() const { return failure_ != nullptr; }
+  // Throws the failure kept, if any.
+  void Rethrow();
+
+  // A window procedure caught `failure`.
+  static void Fail(std::exception_ptr failure);
+
+ private:
+  void End();
+
+  ModalScope* outer_;
+  EndFn end_;
+  HWND window_ = nullptr;
+  std::exception_ptr failure_;
+};
+
 // Base of every dialog object: the window it is bound to and the message dispatch.
-//
-// No exception leaves a window procedure: one thrown by a handler is caught there and kept,
-// the innermost modal dialog of the thread ends with -1, and its RunModal throws the exception
-// again once the modal loop is over, for the export's guard (GuardExport) to turn into the
-// export's failure value.
 class CDialogBase : public ATL::CWindow {
  public:
   CDialogBase() = default;
@@ -93,12 +120,9 @@ class CDialogBase : public ATL::CWindow {
   virtual void OnFinalMessage(HWND) {}
 
   // The modal frame: registers the object in the creation list and runs `templateId` of the
-  // localisation module. Returns the runner's result; throws what a handler threw meanwhile.
+  // localisation module in a ModalScope that ends the dialog with -1 on a failure. Returns the
+  // runner's result; throws what a handler threw meanwhile.
   INT_PTR RunModal(HWND owner, UINT templateId);
-
-  // A window procedure caught `failure`: kept by the innermost modal dialog of this thread
-  // (the first one only), which then ends with -1. Without a modal dialog it is dropped.
-  static void FailModal(std::exception_ptr failure);
 
   static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -140,7 +164,7 @@ class CDialogBase : public ATL::CWindow {
  private:
   std::vector<ParentMessageHook*> hooks_;
   mutable std::vector<std::pair<int, HWND>> items_;  // controls looked up so far
-  std::exception_ptr failure_;
+  ModalScope* scope_ = nullptr;  // while RunModal runs
   CreateWndEntry entry_;
   const MSG* current_ = nullptr;
   int depth_ = 0;

@@ -14,7 +14,7 @@ namespace scrv {
 class CAssociatePropDlg : public CMyDialogImpl<CAssociatePropDlg> {
  public:
   enum { IDD = IDD_ASSOCIATE_PROPERTIES };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, anchor::kMoveRight},
       {IDCANCEL, anchor::kMoveRight},
       {IDC_ASSOC_BROWSE, anchor::kMoveRight},

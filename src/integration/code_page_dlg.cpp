@@ -43,19 +43,8 @@ class ComScope {
 
 }  // namespace
 
-bool CCodePageDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    result = OnCheckListCommand(wParam, lParam);
-    return true;
-  }
-  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
-  if (msg == WM_SIZE) FitColumns();
-  return true;
-}
-
 // The rows are owner data: their ticks live in the selection, asked for as rows are drawn.
-LRESULT CCodePageDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
+LRESULT CCodePageDlg::OnCheckList(UINT code, LPARAM lParam) {
   switch (code) {
     case kClGetStateImage:
       return selection_->Ticked(static_cast<size_t>(lParam)) ? 2 : 1;

@@ -21,7 +21,7 @@ namespace scrv {
 class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
  public:
   enum { IDD = IDD_CODE_PAGE };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, anchor::kMoveRight},
       {IDCANCEL, anchor::kMoveRight},
       {IDC_CP_RESET, anchor::kMoveRight | anchor::kMoveBottom},
@@ -38,11 +38,10 @@ class CCodePageDlg : public CMyDialogImpl<CCodePageDlg> {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   void OnOK() override;
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnLayout() override { FitColumns(); }
 
  private:
-  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
   void OnRowText(NMLVDISPINFOW& info);
   const std::wstring& Description(size_t row);
   std::wstring ScriptName(size_t row);

@@ -32,13 +32,6 @@ std::u16string Dotted(const Association& a) {
 
 CFileAssociateDlg::CFileAssociateDlg() : program_(ToU(AppPath(ToW(kEditorProgram)))) {}
 
-bool CFileAssociateDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             LRESULT& result) {
-  if (!CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return false;
-  if (msg == WM_SIZE) FitColumns();  // the list was laid out anew
-  return true;
-}
-
 bool CFileAssociateDlg::OnNotify(int id, NMHDR& header, LRESULT&) {
   if (id != IDC_ASSOC_LIST) return false;
   if (header.code == LVN_ITEMCHANGED) UpdateButtons();

@@ -19,7 +19,7 @@ namespace scrv {
 class CFileAssociateDlg : public CMyDialogImpl<CFileAssociateDlg> {
  public:
   enum { IDD = IDD_FILE_ASSOCIATE };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_ASSOC_CLOSE, anchor::kMoveRight},
       {IDC_ASSOC_ADD, anchor::kMoveRight},
       {IDC_ASSOC_DELETE, anchor::kMoveRight},
@@ -32,9 +32,8 @@ class CFileAssociateDlg : public CMyDialogImpl<CFileAssociateDlg> {
 
   CFileAssociateDlg();
 
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
   BOOL OnInitDialog() override;
+  void OnLayout() override { FitColumns(); }  // the list was laid out anew
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
 

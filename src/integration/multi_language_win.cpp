@@ -12,10 +12,40 @@ constexpr IID kIidMultiLanguage2 = {
 // Code pages asked from the enumerator at a time.
 constexpr ULONG kBatch = 32;
 
+// The service's class object, taken from the system's library once per process. Created
+// through COM, every open of the dialog would look the class up in the registry and load the
+// library again (COM frees it when the thread's COM ends with the dialog). The library stays
+// loaded with its class object for as long as the process runs.
+IClassFactory* ServiceClass() {
+  static IClassFactory* const factory = []() -> IClassFactory* {
+    HMODULE library = LoadLibraryExW(L"mlang.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!library) return nullptr;
+    using GetClassObjectFn = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+    auto getClassObject = reinterpret_cast<GetClassObjectFn>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllGetClassObject")));
+    void* object = nullptr;
+    if (!getClassObject ||
+        FAILED(getClassObject(CLSID_CMultiLanguage, IID_IClassFactory, &object)) || !object) {
+      FreeLibrary(library);
+      return nullptr;
+    }
+    return static_cast<IClassFactory*>(object);
+  }();
+  return factory;
+}
+
 }  // namespace
 
 MultiLanguage::MultiLanguage() : language_(GetUserDefaultUILanguage()) {
   void* service = nullptr;
+  IClassFactory* factory = ServiceClass();
+  if (factory && SUCCEEDED(factory->CreateInstance(nullptr, kIidMultiLanguage2, &service)) &&
+      service) {
+    service_ = static_cast<IMultiLanguage2*>(service);
+    return;
+  }
+  // Where the library cannot give the class itself, COM finds it.
+  service = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_CMultiLanguage, nullptr, CLSCTX_INPROC_SERVER,
                                  kIidMultiLanguage2, &service)))
     service_ = static_cast<IMultiLanguage2*>(service);

@@ -77,18 +77,17 @@ CPluginDlg::~CPluginDlg() {
 
 bool CPluginDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                       LRESULT& result) {
-  switch (msg) {
-    case SCM_CHECKLIST:
-      if (wParam == kClSelectionChanged) ShowDetails();
-      if (wParam == kClAdd && IsWindowEnabled(GetDlgItem(IDC_PLUGIN_ADD))) OnAdd();
-      result = 0;
-      return true;
-    case WM_DPICHANGED:
-      dpi_ = LOWORD(wParam);
-      BuildImages();
-      break;
+  if (msg == WM_DPICHANGED) {
+    dpi_ = LOWORD(wParam);
+    BuildImages();
   }
   return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+}
+
+LRESULT CPluginDlg::OnCheckList(UINT code, LPARAM) {
+  if (code == kClSelectionChanged) ShowDetails();
+  if (code == kClAdd && IsWindowEnabled(GetDlgItem(IDC_PLUGIN_ADD))) OnAdd();
+  return 0;
 }
 
 BOOL CPluginDlg::OnInitDialog() {

@@ -20,7 +20,7 @@ namespace scrv {
 class CPluginDlg : public CMyDialogImpl<CPluginDlg> {
  public:
   enum { IDD = IDD_PLUGINS };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, anchor::kMoveRight},
       {IDCANCEL, anchor::kMoveRight},
       {IDC_PLUGIN_ADD, anchor::kMoveRight},
@@ -45,6 +45,8 @@ class CPluginDlg : public CMyDialogImpl<CPluginDlg> {
   explicit CPluginDlg(HWND owner) : owner_(owner) {}
   ~CPluginDlg() override;
 
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  // A new DPI rebuilds the images.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
   BOOL OnInitDialog() override;

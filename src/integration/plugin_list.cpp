@@ -136,8 +136,9 @@ std::vector<size_t> PluginList::Load(const std::vector<StoredPlugin>& stored, bo
     std::u16string path = StoredPluginPath(stored[i].path, folder_, tc_);
     if (Find(path)) continue;
     std::u16string full = FullPluginPath(path, folder_);
+    std::optional<PluginFileState> state = loader_.FileState(full);
     std::unique_ptr<PluginModule> module;
-    if (SignatureAccepted(path, full)) module = loader_.Load(full, error);
+    if (state && SignatureAccepted(path, full, state)) module = loader_.Load(full, error);
     if (!module) {
       leftOut.push_back(i);
       continue;
@@ -152,7 +153,7 @@ PluginList::AddResult PluginList::Add(std::u16string_view file, bool enabled, ui
   std::u16string path = StoredPluginPath(file, folder_, tc_);
   if (Find(path)) return AddResult::kAlreadyListed;
   std::u16string full = FullPluginPath(path, folder_);
-  if (!SignatureAccepted(path, full)) {
+  if (!SignatureAccepted(path, full, loader_.FileState(full))) {
     error = kErrorSignature;
     return AddResult::kRefused;
   }
@@ -204,18 +205,38 @@ std::u16string PluginList::PluginStatusText(size_t position) {
   return At(position).module->StatusText();
 }
 
-bool PluginList::SignatureAccepted(std::u16string_view stored, std::u16string_view full) {
-  for (size_t i = 0; i < kStandardPlugins.size(); ++i) {
-    std::u16string_view name = kStandardPlugins[i];
+bool PluginList::SignatureAccepted(std::u16string_view stored, std::u16string_view full,
+                                   const std::optional<PluginFileState>& state) {
+  for (std::u16string_view name : kStandardPlugins) {
     if (!EqualIgnoreCase(tc_, FileNameOf(stored), name)) continue;
     if (!EqualIgnoreCase(tc_, full, CanonicalizePath(JoinPath(folder_, name)))) return true;
     const uint64_t now = loader_.NowMs();
-    if (lastCheck_[i] && now - *lastCheck_[i] < kOneHourMs) return true;
+    if (state && loader_.Verdicts().Accepted(full, *state, now, tc_)) return true;
     if (!loader_.VerifySignature(full)) return false;
-    lastCheck_[i] = now;
+    if (state) loader_.Verdicts().Accept(full, *state, now, tc_);
     return true;
   }
   return true;  // only the standard plug-ins are signed by the product
+}
+
+bool SignatureVerdicts::Accepted(std::u16string_view fullPath, const PluginFileState& state,
+                                 uint64_t nowMs, const TextCase& tc) const {
+  std::lock_guard guard(lock_);
+  for (const Verdict& v : verdicts_)
+    if (EqualIgnoreCase(tc, v.path, fullPath))
+      return v.state == state && nowMs - v.at < kOneHourMs;
+  return false;
+}
+
+void SignatureVerdicts::Accept(std::u16string_view fullPath, const PluginFileState& state,
+                               uint64_t nowMs, const TextCase& tc) {
+  std::lock_guard guard(lock_);
+  for (Verdict& v : verdicts_)
+    if (EqualIgnoreCase(tc, v.path, fullPath)) {
+      v = {std::u16string(fullPath), state, nowMs};
+      return;
+    }
+  verdicts_.push_back({std::u16string(fullPath), state, nowMs});
 }
 
 }  // namespace scrv

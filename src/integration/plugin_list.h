@@ -138,6 +138,34 @@ class PluginModule {
   virtual std::u16string StatusText() = 0;
 };
 
+// A plug-in file as it is now: its size and time of last change. A file that is replaced or
+// rewritten changes one of them.
+struct PluginFileState {
+  uint64_t size = 0;
+  uint64_t written = 0;
+  friend bool operator==(const PluginFileState&, const PluginFileState&) = default;
+};
+
+// The standard plug-ins whose signature was accepted, with the file as it was then and when:
+// an unchanged file is not checked again within the hour. The loader keeps one for the whole
+// process, so that opening the dialog again does not repeat the checks.
+class SignatureVerdicts {
+ public:
+  bool Accepted(std::u16string_view fullPath, const PluginFileState& state, uint64_t nowMs,
+                const TextCase& tc) const;
+  void Accept(std::u16string_view fullPath, const PluginFileState& state, uint64_t nowMs,
+              const TextCase& tc);
+
+ private:
+  struct Verdict {
+    std::u16string path;
+    PluginFileState state;
+    uint64_t at = 0;
+  };
+  std::vector<Verdict> verdicts_;
+  mutable std::mutex lock_;
+};
+
 // Loads plug-in libraries and checks the signatures of the standard ones.
 class PluginLoader {
  public:
@@ -146,6 +174,10 @@ class PluginLoader {
   // library's own error code for a library without its event export) when it cannot be used.
   virtual std::unique_ptr<PluginModule> Load(std::u16string_view fullPath, uint32_t& error) = 0;
   virtual bool VerifySignature(std::u16string_view fullPath) = 0;
+  // The file at `fullPath`, or nothing when there is no such file (a folder is none either).
+  virtual std::optional<PluginFileState> FileState(std::u16string_view fullPath) = 0;
+  // The accepted signatures, kept as long as the loader's owner says.
+  virtual SignatureVerdicts& Verdicts() = 0;
   // A clock in milliseconds, for checking a standard plug-in at most once an hour.
   virtual uint64_t NowMs() = 0;
 };
@@ -176,7 +208,8 @@ class PluginList : public PluginCatalog {
   const std::u16string& PluginsFolder() const { return folder_; }
 
   // Replaces the records by the plug-ins of `stored` that can be loaded (only the enabled ones
-  // with `enabledOnly`), in order; returns the positions in `stored` of those left out.
+  // with `enabledOnly`), in order; returns the positions in `stored` of those left out. A
+  // listed file that is not there is left out without a check or a load attempt.
   std::vector<size_t> Load(const std::vector<StoredPlugin>& stored, bool enabledOnly);
   // The default list, all enabled.
   void Reset() { Load(DefaultPlugins(), false); }
@@ -207,16 +240,17 @@ class PluginList : public PluginCatalog {
   std::u16string PluginStatusText(size_t position) override;
 
  private:
-  // Whether a standard plug-in in its standard place may be loaded: checked at most once an
-  // hour per standard name (a failed check is not remembered).
-  bool SignatureAccepted(std::u16string_view stored, std::u16string_view full);
+  // Whether a standard plug-in in its standard place may be loaded: an unchanged file is
+  // checked at most once an hour (a failed check is not remembered). `state` is the file's,
+  // when it could be had.
+  bool SignatureAccepted(std::u16string_view stored, std::u16string_view full,
+                         const std::optional<PluginFileState>& state);
   void Clear();
 
   std::u16string folder_;
   PluginLoader& loader_;
   const TextCase& tc_;
   std::vector<PluginRecord> records_;
-  std::array<std::optional<uint64_t>, kStandardPlugins.size()> lastCheck_;
   std::mutex lock_;  // loading, freeing and removal
 };
 

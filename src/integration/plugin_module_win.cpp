@@ -4,6 +4,7 @@
 
 #include "base/module_state_win.h"
 #include "frame/signature_check_win.h"
+#include "frame/system_calls_win.h"
 #include "base/text_win.h"
 
 namespace scrv {
@@ -138,7 +139,7 @@ std::unique_ptr<PluginModule> WinPluginLoader::Load(std::u16string_view fullPath
   std::wstring path = ToW(fullPath);
   DWORD previous = 0;
   SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous);
-  HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  HMODULE module = System().LoadCodeLibrary(path.c_str(), LOAD_WITH_ALTERED_SEARCH_PATH);
   error = module ? 0 : GetLastError();
   SetThreadErrorMode(previous, nullptr);
   if (!module) return nullptr;
@@ -153,6 +154,21 @@ std::unique_ptr<PluginModule> WinPluginLoader::Load(std::u16string_view fullPath
 
 bool WinPluginLoader::VerifySignature(std::u16string_view fullPath) {
   return VerifyFileSignature(ToW(fullPath).c_str()) != 0;
+}
+
+std::optional<PluginFileState> WinPluginLoader::FileState(std::u16string_view fullPath) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!GetFileAttributesExW(ToW(fullPath).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return PluginFileState{
+      uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+      uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime};
+}
+
+SignatureVerdicts& WinPluginLoader::Verdicts() {
+  static SignatureVerdicts verdicts;  // the process's, while the library stays loaded
+  return verdicts;
 }
 
 std::u16string ModulePluginsFolder() {

@@ -77,6 +77,8 @@ class WinPluginLoader : public PluginLoader {
   explicit WinPluginLoader(HWND window) : window_(window) {}
   std::unique_ptr<PluginModule> Load(std::u16string_view fullPath, uint32_t& error) override;
   bool VerifySignature(std::u16string_view fullPath) override;
+  std::optional<PluginFileState> FileState(std::u16string_view fullPath) override;
+  SignatureVerdicts& Verdicts() override;
   uint64_t NowMs() override { return GetTickCount64(); }
 
  private:

@@ -74,7 +74,7 @@ bool HostRegexCheck::IsValid(std::u16string_view pattern, bool matchCase) {
 
 CMarkerListPage::CMarkerListPage(MarkerSheetModel& model, const MarkerColorSet& colors, HWND owner,
                                  int selectMarker)
-    : CResizablePropertyPageImpl(IDD_MARKER_LIST, HELP_TOPIC_MARKER_LIST),
+    : CPropertyPageBase(IDD_MARKER_LIST, HELP_TOPIC_MARKER_LIST),
       model_(model),
       colors_(colors),
       owner_(owner),
@@ -112,20 +112,18 @@ BOOL CMarkerListPage::OnInitDialog() {
 
 bool CMarkerListPage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                            LRESULT& result) {
-  switch (msg) {
-    case SCM_CHECKLIST:
-      OnCheckListCommand(wParam);
-      result = 0;
+  if (msg == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == GetDlgItem(IDC_ML_COLOR_SAMPLE)) {
+    if (HBRUSH brush = SampleBrush(reinterpret_cast<HDC>(wParam))) {
+      result = reinterpret_cast<LRESULT>(brush);
       return true;
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_ML_COLOR_SAMPLE)) break;
-      if (HBRUSH brush = SampleBrush(reinterpret_cast<HDC>(wParam))) {
-        result = reinterpret_cast<LRESULT>(brush);
-        return true;
-      }
-      break;
+    }
   }
   return CPropertyPageBase::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
+}
+
+LRESULT CMarkerListPage::OnCheckList(UINT code, LPARAM) {
+  OnCheckListCommand(code);
+  return 0;
 }
 
 bool CMarkerListPage::OnCommand(int id, int code, HWND) {
@@ -360,7 +358,7 @@ void CMarkerListPage::SwapMarkers(int first, int second, void* context) {
 // The automatic markers page: one box per bit of the flags.
 
 CMarkerAutoPage::CMarkerAutoPage(MarkerSheetModel& model)
-    : CResizablePropertyPageImpl(IDD_MARKER_AUTO, HELP_TOPIC_MARKER_AUTO), model_(model) {}
+    : CPropertyPageBase(IDD_MARKER_AUTO, HELP_TOPIC_MARKER_AUTO), model_(model) {}
 
 BOOL CMarkerAutoPage::OnInitDialog() {
   for (size_t bit = 0; bit < std::size(kAutoMarkerBoxes); ++bit)
@@ -382,7 +380,7 @@ bool CMarkerAutoPage::OnCommand(int id, int code, HWND) {
 // The options page.
 
 CMarkerOptionsPage::CMarkerOptionsPage(MarkerSheetModel& model)
-    : CResizablePropertyPageImpl(IDD_MARKER_OPTIONS, HELP_TOPIC_MARKER_OPTIONS), model_(model) {}
+    : CPropertyPageBase(IDD_MARKER_OPTIONS, HELP_TOPIC_MARKER_OPTIONS), model_(model) {}
 
 BOOL CMarkerOptionsPage::OnInitDialog() {
   model_.optionsPageOpened = true;
@@ -413,7 +411,7 @@ bool CMarkerOptionsPage::OnCommand(int id, int code, HWND) {
 
 CMarkerSheet::CMarkerSheet(SheetOptions options, HWND owner, MarkerSheetModel& model,
                            const MarkerColorSet& colors, int selectMarker)
-    : CScPropertySheetImpl(std::move(options)),
+    : CPropertySheetBase(std::move(options)),
       listPage_(model, colors, owner, selectMarker),
       autoPage_(model),
       optionsPage_(model) {

@@ -25,7 +25,7 @@ class HostRegexCheck : public RegexCheck {
   HWND owner_;
 };
 
-class CMarkerListPage : public CResizablePropertyPageImpl<CMarkerListPage> {
+class CMarkerListPage : public CPropertyPageBase {
  public:
   CMarkerListPage(MarkerSheetModel& model, const MarkerColorSet& colors, HWND owner,
                   int selectMarker);
@@ -36,6 +36,8 @@ class CMarkerListPage : public CResizablePropertyPageImpl<CMarkerListPage> {
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
   bool OnKillActive() override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  // The colour sample (WM_CTLCOLORSTATIC).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -66,7 +68,7 @@ class CMarkerListPage : public CResizablePropertyPageImpl<CMarkerListPage> {
   COLORREF sampleColor_ = 0;
 };
 
-class CMarkerAutoPage : public CResizablePropertyPageImpl<CMarkerAutoPage> {
+class CMarkerAutoPage : public CPropertyPageBase {
  public:
   explicit CMarkerAutoPage(MarkerSheetModel& model);
   BOOL OnInitDialog() override;
@@ -76,7 +78,7 @@ class CMarkerAutoPage : public CResizablePropertyPageImpl<CMarkerAutoPage> {
   MarkerSheetModel& model_;
 };
 
-class CMarkerOptionsPage : public CResizablePropertyPageImpl<CMarkerOptionsPage> {
+class CMarkerOptionsPage : public CPropertyPageBase {
  public:
   explicit CMarkerOptionsPage(MarkerSheetModel& model);
   BOOL OnInitDialog() override;
@@ -86,7 +88,7 @@ class CMarkerOptionsPage : public CResizablePropertyPageImpl<CMarkerOptionsPage>
   MarkerSheetModel& model_;
 };
 
-class CMarkerSheet : public CScPropertySheetImpl<CMarkerSheet> {
+class CMarkerSheet : public CPropertySheetBase {
  public:
   // `owner` is the sheet's owner, asked to check the markers' regular expressions.
   CMarkerSheet(SheetOptions options, HWND owner, MarkerSheetModel& model,

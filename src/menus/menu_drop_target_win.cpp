@@ -12,7 +12,7 @@ void CMenuDropTarget::AskEffect(DWORD keyState, DWORD* effect) const {
     *effect = DROPEFFECT_NONE;
     return;
   }
-  SendMessageW(GetParent(tree_), SCM_MENU_TREE_DRAGOVER, keyState,
+  SendMessageW(GetParent(tree_), SLM_MENU_TREE_DRAGOVER, keyState,
                reinterpret_cast<LPARAM>(effect));
 }
 
@@ -33,7 +33,7 @@ HRESULT CMenuDropTarget::DragOver(DWORD keyState, POINTL pt, DWORD* effect) {
 
 HRESULT CMenuDropTarget::DragLeave() {
   accepted_ = 0;
-  SendMessageW(GetParent(tree_), SCM_MENU_TREE_DRAGLEAVE, 0, 0);
+  SendMessageW(GetParent(tree_), SLM_MENU_TREE_DRAGLEAVE, 0, 0);
   return S_OK;
 }
 
@@ -42,10 +42,10 @@ HRESULT CMenuDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL pt, DWOR
   point_ = {pt.x, pt.y};
   AskEffect(keyState, effect);
   if (*effect != DROPEFFECT_NONE && ReadListDragSource(data) == tree_) {
-    if (!SendMessageW(GetParent(tree_), SCM_MENU_TREE_DROP, *effect, 0)) *effect = DROPEFFECT_NONE;
+    if (!SendMessageW(GetParent(tree_), SLM_MENU_TREE_DROP, *effect, 0)) *effect = DROPEFFECT_NONE;
   } else {
     *effect = DROPEFFECT_NONE;
-    SendMessageW(GetParent(tree_), SCM_MENU_TREE_DRAGLEAVE, 0, 0);
+    SendMessageW(GetParent(tree_), SLM_MENU_TREE_DRAGLEAVE, 0, 0);
   }
   accepted_ = 0;
   return S_OK;

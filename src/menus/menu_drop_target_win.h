@@ -7,16 +7,9 @@
 #include <ole2.h>
 
 #include "controls/ole_object_win.h"
+#include "frame/library_messages_win.h"
 
 namespace scrv {
-
-// To the tree's parent on a drop: wParam the drop effect; a zero answer means nothing dropped.
-constexpr UINT SCM_MENU_TREE_DROP = 0x807B;
-// While dragging: wParam the key state, lParam a DWORD* with the effects the source allows,
-// which the parent sets to the effect to show.
-constexpr UINT SCM_MENU_TREE_DRAGOVER = 0x807C;
-// When the drag leaves the tree.
-constexpr UINT SCM_MENU_TREE_DRAGLEAVE = 0x807D;
 
 class CMenuDropTarget : public CComObject<IDropTarget> {
  public:

@@ -12,7 +12,7 @@ namespace scrv {
 class CMenuPropDlg : public CMyDialogImpl<CMenuPropDlg> {
  public:
   enum { IDD = IDD_MENU_PROPERTIES };
-  static constexpr DialogAnchor kAnchors[] = {{IDOK, 1},
+  static constexpr Anchor kAnchors[] = {{IDOK, 1},
                                               {IDCANCEL, 1},
                                               {IDC_MPROP_CATEGORIES, 8},
                                               {IDC_MPROP_COMMANDS, 12},

@@ -572,14 +572,14 @@ bool CMenusDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
       OnAutoScroll();
       result = 0;
       return true;
-    case SCM_MENU_TREE_DRAGOVER:
+    case SLM_MENU_TREE_DRAGOVER:
       OnDragOver(reinterpret_cast<DWORD*>(lParam));
       result = 0;
       return true;
-    case SCM_MENU_TREE_DROP:
+    case SLM_MENU_TREE_DROP:
       result = OnDrop();
       return true;
-    case SCM_MENU_TREE_DRAGLEAVE:
+    case SLM_MENU_TREE_DRAGLEAVE:
       EndDragFeedback();
       drop_ = {};
       result = 0;

@@ -19,7 +19,7 @@ namespace scrv {
 class CMenusDlg : public CMyDialogImpl<CMenusDlg> {
  public:
   enum { IDD = IDD_MENUS };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, 1},
       {IDCANCEL, 1},
       {IDC_MENUS_INSERT_BEFORE, 1},

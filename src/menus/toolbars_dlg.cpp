@@ -91,15 +91,8 @@ CToolbarsDlg::~CToolbarsDlg() {
 
 bool CToolbarsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                         LRESULT& result) {
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) {
-    if (msg == WM_SIZE) FitLastColumn(list_);
-    return true;
-  }
+  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) return true;
   switch (msg) {
-    case SCM_CHECKLIST:
-      if (wParam == kClSelectionChanged) UpdateButtons();
-      result = 0;
-      return true;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_TB_ZOOM)) return false;
       OnZoom(LOWORD(wParam));
@@ -112,6 +105,15 @@ bool CToolbarsDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
       return true;
   }
   return false;
+}
+
+void CToolbarsDlg::OnLayout() {
+  FitLastColumn(list_);
+}
+
+LRESULT CToolbarsDlg::OnCheckList(UINT code, LPARAM) {
+  if (code == kClSelectionChanged) UpdateButtons();
+  return 0;
 }
 
 BOOL CToolbarsDlg::OnInitDialog() {

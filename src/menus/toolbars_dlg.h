@@ -37,7 +37,7 @@ constexpr int ToolbarsCustomizeResult(int userToolbar) {
 class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
  public:
   enum { IDD = IDD_TOOLBARS };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDCANCEL, anchor::kMoveRight},
       {IDC_TB_NEW, anchor::kMoveRight},
       {IDC_TB_DELETE, anchor::kMoveRight},
@@ -68,6 +68,9 @@ class CToolbarsDlg : public CMyDialogImpl<CToolbarsDlg> {
   CToolbarsDlg(const ToolbarsArgs& args, ToolbarSettings settings, std::u16string defaultFace);
   ~CToolbarsDlg() override;
 
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnLayout() override;
+  // The zoom slider and, in the dark theme, the statics' colours.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
   BOOL OnInitDialog() override;

@@ -92,13 +92,7 @@ bool CAdvancedFilterDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam
     if (over == list_.m_hWnd || ::GetParent(over) == list_.m_hWnd)
       flagsLegend_.Attach(list_.m_hWnd, 2, LoadResString(IDS_AF_FLAGS_LEGEND));
   }
-  if (CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result)) {
-    if (msg == WM_SIZE) flagsLegend_.Fit();
-    return true;
-  }
-  if (msg != SCM_CHECKLIST) return false;
-  result = OnCheckListCommand(wParam, lParam);
-  return true;
+  return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -261,7 +255,7 @@ bool CAdvancedFilterDlg::OnNotify(int, NMHDR& header, LRESULT& result) {
   return false;
 }
 
-LRESULT CAdvancedFilterDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
+LRESULT CAdvancedFilterDlg::OnCheckList(UINT code, LPARAM lParam) {
   if (!model_) return 0;
   switch (code) {
     case kClCut:

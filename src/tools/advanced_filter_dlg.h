@@ -24,7 +24,7 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   enum { IDD = IDD_ADVANCED_FILTER };
   // The list fills the left half and grows downwards; what edits the selection stays right of
   // the centre, the Filter and Close buttons at the right edge.
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_CHECK_LIST, anchor::kStretchHalfX | anchor::kStretchBottom},
       {IDC_CHECK_ALL, anchor::kMoveBottom},
       {IDC_AF_LOAD, anchor::kMoveBottom},
@@ -79,13 +79,14 @@ class CAdvancedFilterDlg : public CMyDialogImpl<CAdvancedFilterDlg> {
   // Filter; Close writes the default flags back.
   void OnOK() override { OnFilter(false); }
   void OnCancel() override;
-  // The check list's commands (SCM_CHECKLIST).
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnLayout() override { flagsLegend_.Fit(); }
+  // The legend's tooltip, made at WM_SETCURSOR.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
  private:
   void SetUpList();
-  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
 
   // The list view.
   std::vector<size_t> Selection() const;

@@ -75,9 +75,6 @@ BOOL CConvertDlg::OnInitDialog() {
 bool CConvertDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
   switch (msg) {
-    case SCM_CHECKLIST:
-      result = OnCheckListCommand(wParam, lParam);
-      return true;
     case WM_TIMER:
       if (wParam != IDT_CV_SEARCH) break;
       KillTimer(m_hWnd, IDT_CV_SEARCH);
@@ -129,7 +126,7 @@ const std::u16string& CConvertDlg::Name(size_t index) {
 
 // The character rows are owner data: their checks are the model's selection, asked for as
 // rows are drawn and changed in place by clicks, keys and the check-all box.
-LRESULT CConvertDlg::OnCheckListCommand(WPARAM code, LPARAM lParam) {
+LRESULT CConvertDlg::OnCheckList(UINT code, LPARAM lParam) {
   switch (code) {
     case kClSelectionChanged:
       ShowBoxes();

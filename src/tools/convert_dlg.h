@@ -21,7 +21,7 @@ namespace scrv {
 class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
  public:
   enum { IDD = IDD_CONVERT };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_CV_CHARACTERS_GROUP, anchor::kStretchRight | anchor::kStretchBottom},
       {IDC_CV_SEARCH, anchor::kStretchRight},
       {IDC_CV_CHARACTERS, anchor::kStretchRight | anchor::kStretchBottom},
@@ -46,6 +46,8 @@ class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   void OnOK() override { Close(IDOK); }
   void OnCancel() override { Close(IDCANCEL); }
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  // The search's timer.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
@@ -53,7 +55,6 @@ class CConvertDlg : public CMyDialogImpl<CConvertDlg> {
   void AttachList(CCheckList& list, int id, UINT headerId);
   const std::u16string& Name(size_t index);
   std::u16string RowText(size_t index) { return ConvertRowText(index, Name(index)); }
-  LRESULT OnCheckListCommand(WPARAM code, LPARAM lParam);
   void ShowBoxes();
   void ShowRowChecks();
   // The rows matching the search text, with their checks (ShowCharacters leaves redrawing to

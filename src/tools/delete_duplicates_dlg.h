@@ -12,7 +12,7 @@ namespace scrv {
 class CDeleteDuplicateAdvancedDlg : public CColumnListDialog<CDeleteDuplicateAdvancedDlg> {
  public:
   enum { IDD = IDD_DELETE_DUPLICATES };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, anchor::kMoveRight},
       {IDC_DD_DELETE_SECOND, anchor::kMoveRight},
       {IDCANCEL, anchor::kMoveRight},

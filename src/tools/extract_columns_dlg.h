@@ -14,7 +14,7 @@ namespace scrv {
 class CExtractColumnsDlg : public CColumnListDialog<CExtractColumnsDlg> {
  public:
   enum { IDD = IDD_EXTRACT_COLUMNS };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, anchor::kMoveRight | anchor::kMoveBottom},
       {IDCANCEL, anchor::kMoveRight | anchor::kMoveBottom},
       {IDC_CL_MOVE_UP, anchor::kMoveRight},

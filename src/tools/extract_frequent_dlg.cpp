@@ -82,16 +82,7 @@ void CExtractFrequentDlg::ShowOptions(const ExtractFrequentOptions& o) {
   SetButtonChecked(GetDlgItem(IDC_EF_SELECTION_ONLY), o.selectionOnly);
 }
 
-bool CExtractFrequentDlg::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                               LRESULT& result) {
-  if (msg == SCM_CHECKLIST) {
-    result = OnListCommand(wParam, lParam);
-    return true;
-  }
-  return CMyDialogImpl::ProcessWindowMessage(hwnd, msg, wParam, lParam, result);
-}
-
-LRESULT CExtractFrequentDlg::OnListCommand(WPARAM code, LPARAM lParam) {
+LRESULT CExtractFrequentDlg::OnCheckList(UINT code, LPARAM lParam) {
   switch (code) {
     case kClCut:
       if (list_.CopySelection()) DeleteSelected();

@@ -16,7 +16,7 @@ namespace scrv {
 class CExtractFrequentDlg : public CMyDialogImpl<CExtractFrequentDlg> {
  public:
   enum { IDD = IDD_EXTRACT_FREQUENT };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDOK, anchor::kMoveRight | anchor::kMoveBottom},
       {IDCANCEL, anchor::kMoveRight | anchor::kMoveBottom},
       {IDC_EF_ADD, anchor::kMoveRight},
@@ -37,13 +37,11 @@ class CExtractFrequentDlg : public CMyDialogImpl<CExtractFrequentDlg> {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   void OnOK() override;
-  bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) override;
+  LRESULT OnCheckList(UINT code, LPARAM lParam) override;
 
  private:
   void FillFormats();
   void ShowOptions(const ExtractFrequentOptions& options);
-  LRESULT OnListCommand(WPARAM code, LPARAM lParam);
   // Shows `count` rows (the words, and the new row while one is being added).
   void SetRowCount(size_t count);
   void AddWord();

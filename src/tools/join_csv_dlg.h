@@ -13,7 +13,7 @@ namespace scrv {
 class CJoinCSVDlg : public CColumnListDialog<CJoinCSVDlg> {
  public:
   enum { IDD = IDD_JOIN_CSV };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_JOIN_FIRST_LABEL, anchor::kStretchHalfX},
       {IDC_JOIN_FIRST_DOCUMENT, anchor::kStretchHalfX},
       {IDC_JOIN_FIRST_KEY_LABEL, anchor::kStretchHalfX},

@@ -21,12 +21,8 @@ constexpr uint32_t kJumpResizeMode = 1;  // width only
 constexpr uint32_t kJumpMaxNumber = 0x7FFFFFFE;
 constexpr int32_t kJumpCancelled = -1;
 
-struct JumpAnchor {
-  uint32_t controlId;
-  uint32_t flags;
-};
 // Registered in this order when the dialog opens.
-constexpr JumpAnchor kJumpAnchors[] = {
+constexpr Anchor kJumpAnchors[] = {
     {IDC_JUMP_TARGET, anchor::kStretchHalfX},
     {IDC_JUMP_SECONDARY_LABEL, anchor::kMoveHalfX},
     {IDC_JUMP_SECONDARY, anchor::kSpanHalfToRight},

@@ -16,7 +16,7 @@ char16_t LocaleDecimalChar();
 class CNumberRangeDlg : public CMyDialogImpl<CNumberRangeDlg> {
  public:
   enum { IDD = IDD_NUMBER_RANGE };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_NR_LOWER, anchor::kStretchHalfX},
       {IDC_NR_LOWER_LABEL, anchor::kStretchHalfX},
       {IDC_NR_UPPER, anchor::kSpanHalfToRight},

@@ -13,7 +13,7 @@ namespace scrv {
 class CSortMultiDlg : public CColumnListDialog<CSortMultiDlg> {
  public:
   enum { IDD = IDD_SORT_MULTI };
-  static constexpr DialogAnchor kAnchors[] = {
+  static constexpr Anchor kAnchors[] = {
       {IDC_CHECK_LIST, anchor::kStretchRight | anchor::kStretchBottom},
       {IDC_CL_MOVE_UP, anchor::kMoveRight},
       {IDC_CL_MOVE_DOWN, anchor::kMoveRight},

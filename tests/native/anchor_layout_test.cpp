@@ -13,7 +13,7 @@ using testing::FakeDialogWindow;
 ControlPlacement Relayout(uint32_t flags, Rect control, Size newClient, uint32_t current = 100,
                           uint32_t anchored = 100) {
   AnchorOffsets o = ComputeAnchorOffsets(flags, {300, 200}, control);
-  AnchorEntry e{7, flags, o.first, o.second, 0xFFFF};
+  AnchorEntry e{{7, flags}, o.first, o.second, 0xFFFF};
   return LayoutAnchor(e, newClient, control, current, anchored);
 }
 
@@ -120,10 +120,10 @@ TEST(AnchorLayout, SpanRulesMoveTheNearEdgeAndPlaceTheFarOne) {
 
 TEST(AnchorLayout, ACoordinateComputingToZeroKeepsItsValue) {
   // Anchored at left 0: at the same width the rule computes 0, so the current left stays.
-  AnchorEntry e{7, 0x1, 300, 0, 0xFFFF};
+  AnchorEntry e{{7, 0x1}, 300, 0, 0xFFFF};
   EXPECT_EQ(LayoutAnchor(e, {300, 200}, Rect{7, 20, 40, 40}, 100, 100).moveTo, (Point{7, 20}));
   // A stretch edge at W/2 - 50 = 0 keeps the current right edge.
-  AnchorEntry s{7, 0x20, 50, 0, 0xFFFF};
+  AnchorEntry s{{7, 0x20}, 50, 0, 0xFFFF};
   EXPECT_EQ(LayoutAnchor(s, {100, 200}, Rect{10, 20, 90, 40}, 100, 100).resizeTo, (Size{80, 20}));
 }
 
@@ -134,9 +134,9 @@ TEST(AnchorLayout, MoveThenStretchAcrossAxes) {
 }
 
 TEST(AnchorLayout, OffsetsFollowTheScaleWithMulDiv) {
-  AnchorEntry e{7, 0x1, 5, 0, 0xFFFF};
+  AnchorEntry e{{7, 0x1}, 5, 0, 0xFFFF};
   EXPECT_EQ(LayoutAnchor(e, {600, 200}, Rect{0, 0, 10, 10}, 150, 100).moveTo, (Point{592, 0}));
-  AnchorEntry neg{7, 0x10, -5, 0, 0xFFFF};
+  AnchorEntry neg{{7, 0x10}, -5, 0, 0xFFFF};
   EXPECT_EQ(LayoutAnchor(neg, {600, 200}, Rect{0, 0, 10, 10}, 150, 100).moveTo, (Point{308, 0}));
   EXPECT_EQ(LayoutAnchor(e, {600, 200}, Rect{0, 0, 10, 10}, 100, 150).moveTo, (Point{597, 0}));
 }

@@ -123,7 +123,7 @@ TEST(Jump, AnchorsWidenTheFieldsWithTheDialog) {
                 {1, {150, 90, 210, 110}},
                 {2, {220, 90, 280, 110}}};
   AnchorList anchors;
-  for (const JumpAnchor& a : kJumpAnchors) ASSERT_TRUE(anchors.Add(&w, a.controlId, a.flags));
+  for (const Anchor& a : kJumpAnchors) ASSERT_TRUE(anchors.Add(&w, a.controlId, a.flags));
   w.client = {500, 120};
   anchors.Layout(w, 100, 100);
   EXPECT_EQ(w.controls[IDC_JUMP_TARGET], (Rect{10, 10, 240, 30}));

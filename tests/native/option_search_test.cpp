@@ -121,7 +121,7 @@ TEST_P(PageTemplate, HoldsEveryControlAndStringItsTableNames) {
     const Binding* target = PageModel(Page()).Find(r.target);
     EXPECT_TRUE((target && target->inList) || Has(r.target)) << "rule target " << r.target;
   }
-  for (const PageAnchor& a : Page().anchors) EXPECT_TRUE(Has(a.id)) << "anchor " << a.id;
+  for (const Anchor& a : Page().anchors) EXPECT_TRUE(Has(a.controlId)) << "anchor " << a.controlId;
   if (Page().optionList) EXPECT_TRUE(Has(Page().optionList));
   if (Page().resetButton) EXPECT_TRUE(Has(Page().resetButton));
   for (uint16_t id : Page().extraTexts) EXPECT_FALSE(String(id).empty()) << "text " << id;

@@ -155,6 +155,7 @@ TEST(PluginFind, KeysThenPathsWithoutRegardToCaseAndWithoutRebasing) {
 // A loader that hands out fake modules and records what happened to them.
 struct FakeWorld {
   std::map<std::u16string, bool> loadable;  // full path -> has the removal event
+  std::map<std::u16string, uint64_t> written;  // full path -> time of last change, if not 0
   std::map<std::u16string, bool> signatureOk;
   std::vector<std::u16string> loaded, unloaded, removalEvents, verified;
   uint64_t now = 1'000'000;
@@ -215,10 +216,18 @@ class FakeLoader : public PluginLoader {
     auto it = w_.signatureOk.find(std::u16string(fullPath));
     return it != w_.signatureOk.end() && it->second;
   }
+  // The files there are: those that can be loaded or at least tried.
+  std::optional<PluginFileState> FileState(std::u16string_view fullPath) override {
+    const std::u16string path(fullPath);
+    if (!w_.loadable.count(path)) return std::nullopt;
+    return PluginFileState{1000, w_.written.count(path) ? w_.written.at(path) : 0};
+  }
+  SignatureVerdicts& Verdicts() override { return verdicts_; }
   uint64_t NowMs() override { return w_.now; }
 
  private:
   FakeWorld& w_;
+  SignatureVerdicts verdicts_;
 };
 
 std::u16string In(std::u16string_view name) {
@@ -277,6 +286,26 @@ TEST_F(PluginListModel, StandardPlugInInItsPlaceIsVerifiedAtMostOnceAnHour) {
   // the same name elsewhere is not a standard plug-in
   ASSERT_EQ(list.Add(u"D:\\Search.dll", true, error), PluginList::AddResult::kAdded);
   EXPECT_EQ(world.verified.size(), 2u);
+}
+
+TEST_F(PluginListModel, MissingFileIsNeitherCheckedNorLoadedAndAChangedOneIsCheckedAgain) {
+  world.loadable = {{In(u"Search.dll"), true}};
+  world.signatureOk = {{In(u"Search.dll"), true}};
+  const std::vector<StoredPlugin> standard = DefaultPlugins();
+  // Each open of the dialog has a list of its own; the verdicts are the loader's.
+  auto open = [&] {
+    PluginList opened(std::u16string(kFolder), loader, kCase);
+    return opened.Load(standard, false).size();
+  };
+  EXPECT_EQ(open(), 8u);
+  EXPECT_EQ(world.verified, std::vector<std::u16string>{In(u"Search.dll")});
+  EXPECT_EQ(world.loaded, std::vector<std::u16string>{In(u"Search.dll")});
+  EXPECT_EQ(open(), 8u);
+  EXPECT_EQ(world.verified.size(), 1u);
+  world.written[In(u"Search.dll")] = 7;  // rewritten: checked again
+  EXPECT_EQ(open(), 8u);
+  EXPECT_EQ(world.verified.size(), 2u);
+  EXPECT_EQ(world.loaded.size(), 3u);
 }
 
 TEST_F(PluginListModel, FailedSignatureRefusesAndIsAskedAgainNextTime) {

@@ -168,12 +168,12 @@ TEST_F(CheckListTest, MoveKeysMoveTheSelection) {
 TEST_F(CheckListTest, ABurstOfCheckChangesGivesOneSelectionNotification) {
   Run({L"a", L"b", L"c", L"d", L"e"}, {}, [&](HWND, HWND) {
     for (int r = 0; r < 5; ++r) list.SetRowChecked(r, true);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 0u);  // not yet
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClSelectionChanged), 0u);  // not yet
     PumpMessages(100);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClSelectionChanged), 1u);
     list.SetRowChecked(2, false);
     PumpMessages(100);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClSelectionChanged), 2u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClSelectionChanged), 2u);
   });
 }
 
@@ -213,7 +213,7 @@ TEST_F(CheckListTest, OwnCopyPutsCrLfLinesOnTheClipboard) {
     Select({0, 2});
     Key(lv, 'C', {VK_CONTROL});
     EXPECT_EQ(ClipboardText(lv), L"alpha\r\ngamma\r\n");
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCopy), 0u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClCopy), 0u);
   });
 }
 
@@ -222,7 +222,7 @@ TEST_F(CheckListTest, OwnerDataRowsAreAskedFromTheParentForCopy) {
   list.options.checkBoxes = false;
   std::vector<std::wstring> rows = {L"one", L"two", L"three"};
   dlg.answer = [&](UINT msg, WPARAM code, LPARAM lParam) -> LRESULT {
-    if (msg != scrv::SCM_CHECKLIST || code != scrv::kClGetRowText) return 0;
+    if (msg != scrv::SLM_CHECKLIST || code != scrv::kClGetRowText) return 0;
     auto* request = reinterpret_cast<scrv::CheckListRowText*>(lParam);
     request->text = L"row " + rows.at(static_cast<size_t>(request->row));
     return 1;
@@ -233,7 +233,7 @@ TEST_F(CheckListTest, OwnerDataRowsAreAskedFromTheParentForCopy) {
         Select({1, 2});
         EXPECT_TRUE(list.CopySelection());
         EXPECT_EQ(ClipboardText(lv), L"row two\r\nrow three\r\n");
-        EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClGetRowText), 2u);
+        EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClGetRowText), 2u);
       },
       LVS_OWNERDATA);
 }
@@ -247,14 +247,14 @@ TEST_F(CheckListTest, DataCommandsGoToTheParent) {
     Key(lv, 'V', {VK_CONTROL});
     Key(lv, VK_DELETE);
     Key(lv, VK_INSERT);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCopy), 1u);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClCut), 1u);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClPaste), 1u);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClDelete), 1u);
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClAdd), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClCopy), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClCut), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClPaste), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClDelete), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClAdd), 1u);
     Select({});
     Key(lv, VK_DELETE);  // nothing selected: no delete
-    EXPECT_EQ(dlg.Count(scrv::SCM_CHECKLIST, scrv::kClDelete), 1u);
+    EXPECT_EQ(dlg.Count(scrv::SLM_CHECKLIST, scrv::kClDelete), 1u);
   });
 }
 
@@ -263,7 +263,7 @@ TEST_F(CheckListTest, OwnPasteInsertsEachLineAfterTheSelection) {
   list.ownPaste = true;
   std::vector<std::pair<int, std::wstring>> pasted;
   dlg.answer = [&](UINT msg, WPARAM code, LPARAM lParam) -> LRESULT {
-    if (msg != scrv::SCM_CHECKLIST || code != scrv::kClInsertPastedRow) return 0;
+    if (msg != scrv::SLM_CHECKLIST || code != scrv::kClInsertPastedRow) return 0;
     auto* row = reinterpret_cast<scrv::CheckListPastedRow*>(lParam);
     pasted.emplace_back(row->row, row->text);
     LVITEMW item = {};

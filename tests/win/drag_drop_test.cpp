@@ -139,12 +139,12 @@ struct Probe {
   HWND hwnd = nullptr;
   static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     auto* self = reinterpret_cast<Probe*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (self && msg == scrv::SCM_TEXT_DRAGOVER) {
+    if (self && msg == scrv::SLM_TEXT_DRAGOVER) {
       self->keyStates.push_back(static_cast<DWORD>(w));
       *reinterpret_cast<DWORD*>(l) = self->effect;
       return 0;
     }
-    if (self && msg == scrv::SCM_TEXT_DROP) {
+    if (self && msg == scrv::SLM_TEXT_DROP) {
       self->drops.emplace_back(w, reinterpret_cast<const wchar_t*>(l));
       return 0;
     }

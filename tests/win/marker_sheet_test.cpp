@@ -41,7 +41,7 @@ int PageIndex(HWND sheet) {
 
 // The check list's command to its page, as its keys and menu send it.
 void ListCommand(HWND sheet, WPARAM command) {
-  SendMessageW(Page(sheet), scrv::SCM_CHECKLIST, command, 0);
+  SendMessageW(Page(sheet), scrv::SLM_CHECKLIST, command, 0);
 }
 
 class MarkerSheet : public ::testing::TestWithParam<bool> {

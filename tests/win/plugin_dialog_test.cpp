@@ -7,6 +7,7 @@
 
 #include <shlobj.h>
 
+#include "base/module_state_win.h"
 #include "dialog_chain.h"
 #include "dialog_test_support.h"
 #include "scrvdlgs_api.h"
@@ -394,6 +395,60 @@ TEST(PluginUninstall, ProgramOfThePlugInIsStartedAndAnOverlongAnswerIsCutToItsBu
             L"\"" + std::wstring(260, L'P') + L"\" " + std::wstring(260, L'A'));
   EXPECT_TRUE(system.deletedFiles.empty());
   EXPECT_TRUE(list.Read().empty());
+  list.Remove();
+}
+
+// In the test program itself, where checks and loads go through the recorder: of the nine
+// standard plug-ins only the one that is there is checked and loaded, and its verdict holds for
+// the next open until the file changes.
+TEST(PluginStandardList, MissingFilesAreNotLoadedAndAVerdictHoldsUntilTheFileChanges) {
+  dialog_test::InProcessModule module;
+  trust_test::SystemCallsRecorder system;
+  system.verdict = 0;  // signed
+  FakeHost host;
+  StoredList list(RegistryModeRecordPath());
+  list.Remove();
+  const std::wstring folder = scrv::Module().appFolder + L"PlugIns\\";
+  const std::wstring explorer = folder + L"Explorer.dll";
+  ASSERT_TRUE(CopyFileW((folder + L"Clock.dll").c_str(), explorer.c_str(), FALSE));
+  // A time of last change no earlier run of this test left behind.
+  FILETIME written;
+  GetSystemTimeAsFileTime(&written);
+  auto stamp = [&](FILETIME t) {
+    HANDLE f = CreateFileW(explorer.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(SetFileTime(f, nullptr, nullptr, &t));
+    CloseHandle(f);
+  };
+  stamp(written);
+  auto open = [&] {
+    std::wstring rows;
+    auto r = RunDialog([&] { return static_cast<INT_PTR>(DoPlugIn(host.Hwnd())); },
+                       [&](HWND dlg) {
+                         Settle();
+                         rows = Rows(dlg);
+                         Click(dlg, IDCANCEL);
+                       });
+    EXPECT_EQ(r.result, IDCANCEL);
+    return rows;
+  };
+  EXPECT_EQ(open(), L"Explorer");
+  EXPECT_EQ(system.loadedLibraries, std::vector<std::wstring>{explorer});
+  ASSERT_EQ(system.trustCalls.size(), 1u);
+  EXPECT_EQ(system.trustCalls[0].path, explorer);
+
+  EXPECT_EQ(open(), L"Explorer");
+  EXPECT_EQ(system.loadedLibraries.size(), 2u);
+  EXPECT_EQ(system.trustCalls.size(), 1u);  // the verdict of the first open holds
+
+  written.dwHighDateTime += 1;  // the file changed: checked again
+  stamp(written);
+  EXPECT_EQ(open(), L"Explorer");
+  EXPECT_EQ(system.trustCalls.size(), 2u);
+  EXPECT_EQ(system.loadedLibraries, std::vector<std::wstring>(3, explorer));
+  EXPECT_EQ(system.attributeCalls, 2);  // only the file that was checked went to the probe
+  DeleteFileW(explorer.c_str());
   list.Remove();
 }
 

@@ -60,6 +60,13 @@ class SystemCallsRecorder : public scrv::SystemCalls {
     return c.result;
   }
 
+  // Libraries loaded for their code (plug-ins): recorded, then loaded.
+  std::vector<std::wstring> loadedLibraries;
+  HMODULE LoadCodeLibrary(const wchar_t* path, DWORD flags) override {
+    loadedLibraries.push_back(path ? path : L"");
+    return SystemCalls::LoadCodeLibrary(path, flags);
+  }
+
   // Programs: recorded; `launch` decides what happens (default: nothing starts).
   struct Launch {
     HWND owner;

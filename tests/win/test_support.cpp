@@ -126,9 +126,13 @@ void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD) {
     }
   }
   if (GetTickCount() > d->deadline) {
-    // Watchdog: close whatever is still open so the test fails instead of hanging.
+    // Watchdog: close whatever is still open so the test fails instead of hanging, one dialog
+    // per tick (a property sheet ends on its Cancel command, not on EndDialog).
     d->timedOut = true;
-    while (HWND dlg = FindThreadDialog()) EndDialog(dlg, IDCANCEL), PumpMessages(10);
+    if (HWND dlg = FindThreadDialog()) {
+      EndDialog(dlg, IDCANCEL);
+      PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+    }
   }
 }
 }  // namespace
