@@ -1,5 +1,7 @@
 #include "customize/customize_page_dlg.h"
 
+#include "frame/search_marks.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -216,6 +218,11 @@ bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
     // In the dark theme a selected row of the list without the focus is dark too.
     if (DarkTheme()) DarkListCustomDraw(header, result);
     const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+    if (RowMatched(model_.Page().optionList, static_cast<int>(row))) {
+      // A row the search matches: the mark's background, the theme's text on it.
+      draw.clrTextBk = MatchRowBackground(DarkTheme());
+      draw.clrText = DarkTheme() ? kDarkTextColor : RGB(0, 0, 0);
+    }
     if (row < rowEnabled_.size() && !rowEnabled_[row])
       draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
     result = CDRF_DODEFAULT;
