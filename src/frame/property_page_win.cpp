@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #include "base/module_state_win.h"
-#include "frame/dpi_win.h"
 #include "frame/search_marks.h"
 
 #include <algorithm>
@@ -187,7 +186,8 @@ void CPropertyPageBase::Mark(UINT controlId) {
 void CPropertyPageBase::PaintMark() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(m_hWnd, &ps);
-  const UINT dpi = WindowDpi(m_hWnd);
+  // The marks grow with the DPI the page is drawn at.
+  const auto dpi = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
   auto controlRect = [&](uint32_t id, Rect* out) {
     HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id));
     if (!control || !IsWindowVisible(control)) return false;

@@ -196,8 +196,13 @@ TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirCont
     const RECT width = dialog_test::ControlRect(page, IDC_TAB_WIDTH_VALUE_LABEL);
     const RECT icon = dialog_test::ControlRect(page, IDC_TAB_ICON);
     HDC dc = GetDC(page);
-    bar = GetPixel(dc, width.left - 3, (width.top + width.bottom) / 2);
-    unmarked = GetPixel(dc, icon.left - 3, (icon.top + icon.bottom) / 2);
+    const auto dpi = static_cast<uint32_t>(GetDeviceCaps(dc, LOGPIXELSX));
+    auto barAt = [&](const RECT& rc) {
+      return GetPixel(dc, scrv::ModifiedBar({rc.left, rc.top, rc.right, rc.bottom}, dpi).left,
+                      (rc.top + rc.bottom) / 2);
+    };
+    bar = barAt(width);
+    unmarked = barAt(icon);
     ReleaseDC(page, dc);
     Click(sheet, IDCANCEL);
   });
@@ -205,6 +210,29 @@ TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirCont
   EXPECT_EQ(combined, L"Window");
   EXPECT_EQ(bar, scrv::MarkColor(scrv::MarkKind::kModified, false));
   EXPECT_NE(unmarked, bar);
+}
+
+TEST_P(Customize, ResetToDefaultFromTheContextMenuWritesTheDefaultAtOk) {
+  Store(L"TabWidth", 200);
+  std::wstring before, after;
+  const uint32_t result = Open(9, [&](HWND sheet) {
+    HWND page = Page(sheet);
+    HWND width = GetDlgItem(page, IDC_TAB_WIDTH);
+    before = dialog_test::WindowText(GetDlgItem(page, IDC_TAB_WIDTH));
+    SetFocus(width);
+    // The menu opened from the keyboard, its one entry chosen with the keys.
+    PostMessageW(page, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(page, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(width), -1);
+    after = dialog_test::WindowText(GetDlgItem(page, IDC_TAB_WIDTH));
+    Click(sheet, IDOK);
+  });
+  EXPECT_EQ(result, 1u);
+  EXPECT_EQ(before, L"200");
+  EXPECT_EQ(after, L"160");
+  EXPECT_EQ(StoredText(L"TabWidth"), L"160");
+  ASSERT_EQ(Broadcasts().size(), 1u);
+  EXPECT_EQ(Broadcasts()[0] & 0x4002, 0x4002u);
 }
 
 TEST_P(Customize, OkAtOnceOnTheFilePageWritesOnlyTheFilterAndTellsNobody) {
@@ -654,12 +682,16 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
     HWND page = Page(sheet);
     UpdateWindow(page);
     HDC dc = GetDC(page);
-    for (int id : {IDC_TAB_WIDTH_LABEL, IDC_TAB_WIDTH_VALUE_LABEL, IDC_TAB_ADJUST_WIDTH_LABEL}) {
+    // The frame's first column, at whatever DPI the page is drawn.
+    const auto dpi = static_cast<uint32_t>(GetDeviceCaps(dc, LOGPIXELSX));
+    auto frameAt = [&](int id) {
       const RECT rc = dialog_test::ControlRect(page, id);
-      frames.push_back(GetPixel(dc, rc.left - 2, (rc.top + rc.bottom) / 2));
-    }
-    const RECT rc = dialog_test::ControlRect(page, IDC_TAB_STYLE_LABEL);
-    other = GetPixel(dc, rc.left - 2, (rc.top + rc.bottom) / 2);
+      const scrv::MarkFrame f = scrv::MatchFrame({rc.left, rc.top, rc.right, rc.bottom}, dpi);
+      return GetPixel(dc, f.outer.left, (rc.top + rc.bottom) / 2);
+    };
+    for (int id : {IDC_TAB_WIDTH_LABEL, IDC_TAB_WIDTH_VALUE_LABEL, IDC_TAB_ADJUST_WIDTH_LABEL})
+      frames.push_back(frameAt(id));
+    other = frameAt(IDC_TAB_STYLE_LABEL);
     ReleaseDC(page, dc);
     Type(sheet, L"zzzqqq");
     emptyCount = static_cast<int>(SendMessageW(Titles(sheet), LB_GETCOUNT, 0, 0));
