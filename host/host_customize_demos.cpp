@@ -134,6 +134,14 @@ std::vector<DemoEntry> CustomizeDemoEntries() {
       OnPage(L"Customize: File", 0),
       OnPage(L"Customize: searching \"tab width\"", 9, Search(L"tab width")),
       OnPage(L"Customize: searching \"encoding\"", 0, Search(L"encoding")),
+      OnPage(L"Customize: searching \"width\", every match marked", 9, Search(L"width")),
+      OnPage(L"Customize: a search that finds nothing", 9, Search(L"no such setting")),
+      OnPage(L"Customize: @modified, a changed setting marked", 9,
+             [](HWND sheet) {
+               HWND page = CurrentPage(sheet);
+               SendMessageW(GetDlgItem(page, IDC_TAB_ICON), BM_CLICK, 0, 0);
+               SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"@modified");
+             }),
       OnPage(L"Customize: CSV, two formats selected", 17, SelectTwoFormats),
       OnPage(L"Customize: Text Rendering, previewing", 6, PreviewGamma),
       FromPage(L"Customize: History, Clear History", 4, IDD_CLEAR_HISTORY, IDC_HISTORY_CLEAR),

@@ -39,3 +39,16 @@
 #define IDC_NAV_TITLES_LABEL 32492
 #define IDS_NAV_SEARCH_LABEL 3302
 #define IDS_NAV_TITLES_LABEL 3303
+// The search's own texts: the line in an empty page list, the names of the marks for a screen
+// reader, and the context menus of settings and pages (%s: the query, the default as its
+// control shows it, the page's title).
+#define IDS_SEARCH_NO_MATCH 3340
+#define IDS_SEARCH_MATCH_NAME 3341
+#define IDS_SEARCH_MODIFIED_NAME 3342
+#define IDS_RESET_TO_DEFAULT 3343
+#define IDS_RESTORE_PAGE_DEFAULTS 3344
+#define IDS_DEFAULT_TICKED 3345
+#define IDS_DEFAULT_CLEARED 3346
+#define IDS_DEFAULT_EMPTY 3347
+#define IDS_UNDO_SETTING 3348
+#define IDS_REDO_SETTING 3349

@@ -1,5 +1,10 @@
 #include "customize/customize_page_dlg.h"
 
+#include "frame/search_marks.h"
+#include "customize/additional_text.h"
+#include "customize/setting_reset.h"
+#include "base/text_win.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -216,6 +221,11 @@ bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
     // In the dark theme a selected row of the list without the focus is dark too.
     if (DarkTheme()) DarkListCustomDraw(header, result);
     const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+    if (RowMatched(model_.Page().optionList, static_cast<int>(row))) {
+      // A row the search matches: the mark's background, the theme's text on it.
+      draw.clrTextBk = MatchRowBackground(DarkTheme());
+      draw.clrText = DarkTheme() ? kDarkTextColor : RGB(0, 0, 0);
+    }
     if (row < rowEnabled_.size() && !rowEnabled_[row])
       draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
     result = CDRF_DODEFAULT;
@@ -232,8 +242,65 @@ void CCustomizePage::OnLayout() {
   FitLastColumn(options_);
 }
 
+namespace {
+
+class PageStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
+};
+
+}  // namespace
+
+const PageDefaults& CCustomizePage::Defaults() {
+  if (!defaults_) defaults_ = DefaultsOf(model_, env_);
+  return *defaults_;
+}
+
+bool CCustomizePage::OnSettingMenu(HWND control, LPARAM pos) {
+  if (!control || control == m_hWnd) return false;
+  auto id = static_cast<uint16_t>(GetDlgCtrlID(control));
+  RECT at = {};
+  GetWindowRect(control, &at);
+  if (options_.m_hWnd && control == options_.m_hWnd) {
+    int row = -1;
+    if (pos == -1) {
+      row = static_cast<int>(options_.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    } else {
+      LVHITTESTINFO hit = {};
+      hit.pt = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+      ScreenToClient(control, &hit.pt);
+      row = static_cast<int>(options_.SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    }
+    if (row < 0 || static_cast<size_t>(row) >= optionIds_.size()) return false;
+    id = optionIds_[static_cast<size_t>(row)];
+    RECT rc = {};
+    rc.left = LVIR_BOUNDS;
+    if (options_.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc))) {
+      MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+      at = rc;
+    }
+  }
+  const ShownDefault shown = DefaultShownBy(model_, Defaults(), id);
+  if (shown.kind == ShownDefault::Kind::kNone) return false;
+  ReadEdits();  // a value being typed counts as the value the reset replaces
+  const std::wstring text = ToW(ResetEntryText(shown, PageStrings()));
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | (CanResetToDefault(model_, Defaults(), id) ? 0u : MF_GRAYED), 1,
+              text.c_str());
+  const POINT where = pos == -1 ? POINT{at.left, at.bottom} : POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
+                                    where.y, 0, m_hWnd, nullptr);
+  DestroyMenu(menu);
+  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) ShowValues();
+  return true;
+}
+
 bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                           LRESULT& result) {
+  if (msg == WM_CONTEXTMENU && OnSettingMenu(reinterpret_cast<HWND>(wParam), lParam)) {
+    result = 0;
+    return true;
+  }
   if (msg == WM_DRAWITEM) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     const Binding* b = item ? model_.Find(static_cast<uint16_t>(item->CtlID)) : nullptr;

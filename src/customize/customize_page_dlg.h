@@ -10,6 +10,8 @@
 #include "controls/check_list_win.h"
 #include "customize/customize_environment.h"
 #include "customize/page_model.h"
+#include "customize/page_state.h"
+#include <optional>
 #include "frame/property_page_win.h"
 
 namespace scrv {
@@ -43,12 +45,16 @@ class CCustomizePage : public CPropertyPageBase {
   void Browse(const Binding& b);
   void DrawColorButton(const DRAWITEMSTRUCT& item);
   int OptionRow(uint16_t id) const;
+  // The context menu of a setting control or option row: "Reset to default (…)".
+  bool OnSettingMenu(HWND control, LPARAM pos);
+  const PageDefaults& Defaults();
 
   PageModel& model_;
   CustomizeEnvironment& env_;
   CCheckList options_;
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
+  std::optional<PageDefaults> defaults_;  // taken at the first context menu
 };
 
 }  // namespace scrv

@@ -5,6 +5,7 @@
 #include "frame/text_folder_win.h"
 #include "customize/additional_text.h"
 #include "customize/customize_environment_win.h"
+#include "customize/customize_search_win.h"
 #include "customize/list_pages_dlg.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
@@ -53,13 +54,25 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 }  // namespace
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CPropertySheetBase(std::move(options)) {
+    : CPropertySheetBase(std::move(options)), defaults_(session) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
     AddPage(*pages_.back(),
             GetAllAdditionalText(*CustomizePages()[i], strings, kExtraTextCapacity));
   }
+}
+
+const SearchIndex* CCustomizeSheet::SharedSearchIndex() {
+  return &CustomizeSearchIndex();
+}
+
+bool CCustomizeSheet::PageModified(size_t page) {
+  return page < page::kCount && defaults_.PageModified(page);
+}
+
+PageHits CCustomizeSheet::ModifiedMarks(size_t page) {
+  return page < page::kCount ? defaults_.Marks(page) : PageHits{};
 }
 
 void NotifySettingsChanged(uint64_t changes) {

@@ -9,6 +9,7 @@
 
 #include "customize/customize_page_dlg.h"
 #include "customize/customize_session.h"
+#include "customize/customize_undo.h"
 #include "frame/property_sheet_win.h"
 
 namespace scrv {
@@ -17,8 +18,16 @@ class CCustomizeSheet : public CPropertySheetBase {
  public:
   CCustomizeSheet(SheetOptions options, CustomizeSession& session);
 
+ protected:
+  // The search keeps one index for the library's life; "@modified" and the modified marks come
+  // from the pages' defaults.
+  const SearchIndex* SharedSearchIndex() override;
+  bool PageModified(size_t page) override;
+  PageHits ModifiedMarks(size_t page) override;
+
  private:
   std::vector<std::unique_ptr<CCustomizePage>> pages_;
+  CustomizeDefaults defaults_;
 };
 
 // Sends the change mask to every main window of the host (stopping at the first that answers

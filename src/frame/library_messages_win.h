@@ -43,5 +43,8 @@ constexpr UINT SCM_PAGE_ACTIVATED = 0x80FF;
 constexpr UINT SLM_FIRST = WM_APP + 0x3F00;
 // From the sheet to a page: mark control wParam for a moment (the search found it there).
 constexpr UINT SLM_MARK_CONTROL = SLM_FIRST;
+// From the sheet to a page: the search's lasting marks, lParam a const SearchMarks* (property
+// page header); a null lParam clears them.
+constexpr UINT SLM_SET_MARKS = SLM_FIRST + 1;
 
 }  // namespace scrv

@@ -6,6 +6,9 @@
 #include <stdexcept>
 
 #include "base/module_state_win.h"
+#include "frame/search_marks.h"
+
+#include <algorithm>
 
 namespace scrv {
 namespace {
@@ -93,13 +96,17 @@ bool CPropertyPageBase::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam,
       Mark(static_cast<UINT>(wParam));
       result = 0;
       return true;
+    case SLM_SET_MARKS:
+      SetMarks(reinterpret_cast<const SearchMarks*>(lParam));
+      result = 0;
+      return true;
     case WM_TIMER:
       if (wParam != kMarkTimer) break;
       Mark(0);
       result = 0;
       return true;
     case WM_PAINT:
-      if (!marked_) break;
+      if (!marked_ && marks_.matched.empty() && marks_.modified.empty()) break;
       PaintMark();
       result = 0;
       return true;
@@ -179,12 +186,72 @@ void CPropertyPageBase::Mark(UINT controlId) {
 void CPropertyPageBase::PaintMark() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(m_hWnd, &ps);
-  RECT rc = MarkRect(m_hWnd, marked_);
-  HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
-  FrameRect(dc, &rc, brush);
-  InflateRect(&rc, -1, -1);
-  FrameRect(dc, &rc, brush);
+  // The marks grow with the DPI the page is drawn at.
+  const auto dpi = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
+  auto controlRect = [&](uint32_t id, Rect* out) {
+    HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+    if (!control || !IsWindowVisible(control)) return false;
+    RECT rc = {};
+    GetWindowRect(control, &rc);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    *out = {rc.left, rc.top, rc.right, rc.bottom};
+    return true;
+  };
+  auto fill = [&](const Rect& r, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    const RECT rc = {r.left, r.top, r.right, r.bottom};
+    FillRect(dc, &rc, brush);
+    DeleteObject(brush);
+  };
+  for (uint32_t id : marks_.matched) {
+    Rect r;
+    if (!controlRect(id, &r)) continue;
+    const MarkFrame f = MatchFrame(r, dpi);
+    const COLORREF color = MarkColor(MarkKind::kMatch, DarkTheme());
+    const int32_t t = f.thickness;
+    fill({f.outer.left, f.outer.top, f.outer.right, f.outer.top + t}, color);
+    fill({f.outer.left, f.outer.bottom - t, f.outer.right, f.outer.bottom}, color);
+    fill({f.outer.left, f.outer.top, f.outer.left + t, f.outer.bottom}, color);
+    fill({f.outer.right - t, f.outer.top, f.outer.right, f.outer.bottom}, color);
+  }
+  for (uint32_t id : marks_.modified) {
+    Rect r;
+    if (!controlRect(id, &r)) continue;
+    Rect bar = ModifiedBar(r, dpi);
+    // A label just left of the control would hide the bar: it goes left of the label instead.
+    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t cls[8] = {};
+      GetClassNameW(child, cls, 8);
+      Rect label;
+      if (_wcsicmp(cls, L"Static") != 0 || !controlRect(static_cast<uint32_t>(GetDlgCtrlID(child)), &label))
+        continue;
+      if (label.left < bar.right && bar.left < label.right && label.top < bar.bottom &&
+          bar.top < label.bottom) {
+        bar = ModifiedBar(label, dpi);
+        break;
+      }
+    }
+    fill(bar, MarkColor(MarkKind::kModified, DarkTheme()));
+  }
+  if (marked_) {
+    RECT rc = MarkRect(m_hWnd, marked_);
+    HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+    FrameRect(dc, &rc, brush);
+    InflateRect(&rc, -1, -1);
+    FrameRect(dc, &rc, brush);
+  }
   EndPaint(m_hWnd, &ps);
+}
+
+void CPropertyPageBase::SetMarks(const SearchMarks* marks) {
+  marks_ = marks ? *marks : SearchMarks{};
+  // The marks lie outside the controls: the page repaints round them, the lists their rows.
+  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool CPropertyPageBase::RowMatched(uint32_t list, int row) const {
+  return std::find(marks_.rows.begin(), marks_.rows.end(), std::make_pair(list, row)) !=
+         marks_.rows.end();
 }
 
 }  // namespace scrv

@@ -49,6 +49,16 @@ class CPropertyPageBase : public CDialogFrame {
   virtual bool OnKillActive() { return false; }
   virtual bool OnTranslateAccelerator(const MSG& /*msg*/) { return false; }
 
+  // What the sheet's search marks on the page while a query is typed: every control it matches
+  // (a frame), every control whose setting differs from its default (a bar), and the rows of
+  // the page's lists it matches (a coloured background, drawn by the page's list).
+  struct SearchMarks {
+    std::vector<uint32_t> matched, modified;
+    std::vector<std::pair<uint32_t, int>> rows;  // list control, row
+  };
+  const SearchMarks& Marks() const { return marks_; }
+  bool RowMatched(uint32_t list, int row) const;
+
   // The page's own messages (background, marks) before the frame's.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
@@ -69,11 +79,13 @@ class CPropertyPageBase : public CDialogFrame {
   bool FocusSearchBox(const MSG& msg);
   void Mark(UINT controlId);
   void PaintMark();
+  void SetMarks(const SearchMarks* marks);
 
   bool navigation_ = false;
   bool registered_ = false;
   UINT throwOn_ = 0;                         // the test seam's message
   UINT marked_ = 0;                          // the control marked for a moment
+  SearchMarks marks_;                        // the search's lasting marks
   std::vector<std::pair<HWND, bool>> held_;  // lists whose redraw waits, and showFocused
 };
 

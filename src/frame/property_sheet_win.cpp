@@ -4,6 +4,10 @@
 #include <iterator>
 
 #include "frame/text_folder_win.h"
+#include "frame/search_keys.h"
+#include "frame/search_query.h"
+
+#include <cwchar>
 #include "controls_ids.h"
 #include "frame/anchor_layout.h"
 #include "frame/control_look_win.h"
@@ -32,6 +36,8 @@ constexpr UINT kSizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 // Whether the sheet being created on this thread is resizable, for the callback's first
 // message: the platform has not created the window yet, so the creation list cannot bind it.
 thread_local bool t_resizable = false;
+// The sheet whose search takes the keys of this thread's queue.
+thread_local CPropertySheetBase* t_keySheet = nullptr;
 
 RECT ChildRect(HWND parent, HWND child) {
   RECT rc = {};
@@ -193,6 +199,9 @@ HFONT CPropertySheetBase::NavigationFont() {
 void CPropertySheetBase::BuildNavigation() {
   HWND tab = TabControl();
   if (!tab) return;
+  outerKeySheet_ = t_keySheet;
+  t_keySheet = this;
+  keyHook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
   SetWindowLongW(tab, GWL_STYLE, GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
   ShowWindow(tab, SW_HIDE);
   EnableWindow(tab, FALSE);
@@ -367,10 +376,8 @@ void CPropertySheetBase::FillTitles() {
   ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
   wchar_t query[kQueryCapacity] = {};
   GetWindowTextW(search_.m_hWnd, query, kQueryCapacity);
-  const WinTextFolder folder;
-  const OptionQuery words(ToU(query), folder);
 
-  std::vector<PageSearchEntry> entries(pages_.size());
+  std::vector<std::u16string> titles(pages_.size());
   for (size_t i = 0; i < pages_.size(); ++i) {
     wchar_t title[kTitleCapacity] = {};
     TCITEMW item = {};
@@ -378,17 +385,20 @@ void CPropertySheetBase::FillTitles() {
     item.pszText = title;
     item.cchTextMax = kTitleCapacity;
     ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-    entries[i].title = ToU(title);
-    entries[i].extraText = pages_[i].extraText;
-    if (!words.Empty()) entries[i].controls = Captions(pages_[i]);
+    titles[i] = ToU(title);
   }
-  rows_ = ListPages(entries, words);
+  rows_ = Search().Update(ToU(query));
+  // An empty list says why; the list's name carries the same words for a screen reader.
+  const std::wstring empty =
+      Search().NoMatch() ? ToW(FormatText(ToU(LoadResString(IDS_SEARCH_NO_MATCH)), ToU(query)))
+                         : std::wstring();
+  SetWindowTextW(list, empty.c_str());
 
   HDC dc = GetDC(list);
   HGDIOBJ old = SelectObject(dc, NavigationFont());
   int widest = 0;
   for (const PageListRow& row : rows_) {
-    const std::wstring title = ToW(entries[row.page].title);
+    const std::wstring title = ToW(titles[row.page]);
     ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
     SIZE extent = {};
     GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);
@@ -405,6 +415,159 @@ void CPropertySheetBase::FillTitles() {
   ::SendMessageW(list, LB_SETCURSEL, row ? static_cast<WPARAM>(*row) : static_cast<WPARAM>(-1), 0);
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+  ShowMarks();
+}
+
+SheetSearch& CPropertySheetBase::Search() {
+  if (!searchModel_) {
+    const SearchIndex* index = SharedSearchIndex();
+    if (!index) {
+      // The sheet's own: its pages' titles, labels and captions.
+      std::vector<IndexedPage> pages(pages_.size());
+      HWND tab = TabControl();
+      for (size_t i = 0; i < pages_.size(); ++i) {
+        wchar_t title[kTitleCapacity] = {};
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = title;
+        item.cchTextMax = kTitleCapacity;
+        if (tab) ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        pages[i].title = ToU(title);
+        pages[i].extraText = pages_[i].extraText;
+        if (const DialogTemplateText* captions = Captions(pages_[i])) pages[i].controls = *captions;
+      }
+      ownIndex_ = std::make_unique<SearchIndex>(std::move(pages));
+      index = ownIndex_.get();
+    }
+    searchModel_ = std::make_unique<SheetSearch>(
+        *index, folder_, [this](size_t p) { return PageModified(p); },
+        [this](size_t p) { return ModifiedMarks(p); });
+  }
+  return *searchModel_;
+}
+
+void CPropertySheetBase::ShowMarks(HWND page) {
+  if (!page) page = CurrentPage();
+  const int index = page ? static_cast<int>(::SendMessageW(m_hWnd, PSM_HWNDTOINDEX,
+                                                           reinterpret_cast<WPARAM>(page), 0))
+                         : -1;
+  if (index < 0 || !titles_.m_hWnd) return;
+  CPropertyPageBase::SearchMarks marks;
+  const size_t p = static_cast<size_t>(index);
+  if (Search().HasQuery()) {
+    const SearchIndex* index = SharedSearchIndex() ? SharedSearchIndex() : ownIndex_.get();
+    const PageHits hits = index->Hits(p, OptionQuery(Search().Query().words, folder_));
+    marks.matched = hits.controls;
+    for (size_t label : hits.rows) {
+      const LabelPlace place = index->Page(p).PlaceOf(label);
+      marks.rows.emplace_back(place.control, place.row);
+    }
+  }
+  marks.modified = ModifiedMarks(p).controls;
+  ::SendMessageW(page, SLM_SET_MARKS, 0, reinterpret_cast<LPARAM>(&marks));
+}
+
+void CPropertySheetBase::GoTo(const SearchMatch& match) {
+  ::SendMessageW(m_hWnd, PSM_SETCURSEL, match.page, 0);
+  HWND page = CurrentPage();
+  if (!page) return;
+  ShowMarks(page);
+  HWND control = match.control ? ::GetDlgItem(page, static_cast<int>(match.control)) : nullptr;
+  if (!control) {
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, FALSE);
+    return;
+  }
+  wchar_t cls[32] = {};
+  GetClassNameW(control, cls, 32);
+  if (match.row >= 0 && _wcsicmp(cls, WC_LISTVIEWW) == 0) {
+    // The row is selected alone and scrolled into view; its state stays as it is.
+    LVITEMW none = {};
+    none.stateMask = LVIS_SELECTED;
+    ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    LVITEMW item = {};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(match.row),
+                   reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(match.row), FALSE);
+  }
+  ::SendMessageW(page, SLM_MARK_CONTROL, match.control, 0);
+  if (_wcsicmp(cls, L"Static") == 0 || _wcsicmp(cls, L"Button") == 0 &&
+      (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+    // A label takes no focus: the control it names does, as its mnemonic would give it.
+    HWND next = GetNextDlgTabItem(page, control, FALSE);
+    if (next) control = next;
+  }
+  if (IsWindowEnabled(control) && IsWindowVisible(control))
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+bool CPropertySheetBase::OnSearchKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !search_.m_hWnd) return false;
+  SearchKeyState state;
+  state.focus = msg.hwnd == search_.m_hWnd   ? SearchFocus::kSearchBox
+                : msg.hwnd == titles_.m_hWnd ? SearchFocus::kTitleList
+                                             : SearchFocus::kPage;
+  state.key = static_cast<uint32_t>(msg.wParam);
+  state.ctrl = GetKeyState(VK_CONTROL) < 0;
+  state.shift = GetKeyState(VK_SHIFT) < 0;
+  state.alt = GetKeyState(VK_MENU) < 0;
+  state.boxHasText = GetWindowTextLengthW(search_.m_hWnd) > 0;
+  state.onFirstRow = ::SendMessageW(titles_.m_hWnd, LB_GETCURSEL, 0, 0) <= 0;
+  if (state.focus == SearchFocus::kPage) {
+    wchar_t cls[16] = {};
+    GetClassNameW(msg.hwnd, cls, 16);
+    state.editOwnsUndo = _wcsicmp(cls, L"Edit") == 0 && ::SendMessageW(msg.hwnd, EM_CANUNDO, 0, 0) &&
+                         ::SendMessageW(msg.hwnd, EM_GETMODIFY, 0, 0);
+  }
+  switch (DecideSearchKey(state)) {
+    case SearchAction::kPass:
+      return false;
+    case SearchAction::kFocusBox:
+      FocusSearchBox();
+      ::SendMessageW(search_.m_hWnd, EM_SETSEL, 0, -1);
+      return true;
+    case SearchAction::kFocusList:
+      FocusTitleList();
+      return true;
+    case SearchAction::kClearBox:
+      SetWindowTextW(search_.m_hWnd, L"");
+      return true;
+    case SearchAction::kNextMatch:
+    case SearchAction::kPrevMatch:
+      if (auto m = Search().Step(DecideSearchKey(state) == SearchAction::kPrevMatch)) GoTo(*m);
+      return true;
+    case SearchAction::kRowMatch: {
+      const auto row = static_cast<int>(::SendMessageW(titles_.m_hWnd, LB_GETCURSEL, 0, 0));
+      if (row >= 0 && static_cast<size_t>(row) < rows_.size()) {
+        if (auto m = Search().FirstOn(rows_[row].page))
+          GoTo(*m);
+        else
+          EnterPage();
+      }
+      return true;
+    }
+    case SearchAction::kEnterPage:
+      EnterPage();
+      return true;
+    case SearchAction::kCancel:
+      PostMessageW(m_hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+      return true;
+    case SearchAction::kUndo:
+    case SearchAction::kRedo:
+      return OnUndo(DecideSearchKey(state) == SearchAction::kRedo);
+  }
+  return false;
+}
+
+LRESULT CALLBACK CPropertySheetBase::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  auto* msg = reinterpret_cast<MSG*>(lParam);
+  CPropertySheetBase* sheet = t_keySheet;
+  if (code == HC_ACTION && wParam == PM_REMOVE && msg && sheet && sheet->m_hWnd &&
+      msg->message == WM_KEYDOWN &&
+      (msg->hwnd == sheet->m_hWnd || IsChild(sheet->m_hWnd, msg->hwnd)) &&
+      sheet->OnSearchKey(*msg))
+    msg->message = WM_NULL;  // used: neither the dialog manager nor the control sees it
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void CPropertySheetBase::OnTitleChosen() {
@@ -476,6 +639,11 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       return laidOut;
     }
     case WM_DESTROY:
+      if (keyHook_) {
+        UnhookWindowsHookEx(keyHook_);
+        keyHook_ = nullptr;
+        t_keySheet = outerKeySheet_;
+      }
       if (options_.lastPageKey) {
         const int index = CurrentIndex();
         Settings().WriteCommonDword(options_.lastPageKey,
@@ -500,8 +668,17 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       return true;
     case SCM_PAGE_ACTIVATED:
       SelectRowOfPage(reinterpret_cast<HWND>(lParam));
+      // The page becoming current is not yet the sheet's current page.
+      ShowMarks(reinterpret_cast<HWND>(lParam));
       result = 0;
       return true;
+    case PSM_ISDIALOGMESSAGE: {
+      // The keys of the search before the dialog manager turns Enter into OK.
+      const MSG* key = reinterpret_cast<const MSG*>(lParam);
+      if (!key || !OnSearchKey(*key)) return false;
+      result = TRUE;
+      return true;
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_NAV_SEARCH && HIWORD(wParam) == EN_CHANGE) {
         FillTitles();

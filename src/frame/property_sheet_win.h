@@ -21,6 +21,8 @@
 #include <vector>
 
 #include "frame/page_list.h"
+#include "frame/sheet_search.h"
+#include "frame/text_folder_win.h"
 #include "frame/search_box_win.h"
 #include "frame/dialog_resizer_win.h"
 #include "frame/property_page_win.h"
@@ -62,6 +64,18 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   HWND CurrentPage() const;
   int CurrentIndex();
 
+  // The search's index: a sheet may keep one for the library's life; otherwise the sheet
+  // builds its own from its pages at the first search.
+  virtual const SearchIndex* SharedSearchIndex() { return nullptr; }
+  // Whether page i holds a setting that differs from its default, and which of its controls
+  // and list rows do (for "@modified" and the modified marks).
+  virtual bool PageModified(size_t /*page*/) { return false; }
+  virtual PageHits ModifiedMarks(size_t /*page*/) { return {}; }
+  // Ctrl+Z (or, with `redo`, Ctrl+Y): true when the sheet took a change back or did it again.
+  virtual bool OnUndo(bool /*redo*/) { return false; }
+  // Shows the search's marks on `page` (by default the current one) anew.
+  void ShowMarks(HWND page = nullptr);
+
  private:
   struct PageEntry {
     CPropertyPageBase* page;
@@ -88,6 +102,11 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // there. True when the focus moved.
   bool ShowMatch(bool focus);
   void SelectRowOfPage(HWND page);
+  SheetSearch& Search();
+  // The keys of the search, wherever the focus is in the sheet: true when the key was used.
+  bool OnSearchKey(const MSG& msg);
+  void GoTo(const SearchMatch& match);
+  static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
   HFONT NavigationFont();
   const DialogTemplateText* Captions(PageEntry& entry);
 
@@ -117,6 +136,13 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   CSearchBox search_;
   CTitleList titles_;
   std::vector<PageListRow> rows_;
+  WinTextFolder folder_;
+  std::unique_ptr<SearchIndex> ownIndex_;
+  std::unique_ptr<SheetSearch> searchModel_;
+  // The platform's own sheet loop may not offer the sheet its keys: they are taken from the
+  // thread's message queue while the sheet is up.
+  HHOOK keyHook_ = nullptr;
+  CPropertySheetBase* outerKeySheet_ = nullptr;
   HWND separator_ = nullptr;
   HWND buttons_[4] = {};  // Cancel, OK, Help, Apply
   HFONT font_ = nullptr;

@@ -1,5 +1,7 @@
 #include "frame/search_box_win.h"
 
+#include <string>
+
 namespace scrv {
 namespace {
 
@@ -60,6 +62,27 @@ bool CTitleList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM, LRE
         return true;
       }
       return false;
+    case WM_PAINT: {
+      // An empty list says why (its name, set by the sheet) inside itself.
+      const int n = GetWindowTextLengthW(m_hWnd);
+      if (n == 0 || ::SendMessageW(m_hWnd, LB_GETCOUNT, 0, 0) > 0) return false;
+      result = DefWindowProc();
+      std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+      GetWindowTextW(m_hWnd, text.data(), n + 1);
+      text.resize(static_cast<size_t>(n));
+      HDC dc = GetDC(m_hWnd);
+      ::SendMessageW(::GetParent(m_hWnd), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(m_hWnd));
+      SetBkMode(dc, TRANSPARENT);
+      HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
+      RECT rc = {};
+      GetClientRect(m_hWnd, &rc);
+      InflateRect(&rc, -4, -4);
+      DrawTextW(dc, text.c_str(), n, &rc, DT_WORDBREAK | DT_NOPREFIX | DT_CENTER);
+      SelectObject(dc, old);
+      ReleaseDC(m_hWnd, dc);
+      return true;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
       // The selection a click makes is reported while the button message is handled.

@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "frame/search_marks.h"
+
 #include <set>
 #include <string>
 #include <vector>
@@ -175,6 +177,63 @@ class Customize : public ::testing::TestWithParam<bool>, public CustomizeBase {
     return masks;
   }
 };
+
+TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirControls) {
+  Store(L"TabWidth", 200);
+  Store(L"Beep", 0);
+  Store(L"TabIcon", 1);  // stored, but its default
+  std::wstring modified, combined;
+  COLORREF bar = 0, unmarked = 0;
+  Open(0, [&](HWND sheet) {
+    SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"@modified");
+    modified = Listed(sheet);
+    SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"@MODIFIED beep");
+    combined = Listed(sheet);
+    SendMessageW(sheet, PSM_SETCURSEL, 9, 0);  // the Tab page
+    HWND page = Page(sheet);
+    UpdateWindow(page);
+    // The bar goes left of the edit's label ("Width:"), which stands just before it.
+    const RECT width = dialog_test::ControlRect(page, IDC_TAB_WIDTH_VALUE_LABEL);
+    const RECT icon = dialog_test::ControlRect(page, IDC_TAB_ICON);
+    HDC dc = GetDC(page);
+    const auto dpi = static_cast<uint32_t>(GetDeviceCaps(dc, LOGPIXELSX));
+    auto barAt = [&](const RECT& rc) {
+      return GetPixel(dc, scrv::ModifiedBar({rc.left, rc.top, rc.right, rc.bottom}, dpi).left,
+                      (rc.top + rc.bottom) / 2);
+    };
+    bar = barAt(width);
+    unmarked = barAt(icon);
+    ReleaseDC(page, dc);
+    Click(sheet, IDCANCEL);
+  });
+  EXPECT_EQ(modified, L"Window|Tab");
+  EXPECT_EQ(combined, L"Window");
+  EXPECT_EQ(bar, scrv::MarkColor(scrv::MarkKind::kModified, false));
+  EXPECT_NE(unmarked, bar);
+}
+
+TEST_P(Customize, ResetToDefaultFromTheContextMenuWritesTheDefaultAtOk) {
+  Store(L"TabWidth", 200);
+  std::wstring before, after;
+  const uint32_t result = Open(9, [&](HWND sheet) {
+    HWND page = Page(sheet);
+    HWND width = GetDlgItem(page, IDC_TAB_WIDTH);
+    before = dialog_test::WindowText(GetDlgItem(page, IDC_TAB_WIDTH));
+    SetFocus(width);
+    // The menu opened from the keyboard, its one entry chosen with the keys.
+    PostMessageW(page, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(page, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(width), -1);
+    after = dialog_test::WindowText(GetDlgItem(page, IDC_TAB_WIDTH));
+    Click(sheet, IDOK);
+  });
+  EXPECT_EQ(result, 1u);
+  EXPECT_EQ(before, L"200");
+  EXPECT_EQ(after, L"160");
+  EXPECT_EQ(StoredText(L"TabWidth"), L"160");
+  ASSERT_EQ(Broadcasts().size(), 1u);
+  EXPECT_EQ(Broadcasts()[0] & 0x4002, 0x4002u);
+}
 
 TEST_P(Customize, OkAtOnceOnTheFilePageWritesOnlyTheFilterAndTellsNobody) {
   EXPECT_EQ(Open(0, [](HWND sheet) { Click(sheet, IDOK); }), 1u);
@@ -543,6 +602,109 @@ TEST_F(CustomizeNavigation, KeysMoveBetweenTheSearchBoxTheListAndThePage) {
   EXPECT_EQ(rowAfterPageChange, 3);
   EXPECT_NE(afterRight, list);
   EXPECT_NE(afterRight, box);
+}
+
+// Keys as the sheet's loop gets them: through its dialog manager, or posted to the focused
+// control and taken from the queue.
+void PostedKey(HWND control, UINT vk, bool ctrl = false, bool shift = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(control, WM_KEYDOWN, vk, 0);
+  PumpMessages(30);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(CustomizeNavigation, EnterF3AndEscGoToTheMatchesAndNeverCloseTheSheet) {
+  HWND box = nullptr, list = nullptr, afterEnter = nullptr, afterF3 = nullptr,
+       afterShiftF3 = nullptr, afterListEsc = nullptr, afterCtrlF = nullptr;
+  int pageAfterListEnter = -1;
+  std::wstring firstListed, titleAfterEnter;
+  bool openAtEnd = false;
+  auto currentTitle = [](HWND sheet) {
+    wchar_t title[100] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = title;
+    item.cchTextMax = 100;
+    HWND tab = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+    SendMessageW(tab, TCM_GETITEMW, PageIndex(sheet), reinterpret_cast<LPARAM>(&item));
+    return std::wstring(title);
+  };
+  const uint32_t result = Open(0, [&](HWND sheet) {
+    box = GetDlgItem(sheet, IDC_NAV_SEARCH);
+    list = Titles(sheet);
+    Type(sheet, L"width");
+    firstListed = Listed(sheet).substr(0, Listed(sheet).find(L'|'));
+    SetFocus(box);
+    DialogKey(sheet, box, VK_RETURN);  // the first match, on the first listed page
+    titleAfterEnter = currentTitle(sheet);
+    afterEnter = GetFocus();
+    PostedKey(GetFocus(), VK_F3);
+    afterF3 = GetFocus();
+    PostedKey(GetFocus(), VK_F3, false, true);
+    afterShiftF3 = GetFocus();
+    SetFocus(list);
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
+    DialogKey(sheet, list, VK_RETURN);  // the first listed page's match
+    pageAfterListEnter = PageIndex(sheet);
+    SetFocus(list);
+    DialogKey(sheet, list, VK_ESCAPE);  // back to the box, not Cancel
+    afterListEsc = GetFocus();
+    SetFocus(GetNextDlgTabItem(Page(sheet), nullptr, FALSE));
+    PostedKey(GetFocus(), 'F', true);  // Ctrl+F from inside the page, through the queue
+    afterCtrlF = GetFocus();
+    openAtEnd = IsWindow(sheet) && IsWindowVisible(sheet);
+    Click(sheet, IDCANCEL);
+  });
+  EXPECT_EQ(result, 0u);
+  EXPECT_TRUE(openAtEnd);
+  EXPECT_EQ(titleAfterEnter, firstListed);
+  EXPECT_NE(afterEnter, box);
+  EXPECT_NE(afterF3, afterEnter);
+  EXPECT_EQ(afterShiftF3, afterEnter);
+  EXPECT_GE(pageAfterListEnter, 0);
+  EXPECT_EQ(afterListEsc, box);
+  EXPECT_EQ(afterCtrlF, box);
+}
+
+TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
+  std::vector<COLORREF> frames;
+  COLORREF other = 0;
+  std::wstring emptyName;
+  int emptyCount = -1;
+  Open(0, [&](HWND sheet) {
+    Type(sheet, L"width");
+    SendMessageW(sheet, PSM_SETCURSEL, 9, 0);  // the Tab page: three captions hold the word
+    HWND page = Page(sheet);
+    UpdateWindow(page);
+    HDC dc = GetDC(page);
+    // The frame's first column, at whatever DPI the page is drawn.
+    const auto dpi = static_cast<uint32_t>(GetDeviceCaps(dc, LOGPIXELSX));
+    auto frameAt = [&](int id) {
+      const RECT rc = dialog_test::ControlRect(page, id);
+      const scrv::MarkFrame f = scrv::MatchFrame({rc.left, rc.top, rc.right, rc.bottom}, dpi);
+      return GetPixel(dc, f.outer.left, (rc.top + rc.bottom) / 2);
+    };
+    for (int id : {IDC_TAB_WIDTH_LABEL, IDC_TAB_WIDTH_VALUE_LABEL, IDC_TAB_ADJUST_WIDTH_LABEL})
+      frames.push_back(frameAt(id));
+    other = frameAt(IDC_TAB_STYLE_LABEL);
+    ReleaseDC(page, dc);
+    Type(sheet, L"zzzqqq");
+    emptyCount = static_cast<int>(SendMessageW(Titles(sheet), LB_GETCOUNT, 0, 0));
+    wchar_t name[100] = {};
+    GetWindowTextW(Titles(sheet), name, 100);
+    emptyName = name;
+    Click(sheet, IDCANCEL);
+  });
+  const COLORREF mark = scrv::MarkColor(scrv::MarkKind::kMatch, false);
+  EXPECT_EQ(frames, (std::vector<COLORREF>{mark, mark, mark}));
+  EXPECT_NE(other, mark);
+  EXPECT_EQ(emptyCount, 0);
+  EXPECT_EQ(emptyName, L"No settings match \"zzzqqq\"");
 }
 
 TEST_F(CustomizeNavigation, ACaptionFoundTakesTheUserToItsControl) {
