@@ -1,23 +1,12 @@
 #include "frame/search_marks.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace scrv {
 namespace {
 
 int32_t Scaled(int32_t pixels, uint32_t dpi) {
   return std::max<int32_t>(1, MulDiv(pixels, static_cast<int32_t>(dpi ? dpi : 96), 96));
-}
-
-double Channel(uint32_t value) {
-  const double c = value / 255.0;
-  return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(uint32_t colorref) {
-  return 0.2126 * Channel(colorref & 0xFF) + 0.7152 * Channel((colorref >> 8) & 0xFF) +
-         0.0722 * Channel((colorref >> 16) & 0xFF);
 }
 
 }  // namespace
@@ -41,11 +30,6 @@ MarkFrame MatchFrame(const Rect& control, uint32_t dpi) {
 Rect ModifiedBar(const Rect& control, uint32_t dpi) {
   const int32_t gap = Scaled(2, dpi), width = Scaled(3, dpi);
   return {control.left - gap - width, control.top, control.left - gap, control.bottom};
-}
-
-double ContrastRatio(uint32_t colorA, uint32_t colorB) {
-  const double a = Luminance(colorA), b = Luminance(colorB);
-  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 }  // namespace scrv

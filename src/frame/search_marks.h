@@ -28,7 +28,4 @@ MarkFrame MatchFrame(const Rect& control, uint32_t dpi);
 // The bar left of a control whose setting was changed from its default.
 Rect ModifiedBar(const Rect& control, uint32_t dpi);
 
-// The contrast ratio of two colours (1 to 21), as accessibility guidelines measure it.
-double ContrastRatio(uint32_t colorA, uint32_t colorB);
-
 }  // namespace scrv
