@@ -31,6 +31,8 @@ file(GLOB SCRV_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*
 add_executable(native_tests ${SCRV_NATIVE_TESTS})
 target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
 target_link_libraries(native_tests PRIVATE scrvcore GTest::gtest GTest::gtest_main GTest::gmock)
+# Tests that read the resource scripts and number headers themselves.
+target_compile_definitions(native_tests PRIVATE SCRV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(native_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 
 # The localisation module's resources, compiled to a .res file that the native tests read: the

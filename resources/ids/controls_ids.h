@@ -33,7 +33,7 @@
 #define IDC_NAV_SEPARATOR 32493
 #define IDC_NAV_SEARCH 32494
 #define IDC_NAV_TITLES 32495
-#define IDS_SEARCH_CUE 1042 /* cue banner of the search box, before " (Ctrl+F)" */
+#define IDS_SEARCH_CUE 1042 /* cue banner of the search box, before " (Ctrl+F)": "Search", defined once, in menus.rc */
 // The labels above the search box and above the page list.
 #define IDC_NAV_SEARCH_LABEL 32491
 #define IDC_NAV_TITLES_LABEL 32492
