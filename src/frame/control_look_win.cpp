@@ -291,35 +291,40 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
   return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
-// Group boxes: the frame in the border colour and the caption on the face, painted in place
-// (a group box paints no interior: the controls inside it are its siblings).
+// Group boxes: the frame and the caption on the face, painted in place (a group box paints no
+// interior: the controls inside it are its siblings). In the dark theme in its colours; in high
+// contrast in the system's, which a caption drawn by a visual style that is still in effect would
+// not take.
 void PaintGroupBox(HWND box, HDC dc) {
+  const bool contrast = HighContrastOn();
+  const bool enabled = IsWindowEnabled(box);
+  const COLORREF face = contrast ? GetSysColor(COLOR_BTNFACE) : kDarkFaceColor;
+  const COLORREF frameColour = contrast ? GetSysColor(COLOR_BTNTEXT) : kDarkBorderColor;
+  const COLORREF textColour = contrast ? GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT)
+                                       : enabled ? kDarkTextColor
+                                                 : kDarkDisabledTextColor;
   RECT rc;
   GetClientRect(box, &rc);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
   TEXTMETRICW tm = {};
   GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
   RECT frame = rc;
   frame.top += tm.tmHeight / 2;
-  SetDCBrushColor(dc, kDarkBorderColor);
+  SetDCBrushColor(dc, frameColour);
   FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   const std::wstring text = GetWindowTextString(box);
-  if (text.empty()) return;
   RECT label = {rc.left + 7, rc.top, rc.right - 7, rc.top + tm.tmHeight};
-  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
   RECT extent = label;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
-  SelectObject(dc, font);
+  SelectObject(dc, old);
+  if (text.empty()) return;
   label.right = std::min(label.right, extent.right + 2);
-  FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, kDarkFaceColor);
-  DrawLabel(box, dc, text, label, IsWindowEnabled(box) ? kDarkTextColor : kDarkDisabledTextColor,
-            DT_LEFT | DT_TOP | DT_SINGLELINE);
+  FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, face);
+  DrawLabel(box, dc, text, label, textColour, DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {
-  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -518,21 +523,29 @@ void PrepareList(HWND list, bool dark) {
 
 }  // namespace
 
-void PrepareControls(HWND parent, bool dark) {
-  if (!dark && HighContrastOn()) {
-    // High contrast turns the visual styles off, where a style's own text colours would
-    // ignore the system's: every control takes the classic look in the system colours.
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      SetWindowTheme(child, L"", L"");
-      if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
-      if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, false);
-      if (ClassIs(child, L"Button") &&
-          IsBoxOnlyWindow(child, GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK))
-        PrepareBoxOnly(child, false);
-    }
+namespace {
+
+// What one child needs in the dark theme, or in high contrast (`dark` off): there the visual
+// styles are off, where a style's own text colours would ignore the system's, so every control
+// takes the classic look in the system colours, and group boxes are painted in them.
+void PrepareChild(HWND child, bool dark) {
+  if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
+  if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, dark);
+  if (dark) {
+    PrepareDark(child);
     return;
   }
-  if (!dark) {
+  SetWindowTheme(child, L"", L"");
+  if (!ClassIs(child, L"Button")) return;
+  const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+  if (type == BS_GROUPBOX) SetSubclass(child, GroupBoxProc, kLookSubclass, 0);
+  if (IsBoxOnlyWindow(child, type)) PrepareBoxOnly(child, false);
+}
+
+}  // namespace
+
+void PrepareControls(HWND parent, bool dark) {
+  if (!dark && !HighContrastOn()) {
     // Only edits and lists need anything in the light theme: finding them by class costs one
     // look-up per control found, where a walk costs one per child.
     for (HWND edit = nullptr; (edit = FindWindowExW(parent, edit, L"Edit", nullptr));)
@@ -541,11 +554,8 @@ void PrepareControls(HWND parent, bool dark) {
       PrepareList(list, false);
     return;
   }
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
-    if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, true);
-    PrepareDark(child);
-  }
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    PrepareChild(child, dark);
 }
 
 namespace {
