@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "frame/control_look_win.h"
 #include "frame/subclass_win.h"
 
 namespace scrv {
@@ -36,6 +37,7 @@ void CCellTip::Attach(HWND list, int column) {
   tool.lpszText = LPSTR_TEXTCALLBACKW;
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
+  PrepareTooltip(tip_);
   SetSubclass(list_, ListProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
   Fit();
 }

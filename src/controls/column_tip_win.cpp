@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "frame/control_look_win.h"
+
 namespace scrv {
 namespace {
 
@@ -35,6 +37,7 @@ void CColumnTip::Attach(HWND list, int column, std::wstring text) {
   }
   // Several lines, and long enough to be read.
   SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
+  PrepareTooltip(tip_);
   SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
   Fit();
 }

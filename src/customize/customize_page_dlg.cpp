@@ -219,7 +219,7 @@ bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
     result = CDRF_NOTIFYITEMDRAW;
   } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
     // In the dark theme a selected row of the list without the focus is dark too.
-    if (DarkTheme()) DarkListCustomDraw(header, result);
+    if (DarkTheme()) DarkCustomDraw(header, result);
     const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
     if (RowMatched(model_.Page().optionList, static_cast<int>(row))) {
       // A row the search matches: the mark's background, the theme's text on it.

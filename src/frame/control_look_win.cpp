@@ -13,6 +13,7 @@
 #include "base/text_win.h"
 #include "frame/dialog_template.h"
 #include "frame/dialog_appearance_win.h"
+#include "frame/dpi_win.h"
 #include "frame/subclass_win.h"
 #include "frame_ids.h"
 
@@ -281,6 +282,7 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     case WM_KEYDOWN:
     case WM_KEYUP:
     case BM_SETSTATE:
+    case BM_SETCHECK:
     case BM_SETSTYLE: {
       // A button draws its new state straight away, in its light style: draw it again.
       const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
@@ -291,35 +293,40 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
   return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
-// Group boxes: the frame in the border colour and the caption on the face, painted in place
-// (a group box paints no interior: the controls inside it are its siblings).
+// Group boxes: the frame and the caption on the face, painted in place (a group box paints no
+// interior: the controls inside it are its siblings). In the dark theme in its colours; in high
+// contrast in the system's, which a caption drawn by a visual style that is still in effect would
+// not take.
 void PaintGroupBox(HWND box, HDC dc) {
+  const bool contrast = HighContrastOn();
+  const bool enabled = IsWindowEnabled(box);
+  const COLORREF face = contrast ? GetSysColor(COLOR_BTNFACE) : kDarkFaceColor;
+  const COLORREF frameColour = contrast ? GetSysColor(COLOR_BTNTEXT) : kDarkBorderColor;
+  const COLORREF textColour = contrast ? GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT)
+                                       : enabled ? kDarkTextColor
+                                                 : kDarkDisabledTextColor;
   RECT rc;
   GetClientRect(box, &rc);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
   TEXTMETRICW tm = {};
   GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
   RECT frame = rc;
   frame.top += tm.tmHeight / 2;
-  SetDCBrushColor(dc, kDarkBorderColor);
+  SetDCBrushColor(dc, frameColour);
   FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   const std::wstring text = GetWindowTextString(box);
-  if (text.empty()) return;
   RECT label = {rc.left + 7, rc.top, rc.right - 7, rc.top + tm.tmHeight};
-  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
   RECT extent = label;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
-  SelectObject(dc, font);
+  SelectObject(dc, old);
+  if (text.empty()) return;
   label.right = std::min(label.right, extent.right + 2);
-  FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, kDarkFaceColor);
-  DrawLabel(box, dc, text, label, IsWindowEnabled(box) ? kDarkTextColor : kDarkDisabledTextColor,
-            DT_LEFT | DT_TOP | DT_SINGLELINE);
+  FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, face);
+  DrawLabel(box, dc, text, label, textColour, DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {
-  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -366,14 +373,28 @@ bool DarkColoursDue(COLORREF background, bool dark) {
   return dueDark != isDark;
 }
 
+// Trees: the dark list colours, the face and grey text while disabled; the system's in high
+// contrast.
+void ShowTreeEnabled(HWND tree) {
+  const bool dark = !HighContrastOn();
+  const bool enabled = IsWindowEnabled(tree);
+  SendMessageW(tree, TVM_SETBKCOLOR, 0,
+               !dark ? CLR_NONE : enabled ? kDarkBackgroundColor : kDarkFaceColor);
+  SendMessageW(tree, TVM_SETTEXTCOLOR, 0,
+               !dark ? CLR_NONE : enabled ? kDarkTextColor : kDarkDisabledTextColor);
+  SendMessageW(tree, TVM_SETLINECOLOR, 0, dark ? kDarkBorderColor : CLR_DEFAULT);
+}
+
 LRESULT CALLBACK TreeLookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {
   if (msg == WM_PAINT &&
-      DarkColoursDue(static_cast<COLORREF>(SendMessageW(hwnd, TVM_GETBKCOLOR, 0, 0)), true)) {
-    const bool dark = !HighContrastOn();
-    SendMessageW(hwnd, TVM_SETBKCOLOR, 0, dark ? kDarkBackgroundColor : CLR_NONE);
-    SendMessageW(hwnd, TVM_SETTEXTCOLOR, 0, dark ? kDarkTextColor : CLR_NONE);
-    SendMessageW(hwnd, TVM_SETLINECOLOR, 0, dark ? kDarkBorderColor : CLR_DEFAULT);
+      DarkColoursDue(static_cast<COLORREF>(SendMessageW(hwnd, TVM_GETBKCOLOR, 0, 0)), true))
+    ShowTreeEnabled(hwnd);
+  if (msg == WM_ENABLE) {
+    const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
+    ShowTreeEnabled(hwnd);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return r;
   }
   return DefSubclass(hwnd, msg, wParam, lParam);
 }
@@ -437,6 +458,88 @@ bool IsBoxOnlyWindow(HWND button, LONG type) {
   return rc.right - rc.left <= units.right && GetWindowTextLengthW(button) > 0;
 }
 
+// Check boxes and radio buttons: the box or circle, its mark and the caption painted here, in
+// the dark colours; a disabled one dims its frame and mark as its caption. A box without room
+// for its caption draws none, and BoxFocusProc shows its focus.
+void PaintCheckBox(HWND button, HDC dc) {
+  RECT rc;
+  GetClientRect(button, &rc);
+  FillColor(dc, rc, kDarkFaceColor);
+  const LONG style = GetWindowLongW(button, GWL_STYLE);
+  const LONG type = style & BS_TYPEMASK;
+  const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+  const bool enabled = IsWindowEnabled(button);
+  const LRESULT state = SendMessageW(button, BM_GETSTATE, 0, 0);
+  const int dpi = static_cast<int>(WindowDpi(button));
+  const int size = MulDiv(13, dpi, 96), gap = MulDiv(4, dpi, 96);
+  RECT box = {rc.left, (rc.top + rc.bottom - size) / 2, rc.left + size, 0};
+  box.bottom = box.top + size;
+  const COLORREF frame = enabled ? kDarkCheckFrameColor : kDarkBorderColor;
+  const COLORREF fill = enabled ? (state & BST_PUSHED ? kDarkPressedColor : kDarkBackgroundColor)
+                                : kDarkFaceColor;
+  const COLORREF mark = enabled ? kDarkTextColor : kDarkDisabledTextColor;
+  SelectObject(dc, GetStockObject(DC_PEN));
+  SelectObject(dc, GetStockObject(DC_BRUSH));
+  if (radio) {
+    SetDCPenColor(dc, frame);
+    SetDCBrushColor(dc, fill);
+    Ellipse(dc, box.left, box.top, box.right, box.bottom);
+    if (state & BST_CHECKED) {
+      const int inset = size * 3 / 10;
+      SetDCPenColor(dc, mark);
+      SetDCBrushColor(dc, mark);
+      Ellipse(dc, box.left + inset, box.top + inset, box.right - inset, box.bottom - inset);
+    }
+  } else {
+    FrameFill(dc, box, frame, fill);
+    if (state & BST_INDETERMINATE) {
+      RECT square = box;
+      InflateRect(&square, -size / 4, -size / 4);
+      FillColor(dc, square, mark);
+    } else if (state & BST_CHECKED) {
+      // A tick from the left third down to the bottom and up to the top right.
+      const auto at = [&](int x, int y) {
+        return POINT{box.left + MulDiv(x, size, 13), box.top + MulDiv(y, size, 13)};
+      };
+      const POINT tick[] = {at(3, 6), at(5, 9), at(10, 3)};
+      HPEN pen = CreatePen(PS_SOLID, std::max(1, MulDiv(2, dpi, 96)), mark);
+      HGDIOBJ old = SelectObject(dc, pen);
+      Polyline(dc, tick, 3);
+      SelectObject(dc, old);
+      DeleteObject(pen);
+    }
+  }
+  if (IsBoxOnlyWindow(button, type)) return;
+  const std::wstring caption = GetWindowTextString(button);
+  RECT text = {box.right + gap, rc.top, rc.right, rc.bottom};
+  UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+  if (style & BS_MULTILINE) {
+    // Several lines are centred by hand: DrawTextW centres one line only.
+    RECT need = text;
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &need,
+              DT_WORDBREAK | DT_CALCRECT);
+    OffsetRect(&text, 0, std::max(0L, ((rc.bottom - rc.top) - (need.bottom - need.top)) / 2));
+    format = DT_LEFT | DT_WORDBREAK;
+  }
+  DrawLabel(button, dc, caption, text, enabled ? kDarkTextColor : kDarkDisabledTextColor, format);
+  if (GetFocus() == button && !(SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    RECT focus = text;
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &focus,
+              (format & ~DT_VCENTER) | DT_CALCRECT);
+    SelectObject(dc, old);
+    const int height = focus.bottom - focus.top;
+    focus.top = (style & BS_MULTILINE) ? text.top : (rc.top + rc.bottom - height) / 2;
+    focus.bottom = focus.top + height;
+    focus.left -= 1;
+    focus.right = std::min(focus.right + 1, rc.right);
+    SetTextColor(dc, kDarkTextColor);
+    SetBkColor(dc, kDarkFaceColor);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
 void PrepareDark(HWND control) {
   wchar_t cls[32] = {};
   GetClassNameW(control, cls, 32);
@@ -448,8 +551,10 @@ void PrepareDark(HWND control) {
       SetSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
     else if (type == BS_GROUPBOX)
       SetSubclass(control, GroupBoxProc, kLookSubclass, 0);
-    else
-      SetWindowTheme(control, L"", L"");  // check boxes and radio buttons
+    else if (style & BS_PUSHLIKE)
+      SetWindowTheme(control, L"", L"");
+    else  // check boxes and radio buttons
+      SetSubclass(control, PaintedProc<PaintCheckBox>, kLookSubclass, 0);
     if (IsBoxOnlyWindow(control, type)) PrepareBoxOnly(control, true);
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
@@ -460,9 +565,7 @@ void PrepareDark(HWND control) {
     if (auto header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0)))
       SetSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
-    SendMessageW(control, TVM_SETBKCOLOR, 0, kDarkBackgroundColor);
-    SendMessageW(control, TVM_SETTEXTCOLOR, 0, kDarkTextColor);
-    SendMessageW(control, TVM_SETLINECOLOR, 0, kDarkBorderColor);
+    ShowTreeEnabled(control);
     SetSubclass(control, TreeLookProc, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TABCONTROLW) == 0) {
     SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
@@ -481,21 +584,61 @@ void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent) {
             pushed ? kDarkPressedColor : kDarkButtonColor);
 }
 
-bool DarkListCustomDraw(NMHDR& header, LRESULT& result) {
-  if (header.code != NM_CUSTOMDRAW || !ClassIs(header.hwndFrom, WC_LISTVIEWW)) return false;
-  if (HighContrastOn()) return false;
-  auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
-  switch (draw.nmcd.dwDrawStage) {
+namespace {
+
+// Sliders: the channel and the thumb in the frame colours of a check box (dimmed when
+// disabled) on the dark list colours; the ticks are the platform's.
+bool SliderCustomDraw(NMCUSTOMDRAW& draw, LRESULT& result) {
+  switch (draw.dwDrawStage) {
     case CDDS_PREPAINT:
       result = CDRF_NOTIFYITEMDRAW;
       return true;
     case CDDS_ITEMPREPAINT: {
-      const auto row = static_cast<WPARAM>(draw.nmcd.dwItemSpec);
-      if (GetFocus() != header.hwndFrom &&
-          SendMessageW(header.hwndFrom, LVM_GETITEMSTATE, row, LVIS_SELECTED)) {
-        draw.nmcd.uItemState &= ~CDIS_SELECTED;
-        draw.clrText = kDarkTextColor;
-        draw.clrTextBk = kDarkPressedColor;
+      const bool enabled = IsWindowEnabled(draw.hdr.hwndFrom);
+      const COLORREF frame = enabled ? kDarkCheckFrameColor : kDarkBorderColor;
+      if (draw.dwItemSpec == TBCD_CHANNEL)
+        FrameFill(draw.hdc, draw.rc, frame, enabled ? kDarkBackgroundColor : kDarkFaceColor);
+      else if (draw.dwItemSpec == TBCD_THUMB)
+        FrameFill(draw.hdc, draw.rc, frame, enabled ? kDarkButtonColor : kDarkFaceColor);
+      result = draw.dwItemSpec == TBCD_TICS ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool DarkCustomDraw(NMHDR& header, LRESULT& result) {
+  if (header.code != NM_CUSTOMDRAW || HighContrastOn()) return false;
+  if (ClassIs(header.hwndFrom, TRACKBAR_CLASSW))
+    return SliderCustomDraw(reinterpret_cast<NMCUSTOMDRAW&>(header), result);
+  const bool tree = ClassIs(header.hwndFrom, WC_TREEVIEWW);
+  if (!tree && !ClassIs(header.hwndFrom, WC_LISTVIEWW)) return false;
+  auto& draw = reinterpret_cast<NMCUSTOMDRAW&>(header);
+  switch (draw.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT: {
+      if (GetFocus() != header.hwndFrom) {
+        // A list view's rows are numbered, a tree's items are handles.
+        const bool selected =
+            tree ? (SendMessageW(header.hwndFrom, TVM_GETITEMSTATE, draw.dwItemSpec,
+                                 TVIS_SELECTED) &
+                    TVIS_SELECTED) != 0
+                 : SendMessageW(header.hwndFrom, LVM_GETITEMSTATE, draw.dwItemSpec,
+                                LVIS_SELECTED) != 0;
+        if (selected) {
+          draw.uItemState &= ~CDIS_SELECTED;
+          if (tree) {
+            reinterpret_cast<NMTVCUSTOMDRAW&>(header).clrText = kDarkTextColor;
+            reinterpret_cast<NMTVCUSTOMDRAW&>(header).clrTextBk = kDarkPressedColor;
+          } else {
+            reinterpret_cast<NMLVCUSTOMDRAW&>(header).clrText = kDarkTextColor;
+            reinterpret_cast<NMLVCUSTOMDRAW&>(header).clrTextBk = kDarkPressedColor;
+          }
+        }
       }
       result = CDRF_DODEFAULT;
       return true;
@@ -518,21 +661,29 @@ void PrepareList(HWND list, bool dark) {
 
 }  // namespace
 
-void PrepareControls(HWND parent, bool dark) {
-  if (!dark && HighContrastOn()) {
-    // High contrast turns the visual styles off, where a style's own text colours would
-    // ignore the system's: every control takes the classic look in the system colours.
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      SetWindowTheme(child, L"", L"");
-      if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
-      if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, false);
-      if (ClassIs(child, L"Button") &&
-          IsBoxOnlyWindow(child, GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK))
-        PrepareBoxOnly(child, false);
-    }
+namespace {
+
+// What one child needs in the dark theme, or in high contrast (`dark` off): there the visual
+// styles are off, where a style's own text colours would ignore the system's, so every control
+// takes the classic look in the system colours, and group boxes are painted in them.
+void PrepareChild(HWND child, bool dark) {
+  if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
+  if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, dark);
+  if (dark) {
+    PrepareDark(child);
     return;
   }
-  if (!dark) {
+  SetWindowTheme(child, L"", L"");
+  if (!ClassIs(child, L"Button")) return;
+  const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+  if (type == BS_GROUPBOX) SetSubclass(child, GroupBoxProc, kLookSubclass, 0);
+  if (IsBoxOnlyWindow(child, type)) PrepareBoxOnly(child, false);
+}
+
+}  // namespace
+
+void PrepareControls(HWND parent, bool dark) {
+  if (!dark && !HighContrastOn()) {
     // Only edits and lists need anything in the light theme: finding them by class costs one
     // look-up per control found, where a walk costs one per child.
     for (HWND edit = nullptr; (edit = FindWindowExW(parent, edit, L"Edit", nullptr));)
@@ -541,11 +692,8 @@ void PrepareControls(HWND parent, bool dark) {
       PrepareList(list, false);
     return;
   }
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
-    if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, true);
-    PrepareDark(child);
-  }
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    PrepareChild(child, dark);
 }
 
 namespace {
@@ -582,6 +730,13 @@ void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
     else
       PrepareNumericEdit(control);
   }
+}
+
+void PrepareTooltip(HWND tip) {
+  if (!tip || !IsDarkTheme()) return;
+  SetWindowTheme(tip, L"", L"");
+  SendMessageW(tip, TTM_SETTIPBKCOLOR, kDarkButtonColor, 0);
+  SendMessageW(tip, TTM_SETTIPTEXTCOLOR, kDarkTextColor, 0);
 }
 
 void DarkenCaption(HWND window) {

@@ -4,10 +4,12 @@
 //   - a numeric edit (ES_NUMBER) refuses pasted text that holds anything but digits, as it
 //     refuses typed ones;
 //   - a disabled list view shows the face and grey text, not the colours of a list taking input;
-//   - in the dark theme every control paints dark: push buttons and the drop-down button of
-//     combo boxes are drawn here, list-view headers and tab controls are painted here, check
-//     boxes, radio buttons and group boxes drop their light visual style and take the face
-//     colours the parent hands out (DarkFace), lists and trees take the dark list colours.
+//   - in the dark theme every control paints dark: push buttons, check boxes, radio buttons,
+//     group boxes and the drop-down button of combo boxes are drawn here, list-view headers and
+//     tab controls are painted here, labels take the face colours the parent hands out
+//     (DarkFace), lists and trees take the dark list colours; disabled, each looks disabled;
+//   - in high contrast every control drops its visual style for the classic look in the system
+//     colours, and group boxes are painted here in them.
 
 #include <windows.h>
 
@@ -26,14 +28,20 @@ void PrepareControls(HWND parent, bool dark);
 void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
                            const std::function<HWND(int)>& lookup);
 
-// NM_CUSTOMDRAW of a list view in the dark theme, for a parent whose own handlers left it: a
-// selected row of a list without the focus is shown dark instead of in the light face colour.
+// NM_CUSTOMDRAW of a list view, tree or slider in the dark theme, for a parent whose own
+// handlers left it: a selected row or item of a list or tree without the focus is shown dark
+// instead of in the light face colour; a slider's channel and thumb are drawn dark, dimmed when
+// disabled.
 // True when handled, with `result` set.
-bool DarkListCustomDraw(NMHDR& header, LRESULT& result);
+bool DarkCustomDraw(NMHDR& header, LRESULT& result);
 
 // The body of a push button in the dark theme over `rect`: pushed or not, framed in the accent
 // colour (the default button) or the border colour. For a button a dialog draws itself.
 void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent);
+
+// A tooltip the library makes: in the dark theme its classic look in the dark colours (a
+// visual style would keep it light); as it is otherwise.
+void PrepareTooltip(HWND tip);
 
 // Asks the window manager for a dark caption and frame where it offers them (a top-level window
 // in the dark theme); nothing where it does not.

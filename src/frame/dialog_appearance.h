@@ -32,6 +32,9 @@ constexpr uint32_t kDarkAccentColor = 0xD77800;  // the default button's frame, 
 // background it is drawn on (see kDarkColourPairs).
 constexpr uint32_t kDarkDisabledTextColor = 0xA6A6A6;
 constexpr uint32_t kDarkHeaderColor = 0x2B2B2B;
+// The frame of a check box or radio button: lighter than a control's frame, so that the box is
+// found at a glance, and dimmed to the border colour when disabled.
+constexpr uint32_t kDarkCheckFrameColor = 0xA0A0A0;
 // Links (an address the user can open): blue on the light face, a light blue on the dark one.
 constexpr uint32_t kLinkColor = 0xFF0000;
 constexpr uint32_t kDarkLinkColor = 0xFFB45A;
@@ -41,36 +44,50 @@ constexpr uint32_t kLightFaceColor = 0xF0F0F0;
 // Every pair of colours the library draws one on the other in the dark theme, with what it is
 // for. Text must reach a contrast ratio of 4.5:1 against its background; large text and the
 // parts of a control that are no text (an arrow, a frame that shows where a control is) 3:1.
+constexpr uint32_t kNotDisabled = 0xFFFFFFFF;
 struct ColourPair {
   const char* use;
   uint32_t foreground;
   uint32_t background;
   bool large;  // large text or a graphic: 3:1 is enough
+  // For a disabled element, its foreground while enabled (on the same background).
+  uint32_t enabledForeground = kNotDisabled;
 };
 inline constexpr ColourPair kDarkColourPairs[] = {
     {"edit and list text", kDarkTextColor, kDarkBackgroundColor, false},
-    {"disabled edit and list text", kDarkDisabledTextColor, kDarkBackgroundColor, false},
+    {"disabled edit and list text", kDarkDisabledTextColor, kDarkBackgroundColor, false,
+     kDarkTextColor},
     {"label, check box and radio caption", kDarkTextColor, kDarkFaceColor, false},
-    {"disabled label and caption", kDarkDisabledTextColor, kDarkFaceColor, false},
+    {"disabled label and caption", kDarkDisabledTextColor, kDarkFaceColor, false, kDarkTextColor},
     {"push button caption", kDarkTextColor, kDarkButtonColor, false},
     {"pressed push button caption", kDarkTextColor, kDarkPressedColor, false},
-    {"disabled push button caption", kDarkDisabledTextColor, kDarkButtonColor, false},
+    {"disabled push button caption", kDarkDisabledTextColor, kDarkButtonColor, false,
+     kDarkTextColor},
     {"list header", kDarkTextColor, kDarkHeaderColor, false},
-    {"disabled list header", kDarkDisabledTextColor, kDarkHeaderColor, false},
+    {"disabled list header", kDarkDisabledTextColor, kDarkHeaderColor, false, kDarkTextColor},
     {"tab caption", kDarkTextColor, kDarkHeaderColor, false},
     {"chosen tab caption", kDarkTextColor, kDarkButtonColor, false},
-    {"selected row of a list without the focus", kDarkTextColor, kDarkPressedColor, false},
-    {"disabled list (the face)", kDarkDisabledTextColor, kDarkFaceColor, false},
+    {"selected row of a list or tree without the focus", kDarkTextColor, kDarkPressedColor, false},
+    {"disabled list or tree (the face)", kDarkDisabledTextColor, kDarkFaceColor, false,
+     kDarkTextColor},
     {"combo box arrow", kDarkTextColor, kDarkButtonColor, true},
-    {"disabled combo box arrow", kDarkDisabledTextColor, kDarkButtonColor, true},
+    {"disabled combo box arrow", kDarkDisabledTextColor, kDarkButtonColor, true, kDarkTextColor},
     {"control frame on the face", kDarkBorderColor, kDarkFaceColor, true},
+    {"check box and radio button frame", kDarkCheckFrameColor, kDarkFaceColor, true},
+    {"disabled check box and radio button frame", kDarkBorderColor, kDarkFaceColor, true,
+     kDarkCheckFrameColor},
+    {"check mark and radio dot", kDarkTextColor, kDarkBackgroundColor, true},
+    {"pressed check box's mark", kDarkTextColor, kDarkPressedColor, true},
+    {"disabled check mark and radio dot", kDarkDisabledTextColor, kDarkFaceColor, true,
+     kDarkTextColor},
+    {"tooltip text", kDarkTextColor, kDarkButtonColor, false},
     {"default button and chosen tab frame", kDarkAccentColor, kDarkFaceColor, true},
     {"size grip", kDarkBorderColor, kDarkFaceColor, true},
     {"link", kDarkLinkColor, kDarkFaceColor, false},
     {"link in the light theme", kLinkColor, kLightFaceColor, false},
 };
-// Text the dark theme shows disabled must still look disabled: its contrast with the face at
-// most this fraction of the enabled text's.
+// What the dark theme shows disabled must still look disabled: its contrast with its background
+// at most this fraction of the enabled element's.
 constexpr double kDisabledContrastShare = 0.6;
 
 // The contrast ratio of two COLORREF values (red in the low byte): (L1 + 0.05) / (L2 + 0.05) of

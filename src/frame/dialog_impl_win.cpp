@@ -58,7 +58,7 @@ bool CDialogFrame::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lP
           OnSheetNotify(*header, result))
         return true;
       if (OnNotify(static_cast<int>(header->idFrom), *header, result)) return true;
-      return dark_ && DarkListCustomDraw(*header, result);
+      return dark_ && DarkCustomDraw(*header, result);
     }
     case SLM_CHECKLIST:
       result = OnCheckList(static_cast<UINT>(wParam), lParam);
@@ -115,7 +115,8 @@ bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       return true;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
+      result = reinterpret_cast<LRESULT>(
+          OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
       return true;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
@@ -150,10 +151,12 @@ void CDialogFrame::AttachResizer() {
 }
 
 // The brush is made on first use and lives as long as the dialog object.
-HBRUSH CDialogFrame::OnCtlColor(HDC dc) {
+HBRUSH CDialogFrame::OnCtlColor(HDC dc, HWND control) {
   if (!colors_) colors_ = EditColors(IsDarkTheme());  // a control painted before the init
   if (!brush_) brush_ = CreateSolidBrush(colors_->background);
-  SetTextColor(dc, colors_->text);
+  // A disabled list box looks disabled in the dark theme as a disabled edit does.
+  const bool greyed = dark_ && control && !::IsWindowEnabled(control);
+  SetTextColor(dc, greyed ? kDarkDisabledTextColor : colors_->text);
   SetBkColor(dc, colors_->background);
   return brush_;
 }

@@ -93,7 +93,7 @@ class CDialogFrame : public CDialogBase {
  private:
   bool FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void AttachResizer();
-  HBRUSH OnCtlColor(HDC dc);
+  HBRUSH OnCtlColor(HDC dc, HWND control);
   void OnColoursChanged();
 
   FrameTraits traits_;

@@ -49,14 +49,16 @@ TEST(DarkTheme, ContrastRatioIsTheWebsRatioOfLuminances) {
 }
 
 // Every pair the dark theme draws reads: 4.5:1 for text, 3:1 for large text and graphics; and
-// disabled text stays visibly fainter than enabled text on the same background.
+// whatever is shown disabled stays visibly fainter than while enabled on the same background.
 TEST(DarkTheme, EveryColourPairReads) {
   for (const ColourPair& p : kDarkColourPairs) {
     const double ratio = ContrastRatio(p.foreground, p.background);
     EXPECT_GE(ratio, p.large ? 3.0 : 4.5) << p.use << ": " << ratio << ":1";
-    if (p.foreground == kDarkDisabledTextColor)
-      EXPECT_LE(ratio, ContrastRatio(kDarkTextColor, p.background) * kDisabledContrastShare)
+    if (p.enabledForeground != kNotDisabled)
+      EXPECT_LE(ratio, ContrastRatio(p.enabledForeground, p.background) * kDisabledContrastShare)
           << p.use << " would look enabled";
+    if (p.foreground == kDarkDisabledTextColor)
+      EXPECT_NE(p.enabledForeground, kNotDisabled) << p.use << " names no enabled look";
   }
 }
 
