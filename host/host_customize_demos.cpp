@@ -145,6 +145,12 @@ std::vector<DemoEntry> CustomizeDemoEntries() {
       OnPage(L"Customize: CSV, two formats selected", 17, SelectTwoFormats),
       OnPage(L"Customize: Text Rendering, previewing", 6, PreviewGamma),
       FromPage(L"Customize: History, Clear History", 4, IDD_CLEAR_HISTORY, IDC_HISTORY_CLEAR),
+      OnPage(L"Customize: History, a limit beyond what the setting holds (refused)", 4,
+             [](HWND sheet) {
+               HWND files = GetDlgItem(CurrentPage(sheet), IDC_HISTORY_FILES);
+               SetWindowTextW(files, L"99999");
+               SendMessageW(sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(files), TRUE);
+             }),
       FromPage(L"Customize: Text Rendering, adding a fallback font", 6, IDD_FONT_FAMILY,
                IDC_RENDER_FALLBACK_ADD),
   };

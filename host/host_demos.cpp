@@ -64,6 +64,16 @@ void PlaceBelowToolbars(HWND dlg) {
   SetWindowPos(dlg, nullptr, bars.left + 8, bars.bottom + 8, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+// The second user toolbar selected and Delete pressed: the gallery answers the question No.
+void AskToDeleteAToolbar(HWND dlg) {
+  HWND list = GetDlgItem(dlg, IDC_CHECK_LIST);
+  LVITEMW item = {};
+  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
+  // Posted: the question runs its own modal loop over the dialog.
+  PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_TB_DELETE, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_TB_DELETE)));
+}
 RECT ToolbarsAndDialog(HWND dlg) {
   RECT bars = {}, box = {};
   GetWindowRect(HostRebarWindow(), &bars);
@@ -189,6 +199,12 @@ const std::vector<DemoEntry>& DemoEntries() {
          return Result(r);
        },
        PlaceBelowToolbars, nullptr, true, ToolbarsAndDialog},
+      {L"Toolbars (the question before a toolbar is deleted)", L"DoToolbarsDlg", IDD_TOOLBARS,
+       [](HWND owner) {
+         int r = DoToolbarsDlg(owner, HostRebarWindow(), 0, 1, 1, 0);
+         return Result(r);
+       },
+       AskToDeleteAToolbar, nullptr, false, nullptr, false},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
       {L"Extract Frequent Strings (no count, refused on OK)", L"DoExtractFrequent",

@@ -81,8 +81,16 @@ void CALLBACK ShotTick(HWND, UINT, UINT_PTR, DWORD) {
                                      : CaptureWithBox(s->dialog, box, g_dir + s->file);
     if (!shot) s->file.clear();
   }
-  // A box over the dialog closes by its Cancel or, when it has only OK, by OK.
+  // A box over the dialog closes by its Cancel or, when it has only OK, by OK. A question (a
+  // box with No) is answered No: it may have no Cancel, and Yes would act on the sample data.
+  // A box that is still there a second later is ended outright, so the walk never waits.
   HWND top = FindOpenDialog(s->dialog);
+  if (top && GetDlgItem(top, IDNO)) {
+    PostMessageW(top, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(top, IDNO)));
+    if (++s->ticks > 24) EndDialog(top, IDNO);
+    return;
+  }
   PostMessageW(top ? top : s->dialog, WM_COMMAND, IDCANCEL, 0);
   if (top) PostMessageW(top, WM_COMMAND, IDOK, 0);
 }

@@ -57,6 +57,9 @@
 // Controls several pages share.
 #define IDC_CUST_RESET 1000   /* sets the page back to its defaults */
 #define IDC_CUST_OPTIONS 1905 /* the option list of a page */
+#define IDC_CUST_NUMBER_REASON 2956 /* why a page refuses a number typed for a bounded setting */
+#define IDS_CUST_WHY_TOO_BIG 3460    /* %1 the field's label, %2 the largest value */
+#define IDS_CUST_WHY_NOT_NUMBER 3461 /* %1 the field's label, %2 the largest value */
 
 // File page.
 #define IDC_FILE_RANGE_FROM 1621

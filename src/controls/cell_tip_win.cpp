@@ -2,21 +2,13 @@
 
 #include <commctrl.h>
 
-#include "frame/control_look_win.h"
+#include "controls/column_tip_win.h"
 #include "frame/subclass_win.h"
 
 namespace scrv {
 namespace {
 
 constexpr UINT_PTR kCellsTool = 1;
-
-TTTOOLINFOW Tool(HWND list) {
-  TTTOOLINFOW tool = {};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = list;
-  tool.uId = kCellsTool;
-  return tool;
-}
 
 }  // namespace
 
@@ -28,32 +20,14 @@ CCellTip::~CCellTip() {
 void CCellTip::Attach(HWND list, int column) {
   list_ = list;
   column_ = column;
-  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                         WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, GetParent(list), nullptr, nullptr, nullptr);
-  if (!tip_) return;
-  TTTOOLINFOW tool = Tool(list_);
-  tool.uFlags = TTF_SUBCLASS;
-  tool.lpszText = LPSTR_TEXTCALLBACKW;
-  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
-  PrepareTooltip(tip_);
+  if (!(tip_ = CreateColumnTooltip(list))) return;
+  AddColumnTool(tip_, list_, kCellsTool, LPSTR_TEXTCALLBACKW);
   SetSubclass(list_, ListProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
   Fit();
 }
 
 void CCellTip::Fit() {
-  if (!tip_) return;
-  HWND header = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
-  RECT item = {}, client = {};
-  if (!SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column_),
-                    reinterpret_cast<LPARAM>(&item)))
-    return;
-  GetClientRect(list_, &client);
-  const int scroll = GetScrollPos(list_, SB_HORZ);
-  TTTOOLINFOW cells = Tool(list_);
-  cells.rect = {item.left - scroll, item.bottom, item.right - scroll, client.bottom};
-  SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&cells));
+  FitColumnTools(tip_, list_, column_, 0, kCellsTool);
 }
 
 std::wstring CCellTip::TipText(int row) const {

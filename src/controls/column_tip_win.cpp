@@ -17,47 +17,67 @@ TTTOOLINFOW Tool(HWND window, UINT_PTR id) {
   return tool;
 }
 
+HWND HeaderOf(HWND list) {
+  return reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+}
+
 }  // namespace
+
+HWND CreateColumnTooltip(HWND list) {
+  HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, GetParent(list), nullptr, nullptr,
+                             nullptr);
+  if (!tip) return nullptr;
+  // Several lines, each short enough to be read.
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
+  PrepareTooltip(tip);
+  return tip;
+}
+
+void AddColumnTool(HWND tip, HWND window, UINT_PTR id, wchar_t* text) {
+  TTTOOLINFOW tool = Tool(window, id);
+  tool.uFlags = TTF_SUBCLASS;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FitColumnTools(HWND tip, HWND list, int column, UINT_PTR headerTool, UINT_PTR cellsTool) {
+  HWND header = HeaderOf(list);
+  RECT item = {};
+  if (!tip || !SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column),
+                            reinterpret_cast<LPARAM>(&item)))
+    return;
+  if (headerTool) {
+    TTTOOLINFOW onHeader = Tool(header, headerTool);
+    onHeader.rect = item;
+    SendMessageW(tip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&onHeader));
+  }
+  if (cellsTool) {
+    RECT client = {};
+    GetClientRect(list, &client);
+    const int scroll = GetScrollPos(list, SB_HORZ);
+    TTTOOLINFOW onCells = Tool(list, cellsTool);
+    onCells.rect = {item.left - scroll, item.bottom, item.right - scroll, client.bottom};
+    SendMessageW(tip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&onCells));
+  }
+}
 
 void CColumnTip::Attach(HWND list, int column, std::wstring text) {
   list_ = list;
   column_ = column;
   text_ = std::move(text);
-  header_ = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-  if (!list_ || !header_ || text_.empty()) return;
-  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                         WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, GetParent(list), nullptr, nullptr, nullptr);
-  if (!tip_) return;
-  for (auto [window, id] : {std::pair{header_, kHeaderTool}, std::pair{list_, kCellsTool}}) {
-    TTTOOLINFOW tool = Tool(window, id);
-    tool.uFlags = TTF_SUBCLASS;
-    tool.lpszText = text_.data();
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-  // Several lines, and long enough to be read.
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
-  PrepareTooltip(tip_);
+  HWND header = list_ ? HeaderOf(list_) : nullptr;
+  if (!header || text_.empty() || !(tip_ = CreateColumnTooltip(list_))) return;
+  AddColumnTool(tip_, header, kHeaderTool, text_.data());
+  AddColumnTool(tip_, list_, kCellsTool, text_.data());
+  // A legend takes a while to read.
   SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
   Fit();
 }
 
 void CColumnTip::Fit() {
-  if (!tip_) return;
-  RECT item = {};
-  if (!SendMessageW(header_, HDM_GETITEMRECT, static_cast<WPARAM>(column_),
-                    reinterpret_cast<LPARAM>(&item)))
-    return;
-  TTTOOLINFOW onHeader = Tool(header_, kHeaderTool);
-  onHeader.rect = item;
-  SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&onHeader));
-  // The cells lie below the header at the same x, less the list's horizontal scroll.
-  RECT client = {};
-  GetClientRect(list_, &client);
-  const int scroll = GetScrollPos(list_, SB_HORZ);
-  TTTOOLINFOW onCells = Tool(list_, kCellsTool);
-  onCells.rect = {item.left - scroll, item.bottom, item.right - scroll, client.bottom};
-  SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&onCells));
+  FitColumnTools(tip_, list_, column_, kHeaderTool, kCellsTool);
 }
 
 }  // namespace scrv

@@ -45,7 +45,7 @@ uint64_t WinCustomizeEnvironment::Default(SystemDefault which) {
     case SystemDefault::kActiveTabColor:
       return GetSysColor(COLOR_ACTIVECAPTION);
     case SystemDefault::kIconDesign:
-      return Module().packaged ? 0 : 1;
+      return IconDesignDefault(Module().packaged);
     case SystemDefault::kNone:
       break;
   }

@@ -17,6 +17,7 @@
 #include "base/text_win.h"
 #include "resource_ids.h"
 #include "controls/column_list_win.h"
+#include "controls/dialog_items_win.h"
 
 namespace scrv {
 namespace {
@@ -113,11 +114,13 @@ int CCustomizePage::OptionRow(uint16_t id) const {
 }
 
 void CCustomizePage::ShowValues() {
+  const uint16_t keep = refused_;  // the user's text stays until it is fixed
   for (const Binding& b : model_.Page().bindings) {
     if (b.inList) continue;
     HWND control = GetDlgItem(b.id);
     if (!control) continue;
     if (IsEdit(b.show)) {
+      if (b.id == keep) continue;
       const std::wstring text = ToW(model_.TextOf(b.id));
       if (GetWindowTextString(control) != text) SetWindowTextW(control, text.c_str());
     } else if (b.show == Show::kCombo) {
@@ -126,6 +129,8 @@ void CCustomizePage::ShowValues() {
         ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
     }
   }
+  // The fields were filled one by one, each change judged while the later ones were not.
+  ShowNumberReason();
   ShowStates();
 }
 
@@ -176,6 +181,7 @@ void CCustomizePage::ReadEdits() {
 bool CCustomizePage::OnCommand(int id, int code, HWND) {
   if (id == model_.Page().resetButton && id && code == BN_CLICKED) {
     model_.Reset();
+    refused_ = 0;
     ShowValues();
     return true;
   }
@@ -184,6 +190,10 @@ bool CCustomizePage::OnCommand(int id, int code, HWND) {
   switch (b->show) {
     case Show::kNumber:
     case Show::kText:
+      if (code == EN_CHANGE && b->show == Show::kNumber && model_.Page().rows[b->row].max) {
+        ShowNumberReason();
+        return false;
+      }
       if (code != EN_KILLFOCUS) return false;
       model_.SetText(b->id, ToU(GetDlgItemText(id)));
       ShowValues();
@@ -291,7 +301,10 @@ bool CCustomizePage::OnSettingMenu(HWND control, LPARAM pos) {
   const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
                                     where.y, 0, m_hWnd, nullptr);
   DestroyMenu(menu);
-  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) ShowValues();
+  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) {
+    if (refused_ == id) refused_ = 0;
+    ShowValues();
+  }
   return true;
 }
 
@@ -314,6 +327,39 @@ bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LP
 
 bool CCustomizePage::OnApply() {
   ReadEdits();
+  return !RefuseNumber();
+}
+
+bool CCustomizePage::OnKillActive() {
+  ReadEdits();
+  return RefuseNumber();
+}
+
+uint16_t CCustomizePage::ShowNumberReason() {
+  std::u16string reason;
+  refused_ = 0;
+  for (const Binding& b : model_.Page().bindings) {
+    const bool bounded = !b.inList && b.show == Show::kNumber && model_.Page().rows[b.row].max;
+    HWND edit = bounded ? GetDlgItem(b.id) : nullptr;
+    if (!edit) continue;
+    const std::u16string text = ToU(GetWindowTextString(edit));
+    if (model_.CheckNumber(b.id, text) == NumberProblem::kNone) continue;
+    // The field's label stands just before it.
+    HWND label = ::GetWindow(edit, GW_HWNDPREV);
+    reason = model_.NumberReason(b.id, text, label ? ToU(GetWindowTextString(label)) : u"",
+                                 [](uint32_t id) { return ToU(LoadResString(id)); });
+    refused_ = b.id;
+    break;
+  }
+  if (HWND line = GetDlgItem(IDC_CUST_NUMBER_REASON)) SetControlText(line, ToW(reason));
+  return refused_;
+}
+
+// Leaving the page or OK with a refused number: the page stays (the sheet brings it back on
+// OK) and the focus goes to the field, its text selected.
+bool CCustomizePage::RefuseNumber() {
+  if (!ShowNumberReason()) return false;
+  ::PostMessageW(Sheet(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(refused_)), TRUE);
   return true;
 }
 

@@ -24,6 +24,7 @@ class CCustomizePage : public CPropertyPageBase {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   bool OnApply() override;
+  bool OnKillActive() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
   // Colour buttons are drawn by the page (WM_DRAWITEM).
@@ -48,6 +49,11 @@ class CCustomizePage : public CPropertyPageBase {
   // The context menu of a setting control or option row: "Reset to default (…)".
   bool OnSettingMenu(HWND control, LPARAM pos);
   const PageDefaults& Defaults();
+  // A number typed for a setting with a largest value that the setting cannot hold: the first
+  // such field is named in the page's reason line (emptied when there is none) and kept as
+  // typed, and the page is not left until it is fixed. Answers the field, 0 for none.
+  uint16_t ShowNumberReason();
+  bool RefuseNumber();
 
   PageModel& model_;
   CustomizeEnvironment& env_;
@@ -55,6 +61,7 @@ class CCustomizePage : public CPropertyPageBase {
   std::vector<uint16_t> optionIds_;  // option-list rows, in list order
   std::vector<bool> rowEnabled_;
   std::optional<PageDefaults> defaults_;  // taken at the first context menu
+  uint16_t refused_ = 0;                   // the field whose number is refused
 };
 
 }  // namespace scrv

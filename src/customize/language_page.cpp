@@ -5,6 +5,8 @@
 #include "customize/page_model.h"
 #include "resource_ids.h"
 #include "frame/anchor_layout.h"
+#include "frame/dialog_appearance.h"
+#include "frame/language_folder.h"
 #include "settings/flag_table.h"
 
 namespace scrv {
@@ -14,8 +16,8 @@ enum : uint8_t { kSystemLang, kFolder, kIconDesign };
 
 constexpr SettingRow kRows[] = {
     FlagDword(flag::kSystemLang).Always(),
-    Text(u"LangFolder", 260, u"1033").Always().IgnoreCase(),
-    Dword(u"IconDesign", 1).From(SystemDefault::kIconDesign),
+    Text(kLangFolderKey, kCompanionPathCapacity, kFallbackLanguageFolder).Always().IgnoreCase(),
+    Dword(kIconDesignKey, IconDesignDefault(false)).From(SystemDefault::kIconDesign),
 };
 
 constexpr Binding kBindings[] = {

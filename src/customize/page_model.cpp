@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "customize/customize_environment.h"
+#include "frame/reason_text.h"
+#include "resource_ids.h"
 #include "settings/flag_table.h"
 #include "settings/settings_store.h"
 
@@ -258,7 +260,8 @@ void PageModel::SetText(uint16_t id, std::u16string_view text) {
   SettingValue& v = working_[b->row];
   if (row.stored == Stored::kString) {
     v.text = text.substr(0, row.capacity ? row.capacity - 1u : text.size());
-  } else if (std::optional<uint64_t> n = ParseDecimal(text)) {
+  } else if (std::optional<uint64_t> n = ParseDecimal(text);
+             n && CheckNumber(id, text) == NumberProblem::kNone) {
     // A number shown in a unit changes only when the user typed another one, so a value that
     // is no whole multiple of the unit survives being looked at.
     const uint64_t unit = UnitOf(*b);
@@ -267,6 +270,26 @@ void PageModel::SetText(uint16_t id, std::u16string_view text) {
   }
   // Rules also run when the text is unchanged: they act on leaving the field.
   Notify(*b);
+}
+
+NumberProblem PageModel::CheckNumber(uint16_t id, std::u16string_view text) const {
+  const Binding* b = Find(id);
+  if (!b || b->show != Show::kNumber || page_->rows[b->row].max == 0) return NumberProblem::kNone;
+  const std::optional<uint64_t> n = ParseDecimal(text);
+  if (!n) return NumberProblem::kNotANumber;
+  return *n > page_->rows[b->row].max / UnitOf(*b) ? NumberProblem::kTooBig : NumberProblem::kNone;
+}
+
+std::u16string PageModel::NumberReason(uint16_t id, std::u16string_view text,
+                                       std::u16string_view label,
+                                       const std::function<std::u16string(uint32_t)>& load) const {
+  const NumberProblem problem = CheckNumber(id, text);
+  if (problem == NumberProblem::kNone) return {};
+  const Binding& b = *Find(id);
+  const std::u16string max = DecimalText(page_->rows[b.row].max / UnitOf(b));
+  return FillArguments(
+      load(problem == NumberProblem::kTooBig ? IDS_CUST_WHY_TOO_BIG : IDS_CUST_WHY_NOT_NUMBER),
+      {FieldName(label), max});
 }
 
 int PageModel::SelectionOf(uint16_t id) const {

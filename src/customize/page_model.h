@@ -5,6 +5,7 @@
 // step writes what the rows say (only for a page that was shown) and reports change bits.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ struct SettingValue {
   std::u16string text;
   friend bool operator==(const SettingValue&, const SettingValue&) = default;
 };
+
+enum class NumberProblem : uint8_t { kNone, kNotANumber, kTooBig };
 
 // A control's state after the enable rules.
 struct ControlState {
@@ -75,6 +78,12 @@ class PageModel {
   // that cannot be read leaves the row as it is.
   std::u16string TextOf(uint16_t id) const;
   void SetText(uint16_t id, std::u16string_view text);
+  // A number typed for a row with a largest value: whether the row can take it. A refused
+  // number leaves the row as it is (SetText), and the page says why: `NumberReason` is the
+  // sentence for the field labelled `label`, empty when the text is taken.
+  NumberProblem CheckNumber(uint16_t id, std::u16string_view text) const;
+  std::u16string NumberReason(uint16_t id, std::u16string_view text, std::u16string_view label,
+                              const std::function<std::u16string(uint32_t)>& load) const;
   // Combos: the item to select (-1 for none), and the item chosen.
   int SelectionOf(uint16_t id) const;
   void SetSelection(uint16_t id, int item);

@@ -11,6 +11,19 @@
 namespace scrv {
 namespace {
 
+// The page's stored values, each named once.
+namespace key {
+constexpr std::u16string_view UseDirectWrite = u"UseDirectWrite";
+constexpr std::u16string_view AntialiasingMode = u"AntialiasingMode";
+constexpr std::u16string_view RenderingMode = u"RenderingMode";
+constexpr std::u16string_view Gamma = u"Gamma";
+constexpr std::u16string_view Contrast = u"Contrast";
+constexpr std::u16string_view CleartypeLevel = u"CleartypeLevel";
+constexpr std::u16string_view FastDraw = u"FastDraw";
+constexpr std::u16string_view UseColorFonts = u"UseColorFonts";
+constexpr std::u16string_view DwFontFallback = u"DwFontFallback";
+}  // namespace key
+
 constexpr uint32_t kAntialiasValues[] = {1, 2, 3};
 constexpr uint32_t kModeValues[] = {0, 2, 3, 4, 5, 6};
 constexpr float kMinGamma = 0.001f;
@@ -61,26 +74,26 @@ void RenderingModel::Load(SettingsStore& store, SettingsHandle h, const FlagTabl
                           const System& sys) {
   system = sys;
   const RenderingDefaults& d = sys.defaults;
-  fallback = store.ReadStringList(h, u"DwFontFallback");
+  fallback = store.ReadStringList(h, key::DwFontFallback);
   loadedFallback = fallback;
   values = {};
-  values.directWrite = store.ReadDword(h, u"UseDirectWrite", d.directWrite) != 0 ? 1 : 0;
+  values.directWrite = store.ReadDword(h, key::UseDirectWrite, d.directWrite) != 0 ? 1 : 0;
   if (sys.packaged) values.directWrite = 0;
   values.automatic = ReadFlag(store, flags, h, flag::kAutodetectDWSettings) ? 1 : 0;
-  values.antialiasing = store.ReadDword(h, u"AntialiasingMode", d.antialiasing);
+  values.antialiasing = store.ReadDword(h, key::AntialiasingMode, d.antialiasing);
   if (values.antialiasing < 1 || values.antialiasing > 3) values.antialiasing = d.antialiasing;
-  values.renderingMode = store.ReadDword(h, u"RenderingMode", d.renderingMode);
+  values.renderingMode = store.ReadDword(h, key::RenderingMode, d.renderingMode);
   if (values.renderingMode > 6) values.renderingMode = d.renderingMode;
   if (values.antialiasing == 1 && values.renderingMode == 6) values.renderingMode = 0;
-  values.gamma = StoredFraction(store, h, u"Gamma", d.gamma, kMinGamma, kMaxGamma);
-  values.contrast = StoredFraction(store, h, u"Contrast", d.contrast, 0, kMaxContrast);
+  values.gamma = StoredFraction(store, h, key::Gamma, d.gamma, kMinGamma, kMaxGamma);
+  values.contrast = StoredFraction(store, h, key::Contrast, d.contrast, 0, kMaxContrast);
   values.clearTypeLevel =
-      StoredFraction(store, h, u"CleartypeLevel", d.clearTypeLevel, 0, kMaxLevel);
+      StoredFraction(store, h, key::CleartypeLevel, d.clearTypeLevel, 0, kMaxLevel);
   values.loaded = 1;
   loadedValues = values;
-  fastDrawOff = store.ReadDword(h, u"FastDraw", d.directWrite) == 0;
+  fastDrawOff = store.ReadDword(h, key::FastDraw, d.directWrite) == 0;
   colorFonts = sys.colorFontsDefault &&
-               store.ReadDword(h, u"UseColorFonts", sys.colorFontsDefault ? 1 : 0) != 0;
+               store.ReadDword(h, key::UseColorFonts, sys.colorFontsDefault ? 1 : 0) != 0;
   loadedFastDrawOff = fastDrawOff;
   loadedColorFonts = colorFonts;
   hasLoaded = true;
@@ -148,22 +161,22 @@ uint64_t RenderingModel::Save(SettingsStore& store, SettingsHandle h,
                               const FlagTable& flags) const {
   uint64_t bits = 0;
   if (fallback != loadedFallback) {
-    store.WriteStringList(h, u"DwFontFallback", fallback);
+    store.WriteStringList(h, key::DwFontFallback, fallback);
     bits = 0x800004000;
   }
   if (fastDrawOff != loadedFastDrawOff || colorFonts != loadedColorFonts) {
-    store.WriteDword(h, u"FastDraw", fastDrawOff ? 0 : 1);
-    store.WriteDword(h, u"UseColorFonts", colorFonts ? 1 : 0);
+    store.WriteDword(h, key::FastDraw, fastDrawOff ? 0 : 1);
+    store.WriteDword(h, key::UseColorFonts, colorFonts ? 1 : 0);
     bits |= 0x4000;
   }
   if (!SameValues(values, loadedValues)) {
-    store.WriteDword(h, u"UseDirectWrite", values.directWrite);
+    store.WriteDword(h, key::UseDirectWrite, values.directWrite);
     WriteFlag(store, flags, h, flag::kAutodetectDWSettings, values.automatic);
-    store.WriteDword(h, u"AntialiasingMode", values.antialiasing);
-    store.WriteDword(h, u"RenderingMode", values.renderingMode);
-    store.WriteDword(h, u"Gamma", static_cast<uint32_t>(Thousandths(values.gamma)));
-    store.WriteDword(h, u"Contrast", static_cast<uint32_t>(Thousandths(values.contrast)));
-    store.WriteDword(h, u"CleartypeLevel",
+    store.WriteDword(h, key::AntialiasingMode, values.antialiasing);
+    store.WriteDword(h, key::RenderingMode, values.renderingMode);
+    store.WriteDword(h, key::Gamma, static_cast<uint32_t>(Thousandths(values.gamma)));
+    store.WriteDword(h, key::Contrast, static_cast<uint32_t>(Thousandths(values.contrast)));
+    store.WriteDword(h, key::CleartypeLevel,
                      static_cast<uint32_t>(Thousandths(values.clearTypeLevel)));
     bits |= 0x800000000;
   }
@@ -175,23 +188,23 @@ void RenderingModel::WriteBack(SettingsStore& store, SettingsHandle h,
   if (!hasLoaded) return;
   const RenderingDefaults& d = system.defaults;
   const RenderingValues& v = loadedValues;
-  WriteMinimal(store, h, u"UseDirectWrite", v.directWrite, d.directWrite);
-  WriteMinimal(store, h, u"AntialiasingMode", v.antialiasing, d.antialiasing);
-  WriteMinimal(store, h, u"RenderingMode", v.renderingMode, d.renderingMode);
-  WriteMinimal(store, h, u"Gamma", static_cast<uint32_t>(Thousandths(v.gamma)),
+  WriteMinimal(store, h, key::UseDirectWrite, v.directWrite, d.directWrite);
+  WriteMinimal(store, h, key::AntialiasingMode, v.antialiasing, d.antialiasing);
+  WriteMinimal(store, h, key::RenderingMode, v.renderingMode, d.renderingMode);
+  WriteMinimal(store, h, key::Gamma, static_cast<uint32_t>(Thousandths(v.gamma)),
                static_cast<uint32_t>(Thousandths(d.gamma)));
-  WriteMinimal(store, h, u"Contrast", static_cast<uint32_t>(Thousandths(v.contrast)),
+  WriteMinimal(store, h, key::Contrast, static_cast<uint32_t>(Thousandths(v.contrast)),
                static_cast<uint32_t>(Thousandths(d.contrast)));
-  WriteMinimal(store, h, u"CleartypeLevel", static_cast<uint32_t>(Thousandths(v.clearTypeLevel)),
+  WriteMinimal(store, h, key::CleartypeLevel, static_cast<uint32_t>(Thousandths(v.clearTypeLevel)),
                static_cast<uint32_t>(Thousandths(d.clearTypeLevel)));
   if (loadedFastDrawOff)
-    store.DeleteValue(h, u"FastDraw", false);
+    store.DeleteValue(h, key::FastDraw, false);
   else
-    store.WriteDword(h, u"FastDraw", 1);
-  WriteMinimal(store, h, u"UseColorFonts", loadedColorFonts ? 1 : 0,
+    store.WriteDword(h, key::FastDraw, 1);
+  WriteMinimal(store, h, key::UseColorFonts, loadedColorFonts ? 1 : 0,
                system.colorFontsDefault ? 1 : 0);
   WriteFlag(store, flags, h, flag::kAutodetectDWSettings, v.automatic);
-  store.WriteStringList(h, u"DwFontFallback", loadedFallback);
+  store.WriteStringList(h, key::DwFontFallback, loadedFallback);
 }
 
 std::u16string SliderLabel(int position, int range, double maximum, int decimals) {

@@ -60,6 +60,9 @@ struct SettingRow {
   // rules can tell it apart; the default, and a reset, stay the row's.
   bool marksUnstored = false;
   uint32_t unstored = 0;
+  // kDword: the largest value the setting can hold (0: any 32-bit value). A number typed
+  // beyond it, or no number at all, is refused with a reason instead of being taken.
+  uint32_t max = 0;
 
   constexpr SettingRow Always() const {
     SettingRow r = *this;
@@ -126,9 +129,11 @@ constexpr SettingRow FlagDword(uint32_t row) {
   if (row == flag::kBackslashJapanese) DefaultDecidedAtRunTime();
   return Dword(kFlagRows.at(row).name, kFlagRows.at(row).def);
 }
-// A row of the small-value table, its name and default the table's.
+// A row of the small-value table, its name, default and largest value the table's.
 constexpr SettingRow SmallDword(uint32_t row) {
-  return Dword(kSmallValueRows.at(row).name, kSmallValueRows.at(row).def);
+  SettingRow r = Dword(kSmallValueRows.at(row).name, kSmallValueRows.at(row).def);
+  r.max = kSmallValueRows.at(row).limit;
+  return r;
 }
 // A value the page keeps while the sheet is open and never stores.
 constexpr SettingRow Transient(uint64_t def = 0) {

@@ -8,6 +8,7 @@
 #include "base/text_win.h"
 #include "resource_ids.h"
 #include "controls/column_list_win.h"
+#include "frame/language_folder.h"
 
 namespace scrv {
 namespace {
@@ -155,7 +156,7 @@ BOOL CCustomizeLangPage::OnInitDialog() {
   AddListColumn(list, 0, IDS_LANG_COLUMN_LANGUAGE, width / 2);
   AddListColumn(list, 1, IDS_LANG_COLUMN_AUTHOR, width / 3);
   AddListColumn(list, 2, IDS_LANG_COLUMN_VERSION, width - width / 2 - width / 3);
-  const std::u16string& current = Model().Working(RowOfKey(Model(), u"LangFolder")).text;
+  const std::u16string& current = Model().Working(RowOfKey(Model(), kLangFolderKey)).text;
   for (size_t i = 0; i < languages_.size(); ++i) {
     const LanguageEntry& l = languages_[i];
     std::wstring name = ToW(l.language.empty() ? l.folder : l.language);
@@ -182,7 +183,7 @@ bool CCustomizeLangPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
   if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED) &&
       static_cast<size_t>(change.lParam) < languages_.size())
-    Model().Working(RowOfKey(Model(), u"LangFolder")).text = languages_[change.lParam].folder;
+    Model().Working(RowOfKey(Model(), kLangFolderKey)).text = languages_[change.lParam].folder;
   result = 0;
   return true;
 }

@@ -26,8 +26,8 @@ double ContrastRatio(uint32_t a, uint32_t b) {
 }
 
 uint32_t DialogIconId(SettingsStore& settings, bool packaged) {
-  return settings.ReadCommonDword(u"IconDesign", packaged ? 0 : 1) ? kAppIconCurrent
-                                                                   : kAppIconClassic;
+  return settings.ReadCommonDword(kIconDesignKey, IconDesignDefault(packaged)) ? kAppIconCurrent
+                                                                               : kAppIconClassic;
 }
 
 bool IsDarkTheme(SettingsStore& settings,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "frame_ids.h"
 #include "settings/settings_store.h"
@@ -17,6 +18,10 @@ constexpr uint32_t kAppIconClassic = IDI_APP_MONO;
 
 // "IconDesign" in "Common": nonzero (the default of an unpackaged installation) gives icon
 // 128, 0 (the packaged default) icon 129.
+constexpr std::u16string_view kIconDesignKey = u"IconDesign";
+constexpr uint32_t IconDesignDefault(bool packaged) {
+  return packaged ? 0 : 1;
+}
 uint32_t DialogIconId(SettingsStore& settings, bool packaged);
 
 // COLORREF values (red in the low byte) of edit fields and lists in the dark theme.

@@ -2,6 +2,7 @@
 
 #include "settings/app_path.h"
 
+#include "frame/language_folder.h"
 #include "frame_ids.h"
 
 namespace scrv {
@@ -114,14 +115,10 @@ constexpr HelpTopic kHelpTopics[] = {
     {7276, u"dlg_properties_validation_index.html"},
 };
 
-constexpr uint32_t kLangFolderCapacity = 260;
-
 // The language folder chosen by "SystemLang" and "LangFolder", as the localisation module is.
 std::optional<std::u16string> LanguageFolder(HelpContext& help) {
-  bool useSystem = ReadCommonFlag(help.settings, help.flags, flag::kSystemLang);
-  std::u16string preferred =
-      help.settings.ReadCommonString(u"LangFolder", kLangFolderCapacity, u"1033");
-  return help.platform.FindLanguageFolder(useSystem, preferred);
+  const LanguageChoice choice = ReadLanguageChoice(help.settings, help.flags);
+  return help.platform.FindLanguageFolder(choice.systemLang, choice.folder);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@ namespace {
 
 constexpr std::u16string_view kModuleName = u"scrvloc.dll";
 constexpr std::u16string_view kInfoName = u"info.ini";
-constexpr std::u16string_view kFallbackFolder = u"1033";
 
 bool Fits(const std::u16string& path) {
   return path.size() < kCompanionPathCapacity;
@@ -97,22 +96,27 @@ std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolder
     return std::nullopt;
   }
   if (auto c = ModuleIn(ctx, folder)) return c;
-  if (!FindLanguageFolder(ctx, false, kFallbackFolder, &folder) &&
+  if (!FindLanguageFolder(ctx, false, kFallbackLanguageFolder, &folder) &&
       !FindFirstLanguageFolder(ctx, &folder)) {
     return std::nullopt;
   }
   return ModuleIn(ctx, folder);
 }
 
+LanguageChoice ReadLanguageChoice(SettingsStore& settings, const FlagTable& flags) {
+  SettingsHandle common = settings.OpenCommon(false);
+  LanguageChoice choice{
+      ReadFlag(settings, flags, common, flag::kSystemLang),
+      settings.ReadString(common, kLangFolderKey, kCompanionPathCapacity, kFallbackLanguageFolder)};
+  settings.CloseSettings(common);
+  return choice;
+}
+
 std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolderContext& ctx,
                                                             SettingsStore& settings,
                                                             const FlagTable& flags) {
-  SettingsHandle common = settings.OpenCommon(false);
-  bool systemLang = ReadFlag(settings, flags, common, flag::kSystemLang);
-  std::u16string langFolder =
-      settings.ReadString(common, u"LangFolder", kCompanionPathCapacity, kFallbackFolder);
-  settings.CloseSettings(common);
-  return FindLocalisationModule(ctx, systemLang, langFolder);
+  const LanguageChoice choice = ReadLanguageChoice(settings, flags);
+  return FindLocalisationModule(ctx, choice.systemLang, choice.folder);
 }
 
 }  // namespace scrv

@@ -51,8 +51,17 @@ std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolder
                                                             bool systemLang,
                                                             std::u16string_view langFolder);
 
-// The same with "SystemLang" (default 1) and "LangFolder" (default "1033", at most 259
-// characters) read from "Common" through one settings handle.
+// The user's choice of language in "Common": "SystemLang" (a flag, default 1) and
+// "LangFolder" (default "1033", at most 259 characters), read through one settings handle.
+constexpr std::u16string_view kLangFolderKey = u"LangFolder";
+constexpr std::u16string_view kFallbackLanguageFolder = u"1033";
+struct LanguageChoice {
+  bool systemLang = true;
+  std::u16string folder;
+};
+LanguageChoice ReadLanguageChoice(SettingsStore& settings, const FlagTable& flags);
+
+// The same with the choice read from "Common".
 std::optional<LocalisationCandidate> FindLocalisationModule(const LanguageFolderContext& ctx,
                                                             SettingsStore& settings,
                                                             const FlagTable& flags);

@@ -573,7 +573,11 @@ LRESULT CALLBACK CPropertySheetBase::KeyHook(int code, WPARAM wParam, LPARAM lPa
 void CPropertySheetBase::OnTitleChosen() {
   const auto row = static_cast<int>(::SendMessageW(titles_.m_hWnd, LB_GETCURSEL, 0, 0));
   if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
-  ::SendMessageW(m_hWnd, PSM_SETCURSEL, rows_[row].page, 0);
+  if (!::SendMessageW(m_hWnd, PSM_SETCURSEL, rows_[row].page, 0)) {
+    // The page shown refused to be left: the list shows it again.
+    SelectRowOfPage(CurrentPage());
+    return;
+  }
   // Arrowing through the list only marks a control a caption matched; a click goes to it.
   if (!ShowMatch(titles_.ChoosingByMouse()))
     PostMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(titles_.m_hWnd), TRUE);

@@ -30,4 +30,12 @@ std::u16string DecimalText(int64_t value) {
   return out;
 }
 
+std::u16string FieldName(std::u16string_view label) {
+  std::u16string name;
+  for (char16_t c : label)
+    if (c != u'&') name += c;
+  while (!name.empty() && (name.back() == u':' || name.back() == u' ')) name.pop_back();
+  return name;
+}
+
 }  // namespace scrv

@@ -17,4 +17,7 @@ std::u16string FillArguments(std::u16string_view format,
 // A number as the reason texts show it.
 std::u16string DecimalText(int64_t value);
 
+// A field's label as a reason names the field: without its mnemonic and its closing colon.
+std::u16string FieldName(std::u16string_view label);
+
 }  // namespace scrv

@@ -232,12 +232,18 @@ bool MenuTree::MoveToBottom(MenuNode* node) {
   return MoveTo(node, target, MenuPlace::kAfter);
 }
 
+bool MenuTree::TopLevelRefuses(const MenuItem& first, const MenuNode* target,
+                               MenuPlace place) const {
+  const bool top = !target || (place != MenuPlace::kInto && target->parent == &root_);
+  return mainMenu_ && top && !first.IsPopup();
+}
+
 MenuNode* MenuTree::InsertRun(const MenuList& items, MenuNode* target, MenuPlace place) {
   if (items.empty()) return nullptr;
   if (!target) place = MenuPlace::kInto;
   if (target && place == MenuPlace::kInto && !target->IsPopup()) return nullptr;
   MenuNode* parent = place == MenuPlace::kInto ? (target ? target : &root_) : target->parent;
-  if (mainMenu_ && parent == &root_ && !items.front().IsPopup()) return nullptr;
+  if (TopLevelRefuses(items.front(), target, place)) return nullptr;
 
   // The run is built apart first, so that a run that turns out too deep leaves the tree as it
   // was. Levels count from the first item; an item above the first one's level stands beside

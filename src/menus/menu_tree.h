@@ -81,6 +81,9 @@ class MenuTree {
   // discarded: empty, a run for the main menu's top level that does not start with a popup, or
   // one that would end up too deep.
   MenuNode* InsertRun(const MenuList& items, MenuNode* target, MenuPlace place);
+  // Whether the main-menu rule discards a run that starts with `first` at that place: in the
+  // main menu, only a popup may open a run at the top level.
+  bool TopLevelRefuses(const MenuItem& first, const MenuNode* target, MenuPlace place) const;
 
   // Puts a new item at `target` (null: at the end of the top level), with no rule but the
   // depth: the menus dialog's insertions may put anything anywhere. Null when too deep.

@@ -199,7 +199,18 @@ std::u16string MenusModel::CopyAllText() const {
   return FormatMenuClipboard(tree_.Flatten(), sources_);
 }
 
-MenuPasteRefusal MenusModel::CheckPaste(std::u16string_view text) const {
+namespace {
+
+// Pasted items go into the selected popup (or at the end with nothing selected), else after
+// the selected item.
+MenuPlace PastePlace(const MenuNode* selected) {
+  return !selected || selected->IsPopup() ? MenuPlace::kInto : MenuPlace::kAfter;
+}
+
+}  // namespace
+
+MenuPasteRefusal MenusModel::CheckPaste(std::u16string_view text,
+                                        const MenuNode* selected) const {
   std::vector<uint32_t> commands;
   const MenuList items = ParseMenuClipboard(text, &commands);
   if (items.empty()) return {MenuPasteProblem::kNoItems};
@@ -210,12 +221,14 @@ MenuPasteRefusal MenusModel::CheckPaste(std::u16string_view text) const {
     if (ordinaryCommand && commands[i] != 0 && !IsKnownCommand(commands[i]))
       return {MenuPasteProblem::kUnknownCommand, commands[i], i + 1};
   }
+  if (tree_.TopLevelRefuses(items.front(), selected, PastePlace(selected)))
+    return {MenuPasteProblem::kNeedsPopup};
   return {};
 }
 
 MenuNode* MenusModel::Paste(std::u16string_view text, MenuNode* selected) {
   MenuList items = ParseMenuClipboard(text);
-  MenuPlace place = !selected || selected->IsPopup() ? MenuPlace::kInto : MenuPlace::kAfter;
+  const MenuPlace place = PastePlace(selected);
   MenuNode* first = tree_.InsertRun(items, selected, place);
   if (!first) return nullptr;
   if (place == MenuPlace::kInto && selected) selected->expanded = true;

@@ -334,9 +334,10 @@ void CToolbarsDlg::OnFaceChosen() {
   Rebuild();
 }
 
+// The reset throws away the user's layout: No is the default answer, so that Enter keeps it.
 void CToolbarsDlg::OnReset() {
   if (ShowMessage(m_hWnd, UiText::Res(IDS_RESET_TOOLBARS_QUESTION), {},
-                  mb::kYesNo | mb::kIconQuestion) != button_id::kYes)
+                  mb::kYesNo | mb::kIconQuestion | mb::kDefButton2) != button_id::kYes)
     return;
   ResetToolbarSettings(Settings(), Flags());
   settings_ = ToolbarSettings{false, defaultFace_, kDefaultZoom};

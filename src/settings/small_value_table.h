@@ -14,7 +14,8 @@ struct SmallValueRow {
   std::u16string_view name;
   uint8_t def = 0;
   // The largest value as a mask of the setting's width (3, 7, ..., 127); 0 for the two on/off
-  // rows. Carried for the host; the accessors here use only the default.
+  // rows. The accessors here use only the default; the Customize pages refuse a number typed
+  // beyond it.
   uint8_t limit = 0;
 };
 

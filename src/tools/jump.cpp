@@ -32,11 +32,7 @@ uint32_t JumpModel::ReadNumber(std::optional<uint32_t> field, uint32_t opening) 
 std::u16string JumpModel::FieldNote(std::optional<uint32_t> field, uint32_t opening,
                                     std::u16string_view label,
                                     const std::function<std::u16string(uint32_t)>& text) const {
-  // The label without its mnemonic and colon.
-  std::u16string name;
-  for (char16_t c : label)
-    if (c != u'&') name += c;
-  while (!name.empty() && (name.back() == u':' || name.back() == u' ')) name.pop_back();
+  const std::u16string name = FieldName(label);
   if (!field) return FillArguments(text(IDS_JUMP_NOTE_NOT_NUMBER), {name, DecimalText(opening)});
   const uint32_t used = ReadNumber(field, opening);
   if (used == *field) return {};

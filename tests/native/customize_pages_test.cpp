@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
 
 #include "customize/customize_pages.h"
 #include "customize/page_model.h"
+#include "frame/dialog_template.h"
+#include "frame/reason_text.h"
+#include "resource_file.h"
 #include "customize_test_support.h"
 #include "resource_ids.h"
 #include "settings/small_value_table.h"
@@ -157,6 +161,48 @@ TEST_P(PageTable, BindingsAndRulesNameRowsAndBindingsOfThePage) {
     EXPECT_TRUE(ids.count(r.source)) << "rule source " << r.source;
     if (r.source2) EXPECT_TRUE(ids.count(r.source2)) << "rule source " << r.source2;
   }
+}
+
+// A field whose setting has a largest value (the small-value table's limit) refuses a number
+// beyond it, and no number at all, with a sentence naming the field by the label before it in
+// the template; the page's template has the line the sentence goes to, and the row keeps its
+// value.
+TEST_P(PageTable, ANumberBeyondWhatTheSettingHoldsIsRefusedWithAReason) {
+  const std::vector<uint8_t>* bytes =
+      testing_res::ResourceFile::Localisation().Dialog(Page().templateId);
+  ASSERT_TRUE(bytes);
+  const std::optional<DialogTemplateText> dialog =
+      ReadDialogTemplateText(bytes->data(), bytes->size());
+  ASSERT_TRUE(dialog);
+  auto text = [](uint32_t id) { return testing_res::ResourceFile::Localisation().String(id); };
+  Load();
+  for (const Binding& b : Page().bindings) {
+    const SettingRow& row = Page().rows[b.row];
+    if (b.show != Show::kNumber || row.max == 0) continue;
+    auto at = std::find_if(dialog->controls.begin(), dialog->controls.end(),
+                           [&](const TemplateControl& c) { return c.id == b.id; });
+    ASSERT_TRUE(at != dialog->controls.begin() && at != dialog->controls.end()) << b.id;
+    const std::u16string label = FieldName((at - 1)->title), max = DecimalText(row.max);
+    EXPECT_FALSE(label.empty()) << b.id;
+    EXPECT_TRUE(std::any_of(dialog->controls.begin(), dialog->controls.end(),
+                            [](const TemplateControl& c) { return c.id == IDC_CUST_NUMBER_REASON; }))
+        << "no reason line on page " << Page().templateId;
+    EXPECT_EQ(model.NumberReason(b.id, max, (at - 1)->title, text), u"");
+    EXPECT_EQ(model.NumberReason(b.id, DecimalText(row.max + 1ll), (at - 1)->title, text),
+              label + u" can be at most " + max + u".");
+    EXPECT_EQ(model.NumberReason(b.id, u" ", (at - 1)->title, text),
+              label + u" needs a number from 0 to " + max + u".");
+    const SettingValue before = model.Working(b.row);
+    model.SetText(b.id, u"99999");
+    EXPECT_EQ(model.Working(b.row), before) << b.id;
+  }
+}
+
+TEST(PageTables, TheHistoryLimitsAreBoundedByTheSmallValueTable) {
+  PageModel history(*CustomizePages()[page::kHistory]);
+  EXPECT_EQ(history.CheckNumber(IDC_HISTORY_FILES, u"127"), NumberProblem::kNone);
+  EXPECT_EQ(history.CheckNumber(IDC_HISTORY_FILES, u"99999"), NumberProblem::kTooBig);
+  EXPECT_EQ(history.CheckNumber(IDC_HISTORY_PURGE_DAYS, u"99999"), NumberProblem::kNone);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPages, PageTable,

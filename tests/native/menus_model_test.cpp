@@ -130,7 +130,7 @@ TEST_P(MenusModelTest, PastesOfNoItemsOrUnknownCommandsAreRefusedWithTheirLine) 
       {u"P\t\t-1\t0\t3\r\n-\t\t0\t1\t1\r\nA\t\t4096\t1\t2\r\n", MenuPasteProblem::kNone, 0, 0},
   };
   for (const Case& c : cases) {
-    const MenuPasteRefusal r = m.CheckPaste(c.text);
+    const MenuPasteRefusal r = m.CheckPaste(c.text, nullptr);
     EXPECT_EQ(r.problem, c.problem) << c.line;
     EXPECT_EQ(r.command, c.command) << c.line;
     EXPECT_EQ(r.line, c.line) << c.line;

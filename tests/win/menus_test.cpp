@@ -348,22 +348,26 @@ TEST_P(MenusExport, ThePropertiesKeepAnItemThatWouldShowNothingOpenAndSayWhy) {
   EXPECT_EQ((*stored)[1], (MenuItem{u"Mine", u"", 4097, 0, MenuKind::kCustom}));
 }
 
-// A paste that would bring in a command the editor does not know, or text that holds no item,
-// is refused as a whole with a message saying why.
+// A paste that would bring in a command the editor does not know, text that holds no item, or
+// a command for the main menu's top level (emptied, so nothing is selected), is refused as a
+// whole with a message saying why.
 TEST_P(MenusExport, APasteOfUnknownCommandsOrOfNoItemsSaysWhyAndPastesNothing) {
   struct Case {
+    int menu;
     const char16_t* clipboard;
     std::wstring message;
   } cases[] = {
-      {u"A\t\t4096\t0\t2\r\nB\t\t99999999\t0\t2\r\n",
+      {6, u"A\t\t4096\t0\t2\r\nB\t\t99999999\t0\t2\r\n",
        L"Nothing was pasted: line 2 names command 99999999, which the editor does not know."},
-      {u"just some words", L"The clipboard holds no menu items."},
+      {6, u"just some words", L"The clipboard holds no menu items."},
+      {0, u"A\t\t4096\t0\t2\r\n", L"the main menu's top level holds only popups"},
   };
   std::vector<std::wstring> shown;
   std::vector<int> rows;
   int r = Run(6, [&](HWND dlg) {
-    PressKey(Tree(dlg), VK_DELETE, false, true);
     for (const Case& c : cases) {
+      SelectMenu(dlg, c.menu);
+      PressKey(Tree(dlg), VK_DELETE, false, true);
       ASSERT_TRUE(scrv::WriteClipboardText(dlg, c.clipboard));
       NestedDialogs box(dlg, [&](HWND message) {
         shown.push_back(key_dialog_steps::AllTexts(message));

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -86,7 +88,36 @@ const Refusal kRefusals[] = {
      },
      [](HWND dlg) { SetText(dlg, IDC_JUMP_SECONDARY, L""); }, IDC_JUMP_NOTE,
      L"Column is not a number: OK keeps 8.", true},
+    // A limit the small-value table bounds, typed beyond it: OK and a page change are refused,
+    // the field keeps the typed number and the focus.
+    {"HistoryLimitAboveWhatTheSettingHolds",
+     [](HWND owner, const Library& lib) {
+       static uint32_t restart = 0;
+       return static_cast<INT_PTR>(
+           lib.Get<decltype(&DoCustomize)>("DoCustomize")(owner, 4, &restart, -1, 0, 0));
+     },
+     [](HWND sheet) {
+       HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+       HWND files = GetDlgItem(page, IDC_HISTORY_FILES);
+       SetFocus(files);
+       SendMessageW(files, EM_SETSEL, 0, -1);
+       for (wchar_t c : std::wstring(L"99999")) SendMessageW(files, WM_CHAR, c, 1);
+       Click(sheet, IDOK);
+       PumpMessages(30);
+       EXPECT_EQ(GetFocus(), files);
+       EXPECT_FALSE(SendMessageW(sheet, PSM_SETCURSEL, 0, 0));
+       PumpMessages(30);
+       EXPECT_EQ(PropSheet_GetCurrentPageHwnd(sheet), page);
+       EXPECT_EQ(GetFocus(), files);
+       EXPECT_EQ(Text(page, IDC_HISTORY_FILES), L"99999");
+     },
+     IDC_CUST_NUMBER_REASON, L"Recent files can be at most 127.", true},
 };
+
+// A sheet's reasons stand on the page it shows.
+HWND ReasonHolder(HWND dlg, int id) {
+  return GetDlgItem(dlg, id) ? dlg : PropSheet_GetCurrentPageHwnd(dlg);
+}
 
 class RefusalReasons : public testing::TestWithParam<Refusal> {
  protected:
@@ -106,7 +137,7 @@ TEST_P(RefusalReasons, TheDialogSaysWhyItRefuses) {
                                PumpMessages(30);
                                c.steps(dlg);
                                open = IsWindow(dlg) && IsWindowVisible(dlg);
-                               shown = Text(dlg, c.reasonControl);
+                               shown = Text(ReasonHolder(dlg, c.reasonControl), c.reasonControl);
                                if (open) Click(dlg, IDCANCEL);
                              });
   EXPECT_TRUE(r.scriptRan);

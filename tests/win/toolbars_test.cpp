@@ -333,12 +333,19 @@ TEST_F(Toolbars, FailedRebuildAfterResetClosesWithZero) {
   EXPECT_EQ(r.result, 0);
 }
 
-TEST_F(Toolbars, AnsweringNoToTheResetChangesNothing) {
+// The reset discards the layout: Enter on its question answers No, and No changes nothing.
+TEST_F(Toolbars, EnterOnTheResetQuestionAnswersNoAndChangesNothing) {
+  bool asked = false;
   Open([&](HWND dlg) {
-    NestedDialogs box(dlg, [](HWND question) { AnswerBox(question, IDNO); });
+    NestedDialogs box(dlg, [&](HWND question) {
+      asked = true;
+      MSG enter = {question, WM_KEYDOWN, VK_RETURN, 1};
+      IsDialogMessageW(question, &enter);
+    });
     Click(dlg, IDC_TB_RESET);
   });
-  EXPECT_TRUE(Toolbar().empty());
+  EXPECT_TRUE(asked);
+  EXPECT_TRUE(Toolbar().empty());  // Yes would have had the host rebuild
 }
 
 }  // namespace
