@@ -175,8 +175,10 @@ void CCustomizePage::ReadEdits() {
 
 bool CCustomizePage::OnCommand(int id, int code, HWND) {
   if (id == model_.Page().resetButton && id && code == BN_CLICKED) {
-    model_.Reset();
-    ShowValues();
+    // The same step as "Restore defaults of" in the page list's menu.
+    RestorePageDefaults(model_);
+    SetStepKind(UndoKind::kRestorePage);
+    OnModelRestored();
     return true;
   }
   const Binding* b = model_.Find(static_cast<uint16_t>(id));
@@ -291,7 +293,11 @@ bool CCustomizePage::OnSettingMenu(HWND control, LPARAM pos) {
   const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
                                     where.y, 0, m_hWnd, nullptr);
   DestroyMenu(menu);
-  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) ShowValues();
+  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) {
+    SetStepKind(UndoKind::kReset, options_.m_hWnd && control == options_.m_hWnd ? OptionRow(id) : -1);
+    // As after a user's edit: a page that previews its values shows the host this one.
+    OnModelRestored();
+  }
   return true;
 }
 

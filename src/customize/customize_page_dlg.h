@@ -31,6 +31,9 @@ class CCustomizePage : public CPropertyPageBase {
                             LRESULT& result) override;
 
   PageModel& Model() { return model_; }
+  // Every control shows the model again (undo, redo, a page restored); a page with lists of its
+  // own refills them.
+  void OnModelRestored() override { ShowValues(); }
 
  protected:
   // Every control from the model, and the model's enable rules.

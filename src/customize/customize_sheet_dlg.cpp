@@ -54,13 +54,31 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 }  // namespace
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CPropertySheetBase(std::move(options)), defaults_(session) {
+    : CPropertySheetBase(std::move(options)), defaults_(session), undo_(session) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
     AddPage(*pages_.back(),
             GetAllAdditionalText(*CustomizePages()[i], strings, kExtraTextCapacity));
   }
+  TrackSteps(*this);
+}
+
+void CCustomizeSheet::BeginStep(size_t page) {
+  if (!replaying_ && page < page::kCount) undo_.Begin(page);
+}
+
+void CCustomizeSheet::EndStep(UndoPlace place, UndoKind kind) {
+  // A change moves the marks of what differs from the defaults.
+  if (!replaying_ && undo_.End(place, kind)) ShowMarks(pages_[place.page]->m_hWnd);
+}
+
+bool CCustomizeSheet::OnUndo(bool redo) {
+  replaying_ = true;
+  const std::optional<UndoPlace> place = redo ? undo_.Redo() : undo_.Undo();
+  if (place) ShowRestored(*place);
+  replaying_ = false;
+  return place.has_value();
 }
 
 const SearchIndex* CCustomizeSheet::SharedSearchIndex() {

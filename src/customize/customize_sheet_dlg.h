@@ -14,7 +14,7 @@
 
 namespace scrv {
 
-class CCustomizeSheet : public CPropertySheetBase {
+class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
  public:
   CCustomizeSheet(SheetOptions options, CustomizeSession& session);
 
@@ -24,10 +24,18 @@ class CCustomizeSheet : public CPropertySheetBase {
   const SearchIndex* SharedSearchIndex() override;
   bool PageModified(size_t page) override;
   PageHits ModifiedMarks(size_t page) override;
+  // Ctrl+Z and Ctrl+Y over every page's steps.
+  bool OnUndo(bool redo) override;
 
  private:
+  // PageSteps: not while a step is being taken back or done again.
+  void BeginStep(size_t page) override;
+  void EndStep(UndoPlace place, UndoKind kind) override;
+
   std::vector<std::unique_ptr<CCustomizePage>> pages_;
   CustomizeDefaults defaults_;
+  CustomizeUndo undo_;
+  bool replaying_ = false;
 };
 
 // Sends the change mask to every main window of the host (stopping at the first that answers

@@ -196,14 +196,12 @@ void CCustomizeStatusPage::Swapped(int a, int b, void* self) {
 }
 
 bool CCustomizeStatusPage::OnCommand(int id, int code, HWND control) {
-  if (id == IDC_CUST_RESET && code == BN_CLICKED) {
-    Model().Reset();
-    StatusExtension::Reset(Model());
-    ShowValues();
-    Fill();
-    return true;
-  }
   return CCustomizePage::OnCommand(id, code, control);
+}
+
+void CCustomizeStatusPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  Fill();
 }
 
 bool CCustomizeStatusPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
@@ -319,6 +317,12 @@ void CCustomizeCsvPage::Refill(int select) {
   filling_ = false;
   formats_.UpdateControls();
   ShowSelection();
+}
+
+void CCustomizeCsvPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  const std::vector<size_t> selected = Selected();
+  Refill(selected.empty() ? 0 : static_cast<int>(std::min(selected.front(), List().Size() - 1)));
 }
 
 void CCustomizeCsvPage::ShowSelection() {
@@ -492,6 +496,11 @@ void CCustomizeActiveStringTablePage::ShowEntry() {
                          ? static_cast<WPARAM>(command - commands_.begin())
                          : static_cast<WPARAM>(-1));
   filling_ = false;
+}
+
+void CCustomizeActiveStringTablePage::OnModelRestored() {
+  CCustomizeActiveStringPage::OnModelRestored();
+  ShowEntry();
 }
 
 void CCustomizeActiveStringTablePage::ShowVariables() {
@@ -688,10 +697,9 @@ bool CCustomizeRendering::OnCommand(int id, int code, HWND control) {
       return true;
     case IDC_CUST_RESET:
       if (code != BN_CLICKED) return true;
-      Rendering().Reset();
-      families_.Fill();
-      ShowControls();
-      Preview();
+      RestorePageDefaults(Model());
+      SetStepKind(UndoKind::kRestorePage);
+      OnModelRestored();
       return true;
     default:
       return CCustomizePage::OnCommand(id, code, control);
@@ -700,6 +708,13 @@ bool CCustomizeRendering::OnCommand(int id, int code, HWND control) {
   ShowControls();
   Preview();
   return true;
+}
+
+void CCustomizeRendering::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  families_.Fill();
+  ShowControls();
+  Preview();
 }
 
 bool CCustomizeRendering::OnNotify(int id, NMHDR& header, LRESULT& result) {
@@ -823,6 +838,11 @@ bool CCustomizeHistoryPage::OnCommand(int id, int code, HWND control) {
 
 bool CCustomizeHistoryPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   return folders_.OnNotify(header, result) || CCustomizePage::OnNotify(id, header, result);
+}
+
+void CCustomizeHistoryPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  folders_.Fill();
 }
 
 void CCustomizeHistoryPage::OnLayout() {

@@ -49,6 +49,7 @@ class CCustomizeStatusPage : public CCustomizePage {
   bool OnApply() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
+  void OnModelRestored() override;
 
  private:
   void Fill();
@@ -64,6 +65,7 @@ class CCustomizeCsvPage : public CCustomizePage {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnModelRestored() override;
 
  private:
   CsvFormatList& List() { return Model().Extension<CsvExtension>().list; }
@@ -83,6 +85,7 @@ class CCustomizeActiveStringTablePage : public CCustomizeActiveStringPage {
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void OnModelRestored() override;
 
  private:
   ActiveStringEntry& Entry();
@@ -102,6 +105,8 @@ class CCustomizeRendering : public CCustomizePage {
   bool OnApply() override;
   LRESULT OnCheckList(UINT code, LPARAM) override { return families_.OnListCommand(code); }
   void OnLayout() override;
+  // The host previews the values put back, as after the user's own edit.
+  void OnModelRestored() override;
   // The sliders (WM_HSCROLL).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
@@ -124,6 +129,7 @@ class CCustomizeHistoryPage : public CCustomizePage {
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   LRESULT OnCheckList(UINT code, LPARAM) override { return folders_.OnListCommand(code); }
   void OnLayout() override;
+  void OnModelRestored() override;
 
  private:
   void ClearHistory();

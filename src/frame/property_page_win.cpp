@@ -65,6 +65,66 @@ UINT CALLBACK CPropertyPageBase::PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW p
   return 1;
 }
 
+namespace {
+
+// Whether the message is a user's action on the page, and the control it came from.
+// (The check list's codes are numbered as in controls/, which the frame does not include.)
+constexpr WPARAM kClGetRowText = 0x10000, kClGetStateImage = 0x10003;
+
+bool UserAction(UINT msg, WPARAM wParam, LPARAM lParam, HWND page, uint32_t& control) {
+  switch (msg) {
+    case WM_COMMAND:
+      control = LOWORD(wParam);
+      return lParam != 0;  // menus and accelerators of a page change nothing
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      // The sheet's own notifications and the drawing ones are not the user's.
+      if (!header || header->code == static_cast<UINT>(NM_CUSTOMDRAW) ||
+          header->hwndFrom == ::GetParent(page))
+        return false;
+      control = static_cast<uint32_t>(header->idFrom);
+      return true;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      control = lParam ? static_cast<uint32_t>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))) : 0;
+      return lParam != 0;
+    case WM_CONTEXTMENU:
+      control = wParam ? static_cast<uint32_t>(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))) : 0;
+      return true;
+    case SLM_CHECKLIST: {
+      // The list's questions about its rows change nothing.
+      if (wParam == kClGetRowText || wParam == kClGetStateImage) return false;
+      HWND focus = GetFocus();
+      control = focus && IsChild(page, focus) ? static_cast<uint32_t>(GetDlgCtrlID(focus)) : 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CPropertyPageBase::StepProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Only a page's procedure is this one: the object bound to the window is a page.
+  auto* self = static_cast<CPropertyPageBase*>(
+      reinterpret_cast<CDialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER)));
+  uint32_t control = 0;
+  if (!self || !self->steps_ || self->stepDepth_ ||
+      !UserAction(msg, wParam, lParam, hwnd, control))
+    return DialogProc(hwnd, msg, wParam, lParam);
+  // Only the outermost message is a step: what it sends on the way belongs to it.
+  self->stepKind_ = UndoKind::kChange;
+  self->stepItem_ = -1;
+  ++self->stepDepth_;
+  self->steps_->BeginStep(self->index_);
+  const INT_PTR answer = DialogProc(hwnd, msg, wParam, lParam);
+  --self->stepDepth_;
+  // A page is bound to its object as long as it exists, past a nested WM_NCDESTROY too.
+  if (self->steps_) self->steps_->EndStep({self->index_, control, self->stepItem_}, self->stepKind_);
+  return answer;
+}
+
 void CPropertyPageBase::HoldRedraw(HWND list, bool showFocused) {
   if (!list || RedrawHeld(list)) return;
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);

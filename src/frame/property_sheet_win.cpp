@@ -60,6 +60,14 @@ void PlaceChild(HWND parent, HWND child, const RECT& rc) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Whether a menu is being tracked on this thread: its keys are the menu's.
+bool InMenu() {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetCurrentThreadId(), &info) &&
+         (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+}
+
 std::wstring KeyName(UINT vk) {
   wchar_t name[40] = {};
   GetVirtualKeyName(name, 40, vk);
@@ -173,6 +181,10 @@ int CPropertySheetBase::CurrentIndex() {
 }
 
 void CPropertySheetBase::OnInitialized() {
+  // Every sheet takes undo from inside its pages; with the page list, the search's keys too.
+  outerKeySheet_ = t_keySheet;
+  t_keySheet = this;
+  keyHook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
   if (options_.navigation) BuildNavigation();
   PrepareControls(m_hWnd, options_.dark);
   resizer_.SetDark(options_.dark);
@@ -199,9 +211,6 @@ HFONT CPropertySheetBase::NavigationFont() {
 void CPropertySheetBase::BuildNavigation() {
   HWND tab = TabControl();
   if (!tab) return;
-  outerKeySheet_ = t_keySheet;
-  t_keySheet = this;
-  keyHook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
   SetWindowLongW(tab, GWL_STYLE, GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
   ShowWindow(tab, SW_HIDE);
   EnableWindow(tab, FALSE);
@@ -467,6 +476,38 @@ void CPropertySheetBase::ShowMarks(HWND page) {
   ::SendMessageW(page, SLM_SET_MARKS, 0, reinterpret_cast<LPARAM>(&marks));
 }
 
+void CPropertySheetBase::TrackSteps(PageSteps& steps) {
+  for (size_t i = 0; i < pages_.size(); ++i) pages_[i].page->SetSteps(&steps, i);
+}
+
+void CPropertySheetBase::ShowRestored(const UndoPlace& place) {
+  if (place.page >= pages_.size()) return;
+  if (CurrentIndex() != static_cast<int>(place.page))
+    ::SendMessageW(m_hWnd, PSM_SETCURSEL, place.page, 0);
+  CPropertyPageBase& page = *pages_[place.page].page;
+  if (!page.m_hWnd) return;
+  page.OnModelRestored();
+  // "@modified" may list other pages now, and the marks of what differs move.
+  if (titles_.m_hWnd && Search().HasQuery())
+    FillTitles();
+  else
+    ShowMarks(page.m_hWnd);
+  HWND control = place.control ? ::GetDlgItem(page.m_hWnd, static_cast<int>(place.control)) : nullptr;
+  if (!control || !IsWindowEnabled(control) || !IsWindowVisible(control)) return;
+  wchar_t cls[32] = {};
+  GetClassNameW(control, cls, 32);
+  if (place.item >= 0 && _wcsicmp(cls, WC_LISTVIEWW) == 0) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(place.item),
+                   reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(place.item), FALSE);
+  }
+  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 void CPropertySheetBase::GoTo(const SearchMatch& match) {
   ::SendMessageW(m_hWnd, PSM_SETCURSEL, match.page, 0);
   HWND page = CurrentPage();
@@ -502,7 +543,7 @@ void CPropertySheetBase::GoTo(const SearchMatch& match) {
 }
 
 bool CPropertySheetBase::OnSearchKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || !search_.m_hWnd) return false;
+  if (msg.message != WM_KEYDOWN) return false;
   SearchKeyState state;
   state.focus = msg.hwnd == search_.m_hWnd   ? SearchFocus::kSearchBox
                 : msg.hwnd == titles_.m_hWnd ? SearchFocus::kTitleList
@@ -519,7 +560,11 @@ bool CPropertySheetBase::OnSearchKey(const MSG& msg) {
     state.editOwnsUndo = _wcsicmp(cls, L"Edit") == 0 && ::SendMessageW(msg.hwnd, EM_CANUNDO, 0, 0) &&
                          ::SendMessageW(msg.hwnd, EM_GETMODIFY, 0, 0);
   }
-  switch (DecideSearchKey(state)) {
+  const SearchAction action = DecideSearchKey(state);
+  // Without the page list, only undo and redo are the sheet's.
+  if (!search_.m_hWnd && action != SearchAction::kUndo && action != SearchAction::kRedo)
+    return false;
+  switch (action) {
     case SearchAction::kPass:
       return false;
     case SearchAction::kFocusBox:
@@ -563,7 +608,7 @@ LRESULT CALLBACK CPropertySheetBase::KeyHook(int code, WPARAM wParam, LPARAM lPa
   auto* msg = reinterpret_cast<MSG*>(lParam);
   CPropertySheetBase* sheet = t_keySheet;
   if (code == HC_ACTION && wParam == PM_REMOVE && msg && sheet && sheet->m_hWnd &&
-      msg->message == WM_KEYDOWN &&
+      msg->message == WM_KEYDOWN && !InMenu() &&
       (msg->hwnd == sheet->m_hWnd || IsChild(sheet->m_hWnd, msg->hwnd)) &&
       sheet->OnSearchKey(*msg))
     msg->message = WM_NULL;  // used: neither the dialog manager nor the control sees it

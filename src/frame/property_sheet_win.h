@@ -76,6 +76,12 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // Shows the search's marks on `page` (by default the current one) anew.
   void ShowMarks(HWND page = nullptr);
 
+  // The pages record each user action as a step in `steps` (the sheet's undo).
+  void TrackSteps(PageSteps& steps);
+  // After an undo, a redo or a page restored: shows the page the step happened on with its
+  // model in every control, and focuses the step's control (its row, in a list view).
+  void ShowRestored(const UndoPlace& place);
+
  private:
   struct PageEntry {
     CPropertyPageBase* page;
