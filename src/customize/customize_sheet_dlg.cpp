@@ -7,6 +7,7 @@
 #include "customize/customize_environment_win.h"
 #include "customize/customize_search_win.h"
 #include "customize/list_pages_dlg.h"
+#include "frame/search_query.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
@@ -53,6 +54,11 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 
 }  // namespace
 
+// The page list's context menu, one row per entry, in menu order.
+const CCustomizeSheet::PageMenuRow CCustomizeSheet::kPageMenu[] = {
+    {IDS_RESTORE_PAGE_DEFAULTS, &CCustomizeSheet::RestoreDefaultsOf},
+};
+
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
     : CPropertySheetBase(std::move(options)), defaults_(session), undo_(session) {
   const ModuleStrings strings;
@@ -79,6 +85,29 @@ bool CCustomizeSheet::OnUndo(bool redo) {
   if (place) ShowRestored(*place);
   replaying_ = false;
   return place.has_value();
+}
+
+std::vector<CPropertySheetBase::PageMenuEntry> CCustomizeSheet::PageMenu(size_t page) {
+  std::vector<PageMenuEntry> entries;
+  if (page >= page::kCount) return entries;
+  const std::u16string& title = CustomizeSearchIndex().Page(page).title;
+  for (size_t i = 0; i < std::size(kPageMenu); ++i)
+    entries.push_back({static_cast<UINT>(i + 1),
+                       ToW(FormatText(ModuleStrings().Load(kPageMenu[i].text), title))});
+  return entries;
+}
+
+void CCustomizeSheet::OnPageMenu(size_t page, UINT command) {
+  if (page < page::kCount && command >= 1 && command <= std::size(kPageMenu))
+    (this->*kPageMenu[command - 1].run)(page);
+}
+
+// The same step as a page's own reset button: one step to undo, the page's controls refilled.
+void CCustomizeSheet::RestoreDefaultsOf(size_t page) {
+  undo_.Track({page}, UndoKind::kRestorePage, RestorePageDefaults);
+  replaying_ = true;
+  ShowRestored({page});
+  replaying_ = false;
 }
 
 const SearchIndex* CCustomizeSheet::SharedSearchIndex() {

@@ -26,11 +26,21 @@ class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
   PageHits ModifiedMarks(size_t page) override;
   // Ctrl+Z and Ctrl+Y over every page's steps.
   bool OnUndo(bool redo) override;
+  // The page list's menu: see kPageMenu.
+  std::vector<PageMenuEntry> PageMenu(size_t page) override;
+  void OnPageMenu(size_t page, UINT command) override;
 
  private:
   // PageSteps: not while a step is being taken back or done again.
   void BeginStep(size_t page) override;
   void EndStep(UndoPlace place, UndoKind kind) override;
+  void RestoreDefaultsOf(size_t page);
+
+  struct PageMenuRow {
+    UINT text;  // a string with the page's title for its %s
+    void (CCustomizeSheet::*run)(size_t page);
+  };
+  static const PageMenuRow kPageMenu[];
 
   std::vector<std::unique_ptr<CCustomizePage>> pages_;
   CustomizeDefaults defaults_;

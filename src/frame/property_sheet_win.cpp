@@ -508,6 +508,38 @@ void CPropertySheetBase::ShowRestored(const UndoPlace& place) {
   ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
+void CPropertySheetBase::OnTitlesMenu(LPARAM pos) {
+  HWND list = titles_.m_hWnd;
+  int row = -1;
+  POINT at = {};
+  if (pos == -1) {
+    row = static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0));
+    RECT rc = {};
+    if (row >= 0 && ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                                   reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
+      at = {rc.left, rc.bottom};
+      ClientToScreen(list, &at);
+    }
+  } else {
+    at = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+    POINT client = at;
+    ScreenToClient(list, &client);
+    const auto hit = static_cast<DWORD>(
+        ::SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y)));
+    if (!HIWORD(hit)) row = LOWORD(hit);
+  }
+  if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
+  const size_t page = rows_[row].page;
+  const std::vector<PageMenuEntry> entries = PageMenu(page);
+  if (entries.empty()) return;
+  HMENU menu = CreatePopupMenu();
+  for (const PageMenuEntry& e : entries) AppendMenuW(menu, MF_STRING, e.command, e.text.c_str());
+  const auto chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
+  DestroyMenu(menu);
+  if (chosen) OnPageMenu(page, chosen);
+}
+
 void CPropertySheetBase::GoTo(const SearchMatch& match) {
   ::SendMessageW(m_hWnd, PSM_SETCURSEL, match.page, 0);
   HWND page = CurrentPage();
@@ -705,6 +737,11 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       result = TRUE;
       return true;
     }
+    case WM_CONTEXTMENU:
+      if (!titles_.m_hWnd || reinterpret_cast<HWND>(wParam) != titles_.m_hWnd) return false;
+      OnTitlesMenu(lParam);
+      result = 0;
+      return true;
     case WM_TIMER:
       if (wParam != kSearchFocusTimer) return false;
       KillTimer(m_hWnd, kSearchFocusTimer);

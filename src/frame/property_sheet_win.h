@@ -82,6 +82,15 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // model in every control, and focuses the step's control (its row, in a list view).
   void ShowRestored(const UndoPlace& place);
 
+  // The context menu of a page's row in the page list (the mouse, Shift+F10, the Menu key):
+  // the entries the sheet offers for the page, numbered from 1, and what choosing one does.
+  struct PageMenuEntry {
+    UINT command;
+    std::wstring text;
+  };
+  virtual std::vector<PageMenuEntry> PageMenu(size_t /*page*/) { return {}; }
+  virtual void OnPageMenu(size_t /*page*/, UINT /*command*/) {}
+
  private:
   struct PageEntry {
     CPropertyPageBase* page;
@@ -108,6 +117,8 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // there. True when the focus moved.
   bool ShowMatch(bool focus);
   void SelectRowOfPage(HWND page);
+  // The page list's context menu at `pos` (screen coordinates; -1 from the keyboard).
+  void OnTitlesMenu(LPARAM pos);
   SheetSearch& Search();
   // The keys of the search, wherever the focus is in the sheet: true when the key was used.
   bool OnSearchKey(const MSG& msg);

@@ -283,7 +283,7 @@ void ChooseFirstMenuEntry(HWND queue, HWND target, HWND from) {
 }
 
 TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
-  // Boxes on two pages, the status bar's order and a reset.
+  // Boxes on two pages, the status bar's order, a reset and a page restored from the page list.
   auto visit = [](HWND sheet) {
     for (int p : {1, 9, 11}) SendMessageW(sheet, PSM_SETCURSEL, p, 0);
   };
@@ -327,14 +327,18 @@ TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
     SetFocus(box);
     ChooseFirstMenuEntry(Page(sheet), Page(sheet), box);  // "Reset to default (...)"
     ++steps;
+    SendMessageW(sheet, PSM_SETCURSEL, boxes.back().first, 0);
+    SetFocus(Titles(sheet));
+    ChooseFirstMenuEntry(Titles(sheet), sheet, Titles(sheet));  // "Restore defaults of ..."
+    ++steps;
     for (int i = 0; i < steps; ++i) {
       PostedKey(GetFocus(), 'Z', true);
       // The reset is taken back on its page, at its box; the list's move on the Status page.
-      if (i == 0) {
+      if (i == 1) {
         pageAfterUndo = PageIndex(sheet);
         focusAfterUndo = GetFocus();
       }
-      if (i == 1) pageOfListUndo = PageIndex(sheet);
+      if (i == 2) pageOfListUndo = PageIndex(sheet);
     }
     // The first box's change again (Ctrl+Y), and back (Ctrl+Shift+Z, then Ctrl+Z).
     SendMessageW(sheet, PSM_SETCURSEL, boxPage, 0);
