@@ -213,26 +213,28 @@ bool CCustomizePage::OnCommand(int id, int code, HWND) {
 }
 
 bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
-  if (!options_.m_hWnd || id != model_.Page().optionList || header.code != NM_CUSTOMDRAW)
-    return false;
-  // Entries the rules hold are drawn in the disabled colour.
+  if (header.code != NM_CUSTOMDRAW || !MarksRowsOf(id)) return false;
   auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-    result = CDRF_NOTIFYITEMDRAW;
-  } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-    // In the dark theme a selected row of the list without the focus is dark too.
-    if (DarkTheme()) DarkListCustomDraw(header, result);
-    const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
-    if (RowMatched(model_.Page().optionList, static_cast<int>(row))) {
-      // A row the search matches: the mark's background, the theme's text on it.
-      draw.clrTextBk = MatchRowBackground(DarkTheme());
-      draw.clrText = DarkTheme() ? kDarkTextColor : RGB(0, 0, 0);
-    }
-    if (row < rowEnabled_.size() && !rowEnabled_[row])
-      draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
-    result = CDRF_DODEFAULT;
+  const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT:
+      result = CDRF_DODEFAULT;
+      // In the dark theme a selected row of the list without the focus is dark too.
+      if (DarkTheme()) DarkListCustomDraw(header, result);
+      DrawRowMarks(static_cast<uint32_t>(id), draw, result);
+      // Entries the rules hold are drawn in the disabled colour.
+      if (id == model_.Page().optionList && row < rowEnabled_.size() && !rowEnabled_[row])
+        draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+      return true;
+    case CDDS_ITEMPOSTPAINT:
+      result = CDRF_DODEFAULT;
+      DrawRowMarks(static_cast<uint32_t>(id), draw, result);
+      return true;
   }
-  return true;
+  return false;
 }
 
 LRESULT CCustomizePage::OnCheckList(UINT code, LPARAM) {

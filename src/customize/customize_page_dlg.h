@@ -26,6 +26,8 @@ class CCustomizePage : public CPropertyPageBase {
   bool OnApply() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
+  // The list views whose rows the search marks (the option list; a page's own lists besides).
+  virtual bool MarksRowsOf(int id) const { return id && id == model_.Page().optionList; }
   // Colour buttons are drawn by the page (WM_DRAWITEM).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;

@@ -1,5 +1,6 @@
 #include "customize/customize_sheet_dlg.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "frame/text_folder_win.h"
@@ -60,7 +61,7 @@ const CCustomizeSheet::PageMenuRow CCustomizeSheet::kPageMenu[] = {
 };
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CPropertySheetBase(std::move(options)), defaults_(session), undo_(session) {
+    : CPropertySheetBase(std::move(options)), session_(session), defaults_(session), undo_(session) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
@@ -68,6 +69,16 @@ CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session
             GetAllAdditionalText(*CustomizePages()[i], strings, kExtraTextCapacity));
   }
   TrackSteps(*this);
+}
+
+int CCustomizeSheet::RowShown(size_t page, uint32_t list, int row) {
+  if (page != page::kStatus || list != IDC_CHECK_LIST || row < 0) return row;
+  PageModel& status = session_.Page(page::kStatus);
+  if (!status.HasExtension()) return row;
+  // Row r of the index is item r + 1; the list leaves out the order's first place.
+  const StatusOrder& order = status.Extension<StatusExtension>().order;
+  const auto at = std::find(order.begin() + 1, order.end(), static_cast<uint32_t>(row + 1));
+  return at == order.end() ? -1 : static_cast<int>(at - order.begin()) - 1;
 }
 
 void CCustomizeSheet::BeginStep(size_t page) {

@@ -24,6 +24,8 @@ class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
   const SearchIndex* SharedSearchIndex() override;
   bool PageModified(size_t page) override;
   PageHits ModifiedMarks(size_t page) override;
+  // The status bar's items are listed in the order the user gave them.
+  int RowShown(size_t page, uint32_t list, int row) override;
   // Ctrl+Z and Ctrl+Y over every page's steps.
   bool OnUndo(bool redo) override;
   // The page list's menu: see kPageMenu.
@@ -43,6 +45,7 @@ class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
   static const PageMenuRow kPageMenu[];
 
   std::vector<std::unique_ptr<CCustomizePage>> pages_;
+  CustomizeSession& session_;
   CustomizeDefaults defaults_;
   CustomizeUndo undo_;
   bool replaying_ = false;

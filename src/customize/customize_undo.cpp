@@ -16,6 +16,7 @@ PageHits CustomizeDefaults::Marks(size_t page) {
   PageModel& model = session_.Page(page);
   const PageDefaults& defaults = Of(page);
   if (page == page::kStatus) marks.rows = ChangedStatusItems(model, defaults);
+  if (page == page::kActiveString) marks.rows = ChangedActiveStringRows(model, defaults);
   size_t row = 0;
   for (const Binding& b : model.Page().bindings) {
     const bool differs = BindingDiffers(model, defaults, b);

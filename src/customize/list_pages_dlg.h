@@ -50,6 +50,9 @@ class CCustomizeStatusPage : public CCustomizePage {
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
   void OnModelRestored() override;
+  bool MarksRowsOf(int id) const override {
+    return id == IDC_CHECK_LIST || CCustomizePage::MarksRowsOf(id);
+  }
 
  private:
   void Fill();

@@ -166,6 +166,10 @@ void CCustomizeActiveStringPage::OnModelRestored() {
     SelectAlone(GetDlgItem(id), static_cast<int>(Model().Working(RowOfKey(Model(), key)).number));
 }
 
+bool CCustomizeActiveStringPage::MarksRowsOf(int id) const {
+  return id == IDC_AS_KINDS || id == IDC_AS_OCCASIONS || CCustomizePage::MarksRowsOf(id);
+}
+
 bool CCustomizeActiveStringPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   if ((id != IDC_AS_KINDS && id != IDC_AS_OCCASIONS) || header.code != LVN_ITEMCHANGED)
     return CCustomizePage::OnNotify(id, header, result);

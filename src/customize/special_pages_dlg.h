@@ -36,6 +36,7 @@ class CCustomizeActiveStringPage : public CCustomizePage {
   BOOL OnInitDialog() override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   void OnModelRestored() override;
+  bool MarksRowsOf(int id) const override;
 };
 
 class CCustomizeLangPage : public CCustomizePage {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "base/module_state_win.h"
+#include "frame/dialog_appearance.h"
 #include "frame/search_marks.h"
 
 #include <algorithm>
@@ -312,6 +313,43 @@ void CPropertyPageBase::SetMarks(const SearchMarks* marks) {
 bool CPropertyPageBase::RowMatched(uint32_t list, int row) const {
   return std::find(marks_.rows.begin(), marks_.rows.end(), std::make_pair(list, row)) !=
          marks_.rows.end();
+}
+
+bool CPropertyPageBase::RowModified(uint32_t list, int row) const {
+  return std::find(marks_.modifiedRows.begin(), marks_.modifiedRows.end(),
+                   std::make_pair(list, row)) != marks_.modifiedRows.end();
+}
+
+bool CPropertyPageBase::DrawRowMarks(uint32_t list, NMLVCUSTOMDRAW& draw, LRESULT& result) {
+  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+  const bool dark = DarkTheme();
+  if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    bool drew = false;
+    if (RowMatched(list, row)) {
+      // The mark's background, the theme's text on it.
+      draw.clrTextBk = MatchRowBackground(dark);
+      draw.clrText = dark ? kDarkTextColor : RGB(0, 0, 0);
+      drew = true;
+    }
+    if (RowModified(list, row)) {
+      result |= CDRF_NOTIFYPOSTPAINT;
+      drew = true;
+    }
+    return drew;
+  }
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPOSTPAINT || !RowModified(list, row)) return false;
+  RECT rc = {};
+  rc.left = LVIR_BOUNDS;
+  if (!::SendMessageW(draw.nmcd.hdr.hwndFrom, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                      reinterpret_cast<LPARAM>(&rc)))
+    return false;
+  // The bar a changed control has beside it, inside the row's left edge.
+  const Rect bar = ModifiedBar({rc.left, rc.top, rc.right, rc.bottom}, static_cast<uint32_t>(GetDeviceCaps(draw.nmcd.hdc, LOGPIXELSX)));
+  RECT fill = {rc.left, rc.top, rc.left + (bar.right - bar.left), rc.bottom};
+  SetDCBrushColor(draw.nmcd.hdc, MarkColor(MarkKind::kModified, dark));
+  FillRect(draw.nmcd.hdc, &fill, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  result |= CDRF_DODEFAULT;
+  return true;
 }
 
 }  // namespace scrv

@@ -67,10 +67,16 @@ class CPropertyPageBase : public CDialogFrame {
   // the page's lists it matches (a coloured background, drawn by the page's list).
   struct SearchMarks {
     std::vector<uint32_t> matched, modified;
-    std::vector<std::pair<uint32_t, int>> rows;  // list control, row
+    std::vector<std::pair<uint32_t, int>> rows;          // list control, row
+    std::vector<std::pair<uint32_t, int>> modifiedRows;  // likewise, rows that differ
   };
   const SearchMarks& Marks() const { return marks_; }
   bool RowMatched(uint32_t list, int row) const;
+  bool RowModified(uint32_t list, int row) const;
+  // Draws the marks of a row of list view `list` (its NM_CUSTOMDRAW): a matched row on the
+  // mark's background, a row that differs with the modified bar at its left edge. Adds to
+  // `result` what the stage needs; true when it drew something.
+  bool DrawRowMarks(uint32_t list, NMLVCUSTOMDRAW& draw, LRESULT& result);
 
   // The sheet's undo: the page's index in its sheet and where its steps go.
   void SetSteps(PageSteps* steps, size_t index) {

@@ -463,16 +463,20 @@ void CPropertySheetBase::ShowMarks(HWND page) {
   if (index < 0 || !titles_.m_hWnd) return;
   CPropertyPageBase::SearchMarks marks;
   const size_t p = static_cast<size_t>(index);
-  if (Search().HasQuery()) {
-    const SearchIndex* index = SharedSearchIndex() ? SharedSearchIndex() : ownIndex_.get();
-    const PageHits hits = index->Hits(p, OptionQuery(Search().Query().words, folder_));
+  const bool query = Search().HasQuery();  // builds the sheet's own index when it has none
+  const SearchIndex* searched = SharedSearchIndex() ? SharedSearchIndex() : ownIndex_.get();
+  auto place = [&](size_t label) {
+    const LabelPlace at = searched->Page(p).PlaceOf(label);
+    return std::make_pair(at.control, RowShown(p, at.control, at.row));
+  };
+  if (query) {
+    const PageHits hits = searched->Hits(p, OptionQuery(Search().Query().words, folder_));
     marks.matched = hits.controls;
-    for (size_t label : hits.rows) {
-      const LabelPlace place = index->Page(p).PlaceOf(label);
-      marks.rows.emplace_back(place.control, place.row);
-    }
+    for (size_t label : hits.rows) marks.rows.push_back(place(label));
   }
-  marks.modified = ModifiedMarks(p).controls;
+  const PageHits modified = ModifiedMarks(p);
+  marks.modified = modified.controls;
+  for (size_t label : modified.rows) marks.modifiedRows.push_back(place(label));
   ::SendMessageW(page, SLM_SET_MARKS, 0, reinterpret_cast<LPARAM>(&marks));
 }
 

@@ -71,6 +71,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // and list rows do (for "@modified" and the modified marks).
   virtual bool PageModified(size_t /*page*/) { return false; }
   virtual PageHits ModifiedMarks(size_t /*page*/) { return {}; }
+  // Where the list of page i shows the label at (list, row) of the index now: a list the user
+  // reorders shows it elsewhere.
+  virtual int RowShown(size_t /*page*/, uint32_t /*list*/, int row) { return row; }
   // Ctrl+Z (or, with `redo`, Ctrl+Y): true when the sheet took a change back or did it again.
   virtual bool OnUndo(bool /*redo*/) { return false; }
   // Shows the search's marks on `page` (by default the current one) anew.

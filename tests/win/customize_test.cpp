@@ -444,12 +444,37 @@ TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
 }
 
 TEST_P(Customize, AStatusItemMovedAndOkBroadcastsTheStatusBit) {
+  std::vector<COLORREF> bars, found;
   EXPECT_EQ(Open(11,
-                 [](HWND sheet) {
+                 [&](HWND sheet) {
                    Click(Page(sheet), IDC_CL_MOVE_DOWN);
+                   // The two items that changed places are marked as changed, the next is not.
+                   HWND list = GetDlgItem(Page(sheet), IDC_CHECK_LIST);
+                   UpdateWindow(list);
+                   HDC dc = GetDC(list);
+                   for (int row : {0, 1, 2}) {
+                     RECT rc = {LVIR_BOUNDS};
+                     SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc));
+                     bars.push_back(GetPixel(dc, rc.left, (rc.top + rc.bottom) / 2));
+                   }
+                   // The second item, now first, is where a search for it is marked.
+                   SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"character code");
+                   UpdateWindow(list);
+                   for (int row : {0, 2}) {
+                     RECT rc = {LVIR_LABEL};
+                     SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc));
+                     found.push_back(GetPixel(dc, rc.right - 3, (rc.top + rc.bottom) / 2));
+                   }
+                   ReleaseDC(list, dc);
                    Click(sheet, IDOK);
                  }),
             1u);
+  const COLORREF bar = scrv::MarkColor(scrv::MarkKind::kModified, false);
+  EXPECT_EQ(bars, (std::vector<COLORREF>{bar, bar, bars[2]}));
+  EXPECT_NE(bars[2], bar);
+  const COLORREF match = scrv::MatchRowBackground(false);
+  EXPECT_EQ(found, (std::vector<COLORREF>{match, found[1]}));
+  EXPECT_NE(found[1], match);
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x4});
   EXPECT_EQ(StoredText(L"StatusShowBits"), L"2679");
 }
