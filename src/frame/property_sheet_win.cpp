@@ -365,7 +365,64 @@ void CPropertySheetBase::LayoutPageArea() {
   const uint32_t now = resizer_.Model().CurrentScale(resizer_);
   const int dx = MulDiv(pageInset_.cx, static_cast<int>(now), static_cast<int>(anchoring));
   const int dy = MulDiv(pageInset_.cy, static_cast<int>(now), static_cast<int>(anchoring));
-  SetWindowPos(page, nullptr, 0, 0, tabClient.right - dx, tabClient.bottom - dy, kSizeFlags);
+  const int shift = page == titledPage_ ? titleShift_ : 0;
+  SetWindowPos(page, nullptr, 0, 0, tabClient.right - dx, tabClient.bottom - dy - shift, kSizeFlags);
+  if (pageTitle_ && shift) {
+    const RECT rc = ChildRect(m_hWnd, page);
+    PlaceChild(m_hWnd, pageTitle_, {rc.left, rc.top - shift, rc.right, rc.top});
+  }
+}
+
+void CPropertySheetBase::ShowPageTitle(HWND page) {
+  if (!titles_.m_hWnd) return;
+  if (!page) page = CurrentPage();
+  const bool show = page && Search().NoMatch();
+  // The page moved down before goes back up, whichever page is shown now.
+  auto moveBy = [&](HWND w, int dy) {
+    const RECT rc = ChildRect(m_hWnd, w);
+    SetWindowPos(w, nullptr, rc.left, rc.top + dy, rc.right - rc.left, rc.bottom - rc.top - dy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  if (titledPage_ && (!show || titledPage_ != page)) {
+    if (::IsWindow(titledPage_)) moveBy(titledPage_, -titleShift_);
+    titledPage_ = nullptr;
+  }
+  if (!show) {
+    if (pageTitle_) ShowWindow(pageTitle_, SW_HIDE);
+    return;
+  }
+  HFONT font = NavigationFont();
+  if (!pageTitle_) {
+    pageTitle_ = CreateWindowExW(0, L"STATIC", L"",
+                                 WS_CHILD | SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0, 0, 0, 0,
+                                 m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_PAGE_TITLE),
+                                 Module().dllInstance, nullptr);
+    ::SendMessageW(pageTitle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HDC dc = GetDC(pageTitle_);
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm = {};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(pageTitle_, dc);
+    titleShift_ = tm.tmHeight + tm.tmHeight / 2;
+  }
+  const int index = static_cast<int>(
+      ::SendMessageW(m_hWnd, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
+  wchar_t title[kTitleCapacity] = {};
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = title;
+  item.cchTextMax = kTitleCapacity;
+  if (HWND tab = TabControl(); tab && index >= 0)
+    ::SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SetWindowTextW(pageTitle_, title);
+  if (titledPage_ != page) {
+    moveBy(page, titleShift_);
+    titledPage_ = page;
+  }
+  const RECT rc = ChildRect(m_hWnd, page);
+  PlaceChild(m_hWnd, pageTitle_, {rc.left, rc.top - titleShift_, rc.right, rc.top});
+  ShowWindow(pageTitle_, SW_SHOWNA);
 }
 
 const DialogTemplateText* CPropertySheetBase::Captions(PageEntry& entry) {
@@ -424,6 +481,7 @@ void CPropertySheetBase::FillTitles() {
   ::SendMessageW(list, LB_SETCURSEL, row ? static_cast<WPARAM>(*row) : static_cast<WPARAM>(-1), 0);
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+  ShowPageTitle();
   ShowMarks();
 }
 
@@ -754,6 +812,7 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       return true;
     case SCM_PAGE_ACTIVATED:
       SelectRowOfPage(reinterpret_cast<HWND>(lParam));
+      ShowPageTitle(reinterpret_cast<HWND>(lParam));
       // The page becoming current is not yet the sheet's current page.
       ShowMarks(reinterpret_cast<HWND>(lParam));
       result = 0;

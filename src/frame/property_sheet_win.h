@@ -114,6 +114,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   void OnFirstShow();
   void AttachResizer();
   void LayoutPageArea();
+  // While a query lists no page, the page shown keeps its title above it (the page moves down
+  // by the title's height); otherwise no title, the page where the platform put it.
+  void ShowPageTitle(HWND page = nullptr);
   void FillTitles();
   void OnTitleChosen();
   // Marks the control whose caption found the selected page; with `focus` also moves the focus
@@ -164,6 +167,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   HHOOK keyHook_ = nullptr;
   CPropertySheetBase* outerKeySheet_ = nullptr;
   HWND separator_ = nullptr;
+  HWND pageTitle_ = nullptr;
+  HWND titledPage_ = nullptr;  // the page moved down under the title
+  int titleShift_ = 0;
   HWND buttons_[4] = {};  // Cancel, OK, Help, Apply
   HFONT font_ = nullptr;
   int navWidth_ = 0;

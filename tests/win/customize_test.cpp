@@ -815,6 +815,8 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   COLORREF other = 0;
   std::wstring emptyName;
   int emptyCount = -1;
+  std::wstring titleText;
+  bool titleShown = false, titleAbove = false, pageBack = false;
   Open(0, [&](HWND sheet) {
     Type(sheet, L"width");
     SendMessageW(sheet, PSM_SETCURSEL, 9, 0);  // the Tab page: three captions hold the word
@@ -832,11 +834,20 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
       frames.push_back(frameAt(id));
     other = frameAt(IDC_TAB_STYLE_LABEL);
     ReleaseDC(page, dc);
+    const LONG pageTop = dialog_test::WindowRectOf(page).top;
     Type(sheet, L"zzzqqq");
     emptyCount = static_cast<int>(SendMessageW(Titles(sheet), LB_GETCOUNT, 0, 0));
     wchar_t name[100] = {};
     GetWindowTextW(Titles(sheet), name, 100);
     emptyName = name;
+    // The page shown keeps its title above it while nothing is listed, and only then.
+    HWND title = GetDlgItem(sheet, IDC_NAV_PAGE_TITLE);
+    titleShown = title && IsWindowVisible(title);
+    titleText = title ? dialog_test::WindowText(title) : L"";
+    titleAbove = title && dialog_test::WindowRectOf(title).bottom <= dialog_test::WindowRectOf(page).top;
+    Type(sheet, L"");
+    titleShown = titleShown && !IsWindowVisible(title);
+    pageBack = dialog_test::WindowRectOf(page).top == pageTop;
     Click(sheet, IDCANCEL);
   });
   const COLORREF mark = scrv::MarkColor(scrv::MarkKind::kMatch, false);
@@ -844,6 +855,10 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   EXPECT_NE(other, mark);
   EXPECT_EQ(emptyCount, 0);
   EXPECT_EQ(emptyName, L"No settings match \"zzzqqq\"");
+  EXPECT_TRUE(titleShown);
+  EXPECT_EQ(titleText, L"Tab");
+  EXPECT_TRUE(titleAbove);
+  EXPECT_TRUE(pageBack);
 }
 
 TEST_F(CustomizeNavigation, ACaptionFoundTakesTheUserToItsControl) {
