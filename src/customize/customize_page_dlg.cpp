@@ -287,20 +287,32 @@ bool CCustomizePage::OnSettingMenu(HWND control, LPARAM pos) {
   const ShownDefault shown = DefaultShownBy(model_, Defaults(), id);
   if (shown.kind == ShownDefault::Kind::kNone) return false;
   ReadEdits();  // a value being typed counts as the value the reset replaces
-  const std::wstring text = ToW(ResetEntryText(shown, PageStrings()));
-  HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING | (CanResetToDefault(model_, Defaults(), id) ? 0u : MF_GRAYED), 1,
-              text.c_str());
-  const POINT where = pos == -1 ? POINT{at.left, at.bottom} : POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
-                                    where.y, 0, m_hWnd, nullptr);
-  DestroyMenu(menu);
-  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) {
+  const POINT below = {at.left, at.bottom};
+  const LPARAM where = pos == -1 ? MAKELPARAM(below.x, below.y) : pos;
+  if (ChooseReset(shown, CanResetToDefault(model_, Defaults(), id), nullptr, where) &&
+      ResetToDefault(model_, Defaults(), id)) {
     SetStepKind(UndoKind::kReset, options_.m_hWnd && control == options_.m_hWnd ? OptionRow(id) : -1);
     // As after a user's edit: a page that previews its values shows the host this one.
     OnModelRestored();
   }
   return true;
+}
+
+bool CCustomizePage::ChooseReset(const ShownDefault& shown, bool enabled, HWND control,
+                                 LPARAM where) {
+  POINT at = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (where == -1) {
+    RECT rc = {};
+    if (control) GetWindowRect(control, &rc);
+    at = {rc.left, rc.bottom};
+  }
+  const std::wstring text = ToW(ResetEntryText(shown, PageStrings()));
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | (enabled ? 0u : MF_GRAYED), 1, text.c_str());
+  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                                    at.y, 0, m_hWnd, nullptr);
+  DestroyMenu(menu);
+  return chosen == 1;
 }
 
 bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

@@ -11,6 +11,7 @@
 #include "customize/customize_environment.h"
 #include "customize/page_model.h"
 #include "customize/page_state.h"
+#include "customize/setting_reset.h"
 #include <optional>
 #include "frame/property_page_win.h"
 
@@ -40,6 +41,9 @@ class CCustomizePage : public CPropertyPageBase {
  protected:
   // Every control from the model, and the model's enable rules.
   void ShowValues();
+  // The one-entry menu "Reset to default (…)" for `shown` at `where` (screen; for the
+  // keyboard, below `control`): true when the entry was chosen.
+  bool ChooseReset(const ShownDefault& shown, bool enabled, HWND control, LPARAM where);
   CustomizeEnvironment& Env() { return env_; }
 
  private:

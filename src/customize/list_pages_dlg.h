@@ -120,6 +120,8 @@ class CCustomizeRendering : public CCustomizePage {
   void ShowLabels();
   void ReadControls();
   void Preview();
+  // "Reset to default (…)" on one of the page's controls; false for a control without one.
+  bool OnResetMenu(HWND control, LPARAM where);
   CTextListPart families_;
   bool filling_ = false;
 };

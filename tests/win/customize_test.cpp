@@ -572,11 +572,15 @@ TEST_P(Customize, ARenderingPreviewCancelledLeavesTheStoreAndBroadcasts) {
                    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                                 reinterpret_cast<LPARAM>(gamma));
                    EXPECT_EQ(Text(page, IDC_RENDER_GAMMA_VALUE), L"2.5");
+                   // Reset to the host's default from the slider's menu: shown and previewed.
+                   ChooseFirstMenuEntry(page, page, gamma);
+                   EXPECT_EQ(Text(page, IDC_RENDER_GAMMA_VALUE), L"2.2");
                    Click(sheet, IDCANCEL);
                  }),
             0u);
-  ASSERT_EQ(previewed.size(), 1u);
+  ASSERT_EQ(previewed.size(), 2u);
   EXPECT_FLOAT_EQ(previewed[0], 2.5f);
+  EXPECT_FLOAT_EQ(previewed[1], 2.2f);
   EXPECT_EQ(StoredText(L"Gamma"), L"1500");
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x800004000});
 }
