@@ -127,6 +127,29 @@ DemoEntry FromPage(const wchar_t* title, int page, int templateId, int button) {
           false};
 }
 
+// The Tab page's icon box changed, then its context menu opened from the keyboard: "Reset to
+// default (...)" with the default as the box shows it. The shot takes the menu in; the menu
+// closes after it.
+DemoEntry ResetMenu() {
+  DemoEntry e = OnPage(L"Customize: a setting's menu, its default shown", 9, [](HWND sheet) {
+    HWND page = CurrentPage(sheet);
+    HWND icon = GetDlgItem(page, IDC_TAB_ICON);
+    SendMessageW(icon, BM_CLICK, 0, 0);
+    SetFocus(icon);
+    PostMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(icon), -1);
+  });
+  e.area = [](HWND sheet) {
+    RECT r = {};
+    GetWindowRect(sheet, &r);
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    RECT m = {};
+    if (menu && IsWindowVisible(menu) && GetWindowRect(menu, &m)) UnionRect(&r, &r, &m);
+    EndMenu();
+    return r;
+  };
+  return e;
+}
+
 }  // namespace
 
 std::vector<DemoEntry> CustomizeDemoEntries() {
@@ -142,6 +165,7 @@ std::vector<DemoEntry> CustomizeDemoEntries() {
                SendMessageW(GetDlgItem(page, IDC_TAB_ICON), BM_CLICK, 0, 0);
                SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"@modified");
              }),
+      ResetMenu(),
       OnPage(L"Customize: CSV, two formats selected", 17, SelectTwoFormats),
       OnPage(L"Customize: Text Rendering, previewing", 6, PreviewGamma),
       FromPage(L"Customize: History, Clear History", 4, IDD_CLEAR_HISTORY, IDC_HISTORY_CLEAR),

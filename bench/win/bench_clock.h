@@ -1,7 +1,11 @@
 #pragma once
-// The benchmarks' clock: seconds from the performance counter.
+// The benchmarks' clock (seconds from the performance counter) and the statistics they give
+// of their runs.
 
 #include <windows.h>
+
+#include <algorithm>
+#include <vector>
 
 inline double Now() {
   static LARGE_INTEGER freq = [] {
@@ -13,3 +17,15 @@ inline double Now() {
   QueryPerformanceCounter(&t);
   return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
 }
+
+// The value below which fraction `q` of the values lie (linear interpolation between the two
+// nearest); `v` must not be empty.
+inline double Quantile(std::vector<double> v, double q) {
+  std::sort(v.begin(), v.end());
+  const double pos = q * static_cast<double>(v.size() - 1);
+  const auto i = static_cast<size_t>(pos);
+  const double f = pos - static_cast<double>(i);
+  return i + 1 < v.size() ? v[i] * (1 - f) + v[i + 1] * f : v[i];
+}
+
+inline double Median(const std::vector<double>& v) { return Quantile(v, 0.5); }

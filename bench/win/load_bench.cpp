@@ -27,17 +27,6 @@
 
 namespace {
 
-double Quantile(std::vector<double> v, double q) {
-  std::sort(v.begin(), v.end());
-  const double at = q * static_cast<double>(v.size() - 1);
-  const size_t i = static_cast<size_t>(at);
-  if (i + 1 >= v.size()) return v.back();
-  return v[i] + (v[i + 1] - v[i]) * (at - static_cast<double>(i));
-}
-double Median(const std::vector<double>& v) {
-  return Quantile(v, 0.5);
-}
-
 // Seconds to load `path` with `flags` and free it, or a negative value when it cannot be loaded.
 double LoadAndFree(const std::wstring& path, DWORD flags = 0) {
   double t0 = Now();

@@ -116,15 +116,6 @@ INT_PTR CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
-// The value below which fraction `q` of the sorted values lie (linear interpolation).
-double Quantile(std::vector<double> v, double q) {
-  std::sort(v.begin(), v.end());
-  double pos = q * static_cast<double>(v.size() - 1);
-  size_t i = static_cast<size_t>(pos);
-  double f = pos - static_cast<double>(i);
-  return i + 1 < v.size() ? v[i] * (1 - f) + v[i + 1] * f : v[i];
-}
-
 std::string Narrow(const wchar_t* w) {
   std::string s;
   for (; *w; ++w) s += *w < 128 ? static_cast<char>(*w) : '?';

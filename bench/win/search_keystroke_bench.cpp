@@ -44,11 +44,6 @@ class ModuleResources : public scrv::TemplateSource, public scrv::StringSource {
   HMODULE module_;
 };
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {

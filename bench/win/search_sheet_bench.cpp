@@ -24,11 +24,6 @@ HWND g_runner = nullptr;
 HHOOK g_activate = nullptr;
 int g_rounds = 100;
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 void Keystroke(HWND sheet, const wchar_t* text) {
   SetDlgItemTextW(sheet, IDC_NAV_SEARCH, text);
   RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

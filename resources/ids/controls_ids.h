@@ -33,6 +33,8 @@
 #define IDC_NAV_SEPARATOR 32493
 #define IDC_NAV_SEARCH 32494
 #define IDC_NAV_TITLES 32495
+// The title shown above the page while a query lists no page.
+#define IDC_NAV_PAGE_TITLE 32490
 #define IDS_SEARCH_CUE 1042 /* cue banner of the search box, before " (Ctrl+F)": "Search", defined once, in menus.rc */
 // The labels above the search box and above the page list.
 #define IDC_NAV_SEARCH_LABEL 32491

@@ -180,9 +180,11 @@ void CCustomizePage::ReadEdits() {
 
 bool CCustomizePage::OnCommand(int id, int code, HWND) {
   if (id == model_.Page().resetButton && id && code == BN_CLICKED) {
-    model_.Reset();
+    // The same step as "Restore defaults of" in the page list's menu.
+    RestorePageDefaults(model_);
+    SetStepKind(UndoKind::kRestorePage);
     refused_ = 0;
-    ShowValues();
+    OnModelRestored();
     return true;
   }
   const Binding* b = model_.Find(static_cast<uint16_t>(id));
@@ -221,26 +223,28 @@ bool CCustomizePage::OnCommand(int id, int code, HWND) {
 }
 
 bool CCustomizePage::OnNotify(int id, NMHDR& header, LRESULT& result) {
-  if (!options_.m_hWnd || id != model_.Page().optionList || header.code != NM_CUSTOMDRAW)
-    return false;
-  // Entries the rules hold are drawn in the disabled colour.
+  if (header.code != NM_CUSTOMDRAW || !MarksRowsOf(id)) return false;
   auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-    result = CDRF_NOTIFYITEMDRAW;
-  } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-    // In the dark theme a selected row of the list without the focus is dark too.
-    if (DarkTheme()) DarkCustomDraw(header, result);
-    const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
-    if (RowMatched(model_.Page().optionList, static_cast<int>(row))) {
-      // A row the search matches: the mark's background, the theme's text on it.
-      draw.clrTextBk = MatchRowBackground(DarkTheme());
-      draw.clrText = DarkTheme() ? kDarkTextColor : RGB(0, 0, 0);
-    }
-    if (row < rowEnabled_.size() && !rowEnabled_[row])
-      draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
-    result = CDRF_DODEFAULT;
+  const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT:
+      result = CDRF_DODEFAULT;
+      // In the dark theme a selected row of the list without the focus is dark too.
+      if (DarkTheme()) DarkCustomDraw(header, result);
+      DrawRowMarks(static_cast<uint32_t>(id), draw, result);
+      // Entries the rules hold are drawn in the disabled colour.
+      if (id == model_.Page().optionList && row < rowEnabled_.size() && !rowEnabled_[row])
+        draw.clrText = DarkTheme() ? kDarkDisabledTextColor : GetSysColor(COLOR_GRAYTEXT);
+      return true;
+    case CDDS_ITEMPOSTPAINT:
+      result = CDRF_DODEFAULT;
+      DrawRowMarks(static_cast<uint32_t>(id), draw, result);
+      return true;
   }
-  return true;
+  return false;
 }
 
 LRESULT CCustomizePage::OnCheckList(UINT code, LPARAM) {
@@ -293,19 +297,33 @@ bool CCustomizePage::OnSettingMenu(HWND control, LPARAM pos) {
   const ShownDefault shown = DefaultShownBy(model_, Defaults(), id);
   if (shown.kind == ShownDefault::Kind::kNone) return false;
   ReadEdits();  // a value being typed counts as the value the reset replaces
-  const std::wstring text = ToW(ResetEntryText(shown, PageStrings()));
-  HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING | (CanResetToDefault(model_, Defaults(), id) ? 0u : MF_GRAYED), 1,
-              text.c_str());
-  const POINT where = pos == -1 ? POINT{at.left, at.bottom} : POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
-                                    where.y, 0, m_hWnd, nullptr);
-  DestroyMenu(menu);
-  if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) {
+  const POINT below = {at.left, at.bottom};
+  const LPARAM where = pos == -1 ? MAKELPARAM(below.x, below.y) : pos;
+  if (ChooseReset(shown, CanResetToDefault(model_, Defaults(), id), nullptr, where) &&
+      ResetToDefault(model_, Defaults(), id)) {
+    SetStepKind(UndoKind::kReset, options_.m_hWnd && control == options_.m_hWnd ? OptionRow(id) : -1);
     if (refused_ == id) refused_ = 0;
-    ShowValues();
+    // As after a user's edit: a page that previews its values shows the host this one.
+    OnModelRestored();
   }
   return true;
+}
+
+bool CCustomizePage::ChooseReset(const ShownDefault& shown, bool enabled, HWND control,
+                                 LPARAM where) {
+  POINT at = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (where == -1) {
+    RECT rc = {};
+    if (control) GetWindowRect(control, &rc);
+    at = {rc.left, rc.bottom};
+  }
+  const std::wstring text = ToW(ResetEntryText(shown, PageStrings()));
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | (enabled ? 0u : MF_GRAYED), 1, text.c_str());
+  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                                    at.y, 0, m_hWnd, nullptr);
+  DestroyMenu(menu);
+  return chosen == 1;
 }
 
 bool CCustomizePage::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

@@ -11,6 +11,7 @@
 #include "customize/customize_environment.h"
 #include "customize/page_model.h"
 #include "customize/page_state.h"
+#include "customize/setting_reset.h"
 #include <optional>
 #include "frame/property_page_win.h"
 
@@ -27,15 +28,23 @@ class CCustomizePage : public CPropertyPageBase {
   bool OnKillActive() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
+  // The list views whose rows the search marks (the option list; a page's own lists besides).
+  virtual bool MarksRowsOf(int id) const { return id && id == model_.Page().optionList; }
   // Colour buttons are drawn by the page (WM_DRAWITEM).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
 
   PageModel& Model() { return model_; }
+  // Every control shows the model again (undo, redo, a page restored); a page with lists of its
+  // own refills them.
+  void OnModelRestored() override { ShowValues(); }
 
  protected:
   // Every control from the model, and the model's enable rules.
   void ShowValues();
+  // The one-entry menu "Reset to default (…)" for `shown` at `where` (screen; for the
+  // keyboard, below `control`): true when the entry was chosen.
+  bool ChooseReset(const ShownDefault& shown, bool enabled, HWND control, LPARAM where);
   CustomizeEnvironment& Env() { return env_; }
 
  private:

@@ -1,5 +1,6 @@
 #include "customize/customize_sheet_dlg.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "frame/text_folder_win.h"
@@ -7,6 +8,7 @@
 #include "customize/customize_environment_win.h"
 #include "customize/customize_search_win.h"
 #include "customize/list_pages_dlg.h"
+#include "frame/search_query.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
@@ -53,14 +55,70 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 
 }  // namespace
 
+// The page list's context menu, one row per entry, in menu order.
+const CCustomizeSheet::PageMenuRow CCustomizeSheet::kPageMenu[] = {
+    {IDS_RESTORE_PAGE_DEFAULTS, &CCustomizeSheet::RestoreDefaultsOf},
+};
+
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CPropertySheetBase(std::move(options)), defaults_(session) {
+    : CPropertySheetBase(std::move(options)), session_(session), defaults_(session), undo_(session) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
     AddPage(*pages_.back(),
             GetAllAdditionalText(*CustomizePages()[i], strings, kExtraTextCapacity));
   }
+  TrackSteps(*this);
+}
+
+int CCustomizeSheet::RowShown(size_t page, uint32_t list, int row) {
+  if (page != page::kStatus || list != IDC_CHECK_LIST || row < 0) return row;
+  PageModel& status = session_.Page(page::kStatus);
+  if (!status.HasExtension()) return row;
+  // Row r of the index is item r + 1; the list leaves out the order's first place.
+  const StatusOrder& order = status.Extension<StatusExtension>().order;
+  const auto at = std::find(order.begin() + 1, order.end(), static_cast<uint32_t>(row + 1));
+  return at == order.end() ? -1 : static_cast<int>(at - order.begin()) - 1;
+}
+
+void CCustomizeSheet::BeginStep(size_t page) {
+  if (!replaying_ && page < page::kCount) undo_.Begin(page);
+}
+
+void CCustomizeSheet::EndStep(UndoPlace place, UndoKind kind) {
+  // A change moves the marks of what differs from the defaults.
+  if (!replaying_ && undo_.End(place, kind)) ShowMarks(pages_[place.page]->m_hWnd);
+}
+
+bool CCustomizeSheet::OnUndo(bool redo) {
+  replaying_ = true;
+  const std::optional<UndoPlace> place = redo ? undo_.Redo() : undo_.Undo();
+  if (place) ShowRestored(*place);
+  replaying_ = false;
+  return place.has_value();
+}
+
+std::vector<CPropertySheetBase::PageMenuEntry> CCustomizeSheet::PageMenu(size_t page) {
+  std::vector<PageMenuEntry> entries;
+  if (page >= page::kCount) return entries;
+  const std::u16string& title = CustomizeSearchIndex().Page(page).title;
+  for (size_t i = 0; i < std::size(kPageMenu); ++i)
+    entries.push_back({static_cast<UINT>(i + 1),
+                       ToW(FormatText(ModuleStrings().Load(kPageMenu[i].text), title))});
+  return entries;
+}
+
+void CCustomizeSheet::OnPageMenu(size_t page, UINT command) {
+  if (page < page::kCount && command >= 1 && command <= std::size(kPageMenu))
+    (this->*kPageMenu[command - 1].run)(page);
+}
+
+// The same step as a page's own reset button: one step to undo, the page's controls refilled.
+void CCustomizeSheet::RestoreDefaultsOf(size_t page) {
+  undo_.Track({page}, UndoKind::kRestorePage, RestorePageDefaults);
+  replaying_ = true;
+  ShowRestored({page});
+  replaying_ = false;
 }
 
 const SearchIndex* CCustomizeSheet::SharedSearchIndex() {

@@ -14,7 +14,7 @@
 
 namespace scrv {
 
-class CCustomizeSheet : public CPropertySheetBase {
+class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
  public:
   CCustomizeSheet(SheetOptions options, CustomizeSession& session);
 
@@ -24,10 +24,31 @@ class CCustomizeSheet : public CPropertySheetBase {
   const SearchIndex* SharedSearchIndex() override;
   bool PageModified(size_t page) override;
   PageHits ModifiedMarks(size_t page) override;
+  // The status bar's items are listed in the order the user gave them.
+  int RowShown(size_t page, uint32_t list, int row) override;
+  // Ctrl+Z and Ctrl+Y over every page's steps.
+  bool OnUndo(bool redo) override;
+  // The page list's menu: see kPageMenu.
+  std::vector<PageMenuEntry> PageMenu(size_t page) override;
+  void OnPageMenu(size_t page, UINT command) override;
 
  private:
+  // PageSteps: not while a step is being taken back or done again.
+  void BeginStep(size_t page) override;
+  void EndStep(UndoPlace place, UndoKind kind) override;
+  void RestoreDefaultsOf(size_t page);
+
+  struct PageMenuRow {
+    UINT text;  // a string with the page's title for its %s
+    void (CCustomizeSheet::*run)(size_t page);
+  };
+  static const PageMenuRow kPageMenu[];
+
   std::vector<std::unique_ptr<CCustomizePage>> pages_;
+  CustomizeSession& session_;
   CustomizeDefaults defaults_;
+  CustomizeUndo undo_;
+  bool replaying_ = false;
 };
 
 // Sends the change mask to every main window of the host (stopping at the first that answers

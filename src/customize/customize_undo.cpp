@@ -2,35 +2,6 @@
 
 namespace scrv {
 
-void CustomizeUndo::Begin(size_t page) {
-  pending_.emplace(page, CapturePage(session_.Page(page)));
-}
-
-bool CustomizeUndo::End(UndoPlace place, UndoKind kind) {
-  if (!pending_ || pending_->first != place.page) {
-    pending_.reset();
-    return false;
-  }
-  PageState before = std::move(pending_->second);
-  pending_.reset();
-  return stack_.Record(place, kind, std::move(before), CapturePage(session_.Page(place.page)),
-                       SameState);
-}
-
-std::optional<UndoPlace> CustomizeUndo::Undo() {
-  const auto* entry = stack_.Undo();
-  if (!entry) return std::nullopt;
-  RestorePage(session_.Page(entry->place.page), entry->before);
-  return entry->place;
-}
-
-std::optional<UndoPlace> CustomizeUndo::Redo() {
-  const auto* entry = stack_.Redo();
-  if (!entry) return std::nullopt;
-  RestorePage(session_.Page(entry->place.page), entry->after);
-  return entry->place;
-}
-
 const PageDefaults& CustomizeDefaults::Of(size_t page) {
   if (!states_[page]) states_[page] = DefaultsOf(session_.Page(page), session_.Environment());
   return *states_[page];
@@ -45,6 +16,7 @@ PageHits CustomizeDefaults::Marks(size_t page) {
   PageModel& model = session_.Page(page);
   const PageDefaults& defaults = Of(page);
   if (page == page::kStatus) marks.rows = ChangedStatusItems(model, defaults);
+  if (page == page::kActiveString) marks.rows = ChangedActiveStringRows(model, defaults);
   size_t row = 0;
   for (const Binding& b : model.Page().bindings) {
     const bool differs = BindingDiffers(model, defaults, b);

@@ -13,35 +13,18 @@
 
 namespace scrv {
 
-class CustomizeUndo {
+// The Customize pages' states, page by page.
+struct CustomizePageStates {
+  CustomizeSession* session;
+  PageState Capture(size_t page) { return CapturePage(session->Page(page)); }
+  void Restore(size_t page, const PageState& state) { RestorePage(session->Page(page), state); }
+  static bool Same(const PageState& a, const PageState& b) { return SameState(a, b); }
+  PageModel& Target(size_t page) { return session->Page(page); }
+};
+
+class CustomizeUndo : public SheetUndo<CustomizePageStates> {
  public:
-  explicit CustomizeUndo(CustomizeSession& session) : session_(session) {}
-
-  // An action in two steps, for a page that changes its model over several messages: Begin
-  // before the model changes, End after it (recorded only when the page changed).
-  void Begin(size_t page);
-  bool End(UndoPlace place, UndoKind kind);
-
-  // An action in one step.
-  template <class Action>
-  bool Track(UndoPlace place, UndoKind kind, Action&& action) {
-    Begin(place.page);
-    action(session_.Page(place.page));
-    return End(place, kind);
-  }
-
-  // Takes the last action back (or does it again) and answers where it happened, for the
-  // sheet to show that page and focus that control; nothing when there is none.
-  std::optional<UndoPlace> Undo();
-  std::optional<UndoPlace> Redo();
-
-  bool CanUndo() const { return stack_.CanUndo(); }
-  bool CanRedo() const { return stack_.CanRedo(); }
-
- private:
-  CustomizeSession& session_;
-  UndoStack<PageState> stack_;
-  std::optional<std::pair<size_t, PageState>> pending_;
+  explicit CustomizeUndo(CustomizeSession& session) : SheetUndo({&session}) {}
 };
 
 // The pages' default states, taken once after the load (defaults do not change while the

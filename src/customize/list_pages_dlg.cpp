@@ -1,6 +1,7 @@
 #include "customize/list_pages_dlg.h"
 
 #include <algorithm>
+#include <span>
 #include <set>
 
 #include "base/module_state_win.h"
@@ -196,14 +197,12 @@ void CCustomizeStatusPage::Swapped(int a, int b, void* self) {
 }
 
 bool CCustomizeStatusPage::OnCommand(int id, int code, HWND control) {
-  if (id == IDC_CUST_RESET && code == BN_CLICKED) {
-    Model().Reset();
-    StatusExtension::Reset(Model());
-    ShowValues();
-    Fill();
-    return true;
-  }
   return CCustomizePage::OnCommand(id, code, control);
+}
+
+void CCustomizeStatusPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  Fill();
 }
 
 bool CCustomizeStatusPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
@@ -319,6 +318,12 @@ void CCustomizeCsvPage::Refill(int select) {
   filling_ = false;
   formats_.UpdateControls();
   ShowSelection();
+}
+
+void CCustomizeCsvPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  const std::vector<size_t> selected = Selected();
+  Refill(selected.empty() ? 0 : static_cast<int>(std::min(selected.front(), List().Size() - 1)));
 }
 
 void CCustomizeCsvPage::ShowSelection() {
@@ -494,6 +499,11 @@ void CCustomizeActiveStringTablePage::ShowEntry() {
   filling_ = false;
 }
 
+void CCustomizeActiveStringTablePage::OnModelRestored() {
+  CCustomizeActiveStringPage::OnModelRestored();
+  ShowEntry();
+}
+
 void CCustomizeActiveStringTablePage::ShowVariables() {
   HMENU menu = LoadMenuW(Module().resourceModule, MAKEINTRESOURCEW(IDR_AS_VARIABLES));
   if (!menu) return;
@@ -574,6 +584,27 @@ constexpr uint16_t kAntialiasItems[] = {IDS_AA_DEFAULT, IDS_AA_GRAYSCALE, IDS_AA
 constexpr uint16_t kModeItems[] = {IDS_RENDER_DEFAULT,     IDS_RENDER_ALIASED,
                                    IDS_RENDER_GDI_CLASSIC, IDS_RENDER_GDI_NATURAL,
                                    IDS_RENDER_NATURAL,     IDS_RENDER_NATURAL_SYMMETRIC};
+// The page's controls with a default of their own: a box, or a number (a list's item, a
+// slider's position), and the items or the slider that show it.
+struct RenderingField {
+  uint16_t id;
+  bool RenderingControls::*box;
+  int RenderingControls::*number;
+  std::span<const uint16_t> items;
+  const Slider* slider;
+};
+constexpr RenderingField kRenderingFields[] = {
+    {IDC_RENDER_DIRECTWRITE, &RenderingControls::directWrite, nullptr, {}, nullptr},
+    {IDC_RENDER_AUTOMATIC, &RenderingControls::automatic, nullptr, {}, nullptr},
+    {IDC_RENDER_COLOR_FONTS, &RenderingControls::colorFonts, nullptr, {}, nullptr},
+    {IDC_RENDER_FAST_DRAW_OFF, &RenderingControls::fastDrawOff, nullptr, {}, nullptr},
+    {IDC_RENDER_ANTIALIAS, nullptr, &RenderingControls::antialiasItem, kAntialiasItems, nullptr},
+    {IDC_RENDER_MODE, nullptr, &RenderingControls::modeItem, kModeItems, nullptr},
+    {IDC_RENDER_GAMMA, nullptr, &RenderingControls::gammaPos, {}, &kSliders[0]},
+    {IDC_RENDER_CONTRAST, nullptr, &RenderingControls::contrastPos, {}, &kSliders[1]},
+    {IDC_RENDER_CLEARTYPE, nullptr, &RenderingControls::levelPos, {}, &kSliders[2]},
+};
+
 // The controls that only count with DirectWrite, and those chosen by hand.
 constexpr uint16_t kDirectWriteControls[] = {IDC_RENDER_AUTOMATIC, IDC_RENDER_COLOR_FONTS};
 constexpr uint16_t kManualControls[] = {IDC_RENDER_ANTIALIAS_LABEL, IDC_RENDER_ANTIALIAS,
@@ -688,10 +719,9 @@ bool CCustomizeRendering::OnCommand(int id, int code, HWND control) {
       return true;
     case IDC_CUST_RESET:
       if (code != BN_CLICKED) return true;
-      Rendering().Reset();
-      families_.Fill();
-      ShowControls();
-      Preview();
+      RestorePageDefaults(Model());
+      SetStepKind(UndoKind::kRestorePage);
+      OnModelRestored();
       return true;
     default:
       return CCustomizePage::OnCommand(id, code, control);
@@ -699,6 +729,52 @@ bool CCustomizeRendering::OnCommand(int id, int code, HWND control) {
   ReadControls();
   ShowControls();
   Preview();
+  return true;
+}
+
+void CCustomizeRendering::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  families_.Fill();
+  ShowControls();
+  Preview();
+}
+
+bool CCustomizeRendering::OnResetMenu(HWND control, LPARAM where) {
+  const auto id = static_cast<uint16_t>(GetDlgCtrlID(control));
+  const auto field = std::find_if(std::begin(kRenderingFields), std::end(kRenderingFields),
+                                  [&](const RenderingField& f) { return f.id == id; });
+  if (field == std::end(kRenderingFields)) return false;
+  RenderingModel defaults = Rendering();
+  defaults.Reset();
+  const RenderingControls def = defaults.Controls();
+  RenderingControls now = Rendering().Controls();
+  ShownDefault shown;
+  bool differs = false;
+  if (field->box) {
+    shown.kind = def.*field->box ? ShownDefault::Kind::kTicked : ShownDefault::Kind::kCleared;
+    differs = now.*field->box != def.*field->box;
+    now.*field->box = def.*field->box;
+  } else {
+    const int value = def.*field->number;
+    if (field->slider) {
+      shown = {ShownDefault::Kind::kText, SliderLabel(value, field->slider->positions,
+                                                       field->slider->maximum,
+                                                       field->slider->decimals)};
+    } else if (value >= 0 && static_cast<size_t>(value) < field->items.size()) {
+      shown.kind = ShownDefault::Kind::kItem;
+      shown.id = field->items[static_cast<size_t>(value)];
+    }
+    differs = now.*field->number != value;
+    now.*field->number = value;
+  }
+  if (shown.kind == ShownDefault::Kind::kNone) return false;
+  if (ChooseReset(shown, differs, control, where)) {
+    // As the user's own change of the control: the rules, the labels and the host's preview.
+    Rendering().SetControls(now);
+    SetStepKind(UndoKind::kReset);
+    ShowControls();
+    Preview();
+  }
   return true;
 }
 
@@ -713,6 +789,11 @@ bool CCustomizeRendering::OnApply() {
 
 bool CCustomizeRendering::ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                                LRESULT& result) {
+  if (msg == WM_CONTEXTMENU && wParam && !filling_ &&
+      OnResetMenu(reinterpret_cast<HWND>(wParam), lParam)) {
+    result = 0;
+    return true;
+  }
   if (msg == WM_HSCROLL && lParam && !filling_) {
     ShowLabels();
     // One preview per move: while a thumb is dragged, its end says where it stopped.
@@ -823,6 +904,11 @@ bool CCustomizeHistoryPage::OnCommand(int id, int code, HWND control) {
 
 bool CCustomizeHistoryPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
   return folders_.OnNotify(header, result) || CCustomizePage::OnNotify(id, header, result);
+}
+
+void CCustomizeHistoryPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  folders_.Fill();
 }
 
 void CCustomizeHistoryPage::OnLayout() {

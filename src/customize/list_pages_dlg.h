@@ -49,6 +49,10 @@ class CCustomizeStatusPage : public CCustomizePage {
   bool OnApply() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
+  void OnModelRestored() override;
+  bool MarksRowsOf(int id) const override {
+    return id == IDC_CHECK_LIST || CCustomizePage::MarksRowsOf(id);
+  }
 
  private:
   void Fill();
@@ -64,6 +68,7 @@ class CCustomizeCsvPage : public CCustomizePage {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnModelRestored() override;
 
  private:
   CsvFormatList& List() { return Model().Extension<CsvExtension>().list; }
@@ -83,6 +88,7 @@ class CCustomizeActiveStringTablePage : public CCustomizeActiveStringPage {
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void OnModelRestored() override;
 
  private:
   ActiveStringEntry& Entry();
@@ -102,6 +108,8 @@ class CCustomizeRendering : public CCustomizePage {
   bool OnApply() override;
   LRESULT OnCheckList(UINT code, LPARAM) override { return families_.OnListCommand(code); }
   void OnLayout() override;
+  // The host previews the values put back, as after the user's own edit.
+  void OnModelRestored() override;
   // The sliders (WM_HSCROLL).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
@@ -112,6 +120,8 @@ class CCustomizeRendering : public CCustomizePage {
   void ShowLabels();
   void ReadControls();
   void Preview();
+  // "Reset to default (…)" on one of the page's controls; false for a control without one.
+  bool OnResetMenu(HWND control, LPARAM where);
   CTextListPart families_;
   bool filling_ = false;
 };
@@ -124,6 +134,7 @@ class CCustomizeHistoryPage : public CCustomizePage {
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   LRESULT OnCheckList(UINT code, LPARAM) override { return folders_.OnListCommand(code); }
   void OnLayout() override;
+  void OnModelRestored() override;
 
  private:
   void ClearHistory();

@@ -195,4 +195,25 @@ std::vector<size_t> ChangedStatusItems(PageModel& status, const PageDefaults& de
   return items;
 }
 
+std::vector<size_t> ChangedActiveStringRows(PageModel& page, const PageDefaults& defaults) {
+  std::vector<size_t> rows;
+  const auto* builtin = std::get_if<ActiveStringTable>(&defaults.restored.extension);
+  if (&page.Page() != &kActiveStringPage || !builtin || !page.HasExtension()) return rows;
+  const ActiveStringTable& now = page.Extension<ActiveStringExtension>().table;
+  auto differs = [&](size_t kind, size_t occasion) {
+    const size_t i = kind * kActiveStringOccasions + occasion;
+    return !(now[i] == (*builtin)[i]);
+  };
+  for (size_t kind = 0; kind < kActiveStringKinds; ++kind)
+    for (size_t occasion = 0; occasion < kActiveStringOccasions; ++occasion)
+      if (differs(kind, occasion)) {
+        rows.push_back(kind);
+        break;
+      }
+  const auto chosen = std::min<uint64_t>(page.Working(0).number, kActiveStringKinds - 1);
+  for (size_t occasion = 0; occasion < kActiveStringOccasions; ++occasion)
+    if (differs(static_cast<size_t>(chosen), occasion)) rows.push_back(kActiveStringKinds + occasion);
+  return rows;
+}
+
 }  // namespace scrv

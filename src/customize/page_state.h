@@ -69,4 +69,9 @@ bool BindingDiffers(const PageModel& page, const PageDefaults& defaults, const B
 // where the default hides them or the other way round, or at another position.
 std::vector<size_t> ChangedStatusItems(PageModel& status, const PageDefaults& defaults);
 
+// The active string page's rows that differ from the built-in table, as its search labels
+// count them: a kind (0 to 21) with any occasion changed, and an occasion (22 on) changed for
+// the kind chosen now.
+std::vector<size_t> ChangedActiveStringRows(PageModel& page, const PageDefaults& defaults);
+
 }  // namespace scrv

@@ -102,6 +102,33 @@ bool CCustomizeSortPage::OnCommand(int id, int code, HWND control) {
   return true;
 }
 
+void CCustomizeSortPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  const std::wstring current = ToW(Model().Working(RowOfKey(Model(), u"SortLocaleName")).text);
+  HWND combo = GetDlgItem(IDC_SORT_LOCALE);
+  const auto count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT item = 0; item < count; ++item) {
+    const auto index = static_cast<size_t>(::SendMessageW(combo, CB_GETITEMDATA, item, 0));
+    if (index < names_.size() && names_[index] == current) {
+      ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+      return;
+    }
+  }
+  ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+namespace {
+
+// Selects and focuses `row` of a list view alone (none for -1) and scrolls it into view.
+void SelectAlone(HWND list, int row) {
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (row < 0) return;
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(list, row, FALSE);
+}
+
+}  // namespace
+
 BOOL CCustomizeActiveStringPage::OnInitDialog() {
   CCustomizePage::OnInitDialog();
   // The page's search texts are the kinds, then the occasions (then the actions).
@@ -131,6 +158,17 @@ BOOL CCustomizeActiveStringPage::OnInitDialog() {
     ListView_SetItemState(list, chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
   return TRUE;
+}
+
+void CCustomizeActiveStringPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  for (const auto& [id, key] : {std::pair{IDC_AS_KINDS, u"CustASType"},
+                               std::pair{IDC_AS_OCCASIONS, u"CustASWhen"}})
+    SelectAlone(GetDlgItem(id), static_cast<int>(Model().Working(RowOfKey(Model(), key)).number));
+}
+
+bool CCustomizeActiveStringPage::MarksRowsOf(int id) const {
+  return id == IDC_AS_KINDS || id == IDC_AS_OCCASIONS || CCustomizePage::MarksRowsOf(id);
 }
 
 bool CCustomizeActiveStringPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
@@ -186,6 +224,24 @@ bool CCustomizeLangPage::OnNotify(int id, NMHDR& header, LRESULT& result) {
     Model().Working(RowOfKey(Model(), kLangFolderKey)).text = languages_[change.lParam].folder;
   result = 0;
   return true;
+}
+
+void CCustomizeLangPage::OnModelRestored() {
+  CCustomizePage::OnModelRestored();
+  const std::u16string& current = Model().Working(RowOfKey(Model(), u"LangFolder")).text;
+  HWND list = GetDlgItem(IDC_LANG_LIST);
+  int chosen = -1;
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    LVITEMW item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    ListView_GetItem(list, &item);
+    const auto i = static_cast<size_t>(item.lParam);
+    if (i < languages_.size() && languages_[i].folder.size() == current.size() &&
+        CompareStringOrdinal(W(languages_[i].folder), -1, W(current), -1, TRUE) == CSTR_EQUAL)
+      chosen = row;
+  }
+  SelectAlone(list, chosen);
 }
 
 }  // namespace scrv

@@ -22,6 +22,7 @@ class CCustomizeSortPage : public CCustomizePage {
   using CCustomizePage::CCustomizePage;
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  void OnModelRestored() override;
 
  private:
   std::vector<std::wstring> names_;  // locale names, by the items' data
@@ -34,6 +35,8 @@ class CCustomizeActiveStringPage : public CCustomizePage {
   using CCustomizePage::CCustomizePage;
   BOOL OnInitDialog() override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void OnModelRestored() override;
+  bool MarksRowsOf(int id) const override;
 };
 
 class CCustomizeLangPage : public CCustomizePage {
@@ -41,6 +44,7 @@ class CCustomizeLangPage : public CCustomizePage {
   using CCustomizePage::CCustomizePage;
   BOOL OnInitDialog() override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void OnModelRestored() override;
 
  private:
   std::vector<LanguageEntry> languages_;

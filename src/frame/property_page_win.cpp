@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "base/module_state_win.h"
+#include "frame/dialog_appearance.h"
 #include "frame/search_marks.h"
 
 #include <algorithm>
@@ -63,6 +64,66 @@ UINT CALLBACK CPropertyPageBase::PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW p
   self->RegisterForCreation();
   self->registered_ = true;
   return 1;
+}
+
+namespace {
+
+// Whether the message is a user's action on the page, and the control it came from.
+// (The check list's codes are numbered as in controls/, which the frame does not include.)
+constexpr WPARAM kClGetRowText = 0x10000, kClGetStateImage = 0x10003;
+
+bool UserAction(UINT msg, WPARAM wParam, LPARAM lParam, HWND page, uint32_t& control) {
+  switch (msg) {
+    case WM_COMMAND:
+      control = LOWORD(wParam);
+      return lParam != 0;  // menus and accelerators of a page change nothing
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      // The sheet's own notifications and the drawing ones are not the user's.
+      if (!header || header->code == static_cast<UINT>(NM_CUSTOMDRAW) ||
+          header->hwndFrom == ::GetParent(page))
+        return false;
+      control = static_cast<uint32_t>(header->idFrom);
+      return true;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      control = lParam ? static_cast<uint32_t>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam))) : 0;
+      return lParam != 0;
+    case WM_CONTEXTMENU:
+      control = wParam ? static_cast<uint32_t>(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))) : 0;
+      return true;
+    case SLM_CHECKLIST: {
+      // The list's questions about its rows change nothing.
+      if (wParam == kClGetRowText || wParam == kClGetStateImage) return false;
+      HWND focus = GetFocus();
+      control = focus && IsChild(page, focus) ? static_cast<uint32_t>(GetDlgCtrlID(focus)) : 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CPropertyPageBase::StepProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Only a page's procedure is this one: the object bound to the window is a page.
+  auto* self = static_cast<CPropertyPageBase*>(
+      reinterpret_cast<CDialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER)));
+  uint32_t control = 0;
+  if (!self || !self->steps_ || self->stepDepth_ ||
+      !UserAction(msg, wParam, lParam, hwnd, control))
+    return DialogProc(hwnd, msg, wParam, lParam);
+  // Only the outermost message is a step: what it sends on the way belongs to it.
+  self->stepKind_ = UndoKind::kChange;
+  self->stepItem_ = -1;
+  ++self->stepDepth_;
+  self->steps_->BeginStep(self->index_);
+  const INT_PTR answer = DialogProc(hwnd, msg, wParam, lParam);
+  --self->stepDepth_;
+  // A page is bound to its object as long as it exists, past a nested WM_NCDESTROY too.
+  if (self->steps_) self->steps_->EndStep({self->index_, control, self->stepItem_}, self->stepKind_);
+  return answer;
 }
 
 void CPropertyPageBase::HoldRedraw(HWND list, bool showFocused) {
@@ -252,6 +313,43 @@ void CPropertyPageBase::SetMarks(const SearchMarks* marks) {
 bool CPropertyPageBase::RowMatched(uint32_t list, int row) const {
   return std::find(marks_.rows.begin(), marks_.rows.end(), std::make_pair(list, row)) !=
          marks_.rows.end();
+}
+
+bool CPropertyPageBase::RowModified(uint32_t list, int row) const {
+  return std::find(marks_.modifiedRows.begin(), marks_.modifiedRows.end(),
+                   std::make_pair(list, row)) != marks_.modifiedRows.end();
+}
+
+bool CPropertyPageBase::DrawRowMarks(uint32_t list, NMLVCUSTOMDRAW& draw, LRESULT& result) {
+  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+  const bool dark = DarkTheme();
+  if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    bool drew = false;
+    if (RowMatched(list, row)) {
+      // The mark's background, the theme's text on it.
+      draw.clrTextBk = MatchRowBackground(dark);
+      draw.clrText = dark ? kDarkTextColor : RGB(0, 0, 0);
+      drew = true;
+    }
+    if (RowModified(list, row)) {
+      result |= CDRF_NOTIFYPOSTPAINT;
+      drew = true;
+    }
+    return drew;
+  }
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPOSTPAINT || !RowModified(list, row)) return false;
+  RECT rc = {};
+  rc.left = LVIR_BOUNDS;
+  if (!::SendMessageW(draw.nmcd.hdr.hwndFrom, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                      reinterpret_cast<LPARAM>(&rc)))
+    return false;
+  // The bar a changed control has beside it, inside the row's left edge.
+  const Rect bar = ModifiedBar({rc.left, rc.top, rc.right, rc.bottom}, static_cast<uint32_t>(GetDeviceCaps(draw.nmcd.hdc, LOGPIXELSX)));
+  RECT fill = {rc.left, rc.top, rc.left + (bar.right - bar.left), rc.bottom};
+  SetDCBrushColor(draw.nmcd.hdc, MarkColor(MarkKind::kModified, dark));
+  FillRect(draw.nmcd.hdc, &fill, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  result |= CDRF_DODEFAULT;
+  return true;
 }
 
 }  // namespace scrv

@@ -26,8 +26,21 @@
 
 #include "frame/dialog_impl_win.h"
 #include "frame/library_messages_win.h"
+#include "frame/undo_stack.h"
 
 namespace scrv {
+
+// Where a sheet records its pages' user actions for undo: the page opens a step before it
+// handles a message a user's action sends it (a command, a notification, a list's change, a
+// context menu) and closes it after; the sheet keeps the step when the page's model changed.
+class PageSteps {
+ public:
+  virtual void BeginStep(size_t page) = 0;
+  virtual void EndStep(UndoPlace place, UndoKind kind) = 0;
+
+ protected:
+  ~PageSteps() = default;
+};
 
 class CPropertyPageBase : public CDialogFrame {
  public:
@@ -54,10 +67,28 @@ class CPropertyPageBase : public CDialogFrame {
   // the page's lists it matches (a coloured background, drawn by the page's list).
   struct SearchMarks {
     std::vector<uint32_t> matched, modified;
-    std::vector<std::pair<uint32_t, int>> rows;  // list control, row
+    std::vector<std::pair<uint32_t, int>> rows;          // list control, row
+    std::vector<std::pair<uint32_t, int>> modifiedRows;  // likewise, rows that differ
   };
   const SearchMarks& Marks() const { return marks_; }
   bool RowMatched(uint32_t list, int row) const;
+  bool RowModified(uint32_t list, int row) const;
+  // Draws the marks of a row of list view `list` (its NM_CUSTOMDRAW): a matched row on the
+  // mark's background, a row that differs with the modified bar at its left edge. Adds to
+  // `result` what the stage needs; true when it drew something.
+  bool DrawRowMarks(uint32_t list, NMLVCUSTOMDRAW& draw, LRESULT& result);
+
+  // The sheet's undo: the page's index in its sheet and where its steps go.
+  void SetSteps(PageSteps* steps, size_t index) {
+    steps_ = steps;
+    index_ = index;
+  }
+  // The page's model was put back to an earlier state (undo, redo, a page restored from the
+  // sheet): show it in every control.
+  virtual void OnModelRestored() {}
+
+  // Every message goes through the step around the frame's dispatch.
+  DLGPROC GetDialogProc() override { return StepProc; }
 
   // The page's own messages (background, marks) before the frame's.
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -65,6 +96,12 @@ class CPropertyPageBase : public CDialogFrame {
 
  protected:
   HWND Sheet() const { return ::GetParent(m_hWnd); }
+  // What the step being handled is, when it is not a plain change (a reset, a page restored,
+  // a list edited), and the row of the list it happened in.
+  void SetStepKind(UndoKind kind, int item = -1) {
+    stepKind_ = kind;
+    stepItem_ = item;
+  }
   // Whether the sheet shows its page list instead of its tab row.
   bool SheetTabsHidden() const { return navigation_; }
   // Turns a list's redraw off until the page is first made current: by then the sheet has given
@@ -75,6 +112,7 @@ class CPropertyPageBase : public CDialogFrame {
 
  private:
   static UINT CALLBACK PageCallback(HWND, UINT msg, LPPROPSHEETPAGEW page);
+  static INT_PTR CALLBACK StepProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnSheetNotify(NMHDR& header, LRESULT& result) override;
   bool FocusSearchBox(const MSG& msg);
   void Mark(UINT controlId);
@@ -83,6 +121,11 @@ class CPropertyPageBase : public CDialogFrame {
 
   bool navigation_ = false;
   bool registered_ = false;
+  PageSteps* steps_ = nullptr;
+  size_t index_ = 0;
+  int stepDepth_ = 0;
+  UndoKind stepKind_ = UndoKind::kChange;
+  int stepItem_ = -1;
   UINT throwOn_ = 0;                         // the test seam's message
   UINT marked_ = 0;                          // the control marked for a moment
   SearchMarks marks_;                        // the search's lasting marks

@@ -60,6 +60,14 @@ void PlaceChild(HWND parent, HWND child, const RECT& rc) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Whether a menu is being tracked on this thread: its keys are the menu's.
+bool InMenu() {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetCurrentThreadId(), &info) &&
+         (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+}
+
 std::wstring KeyName(UINT vk) {
   wchar_t name[40] = {};
   GetVirtualKeyName(name, 40, vk);
@@ -173,6 +181,10 @@ int CPropertySheetBase::CurrentIndex() {
 }
 
 void CPropertySheetBase::OnInitialized() {
+  // Every sheet takes undo from inside its pages; with the page list, the search's keys too.
+  outerKeySheet_ = t_keySheet;
+  t_keySheet = this;
+  keyHook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
   if (options_.navigation) BuildNavigation();
   PrepareControls(m_hWnd, options_.dark);
   resizer_.SetDark(options_.dark);
@@ -199,9 +211,6 @@ HFONT CPropertySheetBase::NavigationFont() {
 void CPropertySheetBase::BuildNavigation() {
   HWND tab = TabControl();
   if (!tab) return;
-  outerKeySheet_ = t_keySheet;
-  t_keySheet = this;
-  keyHook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
   SetWindowLongW(tab, GWL_STYLE, GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
   ShowWindow(tab, SW_HIDE);
   EnableWindow(tab, FALSE);
@@ -356,7 +365,64 @@ void CPropertySheetBase::LayoutPageArea() {
   const uint32_t now = resizer_.Model().CurrentScale(resizer_);
   const int dx = MulDiv(pageInset_.cx, static_cast<int>(now), static_cast<int>(anchoring));
   const int dy = MulDiv(pageInset_.cy, static_cast<int>(now), static_cast<int>(anchoring));
-  SetWindowPos(page, nullptr, 0, 0, tabClient.right - dx, tabClient.bottom - dy, kSizeFlags);
+  const int shift = page == titledPage_ ? titleShift_ : 0;
+  SetWindowPos(page, nullptr, 0, 0, tabClient.right - dx, tabClient.bottom - dy - shift, kSizeFlags);
+  if (pageTitle_ && shift) {
+    const RECT rc = ChildRect(m_hWnd, page);
+    PlaceChild(m_hWnd, pageTitle_, {rc.left, rc.top - shift, rc.right, rc.top});
+  }
+}
+
+void CPropertySheetBase::ShowPageTitle(HWND page) {
+  if (!titles_.m_hWnd) return;
+  if (!page) page = CurrentPage();
+  const bool show = page && Search().NoMatch();
+  // The page moved down before goes back up, whichever page is shown now.
+  auto moveBy = [&](HWND w, int dy) {
+    const RECT rc = ChildRect(m_hWnd, w);
+    SetWindowPos(w, nullptr, rc.left, rc.top + dy, rc.right - rc.left, rc.bottom - rc.top - dy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  if (titledPage_ && (!show || titledPage_ != page)) {
+    if (::IsWindow(titledPage_)) moveBy(titledPage_, -titleShift_);
+    titledPage_ = nullptr;
+  }
+  if (!show) {
+    if (pageTitle_) ShowWindow(pageTitle_, SW_HIDE);
+    return;
+  }
+  HFONT font = NavigationFont();
+  if (!pageTitle_) {
+    pageTitle_ = CreateWindowExW(0, L"STATIC", L"",
+                                 WS_CHILD | SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0, 0, 0, 0,
+                                 m_hWnd, reinterpret_cast<HMENU>(IDC_NAV_PAGE_TITLE),
+                                 Module().dllInstance, nullptr);
+    ::SendMessageW(pageTitle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HDC dc = GetDC(pageTitle_);
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm = {};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(pageTitle_, dc);
+    titleShift_ = tm.tmHeight + tm.tmHeight / 2;
+  }
+  const int index = static_cast<int>(
+      ::SendMessageW(m_hWnd, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
+  wchar_t title[kTitleCapacity] = {};
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = title;
+  item.cchTextMax = kTitleCapacity;
+  if (HWND tab = TabControl(); tab && index >= 0)
+    ::SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SetWindowTextW(pageTitle_, title);
+  if (titledPage_ != page) {
+    moveBy(page, titleShift_);
+    titledPage_ = page;
+  }
+  const RECT rc = ChildRect(m_hWnd, page);
+  PlaceChild(m_hWnd, pageTitle_, {rc.left, rc.top - titleShift_, rc.right, rc.top});
+  ShowWindow(pageTitle_, SW_SHOWNA);
 }
 
 const DialogTemplateText* CPropertySheetBase::Captions(PageEntry& entry) {
@@ -415,6 +481,7 @@ void CPropertySheetBase::FillTitles() {
   ::SendMessageW(list, LB_SETCURSEL, row ? static_cast<WPARAM>(*row) : static_cast<WPARAM>(-1), 0);
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+  ShowPageTitle();
   ShowMarks();
 }
 
@@ -454,17 +521,85 @@ void CPropertySheetBase::ShowMarks(HWND page) {
   if (index < 0 || !titles_.m_hWnd) return;
   CPropertyPageBase::SearchMarks marks;
   const size_t p = static_cast<size_t>(index);
-  if (Search().HasQuery()) {
-    const SearchIndex* index = SharedSearchIndex() ? SharedSearchIndex() : ownIndex_.get();
-    const PageHits hits = index->Hits(p, OptionQuery(Search().Query().words, folder_));
+  const bool query = Search().HasQuery();  // builds the sheet's own index when it has none
+  const SearchIndex* searched = SharedSearchIndex() ? SharedSearchIndex() : ownIndex_.get();
+  auto place = [&](size_t label) {
+    const LabelPlace at = searched->Page(p).PlaceOf(label);
+    return std::make_pair(at.control, RowShown(p, at.control, at.row));
+  };
+  if (query) {
+    const PageHits hits = searched->Hits(p, OptionQuery(Search().Query().words, folder_));
     marks.matched = hits.controls;
-    for (size_t label : hits.rows) {
-      const LabelPlace place = index->Page(p).PlaceOf(label);
-      marks.rows.emplace_back(place.control, place.row);
-    }
+    for (size_t label : hits.rows) marks.rows.push_back(place(label));
   }
-  marks.modified = ModifiedMarks(p).controls;
+  const PageHits modified = ModifiedMarks(p);
+  marks.modified = modified.controls;
+  for (size_t label : modified.rows) marks.modifiedRows.push_back(place(label));
   ::SendMessageW(page, SLM_SET_MARKS, 0, reinterpret_cast<LPARAM>(&marks));
+}
+
+void CPropertySheetBase::TrackSteps(PageSteps& steps) {
+  for (size_t i = 0; i < pages_.size(); ++i) pages_[i].page->SetSteps(&steps, i);
+}
+
+void CPropertySheetBase::ShowRestored(const UndoPlace& place) {
+  if (place.page >= pages_.size()) return;
+  if (CurrentIndex() != static_cast<int>(place.page))
+    ::SendMessageW(m_hWnd, PSM_SETCURSEL, place.page, 0);
+  CPropertyPageBase& page = *pages_[place.page].page;
+  if (!page.m_hWnd) return;
+  page.OnModelRestored();
+  // "@modified" may list other pages now, and the marks of what differs move.
+  if (titles_.m_hWnd && Search().HasQuery())
+    FillTitles();
+  else
+    ShowMarks(page.m_hWnd);
+  HWND control = place.control ? ::GetDlgItem(page.m_hWnd, static_cast<int>(place.control)) : nullptr;
+  if (!control || !IsWindowEnabled(control) || !IsWindowVisible(control)) return;
+  wchar_t cls[32] = {};
+  GetClassNameW(control, cls, 32);
+  if (place.item >= 0 && _wcsicmp(cls, WC_LISTVIEWW) == 0) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(place.item),
+                   reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(place.item), FALSE);
+  }
+  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void CPropertySheetBase::OnTitlesMenu(LPARAM pos) {
+  HWND list = titles_.m_hWnd;
+  int row = -1;
+  POINT at = {};
+  if (pos == -1) {
+    row = static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0));
+    RECT rc = {};
+    if (row >= 0 && ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                                   reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
+      at = {rc.left, rc.bottom};
+      ClientToScreen(list, &at);
+    }
+  } else {
+    at = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+    POINT client = at;
+    ScreenToClient(list, &client);
+    const auto hit = static_cast<DWORD>(
+        ::SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y)));
+    if (!HIWORD(hit)) row = LOWORD(hit);
+  }
+  if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
+  const size_t page = rows_[row].page;
+  const std::vector<PageMenuEntry> entries = PageMenu(page);
+  if (entries.empty()) return;
+  HMENU menu = CreatePopupMenu();
+  for (const PageMenuEntry& e : entries) AppendMenuW(menu, MF_STRING, e.command, e.text.c_str());
+  const auto chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
+  DestroyMenu(menu);
+  if (chosen) OnPageMenu(page, chosen);
 }
 
 void CPropertySheetBase::GoTo(const SearchMatch& match) {
@@ -502,7 +637,7 @@ void CPropertySheetBase::GoTo(const SearchMatch& match) {
 }
 
 bool CPropertySheetBase::OnSearchKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || !search_.m_hWnd) return false;
+  if (msg.message != WM_KEYDOWN) return false;
   SearchKeyState state;
   state.focus = msg.hwnd == search_.m_hWnd   ? SearchFocus::kSearchBox
                 : msg.hwnd == titles_.m_hWnd ? SearchFocus::kTitleList
@@ -519,7 +654,11 @@ bool CPropertySheetBase::OnSearchKey(const MSG& msg) {
     state.editOwnsUndo = _wcsicmp(cls, L"Edit") == 0 && ::SendMessageW(msg.hwnd, EM_CANUNDO, 0, 0) &&
                          ::SendMessageW(msg.hwnd, EM_GETMODIFY, 0, 0);
   }
-  switch (DecideSearchKey(state)) {
+  const SearchAction action = DecideSearchKey(state);
+  // Without the page list, only undo and redo are the sheet's.
+  if (!search_.m_hWnd && action != SearchAction::kUndo && action != SearchAction::kRedo)
+    return false;
+  switch (action) {
     case SearchAction::kPass:
       return false;
     case SearchAction::kFocusBox:
@@ -563,7 +702,7 @@ LRESULT CALLBACK CPropertySheetBase::KeyHook(int code, WPARAM wParam, LPARAM lPa
   auto* msg = reinterpret_cast<MSG*>(lParam);
   CPropertySheetBase* sheet = t_keySheet;
   if (code == HC_ACTION && wParam == PM_REMOVE && msg && sheet && sheet->m_hWnd &&
-      msg->message == WM_KEYDOWN &&
+      msg->message == WM_KEYDOWN && !InMenu() &&
       (msg->hwnd == sheet->m_hWnd || IsChild(sheet->m_hWnd, msg->hwnd)) &&
       sheet->OnSearchKey(*msg))
     msg->message = WM_NULL;  // used: neither the dialog manager nor the control sees it
@@ -664,6 +803,11 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       result = TRUE;
       return true;
     }
+    case WM_CONTEXTMENU:
+      if (!titles_.m_hWnd || reinterpret_cast<HWND>(wParam) != titles_.m_hWnd) return false;
+      OnTitlesMenu(lParam);
+      result = 0;
+      return true;
     case WM_TIMER:
       if (wParam != kSearchFocusTimer) return false;
       KillTimer(m_hWnd, kSearchFocusTimer);
@@ -672,6 +816,7 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       return true;
     case SCM_PAGE_ACTIVATED:
       SelectRowOfPage(reinterpret_cast<HWND>(lParam));
+      ShowPageTitle(reinterpret_cast<HWND>(lParam));
       // The page becoming current is not yet the sheet's current page.
       ShowMarks(reinterpret_cast<HWND>(lParam));
       result = 0;

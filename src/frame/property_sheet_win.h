@@ -71,10 +71,28 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // and list rows do (for "@modified" and the modified marks).
   virtual bool PageModified(size_t /*page*/) { return false; }
   virtual PageHits ModifiedMarks(size_t /*page*/) { return {}; }
+  // Where the list of page i shows the label at (list, row) of the index now: a list the user
+  // reorders shows it elsewhere.
+  virtual int RowShown(size_t /*page*/, uint32_t /*list*/, int row) { return row; }
   // Ctrl+Z (or, with `redo`, Ctrl+Y): true when the sheet took a change back or did it again.
   virtual bool OnUndo(bool /*redo*/) { return false; }
   // Shows the search's marks on `page` (by default the current one) anew.
   void ShowMarks(HWND page = nullptr);
+
+  // The pages record each user action as a step in `steps` (the sheet's undo).
+  void TrackSteps(PageSteps& steps);
+  // After an undo, a redo or a page restored: shows the page the step happened on with its
+  // model in every control, and focuses the step's control (its row, in a list view).
+  void ShowRestored(const UndoPlace& place);
+
+  // The context menu of a page's row in the page list (the mouse, Shift+F10, the Menu key):
+  // the entries the sheet offers for the page, numbered from 1, and what choosing one does.
+  struct PageMenuEntry {
+    UINT command;
+    std::wstring text;
+  };
+  virtual std::vector<PageMenuEntry> PageMenu(size_t /*page*/) { return {}; }
+  virtual void OnPageMenu(size_t /*page*/, UINT /*command*/) {}
 
  private:
   struct PageEntry {
@@ -96,12 +114,17 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   void OnFirstShow();
   void AttachResizer();
   void LayoutPageArea();
+  // While a query lists no page, the page shown keeps its title above it (the page moves down
+  // by the title's height); otherwise no title, the page where the platform put it.
+  void ShowPageTitle(HWND page = nullptr);
   void FillTitles();
   void OnTitleChosen();
   // Marks the control whose caption found the selected page; with `focus` also moves the focus
   // there. True when the focus moved.
   bool ShowMatch(bool focus);
   void SelectRowOfPage(HWND page);
+  // The page list's context menu at `pos` (screen coordinates; -1 from the keyboard).
+  void OnTitlesMenu(LPARAM pos);
   SheetSearch& Search();
   // The keys of the search, wherever the focus is in the sheet: true when the key was used.
   bool OnSearchKey(const MSG& msg);
@@ -144,6 +167,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   HHOOK keyHook_ = nullptr;
   CPropertySheetBase* outerKeySheet_ = nullptr;
   HWND separator_ = nullptr;
+  HWND pageTitle_ = nullptr;
+  HWND titledPage_ = nullptr;  // the page moved down under the title
+  int titleShift_ = 0;
   HWND buttons_[4] = {};  // Cancel, OK, Help, Apply
   HFONT font_ = nullptr;
   int navWidth_ = 0;

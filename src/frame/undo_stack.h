@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -69,6 +70,61 @@ class UndoStack {
 
   size_t limit_;
   std::vector<Entry> done_, undone_;
+};
+
+// Undo and redo over a sheet's pages: each action is recorded with the state before and after it,
+// taken from and put back through `Source`, which says what a state is:
+//   State Source::Capture(size_t page);  void Source::Restore(size_t page, const State&);
+//   static bool Source::Same(const State&, const State&);
+//   auto& Source::Target(size_t page);   what an action of Track changes
+// A sheet whose pages share one model captures the whole model whatever the page.
+template <class Source>
+class SheetUndo {
+ public:
+  using State = decltype(std::declval<Source&>().Capture(size_t{}));
+
+  explicit SheetUndo(Source source) : source_(std::move(source)) {}
+
+  // An action in two steps, for a page that changes its model over several messages: Begin
+  // before the model changes, End after it (recorded only when the page changed).
+  void Begin(size_t page) { pending_.emplace(page, source_.Capture(page)); }
+  bool End(UndoPlace place, UndoKind kind) {
+    if (!pending_ || pending_->first != place.page) {
+      pending_.reset();
+      return false;
+    }
+    State before = std::move(pending_->second);
+    pending_.reset();
+    return stack_.Record(place, kind, std::move(before), source_.Capture(place.page),
+                         &Source::Same);
+  }
+
+  // An action in one step.
+  template <class Action>
+  bool Track(UndoPlace place, UndoKind kind, Action&& action) {
+    Begin(place.page);
+    action(source_.Target(place.page));
+    return End(place, kind);
+  }
+
+  // Takes the last action back (or does it again) and answers where it happened, for the
+  // sheet to show that page and focus that control; nothing when there is none.
+  std::optional<UndoPlace> Undo() { return Put(stack_.Undo(), true); }
+  std::optional<UndoPlace> Redo() { return Put(stack_.Redo(), false); }
+
+  bool CanUndo() const { return stack_.CanUndo(); }
+  bool CanRedo() const { return stack_.CanRedo(); }
+
+ private:
+  std::optional<UndoPlace> Put(const typename UndoStack<State>::Entry* entry, bool before) {
+    if (!entry) return std::nullopt;
+    source_.Restore(entry->place.page, before ? entry->before : entry->after);
+    return entry->place;
+  }
+
+  Source source_;
+  UndoStack<State> stack_;
+  std::optional<std::pair<size_t, State>> pending_;
 };
 
 }  // namespace scrv

@@ -207,6 +207,18 @@ bool CMarkerListPage::OnApply() {
   return false;
 }
 
+void CMarkerListPage::OnModelRestored() {
+  const std::vector<int> selected = list_.SelectedRows();
+  FillList();
+  const int count = static_cast<int>(model_.markers.size());
+  if (count) {
+    const int row = selected.empty() ? 0 : std::min(selected.front(), count - 1);
+    list_.SelectRows({row}, row);
+  }
+  list_.UpdateControls();
+  ShowSelection();
+}
+
 void CMarkerListPage::FillList() {
   list_.SendMessage(WM_SETREDRAW, FALSE);
   list_.SendMessage(LVM_DELETEALLITEMS);
@@ -388,6 +400,10 @@ BOOL CMarkerAutoPage::OnInitDialog() {
   return TRUE;
 }
 
+void CMarkerAutoPage::OnModelRestored() {
+  OnInitDialog();
+}
+
 bool CMarkerAutoPage::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
   for (size_t bit = 0; bit < std::size(kAutoMarkerBoxes); ++bit) {
@@ -416,6 +432,13 @@ BOOL CMarkerOptionsPage::OnInitDialog() {
   return TRUE;
 }
 
+void CMarkerOptionsPage::OnModelRestored() {
+  const int color = static_cast<int>(model_.options.defaultColor + 1);
+  SendDlgItemMessage(IDC_MO_DEFAULT_COLOR, CB_SETCURSEL, static_cast<WPARAM>(color));
+  for (const MarkerOptionBox& box : kMarkerOptionBoxes)
+    CheckDlgButton(box.control, model_.options.*box.field ? BST_CHECKED : BST_UNCHECKED);
+}
+
 bool CMarkerOptionsPage::OnCommand(int id, int code, HWND) {
   if (id == IDC_MO_DEFAULT_COLOR) {
     if (code == CBN_SELCHANGE)
@@ -436,10 +459,28 @@ CMarkerSheet::CMarkerSheet(SheetOptions options, HWND owner, MarkerSheetModel& m
     : CPropertySheetBase(std::move(options)),
       listPage_(model, colors, owner, selectMarker),
       autoPage_(model),
-      optionsPage_(model) {
+      optionsPage_(model),
+      undo_(model) {
   AddPage(listPage_, u"");
   AddPage(autoPage_, u"");
   AddPage(optionsPage_, u"");
+  TrackSteps(*this);
+}
+
+void CMarkerSheet::BeginStep(size_t page) {
+  if (!replaying_) undo_.Begin(page);
+}
+
+void CMarkerSheet::EndStep(UndoPlace place, UndoKind kind) {
+  if (!replaying_) undo_.End(place, kind);
+}
+
+bool CMarkerSheet::OnUndo(bool redo) {
+  replaying_ = true;
+  const std::optional<UndoPlace> place = redo ? undo_.Redo() : undo_.Undo();
+  if (place) ShowRestored(*place);
+  replaying_ = false;
+  return place.has_value();
 }
 
 }  // namespace scrv

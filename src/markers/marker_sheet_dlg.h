@@ -11,6 +11,7 @@
 #include "frame/property_page_win.h"
 #include "frame/property_sheet_win.h"
 #include "markers/marker_sheet.h"
+#include "markers/marker_undo.h"
 
 namespace scrv {
 
@@ -37,6 +38,7 @@ class CMarkerListPage : public CPropertyPageBase {
   bool OnApply() override;
   bool OnKillActive() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void OnModelRestored() override;
   // The colour sample (WM_CTLCOLORSTATIC).
   bool ProcessWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) override;
@@ -78,6 +80,7 @@ class CMarkerAutoPage : public CPropertyPageBase {
   explicit CMarkerAutoPage(MarkerSheetModel& model);
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  void OnModelRestored() override;
 
  private:
   MarkerSheetModel& model_;
@@ -88,21 +91,31 @@ class CMarkerOptionsPage : public CPropertyPageBase {
   explicit CMarkerOptionsPage(MarkerSheetModel& model);
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  void OnModelRestored() override;
 
  private:
   MarkerSheetModel& model_;
 };
 
-class CMarkerSheet : public CPropertySheetBase {
+class CMarkerSheet : public CPropertySheetBase, private PageSteps {
  public:
   // `owner` is the sheet's owner, asked to check the markers' regular expressions.
   CMarkerSheet(SheetOptions options, HWND owner, MarkerSheetModel& model,
                const MarkerColorSet& colors, int selectMarker);
 
+ protected:
+  // Ctrl+Z and Ctrl+Y over the three pages' steps.
+  bool OnUndo(bool redo) override;
+
  private:
+  void BeginStep(size_t page) override;
+  void EndStep(UndoPlace place, UndoKind kind) override;
+
   CMarkerListPage listPage_;
   CMarkerAutoPage autoPage_;
   CMarkerOptionsPage optionsPage_;
+  MarkerUndo undo_;
+  bool replaying_ = false;
 };
 
 }  // namespace scrv

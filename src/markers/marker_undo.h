@@ -21,28 +21,18 @@ struct MarkerSheetState {
 MarkerSheetState CaptureMarkers(const MarkerSheetModel& model);
 void RestoreMarkers(MarkerSheetModel& model, const MarkerSheetState& state);
 
-class MarkerUndo {
+// The marker sheet's pages share one model: every page's state is the whole sheet's.
+struct MarkerSheetStates {
+  MarkerSheetModel* model;
+  MarkerSheetState Capture(size_t) { return CaptureMarkers(*model); }
+  void Restore(size_t, const MarkerSheetState& state) { RestoreMarkers(*model, state); }
+  static bool Same(const MarkerSheetState& a, const MarkerSheetState& b) { return a == b; }
+  MarkerSheetModel& Target(size_t) { return *model; }
+};
+
+class MarkerUndo : public SheetUndo<MarkerSheetStates> {
  public:
-  explicit MarkerUndo(MarkerSheetModel& model) : model_(model) {}
-
-  void Begin() { pending_ = CaptureMarkers(model_); }
-  bool End(UndoPlace place, UndoKind kind);
-  template <class Action>
-  bool Track(UndoPlace place, UndoKind kind, Action&& action) {
-    Begin();
-    action(model_);
-    return End(place, kind);
-  }
-
-  std::optional<UndoPlace> Undo();
-  std::optional<UndoPlace> Redo();
-  bool CanUndo() const { return stack_.CanUndo(); }
-  bool CanRedo() const { return stack_.CanRedo(); }
-
- private:
-  MarkerSheetModel& model_;
-  UndoStack<MarkerSheetState> stack_;
-  std::optional<MarkerSheetState> pending_;
+  explicit MarkerUndo(MarkerSheetModel& model) : SheetUndo({&model}) {}
 };
 
 }  // namespace scrv

@@ -79,6 +79,8 @@ TEST_P(Sheet, ListsWithDefaultsMakeTheirPageModifiedAndTheUsersOwnListsDoNot) {
   Shown(page::kHistory).Extension<HistoryExtension>().folders.push_back(u"C:\\temp");
   Shown(page::kCsv).Extension<CsvExtension>().list.Add(u"Mine", -1);
   EXPECT_EQ(Modified(), (std::vector<size_t>{page::kStatus, page::kActiveString}));
+  // The kind changed and, for the kind chosen, its occasion (after the 22 kinds).
+  EXPECT_EQ(defaults.Marks(page::kActiveString).rows, (std::vector<size_t>{0, kActiveStringKinds}));
 }
 
 TEST_P(Sheet, StatusItemsShownOrPlacedOtherwiseThanByDefaultAreMarked) {

@@ -9,6 +9,10 @@
 
 #include "frame/search_marks.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +25,7 @@
 #include "test_support.h"
 
 using namespace testing_support;
+using dialog_test::PostedKey;
 
 namespace {
 
@@ -176,6 +181,41 @@ class Customize : public ::testing::TestWithParam<bool>, public CustomizeBase {
         masks.push_back((static_cast<uint64_t>(m.lParam) << 32) | (m.wParam & 0xFFFFFFFF));
     return masks;
   }
+
+  // Everything the settings hold: every value under the application's key with its type, or
+  // the bytes of every settings file in the application folder.
+  std::map<std::wstring, std::string> Snapshot() {
+    std::map<std::wstring, std::string> all;
+    if (Ini()) {
+      namespace fs = std::filesystem;
+      for (const auto& e : fs::recursive_directory_iterator(fs::path(folder.Path())))
+        if (e.is_regular_file() && (e.path().extension() == L".ini" || e.path().extension() == L".bin")) {
+          const std::wstring name = e.path().wstring().substr(folder.Path().size());
+          all[name] = folder.ReadBytes(name);
+        }
+      return all;
+    }
+    std::function<void(const std::wstring&)> walk = [&](const std::wstring& path) {
+      HKEY key;
+      if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+      wchar_t name[256];
+      BYTE data[70000];
+      DWORD type = 0;
+      for (DWORD i = 0, n = 256, size = sizeof data;
+           RegEnumValueW(key, i, name, &n, nullptr, &type, data, &size) == ERROR_SUCCESS;
+           ++i, n = 256, size = sizeof data)
+        all[path + L"|" + name] = std::to_string(type) + ":" + std::string(data, data + size);
+      std::vector<std::wstring> subkeys;
+      for (DWORD i = 0, n = 256; RegEnumKeyExW(key, i, name, &n, nullptr, nullptr, nullptr, nullptr) ==
+                                 ERROR_SUCCESS;
+           ++i, n = 256)
+        subkeys.push_back(name);
+      RegCloseKey(key);
+      for (const std::wstring& sub : subkeys) walk(path + L"\\" + sub);
+    };
+    walk(L"Software\\Korvan\\Scrivlet v3");
+    return all;
+  }
 };
 
 TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirControls) {
@@ -233,6 +273,94 @@ TEST_P(Customize, ResetToDefaultFromTheContextMenuWritesTheDefaultAtOk) {
   EXPECT_EQ(StoredText(L"TabWidth"), L"160");
   ASSERT_EQ(Broadcasts().size(), 1u);
   EXPECT_EQ(Broadcasts()[0] & 0x4002, 0x4002u);
+}
+
+// A menu entry chosen with the keys: the first, whatever the menu opened from.
+void ChooseFirstMenuEntry(HWND queue, HWND target, HWND from) {
+  PostMessageW(queue, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(queue, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageW(target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(from), -1);
+}
+
+TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
+  // Boxes on two pages, the status bar's order, a reset and a page restored from the page list.
+  auto visit = [](HWND sheet) {
+    for (int p : {1, 9, 11}) SendMessageW(sheet, PSM_SETCURSEL, p, 0);
+  };
+  Open(0, [&](HWND sheet) {
+    visit(sheet);
+    Click(sheet, IDOK);
+  });
+  const std::map<std::wstring, std::string> plain = Snapshot();
+  EXPECT_FALSE(plain.empty());
+  const std::vector<uint64_t> plainBroadcasts = Broadcasts();
+  host.messages.clear();
+  const unsigned seed = std::random_device{}();
+  SCOPED_TRACE(testing::Message() << "seed " << seed);
+  std::mt19937 rng(seed);
+  int steps = 0, pageAfterUndo = -1, pageOfListUndo = -1, boxPage = -1;
+  HWND focusAfterUndo = nullptr, box = nullptr;
+  bool redone = false, undoneAgain = true;
+  const uint32_t result = Open(0, [&](HWND sheet) {
+    visit(sheet);
+    std::vector<std::pair<int, int>> boxes;
+    for (int p : {1, 9}) {
+      SendMessageW(sheet, PSM_SETCURSEL, p, 0);
+      for (HWND w : dialog_test::ChildrenOfClass(Page(sheet), L"Button"))
+        if ((GetWindowLongW(w, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX && IsWindowEnabled(w))
+          boxes.emplace_back(p, GetDlgCtrlID(w));
+    }
+    std::shuffle(boxes.begin(), boxes.end(), rng);
+    boxes.resize(std::min<size_t>(boxes.size(), 5));
+    ASSERT_GE(boxes.size(), 2u);
+    for (const auto& [p, id] : boxes) {
+      SendMessageW(sheet, PSM_SETCURSEL, p, 0);
+      Click(Page(sheet), id);
+      ++steps;
+    }
+    SendMessageW(sheet, PSM_SETCURSEL, 11, 0);
+    Click(Page(sheet), IDC_CL_MOVE_DOWN);
+    ++steps;
+    boxPage = boxes[0].first;
+    SendMessageW(sheet, PSM_SETCURSEL, boxPage, 0);
+    box = GetDlgItem(Page(sheet), boxes[0].second);
+    SetFocus(box);
+    ChooseFirstMenuEntry(Page(sheet), Page(sheet), box);  // "Reset to default (...)"
+    ++steps;
+    SendMessageW(sheet, PSM_SETCURSEL, boxes.back().first, 0);
+    SetFocus(Titles(sheet));
+    ChooseFirstMenuEntry(Titles(sheet), sheet, Titles(sheet));  // "Restore defaults of ..."
+    ++steps;
+    for (int i = 0; i < steps; ++i) {
+      PostedKey(GetFocus(), 'Z', true);
+      // The reset is taken back on its page, at its box; the list's move on the Status page.
+      if (i == 1) {
+        pageAfterUndo = PageIndex(sheet);
+        focusAfterUndo = GetFocus();
+      }
+      if (i == 2) pageOfListUndo = PageIndex(sheet);
+    }
+    // The first box's change again (Ctrl+Y), and back (Ctrl+Shift+Z, then Ctrl+Z).
+    SendMessageW(sheet, PSM_SETCURSEL, boxPage, 0);
+    box = GetDlgItem(Page(sheet), boxes[0].second);
+    const bool before = Checked(Page(sheet), boxes[0].second);
+    PostedKey(GetFocus(), 'Y', true);
+    redone = Checked(Page(sheet), boxes[0].second) != before;
+    PostedKey(GetFocus(), 'Z', true);
+    PostedKey(GetFocus(), 'Z', true, true);
+    PostedKey(GetFocus(), 'Z', true);
+    undoneAgain = Checked(Page(sheet), boxes[0].second) == before;
+    SendMessageW(sheet, PSM_SETCURSEL, 11, 0);  // where the plain OK closed
+    Click(sheet, IDOK);
+  });
+  EXPECT_EQ(result, 1u);
+  EXPECT_EQ(pageAfterUndo, boxPage);
+  EXPECT_EQ(focusAfterUndo, box);
+  EXPECT_EQ(pageOfListUndo, 11);
+  EXPECT_TRUE(redone);
+  EXPECT_TRUE(undoneAgain);
+  EXPECT_EQ(Snapshot(), plain);
+  EXPECT_EQ(Broadcasts(), plainBroadcasts);
 }
 
 TEST_P(Customize, OkAtOnceOnTheFilePageWritesOnlyTheFilterAndTellsNobody) {
@@ -316,12 +444,37 @@ TEST_P(Customize, ASizedSheetReopensAtItsSizeWithThePageFillingIt) {
 }
 
 TEST_P(Customize, AStatusItemMovedAndOkBroadcastsTheStatusBit) {
+  std::vector<COLORREF> bars, found;
   EXPECT_EQ(Open(11,
-                 [](HWND sheet) {
+                 [&](HWND sheet) {
                    Click(Page(sheet), IDC_CL_MOVE_DOWN);
+                   // The two items that changed places are marked as changed, the next is not.
+                   HWND list = GetDlgItem(Page(sheet), IDC_CHECK_LIST);
+                   UpdateWindow(list);
+                   HDC dc = GetDC(list);
+                   for (int row : {0, 1, 2}) {
+                     RECT rc = {LVIR_BOUNDS};
+                     SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc));
+                     bars.push_back(GetPixel(dc, rc.left, (rc.top + rc.bottom) / 2));
+                   }
+                   // The second item, now first, is where a search for it is marked.
+                   SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"character code");
+                   UpdateWindow(list);
+                   for (int row : {0, 2}) {
+                     RECT rc = {LVIR_LABEL};
+                     SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc));
+                     found.push_back(GetPixel(dc, rc.right - 3, (rc.top + rc.bottom) / 2));
+                   }
+                   ReleaseDC(list, dc);
                    Click(sheet, IDOK);
                  }),
             1u);
+  const COLORREF bar = scrv::MarkColor(scrv::MarkKind::kModified, false);
+  EXPECT_EQ(bars, (std::vector<COLORREF>{bar, bar, bars[2]}));
+  EXPECT_NE(bars[2], bar);
+  const COLORREF match = scrv::MatchRowBackground(false);
+  EXPECT_EQ(found, (std::vector<COLORREF>{match, found[1]}));
+  EXPECT_NE(found[1], match);
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x4});
   EXPECT_EQ(StoredText(L"StatusShowBits"), L"2679");
 }
@@ -419,11 +572,15 @@ TEST_P(Customize, ARenderingPreviewCancelledLeavesTheStoreAndBroadcasts) {
                    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                                 reinterpret_cast<LPARAM>(gamma));
                    EXPECT_EQ(Text(page, IDC_RENDER_GAMMA_VALUE), L"2.5");
+                   // Reset to the host's default from the slider's menu: shown and previewed.
+                   ChooseFirstMenuEntry(page, page, gamma);
+                   EXPECT_EQ(Text(page, IDC_RENDER_GAMMA_VALUE), L"2.2");
                    Click(sheet, IDCANCEL);
                  }),
             0u);
-  ASSERT_EQ(previewed.size(), 1u);
+  ASSERT_EQ(previewed.size(), 2u);
   EXPECT_FLOAT_EQ(previewed[0], 2.5f);
+  EXPECT_FLOAT_EQ(previewed[1], 2.2f);
   EXPECT_EQ(StoredText(L"Gamma"), L"1500");
   EXPECT_EQ(Broadcasts(), std::vector<uint64_t>{0x800004000});
 }
@@ -604,20 +761,6 @@ TEST_F(CustomizeNavigation, KeysMoveBetweenTheSearchBoxTheListAndThePage) {
   EXPECT_NE(afterRight, box);
 }
 
-// Keys as the sheet's loop gets them: through its dialog manager, or posted to the focused
-// control and taken from the queue.
-void PostedKey(HWND control, UINT vk, bool ctrl = false, bool shift = false) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
-  SetKeyboardState(keys);
-  PostMessageW(control, WM_KEYDOWN, vk, 0);
-  PumpMessages(30);
-  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
-  SetKeyboardState(keys);
-}
-
 TEST_F(CustomizeNavigation, EnterF3AndEscGoToTheMatchesAndNeverCloseTheSheet) {
   HWND box = nullptr, list = nullptr, afterEnter = nullptr, afterF3 = nullptr,
        afterShiftF3 = nullptr, afterListEsc = nullptr, afterCtrlF = nullptr;
@@ -676,6 +819,8 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   COLORREF other = 0;
   std::wstring emptyName;
   int emptyCount = -1;
+  std::wstring titleText;
+  bool titleShown = false, titleAbove = false, pageBack = false;
   Open(0, [&](HWND sheet) {
     Type(sheet, L"width");
     SendMessageW(sheet, PSM_SETCURSEL, 9, 0);  // the Tab page: three captions hold the word
@@ -693,11 +838,20 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
       frames.push_back(frameAt(id));
     other = frameAt(IDC_TAB_STYLE_LABEL);
     ReleaseDC(page, dc);
+    const LONG pageTop = dialog_test::WindowRectOf(page).top;
     Type(sheet, L"zzzqqq");
     emptyCount = static_cast<int>(SendMessageW(Titles(sheet), LB_GETCOUNT, 0, 0));
     wchar_t name[100] = {};
     GetWindowTextW(Titles(sheet), name, 100);
     emptyName = name;
+    // The page shown keeps its title above it while nothing is listed, and only then.
+    HWND title = GetDlgItem(sheet, IDC_NAV_PAGE_TITLE);
+    titleShown = title && IsWindowVisible(title);
+    titleText = title ? dialog_test::WindowText(title) : L"";
+    titleAbove = title && dialog_test::WindowRectOf(title).bottom <= dialog_test::WindowRectOf(page).top;
+    Type(sheet, L"");
+    titleShown = titleShown && !IsWindowVisible(title);
+    pageBack = dialog_test::WindowRectOf(page).top == pageTop;
     Click(sheet, IDCANCEL);
   });
   const COLORREF mark = scrv::MarkColor(scrv::MarkKind::kMatch, false);
@@ -705,6 +859,10 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   EXPECT_NE(other, mark);
   EXPECT_EQ(emptyCount, 0);
   EXPECT_EQ(emptyName, L"No settings match \"zzzqqq\"");
+  EXPECT_TRUE(titleShown);
+  EXPECT_EQ(titleText, L"Tab");
+  EXPECT_TRUE(titleAbove);
+  EXPECT_TRUE(pageBack);
 }
 
 TEST_F(CustomizeNavigation, ACaptionFoundTakesTheUserToItsControl) {

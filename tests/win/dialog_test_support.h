@@ -11,6 +11,7 @@
 
 #include "frame/dllmain_win.h"
 #include "frame/shell_launcher_win.h"
+#include "test_support.h"
 
 namespace dialog_test {
 
@@ -58,6 +59,20 @@ inline RECT ControlRect(HWND dlg, int id) {
 
 // Placement records keep sizes in units of 96 DPI; the dialogs under test open at 100 % of
 // the system DPI, so a unit is a pixel only at 96 DPI.
+// A key as a sheet's own loop gets it: posted to `control` and taken from the queue, with Ctrl
+// and Shift held as asked.
+inline void PostedKey(HWND control, UINT vk, bool ctrl = false, bool shift = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(control, WM_KEYDOWN, vk, 0);
+  testing_support::PumpMessages(30);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
 inline int SystemDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;

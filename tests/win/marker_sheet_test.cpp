@@ -18,6 +18,7 @@
 #include "scrvdlgs_api.h"
 #include "settings/ini_encoding.h"
 #include "settings_test_support.h"
+#include "dialog_test_support.h"
 #include "test_support.h"
 
 using namespace testing_support;
@@ -135,6 +136,14 @@ TEST_P(MarkerSheet, OkWritesEachKindOfChangeWithItsBitsAndCancelWritesNothing) {
        IDOK,
        {0x40000004100}},
       {"options untouched", 2, [](HWND) {}, IDOK, {0x4100}},
+      {"options, counting undone with the keys",
+       2,
+       [](HWND s) {
+         Click(Page(s), IDC_MO_COUNT_MATCHES);
+         dialog_test::PostedKey(GetFocus(), 'Z', true);
+       },
+       IDOK,
+       {0x4100}},
   };
   for (const Case& c : cases) {
     ClearRegistrySettings();
