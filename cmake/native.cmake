@@ -46,9 +46,22 @@ if(SCRV_WINDRES)
     COMMAND ${SCRV_WINDRES} -I ${CMAKE_SOURCE_DIR}/resources/ids -I ${CMAKE_SOURCE_DIR}/resources/scrvloc
             ${CMAKE_SOURCE_DIR}/resources/scrvloc/scrvloc.rc -O res -o ${SCRV_LOC_RES}
     DEPENDS ${SCRV_LOC_INPUTS} VERBATIM)
-  add_custom_target(scrvloc_res DEPENDS ${SCRV_LOC_RES})
+  # The pseudo-localised scripts the Windows build makes its test language from, compiled the
+  # same way: the native tests hold every text of it against the real one.
+  find_package(Python3 COMPONENTS Interpreter REQUIRED)
+  set(SCRV_PSEUDO_SRC ${CMAKE_BINARY_DIR}/pseudo-src)
+  set(SCRV_PSEUDO_RES ${CMAKE_BINARY_DIR}/scrvloc-pseudo.res)
+  file(GLOB SCRV_LOC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/scrvloc/*.rc)
+  add_custom_command(OUTPUT ${SCRV_PSEUDO_RES}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/pseudo_localise.py ${SCRV_PSEUDO_SRC}
+            ${SCRV_LOC_PARTS} ${CMAKE_SOURCE_DIR}/resources/ids/commands.inc
+    COMMAND ${SCRV_WINDRES} -I ${SCRV_PSEUDO_SRC} -I ${CMAKE_SOURCE_DIR}/resources/ids
+            ${SCRV_PSEUDO_SRC}/scrvloc.rc -O res -o ${SCRV_PSEUDO_RES}
+    DEPENDS ${SCRV_LOC_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/pseudo_localise.py VERBATIM)
+  add_custom_target(scrvloc_res DEPENDS ${SCRV_LOC_RES} ${SCRV_PSEUDO_RES})
   add_dependencies(native_tests scrvloc_res)
-  target_compile_definitions(native_tests PRIVATE SCRV_LOC_RES="${SCRV_LOC_RES}")
+  target_compile_definitions(native_tests PRIVATE SCRV_LOC_RES="${SCRV_LOC_RES}"
+                             SCRV_PSEUDO_RES="${SCRV_PSEUDO_RES}")
 endif()
 
 find_package(benchmark QUIET)

@@ -82,6 +82,34 @@ target_link_options(scrvhost PRIVATE ${SCRV_STATIC_LINK} -municode)
 add_dependencies(scrvhost scrvloc scrvres)
 scrv_split_debug(scrvhost)
 
+# The pseudo-localised localisation module, generated from the real scripts at build time (every
+# text longer by at least 40 %, accented and bracketed, see cmake/pseudo_localise.py), in a test
+# copy of the program folder that only the tests and the gallery use: build/win64/pseudo holds
+# the library, its image module, the plug-ins, the host stand-in and the gallery walk beside
+# "mui/1281" (the pseudo locale) as its one language folder, which the library then loads as
+# it would any single installed language. Nothing of it is in bin/.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+set(SCRV_PSEUDO_SRC ${CMAKE_BINARY_DIR}/pseudo-src)
+set(SCRV_PSEUDO_APP ${CMAKE_BINARY_DIR}/pseudo)
+set(SCRV_PSEUDO_INPUTS ${SCRV_LOC_PARTS} ${CMAKE_SOURCE_DIR}/resources/ids/commands.inc)
+set(SCRV_PSEUDO_OUTPUTS)
+foreach(f IN LISTS SCRV_PSEUDO_INPUTS)
+  get_filename_component(n ${f} NAME)
+  list(APPEND SCRV_PSEUDO_OUTPUTS ${SCRV_PSEUDO_SRC}/${n})
+endforeach()
+add_custom_command(OUTPUT ${SCRV_PSEUDO_OUTPUTS}
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/pseudo_localise.py ${SCRV_PSEUDO_SRC}
+          ${SCRV_PSEUDO_INPUTS}
+  DEPENDS ${SCRV_PSEUDO_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/pseudo_localise.py VERBATIM)
+scrv_resource_dll(scrvloc_pseudo ${SCRV_PSEUDO_APP}/mui/1281 ${SCRV_PSEUDO_SRC}/scrvloc.rc)
+set_target_properties(scrvloc_pseudo PROPERTIES OUTPUT_NAME scrvloc
+                      ARCHIVE_OUTPUT_DIRECTORY ${SCRV_PSEUDO_SRC})
+target_include_directories(scrvloc_pseudo BEFORE PRIVATE ${SCRV_PSEUDO_SRC})
+set_property(SOURCE ${SCRV_PSEUDO_SRC}/scrvloc.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${SCRV_ID_HEADERS} ${SCRV_PSEUDO_OUTPUTS})
+configure_file(${CMAKE_SOURCE_DIR}/tests/gallery/pseudo/info.ini ${SCRV_PSEUDO_APP}/mui/1281/info.ini
+               COPYONLY)
+
 # GoogleTest, cross-built.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -161,6 +189,28 @@ add_test(NAME gallery144.GalleryWalk COMMAND gallery_tests --gtest_filter=Galler
 set_tests_properties(gallery144.GalleryWalk PROPERTIES
   FIXTURES_REQUIRED wine150 RESOURCE_LOCK wineprefix TIMEOUT 600
   ENVIRONMENT "SCRV_WINE_DIR=${SCRV_WINE150_DIR};SCRV_WINE_DPI=144")
+
+# The pseudo-localised language, from the test copy of the program folder: the fit and screen
+# rules only, in the light theme, at 96 and at 144 DPI (the gallery run adds 120 and 192).
+foreach(pass IN ITEMS "96;${SCRV_WINE_DIR};wine" "144;${SCRV_WINE150_DIR};wine150")
+  list(GET pass 0 dpi)
+  list(GET pass 1 dir)
+  list(GET pass 2 fixture)
+  add_test(NAME pseudo${dpi}.GalleryWalk COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run
+           ${SCRV_PSEUDO_APP}/gallery_tests.exe
+           --gtest_filter=GalleryWalk.EveryDialogKeepsEveryRuleInTheLightTheme)
+  set_tests_properties(pseudo${dpi}.GalleryWalk PROPERTIES
+    FIXTURES_REQUIRED ${fixture} RESOURCE_LOCK wineprefix TIMEOUT 300
+    ENVIRONMENT "SCRV_WINE_DIR=${dir};SCRV_WALK_RULES=fit,screen")
+endforeach()
+
+# The test copy of the program folder takes the same binaries after each build.
+add_custom_target(pseudo_app ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:scrvdlgs> $<TARGET_FILE:scrvres>
+          $<TARGET_FILE:scrvhost> $<TARGET_FILE:gallery_tests> ${SCRV_PSEUDO_APP}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${SCRV_BIN}/PlugIns ${SCRV_PSEUDO_APP}/PlugIns
+  VERBATIM)
+add_dependencies(pseudo_app scrvdlgs scrvres scrvhost gallery_tests scrvloc_pseudo)
 
 # Timing harnesses, run by hand under Wine (never as tests).
 file(GLOB SCRV_WIN_BENCH CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)

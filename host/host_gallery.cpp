@@ -268,6 +268,21 @@ UINT ScreenDpi() {
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
+// The language the program folder holds: the "Language" of its first language folder.
+std::string LanguageName() {
+  wchar_t exe[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::error_code error;
+  const auto mui = std::filesystem::path(exe).parent_path() / L"mui";
+  for (const auto& folder : std::filesystem::directory_iterator(mui, error)) {
+    wchar_t name[128] = {};
+    GetPrivateProfileStringW(L"Language", L"Language", L"", name, 128,
+                             (folder.path() / L"info.ini").c_str());
+    if (*name) return Utf8(name);
+  }
+  return "no language";
+}
+
 struct Opened {
   std::wstring file;  // empty when no screenshot was taken
   std::wstring log;
@@ -371,23 +386,31 @@ int RunGallery(HWND owner, const std::wstring& dir, const std::wstring& filter, 
     theme.Dark(false);
     rows += figure + "</figcaption>" + images + "</figure>\n";
   }
-  // The two pages, one per DPI, link to each other (the demo writes them side by side).
+  // The pages, one per DPI and language, link to each other (the demo writes them side by
+  // side); the pseudo-localised ones also to the fit walks the demo ran at four DPIs.
   const UINT dpi = ScreenDpi();
   const std::string scale = std::to_string(dpi * 100 / 96) + " %";
-  const std::string other = dpi == 96 ? "../gallery-150/index.html" : "../gallery/index.html";
-  const std::string otherName = dpi == 96 ? "150 %" : "100 %";
+  const std::string language = LanguageName();
   std::ofstream html(std::filesystem::path(g_dir + L"index.html"), std::ios::binary);
   html << "<!doctype html><meta charset=\"utf-8\"><title>Scrivlet dialogs at " << scale << " ("
-       << dpi
-       << " DPI)</title>\n"
+       << dpi << " DPI), " << language
+       << "</title>\n"
           "<style>body{font-family:sans-serif;background:#f4f4f4}figure{display:inline-block;"
           "vertical-align:top;margin:12px;padding:8px;background:#fff;border:1px solid #ccc}"
           "figure img{display:block;margin-top:6px}figcaption{font-size:13px}"
           ".missing{color:#b00}</style>\n<h1>Scrivlet dialogs at "
-       << scale << " (" << dpi << " DPI), light, dark and in high contrast</h1>\n<p><a href=\""
-       << other
-       << "\">The same dialogs at " << otherName << "</a></p>\n"
-       << rows;
+       << scale << " (" << dpi << " DPI), " << language
+       << ", light, dark and in high contrast</h1>\n<p>The same dialogs:";
+  const char* const pages[][2] = {{"gallery", "100 %"},
+                                  {"gallery-150", "150 %"},
+                                  {"gallery-pseudo", "100 %, pseudo-localised"},
+                                  {"gallery-pseudo-150", "150 %, pseudo-localised"}};
+  for (const auto& [page, label] : pages)
+    html << " <a href=\"../" << page << "/index.html\">" << label << "</a>";
+  html << "</p>\n<p>Texts fitted with the pseudo-localised language (the demo's walks):";
+  for (const char* walk : {"96", "120", "144", "192"})
+    html << " <a href=\"../gallery-walks/fit-" << walk << ".txt\">" << walk << " DPI</a>";
+  html << "</p>\n" << rows;
   if (missing) *missing = lost;
   return written;
 }

@@ -56,17 +56,19 @@ void SetClassValue(const std::wstring& key, const std::wstring& value) {
                   value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-// Three associations of the editor beside the host, with the image module's icons.
+// Three associations of the editor beside the host, with the image module's icons. They are
+// written again when they lead to another folder (a copy of the program folder, such as the
+// one of the pseudo-localised language, shares the registry).
 void EnsureAssociations() {
-  HKEY existing = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Classes\\scrivlet64.txt", 0, KEY_READ,
-                    &existing) == ERROR_SUCCESS) {
-    RegCloseKey(existing);
-    return;
-  }
   const std::wstring folder = ProgramFolder();
   std::wstring program = folder + L"\\scrivlet.exe";
   if (program.find(L' ') != std::wstring::npos) program = L"\"" + program + L"\"";
+  wchar_t command[MAX_PATH + 16] = {};
+  DWORD size = sizeof command;
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Classes\\scrivlet64.txt\\shell\\open\\command",
+                   nullptr, RRF_RT_REG_SZ, nullptr, command, &size) == ERROR_SUCCESS &&
+      std::wstring(command) == program + L" \"%1\"")
+    return;
   const struct {
     const wchar_t* extension;
     const wchar_t* description;

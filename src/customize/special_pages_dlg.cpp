@@ -191,9 +191,11 @@ BOOL CCustomizeLangPage::OnInitDialog() {
   RECT rc = {};
   GetClientRect(list, &rc);
   const int width = rc.right - GetSystemMetrics(SM_CXVSCROLL);
-  AddListColumn(list, 0, IDS_LANG_COLUMN_LANGUAGE, width / 2);
+  // Two fifths, a third and the rest: the version's heading is as long as the others' in
+  // some languages.
+  AddListColumn(list, 0, IDS_LANG_COLUMN_LANGUAGE, width * 2 / 5);
   AddListColumn(list, 1, IDS_LANG_COLUMN_AUTHOR, width / 3);
-  AddListColumn(list, 2, IDS_LANG_COLUMN_VERSION, width - width / 2 - width / 3);
+  AddListColumn(list, 2, IDS_LANG_COLUMN_VERSION, width - width * 2 / 5 - width / 3);
   const std::u16string& current = Model().Working(RowOfKey(Model(), kLangFolderKey)).text;
   for (size_t i = 0; i < languages_.size(); ++i) {
     const LanguageEntry& l = languages_[i];

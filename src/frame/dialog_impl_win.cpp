@@ -4,6 +4,7 @@
 
 #include <cassert>
 
+#include "frame/caption_room_win.h"
 #include "frame/library_messages_win.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/help_win.h"
@@ -71,6 +72,7 @@ bool CDialogFrame::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lP
 bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg == WM_INITDIALOG) {
     if (!traits_.page) {
+      GiveCaptionsRoom(m_hWnd);
       AttachResizer();
       PrepareDialogControls(m_hWnd, traits_.templateId, dark_,
                             [this](int id) { return GetDlgItem(id); });
@@ -78,6 +80,7 @@ bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     }
     result = OnInitDialog();
     if (traits_.page) {
+      GiveCaptionsRoom(m_hWnd);
       PrepareControls(m_hWnd, dark_);
       // The light styles' tab texture would be painted under every static text and box.
       if (dark_) EnableThemeDialogTexture(m_hWnd, ETDT_DISABLE);

@@ -46,10 +46,10 @@ RECT ChildRect(HWND parent, HWND child) {
   return rc;
 }
 
-void MoveBy(HWND parent, HWND w, int dx) {
+void MoveBy(HWND parent, HWND w, int dx, int dy = 0) {
   if (!w) return;
   RECT rc = ChildRect(parent, w);
-  SetWindowPos(w, nullptr, rc.left + dx, rc.top, 0, 0, kMoveFlags);
+  SetWindowPos(w, nullptr, rc.left + dx, rc.top + dy, 0, 0, kMoveFlags);
 }
 
 // Moves or sizes a child unless it is already where it belongs.
@@ -211,6 +211,13 @@ HFONT CPropertySheetBase::NavigationFont() {
 void CPropertySheetBase::BuildNavigation() {
   HWND tab = TabControl();
   if (!tab) return;
+  // The platform sized the sheet for every row of page titles the tab control took: more rows
+  // in a language with longer titles. Hidden, the tab control needs none of them, and the
+  // room they took under the pages is given up below.
+  const int rows = static_cast<int>(::SendMessageW(tab, TCM_GETROWCOUNT, 0, 0));
+  RECT item = {};
+  ::SendMessageW(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  const int spare = std::max(0, rows - 1) * static_cast<int>(item.bottom - item.top);
   SetWindowLongW(tab, GWL_STYLE, GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
   ShowWindow(tab, SW_HIDE);
   EnableWindow(tab, FALSE);
@@ -230,12 +237,18 @@ void CPropertySheetBase::BuildNavigation() {
   // Nothing limits the sheet's size yet: the size-limit messages, which ask the platform about
   // the monitor, are spared.
   SetWindowPos(m_hWnd, nullptr, 0, 0, sheet.right - sheet.left + navWidth_,
-               sheet.bottom - sheet.top, kSizeFlags | SWP_NOSENDCHANGING);
-  SetWindowPos(tab, nullptr, former.left + navWidth_, former.top - tabRowHeight_, 0, 0, kMoveFlags);
+               sheet.bottom - sheet.top - spare, kSizeFlags | SWP_NOSENDCHANGING);
+  SetWindowPos(tab, nullptr, former.left + navWidth_, former.top - tabRowHeight_,
+               former.right - former.left, former.bottom - former.top - spare,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (HWND page = CurrentPage(); page && spare) {
+    const RECT rc = ChildRect(m_hWnd, page);
+    SetWindowPos(page, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top - spare, kSizeFlags);
+  }
   const int buttonIds[] = {IDCANCEL, IDOK, IDHELP, kApplyButton};
   for (size_t i = 0; i < std::size(buttonIds); ++i) {
     buttons_[i] = ::GetDlgItem(m_hWnd, buttonIds[i]);
-    MoveBy(m_hWnd, buttons_[i], navWidth_);
+    MoveBy(m_hWnd, buttons_[i], navWidth_, -spare);
   }
   const RECT list = {former.left, former.top + boxHeight + gap, former.left + navWidth_, 0};
   const NavigationLines lines = Lines(list);

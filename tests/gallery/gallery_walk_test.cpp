@@ -9,8 +9,11 @@
 //   unique    no two reachable siblings share name and type;
 //   geometry  every visible control is at least 25 square pixels, lies inside its parent, and
 //             none covers another visible one completely;
-//   fit       the caption of every static, button, check box, radio button and group box fits
-//             the room the control gives it, in the control's own font;
+//   fit       the caption of every static, button, check box, radio button and group box, and
+//             every column heading of a list, fits the room the control gives it, in the
+//             control's own font;
+//   screen    the whole dialog fits the work area of a 1366x768 screen at 125 % with its
+//             taskbar (1366x728 at 120 DPI; in proportion at other DPIs);
 //   keyboard  Tab visits every enabled tab stop once, in reading order, never stays put, and
 //             the control it reaches shows the focus; no two mnemonics of a dialog (with its
 //             page) share a letter;
@@ -18,7 +21,10 @@
 //             in high contrast (over the dark setting) nothing paints the dark theme's colours;
 //             in both, the caption of every group box, check box and radio button shows on
 //             the face.
-// The same walk runs at 144 DPI in a prefix of its own (see cmake/win64.cmake).
+// The same walk runs at 144 DPI in a prefix of its own, and with the pseudo-localised language
+// (texts 40 % longer) from the test copy of the program folder (see cmake/win64.cmake).
+// SCRV_WALK_RULES=fit,screen runs only the rules it names; SCRV_WALK_FILTER=Toolbars only the
+// entries whose title contains the text.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -267,12 +273,40 @@ void GeometryRule(const Walked& w, Findings& out) {
   }
 }
 
+// A list's column headings against their columns, less the margins the heading draws inside.
+void HeadingFit(HWND list, Findings& out) {
+  HWND header = ListView_GetHeader(list);
+  if (!header || !IsWindowVisible(header) || (StyleOf(list) & LVS_TYPEMASK) != LVS_REPORT) return;
+  const int margin = 3 * GetSystemMetrics(SM_CXEDGE);
+  HDC dc = GetDC(header);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+  for (int i = 0, n = Header_GetItemCount(header); i < n; ++i) {
+    wchar_t text[260] = {};
+    HDITEMW item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    RECT rc;
+    if (!Header_GetItem(header, i, &item) || !Header_GetItemRect(header, i, &rc)) continue;
+    const int room = rc.right - rc.left - 2 * margin;
+    SIZE need = {};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &need);
+    // A column of no width is one the list keeps hidden.
+    if (*text && rc.right > rc.left && need.cx > room)
+      out.push_back(Describe(list) + " heading \"" + Narrow(text).substr(0, 40) + "\": needs " +
+                    std::to_string(need.cx) + ", has " + std::to_string(room));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(header, dc);
+}
+
 // The room a control's caption needs, in its own font, against the room it has.
 void FitRule(const Walked& w, Findings& out) {
   for (HWND surface : Surfaces(w.dlg))
     for (HWND c : Controls(surface)) {
       const std::wstring cls = ClassOf(c);
       const std::wstring text = TextOf(c);
+      if (cls == WC_LISTVIEWW) HeadingFit(c, out);
       if (text.empty() || (cls != L"Static" && cls != L"Button")) continue;
       const LONG style = StyleOf(c);
       RECT client;
@@ -313,6 +347,24 @@ void FitRule(const Walked& w, Findings& out) {
                       std::to_string(need.bottom) + ", has " + std::to_string(roomW) + "x" +
                       std::to_string(roomH));
     }
+}
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// A 1366x768 screen at 125 % less a taskbar leaves 1366x728 pixels at 120 DPI.
+void ScreenRule(const Walked& w, Findings& out) {
+  const int dpi = ScreenDpi();
+  const RECT rc = ScreenRect(w.dlg);
+  const int width = MulDiv(1366, dpi, 120), height = MulDiv(728, dpi, 120);
+  if (rc.right - rc.left > width || rc.bottom - rc.top > height)
+    out.push_back("the dialog is " + std::to_string(rc.right - rc.left) + "x" +
+                  std::to_string(rc.bottom - rc.top) + ", the screen " + std::to_string(width) +
+                  "x" + std::to_string(height));
 }
 
 // The letters after a single "&" in the captions a dialog and its page show.
@@ -531,7 +583,17 @@ struct Rule {
 // In this order: the keyboard rule moves the focus, which the others do not care about.
 constexpr Rule kRules[] = {{"name", NameRule},         {"unique", UniqueRule},
                            {"geometry", GeometryRule}, {"fit", FitRule},
-                           {"colours", ColoursRule},   {"keyboard", KeyboardRule}};
+                           {"screen", ScreenRule},     {"colours", ColoursRule},
+                           {"keyboard", KeyboardRule}};
+
+// The rules SCRV_WALK_RULES names (comma-separated), every rule when it is unset.
+bool RuleWanted(const Rule& rule) {
+  wchar_t names[128] = {};
+  GetEnvironmentVariableW(L"SCRV_WALK_RULES", names, 128);
+  if (!*names) return true;
+  const std::string list = "," + Narrow(names) + ",";
+  return list.find("," + std::string(rule.name) + ",") != std::string::npos;
+}
 
 // ---------------------------------------------------------------------------------------------
 // The walk
@@ -564,9 +626,7 @@ class GalleryWalk : public ::testing::Test {
     }
     wchar_t filter[128] = {};
     GetEnvironmentVariableW(L"SCRV_WALK_FILTER", filter, 128);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpi();
     std::printf("%-58s", ("rules x findings, " + std::string(LookName(look)) + ", " +
                           std::to_string(dpi) + " DPI")
                              .c_str());
@@ -583,7 +643,8 @@ class GalleryWalk : public ::testing::Test {
         RedrawWindow(d, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpMessages(100);
-        for (size_t i = 0; i < std::size(kRules); ++i) kRules[i].check({d, look}, found[i]);
+        for (size_t i = 0; i < std::size(kRules); ++i)
+          if (RuleWanted(kRules[i])) kRules[i].check({d, look}, found[i]);
       };
       auto run = RunDialog([&] { return static_cast<INT_PTR>(e.open(host_).size()); },
                            [&](HWND dlg) {
@@ -604,7 +665,9 @@ class GalleryWalk : public ::testing::Test {
       EXPECT_TRUE(run.scriptRan) << Narrow(e.title);
       EXPECT_FALSE(run.timedOut) << Narrow(e.title);
       std::printf("%-58s", Narrow(e.title).substr(0, 58).c_str());
-      for (const Findings& f : found) std::printf(" %8zu", f.size());
+      for (size_t i = 0; i < found.size(); ++i)
+        if (RuleWanted(kRules[i])) std::printf(" %8zu", found[i].size());
+        else std::printf(" %8s", "-");
       std::printf("\n");
       for (size_t i = 0; i < found.size(); ++i)
         for (const std::string& f : found[i]) {

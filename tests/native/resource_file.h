@@ -25,6 +25,19 @@ class ResourceFile {
     return file;
   }
 
+  // The pseudo-localised module's resources, compiled from the same scripts.
+  static const ResourceFile& PseudoLocalisation() {
+#ifdef SCRV_PSEUDO_RES
+    static const ResourceFile file(SCRV_PSEUDO_RES);
+#else
+    static const ResourceFile file("");
+#endif
+    return file;
+  }
+
+  const std::map<uint32_t, std::vector<uint8_t>>& Dialogs() const { return dialogs_; }
+  const std::map<uint32_t, std::u16string>& Strings() const { return strings_; }
+
   bool Loaded() const {
     return !dialogs_.empty();
   }
