@@ -3,12 +3,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "control_dialog.h"
 #include "controls/check_list_win.h"
 #include "controls/list_drag_win.h"
+#include "frame/dialog_appearance.h"
 #include "frame/dllmain_win.h"
 #include "resource_ids.h"
 #include "test_support.h"
@@ -327,15 +330,67 @@ TEST_F(CheckListTest, ListGetsFullRowSelectDoubleBufferingAndTheExtraStateImages
   });
 }
 
-TEST_F(CheckListTest, DarkThemeColoursTheList) {
+// The colour at (x, y) of state image `index` drawn on white.
+COLORREF StatePixel(HWND lv, int index, int x, int y) {
+  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(images, &cx, &cy);
+  HDC dc = CreateCompatibleDC(nullptr);
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof bi.bmiHeader, cx, cy, 1, 32};
+  void* bits = nullptr;
+  HBITMAP canvas = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, canvas);
+  RECT all = {0, 0, cx, cy};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
+  COLORREF c = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  return c;
+}
+
+TEST_F(CheckListTest, DarkThemeColoursTheListAndItsCheckBoxes) {
   list.darkTheme = true;
-  Run({L"a"}, {}, [&](HWND, HWND lv) {
+  Run({L"a", L"b"}, {}, [&](HWND, HWND lv) {
     EXPECT_EQ(SendMessageW(lv, LVM_GETBKCOLOR, 0, 0), 0x262D30);
     EXPECT_EQ(SendMessageW(lv, LVM_GETTEXTCOLOR, 0, 0), 0xE0FFFC);
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(images, &cx, &cy);
+    ASSERT_EQ(ImageList_GetImageCount(images), 4);
+    const int size = std::min({MulDiv(13, static_cast<int>(list.dpi), 96), cx, cy});
+    const int left = (cx - size) / 2, top = (cy - size) / 2;
+    // Unchecked, checked, mixed and checked dimmed (state images 1 to 4): framed and filled
+    // dark, dimmed the last; the mixed mark fills the middle.
+    struct Expect {
+      int index;
+      COLORREF frame, fill;
+    };
+    for (const Expect& e : {Expect{0, scrv::kDarkCheckFrameColor, scrv::kDarkBackgroundColor},
+                            Expect{1, scrv::kDarkCheckFrameColor, scrv::kDarkBackgroundColor},
+                            Expect{2, scrv::kDarkCheckFrameColor, scrv::kDarkBackgroundColor},
+                            Expect{3, scrv::kDarkBorderColor, scrv::kDarkFaceColor}}) {
+      SCOPED_TRACE(e.index);
+      EXPECT_EQ(StatePixel(lv, e.index, left, top + size / 2), e.frame);
+      EXPECT_EQ(StatePixel(lv, e.index, left + 1, top + 1), e.fill);
+    }
+    EXPECT_EQ(StatePixel(lv, 2, left + size / 2, top + size / 2), scrv::kDarkTextColor);
+    // A disabled list dims its boxes.
+    list.SetRowStateImage(1, 2);
+    EnableWindow(lv, FALSE);
+    EXPECT_EQ(StatePixel(lv, 0, left, top + size / 2), scrv::kDarkBorderColor);
+    EnableWindow(lv, TRUE);
     list.darkTheme = false;
     list.ApplyColors();
     EXPECT_EQ(static_cast<COLORREF>(SendMessageW(lv, LVM_GETBKCOLOR, 0, 0)),
               GetSysColor(COLOR_WINDOW));
+    // The light boxes come back, and the rows keep their checks.
+    images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    EXPECT_EQ(ImageList_GetImageCount(images), 4);
+    EXPECT_NE(StatePixel(lv, 0, left + 1, top + 1), scrv::kDarkBackgroundColor);
+    EXPECT_EQ(list.RowStateImage(1), 2);
   });
 }
 
