@@ -17,6 +17,7 @@
 #include "frame/dialog_appearance.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/dpi_win.h"
+#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {
@@ -603,7 +604,7 @@ void CCheckList::ShowContextMenu(LPARAM lParam) {
   HMENU menu = BuildContextMenu();
   if (!menu) return;
   UINT command = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr));
+      TrackMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, m_hWnd));
   DestroyMenu(menu);
   if (command) RunCommand(command);
 }

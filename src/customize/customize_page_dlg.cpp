@@ -17,6 +17,7 @@
 #include "base/text_win.h"
 #include "resource_ids.h"
 #include "controls/column_list_win.h"
+#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {
@@ -288,8 +289,8 @@ bool CCustomizePage::OnSettingMenu(HWND control, LPARAM pos) {
   AppendMenuW(menu, MF_STRING | (CanResetToDefault(model_, Defaults(), id) ? 0u : MF_GRAYED), 1,
               text.c_str());
   const POINT where = pos == -1 ? POINT{at.left, at.bottom} : POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
-                                    where.y, 0, m_hWnd, nullptr);
+  const int chosen = TrackMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
+                               where.y, m_hWnd);
   DestroyMenu(menu);
   if (chosen == 1 && ResetToDefault(model_, Defaults(), id)) ShowValues();
   return true;

@@ -13,6 +13,7 @@
 #include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 #include "controls/column_list_win.h"
+#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {
@@ -504,9 +505,9 @@ void CCustomizeActiveStringTablePage::ShowVariables() {
   ::GetWindowRect(GetDlgItem(IDC_AS_VARIABLES), &rc);
   const bool right = GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0;
   const UINT chosen =
-      popup ? TrackPopupMenu(
-                  popup, TPM_RETURNCMD | TPM_NONOTIFY | (right ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
-                  right ? rc.right : rc.left, rc.bottom, 0, m_hWnd, nullptr)
+      popup ? TrackMenu(popup,
+                          TPM_RETURNCMD | TPM_NONOTIFY | (right ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
+                          right ? rc.right : rc.left, rc.bottom, m_hWnd)
             : 0;
   DestroyMenu(menu);
   if (chosen < ID_AS_VARIABLE_FIRST) return;

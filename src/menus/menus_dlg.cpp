@@ -17,6 +17,7 @@
 #include "menus/menu_resources_win.h"
 #include "menus/stored_plugin_labels.h"
 #include "scrvdlgs_api.h"
+#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {
@@ -477,7 +478,7 @@ void CMenusDlg::OnContextMenu(LPARAM lParam) {
     ClientToScreen(tree_, &at);
   }
   const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
-  if (popup) TrackPopupMenu(popup, align | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
+  if (popup) TrackMenu(popup, align | TPM_RIGHTBUTTON, at.x, at.y, m_hWnd);
   DestroyMenu(menu);
 }
 

@@ -13,7 +13,9 @@
 #include "controls/list_drag_win.h"
 #include "frame/dialog_appearance.h"
 #include "frame/dllmain_win.h"
+#include "frame/popup_menu_win.h"
 #include "resource_ids.h"
+#include "settings_test_support.h"
 #include "test_support.h"
 
 using namespace testing_support;
@@ -392,6 +394,64 @@ TEST_F(CheckListTest, DarkThemeColoursTheListAndItsCheckBoxes) {
     EXPECT_NE(StatePixel(lv, 0, left + 1, top + 1), scrv::kDarkBackgroundColor);
     EXPECT_EQ(list.RowStateImage(1), 2);
   });
+}
+
+// What a dark menu looked like while it was open, and the keys typed into it.
+struct OpenMenu {
+  HMENU menu = nullptr;
+  std::vector<UINT> types;
+  bool darkBackground = false;
+  static OpenMenu* current;
+  static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    OpenMenu& m = *current;
+    for (int i = 0; i < GetMenuItemCount(m.menu); ++i) {
+      MENUITEMINFOW info = {sizeof info, MIIM_FTYPE};
+      GetMenuItemInfoW(m.menu, static_cast<UINT>(i), TRUE, &info);
+      m.types.push_back(info.fType);
+    }
+    MENUINFO menuInfo = {sizeof menuInfo, MIM_BACKGROUND};
+    LOGBRUSH brush = {};
+    m.darkBackground = GetMenuInfo(m.menu, &menuInfo) && menuInfo.hbrBack &&
+                       GetObjectW(menuInfo.hbrBack, sizeof brush, &brush) &&
+                       brush.lbColor == scrv::kDarkMenuColor;
+    // "d" chooses Delta (where the system does not read the owner-drawn item's mnemonic, the
+    // owner's WM_MENUCHAR answer does).
+    PostMessageW(FindWindowW(L"#32768", nullptr), WM_CHAR, L'd', 0);
+  }
+};
+OpenMenu* OpenMenu::current = nullptr;
+
+TEST_F(CheckListTest, MenusAreOwnerDrawnDarkWhileOpenAndKeepTheirMnemonics) {
+  DWORD dark = 2;
+  settings_test::SetRawValue(L"Common", L"AppTheme", REG_DWORD, &dark, sizeof dark);
+  Run({L"a"}, {}, [&](HWND, HWND lv) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"&Alpha");
+    AppendMenuW(menu, MF_STRING | MF_CHECKED, 2, L"&Beta\tCtrl+B");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 3, L"&Gamma");
+    AppendMenuW(menu, MF_STRING, 4, L"&Delta");
+    OpenMenu open;
+    open.menu = menu;
+    OpenMenu::current = &open;
+    SetTimer(nullptr, 0, 1, &OpenMenu::Look);
+    EXPECT_EQ(scrv::TrackMenu(menu, TPM_RETURNCMD, 10, 10, lv), 4);
+    ASSERT_EQ(open.types.size(), 5u);
+    for (UINT type : open.types) EXPECT_TRUE(type & MFT_OWNERDRAW);
+    EXPECT_TRUE(open.types[2] & MFT_SEPARATOR);
+    EXPECT_TRUE(open.darkBackground);
+    // Closed, every item is as it was.
+    wchar_t text[32] = {};
+    GetMenuStringW(menu, 2, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&Beta\tCtrl+B");
+    EXPECT_EQ(GetMenuState(menu, 2, MF_BYCOMMAND) & (MF_OWNERDRAW | MF_CHECKED), UINT(MF_CHECKED));
+    MENUINFO menuInfo = {sizeof menuInfo, MIM_BACKGROUND};
+    GetMenuInfo(menu, &menuInfo);
+    EXPECT_EQ(menuInfo.hbrBack, nullptr);
+    DestroyMenu(menu);
+  });
+  ClearRegistrySettings();
 }
 
 TEST_F(CheckListTest, DpiChangeRescalesColumnsAndKeepsTheExtraImages) {
