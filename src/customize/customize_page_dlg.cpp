@@ -1,5 +1,6 @@
 #include "customize/customize_page_dlg.h"
 
+#include "frame/popup_menu_win.h"
 #include "frame/search_marks.h"
 #include "customize/additional_text.h"
 #include "customize/setting_reset.h"
@@ -17,7 +18,6 @@
 #include "base/text_win.h"
 #include "resource_ids.h"
 #include "controls/column_list_win.h"
-#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {

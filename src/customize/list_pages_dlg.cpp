@@ -8,12 +8,12 @@
 #include "customize/clear_history.h"
 #include "frame/dpi_win.h"
 #include "base/command_table.h"
+#include "frame/popup_menu_win.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_data_path_win.h"
 #include "settings/app_settings_win.h"
 #include "settings/settings_tables_win.h"
 #include "controls/column_list_win.h"
-#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {

@@ -52,8 +52,8 @@ void Collect(HMENU menu, DarkMenu& dark, int depth) {
     info.cch = 511;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
     if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) continue;  // drawn by someone else already
-    DarkItem item{menu, static_cast<UINT>(i), info.fType, info.dwItemData, buf,
-                  info.hSubMenu != nullptr};
+    DarkItem item{menu, static_cast<UINT>(i),    info.fType, info.dwItemData,
+                  buf,  info.hSubMenu != nullptr};
     dark.items.push_back(std::move(item));
     if (info.hSubMenu) Collect(info.hSubMenu, dark, depth + 1);
   }
@@ -108,7 +108,9 @@ DarkItem* Ours(const DarkMenu& dark, ULONG_PTR data) {
   return nullptr;
 }
 
-int Scaled(const DarkMenu& dark, int pixels) { return MulDiv(pixels, dark.dpi, 96); }
+int Scaled(const DarkMenu& dark, int pixels) {
+  return MulDiv(pixels, dark.dpi, 96);
+}
 
 void Measure(const DarkMenu& dark, HWND owner, MEASUREITEMSTRUCT& m, const DarkItem& item) {
   if (item.type & MFT_SEPARATOR) {
@@ -130,9 +132,9 @@ void Measure(const DarkMenu& dark, HWND owner, MEASUREITEMSTRUCT& m, const DarkI
   SelectObject(dc, old);
   ReleaseDC(owner, dc);
   // Room for the mark on the left, a gap before the keys, the submenu arrow on the right.
-  m.itemWidth = static_cast<UINT>(Scaled(dark, 28) + name.right +
-                                  (keys.right ? Scaled(dark, 24) + keys.right : 0) +
-                                  Scaled(dark, 20));
+  m.itemWidth =
+      static_cast<UINT>(Scaled(dark, 28) + name.right +
+                        (keys.right ? Scaled(dark, 24) + keys.right : 0) + Scaled(dark, 20));
   m.itemHeight = static_cast<UINT>(std::max<LONG>(name.bottom, keys.bottom) + Scaled(dark, 8));
 }
 
@@ -260,7 +262,8 @@ int TrackMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
   NONCLIENTMETRICSW metrics = {sizeof metrics};
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   dark.font = CreateFontIndirectW(&metrics.lfMenuFont);
-  if (!dark.font || !SetSubclass(owner, MenuProc, kMenuSubclass, reinterpret_cast<DWORD_PTR>(&dark))) {
+  if (!dark.font ||
+      !SetSubclass(owner, MenuProc, kMenuSubclass, reinterpret_cast<DWORD_PTR>(&dark))) {
     if (dark.font) DeleteObject(dark.font);
     return TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr);
   }

@@ -10,6 +10,7 @@
 #include "frame/host_windows_win.h"
 #include "frame/key_names_win.h"
 #include "frame/message_box_win.h"
+#include "frame/popup_menu_win.h"
 #include "frame/reason_text.h"
 #include "base/text_win.h"
 #include "menus/jump_list_win.h"
@@ -17,7 +18,6 @@
 #include "menus/menu_resources_win.h"
 #include "menus/stored_plugin_labels.h"
 #include "scrvdlgs_api.h"
-#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {
