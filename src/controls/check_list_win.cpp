@@ -13,8 +13,11 @@
 #include "controls/list_columns_win.h"
 #include "controls/list_drag_win.h"
 #include "controls/ole_object_win.h"
+#include "frame/control_look_win.h"
 #include "frame/dialog_appearance.h"
+#include "frame/dialog_appearance_win.h"
 #include "frame/dpi_win.h"
+#include "frame/popup_menu_win.h"
 
 namespace scrv {
 namespace {
@@ -124,7 +127,6 @@ void CCheckList::ApplyConfiguration() {
   if (options.checkBoxes) styles |= LVS_EX_CHECKBOXES;
   SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, styles);
   ApplyColors();
-  if (options.checkBoxes) RebuildStateImages();
   // An owner-data list asks for the check states of the rows it draws.
   if (OwnerData()) SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
   // A list still empty and hidden is being set up: its dialog fills it and then updates the
@@ -139,6 +141,7 @@ void CCheckList::ApplyColors() {
   SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
   SendMessage(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
   SendMessage(LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+  if (options.checkBoxes) RebuildStateImages();
   // A list not shown yet is painted in its new colours when it first appears.
   if (IsWindowVisible(m_hWnd)) InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -147,6 +150,44 @@ void CCheckList::RebuildStateImages() {
   auto list = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE));
   HMODULE images = Module().imageModule;
   if (!list || !images) return;
+  const bool system = HighContrastOn();
+  if (darkTheme || system) {
+    // The list view's own boxes would stay light (or, in high contrast, keep the theme's
+    // colours): all four are drawn as the dialog's check boxes are, dimmed in a disabled list.
+    ImageList_RemoveAll(list);
+    const bool enabled = IsWindowEnabled(m_hWnd) != FALSE;
+    const int scale = static_cast<int>(dpi ? dpi : 96);
+    struct Box {
+      BoxMark mark;
+      bool enabled;
+    };
+    for (const Box& b : {Box{BoxMark::kNone, enabled}, Box{BoxMark::kChecked, enabled},
+                         Box{BoxMark::kMixed, enabled}, Box{BoxMark::kChecked, false}}) {
+      AddDrawnImage(list, [&](HDC dc, const RECT& cell) {
+        const int size = std::min({MulDiv(13, scale, 96), static_cast<int>(cell.right),
+                                   static_cast<int>(cell.bottom)});
+        const RECT box = {(cell.right - size) / 2, (cell.bottom - size) / 2,
+                          (cell.right - size) / 2 + size, (cell.bottom - size) / 2 + size};
+        DrawCheckSquare(dc, box, b.mark, b.enabled, false, scale, system);
+      });
+    }
+    drawnBoxes_ = true;
+    return;
+  }
+  if (drawnBoxes_) {
+    // Back from drawn boxes: the list view makes its own again when the style comes back, and
+    // unchecks every row it keeps, which get their states back.
+    drawnBoxes_ = false;
+    std::vector<int> states;
+    if (!OwnerData())
+      for (int row = 0; row < RowCount(); ++row) states.push_back(RowStateImage(row));
+    SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, 0);
+    SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+    for (int row = 0; row < static_cast<int>(states.size()); ++row)
+      if (RowStateImage(row) != states[row]) SetRowStateImage(row, states[row]);
+    list = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE));
+    if (!list) return;
+  }
   for (int n = ImageList_GetImageCount(list); n > kCheckBoxImages; --n)
     ImageList_Remove(list, n - 1);
   for (int id : {IDB_STATE_PARTIAL, IDB_STATE_CHECKED_DIMMED}) AddStripImages(list, images, id);
@@ -563,7 +604,7 @@ void CCheckList::ShowContextMenu(LPARAM lParam) {
   HMENU menu = BuildContextMenu();
   if (!menu) return;
   UINT command = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr));
+      TrackMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, m_hWnd));
   DestroyMenu(menu);
   if (command) RunCommand(command);
 }
@@ -773,6 +814,10 @@ bool CCheckList::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lPar
         fitting_ = false;
       }
       return true;
+    case WM_ENABLE:
+      // Drawn boxes dim with the list (the list view's own ones stay as they are).
+      if (options.checkBoxes && (darkTheme || HighContrastOn())) RebuildStateImages();
+      return false;
     case kMsgDpiChangedAfterParent:
       result = DefWindowProc(msg, wParam, lParam);
       OnDpiChanged();

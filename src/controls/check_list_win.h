@@ -195,6 +195,8 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   // Custom drawing of a disabled list's rows; true when the stage was answered.
   bool DrawDisabledRow(NMLVCUSTOMDRAW& draw, LRESULT& result) const;
   void OnDpiChanged();
+  // The state images: the list view's own boxes and the extra images of the image module, or
+  // all four drawn (dark theme, high contrast).
   void RebuildStateImages();
   void NoteStateChange();
   void OnOwnerDataNotify(NMHDR* header);
@@ -205,6 +207,7 @@ class CCheckList : public CSubclassedWindow, public ParentMessageHook {
   DialogItems parentControls_;  // the parent's check-all box and move buttons
   bool selectionTimer_ = false;
   bool dragging_ = false;
+  bool drawnBoxes_ = false;  // the state images are the drawn ones
   bool clicking_ = false;  // an owner-data list's check box click is being handled
   bool fitting_ = false;   // the last column is being fitted to the client width
 };

@@ -1,5 +1,6 @@
 #include "controls/image_strip_win.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -101,6 +102,39 @@ bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId) {
   bool ok = true;
   for (const StateImageCell& cell : cells) ok = AddCell(list, cell) && ok;
   return ok;
+}
+
+bool AddDrawnImage(HIMAGELIST list, const std::function<void(HDC, const RECT&)>& draw) {
+  int cx = 0, cy = 0;
+  if (!list || !ImageList_GetIconSize(list, &cx, &cy) || cx <= 0 || cy <= 0) return false;
+  BITMAPINFO bi = TopDownInfo(cx, cy);
+  void* bits = nullptr;
+  HBITMAP canvas = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!canvas || !bits || !dc) {
+    if (canvas) DeleteObject(canvas);
+    if (dc) DeleteDC(dc);
+    return false;
+  }
+  const size_t n = static_cast<size_t>(cx) * static_cast<size_t>(cy);
+  auto* px = static_cast<uint32_t*>(bits);
+  std::fill(px, px + n, kMaskColor);
+  HGDIOBJ old = SelectObject(dc, canvas);
+  draw(dc, RECT{0, 0, cx, cy});
+  GdiFlush();
+  StateImageCell cell;
+  cell.width = cx;
+  cell.height = cy;
+  cell.pixels.resize(n);
+  cell.clear.resize(n);
+  for (size_t i = 0; i < n; ++i) {
+    cell.pixels[i] = px[i] & 0xFFFFFF;
+    cell.clear[i] = cell.pixels[i] == kMaskColor;
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(canvas);
+  return AddCell(list, cell);
 }
 
 bool AddIconImage(HIMAGELIST list, HICON icon) {

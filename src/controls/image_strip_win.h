@@ -7,11 +7,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 namespace scrv {
 
 // Appends the strip's frames to `list` at the list's image size; false when the bitmap is
 // missing, is not a strip of square frames, or a frame could not be added.
 bool AddStripImages(HIMAGELIST list, HMODULE module, int bitmapId);
+
+// Appends an image `draw` paints with GDI over the whole cell (the list's image size, the
+// rectangle it is given); what it leaves untouched stays transparent. False when it could not
+// be added.
+bool AddDrawnImage(HIMAGELIST list, const std::function<void(HDC, const RECT&)>& draw);
 
 // Appends `icon` to `list`; the icon stays the caller's. An icon of the list's size is added
 // through its own bitmaps, which costs the platform far less than drawing it into the list

@@ -1,5 +1,6 @@
 #include "customize/customize_page_dlg.h"
 
+#include "frame/popup_menu_win.h"
 #include "frame/search_marks.h"
 #include "customize/additional_text.h"
 #include "customize/setting_reset.h"
@@ -320,8 +321,8 @@ bool CCustomizePage::ChooseReset(const ShownDefault& shown, bool enabled, HWND c
   const std::wstring text = ToW(ResetEntryText(shown, PageStrings()));
   HMENU menu = CreatePopupMenu();
   AppendMenuW(menu, MF_STRING | (enabled ? 0u : MF_GRAYED), 1, text.c_str());
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
-                                    at.y, 0, m_hWnd, nullptr);
+  const int chosen =
+      TrackMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, m_hWnd);
   DestroyMenu(menu);
   return chosen == 1;
 }

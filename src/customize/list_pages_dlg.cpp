@@ -9,6 +9,7 @@
 #include "customize/clear_history.h"
 #include "frame/dpi_win.h"
 #include "base/command_table.h"
+#include "frame/popup_menu_win.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_data_path_win.h"
 #include "settings/app_settings_win.h"
@@ -514,9 +515,9 @@ void CCustomizeActiveStringTablePage::ShowVariables() {
   ::GetWindowRect(GetDlgItem(IDC_AS_VARIABLES), &rc);
   const bool right = GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0;
   const UINT chosen =
-      popup ? TrackPopupMenu(
-                  popup, TPM_RETURNCMD | TPM_NONOTIFY | (right ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
-                  right ? rc.right : rc.left, rc.bottom, 0, m_hWnd, nullptr)
+      popup ? TrackMenu(popup,
+                          TPM_RETURNCMD | TPM_NONOTIFY | (right ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
+                          right ? rc.right : rc.left, rc.bottom, m_hWnd)
             : 0;
   DestroyMenu(menu);
   if (chosen < ID_AS_VARIABLE_FIRST) return;

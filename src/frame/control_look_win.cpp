@@ -474,13 +474,13 @@ void PaintCheckBox(HWND button, HDC dc) {
   const int size = MulDiv(13, dpi, 96), gap = MulDiv(4, dpi, 96);
   RECT box = {rc.left, (rc.top + rc.bottom - size) / 2, rc.left + size, 0};
   box.bottom = box.top + size;
-  const COLORREF frame = enabled ? kDarkCheckFrameColor : kDarkBorderColor;
-  const COLORREF fill = enabled ? (state & BST_PUSHED ? kDarkPressedColor : kDarkBackgroundColor)
-                                : kDarkFaceColor;
-  const COLORREF mark = enabled ? kDarkTextColor : kDarkDisabledTextColor;
-  SelectObject(dc, GetStockObject(DC_PEN));
-  SelectObject(dc, GetStockObject(DC_BRUSH));
   if (radio) {
+    const COLORREF frame = enabled ? kDarkCheckFrameColor : kDarkBorderColor;
+    const COLORREF fill = enabled ? (state & BST_PUSHED ? kDarkPressedColor : kDarkBackgroundColor)
+                                  : kDarkFaceColor;
+    const COLORREF mark = enabled ? kDarkTextColor : kDarkDisabledTextColor;
+    SelectObject(dc, GetStockObject(DC_PEN));
+    SelectObject(dc, GetStockObject(DC_BRUSH));
     SetDCPenColor(dc, frame);
     SetDCBrushColor(dc, fill);
     Ellipse(dc, box.left, box.top, box.right, box.bottom);
@@ -491,23 +491,10 @@ void PaintCheckBox(HWND button, HDC dc) {
       Ellipse(dc, box.left + inset, box.top + inset, box.right - inset, box.bottom - inset);
     }
   } else {
-    FrameFill(dc, box, frame, fill);
-    if (state & BST_INDETERMINATE) {
-      RECT square = box;
-      InflateRect(&square, -size / 4, -size / 4);
-      FillColor(dc, square, mark);
-    } else if (state & BST_CHECKED) {
-      // A tick from the left third down to the bottom and up to the top right.
-      const auto at = [&](int x, int y) {
-        return POINT{box.left + MulDiv(x, size, 13), box.top + MulDiv(y, size, 13)};
-      };
-      const POINT tick[] = {at(3, 6), at(5, 9), at(10, 3)};
-      HPEN pen = CreatePen(PS_SOLID, std::max(1, MulDiv(2, dpi, 96)), mark);
-      HGDIOBJ old = SelectObject(dc, pen);
-      Polyline(dc, tick, 3);
-      SelectObject(dc, old);
-      DeleteObject(pen);
-    }
+    const BoxMark mark = state & BST_INDETERMINATE ? BoxMark::kMixed
+                         : state & BST_CHECKED     ? BoxMark::kChecked
+                                                   : BoxMark::kNone;
+    DrawCheckSquare(dc, box, mark, enabled, (state & BST_PUSHED) != 0, dpi);
   }
   if (IsBoxOnlyWindow(button, type)) return;
   const std::wstring caption = GetWindowTextString(button);
@@ -575,6 +562,37 @@ void PrepareDark(HWND control) {
 }
 
 }  // namespace
+
+void DrawCheckSquare(HDC dc, const RECT& box, BoxMark mark, bool enabled, bool pushed, int dpi,
+                     bool system) {
+  const COLORREF dim = system ? GetSysColor(COLOR_GRAYTEXT) : kDarkDisabledTextColor;
+  const COLORREF text = system ? GetSysColor(COLOR_WINDOWTEXT) : kDarkTextColor;
+  const COLORREF frame = system ? (enabled ? text : dim)
+                                : (enabled ? kDarkCheckFrameColor : kDarkBorderColor);
+  const COLORREF fill = system    ? GetSysColor(COLOR_WINDOW)
+                        : !enabled ? kDarkFaceColor
+                        : pushed   ? kDarkPressedColor
+                                   : kDarkBackgroundColor;
+  const COLORREF ink = enabled ? text : dim;
+  const int size = box.right - box.left;
+  FrameFill(dc, box, frame, fill);
+  if (mark == BoxMark::kMixed) {
+    RECT square = box;
+    InflateRect(&square, -size / 4, -size / 4);
+    FillColor(dc, square, ink);
+  } else if (mark == BoxMark::kChecked) {
+    // A tick from the left third down to the bottom and up to the top right.
+    const auto at = [&](int x, int y) {
+      return POINT{box.left + MulDiv(x, size, 13), box.top + MulDiv(y, size, 13)};
+    };
+    const POINT tick[] = {at(3, 6), at(5, 9), at(10, 3)};
+    HPEN pen = CreatePen(PS_SOLID, std::max(1, MulDiv(2, dpi, 96)), ink);
+    HGDIOBJ old = SelectObject(dc, pen);
+    Polyline(dc, tick, 3);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+  }
+}
 
 void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent) {
   FillColor(dc, rect, kDarkFaceColor);

@@ -39,6 +39,15 @@ bool DarkCustomDraw(NMHDR& header, LRESULT& result);
 // colour (the default button) or the border colour. For a button a dialog draws itself.
 void DrawDarkButtonFace(HDC dc, const RECT& rect, bool pushed, bool accent);
 
+// What a check box drawn by DrawCheckSquare shows.
+enum class BoxMark { kNone, kChecked, kMixed };
+// A check box's square over `box` with its mark (a tick, or a smaller square for the mixed
+// state), as the dark check boxes are drawn: the dark colours, dimmed when disabled, the pressed
+// fill when `pushed`; in the system's window colours when `system` (high contrast). For boxes a
+// control draws itself, such as a list's state images.
+void DrawCheckSquare(HDC dc, const RECT& box, BoxMark mark, bool enabled, bool pushed, int dpi,
+                     bool system = false);
+
 // A tooltip the library makes: in the dark theme its classic look in the dark colours (a
 // visual style would keep it light); as it is otherwise.
 void PrepareTooltip(HWND tip);

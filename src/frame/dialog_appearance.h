@@ -40,6 +40,10 @@ constexpr uint32_t kDarkHeaderColor = 0x2B2B2B;
 // The frame of a check box or radio button: lighter than a control's frame, so that the box is
 // found at a glance, and dimmed to the border colour when disabled.
 constexpr uint32_t kDarkCheckFrameColor = 0xA0A0A0;
+// Context menus: their background, and the line of a separator (also the frame of a disabled
+// item reached with the keyboard); a highlighted item takes the pressed colour.
+constexpr uint32_t kDarkMenuColor = 0x2B2B2B;
+constexpr uint32_t kDarkMenuLineColor = 0x767676;
 // Links (an address the user can open): blue on the light face, a light blue on the dark one.
 constexpr uint32_t kLinkColor = 0xFF0000;
 constexpr uint32_t kDarkLinkColor = 0xFFB45A;
@@ -88,6 +92,11 @@ inline constexpr ColourPair kDarkColourPairs[] = {
     {"tooltip text", kDarkTextColor, kDarkButtonColor, false},
     {"default button and chosen tab frame", kDarkAccentColor, kDarkFaceColor, true},
     {"size grip", kDarkBorderColor, kDarkFaceColor, true},
+    {"menu item and its check mark", kDarkTextColor, kDarkMenuColor, false},
+    {"highlighted menu item", kDarkTextColor, kDarkPressedColor, false},
+    {"disabled menu item", kDarkDisabledTextColor, kDarkMenuColor, false, kDarkTextColor},
+    {"menu separator and disabled item's highlight frame", kDarkMenuLineColor, kDarkMenuColor,
+     true},
     {"link", kDarkLinkColor, kDarkFaceColor, false},
     {"link in the light theme", kLinkColor, kLightFaceColor, false},
 };

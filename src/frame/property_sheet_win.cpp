@@ -13,6 +13,7 @@
 #include "frame/control_look_win.h"
 #include "frame/dpi_win.h"
 #include "frame/key_names_win.h"
+#include "frame/popup_menu_win.h"
 #include "base/module_state_win.h"
 #include "base/text_win.h"
 #include "settings/app_settings_win.h"
@@ -609,8 +610,8 @@ void CPropertySheetBase::OnTitlesMenu(LPARAM pos) {
   if (entries.empty()) return;
   HMENU menu = CreatePopupMenu();
   for (const PageMenuEntry& e : entries) AppendMenuW(menu, MF_STRING, e.command, e.text.c_str());
-  const auto chosen = static_cast<UINT>(TrackPopupMenu(
-      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
+  const auto chosen = static_cast<UINT>(
+      TrackMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, m_hWnd));
   DestroyMenu(menu);
   if (chosen) OnPageMenu(page, chosen);
 }

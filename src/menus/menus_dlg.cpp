@@ -10,6 +10,7 @@
 #include "frame/host_windows_win.h"
 #include "frame/key_names_win.h"
 #include "frame/message_box_win.h"
+#include "frame/popup_menu_win.h"
 #include "frame/reason_text.h"
 #include "base/text_win.h"
 #include "menus/jump_list_win.h"
@@ -482,7 +483,7 @@ void CMenusDlg::OnContextMenu(LPARAM lParam) {
     ClientToScreen(tree_, &at);
   }
   const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
-  if (popup) TrackPopupMenu(popup, align | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
+  if (popup) TrackMenu(popup, align | TPM_RIGHTBUTTON, at.x, at.y, m_hWnd);
   DestroyMenu(menu);
 }
 

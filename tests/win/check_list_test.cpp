@@ -3,14 +3,19 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "control_dialog.h"
 #include "controls/check_list_win.h"
 #include "controls/list_drag_win.h"
+#include "frame/dialog_appearance.h"
 #include "frame/dllmain_win.h"
+#include "frame/popup_menu_win.h"
 #include "resource_ids.h"
+#include "settings_test_support.h"
 #include "test_support.h"
 
 using namespace testing_support;
@@ -327,16 +332,126 @@ TEST_F(CheckListTest, ListGetsFullRowSelectDoubleBufferingAndTheExtraStateImages
   });
 }
 
-TEST_F(CheckListTest, DarkThemeColoursTheList) {
+// The colour at (x, y) of state image `index` drawn on white.
+COLORREF StatePixel(HWND lv, int index, int x, int y) {
+  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(images, &cx, &cy);
+  HDC dc = CreateCompatibleDC(nullptr);
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof bi.bmiHeader, cx, cy, 1, 32};
+  void* bits = nullptr;
+  HBITMAP canvas = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, canvas);
+  RECT all = {0, 0, cx, cy};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
+  COLORREF c = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  return c;
+}
+
+TEST_F(CheckListTest, DarkThemeColoursTheListAndItsCheckBoxes) {
   list.darkTheme = true;
-  Run({L"a"}, {}, [&](HWND, HWND lv) {
+  Run({L"a", L"b"}, {}, [&](HWND, HWND lv) {
     EXPECT_EQ(SendMessageW(lv, LVM_GETBKCOLOR, 0, 0), 0x262D30);
     EXPECT_EQ(SendMessageW(lv, LVM_GETTEXTCOLOR, 0, 0), 0xE0FFFC);
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(images, &cx, &cy);
+    ASSERT_EQ(ImageList_GetImageCount(images), 4);
+    const int size = std::min({MulDiv(13, static_cast<int>(list.dpi), 96), cx, cy});
+    const int left = (cx - size) / 2, top = (cy - size) / 2;
+    // Unchecked, checked, mixed and checked dimmed (state images 1 to 4): framed and filled
+    // dark, dimmed the last; the mixed mark fills the middle.
+    struct Expect {
+      int index;
+      COLORREF frame, fill;
+    };
+    for (const Expect& e : {Expect{0, scrv::kDarkCheckFrameColor, scrv::kDarkBackgroundColor},
+                            Expect{1, scrv::kDarkCheckFrameColor, scrv::kDarkBackgroundColor},
+                            Expect{2, scrv::kDarkCheckFrameColor, scrv::kDarkBackgroundColor},
+                            Expect{3, scrv::kDarkBorderColor, scrv::kDarkFaceColor}}) {
+      SCOPED_TRACE(e.index);
+      EXPECT_EQ(StatePixel(lv, e.index, left, top + size / 2), e.frame);
+      EXPECT_EQ(StatePixel(lv, e.index, left + 1, top + 1), e.fill);
+    }
+    EXPECT_EQ(StatePixel(lv, 2, left + size / 2, top + size / 2), scrv::kDarkTextColor);
+    // A disabled list dims its boxes.
+    list.SetRowStateImage(1, 2);
+    EnableWindow(lv, FALSE);
+    EXPECT_EQ(StatePixel(lv, 0, left, top + size / 2), scrv::kDarkBorderColor);
+    EnableWindow(lv, TRUE);
     list.darkTheme = false;
     list.ApplyColors();
     EXPECT_EQ(static_cast<COLORREF>(SendMessageW(lv, LVM_GETBKCOLOR, 0, 0)),
               GetSysColor(COLOR_WINDOW));
+    // The light boxes come back, and the rows keep their checks.
+    images = reinterpret_cast<HIMAGELIST>(SendMessageW(lv, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    EXPECT_EQ(ImageList_GetImageCount(images), 4);
+    EXPECT_NE(StatePixel(lv, 0, left + 1, top + 1), scrv::kDarkBackgroundColor);
+    EXPECT_EQ(list.RowStateImage(1), 2);
   });
+}
+
+// What a dark menu looked like while it was open, and the keys typed into it.
+struct OpenMenu {
+  HMENU menu = nullptr;
+  std::vector<UINT> types;
+  bool darkBackground = false;
+  static OpenMenu* current;
+  static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    OpenMenu& m = *current;
+    for (int i = 0; i < GetMenuItemCount(m.menu); ++i) {
+      MENUITEMINFOW info = {sizeof info, MIIM_FTYPE};
+      GetMenuItemInfoW(m.menu, static_cast<UINT>(i), TRUE, &info);
+      m.types.push_back(info.fType);
+    }
+    MENUINFO menuInfo = {sizeof menuInfo, MIM_BACKGROUND};
+    LOGBRUSH brush = {};
+    m.darkBackground = GetMenuInfo(m.menu, &menuInfo) && menuInfo.hbrBack &&
+                       GetObjectW(menuInfo.hbrBack, sizeof brush, &brush) &&
+                       brush.lbColor == scrv::kDarkMenuColor;
+    // "d" chooses Delta (where the system does not read the owner-drawn item's mnemonic, the
+    // owner's WM_MENUCHAR answer does).
+    PostMessageW(FindWindowW(L"#32768", nullptr), WM_CHAR, L'd', 0);
+  }
+};
+OpenMenu* OpenMenu::current = nullptr;
+
+TEST_F(CheckListTest, MenusAreOwnerDrawnDarkWhileOpenAndKeepTheirMnemonics) {
+  DWORD dark = 2;
+  settings_test::SetRawValue(L"Common", L"AppTheme", REG_DWORD, &dark, sizeof dark);
+  Run({L"a"}, {}, [&](HWND, HWND lv) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"&Alpha");
+    AppendMenuW(menu, MF_STRING | MF_CHECKED, 2, L"&Beta\tCtrl+B");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 3, L"&Gamma");
+    AppendMenuW(menu, MF_STRING, 4, L"&Delta");
+    OpenMenu open;
+    open.menu = menu;
+    OpenMenu::current = &open;
+    SetTimer(nullptr, 0, 1, &OpenMenu::Look);
+    EXPECT_EQ(scrv::TrackMenu(menu, TPM_RETURNCMD, 10, 10, lv), 4);
+    ASSERT_EQ(open.types.size(), 5u);
+    for (UINT type : open.types) EXPECT_TRUE(type & MFT_OWNERDRAW);
+    EXPECT_TRUE(open.types[2] & MFT_SEPARATOR);
+    EXPECT_TRUE(open.darkBackground);
+    // Closed, every item is as it was.
+    wchar_t text[32] = {};
+    GetMenuStringW(menu, 2, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&Beta\tCtrl+B");
+    EXPECT_EQ(GetMenuState(menu, 2, MF_BYCOMMAND) & (MF_OWNERDRAW | MF_CHECKED), UINT(MF_CHECKED));
+    MENUINFO menuInfo = {sizeof menuInfo, MIM_BACKGROUND};
+    GetMenuInfo(menu, &menuInfo);
+    EXPECT_EQ(menuInfo.hbrBack, nullptr);
+    DestroyMenu(menu);
+  });
+  ClearRegistrySettings();
 }
 
 TEST_F(CheckListTest, DpiChangeRescalesColumnsAndKeepsTheExtraImages) {
