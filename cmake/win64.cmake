@@ -27,6 +27,13 @@ endfunction()
 add_library(scrvwin STATIC ${SCRV_WIN_SOURCES})
 target_link_libraries(scrvwin PUBLIC scrvcore ${SCRV_SYS_LIBS})
 target_compile_options(scrvwin PRIVATE -Wall -Wextra -Wno-cast-function-type -Wno-missing-field-initializers)
+# The system headers are most of what every Win32 file compiles: parse them once per target.
+set(SCRV_WIN_PCH <windows.h> <commctrl.h> <shlobj.h> <string> <vector> <algorithm> <optional>
+    <functional> <cstdint> <cstring>)
+target_precompile_headers(scrvwin PRIVATE ${SCRV_WIN_PCH})
+# Test programs are built without debug information: nobody steps through them under Wine, and
+# it is half of their compile time. They still test the library's own optimised code.
+set(SCRV_TEST_PCH ${SCRV_WIN_PCH} <gtest/gtest.h> <filesystem> <map> <fstream>)
 
 # The library's image. The linker keeps only the sections that an export, the entry point or a
 # static initialiser reaches (--gc-sections). Sections start on page boundaries in the file as
@@ -75,6 +82,7 @@ add_library(scrvhostlib STATIC ${SCRV_HOST_SOURCES})
 target_link_libraries(scrvhostlib PUBLIC scrvdlgs scrvcore ${SCRV_SYS_LIBS})
 target_include_directories(scrvhostlib PUBLIC ${CMAKE_SOURCE_DIR}/host ${CMAKE_SOURCE_DIR}/resources/ids ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(scrvhostlib PUBLIC ${SCRV_WIN_DEFS})
+target_precompile_headers(scrvhostlib PRIVATE ${SCRV_WIN_PCH})
 add_executable(scrvhost WIN32 ${CMAKE_SOURCE_DIR}/host/host_main.cpp ${CMAKE_SOURCE_DIR}/host/scrvhost.rc)
 set_target_properties(scrvhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
 target_link_libraries(scrvhost PRIVATE scrvhostlib)
@@ -114,12 +122,17 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/gallery/pseudo/info.ini ${SCRV_PSEUDO_A
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(t gtest gtest_main gmock gmock_main)
+  target_compile_options(${t} PRIVATE -g0)
+endforeach()
 
 include(GoogleTest)
 file(GLOB SCRV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 # The host stand-in's rebar plays the editor's toolbars in the tests too.
 add_executable(win_tests ${SCRV_WIN_TESTS} ${CMAKE_SOURCE_DIR}/host/host_rebar.cpp)
 set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+target_compile_options(win_tests PRIVATE -g0)
+target_precompile_headers(win_tests PRIVATE ${SCRV_TEST_PCH})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
 target_link_libraries(win_tests PRIVATE scrvwin gtest_main gmock)
 target_link_options(win_tests PRIVATE ${SCRV_STATIC_LINK})
@@ -132,6 +145,8 @@ file(GLOB SCRV_GALLERY_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gallery
 add_executable(gallery_tests ${SCRV_GALLERY_TESTS} ${CMAKE_SOURCE_DIR}/tests/win/test_support.cpp
   ${CMAKE_SOURCE_DIR}/host/scrvhost.rc)
 set_target_properties(gallery_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SCRV_BIN})
+target_compile_options(gallery_tests PRIVATE -g0)
+target_precompile_headers(gallery_tests PRIVATE ${SCRV_TEST_PCH})
 target_include_directories(gallery_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
 target_link_libraries(gallery_tests PRIVATE scrvhostlib oleacc gtest_main)
 target_link_options(gallery_tests PRIVATE ${SCRV_STATIC_LINK})
