@@ -595,7 +595,8 @@ void CPropertySheetBase::OnTitlesMenu(LPARAM pos) {
   const std::vector<PageMenuEntry> entries = PageMenu(page);
   if (entries.empty()) return;
   HMENU menu = CreatePopupMenu();
-  for (const PageMenuEntry& e : entries) AppendMenuW(menu, MF_STRING, e.command, e.text.c_str());
+  for (const PageMenuEntry& e : entries)
+    AppendMenuW(menu, MF_STRING | (e.enabled ? 0u : MF_GRAYED), e.command, e.text.c_str());
   const auto chosen = static_cast<UINT>(TrackPopupMenu(
       menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
   DestroyMenu(menu);
