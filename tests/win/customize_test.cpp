@@ -84,7 +84,7 @@ std::wstring AccDescription(HWND control) {
 bool FirstPageMenuEntryEnabled(HWND sheet) {
   static int enabled;
   enabled = -1;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
     HWND popup = FindWindowW(L"#32768", nullptr);
     HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
     if (!menu) return;
