@@ -5,7 +5,7 @@ set(SCRV_WIN_DEFS UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00 _W
 # Everything is linked statically against the mingw runtime: nothing but system DLLs beside us.
 set(SCRV_STATIC_LINK -static -static-libgcc -static-libstdc++)
 set(SCRV_SYS_LIBS comctl32 uxtheme shlwapi shell32 ole32 oleaut32 uuid comdlg32 advapi32
-    gdi32 user32 kernel32 windowscodecs version wintrust)
+    gdi32 user32 kernel32 windowscodecs version wintrust oleacc)
 
 target_compile_definitions(scrvcore PUBLIC ${SCRV_WIN_DEFS})
 

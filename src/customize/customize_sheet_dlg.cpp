@@ -57,7 +57,9 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 
 // The page list's context menu, one row per entry, in menu order.
 const CCustomizeSheet::PageMenuRow CCustomizeSheet::kPageMenu[] = {
-    {IDS_RESTORE_PAGE_DEFAULTS, &CCustomizeSheet::RestoreDefaultsOf},
+    // Greyed on a page that already has its defaults.
+    {IDS_RESTORE_PAGE_DEFAULTS, &CCustomizeSheet::RestoreDefaultsOf,
+     &CCustomizeSheet::PageModified},
 };
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
@@ -104,12 +106,14 @@ std::vector<CPropertySheetBase::PageMenuEntry> CCustomizeSheet::PageMenu(size_t 
   const std::u16string& title = CustomizeSearchIndex().Page(page).title;
   for (size_t i = 0; i < std::size(kPageMenu); ++i)
     entries.push_back({static_cast<UINT>(i + 1),
-                       ToW(FormatText(ModuleStrings().Load(kPageMenu[i].text), title))});
+                       ToW(FormatText(ModuleStrings().Load(kPageMenu[i].text), title)),
+                       (this->*kPageMenu[i].enabled)(page)});
   return entries;
 }
 
 void CCustomizeSheet::OnPageMenu(size_t page, UINT command) {
-  if (page < page::kCount && command >= 1 && command <= std::size(kPageMenu))
+  if (page < page::kCount && command >= 1 && command <= std::size(kPageMenu) &&
+      (this->*kPageMenu[command - 1].enabled)(page))
     (this->*kPageMenu[command - 1].run)(page);
 }
 

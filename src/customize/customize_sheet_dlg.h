@@ -41,6 +41,7 @@ class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
   struct PageMenuRow {
     UINT text;  // a string with the page's title for its %s
     void (CCustomizeSheet::*run)(size_t page);
+    bool (CCustomizeSheet::*enabled)(size_t page);  // whether it would change anything
   };
   static const PageMenuRow kPageMenu[];
 

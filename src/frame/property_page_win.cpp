@@ -6,10 +6,14 @@
 #include <stdexcept>
 
 #include "base/module_state_win.h"
+#include "base/text_win.h"
+#include "frame/described_accessible_win.h"
 #include "frame/dialog_appearance.h"
 #include "frame/search_marks.h"
+#include "frame/subclass_win.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace scrv {
 namespace {
@@ -306,8 +310,50 @@ void CPropertyPageBase::PaintMark() {
 
 void CPropertyPageBase::SetMarks(const SearchMarks* marks) {
   marks_ = marks ? *marks : SearchMarks{};
+  // Every marked control answers for its accessible object while it is marked, and only then.
+  std::vector<uint32_t> now = marks_.matched;
+  now.insert(now.end(), marks_.modified.begin(), marks_.modified.end());
+  std::sort(now.begin(), now.end());
+  now.erase(std::unique(now.begin(), now.end()), now.end());
+  for (uint32_t id : described_)
+    if (!std::binary_search(now.begin(), now.end(), id))
+      if (HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id)))
+        RemoveSubclass(control, DescribedProc, 0);
+  for (uint32_t id : now)
+    if (HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id)))
+      SetSubclass(control, DescribedProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // A screen reader reads the description again when it changes.
+  std::vector<uint32_t> changed;
+  std::set_symmetric_difference(described_.begin(), described_.end(), now.begin(), now.end(),
+                                std::back_inserter(changed));
+  for (uint32_t id : changed)
+    if (HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id)))
+      NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+  described_ = std::move(now);
   // The marks lie outside the controls: the page repaints round them, the lists their rows.
   RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+std::wstring CPropertyPageBase::MarkDescription(uint32_t id) const {
+  auto has = [id](const std::vector<uint32_t>& ids) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+  };
+  std::wstring text;
+  if (has(marks_.matched)) text = LoadResString(IDS_SEARCH_MATCH_NAME);
+  if (has(marks_.modified))
+    text += (text.empty() ? L"" : L", ") + LoadResString(IDS_SEARCH_MODIFIED_NAME);
+  return text;
+}
+
+LRESULT CALLBACK CPropertyPageBase::DescribedProc(HWND hwnd, UINT msg, WPARAM wParam,
+                                                  LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+    const auto* page = reinterpret_cast<const CPropertyPageBase*>(data);
+    const std::wstring text = page->MarkDescription(static_cast<uint32_t>(GetDlgCtrlID(hwnd)));
+    if (!text.empty())
+      if (const LRESULT answer = AnswerDescribedObject(hwnd, wParam, text)) return answer;
+  }
+  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 bool CPropertyPageBase::RowMatched(uint32_t list, int row) const {

@@ -11,7 +11,8 @@
 //
 // While the sheet shows its page list instead of tabs the page paints its own background and
 // takes Ctrl+F to the search box. A control the search found on the page is framed in the
-// highlight colour for a moment (SLM_MARK_CONTROL).
+// highlight colour for a moment (SLM_MARK_CONTROL). A control that carries a lasting mark tells
+// a screen reader so in its accessible description for as long as it carries it.
 //
 // A test seam: when the environment variable SCRV_TEST_PAGE_THROW holds a message number, a
 // page that gets that message throws, as a broken handler would.
@@ -21,6 +22,7 @@
 #include <commctrl.h>
 
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -118,6 +120,10 @@ class CPropertyPageBase : public CDialogFrame {
   void Mark(UINT controlId);
   void PaintMark();
   void SetMarks(const SearchMarks* marks);
+  // What a screen reader is told about control `id`'s marks: empty when it carries none.
+  std::wstring MarkDescription(uint32_t id) const;
+  static LRESULT CALLBACK DescribedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data);
 
   bool navigation_ = false;
   bool registered_ = false;
@@ -129,6 +135,7 @@ class CPropertyPageBase : public CDialogFrame {
   UINT throwOn_ = 0;                         // the test seam's message
   UINT marked_ = 0;                          // the control marked for a moment
   SearchMarks marks_;                        // the search's lasting marks
+  std::vector<uint32_t> described_;          // controls whose description names their marks
   std::vector<std::pair<HWND, bool>> held_;  // lists whose redraw waits, and showFocused
 };
 

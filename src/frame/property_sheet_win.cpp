@@ -609,7 +609,8 @@ void CPropertySheetBase::OnTitlesMenu(LPARAM pos) {
   const std::vector<PageMenuEntry> entries = PageMenu(page);
   if (entries.empty()) return;
   HMENU menu = CreatePopupMenu();
-  for (const PageMenuEntry& e : entries) AppendMenuW(menu, MF_STRING, e.command, e.text.c_str());
+  for (const PageMenuEntry& e : entries)
+    AppendMenuW(menu, MF_STRING | (e.enabled ? 0u : MF_GRAYED), e.command, e.text.c_str());
   const auto chosen = static_cast<UINT>(
       TrackMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, m_hWnd));
   DestroyMenu(menu);
@@ -662,7 +663,9 @@ bool CPropertySheetBase::OnSearchKey(const MSG& msg) {
   state.alt = GetKeyState(VK_MENU) < 0;
   state.boxHasText = GetWindowTextLengthW(search_.m_hWnd) > 0;
   state.onFirstRow = ::SendMessageW(titles_.m_hWnd, LB_GETCURSEL, 0, 0) <= 0;
-  if (state.focus == SearchFocus::kPage) {
+  if (state.focus != SearchFocus::kTitleList) {
+    // The search box and a page's edit fields undo their own typing: an edit has some while
+    // it can undo and its text is the user's (a text the program sets clears both).
     wchar_t cls[16] = {};
     GetClassNameW(msg.hwnd, cls, 16);
     state.editOwnsUndo = _wcsicmp(cls, L"Edit") == 0 && ::SendMessageW(msg.hwnd, EM_CANUNDO, 0, 0) &&

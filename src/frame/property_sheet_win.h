@@ -90,6 +90,7 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   struct PageMenuEntry {
     UINT command;
     std::wstring text;
+    bool enabled = true;  // greyed when it would change nothing
   };
   virtual std::vector<PageMenuEntry> PageMenu(size_t /*page*/) { return {}; }
   virtual void OnPageMenu(size_t /*page*/, UINT /*command*/) {}

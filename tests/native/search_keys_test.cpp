@@ -62,7 +62,9 @@ TEST(SearchKeys, DecideWhatEachKeyDoesWhereverTheFocusIs) {
       {kPage, vkey::kReturn, "t", kPass},       // a page's own Enter is the dialog's
       {kPage, vkey::kEscape, "t", kPass},
       {kPage, vkey::kZ, "c", kUndo},
-      {kBox, vkey::kZ, "ct", kUndo},
+      {kBox, vkey::kZ, "ct", kUndo},            // a query the program set: the sheet's undo
+      {kBox, vkey::kZ, "cte", kPass},           // a typed query: the box's own
+      {kBox, vkey::kY, "cte", kPass},
       {kPage, vkey::kY, "c", kRedo},
       {kPage, vkey::kZ, "cs", kRedo},
       {kPage, vkey::kZ, "ce", kPass},           // the edit undoes its own typing first

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include "frame/search_marks.h"
 
@@ -59,6 +60,41 @@ std::wstring Listed(HWND sheet) {
 
 int SelectedRow(HWND sheet) {
   return static_cast<int>(SendMessageW(Titles(sheet), LB_GETCURSEL, 0, 0));
+}
+
+// A control's accessible description, as a screen reader asks for it ("?" without an object).
+std::wstring AccDescription(HWND control) {
+  IAccessible* acc = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                        reinterpret_cast<void**>(&acc))) || !acc)
+    return L"?";
+  VARIANT self = {};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  std::wstring description;
+  if (acc->get_accDescription(self, &text) == S_OK && text) description = text;
+  SysFreeString(text);
+  acc->Release();
+  return description;
+}
+
+// Whether the first entry of the page list's menu for the selected row can be chosen: the
+// menu is read once it is up, then closed.
+bool FirstPageMenuEntryEnabled(HWND sheet) {
+  static int enabled;
+  enabled = -1;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
+    if (!menu) return;
+    KillTimer(nullptr, id);
+    enabled = !(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
+    EndMenu();
+  });
+  SendMessageW(sheet, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Titles(sheet)), -1);
+  KillTimer(nullptr, timer);
+  return enabled == 1;
 }
 
 void Key(HWND control, UINT vk) {
@@ -224,6 +260,7 @@ TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirCont
   Store(L"TabIcon", 1);  // stored, but its default
   std::wstring modified, combined;
   COLORREF bar = 0, unmarked = 0;
+  std::wstring widthName, iconName;
   Open(0, [&](HWND sheet) {
     SetDlgItemTextW(sheet, IDC_NAV_SEARCH, L"@modified");
     modified = Listed(sheet);
@@ -244,8 +281,14 @@ TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirCont
     bar = barAt(width);
     unmarked = barAt(icon);
     ReleaseDC(page, dc);
+    CoInitialize(nullptr);
+    widthName = AccDescription(GetDlgItem(page, IDC_TAB_WIDTH));
+    iconName = AccDescription(GetDlgItem(page, IDC_TAB_ICON));
+    CoUninitialize();
     Click(sheet, IDCANCEL);
   });
+  EXPECT_EQ(widthName, L"changed from its default");
+  EXPECT_EQ(iconName, L"");
   EXPECT_EQ(modified, L"Window|Tab");
   EXPECT_EQ(combined, L"Window");
   EXPECT_EQ(bar, scrv::MarkColor(scrv::MarkKind::kModified, false));
@@ -254,7 +297,7 @@ TEST_P(Customize, ModifiedListsExactlyThePagesWithStoredChangesAndMarksTheirCont
 
 TEST_P(Customize, ResetToDefaultFromTheContextMenuWritesTheDefaultAtOk) {
   Store(L"TabWidth", 200);
-  std::wstring before, after;
+  std::wstring before, after, boxUndone, fieldUndone;
   const uint32_t result = Open(9, [&](HWND sheet) {
     HWND page = Page(sheet);
     HWND width = GetDlgItem(page, IDC_TAB_WIDTH);
@@ -265,11 +308,27 @@ TEST_P(Customize, ResetToDefaultFromTheContextMenuWritesTheDefaultAtOk) {
     PostMessageW(page, WM_KEYDOWN, VK_RETURN, 0);
     SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(width), -1);
     after = dialog_test::WindowText(GetDlgItem(page, IDC_TAB_WIDTH));
+    // Ctrl+Z in a text box takes back its own typing, not the sheet's last step (the reset):
+    // in the search box, and in the page's field (the sheet's undo would refill it, which
+    // leaves it nothing of its own to undo).
+    HWND box = GetDlgItem(sheet, IDC_NAV_SEARCH);
+    SetFocus(box);
+    SendMessageW(box, WM_CHAR, L'q', 0);
+    PostedKey(box, 'Z', true);
+    boxUndone = dialog_test::WindowText(box) + L"|" + dialog_test::WindowText(width);
+    SetFocus(width);
+    SendMessageW(width, EM_SETSEL, 0, -1);
+    SendMessageW(width, WM_CHAR, L'7', 0);
+    PostedKey(width, 'Z', true);
+    fieldUndone = dialog_test::WindowText(width) +
+                  (SendMessageW(width, EM_CANUNDO, 0, 0) ? L"|own" : L"|sheet");
     Click(sheet, IDOK);
   });
   EXPECT_EQ(result, 1u);
   EXPECT_EQ(before, L"200");
   EXPECT_EQ(after, L"160");
+  EXPECT_EQ(boxUndone, L"|160");
+  EXPECT_EQ(fieldUndone, L"160|own");
   EXPECT_EQ(StoredText(L"TabWidth"), L"160");
   ASSERT_EQ(Broadcasts().size(), 1u);
   EXPECT_EQ(Broadcasts()[0] & 0x4002, 0x4002u);
@@ -301,6 +360,7 @@ TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
   int steps = 0, pageAfterUndo = -1, pageOfListUndo = -1, boxPage = -1;
   HWND focusAfterUndo = nullptr, box = nullptr;
   bool redone = false, undoneAgain = true;
+  int restoreOffered = -1;  // ones: before the changes, tens: after
   const uint32_t result = Open(0, [&](HWND sheet) {
     visit(sheet);
     std::vector<std::pair<int, int>> boxes;
@@ -313,6 +373,9 @@ TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
     std::shuffle(boxes.begin(), boxes.end(), rng);
     boxes.resize(std::min<size_t>(boxes.size(), 5));
     ASSERT_GE(boxes.size(), 2u);
+    // "Restore defaults of" is greyed on a page that has them, and offered once it has not.
+    SendMessageW(sheet, PSM_SETCURSEL, boxes.back().first, 0);
+    restoreOffered = FirstPageMenuEntryEnabled(sheet) ? 1 : 0;
     for (const auto& [p, id] : boxes) {
       SendMessageW(sheet, PSM_SETCURSEL, p, 0);
       Click(Page(sheet), id);
@@ -329,6 +392,7 @@ TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
     ++steps;
     SendMessageW(sheet, PSM_SETCURSEL, boxes.back().first, 0);
     SetFocus(Titles(sheet));
+    restoreOffered += FirstPageMenuEntryEnabled(sheet) ? 10 : 0;
     ChooseFirstMenuEntry(Titles(sheet), sheet, Titles(sheet));  // "Restore defaults of ..."
     ++steps;
     for (int i = 0; i < steps; ++i) {
@@ -357,6 +421,7 @@ TEST_P(Customize, RandomChangesAllUndoneWithTheKeysWriteWhatAPlainOkWrites) {
   EXPECT_EQ(pageAfterUndo, boxPage);
   EXPECT_EQ(focusAfterUndo, box);
   EXPECT_EQ(pageOfListUndo, 11);
+  EXPECT_EQ(restoreOffered, 10);
   EXPECT_TRUE(redone);
   EXPECT_TRUE(undoneAgain);
   EXPECT_EQ(Snapshot(), plain);
@@ -816,6 +881,7 @@ TEST_F(CustomizeNavigation, EnterF3AndEscGoToTheMatchesAndNeverCloseTheSheet) {
 
 TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   std::vector<COLORREF> frames;
+  std::vector<std::wstring> names;  // accessible descriptions: matched, other, matched later
   COLORREF other = 0;
   std::wstring emptyName;
   int emptyCount = -1;
@@ -838,12 +904,17 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
       frames.push_back(frameAt(id));
     other = frameAt(IDC_TAB_STYLE_LABEL);
     ReleaseDC(page, dc);
+    CoInitialize(nullptr);
+    names.push_back(AccDescription(GetDlgItem(page, IDC_TAB_WIDTH_LABEL)));
+    names.push_back(AccDescription(GetDlgItem(page, IDC_TAB_STYLE_LABEL)));
     const LONG pageTop = dialog_test::WindowRectOf(page).top;
     Type(sheet, L"zzzqqq");
     emptyCount = static_cast<int>(SendMessageW(Titles(sheet), LB_GETCOUNT, 0, 0));
     wchar_t name[100] = {};
     GetWindowTextW(Titles(sheet), name, 100);
     emptyName = name;
+    names.push_back(AccDescription(GetDlgItem(page, IDC_TAB_WIDTH_LABEL)));  // its mark gone
+    CoUninitialize();
     // The page shown keeps its title above it while nothing is listed, and only then.
     HWND title = GetDlgItem(sheet, IDC_NAV_PAGE_TITLE);
     titleShown = title && IsWindowVisible(title);
@@ -857,6 +928,7 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   const COLORREF mark = scrv::MarkColor(scrv::MarkKind::kMatch, false);
   EXPECT_EQ(frames, (std::vector<COLORREF>{mark, mark, mark}));
   EXPECT_NE(other, mark);
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"matches the search", L"", L""}));
   EXPECT_EQ(emptyCount, 0);
   EXPECT_EQ(emptyName, L"No settings match \"zzzqqq\"");
   EXPECT_TRUE(titleShown);
