@@ -62,9 +62,8 @@ bool IsBlankUnit(char16_t c) {
 // One write; true when the store took it.
 bool WriteValue(SettingsStore& store, SettingsHandle h, const KeySpec& k, const EntryValue& v) {
   if (k.deleteAtDefault && k.hasDefault && v == DefaultOf(k)) {
-    // A delete that did not happen is seen only by reading again (the INI shape reports none).
-    store.DeleteValue(h, k.name, k.type == EntryType::kBinary);
-    return ReadValue(store, h, k) == std::optional<EntryValue>(v);
+    const uint32_t e = store.DeleteValue(h, k.name, k.type == EntryType::kBinary);
+    return e == 0 || e == kErrorFileNotFound;
   }
   switch (v.type) {
     case EntryType::kDword:
