@@ -9,6 +9,17 @@
 
 namespace scrv {
 
+class CustomizeSession;
+class StringSource;
+
 SettingsCatalog CustomizeCatalog(const FlagTable& flags);
+
+// A value of "Common" as the Customize page that shows it in one control shows it (a box
+// ticked or cleared, a list's item, a number in its unit, a colour as #RRGGBB); the stored form
+// for a value no page shows in one control. With `session`, a number in a unit is shown in the
+// unit its page holds now, as the page shows it; without, in the stored unit.
+std::u16string DescribeAsShown(std::u16string_view name, const EntryValue& value,
+                               const FlagTable& flags, const StringSource& strings,
+                               CustomizeSession* session = nullptr);
 
 }  // namespace scrv

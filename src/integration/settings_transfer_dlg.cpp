@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/text_win.h"
+#include "customize/additional_text.h"
 #include "customize/settings_catalog.h"
 #include "frame/export_guard_win.h"
 #include "frame/file_dialog_win.h"
@@ -30,6 +31,11 @@ struct AppRecordFiles {
   Win32FileStore files;
   BinPathBuilder binPath = AppRecordPath;
   RecordPlace place{files, binPath};
+};
+
+class ModuleStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
 };
 
 UINT RefusalText(FileProblem p) {
@@ -98,8 +104,13 @@ BOOL CSettingsReportDlg::OnInitDialog() {
   return FALSE;
 }
 
-bool ShowImportReport(HWND owner, const ImportPlan& plan) {
-  CSettingsReportDlg dlg(DescribeReport(plan, [](uint32_t id) { return ToU(LoadResString(id)); }));
+bool ShowImportReport(HWND owner, const ImportPlan& plan, CustomizeSession* session) {
+  const ModuleStrings strings;
+  CSettingsReportDlg dlg(DescribeReport(
+      plan, [&](uint32_t id) { return strings.Load(id); },
+      [&](std::u16string_view name, const EntryValue& v) {
+        return DescribeAsShown(name, v, Flags(), strings, session);
+      }));
   return dlg.DoModal(owner) == IDOK;
 }
 

@@ -33,8 +33,11 @@ class CSettingsReportDlg : public CMyDialogImpl<CSettingsReportDlg> {
   ReportText text_;
 };
 
-// Shows the report of `plan` over `owner`; true when the user chose Import.
-bool ShowImportReport(HWND owner, const ImportPlan& plan);
+class CustomizeSession;
+
+// Shows the report of `plan` over `owner`, values as the Customize pages show them (with
+// `session`, in the units its pages hold); true when the user chose Import.
+bool ShowImportReport(HWND owner, const ImportPlan& plan, CustomizeSession* session = nullptr);
 
 // The exports' bodies, inside their guards.
 int ExportSettingsTo(HWND owner, const wchar_t* path, uint32_t flags);
