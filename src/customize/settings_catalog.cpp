@@ -104,11 +104,13 @@ SettingsCatalog CustomizeCatalog(const FlagTable& flags) {
   catalog.Add(order);
   AddTableKeys(catalog, flags);
 
-  // The records of the Active Strings and CSV pages, the menus and the toolbar layout.
+  // The records of the Active Strings and CSV pages, the menus, the toolbar layout and the
+  // code pages offered (by number: the same on every machine; the code-page dialog reports 8).
   catalog.AddRecord({record::kActiveS, 0x4000});
   catalog.AddRecord({record::kCsv2, 0x4102});
   for (uint32_t menu = 0; menu < 14; ++menu) catalog.AddRecord({record::kMenu0 + menu, 0});
   catalog.AddRecord({record::kRebar, 0});
+  catalog.AddRecord({record::kNewCp, 8});
   return catalog;
 }
 

@@ -2,7 +2,10 @@
 // What a settings file may carry: every value of "Common" that a Customize page or a key table
 // declares, with the change bits the pages report for it, and the record files a user
 // customises. Records that hold machine paths (macros, plug-ins, file associations), per-file
-// history or printer data stay out: they would not be right on another machine.
+// history or printer data stay out: they would not be right on another machine. So do the
+// records only the host reads and writes (FRP, BRP, cmn): the library knows their container
+// but not what they hold, so it can neither tell whether they name paths of this machine nor
+// say in the report what an import would change in them.
 
 #include "settings/flag_table.h"
 #include "settings/settings_transfer.h"
