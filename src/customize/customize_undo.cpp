@@ -1,33 +1,64 @@
 #include "customize/customize_undo.h"
 
+#include <algorithm>
+
 namespace scrv {
 
 void CustomizeUndo::Begin(size_t page) {
   pending_.emplace(page, CapturePage(session_.Page(page)));
 }
 
+namespace {
+
+bool SameSheet(const std::vector<std::pair<size_t, PageState>>& a,
+               const std::vector<std::pair<size_t, PageState>>& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+           return x.first == y.first && SameState(x.second, y.second);
+         });
+}
+
+}  // namespace
+
 bool CustomizeUndo::End(UndoPlace place, UndoKind kind) {
   if (!pending_ || pending_->first != place.page) {
     pending_.reset();
     return false;
   }
-  PageState before = std::move(pending_->second);
+  SheetState before;
+  before.emplace_back(place.page, std::move(pending_->second));
   pending_.reset();
-  return stack_.Record(place, kind, std::move(before), CapturePage(session_.Page(place.page)),
-                       SameState);
+  SheetState after;
+  after.emplace_back(place.page, CapturePage(session_.Page(place.page)));
+  return stack_.Record(place, kind, std::move(before), std::move(after), SameSheet);
+}
+
+bool CustomizeUndo::RecordSheet(UndoPlace place, UndoKind kind, std::vector<PageState> before) {
+  SheetState was, now;
+  for (size_t p = 0; p < before.size(); ++p) {
+    PageState after = CapturePage(session_.Page(p));
+    if (SameState(before[p], after)) continue;
+    was.emplace_back(p, std::move(before[p]));
+    now.emplace_back(p, std::move(after));
+  }
+  return stack_.Record(place, kind, std::move(was), std::move(now), SameSheet);
+}
+
+void CustomizeUndo::Put(const SheetState& state) {
+  for (const auto& [page, pageState] : state) RestorePage(session_.Page(page), pageState);
 }
 
 std::optional<UndoPlace> CustomizeUndo::Undo() {
   const auto* entry = stack_.Undo();
   if (!entry) return std::nullopt;
-  RestorePage(session_.Page(entry->place.page), entry->before);
+  Put(entry->before);
   return entry->place;
 }
 
 std::optional<UndoPlace> CustomizeUndo::Redo() {
   const auto* entry = stack_.Redo();
   if (!entry) return std::nullopt;
-  RestorePage(session_.Page(entry->place.page), entry->after);
+  Put(entry->after);
   return entry->place;
 }
 

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "customize/customize_session.h"
 #include "customize/page_state.h"
@@ -30,6 +32,16 @@ class CustomizeUndo {
     return End(place, kind);
   }
 
+  // An action that may change any page (an import): one step that undoes every page it
+  // changed. `action` gets the session; `place` is where to show it.
+  template <class Action>
+  bool TrackSheet(UndoPlace place, UndoKind kind, Action&& action) {
+    std::vector<PageState> before;
+    for (size_t p = 0; p < page::kCount; ++p) before.push_back(CapturePage(session_.Page(p)));
+    action(session_);
+    return RecordSheet(place, kind, std::move(before));
+  }
+
   // Takes the last action back (or does it again) and answers where it happened, for the
   // sheet to show that page and focus that control; nothing when there is none.
   std::optional<UndoPlace> Undo();
@@ -39,8 +51,13 @@ class CustomizeUndo {
   bool CanRedo() const { return stack_.CanRedo(); }
 
  private:
+  // The states of the pages an action changed, before or after it.
+  using SheetState = std::vector<std::pair<size_t, PageState>>;
+  bool RecordSheet(UndoPlace place, UndoKind kind, std::vector<PageState> before);
+  void Put(const SheetState& state);
+
   CustomizeSession& session_;
-  UndoStack<PageState> stack_;
+  UndoStack<SheetState> stack_;
   std::optional<std::pair<size_t, PageState>> pending_;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
-// Undo and redo of a sheet's setting changes. Each entry is one user action on one page — a
-// control's change, a reset to default, a page restored, a list edited — with the page's
-// state before and after it and the place to show when it is undone or redone. A new action
-// clears what was undone; an action that changed nothing is not recorded.
+// Undo and redo of a sheet's setting changes. Each entry is one user action — a control's
+// change, a reset to default, a page restored, a list edited, a settings file imported — with
+// the state it changed before and after it and the place to show when it is undone or
+// redone. A new action clears what was undone; an action that changed nothing is not
+// recorded.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace scrv {
 
-enum class UndoKind : uint8_t { kChange, kReset, kRestorePage, kListEdit };
+enum class UndoKind : uint8_t { kChange, kReset, kRestorePage, kListEdit, kImport };
 
 // Where an action happened: the page, the control (0: the page itself) and, in a list, the
 // row.

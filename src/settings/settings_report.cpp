@@ -140,6 +140,9 @@ ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings,
         else
           add(IDS_ST_CHANGE, e.was ? shown(e, *e.was) : u"(none)", shown(e, e.becomes));
         break;
+      case ReportKind::kLeftOut:
+        add(IDS_ST_LEFT_OUT);
+        break;
       case ReportKind::kUnknown:
         add(e.record ? IDS_ST_UNKNOWN_RECORD : IDS_ST_UNKNOWN);
         break;

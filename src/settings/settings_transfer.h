@@ -78,6 +78,7 @@ enum class ReportKind : uint8_t {
   kRefused,     // known, but refused for `reason`
   kReplaced,    // a later entry of the same name (at `replacedBy`) wins
   kUnreadable,  // a line the reader refused (`problem`)
+  kLeftOut,     // a change this import leaves out (its caller decides which: see the caller)
 };
 
 enum class RefusalReason : uint8_t {
