@@ -620,6 +620,39 @@ void CPropertySheetBase::EnterPage() {
   if (!ShowMatch(true)) ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, FALSE);
 }
 
+void CPropertySheetBase::ShowPageListMenu(LPARAM pos) {
+  HWND list = titles_.m_hWnd;
+  int row = -1;
+  POINT at = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+  if (pos == -1) {
+    row = static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0));
+  } else {
+    POINT client = at;
+    ScreenToClient(list, &client);
+    const LRESULT hit =
+        ::SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    if (!HIWORD(hit)) row = LOWORD(hit);
+  }
+  if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
+  const size_t page = rows_[static_cast<size_t>(row)].page;
+  const std::vector<MenuEntry> entries = PageListMenu(page);
+  if (entries.empty()) return;
+  if (pos == -1) {
+    // From the keyboard: under the selected row.
+    RECT item = {};
+    ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    at = {item.left, item.bottom};
+  }
+  HMENU menu = CreatePopupMenu();
+  for (const MenuEntry& e : entries)
+    AppendMenuW(menu, MF_STRING | (e.enabled ? 0u : MF_GRAYED), e.command, e.text.c_str());
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
+  DestroyMenu(menu);
+  if (chosen) OnPageListCommand(chosen, page);
+}
+
 bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
                                               LRESULT& result) {
   if (options_.dark && face_.OnCtlColor(msg, wParam, lParam, result)) return true;
@@ -660,6 +693,11 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       result = TRUE;
       return true;
     }
+    case WM_CONTEXTMENU:
+      if (!titles_.m_hWnd || reinterpret_cast<HWND>(wParam) != titles_.m_hWnd) return false;
+      ShowPageListMenu(lParam);
+      result = 0;
+      return true;
     case WM_TIMER:
       if (wParam != kSearchFocusTimer) return false;
       KillTimer(m_hWnd, kSearchFocusTimer);

@@ -73,6 +73,15 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   virtual PageHits ModifiedMarks(size_t /*page*/) { return {}; }
   // Ctrl+Z (or, with `redo`, Ctrl+Y): true when the sheet took a change back or did it again.
   virtual bool OnUndo(bool /*redo*/) { return false; }
+  // The page list's context menu (right click, Shift+F10 or the menu key) over the row of
+  // page `page`: its entries, none for no menu; and the entry chosen.
+  struct MenuEntry {
+    UINT command = 0;
+    std::wstring text;
+    bool enabled = true;
+  };
+  virtual std::vector<MenuEntry> PageListMenu(size_t /*page*/) { return {}; }
+  virtual void OnPageListCommand(UINT /*command*/, size_t /*page*/) {}
   // Shows the search's marks on `page` (by default the current one) anew.
   void ShowMarks(HWND page = nullptr);
 
@@ -98,6 +107,8 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   void LayoutPageArea();
   void FillTitles();
   void OnTitleChosen();
+  // WM_CONTEXTMENU from the page list; `pos` in screen coordinates, -1 from the keyboard.
+  void ShowPageListMenu(LPARAM pos);
   // Marks the control whose caption found the selected page; with `focus` also moves the focus
   // there. True when the focus moved.
   bool ShowMatch(bool focus);
