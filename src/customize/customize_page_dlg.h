@@ -31,6 +31,8 @@ class CCustomizePage : public CPropertyPageBase {
                             LRESULT& result) override;
 
   PageModel& Model() { return model_; }
+  // Shows the model anew after it changed outside the page (an import in the sheet).
+  virtual void ShowModel() { ShowValues(); }
 
  protected:
   // Every control from the model, and the model's enable rules.

@@ -7,6 +7,9 @@
 #include "customize/customize_environment_win.h"
 #include "customize/customize_search_win.h"
 #include "customize/list_pages_dlg.h"
+#include "customize/settings_catalog.h"
+#include "customize/sheet_transfer.h"
+#include "integration/settings_transfer_dlg.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
@@ -54,7 +57,10 @@ std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
 }  // namespace
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
-    : CPropertySheetBase(std::move(options)), defaults_(session) {
+    : CPropertySheetBase(std::move(options)),
+      session_(session),
+      defaults_(session),
+      undo_(session) {
   const ModuleStrings strings;
   for (size_t i = 0; i < page::kCount; ++i) {
     pages_.push_back(MakePage(i, session.Page(i), session.Environment()));
@@ -73,6 +79,71 @@ bool CCustomizeSheet::PageModified(size_t page) {
 
 PageHits CCustomizeSheet::ModifiedMarks(size_t page) {
   return page < page::kCount ? defaults_.Marks(page) : PageHits{};
+}
+
+namespace {
+
+enum : UINT { kExportSettings = 1, kImportSettings };
+
+// The page list's menu, in order.
+struct PageListAction {
+  UINT command;
+  UINT text;
+};
+constexpr PageListAction kPageListActions[] = {
+    {kExportSettings, IDS_ST_MENU_EXPORT},
+    {kImportSettings, IDS_ST_MENU_IMPORT},
+};
+
+}  // namespace
+
+std::vector<CPropertySheetBase::MenuEntry> CCustomizeSheet::PageListMenu(size_t) {
+  std::vector<MenuEntry> entries;
+  for (const PageListAction& a : kPageListActions)
+    entries.push_back({a.command, LoadResString(a.text), true});
+  return entries;
+}
+
+void CCustomizeSheet::OnPageListCommand(UINT command, size_t) {
+  switch (command) {
+    case kExportSettings:
+      ExportShown();
+      break;
+    case kImportSettings:
+      ImportIntoSheet();
+      break;
+  }
+}
+
+void CCustomizeSheet::TakeTypedValues() {
+  const int current = CurrentIndex();
+  if (current >= 0 && static_cast<size_t>(current) < pages_.size() && pages_[current]->m_hWnd)
+    pages_[current]->OnApply();
+}
+
+void CCustomizeSheet::ExportShown() {
+  TakeTypedValues();
+  AppRecordFiles records;
+  WriteChosenSettingsFile(m_hWnd, nullptr,
+                          CollectShown(session_, Settings(), CustomizeCatalog(Flags()),
+                                       records.place, false));
+}
+
+void CCustomizeSheet::ImportIntoSheet() {
+  TakeTypedValues();
+  bool refused = false;
+  const std::optional<SettingsFile> file = ReadChosenSettingsFile(m_hWnd, nullptr, refused);
+  if (!file) return;
+  AppRecordFiles records;
+  const ImportPlan plan =
+      PlanSheetImport(*file, session_, Settings(), CustomizeCatalog(Flags()), records.place);
+  if (!ShowImportReport(m_hWnd, plan, &session_)) return;
+  const int current = CurrentIndex();
+  if (!ImportIntoPages(plan, session_, undo_, {current < 0 ? 0 : static_cast<size_t>(current)}))
+    return;
+  for (const auto& page : pages_)
+    if (page->m_hWnd) page->ShowModel();
+  ShowMarks();
 }
 
 void NotifySettingsChanged(uint64_t changes) {

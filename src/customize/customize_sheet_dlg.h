@@ -24,10 +24,22 @@ class CCustomizeSheet : public CPropertySheetBase {
   const SearchIndex* SharedSearchIndex() override;
   bool PageModified(size_t page) override;
   PageHits ModifiedMarks(size_t page) override;
+  // The page list's menu: exporting and importing settings files.
+  std::vector<MenuEntry> PageListMenu(size_t page) override;
+  void OnPageListCommand(UINT command, size_t page) override;
 
  private:
+  // A settings file of what the pages show now, saved or not.
+  void ExportShown();
+  // A settings file's values as the pages' working values (one undo step; written at OK).
+  void ImportIntoSheet();
+  // A value being typed on the current page counts as the page's.
+  void TakeTypedValues();
+
   std::vector<std::unique_ptr<CCustomizePage>> pages_;
+  CustomizeSession& session_;
   CustomizeDefaults defaults_;
+  CustomizeUndo undo_;
 };
 
 // Sends the change mask to every main window of the host (stopping at the first that answers

@@ -176,6 +176,11 @@ BOOL CCustomizeStatusPage::OnInitDialog() {
   return TRUE;
 }
 
+void CCustomizeStatusPage::ShowModel() {
+  ShowValues();
+  Fill();
+}
+
 void CCustomizeStatusPage::Fill() {
   const StatusOrder& order = Status().order;
   const auto bits = static_cast<uint32_t>(StatusExtension::ShowBits(Model()).number);
@@ -302,6 +307,11 @@ std::vector<size_t> CCustomizeCsvPage::Selected() const {
   std::vector<size_t> rows;
   for (int r : formats_.SelectedRows()) rows.push_back(static_cast<size_t>(r));
   return rows;
+}
+
+void CCustomizeCsvPage::ShowModel() {
+  ShowValues();
+  Refill(0);
 }
 
 void CCustomizeCsvPage::Refill(int select) {
@@ -479,6 +489,11 @@ ActiveStringEntry& CCustomizeActiveStringTablePage::Entry() {
   const auto kind = std::min<uint64_t>(Model().Working(0).number, kActiveStringKinds - 1);
   const auto occasion = std::min<uint64_t>(Model().Working(1).number, kActiveStringOccasions - 1);
   return Model().Extension<ActiveStringExtension>().table[kind * kActiveStringOccasions + occasion];
+}
+
+void CCustomizeActiveStringTablePage::ShowModel() {
+  ShowValues();
+  ShowEntry();
 }
 
 void CCustomizeActiveStringTablePage::ShowEntry() {

@@ -49,6 +49,7 @@ class CCustomizeStatusPage : public CCustomizePage {
   bool OnApply() override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
   void OnLayout() override;
+  void ShowModel() override;
 
  private:
   void Fill();
@@ -64,6 +65,7 @@ class CCustomizeCsvPage : public CCustomizePage {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
   LRESULT OnCheckList(UINT code, LPARAM lParam) override;
+  void ShowModel() override;
 
  private:
   CsvFormatList& List() { return Model().Extension<CsvExtension>().list; }
@@ -83,6 +85,7 @@ class CCustomizeActiveStringTablePage : public CCustomizeActiveStringPage {
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
+  void ShowModel() override;
 
  private:
   ActiveStringEntry& Entry();
