@@ -27,8 +27,8 @@ struct DemoEntry {
   bool measured = true;
   // Optional: the screen area of the screenshot, when more than the dialog is to be seen.
   std::function<RECT(HWND dlg)> area;
-  // False for an entry that shows the platform's question box over a dialog another entry
-  // already shows: the gallery walk, which holds our dialogs to its rules, leaves it out.
+  // False for a state the gallery walk would only walk again: the platform's question box or
+  // a menu open over a dialog another entry already shows.
   bool walked = true;
 };
 
@@ -73,4 +73,5 @@ class HighContrastScope {
 
 // Saves the window's current image, or a rectangle of the screen, to a PNG file.
 bool CaptureWindowPng(HWND hwnd, const std::wstring& path);
-bool CaptureScreenPng(const RECT& screenRect, const std::wstring& path);
+// With `over`, that window (a popup menu) copied from its own window over the screen.
+bool CaptureScreenPng(const RECT& screenRect, const std::wstring& path, HWND over = nullptr);

@@ -49,12 +49,30 @@ HWND FindOpenDialog(HWND except = nullptr) {
   return ctx.found;
 }
 
-// Captures `dialog` with whatever box it opened over itself.
+// A popup menu of this thread that is open, or null.
+HWND FindOpenMenu() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        wchar_t cls[16] = {};
+        GetClassNameW(w, cls, 16);
+        if (!IsWindowVisible(w) || wcscmp(cls, L"#32768") != 0) return TRUE;
+        *reinterpret_cast<HWND*>(p) = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Captures `dialog` with whatever box or menu it opened over itself.
 bool CaptureWithBox(HWND dialog, HWND box, const std::wstring& path) {
   RECT r, b;
   GetWindowRect(dialog, &r);
   if (box && GetWindowRect(box, &b)) UnionRect(&r, &r, &b);
-  return CaptureScreenPng(r, path);
+  HWND menu = FindOpenMenu();
+  if (menu && GetWindowRect(menu, &b)) UnionRect(&r, &r, &b);
+  return CaptureScreenPng(r, path, menu);
 }
 
 // Runs in every modal loop of the thread, the dialog's and any message box's: prepares the
@@ -75,15 +93,22 @@ void CALLBACK ShotTick(HWND, UINT, UINT_PTR, DWORD) {
     RedrawWindow(s->dialog, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (box) RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (HWND menu = FindOpenMenu())
+      RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     s->captured = true;
     // An entry may show more than its dialog (a bar of the host's window beside it).
     const bool shot = s->entry->area ? CaptureScreenPng(s->entry->area(s->dialog), g_dir + s->file)
                                      : CaptureWithBox(s->dialog, box, g_dir + s->file);
     if (!shot) s->file.clear();
   }
-  // A box over the dialog closes by its Cancel or, when it has only OK, by OK. A question (a
-  // box with No) is answered No: it may have no Cancel, and Yes would act on the sample data.
-  // A box that is still there a second later is ended outright, so the walk never waits.
+  // A menu over the dialog closes first. A box over the dialog closes by its Cancel or, when
+  // it has only OK, by OK. A question (a box with No) is answered No: it may have no Cancel,
+  // and Yes would act on the sample data. A box that is still there a second later is ended
+  // outright, so the walk never waits.
+  if (FindOpenMenu()) {
+    EndMenu();
+    return;
+  }
   HWND top = FindOpenDialog(s->dialog);
   if (top && GetDlgItem(top, IDNO)) {
     PostMessageW(top, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
@@ -136,7 +161,7 @@ bool CaptureWindowPng(HWND hwnd, const std::wstring& path) {
   return CaptureScreenPng(r, path);
 }
 
-bool CaptureScreenPng(const RECT& r, const std::wstring& path) {
+bool CaptureScreenPng(const RECT& r, const std::wstring& path, HWND over) {
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);
@@ -151,6 +176,14 @@ bool CaptureScreenPng(const RECT& r, const std::wstring& path) {
   HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  // A popup menu is copied from its own window: the screen may not show it yet.
+  RECT o;
+  if (over && GetWindowRect(over, &o)) {
+    HDC dc = GetWindowDC(over);
+    BitBlt(mem, o.left - r.left, o.top - r.top, o.right - o.left, o.bottom - o.top, dc, 0, 0,
+           SRCCOPY);
+    ReleaseDC(over, dc);
+  }
   SelectObject(mem, old);
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);

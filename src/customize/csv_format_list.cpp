@@ -71,6 +71,19 @@ void CsvFormatList::Load(std::vector<CsvFormat> formats) {
   for (size_t k = 0; k < old_.size(); ++k) old_[k] = static_cast<uint32_t>(k);
 }
 
+void CsvFormatList::Replace(std::vector<CsvFormat> formats) {
+  if (formats.size() > kMaxCsvFormats) formats.resize(kMaxCsvFormats);
+  formats_ = std::move(formats);
+  old_.assign(formats_.size(), kNewCsvFormat);
+  for (size_t k = 0; k < formats_.size(); ++k)
+    for (size_t j = 0; j < loaded_.size(); ++j)
+      if (loaded_[j].name == formats_[k].name &&
+          std::find(old_.begin(), old_.end(), static_cast<uint32_t>(j)) == old_.end()) {
+        old_[k] = static_cast<uint32_t>(j);
+        break;
+      }
+}
+
 int CsvFormatList::Add(std::u16string_view name, int from) {
   if (formats_.size() >= kMaxCsvFormats) return -1;
   CsvFormatRequest r;

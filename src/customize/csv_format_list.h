@@ -45,6 +45,10 @@ class CsvFormatList {
   void Remove(size_t index);
   void Swap(size_t a, size_t b);
   void Rename(size_t index, std::u16string_view name);
+  // Puts another list in place (an import), as an edit: a format keeps the position it was
+  // loaded at when one of that name was loaded, so that the configurations' enabled formats
+  // follow it; the others count as added.
+  void Replace(std::vector<CsvFormat> formats);
 
   // The fields shown for the selected formats; all empty and clear for no selection.
   std::array<CsvFieldView, kCsvFieldCount> View(std::span<const size_t> selected) const;

@@ -8,7 +8,10 @@
 #include "customize/customize_environment_win.h"
 #include "customize/customize_search_win.h"
 #include "customize/list_pages_dlg.h"
+#include "customize/settings_catalog.h"
+#include "customize/sheet_transfer.h"
 #include "frame/search_query.h"
+#include "integration/settings_transfer_dlg.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/export_guard_win.h"
 #include "frame/host_windows_win.h"
@@ -60,6 +63,8 @@ const CCustomizeSheet::PageMenuRow CCustomizeSheet::kPageMenu[] = {
     // Greyed on a page that already has its defaults.
     {IDS_RESTORE_PAGE_DEFAULTS, &CCustomizeSheet::RestoreDefaultsOf,
      &CCustomizeSheet::PageModified},
+    {IDS_ST_MENU_EXPORT, &CCustomizeSheet::ExportShown, nullptr},
+    {IDS_ST_MENU_IMPORT, &CCustomizeSheet::ImportIntoSheet, nullptr},
 };
 
 CCustomizeSheet::CCustomizeSheet(SheetOptions options, CustomizeSession& session)
@@ -104,17 +109,20 @@ std::vector<CPropertySheetBase::PageMenuEntry> CCustomizeSheet::PageMenu(size_t 
   std::vector<PageMenuEntry> entries;
   if (page >= page::kCount) return entries;
   const std::u16string& title = CustomizeSearchIndex().Page(page).title;
-  for (size_t i = 0; i < std::size(kPageMenu); ++i)
+  const ModuleStrings strings;
+  for (size_t i = 0; i < std::size(kPageMenu); ++i) {
+    const std::u16string text = strings.Load(kPageMenu[i].text);
     entries.push_back({static_cast<UINT>(i + 1),
-                       ToW(FormatText(ModuleStrings().Load(kPageMenu[i].text), title)),
-                       (this->*kPageMenu[i].enabled)(page)});
+                       ToW(text.find(u"%s") == std::u16string::npos ? text : FormatText(text, title)),
+                       !kPageMenu[i].enabled || (this->*kPageMenu[i].enabled)(page)});
+  }
   return entries;
 }
 
 void CCustomizeSheet::OnPageMenu(size_t page, UINT command) {
-  if (page < page::kCount && command >= 1 && command <= std::size(kPageMenu) &&
-      (this->*kPageMenu[command - 1].enabled)(page))
-    (this->*kPageMenu[command - 1].run)(page);
+  if (page >= page::kCount || command < 1 || command > std::size(kPageMenu)) return;
+  const PageMenuRow& row = kPageMenu[command - 1];
+  if (!row.enabled || (this->*row.enabled)(page)) (this->*row.run)(page);
 }
 
 // The same step as a page's own reset button: one step to undo, the page's controls refilled.
@@ -135,6 +143,40 @@ bool CCustomizeSheet::PageModified(size_t page) {
 
 PageHits CCustomizeSheet::ModifiedMarks(size_t page) {
   return page < page::kCount ? defaults_.Marks(page) : PageHits{};
+}
+
+void CCustomizeSheet::TakeTypedValues() {
+  const int current = CurrentIndex();
+  if (current >= 0 && static_cast<size_t>(current) < pages_.size() && pages_[current]->m_hWnd)
+    pages_[current]->OnApply();
+}
+
+void CCustomizeSheet::ExportShown(size_t) {
+  TakeTypedValues();
+  AppRecordFiles records;
+  WriteChosenSettingsFile(m_hWnd, nullptr,
+                          CollectShown(session_, Settings(), CustomizeCatalog(Flags()),
+                                       records.place, false));
+}
+
+void CCustomizeSheet::ImportIntoSheet(size_t) {
+  TakeTypedValues();
+  bool refused = false;
+  const std::optional<SettingsFile> file = ReadChosenSettingsFile(m_hWnd, nullptr, refused);
+  if (!file) return;
+  AppRecordFiles records;
+  const ImportPlan plan =
+      PlanSheetImport(*file, session_, Settings(), CustomizeCatalog(Flags()), records.place);
+  if (!ShowImportReport(m_hWnd, plan, &session_)) return;
+  const int current = CurrentIndex();
+  if (!ImportIntoPages(plan, session_, undo_, {current < 0 ? 0 : static_cast<size_t>(current)}))
+    return;
+  // The pages show their new values; refilling the controls is not a step of its own.
+  replaying_ = true;
+  for (const auto& page : pages_)
+    if (page->m_hWnd) page->OnModelRestored();
+  replaying_ = false;
+  ShowMarks();
 }
 
 void NotifySettingsChanged(uint64_t changes) {

@@ -37,11 +37,17 @@ class CCustomizeSheet : public CPropertySheetBase, private PageSteps {
   void BeginStep(size_t page) override;
   void EndStep(UndoPlace place, UndoKind kind) override;
   void RestoreDefaultsOf(size_t page);
+  // A settings file of what the pages show now, saved or not.
+  void ExportShown(size_t page);
+  // A settings file's values as the pages' working values (one undo step; written at OK).
+  void ImportIntoSheet(size_t page);
+  // A value being typed on the current page counts as the page's.
+  void TakeTypedValues();
 
   struct PageMenuRow {
-    UINT text;  // a string with the page's title for its %s
+    UINT text;  // a string with the page's title for its %s, if it has one
     void (CCustomizeSheet::*run)(size_t page);
-    bool (CCustomizeSheet::*enabled)(size_t page);  // whether it would change anything
+    bool (CCustomizeSheet::*enabled)(size_t page);  // whether it would change anything; null: always
   };
   static const PageMenuRow kPageMenu[];
 

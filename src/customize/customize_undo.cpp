@@ -1,6 +1,26 @@
 #include "customize/customize_undo.h"
 
+#include <algorithm>
+
 namespace scrv {
+
+bool CustomizePageStates::Same(const CustomizeSheetState& a, const CustomizeSheetState& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+           return x.first == y.first && SameState(x.second, y.second);
+         });
+}
+
+bool CustomizeUndo::RecordSheet(UndoPlace place, UndoKind kind, std::vector<PageState> before) {
+  CustomizeSheetState was, now;
+  for (size_t p = 0; p < before.size(); ++p) {
+    PageState after = CapturePage(session_.Page(p));
+    if (SameState(before[p], after)) continue;
+    was.emplace_back(p, std::move(before[p]));
+    now.emplace_back(p, std::move(after));
+  }
+  return Record(place, kind, std::move(was), std::move(now));
+}
 
 const PageDefaults& CustomizeDefaults::Of(size_t page) {
   if (!states_[page]) states_[page] = DefaultsOf(session_.Page(page), session_.Environment());

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "customize/customize_session.h"
 #include "customize/page_state.h"
@@ -13,18 +15,37 @@
 
 namespace scrv {
 
-// The Customize pages' states, page by page.
+// The Customize pages' states: those of the pages one action changed, each with its page (one
+// for an edit, several for an import).
+using CustomizeSheetState = std::vector<std::pair<size_t, PageState>>;
 struct CustomizePageStates {
   CustomizeSession* session;
-  PageState Capture(size_t page) { return CapturePage(session->Page(page)); }
-  void Restore(size_t page, const PageState& state) { RestorePage(session->Page(page), state); }
-  static bool Same(const PageState& a, const PageState& b) { return SameState(a, b); }
+  CustomizeSheetState Capture(size_t page) { return {{page, CapturePage(session->Page(page))}}; }
+  void Restore(size_t, const CustomizeSheetState& state) {
+    for (const auto& [page, pageState] : state) RestorePage(session->Page(page), pageState);
+  }
+  static bool Same(const CustomizeSheetState& a, const CustomizeSheetState& b);
   PageModel& Target(size_t page) { return session->Page(page); }
 };
 
 class CustomizeUndo : public SheetUndo<CustomizePageStates> {
  public:
-  explicit CustomizeUndo(CustomizeSession& session) : SheetUndo({&session}) {}
+  explicit CustomizeUndo(CustomizeSession& session) : SheetUndo({&session}), session_(session) {}
+
+  // An action that may change any page (an import): one step that undoes every page it
+  // changed. `action` gets the session; `place` is where to show it.
+  template <class Action>
+  bool TrackSheet(UndoPlace place, UndoKind kind, Action&& action) {
+    std::vector<PageState> before;
+    for (size_t p = 0; p < page::kCount; ++p) before.push_back(CapturePage(session_.Page(p)));
+    action(session_);
+    return RecordSheet(place, kind, std::move(before));
+  }
+
+ private:
+  bool RecordSheet(UndoPlace place, UndoKind kind, std::vector<PageState> before);
+
+  CustomizeSession& session_;
 };
 
 // The pages' default states, taken once after the load (defaults do not change while the

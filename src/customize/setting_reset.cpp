@@ -44,37 +44,42 @@ uint64_t UnitNow(const PageModel& page, const Binding& b) {
 
 }  // namespace
 
-ShownDefault DefaultShownBy(const PageModel& page, const PageDefaults& defaults, uint16_t id) {
+ShownDefault ShownBy(const PageDescriptor& desc, const Binding& b, const SettingValue& v,
+                     const PageModel* page) {
   ShownDefault shown;
-  const Binding* b = page.Find(id);
-  if (!b || b->row >= defaults.restored.rows.size()) return shown;
-  const SettingValue& def = defaults.restored.rows[b->row];
-  const bool text = page.Page().rows[b->row].stored == Stored::kString;
-  if (IsBox(b->show)) {
-    shown.kind = TickedFor(*b, def.number) ? Kind::kTicked : Kind::kCleared;
-  } else if (b->show == Show::kNumber || b->show == Show::kText) {
+  if (b.row >= desc.rows.size()) return shown;
+  const bool text = desc.rows[b.row].stored == Stored::kString;
+  if (IsBox(b.show)) {
+    shown.kind = TickedFor(b, v.number) ? Kind::kTicked : Kind::kCleared;
+  } else if (b.show == Show::kNumber || b.show == Show::kText) {
     shown.kind = Kind::kText;
-    shown.text = text ? def.text : FormatDecimal(def.number / UnitNow(page, *b));
-  } else if (b->show == Show::kCombo) {
-    size_t item = b->items.size();
-    if (b->values.empty()) {
-      if (def.number < b->items.size()) item = static_cast<size_t>(def.number);
+    shown.text = text ? v.text : FormatDecimal(v.number / (page ? UnitNow(*page, b) : 1));
+  } else if (b.show == Show::kCombo) {
+    size_t item = b.items.size();
+    if (b.values.empty()) {
+      if (v.number < b.items.size()) item = static_cast<size_t>(v.number);
     } else {
-      for (size_t i = 0; i < b->values.size() && i < b->items.size(); ++i)
-        if (b->values[i] == def.number) {
+      for (size_t i = 0; i < b.values.size() && i < b.items.size(); ++i)
+        if (b.values[i] == v.number) {
           item = i;
           break;
         }
     }
-    if (item < b->items.size()) {
+    if (item < b.items.size()) {
       shown.kind = Kind::kItem;
-      shown.id = b->items[item];
+      shown.id = b.items[item];
     }
-  } else if (b->show == Show::kColor) {
+  } else if (b.show == Show::kColor) {
     shown.kind = Kind::kColor;
-    shown.text = ColorText(static_cast<uint32_t>(def.number));
+    shown.text = ColorText(static_cast<uint32_t>(v.number));
   }
   return shown;
+}
+
+ShownDefault DefaultShownBy(const PageModel& page, const PageDefaults& defaults, uint16_t id) {
+  const Binding* b = page.Find(id);
+  if (!b || b->row >= defaults.restored.rows.size()) return {};
+  return ShownBy(page.Page(), *b, defaults.restored.rows[b->row], &page);
 }
 
 bool CanResetToDefault(const PageModel& page, const PageDefaults& defaults, uint16_t id) {
@@ -122,26 +127,27 @@ bool ResetToDefault(PageModel& page, const PageDefaults& defaults, uint16_t id) 
 
 namespace scrv {
 
-std::u16string ResetEntryText(const ShownDefault& shown, const StringSource& strings) {
-  constexpr size_t kShownMax = 40;
-  std::u16string value;
+std::u16string ShownText(const ShownDefault& shown, const StringSource& strings) {
   switch (shown.kind) {
     case Kind::kNone:
       return {};
     case Kind::kTicked:
-      value = strings.Load(IDS_DEFAULT_TICKED);
-      break;
+      return strings.Load(IDS_DEFAULT_TICKED);
     case Kind::kCleared:
-      value = strings.Load(IDS_DEFAULT_CLEARED);
-      break;
+      return strings.Load(IDS_DEFAULT_CLEARED);
     case Kind::kItem:
-      value = strings.Load(shown.id);
-      break;
+      return strings.Load(shown.id);
     case Kind::kText:
     case Kind::kColor:
-      value = shown.text.empty() ? strings.Load(IDS_DEFAULT_EMPTY) : shown.text;
       break;
   }
+  return shown.text.empty() ? strings.Load(IDS_DEFAULT_EMPTY) : shown.text;
+}
+
+std::u16string ResetEntryText(const ShownDefault& shown, const StringSource& strings) {
+  constexpr size_t kShownMax = 40;
+  if (shown.kind == Kind::kNone) return {};
+  std::u16string value = ShownText(shown, strings);
   if (value.size() > kShownMax) value = value.substr(0, kShownMax - 1) + u"\u2026";
   return FormatText(strings.Load(IDS_RESET_TO_DEFAULT), value, true);
 }

@@ -26,6 +26,11 @@ struct ShownDefault {
   friend bool operator==(const ShownDefault&, const ShownDefault&) = default;
 };
 
+// Value `v` of binding `b`'s row as the control shows it. A number shown in a unit is shown in
+// the unit `page` holds now; without a page, in the stored unit.
+ShownDefault ShownBy(const PageDescriptor& desc, const Binding& b, const SettingValue& v,
+                     const PageModel* page = nullptr);
+
 // The default of control (or option label) `id` of the page: the value restoring the page
 // gives it. A number shown in a unit is shown in the unit chosen now.
 ShownDefault DefaultShownBy(const PageModel& page, const PageDefaults& defaults, uint16_t id);
@@ -43,6 +48,9 @@ bool ResetToDefault(PageModel& page, const PageDefaults& defaults, uint16_t id);
 namespace scrv {
 
 class StringSource;
+
+// A shown value as text: "ticked", "cleared", a list item's string, the text or "empty".
+std::u16string ShownText(const ShownDefault& shown, const StringSource& strings);
 
 // The menu entry for control `id`: IDS_RESET_TO_DEFAULT with the default as its control shows
 // it (a long text cut to 40 characters with an ellipsis); empty when the control has none.

@@ -1,8 +1,9 @@
 #pragma once
-// Undo and redo of a sheet's setting changes. Each entry is one user action on one page — a
-// control's change, a reset to default, a page restored, a list edited — with the page's
-// state before and after it and the place to show when it is undone or redone. A new action
-// clears what was undone; an action that changed nothing is not recorded.
+// Undo and redo of a sheet's setting changes. Each entry is one user action — a control's
+// change, a reset to default, a page restored, a list edited, a settings file imported — with
+// the state it changed before and after it and the place to show when it is undone or
+// redone. A new action clears what was undone; an action that changed nothing is not
+// recorded.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +13,7 @@
 
 namespace scrv {
 
-enum class UndoKind : uint8_t { kChange, kReset, kRestorePage, kListEdit };
+enum class UndoKind : uint8_t { kChange, kReset, kRestorePage, kListEdit, kImport };
 
 // Where an action happened: the page, the control (0: the page itself) and, in a list, the
 // row.
@@ -114,6 +115,12 @@ class SheetUndo {
 
   bool CanUndo() const { return stack_.CanUndo(); }
   bool CanRedo() const { return stack_.CanRedo(); }
+
+ protected:
+  // An action whose states the caller took itself.
+  bool Record(UndoPlace place, UndoKind kind, State before, State after) {
+    return stack_.Record(place, kind, std::move(before), std::move(after), &Source::Same);
+  }
 
  private:
   std::optional<UndoPlace> Put(const typename UndoStack<State>::Entry* entry, bool before) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/text_win.h"
+#include "customize/additional_text.h"
 #include "customize/settings_catalog.h"
 #include "frame/export_guard_win.h"
 #include "frame/file_dialog_win.h"
@@ -25,11 +26,9 @@ namespace {
 
 constexpr wchar_t kExtension[] = L"scrvset";
 
-// The record files of this installation.
-struct AppRecordFiles {
-  Win32FileStore files;
-  BinPathBuilder binPath = AppRecordPath;
-  RecordPlace place{files, binPath};
+class ModuleStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
 };
 
 UINT RefusalText(FileProblem p) {
@@ -98,12 +97,42 @@ BOOL CSettingsReportDlg::OnInitDialog() {
   return FALSE;
 }
 
-bool ShowImportReport(HWND owner, const ImportPlan& plan) {
-  CSettingsReportDlg dlg(DescribeReport(plan, [](uint32_t id) { return ToU(LoadResString(id)); }));
+bool ShowImportReport(HWND owner, const ImportPlan& plan, CustomizeSession* session) {
+  const ModuleStrings strings;
+  CSettingsReportDlg dlg(DescribeReport(
+      plan, [&](uint32_t id) { return strings.Load(id); },
+      [&](std::u16string_view name, const EntryValue& v) {
+        return DescribeAsShown(name, v, Flags(), strings, session);
+      }));
   return dlg.DoModal(owner) == IDOK;
 }
 
-int ExportSettingsTo(HWND owner, const wchar_t* path, uint32_t flags) {
+std::optional<SettingsFile> ReadChosenSettingsFile(HWND owner, const wchar_t* path,
+                                                   bool& refused) {
+  refused = false;
+  std::wstring source;
+  if (path) {
+    source = path;
+  } else if (std::optional<ChosenFile> chosen =
+                 AskFileToOpen(owner, IDS_ST_FILE_TYPES, kExtension)) {
+    source = chosen->path;
+  } else {
+    return std::nullopt;
+  }
+  FileProblem refusal = FileProblem::kNone;
+  std::optional<std::vector<uint8_t>> bytes = ReadSettingsBytes(source, refusal);
+  SettingsFileRead read;
+  if (bytes) read = ReadSettingsFile(bytes->data(), bytes->size());
+  if (!bytes || read.refusal != FileProblem::kNone) {
+    refused = true;
+    TellFailure(owner, IDS_ST_IMPORT_REFUSED,
+                UiText::Res(RefusalText(bytes ? read.refusal : refusal)));
+    return std::nullopt;
+  }
+  return std::move(read.file);
+}
+
+int WriteChosenSettingsFile(HWND owner, const wchar_t* path, const SettingsFile& file) {
   std::wstring target;
   if (path) {
     target = path;
@@ -113,40 +142,30 @@ int ExportSettingsTo(HWND owner, const wchar_t* path, uint32_t flags) {
   } else {
     return 0;
   }
-  AppRecordFiles records;
-  const SettingsFile file =
-      CollectSettings(Settings(), CustomizeCatalog(Flags()), records.place, (flags & 1) != 0);
   const std::string text = WriteSettingsFile(file);
-  if (!records.files.WriteWholeFile(ToU(target), reinterpret_cast<const uint8_t*>(text.data()),
-                                    text.size())) {
+  Win32FileStore files;
+  if (!files.WriteWholeFile(ToU(target), reinterpret_cast<const uint8_t*>(text.data()),
+                            text.size())) {
     TellFailure(owner, IDS_ST_EXPORT_FAILED, SystemReason(GetLastError()));
     return -1;
   }
   return 1;
 }
 
+int ExportSettingsTo(HWND owner, const wchar_t* path, uint32_t flags) {
+  AppRecordFiles records;
+  return WriteChosenSettingsFile(
+      owner, path,
+      CollectSettings(Settings(), CustomizeCatalog(Flags()), records.place, (flags & 1) != 0));
+}
+
 int ImportSettingsFrom(HWND owner, const wchar_t* path, uint32_t flags) {
-  std::wstring source;
-  if (path) {
-    source = path;
-  } else if (std::optional<ChosenFile> chosen =
-                 AskFileToOpen(owner, IDS_ST_FILE_TYPES, kExtension)) {
-    source = chosen->path;
-  } else {
-    return -1;
-  }
-  FileProblem refusal = FileProblem::kNone;
-  std::optional<std::vector<uint8_t>> bytes = ReadSettingsBytes(source, refusal);
-  SettingsFileRead read;
-  if (bytes) read = ReadSettingsFile(bytes->data(), bytes->size());
-  if (!bytes || read.refusal != FileProblem::kNone) {
-    TellFailure(owner, IDS_ST_IMPORT_REFUSED,
-                UiText::Res(RefusalText(bytes ? read.refusal : refusal)));
-    return -2;
-  }
+  bool refused = false;
+  const std::optional<SettingsFile> file = ReadChosenSettingsFile(owner, path, refused);
+  if (!file) return refused ? -2 : -1;
   AppRecordFiles records;
   const SettingsCatalog catalog = CustomizeCatalog(Flags());
-  const ImportPlan plan = PlanImport(read.file, Settings(), catalog, records.place);
+  const ImportPlan plan = PlanImport(*file, Settings(), catalog, records.place);
   if (!(flags & 1) && !ShowImportReport(owner, plan)) return -1;
   if (!ApplyImport(plan, Settings(), records.place)) {
     TellFailure(owner, IDS_ST_APPLY_FAILED, {});

@@ -6,10 +6,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "frame/dialog_impl_win.h"
 #include "resource_ids.h"
+#include "settings/file_store_win.h"
 #include "settings/settings_report.h"
+#include "settings/settings_tables_win.h"
 #include "settings/settings_transfer.h"
 
 namespace scrv {
@@ -33,8 +36,27 @@ class CSettingsReportDlg : public CMyDialogImpl<CSettingsReportDlg> {
   ReportText text_;
 };
 
-// Shows the report of `plan` over `owner`; true when the user chose Import.
-bool ShowImportReport(HWND owner, const ImportPlan& plan);
+class CustomizeSession;
+
+// Shows the report of `plan` over `owner`, values as the Customize pages show them (with
+// `session`, in the units its pages hold); true when the user chose Import.
+bool ShowImportReport(HWND owner, const ImportPlan& plan, CustomizeSession* session = nullptr);
+
+// The record files of this installation.
+struct AppRecordFiles {
+  Win32FileStore files;
+  BinPathBuilder binPath = AppRecordPath;
+  RecordPlace place{files, binPath};
+};
+
+// A settings file to import: `path`, or with a null path the one the Open dialog gives. Tells
+// `owner` (when not null) why a file is refused. Nothing when the user cancelled (`refused`
+// false) or the file is refused (`refused` true).
+std::optional<SettingsFile> ReadChosenSettingsFile(HWND owner, const wchar_t* path,
+                                                   bool& refused);
+// Writes `file` to `path`, or with a null path where the Save dialog says: 1 written,
+// 0 cancelled, -1 failed (and `owner`, when not null, told why).
+int WriteChosenSettingsFile(HWND owner, const wchar_t* path, const SettingsFile& file);
 
 // The exports' bodies, inside their guards.
 int ExportSettingsTo(HWND owner, const wchar_t* path, uint32_t flags);

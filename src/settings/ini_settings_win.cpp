@@ -105,7 +105,10 @@ uint32_t IniSettings::WriteRaw(SettingsHandle h, std::u16string_view name, Value
 uint32_t IniSettings::DeleteRaw(SettingsHandle h, std::u16string_view name) {
   Target t = Resolve(h);
   if (!t.ok()) return kErrorInvalidHandle;
-  WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), nullptr, t.file->c_str());
+  // A file that cannot be written (read-only, locked) keeps the value: that is a failure.
+  SetLastError(0);
+  if (!WritePrivateProfileStringW(t.section.c_str(), ToW(name).c_str(), nullptr, t.file->c_str()))
+    return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
   return 0;
 }
 

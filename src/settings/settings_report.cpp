@@ -8,8 +8,13 @@ namespace scrv {
 namespace {
 
 std::u16string Decimal(uint64_t v) {
-  const std::string s = std::to_string(v);
-  return std::u16string(s.begin(), s.end());
+  return DecimalText(v);
+}
+
+std::u16string DescribeRecord(int64_t elements) {
+  if (elements == ReportEntry::kNoFile) return u"(none)";
+  if (elements == ReportEntry::kUnreadableFile) return u"(unreadable)";
+  return Decimal(static_cast<uint64_t>(elements)) + u" elements";
 }
 
 std::u16string TypeName(EntryType t) {
@@ -60,6 +65,38 @@ std::u16string ProblemText(FileProblem p) {
 
 }  // namespace
 
+std::u16string DecimalText(uint64_t v) {
+  const std::string s = std::to_string(v);
+  return std::u16string(s.begin(), s.end());
+}
+
+std::u16string DescribeValue(const EntryValue& v) {
+  switch (v.type) {
+    case EntryType::kDword:
+    case EntryType::kQword:
+      return Decimal(v.number);
+    case EntryType::kString:
+      return u"\"" + v.text + u"\"";
+    case EntryType::kStringList: {
+      std::u16string out;
+      for (const std::u16string& item : v.items)
+        out += (out.empty() ? u"\"" : u", \"") + item + u"\"";
+      return out.empty() ? u"(empty)" : out;
+    }
+    case EntryType::kBinary: {
+      static constexpr char16_t kHex[] = u"0123456789abcdef";
+      std::u16string out;
+      for (size_t i = 0; i < v.bytes.size() && i < 16; ++i) {
+        out += kHex[v.bytes[i] >> 4];
+        out += kHex[v.bytes[i] & 15];
+      }
+      if (v.bytes.size() > 16) out += u"\u2026 (" + Decimal(v.bytes.size()) + u" bytes)";
+      return out.empty() ? u"(empty)" : out;
+    }
+  }
+  return {};
+}
+
 std::u16string FillIn(std::u16string_view format, const std::vector<std::u16string>& args) {
   std::u16string out;
   for (size_t i = 0; i < format.size(); ++i) {
@@ -82,8 +119,12 @@ std::u16string FillIn(std::u16string_view format, const std::vector<std::u16stri
   return out;
 }
 
-ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings) {
+ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings,
+                          const ValueText& describe) {
   ReportText r;
+  auto shown = [&](const ReportEntry& e, const EntryValue& v) {
+    return describe ? describe(e.name, v) : DescribeValue(v);
+  };
   size_t keptOut = 0;
   for (const ReportEntry& e : plan.entries) {
     const std::u16string line = Decimal(e.line);
@@ -93,7 +134,14 @@ ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings) 
     if (e.kind != ReportKind::kChange) ++keptOut;
     switch (e.kind) {
       case ReportKind::kChange:
-        add(e.record ? IDS_ST_RECORD_CHANGE : IDS_ST_CHANGE, e.before, e.after);
+        if (e.record)
+          add(IDS_ST_RECORD_CHANGE, DescribeRecord(e.wasElements),
+              DescribeRecord(e.becomesElements));
+        else
+          add(IDS_ST_CHANGE, e.was ? shown(e, *e.was) : u"(none)", shown(e, e.becomes));
+        break;
+      case ReportKind::kLeftOut:
+        add(IDS_ST_LEFT_OUT);
         break;
       case ReportKind::kUnknown:
         add(e.record ? IDS_ST_UNKNOWN_RECORD : IDS_ST_UNKNOWN);
@@ -102,7 +150,11 @@ ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings) 
         add(IDS_ST_REPLACED, Decimal(e.replacedBy));
         break;
       case ReportKind::kUnreadable:
-        add(e.record ? IDS_ST_RECORD_REFUSED : IDS_ST_LINE_REFUSED, ProblemText(e.problem));
+        // A value's line names the value when the line gave its name.
+        add(e.record          ? IDS_ST_RECORD_REFUSED
+            : e.name.empty() ? IDS_ST_LINE_REFUSED
+                             : IDS_ST_VALUE_REFUSED,
+            ProblemText(e.problem));
         break;
       case ReportKind::kRefused:
         switch (e.reason) {

@@ -20,7 +20,18 @@ struct ReportText {
   std::vector<std::u16string> lines;
 };
 
-ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings);
+// How a value of "Common" is shown; by default in its stored form (DescribeValue).
+using ValueText = std::function<std::u16string(std::u16string_view name, const EntryValue&)>;
+
+ReportText DescribeReport(const ImportPlan& plan, const ReportStrings& strings,
+                          const ValueText& describe = {});
+
+// A value in its stored form: a number in decimal, a text in quotes, a list of texts, the first
+// bytes of a binary value in hexadecimal.
+std::u16string DescribeValue(const EntryValue& value);
+
+// A number in decimal.
+std::u16string DecimalText(uint64_t v);
 
 // `format` with %1 to %4 replaced by the arguments ("%%" gives a percent sign).
 std::u16string FillIn(std::u16string_view format, const std::vector<std::u16string>& args);

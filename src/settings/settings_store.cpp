@@ -185,9 +185,8 @@ uint32_t SettingsStore::DeleteValue(SettingsHandle h, std::u16string_view name,
   if (!IniMode()) return DeleteRaw(h, name);
   std::optional<std::u16string> probe = ReadText(h, name, 2);
   if (!probe || probe->empty()) return kErrorFileNotFound;
-  DeleteRaw(h, name);
-  if (alsoSizeValue) DeleteRaw(h, IniSizeValueName(name));
-  return 0;
+  if (const uint32_t rc = DeleteRaw(h, name)) return rc;
+  return alsoSizeValue ? DeleteRaw(h, IniSizeValueName(name)) : 0;
 }
 
 uint32_t SettingsStore::WriteString(SettingsHandle h, std::u16string_view name,

@@ -106,8 +106,8 @@ class SettingsStore {
   // which is otherwise written first unless suppressed).
   uint32_t WriteBinary(SettingsHandle h, std::u16string_view name, const void* data, size_t size,
                        bool suppressSizeValue);
-  // 0, or kErrorFileNotFound when there was no value (INI shape: also an empty one, which is
-  // left in place).
+  // 0, kErrorFileNotFound when there was no value (INI shape: also an empty one, which is
+  // left in place), or the error of a delete that failed.
   uint32_t DeleteValue(SettingsHandle h, std::u16string_view name, bool alsoSizeValue);
 
   // A string write. With a default, a value equal to it (exactly) is deleted from "Common"

@@ -62,9 +62,8 @@ bool IsBlankUnit(char16_t c) {
 // One write; true when the store took it.
 bool WriteValue(SettingsStore& store, SettingsHandle h, const KeySpec& k, const EntryValue& v) {
   if (k.deleteAtDefault && k.hasDefault && v == DefaultOf(k)) {
-    // A delete that did not happen is seen only by reading again (the INI shape reports none).
-    store.DeleteValue(h, k.name, k.type == EntryType::kBinary);
-    return ReadValue(store, h, k) == std::optional<EntryValue>(v);
+    const uint32_t e = store.DeleteValue(h, k.name, k.type == EntryType::kBinary);
+    return e == 0 || e == kErrorFileNotFound;
   }
   switch (v.type) {
     case EntryType::kDword:
@@ -88,23 +87,11 @@ bool WriteValue(SettingsStore& store, SettingsHandle h, const KeySpec& k, const 
   return false;
 }
 
-std::u16string Ascii(std::string_view s) {
-  return std::u16string(s.begin(), s.end());
-}
-
-std::u16string Decimal(uint64_t v) {
-  return Ascii(std::to_string(v));
-}
-
-size_t ElementCount(const RecordLists& l) {
-  return l.qwords.size() + l.dwords.size() + l.words.size() + l.bytes.size() + l.texts.size() +
-         l.blobs.size() + l.fonts.size() + l.secondDwords.size() + l.bits.size() +
-         l.textMap.size() + l.valueMap.size();
-}
-
-std::u16string DescribeRecord(const std::optional<RecordLists>& lists) {
-  if (!lists) return u"(none)";
-  return Decimal(ElementCount(*lists)) + u" elements";
+int64_t ElementCount(const RecordLists& l) {
+  return static_cast<int64_t>(l.qwords.size() + l.dwords.size() + l.words.size() +
+                              l.bytes.size() + l.texts.size() + l.blobs.size() + l.fonts.size() +
+                              l.secondDwords.size() + l.bits.size() + l.textMap.size() +
+                              l.valueMap.size());
 }
 
 std::u16string PathOf(const RecordPlace& place, uint32_t number) {
@@ -191,33 +178,6 @@ void AddTableKeys(SettingsCatalog& catalog, const FlagTable& flags) {
   }
 }
 
-std::u16string DescribeValue(const EntryValue& v) {
-  switch (v.type) {
-    case EntryType::kDword:
-    case EntryType::kQword:
-      return Decimal(v.number);
-    case EntryType::kString:
-      return u"\"" + v.text + u"\"";
-    case EntryType::kStringList: {
-      std::u16string out;
-      for (const std::u16string& item : v.items)
-        out += (out.empty() ? u"\"" : u", \"") + item + u"\"";
-      return out.empty() ? u"(empty)" : out;
-    }
-    case EntryType::kBinary: {
-      static constexpr char16_t kHex[] = u"0123456789abcdef";
-      std::u16string out;
-      for (size_t i = 0; i < v.bytes.size() && i < 16; ++i) {
-        out += kHex[v.bytes[i] >> 4];
-        out += kHex[v.bytes[i] & 15];
-      }
-      if (v.bytes.size() > 16) out += u"… (" + Decimal(v.bytes.size()) + u" bytes)";
-      return out.empty() ? u"(empty)" : out;
-    }
-  }
-  return {};
-}
-
 SettingsFile CollectSettings(SettingsStore& store, const SettingsCatalog& catalog,
                              const RecordPlace& place, bool every,
                              std::vector<std::u16string>* unreadable) {
@@ -295,8 +255,8 @@ ImportPlan PlanImport(const SettingsFile& file, SettingsStore& store,
         const std::optional<EntryValue> now = ReadValue(store, h, *k);
         if (now && *now == v) continue;  // nothing to change
         e.kind = ReportKind::kChange;
-        e.before = now ? DescribeValue(*now) : u"(none)";
-        e.after = DescribeValue(v);
+        e.was = now;
+        e.becomes = v;
         plan.values.push_back({*k, v});
         plan.changeBits |= k->changeBits;
       }
@@ -337,9 +297,11 @@ ImportPlan PlanImport(const SettingsFile& file, SettingsStore& store,
     const std::optional<std::vector<uint8_t>> now = ReadFile(place, r->number);
     if (now && *now == *bytes) continue;
     e.kind = ReportKind::kChange;
-    e.before = DescribeRecord(now ? ParseBytes(*now, r->number) : std::nullopt);
-    if (now && !ParseBytes(*now, r->number)) e.before = u"(unreadable)";
-    e.after = DescribeRecord(fr.lists);
+    if (now) {
+      const std::optional<RecordLists> nowLists = ParseBytes(*now, r->number);
+      e.wasElements = nowLists ? ElementCount(*nowLists) : ReportEntry::kUnreadableFile;
+    }
+    e.becomesElements = ElementCount(fr.lists);
     plan.records.push_back({r->number, std::move(*bytes)});
     plan.changeBits |= r->changeBits;
     plan.entries.push_back(std::move(e));

@@ -4,6 +4,7 @@
 // written), and applying it all or nothing.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,7 @@ enum class ReportKind : uint8_t {
   kRefused,     // known, but refused for `reason`
   kReplaced,    // a later entry of the same name (at `replacedBy`) wins
   kUnreadable,  // a line the reader refused (`problem`)
+  kLeftOut,     // a change this import leaves out (its caller decides which: see the caller)
 };
 
 enum class RefusalReason : uint8_t {
@@ -98,7 +100,12 @@ struct ReportEntry {
   EntryType expected = EntryType::kDword;
   uint64_t limit = 0;
   uint32_t replacedBy = 0;
-  std::u16string before, after;  // kChange: as the report shows them
+  // kChange of a value: what is there now (nothing: no value) and what the file gives.
+  std::optional<EntryValue> was;
+  EntryValue becomes;
+  // kChange of a record: its elements now (kNoFile, kUnreadableFile) and in the file.
+  static constexpr int64_t kNoFile = -1, kUnreadableFile = -2;
+  int64_t wasElements = kNoFile, becomesElements = 0;
 };
 
 struct ImportPlan {
@@ -124,9 +131,6 @@ struct ImportPlan {
 // Compares the file with the store and the record files; writes nothing.
 ImportPlan PlanImport(const SettingsFile& file, SettingsStore& store,
                       const SettingsCatalog& catalog, const RecordPlace& place);
-
-// A value as the report shows it.
-std::u16string DescribeValue(const EntryValue& value);
 
 // Writes every change of the plan, or, when any write fails, puts back what it had written so
 // that the store and the record files are as before. Answers whether it applied them.

@@ -201,6 +201,20 @@ TEST_P(SpecialPages, CsvViewOfTwoFormatsAndSaveRemapsEveryConfiguration) {
   EXPECT_FALSE(RemapCustBlock(std::vector<uint8_t>(100), moved));
 }
 
+TEST_P(SpecialPages, AnImportedCsvListKeepsTheLoadedPlaceOfEachFormatByName) {
+  auto& list = Loaded(page::kCsv).Extension<CsvExtension>().list;
+  std::vector<CsvFormat> formats(list.Formats().rbegin(), list.Formats().rend());
+  formats.push_back(formats.front());
+  formats.back().name = u"Mine";
+  std::vector<uint32_t> old;
+  for (size_t k = list.Size(); k-- > 0;) old.push_back(static_cast<uint32_t>(k));
+  old.push_back(kNewCsvFormat);
+  list.Replace(formats);
+  EXPECT_EQ(list.OldIndices(), old);
+  EXPECT_EQ(list.Formats(), formats);
+  EXPECT_TRUE(list.Edited());
+}
+
 TEST(ActiveStringCommands, SeventyCommandsOfTheEditingRunFirstEachOnce) {
   const std::vector<uint16_t> ids = ActiveStringCommands();
   ASSERT_EQ(ids.size(), kActiveStringCommandCount);

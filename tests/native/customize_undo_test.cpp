@@ -9,6 +9,10 @@
 #include <random>
 
 #include "customize/page_extensions.h"
+#include "customize/settings_catalog.h"
+#include "customize/sheet_transfer.h"
+#include "settings/memory_file_store.h"
+#include "settings/settings_file.h"
 #include "customize/setting_reset.h"
 #include "customize/additional_text.h"
 #include "customize_ids.h"
@@ -408,6 +412,90 @@ TEST_P(Sheet, AnUndoneRenderingPreviewStillCountsAsSent) {
   const RenderingModel& r = session.Page(page::kRendering).Extension<RenderingExtension>().model;
   EXPECT_TRUE(r.fallback.empty());
   EXPECT_TRUE(r.applied);
+}
+
+// A flag of the table that no page shows.
+const FlagRow* UnshownFlag(const FlagTable& flags) {
+  for (uint32_t i = 0; i < kFlagRowCount; ++i) {
+    bool shown = false;
+    for (const PageDescriptor* page : CustomizePages())
+      for (const SettingRow& row : page->rows)
+        shown =
+            shown || (row.stored == Stored::kFlag ? row.def == i : row.key == flags.Row(i)->name);
+    if (!shown) return flags.Row(i);
+  }
+  return nullptr;
+}
+
+TEST_P(Sheet, AnImportInTheSheetIsOneUndoStepOverWhatThePagesShowAndWritesNothing) {
+  Put(u"TabWidth", 200);
+  Load();
+  MemoryFileStore files;
+  const BinPathBuilder binPath = [](std::u16string_view folder, std::u16string_view name) {
+    return std::u16string(folder) + u"/" + std::u16string(name);
+  };
+  const RecordPlace place{files, binPath};
+  const SettingsCatalog catalog = CustomizeCatalog(env.flags);
+  CustomizeUndo undo(session);
+  PageModel& tab = session.Page(page::kTab);
+  tab.SetText(IDC_TAB_WIDTH, u"150");  // typed, not saved
+  // The export holds what the page shows, not what is stored.
+  const SettingsFile shown = CollectShown(session, store, catalog, place, false);
+  ASSERT_EQ(shown.values.size(), 1u);
+  EXPECT_EQ(shown.values[0].value, DwordValue(150));
+
+  const FlagRow* flag = UnshownFlag(env.flags);
+  ASSERT_NE(flag, nullptr);
+  const std::u16string unshown(flag->name);
+  const std::string text =
+      "Scrivlet settings\nversion = 1\n[Common]\nTabWidth = dword 120\n"
+      "ReadOnlyIcon = dword 0\n" +
+      std::string(unshown.begin(), unshown.end()) + " = dword " + (flag->def ? "0" : "1") +
+      "\nStatusOrderArray = binary 00000000020000000100000003000000\n"
+      "[Record Menu0]\ndword 1\nend\n[Record ActiveS]\nend\n[End]\n";
+  const SettingsFileRead read =
+      ReadSettingsFile(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  ASSERT_EQ(read.refusal, FileProblem::kNone);
+  const ImportPlan plan = PlanSheetImport(read.file, session, store, catalog, place);
+  std::vector<std::pair<ReportKind, std::u16string>> kinds;
+  for (const ReportEntry& e : plan.entries) kinds.emplace_back(e.kind, e.name);
+  using K = ReportKind;
+  EXPECT_EQ(kinds,
+            (std::vector<std::pair<ReportKind, std::u16string>>{{K::kChange, u"TabWidth"},
+                                                                {K::kChange, u"ReadOnlyIcon"},
+                                                                {K::kLeftOut, unshown},
+                                                                {K::kChange, u"StatusOrderArray"},
+                                                                {K::kLeftOut, u"Menu0"},
+                                                                {K::kChange, u"ActiveS"}}));
+  EXPECT_EQ(plan.entries[0].was, DwordValue(150));  // compared with what the page shows
+  EXPECT_EQ(plan.values.size(), 3u);
+  EXPECT_EQ(plan.records.size(), 1u);
+
+  std::vector<PageState> before;
+  for (size_t p = 0; p < page::kCount; ++p) before.push_back(CapturePage(session.Page(p)));
+  ASSERT_TRUE(ImportIntoPages(plan, session, undo, {page::kTab}));
+  EXPECT_EQ(tab.TextOf(IDC_TAB_WIDTH), u"120");
+  EXPECT_FALSE(tab.IsOn(IDC_TAB_READ_ONLY_ICON));
+  EXPECT_TRUE(tab.visited);  // so that OK writes it
+  const auto& status = session.Page(page::kStatus).Extension<StatusExtension>();
+  EXPECT_EQ(status.order[1], 2u);
+  EXPECT_EQ(session.Page(page::kActiveString).Extension<ActiveStringExtension>().table,
+            BuiltinActiveStrings());
+  // Nothing written.
+  const SettingsHandle h = OpenCommon(store);
+  EXPECT_EQ(store.ReadDword(h, u"TabWidth", 0), 200u);
+  for (std::u16string_view name :
+       {std::u16string_view(u"ReadOnlyIcon"), std::u16string_view(unshown),
+        std::u16string_view(u"StatusOrderArray")})
+    EXPECT_FALSE(store.HasValue(h, name)) << std::string(name.begin(), name.end());
+  EXPECT_EQ(files.Find(binPath(u"Common", u"ActiveS")), nullptr);
+  // One undo gives every page back exactly; redo does the import again.
+  EXPECT_EQ(undo.Undo(), UndoPlace{page::kTab});
+  for (size_t p = 0; p < page::kCount; ++p)
+    EXPECT_TRUE(SameState(CapturePage(session.Page(p)), before[p])) << p;
+  EXPECT_FALSE(undo.CanUndo());
+  EXPECT_TRUE(undo.Redo());
+  EXPECT_EQ(tab.TextOf(IDC_TAB_WIDTH), u"120");
 }
 
 TEST(UndoStack, ForgetsTheOldestBeyondItsLimit) {

@@ -6,7 +6,10 @@
 
 #include <random>
 
+#include "controls_ids.h"
+#include "customize/additional_text.h"
 #include "customize/settings_catalog.h"
+#include "customize_ids.h"
 #include "customize_test_support.h"
 #include "settings/memory_file_store.h"
 #include "settings/record_table.h"
@@ -322,8 +325,8 @@ TEST_P(Transfer, TheReportNamesEachChangeRefusalUnknownAndReplacedEntry) {
     EXPECT_EQ(plan.entries[i].reason, expected[i].reason);
     EXPECT_EQ(plan.entries[i].replacedBy, expected[i].replacedBy);
   }
-  EXPECT_EQ(plan.entries[3].before, u"100");
-  EXPECT_EQ(plan.entries[3].after, u"120");
+  EXPECT_EQ(plan.entries[3].was, DwordValue(100));
+  EXPECT_EQ(plan.entries[3].becomes, DwordValue(120));
   EXPECT_EQ(plan.entries[4].limit, 259u);
   EXPECT_EQ(plan.Changes(), 3u);
   // The union of the bits the Tab and View pages report for these two values.
@@ -361,6 +364,38 @@ TEST_P(Transfer, TheReportNamesEachChangeRefusalUnknownAndReplacedEntry) {
   // Planning wrote nothing.
   EXPECT_EQ(CommonValues(store).size(), 1u);
   EXPECT_EQ(files.Find(binPath(u"Common", u"Menu5")), nullptr);
+}
+
+// Strings as their numbers, to see which string a text came from.
+class NumberStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override { return u"#" + DecimalText(id); }
+};
+
+TEST_P(Transfer, TheReportShowsValuesAsTheirPagesShowThemAndNamesARefusedValue) {
+  const ImportPlan plan = Plan(
+      "Scrivlet settings\nversion = 1\n[Common]\nTabStyle = dword 1\nReadOnlyIcon = dword 0\n"
+      "TabWidth = dword 120\nActiveTabColor = dword 255\nStatusOrderArray = binary 0102\n"
+      "Beep = dword one\nno entry\n[End]\n");
+  const NumberStrings strings;
+  const ReportText text = DescribeReport(
+      plan, [](uint32_t id) { return u"#" + DecimalText(id) + u" %1 %2 %3 %4"; },
+      [&](std::u16string_view name, const EntryValue& v) {
+        return DescribeAsShown(name, v, env.flags, strings);
+      });
+  // A list's item, a box, a number, a colour; a value no control shows whole in stored form.
+  const std::vector<std::u16string> lines = {
+      u"#" + DecimalText(IDS_ST_VALUE_REFUSED) + u" Beep 9 not a number of its type ",
+      u"#" + DecimalText(IDS_ST_LINE_REFUSED) + u"  10 not \"name = type value\" ",
+      u"#" + DecimalText(IDS_ST_CHANGE) + u" TabStyle 4 #" + DecimalText(IDS_TAB_STYLE_TABS) +
+          u" #" + DecimalText(IDS_TAB_STYLE_BUTTONS),
+      u"#" + DecimalText(IDS_ST_CHANGE) + u" ReadOnlyIcon 5 #" +
+          DecimalText(IDS_DEFAULT_TICKED) + u" #" + DecimalText(IDS_DEFAULT_CLEARED),
+      u"#" + DecimalText(IDS_ST_CHANGE) + u" TabWidth 6 160 120",
+      u"#" + DecimalText(IDS_ST_CHANGE) + u" ActiveTabColor 7 (none) #FF0000",
+      u"#" + DecimalText(IDS_ST_CHANGE) + u" StatusOrderArray 8 (none) 0102",
+  };
+  EXPECT_EQ(text.lines, lines);
 }
 
 TEST_P(Transfer, AWrongTypeAndAnOutOfRangeFlagAreRefused) {

@@ -5,13 +5,17 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 
 #include "customize/settings_catalog.h"
+#include "dialog_chain.h"
 #include "resource_ids.h"
 #include "scrvdlgs_api.h"
 #include "settings/app_data_path_win.h"
@@ -177,6 +181,79 @@ TEST_F(SettingsTransfer, TheReportListsFirstAndItsCancelWritesNothing) {
     } else {
       EXPECT_EQ(r.result, 1);
       EXPECT_EQ(RegistryDword(L"TabWidth"), 120u);
+    }
+  }
+}
+
+// Runs `step` once the loop of whatever dialog is current has taken its next messages.
+void Soon(std::function<void()> step) {
+  static std::function<void()> pending;
+  pending = std::move(step);
+  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    std::function<void()> run = std::move(pending);
+    if (run) run();
+  });
+}
+
+TEST_F(SettingsTransfer, InTheSheetAnImportFillsThePagesAndOnlyOkWritesIt) {
+  FakeHost host;
+  WriteText(file,
+            "Scrivlet settings\nversion = 1\n[Common]\nTabWidth = dword 120\n"
+            "[Record Menu0]\ndword 1\nend\n[End]\n");
+  AppFolder registry(false);
+  Library lib(registry.Path());
+  const auto customize = lib.Get<decltype(&DoCustomize)>("DoCustomize");
+  const scrv::FlagTable flags(1252);
+  const uint64_t bits = scrv::CustomizeCatalog(flags).Find(u"TabWidth")->changeBits;
+  for (int button : {IDCANCEL, IDOK}) {
+    std::wstring report, shown;
+    uint32_t restart = 0;
+    const ScriptResult r = RunDialog(
+        [&] { return INT_PTR(customize(host.Hwnd(), 9, &restart, -1, 0, 0)); },
+        [&](HWND sheet) {
+          // The page list's menu from the keyboard, Import by its mnemonic; then the Open
+          // dialog, the report, and the sheet with the Tab page showing the file's width.
+          dialog_chain::OnNextDialog(sheet, [&, sheet](HWND open) {
+            dialog_chain::OnNextDialog(open, [&, sheet](HWND box) {
+              report = Text(box, IDC_SR_LIST);
+              Click(box, IDOK);
+              Soon([&, sheet] {
+                HWND page =
+                    reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+                shown = Text(page, IDC_TAB_WIDTH);
+                Click(sheet, button);
+              });
+            });
+            ChooseFile(open, file);
+          });
+          HWND titles = GetDlgItem(sheet, IDC_NAV_TITLES);
+          SetFocus(titles);
+          PostMessageW(sheet, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(titles), -1);
+          PostMessageW(sheet, WM_CHAR, L'i', 0);
+        });
+    ASSERT_TRUE(r.scriptRan);
+    EXPECT_FALSE(r.timedOut);
+    EXPECT_TRUE(dialog_chain::AllStepsRan());
+    EXPECT_NE(report.find(L"TabWidth: 160 -> 120"), std::wstring::npos) << report;
+    EXPECT_NE(report.find(L"Menu0 (line 5): not on these pages, left out"), std::wstring::npos)
+        << report;
+    EXPECT_EQ(shown, L"120");
+    // The menus are not the sheet's: left out either way.
+    EXPECT_EQ(GetFileAttributesW(RegistryMenu0().c_str()), INVALID_FILE_ATTRIBUTES);
+    std::vector<uint64_t> masks;
+    for (const FakeHost::Message& m : host.messages)
+      if (m.msg == scrv::SCM_SETTINGS_CHANGED)
+        masks.push_back(uint64_t(m.lParam) << 32 | (m.wParam & 0xFFFFFFFF));
+    if (button == IDCANCEL) {
+      EXPECT_EQ(r.result, 0);
+      EXPECT_EQ(RegistryDword(L"TabWidth"), 0xDEADBEEFu);
+      EXPECT_EQ(masks, std::vector<uint64_t>{});
+    } else {
+      EXPECT_EQ(r.result, 1);
+      EXPECT_EQ(RegistryDword(L"TabWidth"), 120u);
+      ASSERT_EQ(masks.size(), 1u);
+      EXPECT_EQ(masks[0] & bits, bits);
     }
   }
 }
