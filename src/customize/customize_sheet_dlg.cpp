@@ -169,7 +169,7 @@ void CCustomizeSheet::ImportIntoSheet(size_t) {
       PlanSheetImport(*file, session_, Settings(), CustomizeCatalog(Flags()), records.place);
   if (!ShowImportReport(m_hWnd, plan, &session_)) return;
   const int current = CurrentIndex();
-  if (!ImportIntoPages(plan, session_, undo_, {current < 0 ? 0 : static_cast<size_t>(current)}))
+  if (!ImportIntoPages(plan, undo_, {current < 0 ? 0 : static_cast<size_t>(current)}))
     return;
   // The pages show their new values; refilling the controls is not a step of its own.
   replaying_ = true;

@@ -166,8 +166,7 @@ ImportPlan PlanSheetImport(const SettingsFile& file, CustomizeSession& session,
   return plan;
 }
 
-bool ImportIntoPages(const ImportPlan& plan, CustomizeSession& session, CustomizeUndo& undo,
-                     UndoPlace place) {
+bool ImportIntoPages(const ImportPlan& plan, CustomizeUndo& undo, UndoPlace place) {
   return undo.TrackSheet(place, UndoKind::kImport, [&](CustomizeSession& s) {
     for (const ImportPlan::ValueWrite& w : plan.values) {
       if (w.key.name == kStatusOrderName) {

@@ -44,7 +44,6 @@ ImportPlan PlanSheetImport(const SettingsFile& file, CustomizeSession& session,
 // Puts the plan's values and records into the pages' working values and lists as one undo
 // step (the pages it changes count as shown, so that OK writes them). False when nothing
 // changed.
-bool ImportIntoPages(const ImportPlan& plan, CustomizeSession& session, CustomizeUndo& undo,
-                     UndoPlace place);
+bool ImportIntoPages(const ImportPlan& plan, CustomizeUndo& undo, UndoPlace place);
 
 }  // namespace scrv

@@ -641,8 +641,8 @@ void CPropertySheetBase::GoTo(const SearchMatch& match) {
     ::SendMessageW(control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(match.row), FALSE);
   }
   ::SendMessageW(page, SLM_MARK_CONTROL, match.control, 0);
-  if (_wcsicmp(cls, L"Static") == 0 || _wcsicmp(cls, L"Button") == 0 &&
-      (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+  if (_wcsicmp(cls, L"Static") == 0 || (_wcsicmp(cls, L"Button") == 0 &&
+      (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)) {
     // A label takes no focus: the control it names does, as its mnemonic would give it.
     HWND next = GetNextDlgTabItem(page, control, FALSE);
     if (next) control = next;

@@ -473,7 +473,7 @@ TEST_P(Sheet, AnImportInTheSheetIsOneUndoStepOverWhatThePagesShowAndWritesNothin
 
   std::vector<PageState> before;
   for (size_t p = 0; p < page::kCount; ++p) before.push_back(CapturePage(session.Page(p)));
-  ASSERT_TRUE(ImportIntoPages(plan, session, undo, {page::kTab}));
+  ASSERT_TRUE(ImportIntoPages(plan, undo, {page::kTab}));
   EXPECT_EQ(tab.TextOf(IDC_TAB_WIDTH), u"120");
   EXPECT_FALSE(tab.IsOn(IDC_TAB_READ_ONLY_ICON));
   EXPECT_TRUE(tab.visited);  // so that OK writes it
