@@ -86,4 +86,5 @@
 #define IDS_MENUS_PASTE_NO_ITEMS 3402
 #define IDS_MENUS_PASTE_UNKNOWN_COMMAND 3403
 #define IDS_MENUS_PASTE_NEEDS_POPUP 3462 /* the main menu's top level takes only popups */
+#define IDS_MENUS_PASTE_TOO_DEEP 3463    /* a pasted run would nest deeper than a menu may */
 #define HELP_TOPIC_MENU_PROPERTIES 7029

@@ -238,6 +238,36 @@ bool MenuTree::TopLevelRefuses(const MenuItem& first, const MenuNode* target,
   return mainMenu_ && top && !first.IsPopup();
 }
 
+std::optional<std::vector<int>> MenuTree::RunDepths(const MenuList& items,
+                                                    const MenuNode* parent) const {
+  // Levels count from the first item; an item above the first one's level stands beside the
+  // run's first level.
+  const int top = Level(parent) + 1;
+  const int first = items.front().level;
+  struct Open {
+    int level;
+    int depth;
+  };
+  std::vector<Open> open;
+  std::vector<int> depths;
+  for (const MenuItem& item : items) {
+    const int level = top + (item.level - first);
+    while (!open.empty() && open.back().level >= level) open.pop_back();
+    const int depth = open.empty() ? top : open.back().depth + 1;
+    if (depth > maxLevel_) return std::nullopt;
+    depths.push_back(depth);
+    open.push_back({level, depth});
+  }
+  return depths;
+}
+
+bool MenuTree::RunTooDeep(const MenuList& items, const MenuNode* target, MenuPlace place) const {
+  if (items.empty()) return false;
+  if (!target) place = MenuPlace::kInto;
+  const MenuNode* parent = place == MenuPlace::kInto ? (target ? target : &root_) : target->parent;
+  return !RunDepths(items, parent);
+}
+
 MenuNode* MenuTree::InsertRun(const MenuList& items, MenuNode* target, MenuPlace place) {
   if (items.empty()) return nullptr;
   if (!target) place = MenuPlace::kInto;
@@ -246,33 +276,27 @@ MenuNode* MenuTree::InsertRun(const MenuList& items, MenuNode* target, MenuPlace
   if (TopLevelRefuses(items.front(), target, place)) return nullptr;
 
   // The run is built apart first, so that a run that turns out too deep leaves the tree as it
-  // was. Levels count from the first item; an item above the first one's level stands beside
-  // the run's first level.
+  // was.
+  const std::optional<std::vector<int>> depths = RunDepths(items, parent);
+  if (!depths) return nullptr;
   const int top = Level(parent) + 1;
-  const int first = items.front().level;
-  struct Open {
-    int level;
-    MenuNode* node;
-    int depth;
-  };
-  std::vector<Open> open;
+  std::vector<MenuNode*> last;  // the latest node of each depth from `top` on
   std::vector<std::unique_ptr<MenuNode>> run;
-  for (const MenuItem& item : items) {
-    const int level = top + (item.level - first);
-    while (!open.empty() && open.back().level >= level) open.pop_back();
-    const int depth = open.empty() ? top : open.back().depth + 1;
-    if (depth > maxLevel_) return nullptr;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const int depth = (*depths)[i];
+    const auto d = static_cast<size_t>(depth - top);
     auto node = std::make_unique<MenuNode>();
-    node->item = item;
+    node->item = items[i];
     node->item.level = static_cast<uint8_t>(depth);
     MenuNode* raw = node.get();
-    if (open.empty()) {
+    if (d == 0) {
       run.push_back(std::move(node));
     } else {
-      node->parent = open.back().node;
-      open.back().node->children.push_back(std::move(node));
+      node->parent = last[d - 1];
+      last[d - 1]->children.push_back(std::move(node));
     }
-    open.push_back({level, raw, depth});
+    last.resize(d + 1);
+    last[d] = raw;
   }
 
   MenuNode* firstNode = run.front().get();

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "menus/menu_item.h"
@@ -84,6 +85,9 @@ class MenuTree {
   // Whether the main-menu rule discards a run that starts with `first` at that place: in the
   // main menu, only a popup may open a run at the top level.
   bool TopLevelRefuses(const MenuItem& first, const MenuNode* target, MenuPlace place) const;
+  // Whether a run put at that place would nest deeper than the tree allows (InsertRun would
+  // discard it).
+  bool RunTooDeep(const MenuList& items, const MenuNode* target, MenuPlace place) const;
 
   // Puts a new item at `target` (null: at the end of the top level), with no rule but the
   // depth: the menus dialog's insertions may put anything anywhere. Null when too deep.
@@ -103,6 +107,8 @@ class MenuTree {
   void Attach(std::unique_ptr<MenuNode> node, MenuNode* target, MenuPlace place);
   bool Refused(const MenuNode* node, const MenuNode* target, MenuPlace place) const;
   void FlattenInto(const MenuNode* node, int level, MenuList& out) const;
+  // The depth each item of a run gets under `parent`; nothing when one would be too deep.
+  std::optional<std::vector<int>> RunDepths(const MenuList& items, const MenuNode* parent) const;
 
   bool mainMenu_;
   uint8_t maxLevel_;

@@ -220,15 +220,20 @@ bool CMenusDlg::Copy() {
   return node && WriteClipboardText(m_hWnd, model_.CopyText(node));
 }
 
-// Text that is not a run of item records, that names a command the editor does not know, or
-// that the main-menu rule would keep off the top level, is refused as a whole and the user is
-// told why.
+// Text that is not a run of item records, that names a command the editor does not know, that
+// the main-menu rule would keep off the top level or that would nest too deep here, is refused
+// as a whole and the user is told why.
 void CMenusDlg::Paste() {
   std::optional<std::u16string> text = ReadClipboardText(m_hWnd);
   const MenuPasteRefusal refusal =
       text ? model_.CheckPaste(*text, Selected()) : MenuPasteRefusal{MenuPasteProblem::kNoItems};
-  if (refusal.problem == MenuPasteProblem::kNeedsPopup) {
-    ShowMessage(m_hWnd, UiText::Res(IDS_MENUS_PASTE_NEEDS_POPUP), {}, MB_ICONINFORMATION);
+  if (refusal.problem == MenuPasteProblem::kNeedsPopup ||
+      refusal.problem == MenuPasteProblem::kTooDeep) {
+    ShowMessage(m_hWnd,
+                UiText::Res(refusal.problem == MenuPasteProblem::kTooDeep
+                                ? IDS_MENUS_PASTE_TOO_DEEP
+                                : IDS_MENUS_PASTE_NEEDS_POPUP),
+                {}, MB_ICONINFORMATION);
     return;
   }
   if (refusal.problem == MenuPasteProblem::kNoItems) {

@@ -223,6 +223,7 @@ MenuPasteRefusal MenusModel::CheckPaste(std::u16string_view text,
   }
   if (tree_.TopLevelRefuses(items.front(), selected, PastePlace(selected)))
     return {MenuPasteProblem::kNeedsPopup};
+  if (tree_.RunTooDeep(items, selected, PastePlace(selected))) return {MenuPasteProblem::kTooDeep};
   return {};
 }
 

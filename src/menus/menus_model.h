@@ -41,7 +41,7 @@ constexpr uint32_t kDelaySliderMax = 20;
 // `delay` milliseconds; "%%" is a percent sign.
 std::u16string FormatDelayText(std::u16string_view format, uint32_t delay);
 
-enum class MenuPasteProblem : uint8_t { kNone, kNoItems, kUnknownCommand, kNeedsPopup };
+enum class MenuPasteProblem : uint8_t { kNone, kNoItems, kUnknownCommand, kNeedsPopup, kTooDeep };
 struct MenuPasteRefusal {
   MenuPasteProblem problem = MenuPasteProblem::kNone;
   uint32_t command = 0;
@@ -95,8 +95,8 @@ class MenusModel {
   std::u16string CopyAllText() const;
   // Why a clipboard text would not be pasted at `selected` (kNone when it would): it holds no
   // item line, an item runs a command the editor does not know (`command` and the 1-based
-  // `line` say which), or it would open the main menu's top level with an item that is not a
-  // popup. Nothing of such a text is pasted.
+  // `line` say which), it would open the main menu's top level with an item that is not a
+  // popup, or it would nest deeper than a menu may. Nothing of such a text is pasted.
   MenuPasteRefusal CheckPaste(std::u16string_view text, const MenuNode* selected) const;
   // Inserts pasted items into the selected popup (or at the end with nothing selected), else
   // after the selected item; the first inserted node, or null when nothing was inserted.

@@ -112,10 +112,16 @@ TEST_P(MenusModelTest, CopyAndPasteKeepRelativeLevelsAndCarryLabelsAsText) {
   EXPECT_FALSE(m.Paste(u"not a menu", edit));
 }
 
-// A paste is refused whole when it holds no item, or an item whose command (as written, before
-// it is cut to 16 bits) the editor does not know; popups and separators need none.
+// A paste is refused whole when it holds no item, an item whose command (as written, before
+// it is cut to 16 bits) the editor does not know, or popups nested deeper than a menu may go;
+// popups and separators need no command.
 TEST_P(MenusModelTest, PastesOfNoItemsOrUnknownCommandsAreRefusedWithTheirLine) {
   MenusModel& m = Open(5);
+  std::u16string deep;
+  for (int level = 0; level <= kMaxMenuLevel + 1; ++level) {
+    const std::string n = std::to_string(level);
+    deep += u"P\t\t-1\t" + std::u16string(n.begin(), n.end()) + u"\t3\r\n";
+  }
   struct Case {
     std::u16string_view text;
     MenuPasteProblem problem;
@@ -128,6 +134,7 @@ TEST_P(MenusModelTest, PastesOfNoItemsOrUnknownCommandsAreRefusedWithTheirLine) 
        2},
       {u"A\t\t69632\t0\t0\r\n", MenuPasteProblem::kUnknownCommand, 69632, 1},  // 4096 + 65536
       {u"P\t\t-1\t0\t3\r\n-\t\t0\t1\t1\r\nA\t\t4096\t1\t2\r\n", MenuPasteProblem::kNone, 0, 0},
+      {deep, MenuPasteProblem::kTooDeep, 0, 0},
   };
   for (const Case& c : cases) {
     const MenuPasteRefusal r = m.CheckPaste(c.text, nullptr);
