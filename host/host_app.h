@@ -27,9 +27,12 @@ struct DemoEntry {
   bool measured = true;
   // Optional: the screen area of the screenshot, when more than the dialog is to be seen.
   std::function<RECT(HWND dlg)> area;
-  // False for a state the gallery walk would only walk again: the platform's question box or
-  // a menu open over a dialog another entry already shows.
+  // False for a state the gallery walk would only walk again: a menu open over a dialog
+  // another entry already shows.
   bool walked = true;
+  // A message box over the dialog: the library's own in the dark theme, the platform's task
+  // dialog in the others, so the walk checks it in the dark theme only.
+  bool walkedDarkOnly = false;
 };
 
 const std::vector<DemoEntry>& DemoEntries();

@@ -204,7 +204,7 @@ const std::vector<DemoEntry>& DemoEntries() {
          int r = DoToolbarsDlg(owner, HostRebarWindow(), 0, 1, 1, 0);
          return Result(r);
        },
-       AskToDeleteAToolbar, nullptr, false, nullptr, false},
+       AskToDeleteAToolbar, nullptr, false, nullptr, true, true},
       {L"Extract Frequent Strings", L"DoExtractFrequent", IDD_EXTRACT_FREQUENT,
        OpenExtractFrequentDemo, nullptr},
       {L"Extract Frequent Strings (no count, refused on OK)", L"DoExtractFrequent",

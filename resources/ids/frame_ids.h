@@ -18,6 +18,12 @@
 #define IDS_OPEN_FAILED 1105        /* the browser or a link could not be opened */
 #define IDC_HELP_SOURCE_ONLINE 1001 /* radio buttons of the help source question */
 #define IDC_HELP_SOURCE_LOCAL 1002
+// The common buttons of the library's own message box.
+#define IDS_BUTTON_OK 3322
+#define IDS_BUTTON_CANCEL 3323
+#define IDS_BUTTON_YES 3324
+#define IDS_BUTTON_NO 3325
+#define IDS_BUTTON_RETRY 3326
 
 // Texts of the library's own error codes.
 #define IDS_ERR_BAD_FILE_FORMAT 388    /* 0xA0000008 */

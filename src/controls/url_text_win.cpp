@@ -57,6 +57,10 @@ void CUrlText::Repaint() {
 }
 
 void CUrlText::Open() {
+  if (opener_) {
+    opener_();
+    return;
+  }
   std::wstring address = GetWindowTextString(m_hWnd);
   if (address.empty()) return;
   if (Launcher().OpenAddress(GetParent(), address)) return;

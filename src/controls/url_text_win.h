@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "frame/dialog_appearance_win.h"
 #include "frame/subclass_win.h"
 #include "frame/library_messages_win.h"
@@ -23,6 +25,9 @@ constexpr COLORREF kUrlTextColor = kLinkColor;
 class CUrlText : public CSubclassedWindow, public ParentMessageHook {
  public:
   ~CUrlText() override;
+
+  // What a click, Space or Enter does instead of opening the text with the shell.
+  void SetOpener(std::function<void()> open) { opener_ = std::move(open); }
 
   // The dialog's WM_CTLCOLORSTATIC for this link, forwarded to it.
   bool OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -42,6 +47,7 @@ class CUrlText : public CSubclassedWindow, public ParentMessageHook {
   void Repaint();
 
   HFONT font_ = nullptr;
+  std::function<void()> opener_;
   bool focused_ = false;
 };
 

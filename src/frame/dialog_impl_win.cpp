@@ -45,6 +45,8 @@ void CDialogFrame::SetDark(bool dark) {
 
 bool CDialogFrame::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam,
                                         LRESULT& result) {
+  // A control that colours itself (a link) answers before the dark face does.
+  if (msg == WM_CTLCOLORSTATIC && RunParentHooks(msg, wParam, lParam, result)) return true;
   if (FrameMessage(msg, wParam, lParam, result)) return true;
   if (RunParentHooks(msg, wParam, lParam, result)) return true;
   switch (msg) {
@@ -73,7 +75,10 @@ bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
   if (msg == WM_INITDIALOG) {
     if (!traits_.page) {
       GiveCaptionsRoom(m_hWnd);
-      AttachResizer();
+      if (traits_.fixed)
+        SetDark(IsDarkTheme());
+      else
+        AttachResizer();
       PrepareDialogControls(m_hWnd, traits_.templateId, dark_,
                             [this](int id) { return GetDlgItem(id); });
       if (dark_) DarkenCaption(m_hWnd);
@@ -95,7 +100,7 @@ bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     initialised_ = true;
     return true;
   }
-  if (resizer_.OnMessage(msg, wParam, lParam, traits_.resizeMode, result)) {
+  if (!traits_.fixed && resizer_.OnMessage(msg, wParam, lParam, traits_.resizeMode, result)) {
     if (msg == WM_SIZE) OnLayout();
     return true;
   }

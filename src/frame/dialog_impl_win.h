@@ -53,6 +53,9 @@ struct FrameTraits {
   const char16_t* placementKey = nullptr;
   uint32_t resizeMode = 0;
   bool page = false;  // a property page: a child of its sheet
+  // A fixed dialog (a message box): no resizing engine, so no grip, no placement; the dialog
+  // places itself.
+  bool fixed = false;
 };
 
 class CDialogFrame : public CDialogBase {

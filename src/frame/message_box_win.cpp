@@ -7,6 +7,8 @@
 #include "base/module_state_win.h"
 #include "base/text_win.h"
 #include "frame/common_controls_win.h"
+#include "frame/dialog_appearance_win.h"
+#include "frame/message_box_dlg.h"
 #include "frame/shell_launcher_win.h"
 
 namespace scrv {
@@ -50,6 +52,10 @@ OwnerState WinMessageUi::Owner() {
 }
 
 TaskDialogResult WinMessageUi::RunTaskDialog(const TaskDialogRequest& request) {
+  // The task dialog keeps the light look whatever its owner shows: in the dark theme the
+  // library lays the same request out as a dialog of its own.
+  if (IsDarkTheme())
+    return RunOwnMessageBox(owner_ ? GetLastActivePopup(owner_) : nullptr, request);
   TaskDialogIndirectFn taskDialog = TaskDialogIndirectFunction();
   if (!taskDialog) return {};
 

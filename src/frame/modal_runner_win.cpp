@@ -9,6 +9,16 @@
 
 namespace scrv {
 
+INT_PTR RunModalDialog(HMODULE module, const std::vector<uint8_t>& dialogTemplate, HWND owner,
+                       DLGPROC proc, LPARAM param) {
+  std::optional<std::vector<uint8_t>> copy =
+      ScaleDialogTemplate(dialogTemplate.data(), dialogTemplate.size(),
+                          static_cast<int32_t>(WindowScalePercent(owner)));
+  if (!copy) return 0;
+  return DialogBoxIndirectParamW(module, reinterpret_cast<LPCDLGTEMPLATEW>(copy->data()), owner,
+                                 proc, param);
+}
+
 INT_PTR RunModalDialog(HMODULE module, UINT templateId, HWND owner, DLGPROC proc, LPARAM param) {
   UINT scale = WindowScalePercent(owner);
   if (scale == 100)

@@ -137,12 +137,23 @@ void ModalScope::Fail(std::exception_ptr failure) {
 }
 
 INT_PTR CDialogBase::RunModal(HWND owner, UINT templateId) {
+  return RunModalWith(
+      [&] { return RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0); });
+}
+
+INT_PTR CDialogBase::RunModal(HWND owner, const std::vector<uint8_t>& dialogTemplate) {
+  return RunModalWith([&] {
+    return RunModalDialog(Module().resourceModule, dialogTemplate, owner, StartDialogProc, 0);
+  });
+}
+
+INT_PTR CDialogBase::RunModalWith(const std::function<INT_PTR()>& run) {
   ModalScope scope(EndFailedDialog);
   scope_ = &scope;
   RegisterForCreation();
   INT_PTR result = 0;
   try {
-    result = RunModalDialog(Module().resourceModule, templateId, owner, StartDialogProc, 0);
+    result = run();
   } catch (...) {
     ModalScope::Fail(std::current_exception());
   }

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,9 @@ namespace scrv {
 // when the thread is per-monitor DPI aware. Returns what the platform's dialog box returns, or
 // 0 when a scaled template could not be built.
 INT_PTR RunModalDialog(HMODULE module, UINT templateId, HWND owner, DLGPROC proc, LPARAM param);
+// The same over a template the caller built.
+INT_PTR RunModalDialog(HMODULE module, const std::vector<uint8_t>& dialogTemplate, HWND owner,
+                       DLGPROC proc, LPARAM param);
 
 // The owner window's scale in percent of the system DPI (100 when not per-monitor aware).
 UINT WindowScalePercent(HWND hwnd);
@@ -123,6 +128,8 @@ class CDialogBase : public ATL::CWindow {
   // localisation module in a ModalScope that ends the dialog with -1 on a failure. Returns the
   // runner's result; throws what a handler threw meanwhile.
   INT_PTR RunModal(HWND owner, UINT templateId);
+  // The same over a template built in memory.
+  INT_PTR RunModal(HWND owner, const std::vector<uint8_t>& dialogTemplate);
 
   static INT_PTR CALLBACK StartDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -162,6 +169,8 @@ class CDialogBase : public ATL::CWindow {
   bool RunParentHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
+  INT_PTR RunModalWith(const std::function<INT_PTR()>& run);
+
   std::vector<ParentMessageHook*> hooks_;
   mutable std::vector<std::pair<int, HWND>> items_;  // controls looked up so far
   ModalScope* scope_ = nullptr;  // while RunModal runs

@@ -635,7 +635,7 @@ class GalleryWalk : public ::testing::Test {
     int dialogs = 0;
     size_t total = 0;
     for (const DemoEntry& e : DemoEntries()) {
-      if (!e.walked) continue;
+      if (!e.walked || (e.walkedDarkOnly && look != Look::kDark)) continue;
       if (*filter && std::wstring(e.title).find(filter) == std::wstring::npos) continue;
       ++dialogs;
       std::vector<Findings> found(std::size(kRules));
@@ -654,7 +654,8 @@ class GalleryWalk : public ::testing::Test {
                                // A dialog the export opens only over its first one.
                                NestedDialogs inner(dlg, [&](HWND d) {
                                  check(d);
-                                 PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+                                 // A question without Cancel is answered No.
+                                 PostMessageW(d, WM_COMMAND, GetDlgItem(d, IDNO) ? IDNO : IDCANCEL, 0);
                                });
                                e.prepare(dlg);
                                for (int i = 0; i < 100 && !inner.Ran(); ++i) PumpMessages(50);

@@ -1,13 +1,17 @@
-// The library's message boxes as task dialogs: their caption, owner, buttons and default button,
-// texts from the localisation module, and the error texts. Run in the test program's own copy of
-// the Win32 layer; the scripts find the task dialog and press its buttons.
+// The library's message boxes: their caption, owner, buttons and default button, texts from the
+// localisation module, and the error texts. Each question runs in the light theme (the platform's
+// task dialog) and in the dark one (the library's own dialog, which must answer the same way).
+// Run in the test program's own copy of the Win32 layer; the scripts find the dialog and press
+// its buttons.
 
 #include <gtest/gtest.h>
 
 #include "base/text_win.h"
 #include "dialog_test_support.h"
 #include "frame/message_box_win.h"
+#include "frame/dialog_appearance.h"
 #include "resource_ids.h"
+#include "settings_test_support.h"
 #include "test_support.h"
 
 using namespace testing_support;
@@ -18,7 +22,8 @@ namespace {
 
 class MessageBoxes : public ::testing::Test {
  protected:
-  // Shows a message over the host; `script` gets the task dialog and presses a button.
+  void TearDown() override { ClearRegistrySettings(); }
+  // Shows a message over the host; `script` gets the dialog and presses a button.
   ScriptResult Show(const std::function<INT_PTR()>& open, const std::function<void(HWND)>& script) {
     ScriptResult r = RunDialog(open, script);
     EXPECT_TRUE(r.scriptRan);
@@ -30,11 +35,34 @@ class MessageBoxes : public ::testing::Test {
   FakeHost host;
 };
 
-TEST_F(MessageBoxes, YesNoCancelWithTheThirdButtonAsDefaultPreselectsCancel) {
+// The questions, in each theme.
+class Questions : public MessageBoxes, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    DWORD theme = Dark() ? 2 : 1;
+    settings_test::SetRawValue(L"Common", L"AppTheme", REG_DWORD, &theme, sizeof theme);
+  }
+  bool Dark() const { return GetParam(); }
+  // The colour the dialog paints its face with.
+  static COLORREF Face(HWND dlg) {
+    HDC dc = GetDC(dlg);
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(dlg, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dlg)));
+    LOGBRUSH lb = {};
+    if (brush) GetObjectW(brush, sizeof lb, &lb);
+    ReleaseDC(dlg, dc);
+    return brush ? lb.lbColor : GetSysColor(COLOR_BTNFACE);
+  }
+};
+INSTANTIATE_TEST_SUITE_P(Theme, Questions, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Dark" : "Light"; });
+
+TEST_P(Questions, YesNoCancelWithTheThirdButtonAsDefaultPreselectsCancel) {
   int def = 0;
   bool yes = false, no = false, cancel = false;
   std::wstring caption;
   HWND owner = nullptr;
+  COLORREF face = 0;
   auto r = Show(
       [&] {
         return scrv::ShowMessage(host.Hwnd(), UiText::Of(u"Save the changes?"), UiText::Of(u""),
@@ -47,8 +75,10 @@ TEST_F(MessageBoxes, YesNoCancelWithTheThirdButtonAsDefaultPreselectsCancel) {
         cancel = GetDlgItem(td, IDCANCEL) != nullptr;
         caption = WindowText(td);
         owner = GetWindow(td, GW_OWNER);
+        face = Face(td);
         Click(td, IDNO);
       });
+  EXPECT_EQ(face, Dark() ? scrv::kDarkFaceColor : GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(def, IDCANCEL);
   EXPECT_TRUE(yes && no && cancel);
   EXPECT_EQ(caption, L"Scrivlet");
@@ -56,7 +86,7 @@ TEST_F(MessageBoxes, YesNoCancelWithTheThirdButtonAsDefaultPreselectsCancel) {
   EXPECT_EQ(r.result, IDNO);
 }
 
-TEST_F(MessageBoxes, TextsGivenByNumberComeFromTheLocalisationModule) {
+TEST_P(Questions, TextsGivenByNumberComeFromTheLocalisationModule) {
   std::wstring expected = scrv::LoadResString(IDS_OPEN_FAILED);
   ASSERT_FALSE(expected.empty());
   bool mainShown = false, contentShown = false;
@@ -70,7 +100,7 @@ TEST_F(MessageBoxes, TextsGivenByNumberComeFromTheLocalisationModule) {
   EXPECT_TRUE(contentShown);
 }
 
-TEST_F(MessageBoxes, AskProceedReportsTheButtonAndTheVerificationBox) {
+TEST_P(Questions, AskProceedReportsTheButtonAndTheVerificationBox) {
   bool verified = false;
   int def = 0;
   std::wstring proceedText, boxText;
@@ -91,6 +121,46 @@ TEST_F(MessageBoxes, AskProceedReportsTheButtonAndTheVerificationBox) {
   EXPECT_EQ(proceedText, L"&Delete");
   EXPECT_EQ(boxText, scrv::LoadResString(IDS_DONT_ASK_AGAIN));
   EXPECT_EQ(r.result, 1);
+  EXPECT_TRUE(verified);
+}
+
+TEST_P(Questions, EscEndsOnlyWhatCanBeCancelledAndAChoiceReportsItsRadio) {
+  // In the light theme the platform's task dialog decides what Esc does.
+  if (Dark()) {
+    bool stillOpen = false;
+    auto yesNo = Show(
+        [&] {
+          return scrv::ShowMessage(host.Hwnd(), UiText::Of(u"Replace the file?"), UiText::Of(u""),
+                                   MB_YESNO);
+        },
+        [&](HWND td) {
+          SendMessageW(td, WM_COMMAND, IDCANCEL, 0);  // what Esc sends
+          stillOpen = IsWindowVisible(td) != FALSE;
+          Click(td, IDYES);
+        });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(yesNo.result, IDYES);
+    auto okOnly = Show(
+        [&] { return scrv::ShowMessage(host.Hwnd(), UiText::Of(u"Done."), UiText::Of(u""), MB_OK); },
+        [&](HWND td) { SendMessageW(td, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(okOnly.result, IDCANCEL);
+  }
+
+  bool preselected = false, verified = false;
+  auto choice = Show(
+      [&] {
+        return scrv::AskChoice(host.Hwnd(), UiText::Res(IDS_HELP_SOURCE_QUESTION),
+                               UiText::Res(IDS_HELP_SOURCE_ONLINE), UiText::Res(IDS_HELP_SOURCE_LOCAL),
+                               1, &verified);
+      },
+      [&](HWND td) {
+        preselected = IsDlgButtonChecked(td, IDC_HELP_SOURCE_ONLINE) == BST_CHECKED;
+        ChooseRadio(td, IDC_HELP_SOURCE_LOCAL);
+        TickVerification(td);
+        Click(td, IDOK);
+      });
+  EXPECT_TRUE(preselected);
+  EXPECT_EQ(choice.result, 2);
   EXPECT_TRUE(verified);
 }
 
