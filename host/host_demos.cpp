@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -81,6 +82,46 @@ RECT ToolbarsAndDialog(HWND dlg) {
   return {bars.left, bars.top, box.right + 8, box.bottom + 8};
 }
 
+// The caption's help button, posted (the platform posts no WM_HELP): the help's question or
+// message box runs its own modal loop.
+void AskForHelp(HWND dlg) { PostMessageW(dlg, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }
+
+constexpr wchar_t kCommonKey[] = L"Software\\Korvan\\Scrivlet v3\\Common";
+constexpr const wchar_t* kHelpChoices[] = {L"PromptHelp", L"HelpInternet"};
+
+std::wstring OpenJumpDemo(HWND owner);
+
+// Jump where the user chose local help and never installed it: help offers the download page.
+std::wstring OpenJumpWithoutLocalHelp(HWND owner) {
+  DWORD zero = 0;
+  for (const wchar_t* name : kHelpChoices)
+    RegSetKeyValueW(HKEY_CURRENT_USER, kCommonKey, name, REG_DWORD, &zero, sizeof zero);
+  std::wstring r = OpenJumpDemo(owner);
+  for (const wchar_t* name : kHelpChoices) RegDeleteKeyValueW(HKEY_CURRENT_USER, kCommonKey, name);
+  return r;
+}
+
+// Jump with the local help file installed and no choice made yet: help asks where to read help.
+std::wstring OpenJumpWithLocalHelp(HWND owner) {
+  wchar_t common[MAX_PATH] = {};
+  SHGetSpecialFolderPathW(nullptr, common, CSIDL_COMMON_APPDATA, TRUE);
+  const std::wstring folder = std::wstring(common) + L"\\Veltranix\\Scrivlet\\Help";
+  const std::wstring file = folder + L"\\scrivlet.chm";
+  const bool installed = GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!installed) {
+    SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      DWORD written = 0;
+      WriteFile(h, "ITSF", 4, &written, nullptr);
+      CloseHandle(h);
+    }
+  }
+  std::wstring r = OpenJumpDemo(owner);
+  if (!installed) DeleteFileW(file.c_str());
+  return r;
+}
+
 // The jump dialog over line 120, column 8 of a document counted in four kinds of line.
 std::wstring OpenJumpDemo(HWND owner) {
   HostStringList units({L"Logical lines", L"Display lines", L"Paragraphs", L"Pages"});
@@ -96,6 +137,10 @@ std::wstring OpenJumpDemo(HWND owner) {
 const std::vector<DemoEntry>& DemoEntries() {
   static std::vector<DemoEntry> entries = {
       {L"Jump", L"DoJump", IDD_JUMP, OpenJumpDemo, nullptr},
+      {L"Help (asks where to read help)", L"DoJump", IDD_JUMP, OpenJumpWithLocalHelp, AskForHelp,
+       nullptr, false, nullptr, true, true},
+      {L"Help (no local help file: the download page)", L"DoJump", IDD_JUMP,
+       OpenJumpWithoutLocalHelp, AskForHelp, nullptr, false, nullptr, true, true},
       {L"Jump (a number out of range: what OK will use)", L"DoJump", IDD_JUMP, OpenJumpDemo,
        [](HWND dlg) { SetDlgItemTextW(dlg, IDC_JUMP_TARGET, L"0"); }},
       {L"Number Range", L"DoNumberRangeDlg", IDD_NUMBER_RANGE,

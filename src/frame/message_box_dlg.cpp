@@ -39,16 +39,18 @@ std::u16string CommonButtonCaption(int32_t id) {
   return {};
 }
 
-// Text sizes in the template's font at 100 %, in dialog units of that font: the dialog scales
-// font and units together.
+// Text sizes in dialog units of the font the dialog will have: the template's point size as the
+// modal runner scales it for the owner's monitor, at the screen's pixels per inch.
 class TemplateFontMeasure {
  public:
-  TemplateFontMeasure() {
+  explicit TemplateFontMeasure(UINT scalePercent) {
     LOGFONTW lf = {};
-    lf.lfHeight = -MulDiv(8, 96, 72);
+    lf.lfHeight = -MulDiv(MulDiv(kBoxPointSize, static_cast<int>(scalePercent), 100),
+                          GetDeviceCaps(dc_, LOGPIXELSY), 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(lf.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+    // The dialog manager takes "MS Shell Dlg 2" for a template with DS_SHELLFONT.
+    lstrcpynW(lf.lfFaceName, L"MS Shell Dlg 2", LF_FACESIZE);
     text_ = CreateFontIndirectW(&lf);
     lf.lfHeight = lf.lfHeight * kMainScaleNum / kMainScaleDen;
     main_ = CreateFontIndirectW(&lf);
@@ -239,7 +241,7 @@ TaskDialogResult RunOwnMessageBox(HWND owner, const TaskDialogRequest& request) 
   MessageBoxTexts texts =
       BoxTexts(request, [](const UiText& t) { return t.id ? ToU(LoadResString(t.id)) : t.text; },
                CommonButtonCaption);
-  TemplateFontMeasure measure;
+  TemplateFontMeasure measure(WindowScalePercent(owner));
   CMessageBoxDlg dialog(request,
                         LayOutMessageBox(request, texts, [&](std::u16string_view text, BoxFont f,
                                                              int wrap) { return measure(text, f, wrap); }));

@@ -26,6 +26,14 @@ constexpr int kButtonMinWidth = 50, kButtonPadding = 12, kButtonHeight = 14, kBu
 constexpr int kBoxWidth = 14, kBoxHeight = 10;  // a check box's or radio's box and its gap
 constexpr int kMainGap = 5, kPieceGap = 3, kRadioGap = 3, kBodyGap = 5, kRowGap = 10;
 
+// A measured line gets two units more than it measured (the rounding to dialog units), and
+// wrapped text is measured in two units less than its control is wide.
+int Room(int measured) { return measured + 2; }
+int WrapAt(int room) { return std::max(1, room - 2); }
+// A button draws wrapped text inside a margin: one more line's worth of room would show too
+// much, a few units show it all.
+constexpr int kWrappedButtonExtra = 3, kLineHeight = 8;
+
 constexpr std::u16string_view kOpen = u"<a href=\"";
 constexpr std::u16string_view kClose = u"</a>";
 
@@ -158,13 +166,13 @@ MessageBoxLayout LayOutMessageBox(const TaskDialogRequest& request, const Messag
   std::vector<int> buttonWidths;
   int rowWidth = 0;
   for (const TaskButton& b : texts.buttons) {
-    int w = std::max(kButtonMinWidth, measure(b.text.text, BoxFont::kCaption, 0).cx + kButtonPadding);
+    int w = std::max(kButtonMinWidth, Room(measure(b.text.text, BoxFont::kCaption, 0).cx) + kButtonPadding);
     buttonWidths.push_back(w);
     rowWidth += w + (rowWidth ? kButtonGap : 0);
   }
   int verificationWidth = 0;
   if (texts.verification) {
-    verificationWidth = measure(*texts.verification, BoxFont::kCaption, 0).cx + kBoxWidth + 2;
+    verificationWidth = Room(measure(*texts.verification, BoxFont::kCaption, 0).cx) + kBoxWidth;
     rowWidth += verificationWidth + kRowGap;
   }
 
@@ -173,9 +181,9 @@ MessageBoxLayout LayOutMessageBox(const TaskDialogRequest& request, const Messag
   if (!texts.main.empty()) natural = measure(texts.main, BoxFont::kMain, 0).cx;
   for (const ContentPiece& p : pieces) natural = std::max<int>(natural, measure(p.text, BoxFont::kText, 0).cx);
   for (const TaskButton& r : texts.radios)
-    natural = std::max(natural, measure(r.text.text, BoxFont::kCaption, 0).cx + kBoxWidth + 2);
+    natural = std::max(natural, measure(r.text.text, BoxFont::kCaption, 0).cx + kBoxWidth);
   const int textLeft = kMargin + kIconWidth + kIconGap;
-  int column = std::clamp(natural + 2, kMinTextWidth, kMaxTextWidth);
+  int column = std::clamp(Room(natural), kMinTextWidth, kMaxTextWidth);
   const int width = std::max(textLeft + column + kMargin, kMargin + rowWidth + kMargin);
   column = width - textLeft - kMargin;
 
@@ -193,23 +201,24 @@ MessageBoxLayout LayOutMessageBox(const TaskDialogRequest& request, const Messag
   int32_t nextId = kBoxTextId;
   int y = kMargin;
   if (!texts.main.empty()) {
-    int h = measure(texts.main, BoxFont::kMain, column).cy;
+    int h = measure(texts.main, BoxFont::kMain, WrapAt(column)).cy;
     add(BoxPart::kMain, nextId++, texts.main, textLeft, y, column, h);
     y += h + kMainGap;
   }
   for (const ContentPiece& p : pieces) {
-    int h = measure(p.text, BoxFont::kText, column).cy;
+    int h = measure(p.text, BoxFont::kText, WrapAt(column)).cy;
     BoxControl* c =
         add(p.IsLink() ? BoxPart::kLink : BoxPart::kText, nextId++, p.text, textLeft, y,
             // A link is as wide as its text, so that only the text takes a click.
-            p.IsLink() ? std::min(column, measure(p.text, BoxFont::kText, 0).cx + 2) : column, h);
+            p.IsLink() ? std::min(column, Room(measure(p.text, BoxFont::kText, 0).cx)) : column, h);
     c->target = p.target;
     y += h + kPieceGap;
   }
   if (!texts.radios.empty()) {
     y += kBodyGap;
     for (const TaskButton& r : texts.radios) {
-      int h = std::max<int>(kBoxHeight, measure(r.text.text, BoxFont::kCaption, column - kBoxWidth).cy);
+      int h = measure(r.text.text, BoxFont::kCaption, WrapAt(column - kBoxWidth)).cy;
+      h = h > kLineHeight ? h + kWrappedButtonExtra : kBoxHeight;
       add(BoxPart::kRadio, r.id, r.text.text, textLeft, y, column, h);
       y += h + kRadioGap;
     }
@@ -257,7 +266,7 @@ std::vector<uint8_t> MessageBoxTemplate(const MessageBoxLayout& layout) {
   w.Word(0);  // no menu
   w.Word(0);  // the dialog class
   w.Text(kMessageCaption);
-  w.Word(8);    // points
+  w.Word(kBoxPointSize);
   w.Word(400);  // weight
   w.Word(0x100);  // not italic; the default character set
   w.Text(u"MS Shell Dlg");

@@ -90,8 +90,9 @@ struct MessageBoxLayout {
 MessageBoxLayout LayOutMessageBox(const TaskDialogRequest& request, const MessageBoxTexts& texts,
                                   const MeasureBoxText& measure);
 
-// The dialog template: a modal, captioned "Scrivlet", in the dialogs' font ("MS Shell Dlg" 8),
-// centred; each control with its window class and style.
+// The dialog template: a modal, captioned "Scrivlet", in the dialogs' font ("MS Shell Dlg" at
+// kBoxPointSize); each control with its window class and style.
+constexpr int kBoxPointSize = 8;
 std::vector<uint8_t> MessageBoxTemplate(const MessageBoxLayout& layout);
 
 }  // namespace scrv

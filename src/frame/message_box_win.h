@@ -1,7 +1,8 @@
 #pragma once
 // The library's message boxes on the real platform: task dialogs captioned "Scrivlet", owned by
 // the owner's last active pop-up, with their texts from the localisation module, and the error
-// texts of the library's own codes and of the system.
+// texts of the library's own codes and of the system. In the dark theme the same request is
+// shown by the library's own dialog (message_box_dlg.h), as the task dialog cannot look dark.
 
 #include <windows.h>
 

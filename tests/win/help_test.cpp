@@ -13,6 +13,7 @@
 
 #include "base/text_win.h"
 #include "dialog_test_support.h"
+#include "frame/dialog_appearance.h"
 #include "frame/help_win.h"
 #include "controls/wide_string_list.h"
 #include "resource_ids.h"
@@ -151,6 +152,33 @@ TEST_F(Help, AMissingLocalFileOffersTheDownloadPage) {
   ASSERT_EQ(launcher.addresses.size(), 2u);
   EXPECT_EQ(launcher.addresses[0], kDownloadPage);
   EXPECT_EQ(launcher.addresses[1], L"mailto:help@scrivlet.example");
+}
+
+// In the dark theme the box is the library's own: the link is a static of its own, in the dark
+// theme's link colour, and Space opens it as a click does.
+TEST_F(Help, InTheDarkThemeTheDownloadLinkIsTheLibrarysOwnAndOpensFromTheKeyboard) {
+  SetDword(L"PromptHelp", 0);
+  SetDword(L"HelpInternet", 0);
+  SetDword(L"AppTheme", 2);
+  std::wstring linkText;
+  COLORREF colour = 0;
+  auto r = AskForHelp(7040, [&](HWND td) {
+    for (HWND s : ChildrenOfClass(td, L"Static")) {
+      if (!(GetWindowLongW(s, GWL_STYLE) & WS_TABSTOP)) continue;
+      linkText = WindowText(s);
+      HDC dc = GetDC(s);
+      SendMessageW(td, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(s));
+      colour = GetTextColor(dc);
+      ReleaseDC(s, dc);
+      SendMessageW(s, WM_KEYDOWN, VK_SPACE, 0);
+    }
+    Click(td, IDOK);
+  });
+  EXPECT_TRUE(r.scriptRan);
+  EXPECT_EQ(linkText, kDownloadPage);
+  EXPECT_EQ(colour, scrv::kDarkLinkColor);
+  ASSERT_EQ(launcher.addresses.size(), 1u);
+  EXPECT_EQ(launcher.addresses[0], kDownloadPage);
 }
 
 TEST_F(Help, F1AndTheCaptionsHelpButtonOpenEachDialogsTopic) {
