@@ -334,6 +334,8 @@ void FitRule(const Walked& w, Findings& out) {
           // A box with no room for its caption at all (one of a grid under column headings)
           // carries the caption as its name only.
           if (roomW <= 0) continue;
+          // Wrapped lines are drawn inside the focus rectangle's margin.
+          if (style & BS_MULTILINE) roomH -= MulDiv(2, static_cast<int>(dpi), 96);
         }
       }
       HDC dc = GetDC(c);
