@@ -605,7 +605,31 @@ void CPropertySheetBase::OnTitlesMenu(LPARAM pos) {
     if (!HIWORD(hit)) row = LOWORD(hit);
   }
   if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
-  const size_t page = rows_[row].page;
+  ShowPageMenu(rows_[row].page, at);
+}
+
+// Without the page list the tabs offer the same menu: the tab under the mouse, or the current
+// one for the keyboard's menu key.
+void CPropertySheetBase::OnTabMenu(HWND tab, LPARAM pos) {
+  int index = -1;
+  POINT at = {};
+  if (pos == -1) {
+    index = TabCtrl_GetCurSel(tab);
+    RECT rc = {};
+    if (index >= 0 && TabCtrl_GetItemRect(tab, index, &rc)) {
+      at = {rc.left, rc.bottom};
+      ClientToScreen(tab, &at);
+    }
+  } else {
+    at = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+    TCHITTESTINFO hit = {at, 0};
+    ScreenToClient(tab, &hit.pt);
+    index = TabCtrl_HitTest(tab, &hit);
+  }
+  if (index >= 0) ShowPageMenu(static_cast<size_t>(index), at);
+}
+
+void CPropertySheetBase::ShowPageMenu(size_t page, POINT at) {
   const std::vector<PageMenuEntry> entries = PageMenu(page);
   if (entries.empty()) return;
   HMENU menu = CreatePopupMenu();
@@ -820,11 +844,17 @@ bool CPropertySheetBase::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPA
       result = TRUE;
       return true;
     }
-    case WM_CONTEXTMENU:
-      if (!titles_.m_hWnd || reinterpret_cast<HWND>(wParam) != titles_.m_hWnd) return false;
-      OnTitlesMenu(lParam);
+    case WM_CONTEXTMENU: {
+      const auto from = reinterpret_cast<HWND>(wParam);
+      if (titles_.m_hWnd && from == titles_.m_hWnd)
+        OnTitlesMenu(lParam);
+      else if (from && from == reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETTABCONTROL, 0, 0)))
+        OnTabMenu(from, lParam);
+      else
+        return false;
       result = 0;
       return true;
+    }
     case WM_TIMER:
       if (wParam != kSearchFocusTimer) return false;
       KillTimer(m_hWnd, kSearchFocusTimer);

@@ -126,6 +126,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   void SelectRowOfPage(HWND page);
   // The page list's context menu at `pos` (screen coordinates; -1 from the keyboard).
   void OnTitlesMenu(LPARAM pos);
+  // The same menu from the tab row (the sheet without its page list).
+  void OnTabMenu(HWND tab, LPARAM pos);
+  void ShowPageMenu(size_t page, POINT at);
   SheetSearch& Search();
   // The keys of the search, wherever the focus is in the sheet: true when the key was used.
   bool OnSearchKey(const MSG& msg);

@@ -79,23 +79,29 @@ std::wstring AccDescription(HWND control) {
   return description;
 }
 
-// Whether the first entry of the page list's menu for the selected row can be chosen: the
-// menu is read once it is up, then closed.
-bool FirstPageMenuEntryEnabled(HWND sheet) {
-  static int enabled;
-  enabled = -1;
+// The page menu for the selected row of the page list (or the current tab of `from`), read
+// once it is up, then closed: its entries, and whether the first can be chosen.
+struct PageMenuSeen {
+  int entries = 0;
+  bool firstEnabled = false;
+};
+PageMenuSeen PageMenuOf(HWND sheet, HWND from = nullptr) {
+  static PageMenuSeen seen;
+  seen = {};
   const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
     HWND popup = FindWindowW(L"#32768", nullptr);
     HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
     if (!menu) return;
     KillTimer(nullptr, id);
-    enabled = !(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
+    seen.entries = GetMenuItemCount(menu);
+    seen.firstEnabled = !(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
     EndMenu();
   });
-  SendMessageW(sheet, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Titles(sheet)), -1);
+  SendMessageW(sheet, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(from ? from : Titles(sheet)), -1);
   KillTimer(nullptr, timer);
-  return enabled == 1;
+  return seen;
 }
+bool FirstPageMenuEntryEnabled(HWND sheet) { return PageMenuOf(sheet).firstEnabled; }
 
 void Key(HWND control, UINT vk) {
   SendMessageW(control, WM_KEYDOWN, vk, 0);
@@ -988,14 +994,18 @@ TEST_F(CustomizeNavigation, WithoutThePageListTheSheetShowsItsTabs) {
   DWORD off = 0;
   settings_test::SetRawValue(L"Common", L"NewPropertySheet", REG_DWORD, &off, sizeof off);
   bool searchBox = true, tabsVisible = false;
+  PageMenuSeen menu;
   Open(2, [&](HWND sheet) {
     searchBox = GetDlgItem(sheet, IDC_NAV_SEARCH) != nullptr;
-    tabsVisible =
-        IsWindowVisible(reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)));
+    HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+    tabsVisible = IsWindowVisible(tabs);
+    // The tabs offer the page list's menu: restore the page, export, import.
+    menu = PageMenuOf(sheet, tabs);
     Click(sheet, IDCANCEL);
   });
   EXPECT_FALSE(searchBox);
   EXPECT_TRUE(tabsVisible);
+  EXPECT_EQ(menu.entries, 3);
 }
 
 TEST(FindAdditionalTextExport, ServesTheLabelsOfSixPages) {
