@@ -227,7 +227,9 @@ void CPropertySheetBase::BuildNavigation() {
   RECT display = former;
   ::SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   tabRowHeight_ = display.top - former.top;
-  navWidth_ = MulDiv(140, static_cast<int>(WindowDpi(m_hWnd)), 96);
+  const std::wstring cue =
+      LoadResString(IDS_SEARCH_CUE) + L" (" + KeyName(VK_CONTROL) + L"+" + KeyName('F') + L")";
+  navWidth_ = NavigationWidth(tab, cue);
   RECT units = {4, 4, 80, 16};
   MapDialogRect(m_hWnd, &units);
   const int boxHeight = units.bottom - units.top;
@@ -274,8 +276,6 @@ void CPropertySheetBase::BuildNavigation() {
       former.left, former.top, navWidth_, boxHeight, m_hWnd,
       reinterpret_cast<HMENU>(IDC_NAV_SEARCH), instance, nullptr);
   ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  const std::wstring cue =
-      LoadResString(IDS_SEARCH_CUE) + L" (" + KeyName(VK_CONTROL) + L"+" + KeyName('F') + L")";
   ::SendMessageW(box, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
   search_.SubclassWindow(box);
   ::SendMessageW(box, EM_LIMITTEXT, kSearchLimit, 0);
@@ -294,6 +294,40 @@ void CPropertySheetBase::BuildNavigation() {
   for (HWND w : {titles, listLabel, box, boxLabel})
     SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   FillTitles();
+}
+
+// The column takes 140 pixels at 96 DPI, more where a page title or the search box's hint
+// needs it (a language with longer words), up to 260.
+int CPropertySheetBase::NavigationWidth(HWND tab, const std::wstring& cue) {
+  const int dpi = static_cast<int>(WindowDpi(m_hWnd));
+  HDC dc = GetDC(m_hWnd);
+  HFONT font = NavigationFont();
+  HGDIOBJ old = SelectObject(
+      dc, font ? font : reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
+  auto width = [dc](const wchar_t* text, int length) {
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text, length, &extent);
+    return static_cast<int>(extent.cx);
+  };
+  TEXTMETRICW tm = {};
+  GetTextMetricsW(dc, &tm);
+  // The hint inside the box's edges and margins; a title beside the list's scroll bar.
+  int need = width(cue.c_str(), static_cast<int>(cue.size())) + 2 * tm.tmAveCharWidth;
+  const int count = static_cast<int>(::SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+  const int titleChrome = tm.tmAveCharWidth + MulDiv(GetSystemMetrics(SM_CXVSCROLL), dpi, 96);
+  for (int i = 0; i < count; ++i) {
+    wchar_t title[kTitleCapacity] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = title;
+    item.cchTextMax = kTitleCapacity;
+    ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    need = std::max(need, width(title, lstrlenW(title)) + titleChrome);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(m_hWnd, dc);
+  need += MulDiv(4 * GetSystemMetrics(SM_CXEDGE), dpi, 96);  // the client edges
+  return std::clamp(need, MulDiv(140, dpi, 96), MulDiv(260, dpi, 96));
 }
 
 CPropertySheetBase::NavigationLines CPropertySheetBase::Lines(const RECT& list) {

@@ -129,6 +129,8 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   // The same menu from the tab row (the sheet without its page list).
   void OnTabMenu(HWND tab, LPARAM pos);
   void ShowPageMenu(size_t page, POINT at);
+  // The page list's width for its titles and the search box's hint.
+  int NavigationWidth(HWND tab, const std::wstring& cue);
   SheetSearch& Search();
   // The keys of the search, wherever the focus is in the sheet: true when the key was used.
   bool OnSearchKey(const MSG& msg);
