@@ -244,15 +244,29 @@ void PaintTabs(HWND tab, HDC dc) {
   }
 }
 
-template <void (*Paint)(HWND, HDC)>
+// How a control painted by PaintedProc is painted.
+enum PaintedHow : unsigned {
+  kDarkOnly = 0,          // in the dark theme only; in high contrast the platform paints it
+  kHighContrastToo = 1,   // also in high contrast, in the system colours
+  kInPlace = 2,           // straight on screen, where a control paints only part of its client
+};
+
+// A control painted wholly by `Paint`. The subclass's data says whether it was prepared for the
+// dark theme: a control prepared in high contrast is left to the platform once that is off.
+template <void (*Paint)(HWND, HDC), unsigned kHow = kDarkOnly>
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
-  // In high contrast the platform paints the control in the system colours.
-  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
+                             DWORD_PTR dark) {
+  const bool paints = HighContrastOn() ? (kHow & kHighContrastToo) != 0 : dark != 0;
+  if (!paints) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
+      if (kHow & kInPlace) {
+        Paint(hwnd, dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+      }
       // Painted off screen first: a header, tab row or button redrawn must not flicker.
       RECT rc;
       GetClientRect(hwnd, &rc);
@@ -284,7 +298,7 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     case BM_SETSTATE:
     case BM_SETCHECK:
     case BM_SETSTYLE: {
-      // A button draws its new state straight away, in its light style: draw it again.
+      // A button draws its new state straight away, in its platform look: draw it again.
       const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
       InvalidateRect(hwnd, nullptr, FALSE);
       return r;
@@ -323,29 +337,6 @@ void PaintGroupBox(HWND box, HDC dc) {
   label.right = std::min(label.right, extent.right + 2);
   FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, face);
   DrawLabel(box, dc, text, label, textColour, DT_LEFT | DT_TOP | DT_SINGLELINE);
-}
-
-LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      PaintGroupBox(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintGroupBox(hwnd, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ENABLE:
-    case WM_SETTEXT: {
-      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return r;
-    }
-  }
-  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 // List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
@@ -527,6 +518,9 @@ void PaintCheckBox(HWND button, HDC dc) {
   }
 }
 
+// Group boxes paint no interior (the controls inside are their siblings): painted in place.
+constexpr SUBCLASSPROC kGroupBoxProc = PaintedProc<PaintGroupBox, kHighContrastToo | kInPlace>;
+
 void PrepareDark(HWND control) {
   wchar_t cls[32] = {};
   GetClassNameW(control, cls, 32);
@@ -535,13 +529,13 @@ void PrepareDark(HWND control) {
     const LONG type = style & BS_TYPEMASK;
     if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) return;
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
-      SetSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
+      SetSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, true);
     else if (type == BS_GROUPBOX)
-      SetSubclass(control, GroupBoxProc, kLookSubclass, 0);
+      SetSubclass(control, kGroupBoxProc, kLookSubclass, true);
     else if (style & BS_PUSHLIKE)
       SetWindowTheme(control, L"", L"");
     else  // check boxes and radio buttons
-      SetSubclass(control, PaintedProc<PaintCheckBox>, kLookSubclass, 0);
+      SetSubclass(control, PaintedProc<PaintCheckBox>, kLookSubclass, true);
     if (IsBoxOnlyWindow(control, type)) PrepareBoxOnly(control, true);
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
@@ -550,12 +544,12 @@ void PrepareDark(HWND control) {
   } else if (lstrcmpiW(cls, WC_LISTVIEWW) == 0) {
     ShowListEnabled(control, true);
     if (auto header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0)))
-      SetSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
+      SetSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, true);
   } else if (lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
     ShowTreeEnabled(control);
     SetSubclass(control, TreeLookProc, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TABCONTROLW) == 0) {
-    SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
+    SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, true);
   } else if (lstrcmpiW(cls, TRACKBAR_CLASSW) == 0) {
     SetWindowTheme(control, L"", L"");
   }
@@ -694,7 +688,7 @@ void PrepareChild(HWND child, bool dark) {
   SetWindowTheme(child, L"", L"");
   if (!ClassIs(child, L"Button")) return;
   const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
-  if (type == BS_GROUPBOX) SetSubclass(child, GroupBoxProc, kLookSubclass, 0);
+  if (type == BS_GROUPBOX) SetSubclass(child, kGroupBoxProc, kLookSubclass, false);
   if (IsBoxOnlyWindow(child, type)) PrepareBoxOnly(child, false);
 }
 
