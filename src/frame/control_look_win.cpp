@@ -438,11 +438,15 @@ void PrepareBoxOnly(HWND button, bool dark) {
   SetSubclass(button, BoxFocusProc, kLookSubclass + 1, dark);
 }
 
+// A check box's or radio button's type of button.
+bool IsBoxType(LONG type) {
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
+         type == BS_AUTO3STATE || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+}
+
 // A check box or radio button no wider than the template's box-only width.
 bool IsBoxOnlyWindow(HWND button, LONG type) {
-  if (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX && type != BS_RADIOBUTTON &&
-      type != BS_3STATE && type != BS_AUTO3STATE && type != BS_AUTORADIOBUTTON)
-    return false;
+  if (!IsBoxType(type)) return false;
   RECT units = {0, 0, kBoxOnlyWidth, 0}, rc;
   MapDialogRect(GetParent(button), &units);
   GetWindowRect(button, &rc);
@@ -450,12 +454,17 @@ bool IsBoxOnlyWindow(HWND button, LONG type) {
 }
 
 // Check boxes and radio buttons: the box or circle, its mark and the caption painted here, in
-// the dark colours; a disabled one dims its frame and mark as its caption. A box without room
-// for its caption draws none, and BoxFocusProc shows its focus.
+// the dark colours, or in high contrast in the system's (where a visual style left in effect
+// would draw a light box whatever the scheme); a disabled one dims its frame and mark as its
+// caption. A box without room for its caption draws none, and BoxFocusProc shows its focus.
 void PaintCheckBox(HWND button, HDC dc) {
+  const bool system = HighContrastOn();
+  const COLORREF face = system ? GetSysColor(COLOR_BTNFACE) : kDarkFaceColor;
+  const COLORREF ink = system ? GetSysColor(COLOR_BTNTEXT) : kDarkTextColor;
+  const COLORREF dim = system ? GetSysColor(COLOR_GRAYTEXT) : kDarkDisabledTextColor;
   RECT rc;
   GetClientRect(button, &rc);
-  FillColor(dc, rc, kDarkFaceColor);
+  FillColor(dc, rc, face);
   const LONG style = GetWindowLongW(button, GWL_STYLE);
   const LONG type = style & BS_TYPEMASK;
   const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
@@ -466,10 +475,12 @@ void PaintCheckBox(HWND button, HDC dc) {
   RECT box = {rc.left, (rc.top + rc.bottom - size) / 2, rc.left + size, 0};
   box.bottom = box.top + size;
   if (radio) {
-    const COLORREF frame = enabled ? kDarkCheckFrameColor : kDarkBorderColor;
-    const COLORREF fill = enabled ? (state & BST_PUSHED ? kDarkPressedColor : kDarkBackgroundColor)
-                                  : kDarkFaceColor;
-    const COLORREF mark = enabled ? kDarkTextColor : kDarkDisabledTextColor;
+    const COLORREF mark = enabled ? ink : dim;
+    const COLORREF frame = system ? mark : enabled ? kDarkCheckFrameColor : kDarkBorderColor;
+    const COLORREF fill = system     ? GetSysColor(COLOR_WINDOW)
+                          : !enabled ? kDarkFaceColor
+                          : state & BST_PUSHED ? kDarkPressedColor
+                                               : kDarkBackgroundColor;
     SelectObject(dc, GetStockObject(DC_PEN));
     SelectObject(dc, GetStockObject(DC_BRUSH));
     SetDCPenColor(dc, frame);
@@ -485,7 +496,7 @@ void PaintCheckBox(HWND button, HDC dc) {
     const BoxMark mark = state & BST_INDETERMINATE ? BoxMark::kMixed
                          : state & BST_CHECKED     ? BoxMark::kChecked
                                                    : BoxMark::kNone;
-    DrawCheckSquare(dc, box, mark, enabled, (state & BST_PUSHED) != 0, dpi);
+    DrawCheckSquare(dc, box, mark, enabled, (state & BST_PUSHED) != 0, dpi, system);
   }
   if (IsBoxOnlyWindow(button, type)) return;
   const std::wstring caption = GetWindowTextString(button);
@@ -499,7 +510,7 @@ void PaintCheckBox(HWND button, HDC dc) {
     OffsetRect(&text, 0, std::max(0L, ((rc.bottom - rc.top) - (need.bottom - need.top)) / 2));
     format = DT_LEFT | DT_WORDBREAK;
   }
-  DrawLabel(button, dc, caption, text, enabled ? kDarkTextColor : kDarkDisabledTextColor, format);
+  DrawLabel(button, dc, caption, text, enabled ? ink : dim, format);
   if (GetFocus() == button && !(SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
@@ -512,14 +523,15 @@ void PaintCheckBox(HWND button, HDC dc) {
     focus.bottom = focus.top + height;
     focus.left -= 1;
     focus.right = std::min(focus.right + 1, rc.right);
-    SetTextColor(dc, kDarkTextColor);
-    SetBkColor(dc, kDarkFaceColor);
+    SetTextColor(dc, ink);
+    SetBkColor(dc, face);
     DrawFocusRect(dc, &focus);
   }
 }
 
 // Group boxes paint no interior (the controls inside are their siblings): painted in place.
 constexpr SUBCLASSPROC kGroupBoxProc = PaintedProc<PaintGroupBox, kHighContrastToo | kInPlace>;
+constexpr SUBCLASSPROC kCheckBoxProc = PaintedProc<PaintCheckBox, kHighContrastToo>;
 
 void PrepareDark(HWND control) {
   wchar_t cls[32] = {};
@@ -535,7 +547,7 @@ void PrepareDark(HWND control) {
     else if (style & BS_PUSHLIKE)
       SetWindowTheme(control, L"", L"");
     else  // check boxes and radio buttons
-      SetSubclass(control, PaintedProc<PaintCheckBox>, kLookSubclass, true);
+      SetSubclass(control, kCheckBoxProc, kLookSubclass, true);
     if (IsBoxOnlyWindow(control, type)) PrepareBoxOnly(control, true);
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
@@ -677,7 +689,9 @@ namespace {
 
 // What one child needs in the dark theme, or in high contrast (`dark` off): there the visual
 // styles are off, where a style's own text colours would ignore the system's, so every control
-// takes the classic look in the system colours, and group boxes are painted in them.
+// takes the classic look in the system colours, and group boxes, check boxes and radio buttons
+// are painted here in them (a style the platform leaves in effect all the same would draw their
+// boxes light on any scheme).
 void PrepareChild(HWND child, bool dark) {
   if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
   if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, dark);
@@ -687,8 +701,11 @@ void PrepareChild(HWND child, bool dark) {
   }
   SetWindowTheme(child, L"", L"");
   if (!ClassIs(child, L"Button")) return;
-  const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+  const LONG style = GetWindowLongW(child, GWL_STYLE);
+  const LONG type = style & BS_TYPEMASK;
   if (type == BS_GROUPBOX) SetSubclass(child, kGroupBoxProc, kLookSubclass, false);
+  if (IsBoxType(type) && !(style & (BS_ICON | BS_BITMAP | BS_PUSHLIKE)))
+    SetSubclass(child, kCheckBoxProc, kLookSubclass, false);
   if (IsBoxOnlyWindow(child, type)) PrepareBoxOnly(child, false);
 }
 
