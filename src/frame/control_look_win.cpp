@@ -14,6 +14,7 @@
 #include "frame/dialog_template.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/dpi_win.h"
+#include "frame/resource_modules_win.h"
 #include "frame/subclass_win.h"
 #include "frame_ids.h"
 
@@ -725,26 +726,15 @@ void PrepareControls(HWND parent, bool dark) {
     PrepareChild(child, dark);
 }
 
-namespace {
-
-// The controls template `templateId` of `module` declares for PrepareDialogControls (nothing
-// when the template does not tell). Reading it costs no round trip.
-std::optional<std::vector<PreparedControl>> DeclaredControls(HMODULE module, UINT templateId) {
-  HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
-  HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return std::nullopt;
-  std::optional<DialogTemplateText> text =
-      ReadDialogTemplateText(static_cast<const uint8_t*>(data), SizeofResource(module, res));
-  return text ? ControlsToPrepare(*text) : std::nullopt;
-}
-
-}  // namespace
-
 void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
                            const std::function<HWND(int)>& lookup) {
   std::optional<std::vector<PreparedControl>> declared;
-  if (!dark && !HighContrastOn()) declared = DeclaredControls(Module().resourceModule, templateId);
+  if (!dark && !HighContrastOn()) {
+    // The template tells which controls need anything, where a search by class would not.
+    if (std::optional<DialogTemplateText> text =
+            ReadTemplateText(Module().resourceModule, templateId))
+      declared = ControlsToPrepare(*text);
+  }
   if (!declared) {
     PrepareControls(dialog, dark);
     return;

@@ -72,7 +72,7 @@ bool CDialogFrame::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lP
 bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg == WM_INITDIALOG) {
     if (!traits_.page) {
-      GiveCaptionsRoom(m_hWnd);
+      GiveDialogCaptionsRoom(m_hWnd, traits_.templateId);
       AttachResizer();
       PrepareDialogControls(m_hWnd, traits_.templateId, dark_,
                             [this](int id) { return GetDlgItem(id); });
