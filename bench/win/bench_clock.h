@@ -1,10 +1,12 @@
 #pragma once
-// The benchmarks' clock (seconds from the performance counter) and the statistics they give
-// of their runs.
+// The benchmarks' clock (seconds from the performance counter), the statistics they give of
+// their runs, and the localisation module they read templates and strings from.
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 inline double Now() {
@@ -29,3 +31,18 @@ inline double Quantile(std::vector<double> v, double q) {
 }
 
 inline double Median(const std::vector<double>& v) { return Quantile(v, 0.5); }
+
+// The English localisation module of the program folder the benchmark runs from
+// (mui\1033\scrvloc.dll), loaded for its resources only; null, said on standard error, when it
+// cannot be loaded.
+inline HMODULE LoadBenchLocalisation() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring file = path;
+  file.resize(file.rfind(L'\\') + 1);
+  file += L"mui\\1033\\scrvloc.dll";
+  HMODULE loc = LoadLibraryExW(file.c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!loc) std::fprintf(stderr, "cannot load mui\\1033\\scrvloc.dll\n");
+  return loc;
+}

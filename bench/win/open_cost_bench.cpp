@@ -269,14 +269,9 @@ int main(int argc, char** argv) {
   RegisterClassW(&wc);
   g_closer = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                              instance, nullptr);
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring bin = path;
-  bin.resize(bin.rfind(L'\\') + 1);
-  HMODULE loc = LoadLibraryExW((bin + L"mui\\1033\\scrvloc.dll").c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE loc = LoadBenchLocalisation();
   if (!owner || !g_closer || !loc) {
-    std::fprintf(stderr, "cannot create the host window or load mui\\1033\\scrvloc.dll\n");
+    std::fprintf(stderr, "cannot create the host window\n");
     return 1;
   }
   ShowWindow(owner, SW_SHOWNOACTIVATE);

@@ -49,16 +49,8 @@ class ModuleResources : public scrv::TemplateSource, public scrv::StringSource {
 int main(int argc, char** argv) {
   const int rounds = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 200;
   scrv::ModuleAttach(GetModuleHandleW(nullptr));
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring bin = path;
-  bin.resize(bin.rfind(L'\\') + 1);
-  HMODULE loc = LoadLibraryExW((bin + L"mui\\1033\\scrvloc.dll").c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (!loc) {
-    std::fprintf(stderr, "cannot load mui\\1033\\scrvloc.dll\n");
-    return 1;
-  }
+  HMODULE loc = LoadBenchLocalisation();
+  if (!loc) return 1;
   const ModuleResources res(loc);
   double t0 = Now();
   const scrv::SearchIndex index = scrv::BuildCustomizeIndex(res, res);

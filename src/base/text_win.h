@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/string_source.h"
+
 namespace scrv {
 
 inline const wchar_t* W(const std::u16string& s) {
@@ -37,5 +39,11 @@ std::u16string FromAnsi(std::string_view bytes);
 std::wstring GetWindowTextString(HWND hwnd);
 // A string of the localisation module; empty when it is missing.
 std::wstring LoadResString(UINT id);
+
+// The localisation module's strings for the portable code.
+class ModuleStrings : public StringSource {
+ public:
+  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
+};
 
 }  // namespace scrv

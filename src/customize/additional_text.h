@@ -7,18 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/string_source.h"
 #include "frame/option_search.h"
 #include "customize/setting_row.h"
 
 namespace scrv {
-
-// The string resources of the localisation module.
-class StringSource {
- public:
-  virtual ~StringSource() = default;
-  // The string, or an empty text when there is none.
-  virtual std::u16string Load(uint32_t id) const = 0;
-};
 
 // Entry i of a page's searchable labels into `label` (at most capacity - 1 characters); false
 // past the end.

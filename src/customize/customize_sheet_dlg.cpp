@@ -27,11 +27,6 @@ namespace {
 constexpr size_t kCaptionCapacity = 80;
 constexpr size_t kExtraTextCapacity = 100000;
 
-class ModuleStrings : public StringSource {
- public:
-  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
-};
-
 std::unique_ptr<CCustomizePage> MakePage(size_t index, PageModel& model,
                                          CustomizeEnvironment& env) {
   switch (index) {

@@ -8,5 +8,9 @@
 namespace scrv {
 
 void GiveCaptionsRoom(HWND parent);
+// The same for a dialog made from template `templateId` of the localisation module, before its
+// own initialisation has changed any caption: when every caption of the template fits its
+// control, nothing is walked.
+void GiveDialogCaptionsRoom(HWND dialog, UINT templateId);
 
 }  // namespace scrv

@@ -14,6 +14,7 @@
 #include "frame/dialog_template.h"
 #include "frame/dialog_appearance_win.h"
 #include "frame/dpi_win.h"
+#include "frame/resource_modules_win.h"
 #include "frame/subclass_win.h"
 #include "frame_ids.h"
 
@@ -244,15 +245,29 @@ void PaintTabs(HWND tab, HDC dc) {
   }
 }
 
-template <void (*Paint)(HWND, HDC)>
+// How a control painted by PaintedProc is painted.
+enum PaintedHow : unsigned {
+  kDarkOnly = 0,          // in the dark theme only; in high contrast the platform paints it
+  kHighContrastToo = 1,   // also in high contrast, in the system colours
+  kInPlace = 2,           // straight on screen, where a control paints only part of its client
+};
+
+// A control painted wholly by `Paint`. The subclass's data says whether it was prepared for the
+// dark theme: a control prepared in high contrast is left to the platform once that is off.
+template <void (*Paint)(HWND, HDC), unsigned kHow = kDarkOnly>
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
-  // In high contrast the platform paints the control in the system colours.
-  if (HighContrastOn()) return DefSubclass(hwnd, msg, wParam, lParam);
+                             DWORD_PTR dark) {
+  const bool paints = HighContrastOn() ? (kHow & kHighContrastToo) != 0 : dark != 0;
+  if (!paints) return DefSubclass(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
+      if (kHow & kInPlace) {
+        Paint(hwnd, dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+      }
       // Painted off screen first: a header, tab row or button redrawn must not flicker.
       RECT rc;
       GetClientRect(hwnd, &rc);
@@ -284,7 +299,7 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     case BM_SETSTATE:
     case BM_SETCHECK:
     case BM_SETSTYLE: {
-      // A button draws its new state straight away, in its light style: draw it again.
+      // A button draws its new state straight away, in its platform look: draw it again.
       const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
       InvalidateRect(hwnd, nullptr, FALSE);
       return r;
@@ -323,29 +338,6 @@ void PaintGroupBox(HWND box, HDC dc) {
   label.right = std::min(label.right, extent.right + 2);
   FillColor(dc, {label.left - 2, label.top, label.right, label.bottom}, face);
   DrawLabel(box, dc, text, label, textColour, DT_LEFT | DT_TOP | DT_SINGLELINE);
-}
-
-LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      PaintGroupBox(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintGroupBox(hwnd, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ENABLE:
-    case WM_SETTEXT: {
-      const LRESULT r = DefSubclass(hwnd, msg, wParam, lParam);
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return r;
-    }
-  }
-  return DefSubclass(hwnd, msg, wParam, lParam);
 }
 
 // List views: a disabled list shows the face and grey text, as a disabled edit does, instead of
@@ -447,11 +439,15 @@ void PrepareBoxOnly(HWND button, bool dark) {
   SetSubclass(button, BoxFocusProc, kLookSubclass + 1, dark);
 }
 
+// A check box's or radio button's type of button.
+bool IsBoxType(LONG type) {
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
+         type == BS_AUTO3STATE || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+}
+
 // A check box or radio button no wider than the template's box-only width.
 bool IsBoxOnlyWindow(HWND button, LONG type) {
-  if (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX && type != BS_RADIOBUTTON &&
-      type != BS_3STATE && type != BS_AUTO3STATE && type != BS_AUTORADIOBUTTON)
-    return false;
+  if (!IsBoxType(type)) return false;
   RECT units = {0, 0, kBoxOnlyWidth, 0}, rc;
   MapDialogRect(GetParent(button), &units);
   GetWindowRect(button, &rc);
@@ -459,12 +455,17 @@ bool IsBoxOnlyWindow(HWND button, LONG type) {
 }
 
 // Check boxes and radio buttons: the box or circle, its mark and the caption painted here, in
-// the dark colours; a disabled one dims its frame and mark as its caption. A box without room
-// for its caption draws none, and BoxFocusProc shows its focus.
+// the dark colours, or in high contrast in the system's (where a visual style left in effect
+// would draw a light box whatever the scheme); a disabled one dims its frame and mark as its
+// caption. A box without room for its caption draws none, and BoxFocusProc shows its focus.
 void PaintCheckBox(HWND button, HDC dc) {
+  const bool system = HighContrastOn();
+  const COLORREF face = system ? GetSysColor(COLOR_BTNFACE) : kDarkFaceColor;
+  const COLORREF ink = system ? GetSysColor(COLOR_BTNTEXT) : kDarkTextColor;
+  const COLORREF dim = system ? GetSysColor(COLOR_GRAYTEXT) : kDarkDisabledTextColor;
   RECT rc;
   GetClientRect(button, &rc);
-  FillColor(dc, rc, kDarkFaceColor);
+  FillColor(dc, rc, face);
   const LONG style = GetWindowLongW(button, GWL_STYLE);
   const LONG type = style & BS_TYPEMASK;
   const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
@@ -475,10 +476,12 @@ void PaintCheckBox(HWND button, HDC dc) {
   RECT box = {rc.left, (rc.top + rc.bottom - size) / 2, rc.left + size, 0};
   box.bottom = box.top + size;
   if (radio) {
-    const COLORREF frame = enabled ? kDarkCheckFrameColor : kDarkBorderColor;
-    const COLORREF fill = enabled ? (state & BST_PUSHED ? kDarkPressedColor : kDarkBackgroundColor)
-                                  : kDarkFaceColor;
-    const COLORREF mark = enabled ? kDarkTextColor : kDarkDisabledTextColor;
+    const COLORREF mark = enabled ? ink : dim;
+    const COLORREF frame = system ? mark : enabled ? kDarkCheckFrameColor : kDarkBorderColor;
+    const COLORREF fill = system     ? GetSysColor(COLOR_WINDOW)
+                          : !enabled ? kDarkFaceColor
+                          : state & BST_PUSHED ? kDarkPressedColor
+                                               : kDarkBackgroundColor;
     SelectObject(dc, GetStockObject(DC_PEN));
     SelectObject(dc, GetStockObject(DC_BRUSH));
     SetDCPenColor(dc, frame);
@@ -494,7 +497,7 @@ void PaintCheckBox(HWND button, HDC dc) {
     const BoxMark mark = state & BST_INDETERMINATE ? BoxMark::kMixed
                          : state & BST_CHECKED     ? BoxMark::kChecked
                                                    : BoxMark::kNone;
-    DrawCheckSquare(dc, box, mark, enabled, (state & BST_PUSHED) != 0, dpi);
+    DrawCheckSquare(dc, box, mark, enabled, (state & BST_PUSHED) != 0, dpi, system);
   }
   if (IsBoxOnlyWindow(button, type)) return;
   const std::wstring caption = GetWindowTextString(button);
@@ -508,7 +511,7 @@ void PaintCheckBox(HWND button, HDC dc) {
     OffsetRect(&text, 0, std::max(0L, ((rc.bottom - rc.top) - (need.bottom - need.top)) / 2));
     format = DT_LEFT | DT_WORDBREAK;
   }
-  DrawLabel(button, dc, caption, text, enabled ? kDarkTextColor : kDarkDisabledTextColor, format);
+  DrawLabel(button, dc, caption, text, enabled ? ink : dim, format);
   if (GetFocus() == button && !(SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
@@ -521,11 +524,15 @@ void PaintCheckBox(HWND button, HDC dc) {
     focus.bottom = focus.top + height;
     focus.left -= 1;
     focus.right = std::min(focus.right + 1, rc.right);
-    SetTextColor(dc, kDarkTextColor);
-    SetBkColor(dc, kDarkFaceColor);
+    SetTextColor(dc, ink);
+    SetBkColor(dc, face);
     DrawFocusRect(dc, &focus);
   }
 }
+
+// Group boxes paint no interior (the controls inside are their siblings): painted in place.
+constexpr SUBCLASSPROC kGroupBoxProc = PaintedProc<PaintGroupBox, kHighContrastToo | kInPlace>;
+constexpr SUBCLASSPROC kCheckBoxProc = PaintedProc<PaintCheckBox, kHighContrastToo>;
 
 void PrepareDark(HWND control) {
   wchar_t cls[32] = {};
@@ -535,13 +542,13 @@ void PrepareDark(HWND control) {
     const LONG type = style & BS_TYPEMASK;
     if (style & (BS_ICON | BS_BITMAP) || type == BS_OWNERDRAW) return;
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
-      SetSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, 0);
+      SetSubclass(control, PaintedProc<PaintPushButton>, kLookSubclass, true);
     else if (type == BS_GROUPBOX)
-      SetSubclass(control, GroupBoxProc, kLookSubclass, 0);
+      SetSubclass(control, kGroupBoxProc, kLookSubclass, true);
     else if (style & BS_PUSHLIKE)
       SetWindowTheme(control, L"", L"");
     else  // check boxes and radio buttons
-      SetSubclass(control, PaintedProc<PaintCheckBox>, kLookSubclass, 0);
+      SetSubclass(control, kCheckBoxProc, kLookSubclass, true);
     if (IsBoxOnlyWindow(control, type)) PrepareBoxOnly(control, true);
   } else if (lstrcmpiW(cls, L"ComboBox") == 0) {
     if ((style & 3) == CBS_SIMPLE) return;
@@ -550,12 +557,12 @@ void PrepareDark(HWND control) {
   } else if (lstrcmpiW(cls, WC_LISTVIEWW) == 0) {
     ShowListEnabled(control, true);
     if (auto header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0)))
-      SetSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, 0);
+      SetSubclass(header, PaintedProc<PaintHeader>, kLookSubclass, true);
   } else if (lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
     ShowTreeEnabled(control);
     SetSubclass(control, TreeLookProc, kLookSubclass, 0);
   } else if (lstrcmpiW(cls, WC_TABCONTROLW) == 0) {
-    SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, 0);
+    SetSubclass(control, PaintedProc<PaintTabs>, kLookSubclass, true);
   } else if (lstrcmpiW(cls, TRACKBAR_CLASSW) == 0) {
     SetWindowTheme(control, L"", L"");
   }
@@ -683,7 +690,9 @@ namespace {
 
 // What one child needs in the dark theme, or in high contrast (`dark` off): there the visual
 // styles are off, where a style's own text colours would ignore the system's, so every control
-// takes the classic look in the system colours, and group boxes are painted in them.
+// takes the classic look in the system colours, and group boxes, check boxes and radio buttons
+// are painted here in them (a style the platform leaves in effect all the same would draw their
+// boxes light on any scheme).
 void PrepareChild(HWND child, bool dark) {
   if (ClassIs(child, L"Edit")) PrepareNumericEdit(child);
   if (ClassIs(child, WC_LISTVIEWW)) PrepareList(child, dark);
@@ -693,8 +702,11 @@ void PrepareChild(HWND child, bool dark) {
   }
   SetWindowTheme(child, L"", L"");
   if (!ClassIs(child, L"Button")) return;
-  const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
-  if (type == BS_GROUPBOX) SetSubclass(child, GroupBoxProc, kLookSubclass, 0);
+  const LONG style = GetWindowLongW(child, GWL_STYLE);
+  const LONG type = style & BS_TYPEMASK;
+  if (type == BS_GROUPBOX) SetSubclass(child, kGroupBoxProc, kLookSubclass, false);
+  if (IsBoxType(type) && !(style & (BS_ICON | BS_BITMAP | BS_PUSHLIKE)))
+    SetSubclass(child, kCheckBoxProc, kLookSubclass, false);
   if (IsBoxOnlyWindow(child, type)) PrepareBoxOnly(child, false);
 }
 
@@ -714,26 +726,15 @@ void PrepareControls(HWND parent, bool dark) {
     PrepareChild(child, dark);
 }
 
-namespace {
-
-// The controls template `templateId` of `module` declares for PrepareDialogControls (nothing
-// when the template does not tell). Reading it costs no round trip.
-std::optional<std::vector<PreparedControl>> DeclaredControls(HMODULE module, UINT templateId) {
-  HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
-  HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return std::nullopt;
-  std::optional<DialogTemplateText> text =
-      ReadDialogTemplateText(static_cast<const uint8_t*>(data), SizeofResource(module, res));
-  return text ? ControlsToPrepare(*text) : std::nullopt;
-}
-
-}  // namespace
-
 void PrepareDialogControls(HWND dialog, UINT templateId, bool dark,
                            const std::function<HWND(int)>& lookup) {
   std::optional<std::vector<PreparedControl>> declared;
-  if (!dark && !HighContrastOn()) declared = DeclaredControls(Module().resourceModule, templateId);
+  if (!dark && !HighContrastOn()) {
+    // The template tells which controls need anything, where a search by class would not.
+    if (std::optional<DialogTemplateText> text =
+            ReadTemplateText(Module().resourceModule, templateId))
+      declared = ControlsToPrepare(*text);
+  }
   if (!declared) {
     PrepareControls(dialog, dark);
     return;

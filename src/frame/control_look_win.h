@@ -9,7 +9,8 @@
 //     tab controls are painted here, labels take the face colours the parent hands out
 //     (DarkFace), lists and trees take the dark list colours; disabled, each looks disabled;
 //   - in high contrast every control drops its visual style for the classic look in the system
-//     colours, and group boxes are painted here in them.
+//     colours, and group boxes, check boxes and radio buttons are painted here in them (a visual
+//     style the platform keeps all the same would draw light boxes on any scheme).
 
 #include <windows.h>
 

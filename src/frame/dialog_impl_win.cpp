@@ -74,11 +74,12 @@ bool CDialogFrame::ProcessWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lP
 bool CDialogFrame::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg == WM_INITDIALOG) {
     if (!traits_.page) {
-      GiveCaptionsRoom(m_hWnd);
-      if (traits_.fixed)
-        SetDark(IsDarkTheme());
-      else
+      if (traits_.fixed) {
+        SetDark(IsDarkTheme());  // laid out for its texts: no caption needs more room
+      } else {
+        GiveDialogCaptionsRoom(m_hWnd, traits_.templateId);
         AttachResizer();
+      }
       PrepareDialogControls(m_hWnd, traits_.templateId, dark_,
                             [this](int id) { return GetDlgItem(id); });
       if (dark_) DarkenCaption(m_hWnd);

@@ -83,6 +83,7 @@ CPropertySheetBase::CPropertySheetBase(SheetOptions options)
 CPropertySheetBase::~CPropertySheetBase() {
   for (HPROPSHEETPAGE h : handles_) DestroyPropertySheetPage(h);
   if (font_) DeleteObject(font_);
+  if (titleFont_) DeleteObject(titleFont_);
 }
 
 bool CPropertySheetBase::AddPage(CPropertyPageBase& page, std::u16string extraText) {
@@ -207,6 +208,19 @@ HFONT CPropertySheetBase::NavigationFont() {
   lf.lfHeight = std::max<LONG>(lf.lfHeight, MulDiv(sheet.lfHeight, 115, 100));
   font_ = CreateFontIndirectW(&lf);
   return font_;
+}
+
+HFONT CPropertySheetBase::TitleFont() {
+  if (titleFont_) return titleFont_;
+  HFONT base = NavigationFont();
+  if (!base) base = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+  LOGFONTW lf = {};
+  if (!GetObjectW(base ? static_cast<HGDIOBJ>(base) : GetStockObject(DEFAULT_GUI_FONT), sizeof lf,
+                  &lf))
+    return base;
+  lf.lfWeight = FW_BOLD;
+  titleFont_ = CreateFontIndirectW(&lf);
+  return titleFont_ ? titleFont_ : base;
 }
 
 void CPropertySheetBase::BuildNavigation() {
@@ -439,7 +453,7 @@ void CPropertySheetBase::ShowPageTitle(HWND page) {
     if (pageTitle_) ShowWindow(pageTitle_, SW_HIDE);
     return;
   }
-  HFONT font = NavigationFont();
+  HFONT font = TitleFont();
   if (!pageTitle_) {
     pageTitle_ = CreateWindowExW(0, L"STATIC", L"",
                                  WS_CHILD | SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0, 0, 0, 0,

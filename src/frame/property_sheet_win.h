@@ -137,6 +137,9 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   void GoTo(const SearchMatch& match);
   static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
   HFONT NavigationFont();
+  // The bold version of the navigation font (of the sheet's font when there is none), for the
+  // title over a page while a query lists no page.
+  HFONT TitleFont();
   const DialogTemplateText* Captions(PageEntry& entry);
 
   // NavigationKeys.
@@ -178,6 +181,7 @@ class CPropertySheetBase : public CSubclassedWindow, private NavigationKeys {
   int titleShift_ = 0;
   HWND buttons_[4] = {};  // Cancel, OK, Help, Apply
   HFONT font_ = nullptr;
+  HFONT titleFont_ = nullptr;
   int navWidth_ = 0;
   int tabRowHeight_ = 0;
 };

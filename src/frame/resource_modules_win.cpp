@@ -52,4 +52,12 @@ HMODULE LoadImageModule() {
   return LoadResourceOnly(AppPath(L"scrvres.dll"));
 }
 
+std::optional<DialogTemplateText> ReadTemplateText(HMODULE module, UINT templateId) {
+  HRSRC res = module ? FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG) : nullptr;
+  HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return std::nullopt;
+  return ReadDialogTemplateText(static_cast<const uint8_t*>(data), SizeofResource(module, res));
+}
+
 }  // namespace scrv

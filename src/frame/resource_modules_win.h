@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "frame/dialog_template.h"
 
 namespace scrv {
 
@@ -12,5 +15,9 @@ HMODULE LoadLocalisationModule();
 HMODULE LoadImageModule();
 // "Cannot load %s (0x%x)." with the path and the last error, owned by the active window.
 void ShowLoadFailure(const std::wstring& path, DWORD error);
+
+// The controls template `templateId` of `module` declares; nothing when it has no such template
+// or the template does not read. Reading it costs no round trip to the window system.
+std::optional<DialogTemplateText> ReadTemplateText(HMODULE module, UINT templateId);
 
 }  // namespace scrv

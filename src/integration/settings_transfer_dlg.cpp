@@ -26,11 +26,6 @@ namespace {
 
 constexpr wchar_t kExtension[] = L"scrvset";
 
-class ModuleStrings : public StringSource {
- public:
-  std::u16string Load(uint32_t id) const override { return ToU(LoadResString(id)); }
-};
-
 UINT RefusalText(FileProblem p) {
   switch (p) {
     case FileProblem::kEmpty:

@@ -20,7 +20,7 @@
 //   colours   in the dark theme no control, nor the face around them, paints the light face;
 //             in high contrast (over the dark setting) nothing paints the dark theme's colours;
 //             in both, the caption of every group box, check box and radio button shows on
-//             the face.
+//             the face, and in high contrast their boxes are in the window colour.
 // The same walk runs at 144 DPI in a prefix of its own, and with the pseudo-localised language
 // (texts 40 % longer) from the test copy of the program folder (see cmake/win64.cmake).
 // SCRV_WALK_RULES=fit,screen runs only the rules it names; SCRV_WALK_FILTER=Toolbars only the
@@ -544,6 +544,23 @@ void CaptionFindings(HWND c, COLORREF face, Findings& out) {
   if (shown < 3) out.push_back(Describe(c) + ": its caption does not show on the face");
 }
 
+// In high contrast a check box's square or a radio button's circle is drawn in the window
+// colour with its frame and mark in the text colour: most of the box's square is the window
+// colour (a box a visual style drew light on any scheme is not).
+void BoxFindings(HWND c, Findings& out) {
+  const LONG type = ButtonType(c);
+  if (ClassOf(c) != L"Button" || StyleOf(c) & (BS_ICON | BS_BITMAP | BS_PUSHLIKE) ||
+      (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX && type != BS_3STATE &&
+       type != BS_AUTO3STATE && type != BS_RADIOBUTTON && type != BS_AUTORADIOBUTTON))
+    return;
+  const RECT rc = ClientOnScreen(c);
+  const int size = MulDiv(13, static_cast<int>(GetDpiForWindow(c)), 96);
+  const LONG top = (rc.top + rc.bottom - size) / 2;
+  const RECT box = {rc.left, top, rc.left + size, top + size};
+  if (PixelsOf(box, GetSysColor(COLOR_WINDOW)) * 10 < Area(box) * 4)
+    out.push_back(Describe(c) + ": its box is not in the window colour");
+}
+
 void ColoursRule(const Walked& w, Findings& out) {
   if (w.look == Look::kHighContrast) {
     for (HWND surface : Surfaces(w.dlg)) {
@@ -553,7 +570,10 @@ void ColoursRule(const Walked& w, Findings& out) {
         if (PixelsOf(whole, own) * 1000 / std::max(1L, Area(whole)) >= 5)
           out.push_back("the dark theme's colour " + std::to_string(own) + " in " +
                         Narrow(TextOf(surface)));
-      for (HWND c : Controls(surface)) CaptionFindings(c, GetSysColor(COLOR_BTNFACE), out);
+      for (HWND c : Controls(surface)) {
+        CaptionFindings(c, GetSysColor(COLOR_BTNFACE), out);
+        BoxFindings(c, out);
+      }
     }
     return;
   }

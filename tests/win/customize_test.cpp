@@ -893,6 +893,7 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   int emptyCount = -1;
   std::wstring titleText;
   bool titleShown = false, titleAbove = false, pageBack = false;
+  LOGFONTW titleFont = {};
   Open(0, [&](HWND sheet) {
     Type(sheet, L"width");
     SendMessageW(sheet, PSM_SETCURSEL, 9, 0);  // the Tab page: three captions hold the word
@@ -926,6 +927,8 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
     titleShown = title && IsWindowVisible(title);
     titleText = title ? dialog_test::WindowText(title) : L"";
     titleAbove = title && dialog_test::WindowRectOf(title).bottom <= dialog_test::WindowRectOf(page).top;
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof titleFont,
+               &titleFont);
     Type(sheet, L"");
     titleShown = titleShown && !IsWindowVisible(title);
     pageBack = dialog_test::WindowRectOf(page).top == pageTop;
@@ -940,6 +943,7 @@ TEST_F(CustomizeNavigation, EveryMatchOnThePageIsMarkedAndAnEmptyResultSaysSo) {
   EXPECT_TRUE(titleShown);
   EXPECT_EQ(titleText, L"Tab");
   EXPECT_TRUE(titleAbove);
+  EXPECT_GE(titleFont.lfWeight, FW_BOLD);
   EXPECT_TRUE(pageBack);
 }
 
