@@ -34,6 +34,17 @@ constexpr UINT kBoth = 3;                                       // resizable in 
 constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 constexpr UINT kSizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
+// The title of tab `index` (a page's title), empty when there is none.
+std::wstring TabTitle(HWND tab, int index) {
+  wchar_t title[kTitleCapacity] = {};
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = title;
+  item.cchTextMax = kTitleCapacity;
+  if (tab) ::SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return title;
+}
+
 // Whether the sheet being created on this thread is resizable, for the callback's first
 // message: the platform has not created the window yet, so the creation list cannot bind it.
 thread_local bool t_resizable = false;
@@ -330,13 +341,8 @@ int CPropertySheetBase::NavigationWidth(HWND tab, const std::wstring& cue) {
   const int count = static_cast<int>(::SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
   const int titleChrome = tm.tmAveCharWidth + MulDiv(GetSystemMetrics(SM_CXVSCROLL), dpi, 96);
   for (int i = 0; i < count; ++i) {
-    wchar_t title[kTitleCapacity] = {};
-    TCITEMW item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = title;
-    item.cchTextMax = kTitleCapacity;
-    ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-    need = std::max(need, width(title, lstrlenW(title)) + titleChrome);
+    const std::wstring title = TabTitle(tab, static_cast<int>(i));
+    need = std::max(need, width(title.c_str(), static_cast<int>(title.size())) + titleChrome);
   }
   SelectObject(dc, old);
   ReleaseDC(m_hWnd, dc);
@@ -470,14 +476,7 @@ void CPropertySheetBase::ShowPageTitle(HWND page) {
   }
   const int index = static_cast<int>(
       ::SendMessageW(m_hWnd, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
-  wchar_t title[kTitleCapacity] = {};
-  TCITEMW item = {};
-  item.mask = TCIF_TEXT;
-  item.pszText = title;
-  item.cchTextMax = kTitleCapacity;
-  if (HWND tab = TabControl(); tab && index >= 0)
-    ::SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  SetWindowTextW(pageTitle_, title);
+  SetWindowTextW(pageTitle_, index >= 0 ? TabTitle(TabControl(), index).c_str() : L"");
   if (titledPage_ != page) {
     moveBy(page, titleShift_);
     titledPage_ = page;
@@ -507,13 +506,7 @@ void CPropertySheetBase::FillTitles() {
 
   std::vector<std::u16string> titles(pages_.size());
   for (size_t i = 0; i < pages_.size(); ++i) {
-    wchar_t title[kTitleCapacity] = {};
-    TCITEMW item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = title;
-    item.cchTextMax = kTitleCapacity;
-    ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-    titles[i] = ToU(title);
+    titles[i] = ToU(TabTitle(tab, static_cast<int>(i)));
   }
   rows_ = Search().Update(ToU(query));
   // An empty list says why; the list's name carries the same words for a screen reader.
@@ -555,13 +548,7 @@ SheetSearch& CPropertySheetBase::Search() {
       std::vector<IndexedPage> pages(pages_.size());
       HWND tab = TabControl();
       for (size_t i = 0; i < pages_.size(); ++i) {
-        wchar_t title[kTitleCapacity] = {};
-        TCITEMW item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = title;
-        item.cchTextMax = kTitleCapacity;
-        if (tab) ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-        pages[i].title = ToU(title);
+        pages[i].title = ToU(TabTitle(tab, static_cast<int>(i)));
         pages[i].extraText = pages_[i].extraText;
         if (const DialogTemplateText* captions = Captions(pages_[i])) pages[i].controls = *captions;
       }
