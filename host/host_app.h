@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// The product's "Common" settings key, where the gallery sets the theme and the help choices.
+inline constexpr wchar_t kCommonKey[] = L"Software\\Korvan\\Scrivlet v3\\Common";
+
 // One dialog of the gallery and of the Dialogs menu.
 struct DemoEntry {
   const wchar_t* title;       // menu text and gallery caption

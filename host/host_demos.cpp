@@ -86,7 +86,6 @@ RECT ToolbarsAndDialog(HWND dlg) {
 // message box runs its own modal loop.
 void AskForHelp(HWND dlg) { PostMessageW(dlg, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }
 
-constexpr wchar_t kCommonKey[] = L"Software\\Korvan\\Scrivlet v3\\Common";
 constexpr const wchar_t* kHelpChoices[] = {L"PromptHelp", L"HelpInternet"};
 
 std::wstring OpenJumpDemo(HWND owner);

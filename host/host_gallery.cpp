@@ -219,7 +219,6 @@ bool CaptureScreenPng(const RECT& r, const std::wstring& path, HWND over) {
 
 namespace {
 
-constexpr wchar_t kCommonKey[] = L"Software\\Korvan\\Scrivlet v3\\Common";
 
 // The application theme for the dialogs opened next: "AppTheme" 2 (dark), or the user's own
 // value back again.

@@ -12,6 +12,7 @@
 #include "frame/dialog_resizer_win.h"
 #include "frame/message_box_layout.h"
 #include "frame/message_box_win.h"
+#include "frame/placement.h"
 #include "resource_ids.h"
 
 namespace scrv {
@@ -164,14 +165,16 @@ class CMessageBoxDlg : public CDialogFrame {
                          reinterpret_cast<LPARAM>(GetDlgItem(static_cast<int>(wParam))));
         result = 0;
         return true;
-      case TDM_CLICK_RADIO_BUTTON:
-        if (IsPart(static_cast<int>(wParam), BoxPart::kRadio))
+      case TDM_CLICK_RADIO_BUTTON: {
+        const int id = static_cast<int>(wParam);
+        if (IsPart(id, BoxPart::kRadio)) {
           for (const BoxControl& c : layout_.controls)
-            if (c.part == BoxPart::kRadio)
-              CheckDlgButton(c.id, c.id == static_cast<int>(wParam) ? BST_CHECKED : BST_UNCHECKED);
-        if (IsPart(static_cast<int>(wParam), BoxPart::kRadio)) radio_ = static_cast<int32_t>(wParam);
+            if (c.part == BoxPart::kRadio) CheckDlgButton(c.id, c.id == id ? BST_CHECKED : BST_UNCHECKED);
+          radio_ = id;
+        }
         result = 0;
         return true;
+      }
       case TDM_CLICK_VERIFICATION:
         CheckDlgButton(kBoxVerificationId, wParam ? BST_CHECKED : BST_UNCHECKED);
         if (lParam) ::SetFocus(GetDlgItem(kBoxVerificationId));
@@ -200,10 +203,10 @@ class CMessageBoxDlg : public CDialogFrame {
                          &monitor) ||
         !GetWindowRect(m_hWnd, &rc))
       return;
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(m_hWnd, nullptr, work.left + (work.right - work.left - (rc.right - rc.left)) / 2,
-                 work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect work = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
+                       monitor.rcWork.bottom};
+    const Point at = CenterPosition(work, work, {rc.right - rc.left, rc.bottom - rc.top});
+    SetWindowPos(m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   void ShowIcon() {

@@ -51,7 +51,6 @@ using testing_support::NestedDialogs;
 using testing_support::PumpMessages;
 using testing_support::RunDialog;
 
-constexpr wchar_t kCommonKey[] = L"Software\\Korvan\\Scrivlet v3\\Common";
 
 std::wstring ClassOf(HWND w) {
   wchar_t cls[64] = {};
